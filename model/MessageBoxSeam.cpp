@@ -1,0 +1,34 @@
+#include "model/MessageBoxSeam.h"
+
+#include <utility>
+
+namespace {
+
+TMsgAnswer SafeAnswer(TMsgKind, const QString &, TMsgButtons buttons)
+{
+    switch (buttons) {
+    case TMsgButtons::Ok: return TMsgAnswer::Ok;
+    case TMsgButtons::YesNo: return TMsgAnswer::No;
+    case TMsgButtons::YesCancel: return TMsgAnswer::Cancel;
+    }
+    return TMsgAnswer::Cancel;
+}
+
+TMessageBoxHandler &Handler()
+{
+    static TMessageBoxHandler handler;
+    return handler;
+}
+
+} // namespace
+
+TMsgAnswer ShowMessageBox(TMsgKind kind, const QString &text, TMsgButtons buttons)
+{
+    const TMessageBoxHandler &handler = Handler();
+    return handler ? handler(kind, text, buttons) : SafeAnswer(kind, text, buttons);
+}
+
+TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler)
+{
+    return std::exchange(Handler(), std::move(handler));
+}

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the whole test suite with ctest.
+# Usage: scripts/test.sh [--sanitize]   (--sanitize builds in build-asan with ASan and UBSan)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+dir=build
+if [ "${1:-}" = "--sanitize" ]; then
+  dir=build-asan
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
+scripts/build.sh "$dir" "$@"
+ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
