@@ -1,0 +1,32 @@
+#include "model/Risk.h"
+
+#include "model/Units.h"
+
+#include <algorithm>
+
+const std::array<QString, 6> RiskCategoryNames{
+    QStringLiteral("Very low"), QStringLiteral("Low"),       QStringLiteral("Moderate"),
+    QStringLiteral("High"),     QStringLiteral("Very high"), QStringLiteral("Extreme"),
+};
+
+int RiskOffset(int population, int state)
+{
+    return (population == PopulationSensitive ? 10 : 0) - (state == StateWake ? 10 : 0);
+}
+
+int EvaluateRisk(std::uint8_t unit, double value, int population, int state)
+{
+    return DensityToRiskBase(DensityOf(unit, value)) + RiskOffset(population, state);
+}
+
+QString RiskCategoryName(int index)
+{
+    if (index <= 0)
+        return RiskCategoryNames[0];
+    return RiskCategoryNames[static_cast<std::size_t>(std::min((index - 1) / 10 + 1, 5))];
+}
+
+int HistogramClassRiskIndex(int classLevelDb, int population, int state)
+{
+    return classLevelDb + 30 + RiskOffset(population, state);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Risk assessment: an integer risk index from the power density of a reading, the target
+// population and the target state; six categories and a palette of 40 colours on it.
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// Population: 0 General, 1 Sensitive. State: 0 Wake, 1 Sleep.
+inline constexpr int PopulationGeneral = 0, PopulationSensitive = 1;
+inline constexpr int StateWake = 0, StateSleep = 1;
+inline constexpr int RiskPaletteSize = 40;
+
+// "Very low", "Low", "Moderate", "High", "Very high", "Extreme".
+extern const std::array<QString, 6> RiskCategoryNames;
+
+// +10 for the sensitive population, -10 in the wake state.
+int RiskOffset(int population, int state);
+
+// The risk base of the reading (dB re 1 µW/m², rounded, at least -99; -99 for a reading of
+// zero or below) plus the population/state offset.
+int EvaluateRisk(std::uint8_t unit, double value, int population, int state);
+
+// "Very low" up to 0, then one category per 10: 1 ... 10 "Low" ... 41 and above "Extreme".
+QString RiskCategoryName(int index);
+
+// The palette colour of an index, held at entry 0 below 1 and at entry 39 from 39 up.
+// Black until LoadRiskPalette has run.
+QColor RiskColor(int index);
+
+// Fills the palette from the top row of "Risk Palette.bmp" in resourcesDir. A missing,
+// unreadable or narrower than 40 pixels image is reported in an error box and returns
+// false: the caller ends the program.
+bool LoadRiskPalette(const QString &resourcesDir);
+
+// The colour index of a level histogram class (level in dB re 1 mW/m²): level + 30 + offset.
+int HistogramClassRiskIndex(int classLevelDb, int population, int state);
