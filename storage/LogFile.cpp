@@ -1,0 +1,43 @@
+#include "storage/LogFile.h"
+
+#include "storage/PosixFile.h"
+
+#include <QDir>
+#include <QLocale>
+
+#include <algorithm>
+#include <bit>
+#include <fcntl.h>
+
+static_assert(std::endian::native == std::endian::little, "records are stored as they lie in memory");
+
+QString LogFileName(const QString &logDir, const QDateTime &now)
+{
+    return logDir + QLocale::c().toString(now.toLocalTime(), QStringLiteral("yyyy MM dd - HH mm ss")) +
+           QStringLiteral(".zlog");
+}
+
+QString CompanionName(const QString &logPath, const QString &extension)
+{
+    qsizetype lastSeparator = logPath.lastIndexOf(QLatin1Char('/'));
+    if (QDir::separator() != QLatin1Char('/'))
+        lastSeparator = std::max(lastSeparator, logPath.lastIndexOf(QDir::separator()));
+    const qsizetype lastDot = logPath.lastIndexOf(QLatin1Char('.'));
+    const QString base = lastDot > lastSeparator ? logPath.left(lastDot) : logPath;
+    return base + extension;
+}
+
+void CreateLogFile(const QString &path)
+{
+    TPosixFile file(path, O_WRONLY | O_CREAT | O_TRUNC);
+    file.Close();
+}
+
+void AppendSamples(const QString &path, const std::vector<TSampleRecord> &records)
+{
+    TPosixFile file(path, O_WRONLY);
+    const std::int64_t wholeRecords = file.Size() / static_cast<std::int64_t>(sizeof(TSampleRecord));
+    file.SeekTo(wholeRecords * static_cast<std::int64_t>(sizeof(TSampleRecord)));
+    file.WriteAll(records.data(), records.size() * sizeof(TSampleRecord));
+    file.Close();
+}

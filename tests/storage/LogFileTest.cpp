@@ -1,0 +1,93 @@
+#include "storage/LogFile.h"
+
+#include "model/InOutError.h"
+#include "tests/support/TempAppDir.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records first, first + 1, ... of a log numbered from 0.
+std::vector<TSampleRecord> Numbered(std::size_t count, std::size_t first = 0)
+{
+    std::vector<TSampleRecord> records(count);
+    for (std::size_t i = 0; i < count; ++i)
+        MakeSampleRecord(static_cast<std::uint16_t>((first + i) * 7), 0, records[i], static_cast<float>(first + i));
+    return records;
+}
+
+QByteArray BytesOf(const std::vector<TSampleRecord> &records)
+{
+    return QByteArray(reinterpret_cast<const char *>(records.data()),
+                      static_cast<qsizetype>(records.size() * sizeof(TSampleRecord)));
+}
+
+std::vector<TSampleRecord> ReadAll(TLogReader &reader, std::size_t chunk)
+{
+    std::vector<TSampleRecord> all, buffer(chunk);
+    while (const std::size_t got = reader.Read(buffer))
+        all.insert(all.end(), buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(got));
+    return all;
+}
+
+class LogFile : public ::testing::Test {
+protected:
+    TempAppDir App;
+    QString Path = App.Paths().LogDir + "rec.zlog";
+};
+
+} // namespace
+
+TEST(LogFileNames, LogsAreNamedAfterTheirStartAndCompanionsAfterTheLog)
+{
+    EXPECT_EQ(LogFileName("/app/Log/", QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3))), "/app/Log/2025 01 07 - 09 05 03.zlog");
+    EXPECT_EQ(CompanionName("/app/Log/2025 01 07 - 09 05 03.zlog", ".meta"), "/app/Log/2025 01 07 - 09 05 03.meta");
+    EXPECT_EQ(CompanionName("/my.data/v1.2/rec.tar.zlog", ".histo"), "/my.data/v1.2/rec.tar.histo");
+    EXPECT_EQ(CompanionName("/my.data/Import3", ".meta"), "/my.data/Import3.meta");
+}
+
+TEST_F(LogFile, CreatingEmptiesTheLogAndAppendsFollowItsLastWholeRecord)
+{
+    App.WriteFile("Log/rec.zlog", QByteArray(80, 'x'));
+    CreateLogFile(Path);
+    EXPECT_EQ(QFileInfo(Path).size(), 0);
+    AppendSamples(Path, Numbered(3));
+    AppendSamples(Path, Numbered(2, 3));
+    EXPECT_EQ(ReadWholeFile(Path), BytesOf(Numbered(5)));
+    // Little-endian layout of the second record: 1.0f, frequency 7, mark, padding.
+    EXPECT_EQ(ReadWholeFile(Path).mid(8, 8), QByteArray("\x00\x00\x80\x3F\x07\x00\x00\x00", 8));
+
+    App.WriteFile("Log/rec.zlog", BytesOf(Numbered(2)) + QByteArray(5, '\xEE'));  // torn last record
+    AppendSamples(Path, Numbered(1, 2));
+    EXPECT_EQ(ReadWholeFile(Path), BytesOf(Numbered(3)));
+
+    ASSERT_TRUE(QFile::remove(Path));
+    EXPECT_THROW(AppendSamples(Path, Numbered(1)), EInOutError);
+    EXPECT_FALSE(QFile::exists(Path)) << "a vanished log was created again";
+}
+
+TEST_F(LogFile, ReaderCountsAndDeliversWholeRecordsOnly)
+{
+    for (const int size : {4000, 4005}) {
+        TLogReader reader(App.WriteFile(QStringLiteral("Log/%1.zlog").arg(size), QByteArray(size, '\0')));
+        EXPECT_EQ(reader.Count(), 500u);
+        EXPECT_EQ(ReadAll(reader, 64).size(), 500u);
+    }
+    EXPECT_THROW(TLogReader(App.Paths().LogDir + "missing.zlog"), EInOutError);
+    EXPECT_THROW(TLogReader(App.Paths().LogDir + "Archive"), EInOutError);
+}
+
+TEST_F(LogFile, ReaderDeliversEveryRecordInOrderWhateverTheChunkSize)
+{
+    // Two internal blocks of 65536 records and a bit, so chunks straddle the block boundaries.
+    const std::vector<TSampleRecord> records = Numbered(2 * 65536 + 3);
+    CreateLogFile(Path);
+    AppendSamples(Path, records);
+    for (const std::size_t chunk : {1000, 65536, 70001, 200000}) {
+        TLogReader reader(Path);
+        EXPECT_EQ(reader.Count(), records.size());
+        EXPECT_EQ(BytesOf(ReadAll(reader, chunk)), BytesOf(records)) << "chunk " << chunk;
+    }
+}
