@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
 dir=build
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-asan

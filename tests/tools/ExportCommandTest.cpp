@@ -1,0 +1,222 @@
+// zeltar-export run as a user runs it, on records written by the program's own file routines.
+
+#include "storage/DateTimeConvert.h"
+#include "storage/LogFile.h"
+#include "storage/MetaData.h"
+#include "tests/support/TempAppDir.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TRun {
+    int ExitCode = -1;
+    QString Out;
+    QString Err;
+};
+
+TRun RunExport(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/zeltar-export", arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+class ExportCommand : public ::testing::Test {
+protected:
+    TempAppDir App;
+
+    QString MakeRecord(const QString &name, std::uint8_t unit, const std::vector<std::pair<float, std::uint16_t>> &samples,
+                       const QDateTime &start = QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), double interval = 0.5)
+    {
+        const QString log = App.Paths().LogDir + name + ".zlog";
+        CreateLogFile(log);
+        std::vector<TSampleRecord> records;
+        for (const auto &[value, frequency] : samples) {
+            TSampleRecord record{};
+            MakeSampleRecord(frequency, 0, record, value);
+            records.push_back(record);
+        }
+        AppendSamples(log, records);
+        TMetaData meta{};
+        meta.Version = 1;
+        meta.Operator.Set("Anna Müller");
+        meta.Place.Set("Bedroom, 2nd floor");
+        meta.Notes.Set("Router on");
+        meta.Unit = unit;
+        meta.Correction = 3;
+        meta.Interval = interval;
+        WriteMetaFile(CompanionName(log, ".meta"), meta, ToTDateTime(start));
+        return log;
+    }
+};
+
+QStringList Lines(const QString &text)
+{
+    QStringList lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+TEST_F(ExportCommand, CsvRowsCarryTimeLevelAndRiskOfEverySample)
+{
+    const QString log = MakeRecord("rec", 1, {{1.0f, 2450}, {0.001f, 0}, {0.0f, 900}, {123.456f, 7001}});
+    const TRun run = RunExport({log});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(Lines(run.Out), QStringList({
+                                  "index,time,value,unit,peak_frequency,level_db,risk_index,risk_category",
+                                  "1,2025-01-07 09:05:03.000,1,mW/m²,2450,0.00,20,Moderate",
+                                  "2,2025-01-07 09:05:03.500,0.00100000005,mW/m²,0,-30.00,-10,Very low",
+                                  "3,2025-01-07 09:05:04.000,0,mW/m²,900,-33.00,-109,Very low",
+                                  "4,2025-01-07 09:05:04.500,123.456001,mW/m²,7001,20.92,41,Extreme",
+                              }));
+    EXPECT_TRUE(run.Err.isEmpty());
+}
+
+TEST_F(ExportCommand, PopulationAndStateShiftTheRiskIndex)
+{
+    const QString log = MakeRecord("rec", 1, {{1.0f, 0}});
+    const TRun sleep = RunExport({"--population", "sensitive", "--state", "sleep", log});
+    ASSERT_EQ(sleep.ExitCode, 0);
+    EXPECT_TRUE(Lines(sleep.Out).at(1).endsWith(",40,Very high"));
+    const TRun general = RunExport({"--state", "sleep", log});
+    EXPECT_TRUE(Lines(general.Out).at(1).endsWith(",30,High"));
+}
+
+TEST_F(ExportCommand, FieldStrengthRecordsAreConvertedToDensityLevels)
+{
+    const QString log = MakeRecord("vm", 0, {{1.0f, 0}, {0.6138f, 0}});
+    const TRun run = RunExport({log});
+    ASSERT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(Lines(run.Out).at(1), "1,2025-01-07 09:05:03.000,1,V/m,0,4.24,24,High");
+    EXPECT_EQ(Lines(run.Out).at(2), "2,2025-01-07 09:05:03.500,0.613799989,V/m,0,0.00,20,Moderate");
+}
+
+TEST_F(ExportCommand, SampleTimesCarryOverMidnight)
+{
+    const QString log = MakeRecord("night", 1, {{1, 0}, {1, 0}, {1, 0}, {1, 0}},
+                                   QDateTime(QDate(2024, 2, 28), QTime(23, 59, 59)), 0.5);
+    const QStringList lines = Lines(RunExport({log}).Out);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[2].startsWith("2,2024-02-28 23:59:59.500,"));
+    EXPECT_TRUE(lines[3].startsWith("3,2024-02-29 00:00:00.000,"));
+    EXPECT_TRUE(lines[4].startsWith("4,2024-02-29 00:00:00.500,"));
+}
+
+TEST_F(ExportCommand, NumbersUseAPointWhateverTheLocale)
+{
+    const QString log = MakeRecord("rec", 1, {{0.25f, 0}});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "de_DE.UTF-8");
+    environment.insert("LANG", "de_DE.UTF-8");
+    const TRun run = RunExport({log}, environment);
+    ASSERT_EQ(run.ExitCode, 0);
+    EXPECT_TRUE(Lines(run.Out).at(1).contains(",0.25,mW/m²,0,-6.02,"));
+}
+
+TEST_F(ExportCommand, SummaryOfAPowerDensityRecord)
+{
+    const QString log = MakeRecord("2025 01 07 - 09 05 03", 1, {{1.0f, 0}, {4.0f, 0}});
+    const TRun run = RunExport({"--summary", log});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    QString histogram;
+    for (int i = 0; i < 67; ++i)
+        histogram += QString(i ? " " : "") + (i == 33 || i == 39 ? "1" : "0");
+    EXPECT_EQ(Lines(run.Out), QStringList({
+                                  "file: 2025 01 07 - 09 05 03.zlog",
+                                  "operator: Anna Müller",
+                                  "place: Bedroom, 2nd floor",
+                                  "notes: Router on",
+                                  "start: 2025-01-07 09:05:03.000",
+                                  "unit: mW/m²",
+                                  "correction: 3",
+                                  "interval: 0.5 sec",
+                                  "samples: 2",
+                                  "maximum: 4",
+                                  "minimum: 1",
+                                  "mean: 2.5",
+                                  "range_db: 6",
+                                  "mode_class_db: 0",
+                                  "mode_value: 1",
+                                  "histogram: " + histogram,
+                                  "risk_index_max: 26",
+                                  "risk_category_max: High",
+                              }));
+}
+
+TEST_F(ExportCommand, SummaryOfAFieldStrengthRecordUsesTheQuadraticMean)
+{
+    const QString log = MakeRecord("vm", 0, {{1.0f, 0}, {4.0f, 0}}, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), 60);
+    const QStringList lines = Lines(RunExport({"--summary", log}).Out);
+    ASSERT_EQ(lines.size(), 18);
+    EXPECT_EQ(lines[7], "interval: 1 min");
+    EXPECT_EQ(lines[11], "mean: 2.915475947");
+    EXPECT_EQ(lines[12], "range_db: 12");
+}
+
+TEST_F(ExportCommand, MissingMetaFallsBackToTheViewerDefaults)
+{
+    const QString log = MakeRecord("bare", 0, {{2.0f, 0}});
+    ASSERT_TRUE(QFile::remove(CompanionName(log, ".meta")));
+    const TRun run = RunExport({"--summary", log});
+    ASSERT_EQ(run.ExitCode, 0);
+    EXPECT_TRUE(run.Err.contains("bare.zlog"));
+    const QStringList lines = Lines(run.Out);
+    EXPECT_EQ(lines[1], "operator: ");
+    EXPECT_EQ(lines[5], "unit: mW/m²");
+    EXPECT_EQ(lines[6], "correction: 0");
+    EXPECT_EQ(lines[7], "interval: 0.5 sec");
+    EXPECT_TRUE(lines[4].startsWith("start: " + QDate::currentDate().toString("yyyy-MM-dd")) ||
+                lines[4].startsWith("start: " + QDate::currentDate().addDays(-1).toString("yyyy-MM-dd")));
+}
+
+TEST_F(ExportCommand, AnIncompleteLastRecordIsIgnored)
+{
+    const QString log = MakeRecord("torn", 1, {{1, 0}, {2, 0}});
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("abc", 3);
+    file.close();
+    EXPECT_EQ(Lines(RunExport({"--summary", log}).Out).at(8), "samples: 2");
+    EXPECT_EQ(Lines(RunExport({log}).Out).size(), 3);
+}
+
+TEST_F(ExportCommand, FailuresEndWithOneLineNamingTheCauseAndTouchNothing)
+{
+    const QString log = MakeRecord("rec", 1, {{1, 0}});
+    const QString meta = CompanionName(log, ".meta");
+    const QByteArray logBytes = ReadWholeFile(log);
+    const QDateTime logTime = QFileInfo(log).lastModified();
+
+    const TRun missing = RunExport({App.Paths().LogDir + "nothing.zlog"});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_TRUE(missing.Err.contains("nothing.zlog"));
+    EXPECT_EQ(missing.Err.count('\n'), 1);
+    EXPECT_TRUE(missing.Out.isEmpty());
+
+    for (const QStringList &bad : {QStringList{"--population", "children", log}, QStringList{"--colour", log},
+                                   QStringList{}, QStringList{log, log}, QStringList{"--state"}}) {
+        const TRun run = RunExport(bad);
+        EXPECT_EQ(run.ExitCode, 1) << bad.join(' ').toStdString();
+        EXPECT_EQ(run.Err.count('\n'), 1) << run.Err.toStdString();
+    }
+
+    App.WriteFile("Log/rec.meta", QByteArray(100, '\0'));
+    const TRun shortMeta = RunExport({"--summary", log});
+    EXPECT_EQ(shortMeta.ExitCode, 1);
+    EXPECT_TRUE(shortMeta.Err.contains("rec.meta")) << shortMeta.Err.toStdString();
+
+    EXPECT_EQ(ReadWholeFile(log), logBytes);
+    EXPECT_EQ(QFileInfo(log).lastModified(), logTime);
+    EXPECT_EQ(ReadWholeFile(meta).size(), 100);
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+#include "tools/export/ExportArguments.h"
+
+const char *const ExportUsage =
+    "usage: zeltar-export [--summary] [--population general|sensitive] [--state wake|sleep] FILE.zlog\n"
+    "Writes the samples of a ZELTAR record as CSV to standard output, or with --summary\n"
+    "its metadata, statistics and histogram as 'key: value' lines.\n";
+
+namespace {
+
+bool TakeChoice(const QStringList &arguments, int &i, const QString &option, const QString &first,
+                const QString &second, int &choice, QString &error)
+{
+    if (i + 1 >= arguments.size()) {
+        error = option + " needs a value: " + first + " or " + second;
+        return false;
+    }
+    const QString value = arguments[++i];
+    if (value == first)
+        choice = 0;
+    else if (value == second)
+        choice = 1;
+    else {
+        error = "bad value for " + option + ": '" + value + "' (expected " + first + " or " + second + ")";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<TExportArguments> ParseExportArguments(const QStringList &arguments, QString &error)
+{
+    TExportArguments parsed;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == "--summary")
+            parsed.Summary = true;
+        else if (argument == "--population") {
+            if (!TakeChoice(arguments, i, argument, "general", "sensitive", parsed.Population, error))
+                return std::nullopt;
+        } else if (argument == "--state") {
+            if (!TakeChoice(arguments, i, argument, "wake", "sleep", parsed.State, error))
+                return std::nullopt;
+        } else if (argument.startsWith("--")) {
+            error = "unknown option " + argument;
+            return std::nullopt;
+        } else if (!parsed.LogFile.isEmpty()) {
+            error = "only one record can be exported at a time (got '" + parsed.LogFile + "' and '" + argument + "')";
+            return std::nullopt;
+        } else
+            parsed.LogFile = argument;
+    }
+    if (parsed.LogFile.isEmpty()) {
+        error = "no record given";
+        return std::nullopt;
+    }
+    return parsed;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The time of each sample of a record: the start plus (i - 1) intervals, counted on the
+// wall clock as the record's day-count start time is (a calendar day and the milliseconds
+// into it), so the day carries over midnight and a record of any length never overflows.
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+
+class TRecordClock {
+public:
+    TRecordClock(double startTime, double intervalSeconds);
+
+    // "yyyy-MM-dd HH:mm:ss.zzz" of sample index (counted from 1).
+    QString SampleTimeText(std::uint64_t index) const;
+    // The same into buffer (at least 32 bytes), without allocating; returns the length.
+    int FormatSampleTime(std::uint64_t index, char *buffer) const;
+
+private:
+    std::int64_t StartDay = 0;      // days since 30 December 1899
+    std::int64_t StartMsOfDay = 0;
+    double IntervalMs = 0;
+    // The civil date of the last day formatted, so long records do not recompute it per sample.
+    mutable std::int64_t CachedDay = INT64_MIN;
+    mutable QDate CachedDate;
+};
