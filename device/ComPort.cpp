@@ -1,0 +1,203 @@
+#include "device/ComPort.h"
+
+#include "device/ComTerminator.h"
+
+#include <QMetaObject>
+
+#include <cerrno>
+#include <poll.h>
+
+namespace {
+
+QSerialPort::Parity ToSerialParity(TParity parity)
+{
+    switch (parity) {
+    case ptODD: return QSerialPort::OddParity;
+    case ptEVEN: return QSerialPort::EvenParity;
+    case ptMARK: return QSerialPort::MarkParity;
+    case ptSPACE: return QSerialPort::SpaceParity;
+    case ptNONE: break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits ToSerialStopBits(TStopBit stopBits)
+{
+    switch (stopBits) {
+    case sbONE5: return QSerialPort::OneAndHalfStop;
+    case snTWO: return QSerialPort::TwoStop;
+    case sbONE: break;
+    }
+    return QSerialPort::OneStop;
+}
+
+} // namespace
+
+TComPort::TComPort(QObject *parent) : QObject(parent)
+{
+    connect(&Serial, &QSerialPort::readyRead, this, &TComPort::ReadArrived);
+    connect(&Serial, &QSerialPort::errorOccurred, this, &TComPort::HandleSerialError);
+}
+
+TComPort::~TComPort()
+{
+    disconnect(&Serial, nullptr, this, nullptr);
+    ReleasePort();
+}
+
+void TComPort::SetReceiveMode(TReceiveMode mode)
+{
+    const bool wasHolding = Mode == rmACCUMULATE;
+    Mode = mode;
+    if (wasHolding && mode != rmACCUMULATE)
+        ScheduleDelivery();
+}
+
+QString TComPort::Terminator() const
+{
+    return FormatTerminator(TerminatorBytes);
+}
+
+void TComPort::SetTerminator(const QString &text)
+{
+    const TTerminatorParse parsed = ParseTerminator(text);
+    TerminatorBytes = parsed.Terminator;
+    Received.SetTerminator(TerminatorBytes);
+    if (!parsed.ErrorText.isEmpty())
+        throw EComError(parsed.ErrorText);
+}
+
+void TComPort::Open()
+{
+    if (Opened)
+        return;
+    const QString cannotOpen = QStringLiteral("TCOMPORT : cannot open ") + PortName + u'\r';
+    if (CharBits < 5 || CharBits > 8)
+        throw EComError(cannotOpen + qt_error_string(EINVAL));
+
+    Serial.setPortName(PortName);
+    Serial.setBaudRate(static_cast<qint32>(BaudRate));
+    Serial.setDataBits(static_cast<QSerialPort::DataBits>(CharBits));
+    Serial.setParity(ToSerialParity(ParityMode));
+    Serial.setStopBits(ToSerialStopBits(StopBitMode));
+    Serial.setFlowControl(QSerialPort::NoFlowControl);
+    Serial.setReadBufferSize(QueueSizeIn);
+    OpenErrorText.clear();
+    if (!Serial.open(QIODevice::ReadWrite))
+        throw EComError(cannotOpen + (OpenErrorText.isEmpty() ? Serial.errorString() : OpenErrorText));
+
+    // Best effort: a pseudo-terminal has no modem lines.
+    Serial.setDataTerminalReady(false);
+    Serial.setRequestToSend(false);
+    // What waited in the driver was sent before anyone listened.
+    Serial.clear(QSerialPort::AllDirections);
+    Serial.clearError();
+    Opened = true;
+    ++OpenCount;
+    if (OnPortOpen)
+        OnPortOpen(this);
+}
+
+void TComPort::Close()
+{
+    if (!Opened)
+        return;
+    ReleasePort();
+    if (OnPortClose)
+        OnPortClose(this);
+}
+
+void TComPort::ReleasePort()
+{
+    Opened = false;
+    if (Serial.isOpen())
+        Serial.close();
+}
+
+void TComPort::ReadArrived()
+{
+    const QByteArray chunk = Serial.readAll();
+    if (!Opened || !ReceiveCallBack)
+        return;
+    Received.Append(chunk);
+    // Delivered from the event loop rather than from inside the platform's read
+    // notification, so that an exception thrown by the callback cannot leave the
+    // serial port's notification state behind.
+    ScheduleDelivery();
+}
+
+void TComPort::ScheduleDelivery()
+{
+    if (DeliveryScheduled)
+        return;
+    DeliveryScheduled = true;
+    QMetaObject::invokeMethod(this, &TComPort::DeliverPending, Qt::QueuedConnection);
+}
+
+bool TComPort::HasDelivery() const
+{
+    switch (Mode) {
+    case rmTERM: return Received.HasLine();
+    case rmRAW: return !Received.IsEmpty();
+    case rmACCUMULATE: break;
+    }
+    return false;
+}
+
+void TComPort::DeliverPending()
+{
+    DeliveryScheduled = false;
+    // A callback that runs the event loop must not be entered again: what arrives
+    // meanwhile follows, in order, once it has returned.
+    if (Delivering)
+        return;
+    Delivering = true;
+    struct TDeliveryEnd {
+        TComPort *Port;
+        ~TDeliveryEnd()
+        {
+            Port->Delivering = false;
+            // After an exception from the callback the remaining lines still go out.
+            if (Port->Opened && Port->ReceiveCallBack && Port->HasDelivery())
+                Port->ScheduleDelivery();
+        }
+    } deliveryEnd{this};
+
+    while (Opened && ReceiveCallBack && HasDelivery()) {
+        const QByteArray data = Mode == rmTERM ? Received.TakeLine() : Received.TakeAll();
+        const TReceiveProc callback = ReceiveCallBack; // it may replace itself
+        callback(QString::fromLatin1(data));
+    }
+}
+
+void TComPort::HandleSerialError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError)
+        return;
+    if (!Opened) {
+        if (OpenErrorText.isEmpty())
+            OpenErrorText = Serial.errorString();
+        return;
+    }
+    // A hung-up terminal reads as end of file and reports a read error at every turn of
+    // the event loop until it is closed.
+    if (error == QSerialPort::ResourceError || (error == QSerialPort::ReadError && DeviceHungUp())) {
+        QMetaObject::invokeMethod(
+            this, [this, openCount = OpenCount] { CloseAfterDeviceLoss(openCount); }, Qt::QueuedConnection);
+        return;
+    }
+    if (OnError)
+        OnError(this);
+}
+
+bool TComPort::DeviceHungUp() const
+{
+    pollfd descriptor{Serial.handle(), POLLIN, 0};
+    return ::poll(&descriptor, 1, 0) > 0 && (descriptor.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+void TComPort::CloseAfterDeviceLoss(quint64 openCount)
+{
+    if (Opened && openCount == OpenCount)
+        Close();
+}
