@@ -5,13 +5,13 @@
 
 #include "model/UnitHistogram_COMMON.h"
 
+#include "model/AtomicFileWrite.h"
 #include "model/FileError.h"
 #include "model/MessageBoxSeam.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <charconv>
@@ -139,12 +139,5 @@ void THistogram::WriteToFile(const QString &fileName) const
     for (const std::uint32_t count : Counts)
         appendLine(count);
 
-    // All or nothing: the old file is replaced only once the new one is complete.
-    QSaveFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError(file, fileName, errno);
-    errno = 0;
-    if (file.write(text) != text.size() || !file.commit())
-        throw FileError(file, fileName, errno);
+    ReplaceFileContent(fileName, text.constData(), static_cast<std::size_t>(text.size()));
 }

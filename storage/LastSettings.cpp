@@ -1,5 +1,6 @@
 #include "storage/LastSettings.h"
 
+#include "model/AtomicFileWrite.h"
 #include "model/InOutError.h"
 #include "model/Units.h"
 #include "storage/Windows1252.h"
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 const char *const LastSettingsFileName = "LastSettings.ls";
 
@@ -91,10 +91,6 @@ void SaveSettingsFile(const QString &path, const TLastSettings &settings)
         settings.State == 0 ? "Wake" : "Sleep",
         settings.StatisticsExpanded ? "yes" : "no",
     };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        Fail(path, file.errorString());
-    file.write(ToWindows1252(lines.join("\r\n") + "\r\n"));
-    if (!file.commit())
-        Fail(path, file.errorString());
+    const QByteArray text = ToWindows1252(lines.join("\r\n") + "\r\n");
+    ReplaceFileContent(path, text.constData(), static_cast<std::size_t>(text.size()));
 }

@@ -1,6 +1,6 @@
 #include "storage/MetaData.h"
 
-#include "storage/AtomicFileWrite.h"
+#include "model/AtomicFileWrite.h"
 #include "storage/PosixFile.h"
 
 #include "model/InOutError.h"
