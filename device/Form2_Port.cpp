@@ -1,0 +1,217 @@
+#include "device/Form2_Port.h"
+
+#include "device/EnumComPorts.h"
+#include "device/MeasurementLine.h"
+#include "device/PortPermission.h"
+#include "model/GlobalState.h"
+#include "model/InOutError.h"
+#include "model/MessageBoxSeam.h"
+#include "model/ProcessExit.h"
+#include "storage/LastSettings.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int RetryIntervalMs = 1000;
+constexpr qsizetype DbmLineLength = 13; // CR LF included
+// Stray lines are tolerated once only at the short intervals, where one may slip in.
+constexpr double LongestStrayTolerantInterval = 10.0;
+
+const QString WaitingForDeviceText = QStringLiteral("Please connect the ZELTAR via USB cable to the PC");
+const QString WaitingText = QStringLiteral("Waiting...");
+const QString ConnectOrOpenStatus =
+    QStringLiteral("  Connect a ZELTAR device or open a record (from the \"Data\" menu or just click here)");
+const QString DbmWarning = QStringLiteral(
+    "Logging is not supported in dBm unit. Please change unit by clicking on the \"UNIT\" button of ZELTAR device");
+const QString StrayLineWarning = QStringLiteral(
+    "Please connect your ZELTAR device to the PC via USB port and run this application again. If you have already "
+    "connected the device, just start the application again. If this message appears again, re-connect the device.");
+
+// SampleInProgress tells the save at the end of a recording that a line is being handled;
+// it must not stay set when the handler ends by an exception.
+class TSampleInProgressScope {
+public:
+    TSampleInProgressScope() { SampleInProgress = true; }
+    ~TSampleInProgressScope() { SampleInProgress = false; }
+    TSampleInProgressScope(const TSampleInProgressScope &) = delete;
+    TSampleInProgressScope &operator=(const TSampleInProgressScope &) = delete;
+};
+
+} // namespace
+
+TForm2::TForm2(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir, QObject *parent)
+    : QObject(parent), MainWindow(mainWindow), Paths(paths), DeviceDir(deviceDir)
+{
+    Timer1.setInterval(RetryIntervalMs);
+    connect(&Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
+    FormCreate();
+}
+
+TForm2::~TForm2()
+{
+    FormDestroy();
+}
+
+void TForm2::FormCreate()
+{
+    Panel1.clear();
+    Panel2.clear();
+    LoadSettings();
+
+    ComPort1.SetParity(ptNONE);
+    ComPort1.SetDataBits(8);
+    ComPort1.SetStopBits(sbONE);
+    ComPort1.SetBaud(9600);
+    ComPort1.SetWinQSizeIn(8192);
+    ComPort1.SetWinQSizeOut(8192);
+    ComPort1.SetReceiveMode(rmTERM);
+    ComPort1.SetTerminator(QStringLiteral("#13#10"));
+    ComPort1.ReceiveCallBack = [this](const QString &Data) { ComPort1ReceiveCallBack(Data); };
+
+    EnumComPorts(ListBoxPorts.Items, DeviceDir);
+    if (!ListBoxPorts.Items.isEmpty())
+        ListBoxPorts.SelectLast();
+    ConnectFromOwnEvent();
+}
+
+void TForm2::FormDestroy()
+{
+    SaveSettings();
+    ComPort1.Close();
+}
+
+void TForm2::ConnectDevice(bool startListening)
+{
+    if (!ComPort1.isOpen()) {
+        if (ListBoxPorts.Items.isEmpty()) {
+            ShowWaiting();
+            return;
+        }
+        ComPort1.SetPort(ListBoxPorts.SelectedItem());
+        if (ComPort1.Port().isEmpty()) {
+            ShowWaiting();
+            return;
+        }
+    }
+    ComPort1.Open();
+    Panel1.clear();
+    Panel2.clear();
+    if (startListening)
+        MainWindow.StartListening();
+}
+
+// Creation and the retry timer are not user actions: nobody above them shows an open
+// failure, so they show it themselves.
+void TForm2::ConnectFromOwnEvent()
+{
+    try {
+        ConnectDevice(true);
+    } catch (const EComError &error) {
+        ShowMessageBox(TMsgKind::Error, error.Message);
+    }
+}
+
+void TForm2::ShowWaiting()
+{
+    Panel1 = WaitingForDeviceText;
+    Panel2 = WaitingText;
+    if (!Timer1.isActive())
+        Timer1.start();
+    ShownPermissionHint = PortPermissionHint(DeniedComPorts(DeviceDir));
+    MainWindow.ShowStatus(ConnectOrOpenStatus + ShownPermissionHint);
+}
+
+void TForm2::Timer1Timer()
+{
+    EnumComPorts(ListBoxPorts.Items, DeviceDir);
+    if (!ListBoxPorts.Items.isEmpty()) {
+        ListBoxPorts.SelectLast();
+        Timer1.stop();
+        ConnectFromOwnEvent();
+        return;
+    }
+    // A meter plugged in while waiting may be one this user may not open: say so once.
+    if (PortPermissionHint(DeniedComPorts(DeviceDir)) != ShownPermissionHint)
+        ShowWaiting();
+}
+
+void TForm2::ComPort1ReceiveCallBack(const QString &Data)
+{
+    if (OnHold)
+        return;
+    if (RecordingState == Importing) {
+        const TSampleInProgressScope inProgress;
+        MainWindow.ImportLine(Data);
+        return;
+    }
+    if (Data.size() == DbmLineLength)
+        HandleDbmLine();
+    else if (Data.size() == MeasurementLineLength)
+        HandleMeasurementLine(Data);
+    else
+        HandleStrayLine();
+}
+
+void TForm2::HandleDbmLine()
+{
+    if (DbmWarningShown)
+        return;
+    DbmWarningShown = true;
+    ShowMessageBox(TMsgKind::Warning, DbmWarning);
+}
+
+void TForm2::HandleMeasurementLine(const QString &Data)
+{
+    DbmWarningShown = false;
+    // A garbled line carries no measurement; the next one will.
+    const std::optional<TMeasurement> measurement = ParseMeasurementLine(Data);
+    if (!measurement)
+        return;
+    const TSampleInProgressScope inProgress;
+    MainWindow.ProcessSample(measurement->PeakFrequency, measurement->Value);
+}
+
+void TForm2::HandleStrayLine()
+{
+    DbmWarningShown = false;
+    if (!StrayLineSeen && MainWindow.CurrentInterval() <= LongestStrayTolerantInterval) {
+        StrayLineSeen = true;
+        return;
+    }
+    ShowMessageBox(TMsgKind::Warning, StrayLineWarning);
+    EndAfterStrayLine();
+}
+
+// The port is not closed here: this runs inside its own delivery, and the process ends
+// without waiting for anything.
+void TForm2::EndAfterStrayLine()
+{
+    try {
+        MainWindow.SaveRecordingBeforeExit();
+    } catch (const EInOutError &error) {
+        ShowMessageBox(TMsgKind::Error, error.Message);
+    }
+    SaveSettings();
+    EndProcessAtOnce(EXIT_FAILURE);
+}
+
+void TForm2::LoadSettings()
+{
+    SettingsFile = Paths.SettingsDir + LastSettingsFileName;
+    try {
+        if (const std::optional<TLastSettings> settings = LoadSettingsFile(SettingsFile))
+            MainWindow.ApplyLoadedSettings(*settings);
+    } catch (const EInOutError &error) {
+        ShowMessageBox(TMsgKind::Error, error.Message);
+    }
+}
+
+void TForm2::SaveSettings()
+{
+    try {
+        SaveSettingsFile(SettingsFile, MainWindow.CurrentSettings());
+    } catch (const EInOutError &error) {
+        ShowMessageBox(TMsgKind::Error, error.Message);
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The connection form: finds the meter's port, opens it, keeps looking once a second while
+// there is none, and turns each line the meter sends into an action of the main window.
+// It is never shown; what the user sees goes to the main window's status line and to
+// message boxes. The main window must outlive it: its destruction saves the settings.
+
+#include "device/ComPort.h"
+#include "device/ConnectionClient.h"
+#include "device/PortListBox.h"
+#include "model/AppPaths.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class TForm2 : public QObject {
+    Q_OBJECT
+
+public:
+    // Runs FormCreate: loads the settings, configures ComPort1 and connects to the highest
+    // openable port of deviceDir, or starts waiting for one.
+    TForm2(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir = QStringLiteral("/dev"),
+           QObject *parent = nullptr);
+    // Runs FormDestroy: saves the settings and closes the port.
+    ~TForm2() override;
+    TForm2(const TForm2 &) = delete;
+    TForm2 &operator=(const TForm2 &) = delete;
+
+    // Opens the selected port unless it is open (throws EComError when it cannot), and with
+    // startListening starts listening in the main window. With no port known: ShowWaiting.
+    void ConnectDevice(bool startListening);
+    // The waiting texts, the status line inviting to connect, and the retry timer.
+    void ShowWaiting();
+    // One line from the port, CR LF included.
+    void ComPort1ReceiveCallBack(const QString &Data);
+    void Timer1Timer();
+
+    TPortListBox ListBoxPorts;
+    QString Panel1;
+    QString Panel2;
+    QTimer Timer1;
+    TComPort ComPort1;
+
+    bool DbmWarningShown = false; // the dBm warning is shown once per run of 13-character lines
+    bool StrayLineSeen = false;   // the one stray line tolerated per run has come
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void LoadSettings();
+    void SaveSettings();
+    void ConnectFromOwnEvent();
+    void HandleDbmLine();
+    void HandleMeasurementLine(const QString &Data);
+    void HandleStrayLine();
+    void EndAfterStrayLine();
+
+    IConnectionClient &MainWindow;
+    const TAppPaths Paths;
+    const QString DeviceDir;
+    QString SettingsFile;
+    QString ShownPermissionHint; // the sentence the waiting status line carries now
+};

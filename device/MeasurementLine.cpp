@@ -1,0 +1,15 @@
+#include "device/MeasurementLine.h"
+
+#include "device/NumberText.h"
+
+#include <cmath>
+#include <limits>
+
+std::optional<TMeasurement> ParseMeasurementLine(const QString &line)
+{
+    const std::optional<long double> reading = StrToFloatAnySep(line.mid(0, 8));
+    const std::optional<int> frequency = DecimalTextToInt(line.mid(9, 4));
+    if (!reading || !frequency || std::fabs(*reading) > std::numeric_limits<float>::max())
+        return std::nullopt;
+    return TMeasurement{*frequency, static_cast<float>(*reading)};
+}

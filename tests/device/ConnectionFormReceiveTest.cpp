@@ -1,0 +1,142 @@
+#include "device/Form2_Port.h"
+#include "model/ProcessExit.h"
+#include "tests/device/FakeConnectionClient.h"
+#include "tests/device/QtPrinters.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/TempAppDir.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Measurement = "  0.1234  900\r\n";
+const QString Dbm = "  -23.5 dBm\r\n";
+const QString Stray = "ZELTAR\r\n";
+const QString DbmWarning =
+    "Logging is not supported in dBm unit. Please change unit by clicking on the \"UNIT\" button of ZELTAR device";
+const QString StrayWarning =
+    "Please connect your ZELTAR device to the PC via USB port and run this application again. If you have already "
+    "connected the device, just start the application again. If this message appears again, re-connect the device.";
+
+// A form without a port, fed the lines its port would deliver.
+class ConnectionFormReceive : public ::testing::Test {
+protected:
+    ConnectionFormReceive()
+    {
+        ResetGlobalState();
+        DecSeparators = {u'.', u','};
+        PreviousExit = SetProcessExitHandler([this](int exitCode) {
+            Client.Events << QString("process ended with %1").arg(exitCode);
+            SettingsAtExit = ReadWholeFile(App.Paths().SettingsDir + "LastSettings.ls");
+        });
+    }
+    ~ConnectionFormReceive() override
+    {
+        SetProcessExitHandler(PreviousExit);
+        ResetGlobalState();
+    }
+
+    void Receive(const QStringList &lines)
+    {
+        for (const QString &line : lines)
+            Form.ComPort1ReceiveCallBack(line);
+    }
+    bool Ended() const { return !Client.Events.filter("process ended").isEmpty(); }
+
+    TempAppDir App;
+    QTemporaryDir Devices;
+    FakeConnectionClient Client;
+    MessageBoxRecorder Boxes;
+    TProcessExitHandler PreviousExit;
+    QByteArray SettingsAtExit;
+    TForm2 Form{Client, App.Paths(), Devices.path()};
+};
+
+TEST_F(ConnectionFormReceive, OnHoldIgnoresEveryLineAndAnImportTakesEveryLength)
+{
+    Client.Interval = 30.0;
+    OnHold = true;
+    for (TRecordingState state : {Listening, Importing}) {
+        RecordingState = state;
+        Receive({Measurement, Dbm, Stray, Stray});
+    }
+    EXPECT_TRUE(Client.Imported.isEmpty());
+
+    OnHold = false;
+    Receive({Measurement, Dbm, Dbm, Stray, "\r\n"});
+    EXPECT_EQ(Client.Imported, (QStringList{Measurement, Dbm, Dbm, Stray, "\r\n"}));
+    EXPECT_FALSE(SampleInProgress);
+    EXPECT_TRUE(Client.Samples.empty());
+    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_FALSE(Form.StrayLineSeen);
+    EXPECT_FALSE(Ended());
+}
+
+TEST_F(ConnectionFormReceive, DbmWarningOncePerRunOfDbmLines)
+{
+    Receive({Dbm, Dbm});
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Warning);
+    EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::Ok);
+    Receive({Measurement, Dbm, Dbm, Stray, Dbm});
+    EXPECT_EQ(Boxes.Texts(), (QStringList{DbmWarning, DbmWarning, DbmWarning}));
+}
+
+TEST_F(ConnectionFormReceive, MeasurementsWithEitherSeparatorOnEitherLocaleAndGarbledOnesDropped)
+{
+    for (const auto separators : {std::array<QChar, 2>{u'.', u','}, std::array<QChar, 2>{u',', u'.'}}) {
+        DecSeparators = separators;
+        Receive({"  0.1234  900\r\n", "  0.12x4  900\r\n", "  0,1234  900\r\n", "  0.1234  9o0\r\n"});
+    }
+    ASSERT_EQ(Client.Samples.size(), 4u);
+    for (const FakeConnectionClient::TSample &sample : Client.Samples) {
+        EXPECT_EQ(sample.PeakFrequency, 900);
+        EXPECT_EQ(sample.Value, 0.1234f);
+        EXPECT_TRUE(sample.InProgress);
+    }
+    EXPECT_FALSE(SampleInProgress);
+    EXPECT_TRUE(Boxes.Shown.empty());
+
+    Client.SampleError = "disk full";
+    EXPECT_THROW(Receive({Measurement}), EInOutError);
+    EXPECT_FALSE(SampleInProgress) << "left set by a failed sample";
+}
+
+TEST_F(ConnectionFormReceive, SecondStrayLineEndsTheRunAfterSavingRecordingAndSettings)
+{
+    Client.Interval = 1.0;
+    Client.Settings.VisibleSamples = 321;
+    Receive({Stray, Measurement});
+    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_FALSE(Ended());
+
+    Receive({Stray});
+    EXPECT_EQ(Boxes.Texts(), QStringList{StrayWarning});
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Warning);
+    EXPECT_EQ(Client.Events, (QStringList{"recording saved", "settings read", "process ended with 1"}));
+    EXPECT_EQ(SettingsAtExit.split('\n').value(3), "321\r");
+}
+
+TEST_F(ConnectionFormReceive, AFailedSaveOfTheRecordingIsShownAndTheEndGoesOn)
+{
+    Client.Interval = 60.0;
+    Client.SaveRecordingError = "x.zlog: No space left on device (28)";
+    Receive({Stray});
+    EXPECT_EQ(Boxes.Texts(), (QStringList{StrayWarning, "x.zlog: No space left on device (28)"}));
+    EXPECT_EQ(Boxes.Shown[1].Kind, TMsgKind::Error);
+    EXPECT_EQ(Client.Events, (QStringList{"recording saved", "settings read", "process ended with 1"}));
+}
+
+class StrayLineAtInterval : public ConnectionFormReceive, public ::testing::WithParamInterface<double> {};
+INSTANTIATE_TEST_SUITE_P(MeterIntervals, StrayLineAtInterval, ::testing::Values(0.5, 1.0, 10.0, 30.0, 180.0));
+
+TEST_P(StrayLineAtInterval, FirstOneIsToleratedUpToTenSeconds)
+{
+    Client.Interval = GetParam();
+    Receive({Stray});
+    EXPECT_EQ(Ended(), GetParam() > 10.0);
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+#include "device/Form2_Port.h"
+#include "device/PortPermission.h"
+#include "tests/device/FakeConnectionClient.h"
+#include "tests/device/QtPrinters.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/TempAppDir.h"
+#include "tools/meter-sim/MeterTerminal.h"
+#include "tools/meter-sim/TerminalLink.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const QString Invitation = "  Connect a ZELTAR device or open a record (from the \"Data\" menu or just click here)";
+
+// A simulated meter plugged in under a port name of the test's device folder.
+struct PluggedMeter {
+    PluggedMeter(const QTemporaryDir &devices, const QString &name)
+        : Terminal(TMeterTerminal::OpenPseudoTerminal()), Link(devices.filePath(name), Terminal->Path()) {}
+    std::unique_ptr<TMeterTerminal> Terminal;
+    TTerminalLink Link;
+};
+
+class ConnectionFormStartup : public ::testing::Test {
+protected:
+    ConnectionFormStartup() { ResetGlobalState(); }
+    ~ConnectionFormStartup() override { ResetGlobalState(); }
+
+    std::unique_ptr<TForm2> CreateForm() { return std::make_unique<TForm2>(Client, App.Paths(), Devices.path()); }
+    // Listed as openable, but no terminal.
+    void PlugNonTerminal(const QString &name) { ASSERT_TRUE(QFile(Devices.filePath(name)).open(QIODevice::WriteOnly)); }
+
+    void ExpectWaiting(const TForm2 &form, const QString &status = Invitation)
+    {
+        EXPECT_EQ(form.Panel1 + "|" + form.Panel2, "Please connect the ZELTAR via USB cable to the PC|Waiting...");
+        EXPECT_TRUE(form.Timer1.isActive());
+        EXPECT_EQ(form.Timer1.interval(), 1000);
+        EXPECT_EQ(Client.Statuses.value(Client.Statuses.size() - 1), status);
+        EXPECT_FALSE(form.ComPort1.isOpen());
+    }
+    void ExpectListening(const TForm2 &form, const QString &portName)
+    {
+        EXPECT_TRUE(form.ComPort1.isOpen());
+        EXPECT_EQ(form.ComPort1.Port(), Devices.filePath(portName));
+        EXPECT_EQ(Client.StartListeningCalls, 1);
+        EXPECT_FALSE(form.Timer1.isActive());
+        EXPECT_TRUE((form.Panel1 + form.Panel2).isEmpty());
+        EXPECT_TRUE(Boxes.Shown.empty());
+    }
+
+    TempAppDir App;
+    QTemporaryDir Devices;
+    FakeConnectionClient Client;
+    MessageBoxRecorder Boxes;
+};
+
+TEST_F(ConnectionFormStartup, OpensTheHighestPortStartsListeningAndReceivesItsLines)
+{
+    PluggedMeter lower(Devices, "ttyUSB0"), higher(Devices, "ttyACM1"), highest(Devices, "ttyUSB1");
+    const std::unique_ptr<TForm2> form = CreateForm();
+    ExpectListening(*form, "ttyUSB1");
+    EXPECT_TRUE(Client.Statuses.isEmpty());
+
+    DecSeparators = {u'.', u','};
+    ASSERT_EQ(highest.Terminal->Write("  0.1234  900\r\n  0,5000 1800\r\n"), 30);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Client.Samples.size() >= 2; }, 5000));
+    EXPECT_EQ(Client.Samples[0].Value, 0.1234f);
+    EXPECT_EQ(Client.Samples[1].Value, 0.5f);
+    EXPECT_EQ(Client.Samples[1].PeakFrequency, 1800);
+}
+
+TEST_F(ConnectionFormStartup, WithoutAPortItWaitsAndTheNextTickConnects)
+{
+    const std::unique_ptr<TForm2> form = CreateForm();
+    ExpectWaiting(*form);
+    form->Timer1Timer();
+    ExpectWaiting(*form);
+    EXPECT_EQ(Client.Statuses.size(), 1) << "rewritten while nothing changed";
+
+    PluggedMeter meter(Devices, "ttyACM3");
+    form->Timer1Timer();
+    ExpectListening(*form, "ttyACM3");
+}
+
+TEST_F(ConnectionFormStartup, APortThatCannotBeOpenedIsReportedAtStartUpAndFromTheTimer)
+{
+    for (const bool atStartUp : {true, false}) {
+        QTemporaryDir devices;
+        const QString port = devices.filePath("ttyUSB0");
+        QFile portFile(port); // listed as openable, but no terminal
+        Boxes.Shown.clear();
+        if (atStartUp) {
+            ASSERT_TRUE(portFile.open(QIODevice::WriteOnly));
+        }
+        TForm2 form(Client, App.Paths(), devices.path());
+        if (!atStartUp) {
+            ASSERT_TRUE(portFile.open(QIODevice::WriteOnly));
+            form.Timer1Timer();
+        }
+        ASSERT_EQ(Boxes.Shown.size(), 1u);
+        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
+        EXPECT_TRUE(Boxes.Shown[0].Text.startsWith("TCOMPORT : cannot open " + port + "\r"));
+        EXPECT_FALSE(form.ComPort1.isOpen());
+        EXPECT_FALSE(form.Timer1.isActive());
+        EXPECT_EQ(Client.StartListeningCalls, 0);
+    }
+}
+
+TEST_F(ConnectionFormStartup, DestructionSavesTheSettingsAndClosesThePortCreationLoadsThem)
+{
+    PluggedMeter meter(Devices, "ttyUSB0");
+    std::unique_ptr<TForm2> form = CreateForm();
+    EXPECT_TRUE(Client.Applied.empty());
+    ASSERT_TRUE(meter.Terminal->HasReader());
+
+    Client.Settings = {true, 0, 4, 250, 6, 1, 1, true};
+    form.reset();
+    EXPECT_FALSE(meter.Terminal->HasReader());
+    const QString file = App.Paths().SettingsDir + "LastSettings.ls";
+    EXPECT_EQ(ReadWholeFile(file), "True\r\nV/m\r\n4\r\n250\r\n6\r\nSensitive\r\nSleep\r\nyes\r\n");
+
+    App.WriteFile("Settings/LastSettings.ls", "TRUE\r\nmW/m\xB2\r\n9\r\n120\r\n3\r\nGENERAL\r\nWAKE\r\nYES\r\n");
+    form = CreateForm();
+    ASSERT_EQ(Client.Applied.size(), 1u);
+    const TLastSettings &loaded = Client.Applied[0];
+    EXPECT_EQ(QList<int>({loaded.AlertsOn, loaded.Unit, loaded.IntervalIndex, loaded.VisibleSamples,
+                          loaded.Correction, loaded.Population, loaded.State, loaded.StatisticsExpanded}),
+              QList<int>({1, 1, 0, 120, 3, 0, 0, 1}));
+}
+
+TEST_F(ConnectionFormStartup, SettingsThatCannotBeReadOrWrittenAreReportedAndStartUpGoesOn)
+{
+    ASSERT_TRUE(QDir().mkpath(App.Paths().SettingsDir + "LastSettings.ls"));
+    std::unique_ptr<TForm2> form = CreateForm();
+    EXPECT_TRUE(Client.Applied.empty());
+    ExpectWaiting(*form);
+    form.reset();
+    ASSERT_EQ(Boxes.Shown.size(), 2u);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_EQ(Boxes.Shown[1].Kind, TMsgKind::Error);
+}
+
+TEST_F(ConnectionFormStartup, APortThisUserMayNotOpenIsNamedInTheWaitingStatus)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not deny the superuser";
+    const std::unique_ptr<TForm2> form = CreateForm();
+    PlugNonTerminal("ttyUSB0");
+    ASSERT_TRUE(QFile::setPermissions(Devices.filePath("ttyUSB0"), QFileDevice::Permissions()));
+    form->Timer1Timer();
+    ExpectWaiting(*form, Invitation + PortPermissionHint({Devices.filePath("ttyUSB0")}));
+}
+
+} // namespace
