@@ -1,0 +1,104 @@
+#include "charts/ChartConfigurations.h"
+
+#include "charts/RChart.h"
+
+namespace {
+
+const QString HistogramCaption = QStringLiteral("Histogram of dBmW/m²");
+const QString HistoryCaption = QStringLiteral("History");
+const QString CountOrdinate = QStringLiteral("count");
+constexpr TRangeBox LevelRanges{-33.5, 0, 33.5, 4};
+
+// Light text on the dark live charts, dark text on the viewer's light ones.
+const QColor LightText(0xF4, 0xF4, 0xF4);
+const QColor ViewerText(0x3B, 0x3B, 0x3B);
+const QColor DarkWind(0x45, 0x45, 0x45);
+const QColor LightWind(0xFB, 0xFB, 0xFB);
+const QColor PlotColour(0x27, 0x27, 0x27);
+
+void ApplyCommonSettings(TRChart &chart)
+{
+    chart.SetAutoRedraw(false);
+    chart.setCursor(Qt::CrossCursor);
+    chart.SetLRim(70);
+    chart.SetGridStyle(gsHorizDotLines);
+    chart.SetGridColor(QColor(0x9B, 0x9B, 0x9B));
+    chart.SetScaleColor(QColor(0x64, 0x64, 0x64));
+    chart.SetFillColor(QColor(0x80, 0x00, 0x00));
+    chart.SetChartColor(PlotColour);
+    chart.SetShadowStyle(ssFlying);
+    chart.SetShadowColor(QColor(0xEA, 0xEA, 0xEA));
+    chart.SetShadowBakColor(QColor(0xEE, 0xEE, 0xEE));
+    chart.SetMinTickY(4);
+    chart.SetMinRangeX(1e-10);
+    chart.SetMinRangeY(1e-10);
+    chart.SetMouseAction(maNone);
+    chart.SetShortTicksX(true);
+    chart.SetShortTicksY(true);
+    chart.SetXAxisPos(xapBottom);
+    chart.SetYAxisPos(yapLeft);
+    chart.SetYLabelType(ftNum);
+}
+
+} // namespace
+
+TChartConfiguration MainTimeChartConfiguration(int visibleSamples, double interval)
+{
+    return {19, LightText, 12, 32, 44, DarkWind, QColor(0xCE, 0x4D, 0x46), QColor(0x36, 0x36, 0x36),
+            HistoryCaption, QString(), ftTime, 3, 4, 3,
+            TRangeBox{0, 0, 1.05 * visibleSamples * interval, 0.001}};
+}
+
+TChartConfiguration MainHistogramChartConfiguration()
+{
+    return {19, LightText, 12, 32, 34, DarkWind, Qt::white, PlotColour, HistogramCaption, CountOrdinate,
+            ftNum, 5, 0, 0, LevelRanges};
+}
+
+TChartConfiguration ViewerTimeChartConfiguration()
+{
+    return {19, ViewerText, 9, 32, 44, LightWind, QColor(0xA7, 0xE1, 0xFE), PlotColour, HistoryCaption, QString(),
+            ftTime, 3, 4, 3, std::nullopt};
+}
+
+TChartConfiguration ViewerHistogramChartConfiguration()
+{
+    return {19, ViewerText, 9, 32, 34, LightWind, Qt::white, PlotColour, HistogramCaption, CountOrdinate,
+            ftNum, 5, 0, 0, std::nullopt};
+}
+
+TChartConfiguration AnalyserChartConfiguration()
+{
+    return {19, QColor(0xF2, 0xF2, 0xF2), 9, 32, 34, DarkWind, Qt::white, PlotColour,
+            QStringLiteral("Density of dBmW/m²"), QString(), ftNum, 5, 0, 1, TRangeBox{-33.5, 0, 33.5, 1}};
+}
+
+// Its caption is a label above the chart, in the file manager.
+TChartConfiguration FileManagerChartConfiguration()
+{
+    return {16, LightText, 9, 28, 34, PlotColour, Qt::white, PlotColour, QString(), CountOrdinate,
+            ftNum, 5, 0, 0, LevelRanges};
+}
+
+void ConfigureChart(TRChart &chart, const TChartConfiguration &configuration)
+{
+    ApplyCommonSettings(chart);
+    QFont font(QStringLiteral("Berlin Sans FB"));
+    font.setPixelSize(configuration.FontPixels);
+    chart.setFont(font);
+    chart.SetFontColor(configuration.FontColor);
+    chart.SetRRim(configuration.RRim);
+    chart.SetTRim(configuration.TRim);
+    chart.SetBRim(configuration.BRim);
+    chart.SetWindColor(configuration.WindColor);
+    chart.SetDataColor(configuration.DataColor);
+    chart.SetChartColor(configuration.ChartColor);
+    chart.SetCaption(configuration.Caption);
+    chart.SetIdOrdinate(configuration.IdOrdinate);
+    chart.SetXLabelType(configuration.XLabelType);
+    chart.SetMinTickX(configuration.MinTickX);
+    if (configuration.Ranges)
+        chart.SetRanges(*configuration.Ranges);
+    chart.SetDecPlaceX(configuration.DecPlaceX);
+    chart.SetDecPlaceY(configuration.DecPlaceY);
+}

@@ -1,0 +1,369 @@
+#include "charts/RChart.h"
+
+#include "charts/ChartFrame.h"
+#include "charts/ChartInteraction.h"
+#include "charts/DirectMarkPainter.h"
+#include "charts/FigurePainter.h"
+#include "charts/VisibleMarks.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// Below this many candidate marks, painting them one by one is cheaper than the grids.
+constexpr std::size_t RasterThreshold = 4096;
+constexpr int IdOrdinateLength = 50;
+
+QRgb OpaqueRgb(const QColor &colour)
+{
+    return colour.rgb() | 0xFF000000u;
+}
+
+} // namespace
+
+TRChart::TRChart(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+template <typename T> void TRChart::Assign(T &field, const T &value)
+{
+    if (field == value)
+        return;
+    field = value;
+    Changed();
+}
+
+void TRChart::Changed()
+{
+    ++Version;
+    if (AutoRedrawOn)
+        Redraw();
+}
+
+void TRChart::ChangeRanges(const TAxisRange &x, const TAxisRange &y)
+{
+    if (x.Lo == RangeX.Lo && x.Hi == RangeX.Hi && y.Lo == RangeY.Lo && y.Hi == RangeY.Hi)
+        return;
+    RangeX = x;
+    RangeY = y;
+    Changed();
+}
+
+void TRChart::SetRangeLoX(double value)
+{
+    TAxisRange x = RangeX;
+    x.SetLo(value);
+    ChangeRanges(x, RangeY);
+}
+
+void TRChart::SetRangeHiX(double value)
+{
+    TAxisRange x = RangeX;
+    x.SetHi(value);
+    ChangeRanges(x, RangeY);
+}
+
+void TRChart::SetRangeLoY(double value)
+{
+    TAxisRange y = RangeY;
+    y.SetLo(value);
+    ChangeRanges(RangeX, y);
+}
+
+void TRChart::SetRangeHiY(double value)
+{
+    TAxisRange y = RangeY;
+    y.SetHi(value);
+    ChangeRanges(RangeX, y);
+}
+
+void TRChart::SetRanges(double xLo, double yLo, double xHi, double yHi)
+{
+    TAxisRange x = RangeX;
+    TAxisRange y = RangeY;
+    x.Set(xLo, xHi);
+    y.Set(yLo, yHi);
+    ChangeRanges(x, y);
+}
+
+void TRChart::SetMinRangeX(double value)
+{
+    TAxisRange x = RangeX;
+    x.SetMinRange(value);
+    RangeX.MinRange = x.MinRange; // also where the limits stay as they are
+    ChangeRanges(x, RangeY);
+}
+
+void TRChart::SetMinRangeY(double value)
+{
+    TAxisRange y = RangeY;
+    y.SetMinRange(value);
+    RangeY.MinRange = y.MinRange; // also where the limits stay as they are
+    ChangeRanges(RangeX, y);
+}
+
+void TRChart::AddMark(double x, double y, std::uint8_t shape)
+{
+    Items.AddMark(x, y, shape, OpaqueRgb(Look.DataColor));
+    Changed();
+}
+
+void TRChart::AddLine(double x1, double y1, double x2, double y2)
+{
+    Items.AddLine({x1, y1, x2, y2, OpaqueRgb(Look.DataColor), Look.LineWidth});
+    Changed();
+}
+
+void TRChart::AddBar(double x1, double y1, double x2, double y2, int edgeStyle, const QColor &edgeColor1,
+                     const QColor &edgeColor2)
+{
+    Items.AddBar({x1, y1, x2, y2, OpaqueRgb(Look.FillColor), edgeStyle, OpaqueRgb(edgeColor1), OpaqueRgb(edgeColor2)});
+    Changed();
+}
+
+void TRChart::ClearItems()
+{
+    if (Items.Count() == 0)
+        return;
+    Items.Clear();
+    Changed();
+}
+
+void TRChart::RemoveFirstItem()
+{
+    if (Items.Count() == 0)
+        return;
+    Items.RemoveFirst();
+    Changed();
+}
+
+void TRChart::SetDataColor(const QColor &colour) { Assign(Look.DataColor, colour); }
+void TRChart::SetFillColor(const QColor &colour) { Assign(Look.FillColor, colour); }
+void TRChart::SetScaleColor(const QColor &colour) { Assign(Look.ScaleColor, colour); }
+void TRChart::SetChartColor(const QColor &colour) { Assign(Look.ChartColor, colour); }
+void TRChart::SetWindColor(const QColor &colour) { Assign(Look.WindColor, colour); }
+void TRChart::SetGridColor(const QColor &colour) { Assign(Look.GridColor, colour); }
+void TRChart::SetShadowColor(const QColor &colour) { Assign(Look.ShadowColor, colour); }
+void TRChart::SetShadowBakColor(const QColor &colour) { Assign(Look.ShadowBakColor, colour); }
+void TRChart::SetFontColor(const QColor &colour) { Assign(Look.FontColor, colour); }
+void TRChart::SetGridStyle(TGridStyle style) { Assign(Look.GridStyle, style); }
+void TRChart::SetShadowStyle(TShadowStyle style) { Assign(Look.ShadowStyle, style); }
+void TRChart::SetLineWidth(int width) { Assign(Look.LineWidth, std::max(width, 1)); }
+void TRChart::SetCaption(const QString &text) { Assign(Look.Caption, text); }
+void TRChart::SetIdOrdinate(const QString &text) { Assign(Look.IdOrdinate, text.left(IdOrdinateLength)); }
+void TRChart::SetDecPlaceX(int decimals) { Assign(Look.DecPlaceX, std::clamp(decimals, -3, 12)); }
+void TRChart::SetDecPlaceY(int decimals) { Assign(Look.DecPlaceY, std::clamp(decimals, -3, 12)); }
+void TRChart::SetMinTickX(int ticks) { Assign(Look.MinTickX, std::clamp(ticks, 2, 10)); }
+void TRChart::SetMinTickY(int ticks) { Assign(Look.MinTickY, std::clamp(ticks, 2, 10)); }
+void TRChart::SetXLabelType(TLabelType type) { Assign(Look.XLabelType, type); }
+void TRChart::SetYLabelType(TLabelType type) { Assign(Look.YLabelType, type); }
+void TRChart::SetShortTicksX(bool shortTicks) { Assign(Look.ShortTicksX, shortTicks); }
+void TRChart::SetShortTicksY(bool shortTicks) { Assign(Look.ShortTicksY, shortTicks); }
+void TRChart::SetXAxisPos(TXAxisPos position) { Assign(Look.XAxisPos, position); }
+void TRChart::SetYAxisPos(TYAxisPos position) { Assign(Look.YAxisPos, position); }
+void TRChart::SetLRim(int pixels) { Assign(Look.LRim, std::max(pixels, 0)); }
+void TRChart::SetRRim(int pixels) { Assign(Look.RRim, std::max(pixels, 0)); }
+void TRChart::SetTRim(int pixels) { Assign(Look.TRim, std::max(pixels, 0)); }
+void TRChart::SetBRim(int pixels) { Assign(Look.BRim, std::max(pixels, 0)); }
+
+void TRChart::SetAutoRedraw(bool on)
+{
+    AutoRedrawOn = on;
+    if (on)
+        Redraw();
+}
+
+// Only decides what later drags do: nothing to paint.
+void TRChart::SetMouseAction(TMouseAction action)
+{
+    Action = action;
+}
+
+void TRChart::Redraw()
+{
+    if (Frame.size() != size() || FrameVersion != Version)
+        Render();
+    repaint();
+}
+
+void TRChart::Render()
+{
+    if (Frame.size() != size())
+        Frame = QImage(size(), QImage::Format_RGB32);
+    if (Frame.isNull())
+        return;
+    const TPlotMapping mapping = Mapping();
+    const TChartScales scales = MakeChartScales(Look, mapping, locale());
+    {
+        QPainter painter(&Frame);
+        PaintChartBackground(painter, Look, Frame.rect(), mapping, scales);
+    }
+    if (!mapping.Area.isEmpty())
+        PaintItems(mapping);
+    {
+        QPainter painter(&Frame);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        PaintChartScales(painter, Look, font(), Frame.rect(), mapping, scales);
+    }
+    FrameVersion = Version;
+}
+
+// Runs of marks go to the mark painters a batch of consecutive chunks at a time, lines and
+// bars to QPainter, in list order.
+void TRChart::PaintItems(const TPlotMapping &mapping)
+{
+    std::vector<const TMarkChunk *> batch;
+    for (const TItemRun &run : Items.Runs()) {
+        if (const auto *chunk = std::get_if<TMarkChunk>(&run)) {
+            batch.push_back(chunk);
+            continue;
+        }
+        PaintMarkBatch(mapping, batch);
+        batch.clear();
+        const auto &figures = std::get<TFigureRun>(run);
+        QPainter painter(&Frame);
+        painter.setClipRect(mapping.Area);
+        for (std::size_t i = figures.Begin; i < figures.Figures.size(); ++i) {
+            if (const auto *line = std::get_if<TLineItem>(&figures.Figures[i]))
+                PaintLine(painter, mapping, *line);
+            else
+                PaintBar(painter, mapping, std::get<TBarItem>(figures.Figures[i]));
+        }
+    }
+    PaintMarkBatch(mapping, batch);
+}
+
+void TRChart::PaintMarkBatch(const TPlotMapping &mapping, const std::vector<const TMarkChunk *> &batch)
+{
+    if (batch.empty())
+        return;
+    const std::vector<TMarkSpan> spans = VisibleMarkSpans(batch, mapping, MaxMarkRadius);
+    if (MarkCount(spans) >= RasterThreshold) {
+        Rasteriser.Paint(Frame, mapping, spans);
+        return;
+    }
+    QPainter painter(&Frame);
+    painter.setClipRect(mapping.Area);
+    PaintMarksInOrder(painter, mapping, spans);
+}
+
+void TRChart::paintEvent(QPaintEvent *)
+{
+    // A new size needs a new picture even before the next Redraw.
+    if (Frame.size() != size())
+        Render();
+    QPainter painter(this);
+    painter.drawImage(0, 0, Frame);
+    if (Drag && Drag->Mode == maZoomWindPos)
+        PaintRubberBand(painter);
+}
+
+// The band's one-pixel outline inverts what lies under it; each pixel is inverted once.
+void TRChart::PaintRubberBand(QPainter &painter) const
+{
+    const QPoint a = Drag->Press;
+    const QPoint b = Drag->BandEnd;
+    const QRect band(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                     QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QColor white(Qt::white);
+    painter.fillRect(QRect(band.left(), band.top(), band.width(), 1), white);
+    if (band.height() > 1)
+        painter.fillRect(QRect(band.left(), band.bottom(), band.width(), 1), white);
+    if (band.height() > 2) {
+        painter.fillRect(QRect(band.left(), band.top() + 1, 1, band.height() - 2), white);
+        if (band.width() > 1)
+            painter.fillRect(QRect(band.right(), band.top() + 1, 1, band.height() - 2), white);
+    }
+}
+
+void TRChart::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
+        Changed();
+    QWidget::changeEvent(event);
+}
+
+void TRChart::resizeEvent(QResizeEvent *event)
+{
+    ++Version;
+    QWidget::resizeEvent(event);
+}
+
+void TRChart::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint position = event->position().toPoint();
+    if (OnMouseDown)
+        OnMouseDown(this, event->button(), {event->modifiers(), event->buttons()}, position.x(), position.y());
+    const QRect area = PlotArea();
+    if (event->button() != Qt::LeftButton || Action == maNone || !area.contains(position))
+        return;
+    Drag = TDrag{Action, position, RangeX, RangeY, area, position};
+}
+
+void TRChart::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint position = event->position().toPoint();
+    if (Drag && !(event->buttons() & Qt::LeftButton)) { // the release never reached us
+        Drag.reset();
+        repaint();
+    }
+    if (Drag) {
+        const QPoint displacement = position - Drag->Press;
+        switch (Drag->Mode) {
+        case maPan:
+            SetRanges(PannedRanges(Drag->StartX, Drag->StartY, displacement, Drag->Area.size()));
+            Redraw();
+            break;
+        case maZoomDrag:
+            SetRanges(DragZoomedRanges(Drag->StartX, Drag->StartY, displacement, size()));
+            Redraw();
+            break;
+        case maZoomWindPos:
+            Drag->BandEnd = ClampToArea(position, Drag->Area);
+            repaint();
+            break;
+        case maNone:
+            break;
+        }
+    }
+    ReportPointer(position, {event->modifiers(), event->buttons()});
+}
+
+void TRChart::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !Drag)
+        return;
+    const TDrag drag = *Drag;
+    Drag.reset();
+    if (drag.Mode != maZoomWindPos)
+        return;
+    const QPoint end = ClampToArea(event->position().toPoint(), drag.Area);
+    if (const auto box = RubberBandRanges(TPlotMapping(drag.Area, drag.StartX, drag.StartY), drag.Press, end))
+        SetRanges(*box);
+    Redraw();
+}
+
+void TRChart::leaveEvent(QEvent *event)
+{
+    if (OnMouseMoveInChart)
+        OnMouseMoveInChart(this, false, {QGuiApplication::keyboardModifiers(), QGuiApplication::mouseButtons()}, 0, 0);
+    QWidget::leaveEvent(event);
+}
+
+void TRChart::ReportPointer(QPoint position, TShiftState shift)
+{
+    if (!OnMouseMoveInChart)
+        return;
+    const TPlotMapping mapping = Mapping();
+    if (mapping.Area.contains(position))
+        OnMouseMoveInChart(this, true, shift, mapping.DataX(position.x()), mapping.DataY(position.y()));
+    else
+        OnMouseMoveInChart(this, false, shift, 0, 0);
+}
