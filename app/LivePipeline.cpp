@@ -1,0 +1,256 @@
+// The live sample pipeline: every reading of the meter is corrected, recorded while a
+// recording runs, counted into the run's statistics and shown on the charts and read-outs.
+
+#include "app/LivePipeline.h"
+
+#include "app/ConvertError.h"
+#include "app/DateTimeText.h"
+#include "app/RadioGroup.h"
+#include "app/UnitMain.h"
+#include "charts/LevelHistogram.h"
+#include "charts/RChart.h"
+#include "device/Form2_Port.h"
+#include "model/MessageBoxSeam.h"
+#include "model/Risk.h"
+#include "storage/DateTimeConvert.h"
+#include "storage/LogFile.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::uint64_t SampleCounterLimit = 4294967295u;
+
+// SampleInProgress tells the save at the end of a recording that a sample is being handled;
+// it must not stay set when the sample ends by an error.
+class TSampleDoneOnExit {
+public:
+    TSampleDoneOnExit() = default;
+    ~TSampleDoneOnExit() { SampleInProgress = false; }
+    TSampleDoneOnExit(const TSampleDoneOnExit &) = delete;
+    TSampleDoneOnExit &operator=(const TSampleDoneOnExit &) = delete;
+};
+
+// Holds the delivery of lines while the live state is rebuilt, so that no sample is
+// processed halfway through it.
+class THeldDelivery {
+public:
+    explicit THeldDelivery(TComPort *port) : Port(port && port->isOpen() ? port : nullptr)
+    {
+        if (Port)
+            Port->SetReceiveMode(rmACCUMULATE);
+    }
+    ~THeldDelivery()
+    {
+        if (Port && Port->isOpen())
+            Port->SetReceiveMode(rmTERM);
+    }
+    THeldDelivery(const THeldDelivery &) = delete;
+    THeldDelivery &operator=(const THeldDelivery &) = delete;
+
+private:
+    TComPort *Port;
+};
+
+} // namespace
+
+TTimedValue MakeTimedValue(double value, double time)
+{
+    return {value, time};
+}
+
+std::uint8_t MarkShapeFor(std::int64_t visibleSamples)
+{
+    if (visibleSamples > 300)
+        return ShapeSquare3;
+    if (visibleSamples <= 150)
+        return ShapeDisc7;
+    return ShapeDisc5;
+}
+
+QColor FrequencyColour(std::uint16_t peakFrequency)
+{
+    static const std::array<QColor, 8> colours{
+        QColor(255, 75, 55),  QColor(255, 231, 55), QColor(119, 206, 0),   QColor(1, 211, 143),
+        QColor(1, 205, 216), QColor(35, 145, 254), QColor(185, 106, 255), QColor(255, 74, 142),
+    };
+    return colours[std::min<std::size_t>(peakFrequency / 1000u, colours.size() - 1)];
+}
+
+TTimedValue TForm1::MaxRecord() const
+{
+    return MakeTimedValue(Statistics.Maximum(), Statistics.MaximumTime());
+}
+
+TTimedValue TForm1::MinRecord() const
+{
+    return MakeTimedValue(Statistics.Minimum(), Statistics.MinimumTime());
+}
+
+void TForm1::ProcessSample(int peakFrequency, float value)
+{
+    const TSampleDoneOnExit sampleDone;
+    const QDateTime nowMoment = QDateTime::currentDateTime();
+    const double now = ToTDateTime(nowMoment);
+    PeakFrequency = static_cast<std::uint16_t>(peakFrequency);
+    CurrentValue = ApplyCorrection(value, CurrentMetaData.Unit, CurrentMetaData.Correction);
+
+    if (RecordingState == Recording && WriteBuffer->HasStorage()) {
+        TSampleRecord record;
+        MakeSampleRecord(PeakFrequency, 0, record, CurrentValue);
+        WriteBuffer->Push(record);
+        // At or past capacity: after a failed append the next sample tries again.
+        if (WriteBuffer->Count() >= static_cast<std::uint32_t>(WriteBuffer->Capacity())) {
+            std::vector<TSampleRecord> records;
+            WriteBuffer->GetAll(records);
+            AppendSamples(CurrentLogFile, records);
+            WriteBuffer->Clear();
+        }
+    }
+
+    const double v = CurrentValue;
+    Statistics.Add(v, now);
+    RiskIndex = EvaluateRisk(CurrentMetaData.Unit, v, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex());
+    const std::uint8_t decimals = DisplayDecimals(MaxRecord().Value);
+    PlotSample(*TChart, decimals - 1);
+    // While importing, the histogram is drawn once after the last record.
+    if (RecordingState == Listening || RecordingState == Recording)
+        DrawLevelHistogram(*HChart, LiveHistogram, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(), true);
+
+    const std::uint64_t count = Statistics.SampleCount();
+    if (count >= SampleCounterLimit) {
+        if (count == SampleCounterLimit)
+            ShowMessageBox(TMsgKind::Warning,
+                           QStringLiteral("The number of acquired samples is exceedingly large. The counter will "
+                                          "not be updated anymore, owever you can keep logging the data"));
+    } else {
+        LabelSample->setText(DateTimeText(nowMoment) + "; Samples: " + QString::number(count));
+    }
+    ShowSampleValues(decimals);
+}
+
+void TForm1::ShowSampleValues(std::uint8_t decimals)
+{
+    LabelPeak->setText(FormatValue(decimals, CurrentValue));
+    if (PeakFrequency > 0) {
+        QPalette palette = LabelPeakFreq->palette();
+        palette.setColor(QPalette::WindowText, FrequencyColour(PeakFrequency));
+        LabelPeakFreq->setPalette(palette);
+        LabelPeakFreq->setText("Peak Frequency: " + QString::number(PeakFrequency));
+        // A running timer keeps its period: the read-out goes at most 10 s after it came.
+        if (!LabelPeakFreqTimer.isActive())
+            LabelPeakFreqTimer.start();
+    }
+    LabelMaxValue->setText(FormatValue(decimals, MaxRecord().Value));
+    LabelModeValue->setText(FormatValue(decimals, Statistics.ModeValue()));
+    LabelRisk->setText(RiskCategoryName(RiskIndex));
+    if (StatisticsExpanded()) {
+        LabelRangedBValue->setText(QString::number(Statistics.RangeDB()) + " dB");
+        LabelMinValue->setText(FormatValue(decimals, MinRecord().Value));
+        LabelMeanValue->setText(FormatValue(decimals, Statistics.Mean()));
+    }
+    if (RecordingState == Listening || RecordingState == Recording) {
+        const QString since = RecordingState == Listening ? "   Playing since " : "   Recording since ";
+        PanelStatus->setText(since + DayCountText(SessionStart) + "; " + "Last max on "
+                             + DayCountText(MaxRecord().Time));
+    }
+}
+
+void TForm1::ResetLiveState(TRecordingState mode, int visibleSamples, std::uint8_t unit, std::uint8_t correction,
+                            double interval)
+{
+    const double now = ToTDateTime(QDateTime::currentDateTime());
+    SessionStart = now;
+    const THeldDelivery held(ConnectionForm ? &ConnectionForm->ComPort1 : nullptr);
+    RecordingState = mode;
+    CurrentMetaData.Interval = interval;
+    CurrentMetaData.Unit = unit;
+    CurrentMetaData.Correction = static_cast<std::int8_t>(correction);
+    VisibleSamples = static_cast<std::uint32_t>(visibleSamples);
+    Statistics.Reset(unit, now);
+    ElapsedX = 0.0;
+    PlottedCount = 0;
+    SetupTimeChart(*TChart, unit, visibleSamples, interval);
+    ResetHistogramChart(*HChart);
+    if (mode == Recording) {
+        WriteBuffer = std::make_unique<TCircBuffer>(WriteBufferCapacityFor(interval));
+        CreateLogFile(CurrentLogFile);
+    }
+}
+
+void TForm1::ApplySettings(TRecordingState mode)
+{
+    const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(CurrentMetaData.Interval);
+    const int correction = StrToInt(CorrectionCB->currentText());
+    const std::uint8_t unit = UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex()));
+    const QString pointsText = VisibleSamplesCB->currentText();
+    const int visibleSamples = StrToInt(pointsText);
+    // A chart of no points cannot scroll.
+    if (visibleSamples < 1)
+        throw EConvertError(pointsText);
+    ResetLiveState(mode, visibleSamples, unit, static_cast<std::uint8_t>(correction), interval);
+}
+
+void TForm1::IrrUnitGBClick()
+{
+    ApplySettings(RecordingState);
+}
+
+void TForm1::IntervalCBChange()
+{
+    ApplySettings(RecordingState);
+}
+
+void TForm1::VisibleSamplesCBChange()
+{
+    ApplySettings(RecordingState);
+}
+
+void TForm1::correctionCBChange()
+{
+    ApplySettings(RecordingState);
+}
+
+void TForm1::SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSamples, double interval)
+{
+    chart.ClearItems();
+    chart.SetRangeLoX(0.0);
+    chart.SetRangeHiY(0.001);
+    if (RecordingState == Listening || RecordingState == Recording)
+        chart.SetRangeHiX(visibleSamples * interval * 1.05);
+    else if (RecordingState == Importing)
+        chart.SetRangeHiX(visibleSamples * interval);
+    if (const std::optional<QString> name = UnitName(unit))
+        chart.SetIdOrdinate(*name);
+    MarkShape = MarkShapeFor(visibleSamples);
+}
+
+void TForm1::PlotSample(TRChart &chart, int decimals)
+{
+    chart.SetDataColor(RiskColor(RiskIndex));
+    const double maximum = MaxRecord().Value;
+    if (chart.RangeHiY() < maximum)
+        chart.SetRangeHiY(maximum + 0.1 * maximum);
+    chart.AddMark(ElapsedX, CurrentValue, MarkShape);
+    chart.SetDecPlaceY(decimals);
+    if (PlottedCount <= VisibleSamples) {
+        ++PlottedCount;
+    } else {
+        const double interval = CurrentMetaData.Interval;
+        chart.RemoveFirstItem();
+        chart.SetRanges(chart.RangeLoX() + interval, chart.RangeLoY(), chart.RangeHiX() + interval, chart.RangeHiY());
+    }
+    chart.Redraw();
+    ElapsedX += CurrentMetaData.Interval;
+}
+
+void TForm1::ResetHistogramChart(TRChart &chart)
+{
+    chart.ClearItems();
+    chart.SetRangeHiY(4.0);
+}

@@ -1,0 +1,30 @@
+// The mouse on the main window's charts: zoom and pan of the time chart once samples no
+// longer arrive, and the value read-outs in the charts' corners.
+
+#include "app/UnitMain.h"
+#include "charts/ChartMouse.h"
+#include "charts/ChartReadouts.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+void TForm1::TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
+{
+    // While samples arrive live, the chart scrolls by itself.
+    if (RecordingState != Stopped && RecordingState != Importing)
+        return;
+    const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(CurrentMetaData.Interval);
+    HandleChartMouseDown(*TChart, button, keys,
+                         MainTimeChartFullView(interval, static_cast<std::int64_t>(Statistics.SampleCount()),
+                                               MaxRecord().Value));
+}
+
+void TForm1::TChartMouseMoveInChart(bool inChart, double y)
+{
+    TChartEdit->setText(inChart ? ValueReadoutText(MaxRecord().Value, y) : QString());
+}
+
+void TForm1::HChartMouseMoveInChart(bool inChart, double x)
+{
+    HChartEdit->setText(inChart ? LevelReadoutText(x) : QString());
+}

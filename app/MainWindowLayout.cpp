@@ -1,0 +1,404 @@
+// The main window's controls: where they sit, how they look and what they hint.
+
+#include "app/EdgePanel.h"
+#include "app/RadioGroup.h"
+#include "app/RiskScaleBox.h"
+#include "app/UnitMain.h"
+#include "app/WidgetStyle.h"
+#include "charts/RChart.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString SitkaText = QStringLiteral("Sitka Text");
+const QString Georgia = QStringLiteral("Georgia");
+const QString Corbel = QStringLiteral("Corbel");
+
+const QColor PanelTitleColour(255, 255, 210);
+const QColor StatisticsTextColour(244, 244, 244);
+const QColor ReadoutTextColour(242, 242, 242);
+const QColor PeakFrequencyColour(255, 74, 142);
+const QColor InterruptColour(152, 252, 174);
+
+constexpr int ToolButtonSize = 24;
+constexpr int RightPanelWidth = 155;
+constexpr int StatisticsSlotCaptionWidth = 86;
+constexpr int StatisticsSlotValueWidth = 152;
+constexpr int ReadoutWidth = 180;
+constexpr int ReadoutHeight = 24;
+
+QLabel *NewLabel(const QString &text, QWidget *parent, const QString &hint = QString())
+{
+    auto *label = new QLabel(text, parent);
+    label->setToolTip(hint);
+    return label;
+}
+
+QFrame *VerticalRule()
+{
+    auto *rule = new QFrame;
+    rule->setFixedSize(1, ToolButtonSize);
+    SetBackground(rule, QColor(128, 128, 128));
+    return rule;
+}
+
+// A flat speed button: its glyph, and the pressed glyph while it is down.
+QToolButton *SpeedButton(const QString &resourcesDir, const QString &glyph, const QString &hint, bool checkable)
+{
+    auto *button = new QToolButton;
+    button->setFixedSize(ToolButtonSize, ToolButtonSize);
+    button->setIconSize(QSize(ToolButtonSize, ToolButtonSize));
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    button->setCheckable(checkable);
+    QIcon icon;
+    icon.addFile(resourcesDir + glyph + ".png", {}, QIcon::Normal, QIcon::Off);
+    icon.addFile(resourcesDir + glyph + "_down.png", {}, QIcon::Normal, QIcon::On);
+    button->setIcon(icon);
+    return button;
+}
+
+QLabel *PanelTitle(const QString &text, QFrame *panel)
+{
+    auto *title = new QLabel(text, panel);
+    QFont font = panel->font();
+    font.setBold(true);
+    title->setFont(font);
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title->setGeometry(0, 5, RightPanelWidth, 20);
+    SetTextColour(title, PanelTitleColour);
+    return title;
+}
+
+QComboBox *ChoiceBox(const QStringList &items, const QString &current, bool editable, QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->addItems(items);
+    box->setEditable(editable);
+    if (editable)
+        box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCurrentText(current);
+    box->setFont(NamedFont(SitkaText, 13, QFont::Serif));
+    return box;
+}
+
+QLabel *StatisticsValue(QWidget *parent, int pixelHeight, const QColor &colour)
+{
+    auto *value = new QLabel(parent);
+    value->setFont(NamedFont(Georgia, pixelHeight, QFont::Serif));
+    value->setFixedWidth(StatisticsSlotValueWidth);
+    value->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    SetTextColour(value, colour);
+    return value;
+}
+
+// A caption and its value, sized alike in both rows so the columns line up.
+void AddStatisticsSlot(QHBoxLayout *row, const QString &caption, const QString &hint, QLabel *value)
+{
+    auto *label = NewLabel(caption, value->parentWidget(), hint);
+    label->setFixedWidth(StatisticsSlotCaptionWidth);
+    label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    label->setContentsMargins(0, 0, 8, 6);
+    row->addWidget(label);
+    row->addWidget(value);
+}
+
+QLineEdit *ChartReadout(QWidget *parent)
+{
+    auto *readout = new QLineEdit(parent);
+    readout->setFrame(false);
+    readout->setReadOnly(true);
+    readout->setFocusPolicy(Qt::NoFocus);
+    readout->setFont(NamedFont(Georgia, 16, QFont::Serif));
+    readout->setFixedSize(ReadoutWidth, ReadoutHeight);
+    QPalette palette = readout->palette();
+    palette.setColor(QPalette::Base, WindowGrey);
+    palette.setColor(QPalette::Text, ReadoutTextColour);
+    readout->setPalette(palette);
+    return readout;
+}
+
+} // namespace
+
+void TForm1::BuildLayout()
+{
+    setWindowTitle(QStringLiteral("  ZELTAR Logger"));
+    resize(975, 676);
+    setMinimumSize(920, 672);
+    SetBackground(this, WindowGrey);
+
+    auto *client = new QWidget(this);
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(BuildCoolBar());
+    auto *middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    middle->addWidget(BuildPlotPanel(), 1);
+    middle->addWidget(BuildRightPanel());
+    column->addLayout(middle, 1);
+
+    RiskLevelImage = new QLabel(client);
+    RiskLevelImage->setFixedHeight(14);
+    RiskLevelImage->setScaledContents(true);
+    RiskLevelImage->setPixmap(QPixmap(Paths.ResourcesDir + "Risk Level.bmp"));
+    RiskLevelImage->setToolTip(QStringLiteral("Color code for Risk Assessment"));
+    column->addWidget(RiskLevelImage);
+
+    RiskEvaluationPB = new TRiskScaleBox(client);
+    RiskEvaluationPB->setFixedHeight(21);
+    RiskEvaluationPB->setToolTip(QStringLiteral("Risk categories corresponding to the above color code"));
+    column->addWidget(RiskEvaluationPB);
+
+    column->addWidget(BuildBottomPanel());
+    setCentralWidget(client);
+}
+
+QFrame *TForm1::BuildCoolBar()
+{
+    PanelCoolBar = new QFrame;
+    PanelCoolBar->setFixedHeight(26);
+    SetBackground(PanelCoolBar, WindowGrey);
+    // The glyphs draw their own pressed look.
+    PanelCoolBar->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0px; background: transparent; }"));
+    auto *row = new QHBoxLayout(PanelCoolBar);
+    row->setContentsMargins(3, 1, 0, 1);
+    row->setSpacing(0);
+
+    ImageSOUND = NewLabel(QString(), PanelCoolBar, QStringLiteral("Toggle alerts (on/off) (not enabled)"));
+    ImageSOUND->setFixedSize(ToolButtonSize, ToolButtonSize);
+    row->addWidget(ImageSOUND);
+    row->addSpacing(4);
+    row->addWidget(VerticalRule());
+    row->addSpacing(3);
+
+    const QString &glyphs = Paths.ResourcesDir;
+    PlayB = SpeedButton(glyphs, "Play", QStringLiteral("Start Listening"), true);
+    PauseB = SpeedButton(glyphs, "Pause", QStringLiteral("Pause"), true);
+    RecB = SpeedButton(glyphs, "Record", QStringLiteral("Start Recording"), true);
+    StopB = SpeedButton(glyphs, "Stop", QStringLiteral("Stop Listening/Recording"), true);
+    ListenButtons = new QButtonGroup(this);
+    ListenButtons->setExclusive(true);
+    for (QToolButton *button : {PlayB, RecB, StopB})
+        ListenButtons->addButton(button);
+    for (QToolButton *button : {PlayB, PauseB, RecB, StopB})
+        row->addWidget(button);
+    row->addSpacing(4);
+    row->addWidget(VerticalRule());
+    row->addSpacing(4);
+
+    RestartB = SpeedButton(glyphs, "Restart", QStringLiteral("Restart"), false);
+    connect(RestartB, &QToolButton::pressed, this, [this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart_down.png")); });
+    connect(RestartB, &QToolButton::released, this, [this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart.png")); });
+    row->addWidget(RestartB);
+    row->addSpacing(5);
+
+    LabelPeakFreq = NewLabel(QString(), PanelCoolBar);
+    LabelPeakFreq->setFont(NamedFont(SitkaText, 19, QFont::Serif));
+    SetTextColour(LabelPeakFreq, PeakFrequencyColour);
+    row->addWidget(LabelPeakFreq, 1);
+
+    ProgressBar = new QProgressBar(PanelCoolBar);
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setTextVisible(false);
+    ProgressBar->setFixedSize(229, 16);
+    row->addWidget(ProgressBar);
+    row->addSpacing(6);
+
+    LabelInterrupt = NewLabel(QString(), PanelCoolBar);
+    LabelInterrupt->setFixedWidth(365);
+    LabelInterrupt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelInterrupt->setFont(NamedFont(SitkaText, 15, QFont::Serif));
+    SetTextColour(LabelInterrupt, InterruptColour);
+    // The progress bar keeps its place whether the scheduled end is shown or not.
+    QSizePolicy keepPlace = LabelInterrupt->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    LabelInterrupt->setSizePolicy(keepPlace);
+    row->addWidget(LabelInterrupt);
+    return PanelCoolBar;
+}
+
+QFrame *TForm1::BuildRightPanel()
+{
+    PanelRight = new QFrame;
+    PanelRight->setFixedWidth(RightPanelWidth);
+    SetBackground(PanelRight, WindowGrey);
+    PanelRight->setFont(NamedFont(SitkaText, 13, QFont::Serif));
+    SetTextColour(PanelRight, Qt::white);
+    PanelRight->setToolTip(QStringLiteral("Click to hide/show this control bar"));
+    auto *stack = new QVBoxLayout(PanelRight);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+
+    const QString intervalHint = QStringLiteral("Time Interval used by the ZELTAR device to send data");
+    PanelRight1 = new TEdgePanel(PanelRight);
+    PanelRight1->setFixedHeight(185);
+    Label2 = PanelTitle(QStringLiteral("Input data"), PanelRight1);
+    StaticText1 = NewLabel(QStringLiteral("Interval "), PanelRight1, intervalHint);
+    StaticText1->move(10, 35);
+    IntervalCB = ChoiceBox({"0.5 sec", "1 sec", "10 sec", "30 sec", "1 min", "2 min", "3 min"}, "0.5 sec", false,
+                           PanelRight1);
+    IntervalCB->setToolTip(intervalHint);
+    IntervalCB->setGeometry(72, 31, 75, 24);
+    StaticText2 = NewLabel(QStringLiteral("Correction (dB)"), PanelRight1, intervalHint);
+    StaticText2->move(8, 68);
+    CorrectionCB = ChoiceBox({"0", "3", "6"}, "0", true, PanelRight1);
+    CorrectionCB->setGeometry(110, 64, 40, 24);
+    IrrUnitGB = new TRadioGroup(QStringLiteral(" Irradiance Unit "), {"V/m", "mW/m²"}, PanelRight1);
+    IrrUnitGB->SetItemIndex(1);
+    IrrUnitGB->setToolTip(QStringLiteral("Unit used by the ZELTAR device to send data"));
+    IrrUnitGB->setGeometry(8, 96, 139, 80);
+    stack->addWidget(PanelRight1);
+
+    PanelRight2 = new TEdgePanel(PanelRight);
+    PanelRight2->setFixedHeight(67);
+    Label3 = PanelTitle(QStringLiteral("Visualization"), PanelRight2);
+    StaticText5 = NewLabel(QStringLiteral("# Points"), PanelRight2, intervalHint);
+    StaticText5->move(10, 35);
+    VisibleSamplesCB = ChoiceBox({"15", "30", "60", "120", "240", "480", "960"}, "60", true, PanelRight2);
+    VisibleSamplesCB->setToolTip(intervalHint);
+    VisibleSamplesCB->setGeometry(72, 31, 75, 24);
+    stack->addWidget(PanelRight2);
+
+    PanelRight3 = new TEdgePanel(PanelRight);
+    Label4 = PanelTitle(QStringLiteral("Risk Assessment"), PanelRight3);
+    RiskPopulationRG = new TRadioGroup(QStringLiteral(" Population "), {"General", "Sensitive"}, PanelRight3);
+    RiskPopulationRG->SetItemIndex(0);
+    RiskPopulationRG->setToolTip(QStringLiteral("Set the Target Population for risk assessment"));
+    RiskPopulationRG->setGeometry(8, 32, 139, 80);
+    RiskStateRG = new TRadioGroup(QStringLiteral(" State "), {"Wake", "Sleep"}, PanelRight3);
+    RiskStateRG->SetItemIndex(0);
+    RiskStateRG->setToolTip(QStringLiteral("Set the Target State for risk assessment"));
+    RiskStateRG->setGeometry(8, 120, 139, 80);
+    stack->addWidget(PanelRight3, 1);
+
+    // A click on a group's frame is the group's, not the panel's.
+    for (QWidget *group : {static_cast<QWidget *>(IrrUnitGB), static_cast<QWidget *>(RiskPopulationRG),
+                           static_cast<QWidget *>(RiskStateRG)})
+        group->setAttribute(Qt::WA_NoMousePropagation);
+    return PanelRight;
+}
+
+QFrame *TForm1::BuildPlotPanel()
+{
+    PanelPlots = new QFrame;
+    SetBackground(PanelPlots, Qt::white);
+    auto *fill = new QVBoxLayout(PanelPlots);
+    fill->setContentsMargins(0, 0, 0, 0);
+
+    Splitter1 = new QSplitter(Qt::Vertical, PanelPlots);
+    Splitter1->setHandleWidth(3);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->setStyleSheet(QStringLiteral("QSplitter::handle { background: silver; }"));
+    TChart = new TRChart(Splitter1);
+    HChart = new TRChart(Splitter1);
+    for (TRChart *chart : {TChart, HChart})
+        chart->setMinimumHeight(1);
+    Splitter1->addWidget(TChart);
+    Splitter1->addWidget(HChart);
+    // The time chart keeps its height; the histogram takes what the window gains or loses.
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({232, 10000});
+    fill->addWidget(Splitter1);
+
+    TChartEdit = ChartReadout(PanelPlots);
+    HChartEdit = ChartReadout(PanelPlots);
+    PanelPlots->installEventFilter(this);
+    return PanelPlots;
+}
+
+QFrame *TForm1::BuildBottomPanel()
+{
+    PanelBottom = new QFrame;
+    PanelBottom->setFixedHeight(120);
+    SetBackground(PanelBottom, WindowGrey);
+    PanelBottom->setFont(NamedFont(SitkaText, 19, QFont::Serif));
+    SetTextColour(PanelBottom, StatisticsTextColour);
+    PanelBottom->setToolTip(QStringLiteral("Click to hide/show additional statistics"));
+    auto *stack = new QVBoxLayout(PanelBottom);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+
+    auto *row1Widget = new QWidget(PanelBottom);
+    row1Widget->setFixedHeight(52);
+    auto *row1 = new QHBoxLayout(row1Widget);
+    row1->setContentsMargins(0, 0, 10, 0);
+    row1->setSpacing(0);
+    LabelPeak = StatisticsValue(row1Widget, 40, QColor(247, 247, 247));
+    LabelMaxValue = StatisticsValue(row1Widget, 40, QColor(245, 80, 80));
+    LabelModeValue = StatisticsValue(row1Widget, 40, QColor(217, 217, 0));
+    AddStatisticsSlot(row1, QStringLiteral("Current"), QStringLiteral("Current Peak"), LabelPeak);
+    AddStatisticsSlot(row1, QStringLiteral("Max"), QStringLiteral("Maximum Peak observed so far"), LabelMaxValue);
+    AddStatisticsSlot(row1, QStringLiteral("Mode"), QStringLiteral("Peak value (± 0.5dB) more often observed"),
+                      LabelModeValue);
+    row1->addStretch(1);
+    LabelRisk = NewLabel(QString(), row1Widget);
+    LabelRisk->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    LabelRisk->setContentsMargins(0, 0, 6, 6);
+    Label1 = NewLabel(QStringLiteral("risk"), row1Widget);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    Label1->setContentsMargins(0, 0, 0, 6);
+    row1->addWidget(LabelRisk);
+    row1->addWidget(Label1);
+    stack->addWidget(row1Widget);
+
+    StatisticsRow2 = new QWidget(PanelBottom);
+    StatisticsRow2->setFixedHeight(40);
+    auto *row2 = new QHBoxLayout(StatisticsRow2);
+    row2->setContentsMargins(0, 0, 0, 0);
+    row2->setSpacing(0);
+    LabelRangedBValue = StatisticsValue(StatisticsRow2, 27, QColor(214, 118, 245));
+    LabelMinValue = StatisticsValue(StatisticsRow2, 32, QColor(91, 198, 238));
+    LabelMeanValue = StatisticsValue(StatisticsRow2, 32, QColor(199, 199, 199));
+    AddStatisticsSlot(row2, QStringLiteral("Range"), QStringLiteral("The ratio max/min in dB"), LabelRangedBValue);
+    AddStatisticsSlot(row2, QStringLiteral("Min"), QStringLiteral("Minimum Peak observed so far"), LabelMinValue);
+    AddStatisticsSlot(row2, QStringLiteral("Mean"), QStringLiteral("Current Peak"), LabelMeanValue);
+    row2->addStretch(1);
+    stack->addWidget(StatisticsRow2);
+    stack->addStretch(1);
+
+    auto *line = new QFrame(PanelBottom);
+    line->setFixedHeight(1);
+    SetBackground(line, LineGrey);
+    stack->addWidget(line);
+
+    PanelStatus = new QLabel(PanelBottom);
+    PanelStatus->setFixedHeight(27);
+    PanelStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    PanelStatus->setFont(NamedFont(Corbel, 17, QFont::SansSerif));
+    SetTextColour(PanelStatus, StatisticsTextColour);
+    SetBackground(PanelStatus, WindowGrey);
+    // A click on the status line is its own, not the statistics panel's.
+    PanelStatus->setAttribute(Qt::WA_NoMousePropagation);
+    LabelSample = NewLabel(QString(), PanelStatus, QStringLiteral("Clock and serial number of the current Peak sample"));
+    // At least its design width; wider where the substitute of the status font needs it.
+    LabelSample->setMinimumWidth(265);
+    auto *statusRow = new QHBoxLayout(PanelStatus);
+    statusRow->setContentsMargins(0, 0, 0, 0);
+    statusRow->addStretch(1);
+    statusRow->addWidget(LabelSample);
+    stack->addWidget(PanelStatus);
+    return PanelBottom;
+}
+
+// The read-outs stay in the top right corners of their charts.
+void TForm1::PlaceChartReadouts()
+{
+    const int left = PanelPlots->width() - ReadoutWidth - 14;
+    TChartEdit->move(left, TChart->mapTo(PanelPlots, QPoint(0, 0)).y() + 8);
+    HChartEdit->move(left, HChartEdit->y());
+    Splitter1Moved();
+    TChartEdit->raise();
+    HChartEdit->raise();
+}

@@ -1,0 +1,63 @@
+// The main window's side of the settings file: the eight settings as its controls hold them,
+// and loaded settings put back into the controls.
+
+#include "app/RadioGroup.h"
+#include "app/UnitMain.h"
+#include "device/NumberText.h"
+
+#include <QComboBox>
+
+#include <limits>
+
+namespace {
+
+// A box whose text is no valid number is saved with the value in effect, so that the file
+// stays readable at the next start.
+int NumberInBox(const QComboBox *box, int valueInEffect, int lowest)
+{
+    const std::optional<int> typed = DecimalTextToInt(box->currentText());
+    return typed && *typed >= lowest ? *typed : valueInEffect;
+}
+
+} // namespace
+
+TLastSettings TForm1::CurrentSettings() const
+{
+    TLastSettings settings;
+    settings.AlertsOn = AlertsOn;
+    settings.Unit = CurrentMetaData.Unit;
+    settings.IntervalIndex = IntervalCB->currentIndex();
+    settings.VisibleSamples = NumberInBox(VisibleSamplesCB, static_cast<int>(VisibleSamples), 1);
+    settings.Correction = NumberInBox(CorrectionCB, CurrentMetaData.Correction, std::numeric_limits<int>::min());
+    settings.Population = RiskPopulationRG->ItemIndex() == 0 ? 0 : 1;
+    settings.State = RiskStateRG->ItemIndex() == 0 ? 0 : 1;
+    settings.StatisticsExpanded = StatisticsExpanded();
+    return settings;
+}
+
+void TForm1::ApplyLoadedSettings(const TLastSettings &settings)
+{
+    AlertsOn = settings.AlertsOn;
+    SetAlertsPicture();
+
+    CurrentMetaData.Unit = settings.Unit;
+    const int unitItem = settings.Unit == UnitMWm2 ? 1 : 0;
+    if (IrrUnitGB->ItemIndex() != unitItem) {
+        IrrUnitGB->SetItemIndex(unitItem);
+        IrrUnitGBClick();
+    }
+
+    const bool knownInterval = settings.IntervalIndex >= 0 && settings.IntervalIndex < IntervalCB->count();
+    IntervalCB->setCurrentIndex(knownInterval ? settings.IntervalIndex : 0);
+    CurrentMetaData.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(0.5);
+
+    VisibleSamplesCB->setCurrentText(QString::number(settings.VisibleSamples));
+    VisibleSamples = static_cast<std::uint32_t>(settings.VisibleSamples);
+    CurrentMetaData.Correction = static_cast<std::int8_t>(settings.Correction);
+    CorrectionCB->setCurrentText(QString::number(settings.Correction));
+
+    RiskPopulationRG->SetItemIndex(settings.Population == 0 ? 0 : 1);
+    RiskStateRG->SetItemIndex(settings.State == 0 ? 0 : 1);
+    if (settings.StatisticsExpanded != StatisticsExpanded())
+        ToggleStatistics();
+}

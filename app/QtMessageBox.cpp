@@ -1,0 +1,55 @@
+#include "app/QtMessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon IconOf(TMsgKind kind)
+{
+    switch (kind) {
+    case TMsgKind::Plain: return QMessageBox::NoIcon;
+    case TMsgKind::Information: return QMessageBox::Information;
+    case TMsgKind::Warning: return QMessageBox::Warning;
+    case TMsgKind::Error: return QMessageBox::Critical;
+    case TMsgKind::Confirmation: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(TMsgButtons buttons)
+{
+    switch (buttons) {
+    case TMsgButtons::Ok: return QMessageBox::Ok;
+    case TMsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case TMsgButtons::YesCancel: return QMessageBox::Yes | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+TMsgAnswer AnswerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return TMsgAnswer::Ok;
+    case QMessageBox::Yes: return TMsgAnswer::Yes;
+    case QMessageBox::No: return TMsgAnswer::No;
+    default: return TMsgAnswer::Cancel;
+    }
+}
+
+} // namespace
+
+TMsgAnswer ShowQtMessageBox(TMsgKind kind, const QString &text, TMsgButtons buttons)
+{
+    QMessageBox box(IconOf(kind), QApplication::applicationName(), text, ButtonsOf(buttons),
+                    QApplication::activeWindow());
+    // Closing the box with Escape or its frame is the safe answer.
+    if (buttons == TMsgButtons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    return AnswerOf(box.exec());
+}
+
+void InstallQtMessageBoxes()
+{
+    SetMessageBoxHandler(ShowQtMessageBox);
+}

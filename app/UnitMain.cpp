@@ -1,0 +1,316 @@
+#include "app/UnitMain.h"
+
+#include "app/ClickRelay.h"
+#include "app/ConvertError.h"
+#include "app/DecimalSeparators.h"
+#include "app/RadioGroup.h"
+#include "app/RiskScaleBox.h"
+#include "app/ShellOpen.h"
+#include "app/Version.h"
+#include "app/WidgetStyle.h"
+#include "charts/ChartConfigurations.h"
+#include "charts/RChart.h"
+#include "device/Form2_Port.h"
+#include "model/MessageBoxSeam.h"
+#include "storage/DateTimeConvert.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QToolButton>
+
+#include <utility>
+
+namespace {
+
+const QString MissingPdfMessage =
+    QStringLiteral("The requirred pdf file has not been found. Please reinstall the application.");
+const QString NoSeparatorMessage = QStringLiteral(
+    "I cannot determine the local separator. Please report this error to the vsoftware provider. You can keep "
+    "using the application without any major problem");
+
+constexpr int PeakFrequencyClearMs = 10000;
+constexpr int CollapsedRightWidth = 6;
+constexpr int ExpandedRightWidth = 155;
+constexpr int CollapsedBottomHeight = 80;
+constexpr int ExpandedBottomHeight = 120;
+
+const QColor ShownTitleColour(255, 255, 210);
+
+} // namespace
+
+TForm1::TForm1(const TAppPaths &paths, QWidget *parent)
+    : QMainWindow(parent), Paths(paths), LiveHistogram(Statistics.Histogram())
+{
+    BuildLayout();
+    BuildMenu();
+    WireHandlers();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    CurrentLogFile = Paths.LogDir;
+    setWindowIcon(QIcon(Paths.ResourcesDir + "Zeltar.ico"));
+    ProgressBar->hide();
+    LabelInterrupt->hide();
+    SetAlertsPicture();
+    UnlockAcquisitionSettings();
+
+    QFont scaleFont = NamedFont(QStringLiteral("Corbel"), RiskEvaluationPB->height() - 4, QFont::SansSerif);
+    RiskEvaluationPB->setFont(scaleFont);
+
+    if (const auto separators = FindDecSeparators())
+        DecSeparators = *separators;
+    else
+        ShowMessageBox(TMsgKind::Information, NoSeparatorMessage);
+
+    CurrentMetaData.Version = 1;
+    CurrentMetaData.Unit = UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex()));
+    CurrentMetaData.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(0.5);
+    CurrentMetaData.Correction = static_cast<std::int8_t>(StrToInt(CorrectionCB->currentText()));
+    VisibleSamples = static_cast<std::uint32_t>(StrToInt(VisibleSamplesCB->currentText()));
+    Statistics.Reset(CurrentMetaData.Unit, ToTDateTime(QDateTime::currentDateTime()));
+
+    ConfigureChart(*TChart, MainTimeChartConfiguration(static_cast<int>(VisibleSamples), CurrentMetaData.Interval));
+    ConfigureChart(*HChart, MainHistogramChartConfiguration());
+    WriteBuffer = std::make_unique<TCircBuffer>(1);
+    ToggleStatistics();
+
+    LabelPeakFreqTimer.setInterval(PeakFrequencyClearMs);
+    LabelPeakFreqTimer.start();
+}
+
+void TForm1::WireHandlers()
+{
+    connect(PlayB, &QToolButton::clicked, this, &TForm1::PlayBClick);
+    connect(PauseB, &QToolButton::clicked, this, &TForm1::PauseBClick);
+    connect(StopB, &QToolButton::clicked, this, &TForm1::StopBClick);
+
+    IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
+    connect(IntervalCB, &QComboBox::activated, this, &TForm1::IntervalCBChange);
+    // The editable boxes apply what is typed on every keystroke, and a picked item at once.
+    connect(VisibleSamplesCB, &QComboBox::activated, this, &TForm1::VisibleSamplesCBChange);
+    connect(VisibleSamplesCB->lineEdit(), &QLineEdit::textEdited, this, &TForm1::VisibleSamplesCBChange);
+    connect(CorrectionCB, &QComboBox::activated, this, &TForm1::correctionCBChange);
+    connect(CorrectionCB->lineEdit(), &QLineEdit::textEdited, this, &TForm1::correctionCBChange);
+
+    auto *rightPanelClicks = new TClickRelay([this] { PanelRightClick(); }, this);
+    rightPanelClicks->Watch({PanelRight});
+    auto *bottomPanelClicks = new TClickRelay([this] { PanelBottomClick(); }, this);
+    bottomPanelClicks->Watch({PanelBottom});
+    auto *alertClicks = new TClickRelay([this] { ImageSOUNDClick(); }, this);
+    alertClicks->Watch({ImageSOUND});
+
+    connect(Splitter1, &QSplitter::splitterMoved, this, &TForm1::Splitter1Moved);
+    connect(&LabelPeakFreqTimer, &QTimer::timeout, this, &TForm1::LabelPeakFreqTimerTimer);
+
+    TChart->OnMouseDown = [this](TRChart *, Qt::MouseButton button, TShiftState shift, int, int) {
+        TChartMouseDown(button, shift.Keys);
+    };
+    TChart->OnMouseMoveInChart = [this](TRChart *, bool inChart, TShiftState, double, double y) {
+        TChartMouseMoveInChart(inChart, y);
+    };
+    HChart->OnMouseMoveInChart = [this](TRChart *, bool inChart, TShiftState, double x, double) {
+        HChartMouseMoveInChart(inChart, x);
+    };
+}
+
+void TForm1::AttachConnectionForm(TForm2 &form)
+{
+    ConnectionForm = &form;
+    connect(&form, &QObject::destroyed, this, [this] { ConnectionForm = nullptr; });
+    if (std::exchange(ListenWhenAttached, false))
+        StartListening();
+}
+
+bool TForm1::PortIsOpen() const
+{
+    return ConnectionForm && ConnectionForm->ComPort1.isOpen();
+}
+
+void TForm1::ConnectDevice(bool startListening)
+{
+    if (ConnectionForm)
+        ConnectionForm->ConnectDevice(startListening);
+}
+
+void TForm1::StartListening()
+{
+    // The connection form opens the port while it is being made, before it is attached.
+    if (!ConnectionForm) {
+        ListenWhenAttached = true;
+        return;
+    }
+    PlayB->setChecked(true);
+    PlayBClick();
+}
+
+void TForm1::ImportLine(const QString &)
+{
+    // The memory import reads these lines; until it is there, a dump is not taken in.
+}
+
+void TForm1::ShowStatus(const QString &text)
+{
+    PanelStatus->setText(text);
+}
+
+double TForm1::CurrentInterval() const
+{
+    return CurrentMetaData.Interval;
+}
+
+void TForm1::SaveRecordingBeforeExit()
+{
+    // Listening keeps nothing that must survive the end of the process; a recording will.
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TForm1::FormShow()
+{
+    if (FirstShown)
+        return;
+    setWindowTitle(VersionCaption);
+    FirstShown = true;
+    PlaceChartReadouts();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TForm1::FormCloseQuery()
+{
+    if (RecordingState != Recording)
+        return true;
+    const TMsgAnswer answer = ShowMessageBox(
+        TMsgKind::Confirmation,
+        QStringLiteral("Currently recording. Are you sure you want to stop recording and close the application?"),
+        TMsgButtons::YesCancel);
+    if (answer != TMsgAnswer::Yes)
+        return false;
+    SaveRecordingBeforeExit();
+    return true;
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == PanelPlots && event->type() == QEvent::Resize)
+        PlaceChartReadouts();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::PanelRightClick()
+{
+    if (PanelRight->maximumWidth() != CollapsedRightWidth) {
+        // The titles take the panel's own colour, so nothing shows in the strip.
+        SetTitleColour(WindowGrey);
+        PanelRight->setFixedWidth(CollapsedRightWidth);
+    } else {
+        SetTitleColour(ShownTitleColour);
+        PanelRight->setFixedWidth(ExpandedRightWidth);
+    }
+    PanelRight->update();
+}
+
+void TForm1::SetTitleColour(const QColor &colour)
+{
+    for (QLabel *title : {Label2, Label3, Label4})
+        SetTextColour(title, colour);
+}
+
+void TForm1::PanelBottomClick()
+{
+    ToggleStatistics();
+}
+
+void TForm1::ToggleStatistics()
+{
+    const int height =
+        PanelBottom->maximumHeight() == CollapsedBottomHeight ? ExpandedBottomHeight : CollapsedBottomHeight;
+    PanelBottom->setFixedHeight(height);
+    StatisticsRow2->setVisible(StatisticsExpanded());
+}
+
+bool TForm1::StatisticsExpanded() const
+{
+    return PanelBottom->maximumHeight() > 100;
+}
+
+void TForm1::Splitter1Moved()
+{
+    HChartEdit->move(HChartEdit->x(), HChart->mapTo(PanelPlots, QPoint(0, 0)).y() + 8);
+}
+
+void TForm1::ImageSOUNDClick()
+{
+    AlertsOn = !AlertsOn;
+    SetAlertsPicture();
+}
+
+void TForm1::SetAlertsPicture()
+{
+    ImageSOUND->setPixmap(QPixmap(Paths.ResourcesDir + (AlertsOn ? "Speaker.bmp" : "Speakeroff.bmp")));
+}
+
+void TForm1::LabelPeakFreqTimerTimer()
+{
+    LabelPeakFreq->clear();
+    LabelPeakFreqTimer.stop();
+}
+
+void TForm1::OpenLogdirectory1Click()
+{
+    ShellOpen(Paths.LogDir);
+}
+
+void TForm1::ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage)
+{
+    const QString path = folder.isEmpty() ? fileName : QDir(folder).filePath(fileName);
+    // The desktop may hand a missing file to a viewer and report success: look first.
+    if (!QFileInfo::exists(path) || !ShellOpen(path))
+        ShowMessageBox(TMsgKind::Plain, errorMessage);
+}
+
+void TForm1::English2Click()
+{
+    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("ZELTAR Logger User Manual.pdf"), MissingPdfMessage);
+}
+
+void TForm1::Franais1Click()
+{
+    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("ZELTAR Logger Manuel Utilisateur.pdf"), MissingPdfMessage);
+}
+
+void TForm1::English1Click()
+{
+    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk ENG.pdf"), MissingPdfMessage);
+}
+
+void TForm1::French1Click()
+{
+    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk FRA.pdf"), MissingPdfMessage);
+}
+
+void TForm1::Italiano1Click()
+{
+    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk ITA.pdf"), MissingPdfMessage);
+}

@@ -1,0 +1,211 @@
+#pragma once
+// TForm1, the main window: the tool bar that drives listening, the live time chart and level
+// histogram, the statistics panel, the settings and risk panels, the menu, and the live
+// sample pipeline that feeds them. Its controls are public members named as in the window's
+// design, so the other windows and the tests reach them directly.
+
+#include "app/LivePipeline.h"
+#include "device/ConnectionClient.h"
+#include "model/AppPaths.h"
+#include "model/GlobalState.h"
+#include "model/SampleStatistics.h"
+#include "model/UnitCircBuffer_COMMON.h"
+#include "storage/MetaData.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QSplitter;
+class QToolButton;
+class TForm2;
+class TRChart;
+class TRadioGroup;
+class TRiskScaleBox;
+
+class TForm1 : public QMainWindow, public IConnectionClient {
+    Q_OBJECT
+
+public:
+    // Builds the window for the folders of paths (FormCreate). The risk palette must have
+    // been loaded before.
+    explicit TForm1(const TAppPaths &paths, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // The connection form that owns the serial port. It is made after this window and opens
+    // the port while it is being made; listening asked for before it is attached starts here.
+    void AttachConnectionForm(TForm2 &form);
+
+    // What the connection form calls.
+    void ProcessSample(int peakFrequency, float value) override;
+    void ImportLine(const QString &line) override;
+    void StartListening() override;
+    void ShowStatus(const QString &text) override;
+    double CurrentInterval() const override;
+    TLastSettings CurrentSettings() const override;
+    void ApplyLoadedSettings(const TLastSettings &settings) override;
+    void SaveRecordingBeforeExit() override;
+
+    // The live pipeline (LivePipeline.cpp).
+    void ResetLiveState(TRecordingState mode, int visibleSamples, std::uint8_t unit, std::uint8_t correction,
+                        double interval);
+    // Reads the four acquisition settings from their controls, then ResetLiveState. A box
+    // holding no valid number throws EConvertError before anything is reset.
+    void ApplySettings(TRecordingState mode);
+    void IrrUnitGBClick();
+    void IntervalCBChange();
+    void VisibleSamplesCBChange();
+    void correctionCBChange();
+    void SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSamples, double interval);
+    void PlotSample(TRChart &chart, int decimals);
+    void ResetHistogramChart(TRChart &chart);
+    TTimedValue MaxRecord() const;
+    TTimedValue MinRecord() const;
+
+    // Listening control (RecordingControl.cpp).
+    void PlayBClick();
+    void PauseBClick();
+    void StopBClick();
+    void SetStateIcons(TRecordingState state);
+    void LockAcquisitionSettings();
+    void UnlockAcquisitionSettings();
+    void ClearStatistics();
+
+    // The window's frame (UnitMain.cpp).
+    void FormShow();
+    // Whether the window may close now.
+    bool FormCloseQuery();
+    void PanelRightClick();
+    void PanelBottomClick();
+    void ToggleStatistics();
+    void Splitter1Moved();
+    void ImageSOUNDClick();
+    void LabelPeakFreqTimerTimer();
+    void OpenLogdirectory1Click();
+    void English2Click();
+    void Franais1Click();
+    void English1Click();
+    void French1Click();
+    void Italiano1Click();
+    // Opens folder + fileName with its default program; errorMessage in a plain box when the
+    // file is missing or nothing could open it.
+    void ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage);
+    bool StatisticsExpanded() const;
+
+    const TAppPaths Paths;
+
+    // Live settings and the current record.
+    TMetaData CurrentMetaData;
+    std::uint32_t VisibleSamples = 0;
+    QString CurrentLogFile;
+    std::unique_ptr<TCircBuffer> WriteBuffer;
+    bool AlertsOn = false;
+
+    // The numbers of the run; its level histogram is the live histogram.
+    TSampleStatistics Statistics;
+    THistogram &LiveHistogram;
+    float CurrentValue = 0.0f;
+    std::uint16_t PeakFrequency = 0;
+    int RiskIndex = 0;
+    double SessionStart = 0.0; // day count
+    double ElapsedX = 0.0;
+    std::uint32_t PlottedCount = 0;
+    std::uint8_t MarkShape = ShapeDisc7;
+
+    // Tool bar.
+    QFrame *PanelCoolBar = nullptr;
+    QLabel *ImageSOUND = nullptr;
+    QToolButton *PlayB = nullptr;
+    QToolButton *PauseB = nullptr;
+    QToolButton *RecB = nullptr;
+    QToolButton *StopB = nullptr;
+    QToolButton *RestartB = nullptr;
+    QButtonGroup *ListenButtons = nullptr;
+    QLabel *LabelPeakFreq = nullptr;
+    QProgressBar *ProgressBar = nullptr;
+    QLabel *LabelInterrupt = nullptr;
+
+    // Settings and risk panels.
+    QFrame *PanelRight = nullptr;
+    QFrame *PanelRight1 = nullptr;
+    QFrame *PanelRight2 = nullptr;
+    QFrame *PanelRight3 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *StaticText1 = nullptr;
+    QLabel *StaticText2 = nullptr;
+    QLabel *StaticText5 = nullptr;
+    QComboBox *IntervalCB = nullptr;
+    QComboBox *CorrectionCB = nullptr;
+    TRadioGroup *IrrUnitGB = nullptr;
+    QComboBox *VisibleSamplesCB = nullptr;
+    TRadioGroup *RiskPopulationRG = nullptr;
+    TRadioGroup *RiskStateRG = nullptr;
+
+    // Charts.
+    QFrame *PanelPlots = nullptr;
+    QSplitter *Splitter1 = nullptr;
+    TRChart *TChart = nullptr;
+    TRChart *HChart = nullptr;
+    QLineEdit *TChartEdit = nullptr;
+    QLineEdit *HChartEdit = nullptr;
+
+    // Risk scale and statistics.
+    QLabel *RiskLevelImage = nullptr;
+    TRiskScaleBox *RiskEvaluationPB = nullptr;
+    QFrame *PanelBottom = nullptr;
+    QLabel *LabelPeak = nullptr;
+    QLabel *LabelMaxValue = nullptr;
+    QLabel *LabelModeValue = nullptr;
+    QLabel *LabelRisk = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *LabelRangedBValue = nullptr;
+    QLabel *LabelMinValue = nullptr;
+    QLabel *LabelMeanValue = nullptr;
+    QWidget *StatisticsRow2 = nullptr;
+    QLabel *PanelStatus = nullptr;
+    QLabel *LabelSample = nullptr;
+
+    QTimer LabelPeakFreqTimer;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    // MainWindowLayout.cpp
+    void BuildLayout();
+    QFrame *BuildCoolBar();
+    QFrame *BuildRightPanel();
+    QFrame *BuildPlotPanel();
+    QFrame *BuildBottomPanel();
+    void BuildMenu();
+    void WireHandlers();
+    void PlaceChartReadouts();
+    // Chart mouse actions.
+    void TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys);
+    void TChartMouseMoveInChart(bool inChart, double y);
+    void HChartMouseMoveInChart(bool inChart, double x);
+
+    bool PortIsOpen() const;
+    void ConnectDevice(bool startListening);
+    void ShowSampleValues(std::uint8_t decimals);
+    void SetAlertsPicture();
+    void SetAcquisitionCaptionColour(const QColor &colour);
+    void SetTitleColour(const QColor &colour);
+
+    TForm2 *ConnectionForm = nullptr;
+    bool ListenWhenAttached = false;
+    bool FirstShown = false;
+};

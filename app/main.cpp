@@ -1,0 +1,36 @@
+// The program's entry: the application object, the folders beside the executable, the risk
+// palette (without it nothing can be coloured, so the program ends), then the main window
+// and the connection form, which starts listening when a meter is plugged in.
+
+#include "app/Application.h"
+#include "app/QtMessageBox.h"
+#include "app/UnitMain.h"
+#include "device/Form2_Port.h"
+#include "model/AppPaths.h"
+#include "model/MessageBoxSeam.h"
+#include "model/Risk.h"
+
+#include <cstdlib>
+
+int main(int argc, char **argv)
+{
+    TApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZELTAR Logger"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    InstallQtMessageBoxes();
+
+    const TAppPaths paths = TAppPaths::FromAppDir(QCoreApplication::applicationDirPath());
+    if (!LoadRiskPalette(paths.ResourcesDir))
+        return EXIT_FAILURE;
+
+    TForm1 form1(paths);
+    TForm2 form2(form1, paths);
+    try {
+        form1.AttachConnectionForm(form2);
+    } catch (...) {
+        // Listening did not start; the user can start it with Play.
+        ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
+    }
+    form1.show();
+    return app.exec();
+}

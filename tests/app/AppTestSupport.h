@@ -1,0 +1,30 @@
+#pragma once
+// A main window in a temporary application folder that holds the installation's resources,
+// with the message boxes recorded and the shared state of a fresh start.
+
+#include "app/UnitMain.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/TempAppDir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Copies the generated resources of the build into paths.ResourcesDir and loads the palette.
+void InstallResources(const TAppPaths &paths);
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest();
+    ~MainWindowTest() override;
+
+    // One measurement as the connection form hands it over.
+    void Feed(float value, int frequency = 0);
+    // The settings of the controls applied for listening, as Play does.
+    void Listen();
+    void Expand();
+
+    TempAppDir App;
+    MessageBoxRecorder Boxes;
+    std::unique_ptr<TForm1> Form;
+};

@@ -1,0 +1,183 @@
+// The live pipeline as the window shows it: read-outs, charts, histogram and the run's reset.
+
+#include "tests/app/AppTestSupport.h"
+
+#include "app/ConvertError.h"
+#include "app/RadioGroup.h"
+#include "charts/RChart.h"
+#include "model/GlobalState.h"
+#include "model/InOutError.h"
+#include "storage/LogFile.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+
+TEST_F(MainWindowTest, OneAndTwoReadingsGiveTheirStatistics)
+{
+    Listen();
+    Expand();
+    Feed(1.0f);
+    for (QLabel *label : {Form->LabelPeak, Form->LabelMaxValue, Form->LabelMinValue, Form->LabelMeanValue})
+        EXPECT_EQ(label->text(), "1.0000");
+    EXPECT_EQ(Form->LabelRangedBValue->text(), "0 dB");
+    EXPECT_TRUE(Form->LabelSample->text().endsWith("; Samples: 1"));
+    EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Playing since "));
+    EXPECT_TRUE(Form->PanelStatus->text().contains("; Last max on "));
+    EXPECT_FALSE(SampleInProgress);
+
+    Feed(4.0f);
+    EXPECT_EQ(Form->LabelMeanValue->text(), "2.5000");
+    EXPECT_EQ(Form->LabelRangedBValue->text(), "6 dB");
+    EXPECT_EQ(Form->LabelMinValue->text(), "1.0000");
+    EXPECT_TRUE(Form->LabelSample->text().endsWith("; Samples: 2"));
+}
+
+TEST_F(MainWindowTest, UnitAndCorrectionDecideValueLevelAndMean)
+{
+    Expand();
+    Form->CorrectionCB->setCurrentText("3");
+    Listen();
+    Feed(0.5f);
+    EXPECT_EQ(Form->LabelPeak->text(), "1.0000");
+    EXPECT_EQ(Form->LiveHistogram.Counts[33], 1u);
+
+    Form->CorrectionCB->setCurrentText("0");
+    Form->IrrUnitGB->SetItemIndex(0);
+    Form->IrrUnitGBClick();
+    Feed(1.0f);
+    EXPECT_EQ(Form->LiveHistogram.Counts[37], 1u);
+    // The mode is the lower edge of the modal class, as a power density whatever the unit.
+    EXPECT_EQ(Form->LabelModeValue->text(), "2.5119");
+    Feed(4.0f);
+    EXPECT_EQ(Form->LabelMeanValue->text(), "2.9155");
+    EXPECT_EQ(Form->LabelRangedBValue->text(), "12 dB");
+
+    Feed(1e6f);
+    Feed(1e-9f);
+    EXPECT_EQ(Form->LiveHistogram.Counts[66], 1u);
+    EXPECT_EQ(Form->LiveHistogram.Counts[0], 1u);
+}
+
+TEST_F(MainWindowTest, CollapsedPanelKeepsTheStatisticsButNotTheirLabels)
+{
+    Listen();
+    Feed(1.0f);
+    Feed(4.0f);
+    EXPECT_TRUE(Form->LabelMeanValue->text().isEmpty());
+    Expand();
+    Feed(2.0f);
+    EXPECT_EQ(Form->LabelMeanValue->text(), "2.3333");
+    EXPECT_EQ(Form->LabelMinValue->text(), "1.0000");
+    EXPECT_EQ(Form->LabelRangedBValue->text(), "6 dB");
+}
+
+TEST_F(MainWindowTest, RiskCategoryFollowsPopulationAndState)
+{
+    Listen();
+    Feed(1.0f);
+    EXPECT_EQ(Form->LabelRisk->text(), "Moderate");
+    Form->RiskPopulationRG->SetItemIndex(1);
+    Form->RiskStateRG->SetItemIndex(1);
+    Feed(1.0f);
+    EXPECT_EQ(Form->LabelRisk->text(), "Very high");
+}
+
+TEST_F(MainWindowTest, TimeChartScrollsOncePastTheVisiblePoints)
+{
+    Form->VisibleSamplesCB->setCurrentText("15");
+    Listen();
+    EXPECT_DOUBLE_EQ(Form->TChart->RangeHiX(), 7.875);
+    for (int i = 0; i < 16; ++i)
+        Feed(1.0f);
+    EXPECT_EQ(Form->TChart->ItemCount(), 16u);
+    EXPECT_DOUBLE_EQ(Form->TChart->RangeLoX(), 0.0);
+
+    Feed(2.0f);
+    EXPECT_EQ(Form->TChart->ItemCount(), 16u);
+    EXPECT_DOUBLE_EQ(Form->TChart->RangeLoX(), 0.5);
+    EXPECT_DOUBLE_EQ(Form->TChart->RangeHiX(), 8.375);
+    // The top follows the maximum with a tenth to spare.
+    EXPECT_DOUBLE_EQ(Form->TChart->RangeHiY(), 2.2);
+}
+
+TEST_F(MainWindowTest, HistogramChartHasOneBarPerOccupiedClass)
+{
+    Listen();
+    for (float value : {1.0f, 1.1f, 10.0f, 0.0125f, 10.5f})
+        Feed(value);
+    EXPECT_EQ(Form->LiveHistogram.Counts[33], 2u);
+    EXPECT_EQ(Form->LiveHistogram.Counts[43], 2u);
+    EXPECT_EQ(Form->LiveHistogram.Counts[13], 1u);
+    EXPECT_EQ(Form->HChart->ItemCount(), 3u);
+}
+
+TEST_F(MainWindowTest, PeakFrequencyIsColouredAndClearedByItsTimer)
+{
+    Listen();
+    Form->LabelPeakFreqTimerTimer();
+    Feed(1.0f, 2450);
+    EXPECT_EQ(Form->LabelPeakFreq->text(), "Peak Frequency: 2450");
+    EXPECT_EQ(Form->LabelPeakFreq->palette().color(QPalette::WindowText), QColor(119, 206, 0));
+    EXPECT_TRUE(Form->LabelPeakFreqTimer.isActive());
+
+    Feed(1.0f, 0);
+    EXPECT_EQ(Form->LabelPeakFreq->text(), "Peak Frequency: 2450");
+    Form->LabelPeakFreqTimerTimer();
+    EXPECT_TRUE(Form->LabelPeakFreq->text().isEmpty());
+    EXPECT_FALSE(Form->LabelPeakFreqTimer.isActive());
+
+    Feed(1.0f, 9000);
+    EXPECT_EQ(Form->LabelPeakFreq->palette().color(QPalette::WindowText), QColor(255, 74, 142));
+}
+
+TEST_F(MainWindowTest, ChangingAnIntervalRestartsTheRun)
+{
+    Listen();
+    Feed(1.0f);
+    Feed(2.0f);
+    Form->IntervalCB->setCurrentIndex(4);
+    Form->IntervalCBChange();
+    EXPECT_EQ(Form->Statistics.SampleCount(), 0u);
+    EXPECT_EQ(Form->LiveHistogram.Total, 0u);
+    EXPECT_EQ(Form->TChart->ItemCount(), 0u);
+    EXPECT_EQ(Form->HChart->ItemCount(), 0u);
+    EXPECT_EQ(Form->CurrentInterval(), 60.0);
+    EXPECT_DOUBLE_EQ(Form->TChart->RangeHiX(), 60 * 60 * 1.05);
+}
+
+TEST_F(MainWindowTest, PointsThatAreNoPositiveNumberAreRefusedAndTheRunGoesOn)
+{
+    Listen();
+    Feed(1.0f);
+    for (const char *typed : {"6x", "", "0", "-15"}) {
+        Form->VisibleSamplesCB->setCurrentText(typed);
+        EXPECT_THROW(Form->VisibleSamplesCBChange(), EConvertError) << typed;
+    }
+    Form->VisibleSamplesCB->setCurrentText("60");
+    Form->CorrectionCB->setCurrentText("three");
+    EXPECT_THROW(Form->correctionCBChange(), EConvertError);
+    EXPECT_EQ(Form->Statistics.SampleCount(), 1u);
+}
+
+TEST_F(MainWindowTest, RecordedSamplesReachTheLogInGroupsAndAFailedAppendIsRetried)
+{
+    Form->CurrentLogFile = App.Paths().LogDir + "run.zlog";
+    Form->ResetLiveState(Recording, 60, UnitMWm2, 0, 0.5);
+    for (int i = 0; i < 9; ++i)
+        Feed(1.0f);
+    EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 0);
+    Feed(1.0f);
+    EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 80);
+    EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Recording since "));
+
+    ASSERT_TRUE(QFile::remove(Form->CurrentLogFile));
+    for (int i = 0; i < 9; ++i)
+        Feed(1.0f);
+    SampleInProgress = true;
+    EXPECT_THROW(Form->ProcessSample(0, 1.0f), EInOutError);
+    EXPECT_FALSE(SampleInProgress);
+    CreateLogFile(Form->CurrentLogFile);
+    Feed(1.0f);
+    EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 80);
+}

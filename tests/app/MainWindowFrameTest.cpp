@@ -1,0 +1,228 @@
+// The window's frame: panels that fold, the caption, the close query, help documents, and
+// the listening controls without a meter.
+
+#include "tests/app/AppTestSupport.h"
+
+#include "app/ShellOpen.h"
+#include "app/WidgetStyle.h"
+#include "charts/RChart.h"
+#include "model/GlobalState.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QAction *MenuItem(TForm1 &form, const QString &text)
+{
+    for (QAction *action : form.menuBar()->findChildren<QAction *>())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+// Records what would be opened, answering with opened.
+class ShellRecorder {
+public:
+    explicit ShellRecorder(bool opened)
+    {
+        Previous = SetShellOpenHandler([this, opened](const QString &path) {
+            Paths.append(path);
+            return opened;
+        });
+    }
+    ~ShellRecorder() { SetShellOpenHandler(Previous); }
+
+    QStringList Paths;
+
+private:
+    TShellOpenHandler Previous;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StatisticsPanelFoldsOnClicksOnItsCaptionsButNotOnTheStatusLine)
+{
+    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
+    QTest::mouseClick(Form->LabelPeak, Qt::LeftButton);
+    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
+    EXPECT_FALSE(Form->StatisticsRow2->isHidden());
+    QTest::mouseClick(Form->LabelMinValue, Qt::LeftButton);
+    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
+    QTest::mouseClick(Form->PanelStatus, Qt::LeftButton);
+    QTest::mouseClick(Form->LabelSample, Qt::LeftButton);
+    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
+}
+
+TEST_F(MainWindowTest, ControlPanelFoldsToAStripAndBack)
+{
+    QTest::mouseClick(Form->Label2, Qt::LeftButton);
+    EXPECT_EQ(Form->PanelRight->maximumWidth(), 6);
+    EXPECT_EQ(Form->Label3->palette().color(QPalette::WindowText), WindowGrey);
+    QTest::mouseClick(Form->PanelRight, Qt::LeftButton, {}, QPoint(3, 300));
+    EXPECT_EQ(Form->PanelRight->maximumWidth(), 155);
+    EXPECT_EQ(Form->Label3->palette().color(QPalette::WindowText), QColor(255, 255, 210));
+
+    QAction *controlPanel = MenuItem(*Form, "&Control Panel");
+    ASSERT_NE(controlPanel, nullptr);
+    EXPECT_EQ(controlPanel->shortcut(), QKeySequence("Ctrl+Alt+C"));
+    controlPanel->trigger();
+    EXPECT_EQ(Form->PanelRight->maximumWidth(), 6);
+}
+
+TEST_F(MainWindowTest, CaptionIsSetByTheFirstShowingOnly)
+{
+    EXPECT_EQ(Form->windowTitle(), "  ZELTAR Logger");
+    Form->show();
+    EXPECT_EQ(Form->windowTitle(), " ZELTAR Logger  - version 0.8.5 ");
+    Form->setWindowTitle("elsewhere");
+    Form->hide();
+    Form->show();
+    EXPECT_EQ(Form->windowTitle(), "elsewhere");
+}
+
+TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecording)
+{
+    Form->show();
+    RecordingState = Recording;
+    Boxes.Answer(TMsgAnswer::Cancel);
+    EXPECT_FALSE(Form->close());
+    EXPECT_TRUE(Form->isVisible());
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Confirmation);
+    EXPECT_EQ(Boxes.Shown[0].Text,
+              "Currently recording. Are you sure you want to stop recording and close the application?");
+
+    Boxes.Answer(TMsgAnswer::Yes);
+    EXPECT_TRUE(Form->close());
+
+    Form->show();
+    RecordingState = Listening;
+    EXPECT_TRUE(Form->close());
+    EXPECT_EQ(Boxes.Shown.size(), 2u);
+}
+
+TEST_F(MainWindowTest, HelpDocumentsOpenWhenPresentAndAreReportedOtherwise)
+{
+    const QString missing = "The requirred pdf file has not been found. Please reinstall the application.";
+    {
+        ShellRecorder shell(true);
+        Form->English2Click();
+        EXPECT_TRUE(shell.Paths.isEmpty());
+        ASSERT_EQ(Boxes.Texts(), QStringList{missing});
+        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Plain);
+
+        const QString manual = App.WriteFile("Resources/Risk ITA.pdf", "%PDF");
+        Form->Italiano1Click();
+        EXPECT_EQ(shell.Paths, QStringList{manual});
+        EXPECT_EQ(Boxes.Shown.size(), 1u);
+
+        MenuItem(*Form, "Open Log directory")->trigger();
+        EXPECT_EQ(shell.Paths.last(), App.Paths().LogDir);
+    }
+    ShellRecorder failing(false); // no program for PDF documents
+    Form->Italiano1Click();
+    EXPECT_EQ(Boxes.Shown.size(), 2u);
+}
+
+TEST_F(MainWindowTest, SpeakerTogglesTheAlertsSwitch)
+{
+    EXPECT_FALSE(Form->AlertsOn);
+    QTest::mouseClick(Form->ImageSOUND, Qt::LeftButton);
+    EXPECT_TRUE(Form->AlertsOn);
+    EXPECT_EQ(Form->CurrentSettings().AlertsOn, true);
+}
+
+TEST_F(MainWindowTest, PlayWithoutAMeterAsksToConnectOne)
+{
+    Form->PlayB->click();
+    EXPECT_EQ(Boxes.Texts(), QStringList{"Please connect a ZELTAR device first"});
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Information);
+    EXPECT_TRUE(Form->PlayB->isChecked());
+    EXPECT_EQ(Form->windowTitle(), "  ZELTAR Logger");
+}
+
+TEST_F(MainWindowTest, PauseSpringsBackWhileStopped)
+{
+    Form->StopB->click();
+    Form->PauseB->click();
+    EXPECT_FALSE(Form->PauseB->isChecked());
+    EXPECT_FALSE(OnHold);
+    EXPECT_TRUE(Form->PanelStatus->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, StopEmptiesTheViewsAndUnlocksTheSettings)
+{
+    Listen();
+    Expand();
+    Feed(1.0f);
+    Form->LockAcquisitionSettings();
+    EXPECT_FALSE(Form->PanelRight1->isEnabled());
+    EXPECT_FALSE(Form->PanelRight2->isEnabled());
+    EXPECT_EQ(Form->StaticText1->palette().color(QPalette::WindowText), QColor(0x6A, 0x6F, 0x6F));
+    Form->CurrentLogFile = App.Paths().LogDir + "run.zlog";
+
+    MenuItem(*Form, "&Stop")->trigger();
+    EXPECT_TRUE(Form->StopB->isChecked());
+    EXPECT_EQ(RecordingState, Stopped);
+    EXPECT_EQ(Form->TChart->ItemCount(), 0u);
+    EXPECT_EQ(Form->HChart->ItemCount(), 0u);
+    EXPECT_EQ(Form->LiveHistogram.Total, 0u);
+    for (QLabel *label : {Form->LabelPeak, Form->LabelMaxValue, Form->LabelModeValue, Form->LabelRisk,
+                          Form->LabelRangedBValue, Form->LabelMinValue, Form->LabelMeanValue})
+        EXPECT_TRUE(label->text().isEmpty());
+    EXPECT_TRUE(Form->PanelRight1->isEnabled());
+    EXPECT_EQ(Form->StaticText1->palette().color(QPalette::WindowText), QColor(0xD3, 0xFA, 0xFE));
+    EXPECT_EQ(Form->CurrentLogFile, App.Paths().LogDir);
+}
+
+TEST_F(MainWindowTest, TimeChartZoomsOnlyOnceSamplesStopAndReadoutsFollowThePointer)
+{
+    Listen();
+    Feed(1.0f);
+    Feed(2.0f);
+    Form->TChart->OnMouseDown(Form->TChart, Qt::LeftButton, {Qt::ControlModifier, Qt::LeftButton}, 10, 10);
+    EXPECT_EQ(Form->TChart->MouseAction(), maNone);
+    Form->StopB->click();
+    Form->TChart->OnMouseDown(Form->TChart, Qt::LeftButton, {Qt::ControlModifier, Qt::LeftButton}, 10, 10);
+    EXPECT_EQ(Form->TChart->MouseAction(), maPan);
+
+    Form->TChart->OnMouseMoveInChart(Form->TChart, true, {}, 0.0, 0.5);
+    EXPECT_EQ(Form->TChartEdit->text(), "0.5000");
+    Form->HChart->OnMouseMoveInChart(Form->HChart, true, {}, 3.4, 1.0);
+    EXPECT_EQ(Form->HChartEdit->text(), "3 = 1.9953 mW/m²");
+    Form->HChart->OnMouseMoveInChart(Form->HChart, false, {}, 0.0, 0.0);
+    EXPECT_TRUE(Form->HChartEdit->text().isEmpty());
+}
+
+TEST(MainWindowLocale, SeparatorsComeFromTheLocaleOrAreReportedMissing)
+{
+    struct TCase {
+        QLocale Locale;
+        std::array<QChar, 2> Separators;
+        qsizetype Boxes;
+    };
+    const QLocale original;
+    for (const TCase &c : {TCase{QLocale(QLocale::French, QLocale::France), {u',', u'.'}, 0},
+                           TCase{QLocale(QLocale::English, QLocale::UnitedKingdom), {u'.', u','}, 0},
+                           TCase{QLocale(QLocale::Arabic, QLocale::Egypt), {QChar(0), QChar(0)}, 1}}) {
+        ResetGlobalState();
+        TempAppDir app;
+        InstallResources(app.Paths());
+        MessageBoxRecorder boxes;
+        QLocale::setDefault(c.Locale);
+        TForm1 form(app.Paths());
+        QLocale::setDefault(original);
+        EXPECT_EQ(DecSeparators, c.Separators) << c.Locale.name().toStdString();
+        ASSERT_EQ(boxes.Texts().size(), c.Boxes);
+        if (c.Boxes > 0) {
+            EXPECT_TRUE(boxes.Texts()[0].startsWith("I cannot determine the local separator."));
+        }
+    }
+    ResetGlobalState();
+}

@@ -1,0 +1,83 @@
+// The settings file through the connection form: read into the main window's controls at
+// start-up, written from them at the end.
+
+#include "tests/app/AppTestSupport.h"
+
+#include "app/RadioGroup.h"
+#include "device/Form2_Port.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QTemporaryDir>
+
+namespace {
+
+class SettingsFileTest : public MainWindowTest {
+protected:
+    QString SettingsPath() const { return App.Paths().SettingsDir + "LastSettings.ls"; }
+
+    // A connection form that finds no port: it only loads and saves the settings.
+    std::unique_ptr<TForm2> ConnectionForm()
+    {
+        auto form = std::make_unique<TForm2>(*Form, App.Paths(), NoPorts.path());
+        Form->AttachConnectionForm(*form);
+        return form;
+    }
+
+    QTemporaryDir NoPorts;
+};
+
+} // namespace
+
+TEST_F(SettingsFileTest, WordsAreReadWhateverTheirCaseAndWrittenBackInTheirOwn)
+{
+    App.WriteFile("Settings/LastSettings.ls", "TRUE\r\nmw/m\xB2\r\n4\r\n120\r\n3\r\nSENSITIVE\r\nSLEEP\r\nYES\r\n");
+    auto connection = ConnectionForm();
+    EXPECT_TRUE(Form->AlertsOn);
+    EXPECT_EQ(Form->IrrUnitGB->ItemIndex(), 0);
+    EXPECT_EQ(Form->CurrentMetaData.Unit, UnitVm);
+    EXPECT_EQ(Form->IntervalCB->currentText(), "1 min");
+    EXPECT_EQ(Form->CurrentInterval(), 60.0);
+    EXPECT_EQ(Form->VisibleSamplesCB->currentText(), "120");
+    EXPECT_EQ(Form->VisibleSamples, 120u);
+    EXPECT_EQ(Form->CorrectionCB->currentText(), "3");
+    EXPECT_EQ(Form->CurrentMetaData.Correction, 3);
+    EXPECT_EQ(Form->RiskPopulationRG->ItemIndex(), 1);
+    EXPECT_EQ(Form->RiskStateRG->ItemIndex(), 1);
+    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
+
+    connection.reset();
+    EXPECT_EQ(ReadWholeFile(SettingsPath()), "True\r\nV/m\r\n4\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
+}
+
+TEST_F(SettingsFileTest, WithoutAFileTheDefaultsAreKeptAndWritten)
+{
+    auto connection = ConnectionForm();
+    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
+    EXPECT_EQ(Form->PanelStatus->text(),
+              "  Connect a ZELTAR device or open a record (from the \"Data\" menu or just click here)");
+    connection.reset();
+    EXPECT_EQ(ReadWholeFile(SettingsPath()), "False\r\nmW/m\xB2\r\n0\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n");
+}
+
+TEST_F(SettingsFileTest, OddLinesFallBackToSafeChoices)
+{
+    App.WriteFile("Settings/LastSettings.ls", "1\r\nmW/m\xB2\r\n9\r\n15\r\n6\r\nGeneral\r\nWake\r\nno\r\n");
+    auto connection = ConnectionForm();
+    EXPECT_FALSE(Form->AlertsOn);
+    EXPECT_EQ(Form->IntervalCB->currentText(), "0.5 sec");
+    EXPECT_EQ(Form->CurrentInterval(), 0.5);
+    EXPECT_EQ(Form->IrrUnitGB->ItemIndex(), 1);
+}
+
+TEST_F(SettingsFileTest, BoxTextsThatAreNoNumbersAreSavedAsTheValuesInEffectIntoARecreatedFolder)
+{
+    auto connection = ConnectionForm();
+    Form->VisibleSamplesCB->setCurrentText("12a");
+    Form->CorrectionCB->setCurrentText("");
+    QDir(App.Paths().SettingsDir).removeRecursively();
+    connection.reset();
+    EXPECT_EQ(ReadWholeFile(SettingsPath()), "False\r\nmW/m\xB2\r\n0\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n");
+}
