@@ -1,0 +1,98 @@
+#include "storage/Form5_MetaData.h"
+
+#include "storage/DialogLook.h"
+#include "storage/ModalSeam.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int CaptionWidth = 110;
+constexpr int BarHeight = 2;
+
+} // namespace
+
+TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
+    : QDialog(parent, CaptionOnlyTitleBar | Qt::WindowStaysOnTopHint), CurrentMetaData(currentMetaData)
+{
+    setWindowTitle(QStringLiteral("Edit Meta Data to be saved with the record"));
+    SetColours(this, DialogTextGrey, Qt::white);
+    setFont(SitkaTextFont(16));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    EditOperator = AddRow(*layout, QStringLiteral(" Operator: "), QStringLiteral("Unknown"));
+    EditPlace = AddRow(*layout, QStringLiteral(" Place:"), QStringLiteral("Unknown"));
+    EditNotes = AddRow(*layout, QStringLiteral(" Notes:"), QStringLiteral("None"));
+    EditOperator->setObjectName(QStringLiteral("EditOperator"));
+    EditPlace->setObjectName(QStringLiteral("EditPlace"));
+    EditNotes->setObjectName(QStringLiteral("EditNotes"));
+
+    ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, this);
+    ImageOKb->setToolTip(QStringLiteral("Save the session using current Meta-Data"));
+    connect(ImageOKb, &QToolButton::clicked, this, &TForm5::ImageOKbClick);
+    auto *bottom = new QHBoxLayout;
+    bottom->setContentsMargins(8, 4, 8, 4);
+    bottom->addStretch();
+    bottom->addWidget(ImageOKb);
+    layout->addLayout(bottom);
+
+    setFixedSize(878, 176);
+}
+
+QLineEdit *TForm5::AddRow(QVBoxLayout &rows, const QString &caption, const QString &initialText)
+{
+    auto *label = new QLabel(caption, this);
+    label->setFixedWidth(CaptionWidth);
+    auto *edit = new QLineEdit(initialText, this);
+    edit->setFrame(false);
+    SetColours(edit, DialogTextGrey, Qt::white);
+    edit->installEventFilter(this);
+
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 8, 0);
+    row->addWidget(label);
+    row->addWidget(edit, 1);
+    rows.addLayout(row, 1);
+    rows.addWidget(NewBand(BarHeight, Qt::lightGray, this));
+    return edit;
+}
+
+bool TForm5::Execute()
+{
+    CentreOnScreen(*this);
+    return RunModal(*this) == QDialog::Accepted;
+}
+
+void TForm5::EditOperatorClick(QLineEdit *Sender)
+{
+    const QString text = Sender->text();
+    if (text == u"Unknown" || text == u"0" || text == u"None")
+        Sender->clear();
+}
+
+void TForm5::ImageOKbClick()
+{
+    CurrentMetaData.Operator.Set(EditOperator->text());
+    CurrentMetaData.Place.Set(EditPlace->text());
+    CurrentMetaData.Notes.Set(EditNotes->text());
+    done(QDialog::Accepted);
+}
+
+void TForm5::reject() {}
+
+bool TForm5::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (QLineEdit *edit : {EditOperator, EditPlace, EditNotes})
+            if (watched == edit)
+                EditOperatorClick(edit);
+    }
+    return QDialog::eventFilter(watched, event);
+}

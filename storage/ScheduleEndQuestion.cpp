@@ -1,0 +1,10 @@
+#include "storage/ScheduleEndQuestion.h"
+
+#include "model/MessageBoxSeam.h"
+
+bool ConfirmStartRecordingForSchedule()
+{
+    return ShowMessageBox(TMsgKind::Confirmation,
+                          QStringLiteral("Do you want to start recording and schedule the end of recording?"),
+                          TMsgButtons::YesCancel) == TMsgAnswer::Yes;
+}

@@ -1,0 +1,45 @@
+#include "storage/ScheduledEnd.h"
+
+#include <QRegularExpression>
+
+#include <utility>
+
+namespace {
+
+// The long time format without its time-zone name: the label shows a clock reading.
+QString LongTimeFormat(const QLocale &locale)
+{
+    static const QRegularExpression zone(QStringLiteral(R"(\s*(?<![A-Za-z'])t+(?![A-Za-z'])\s*)"));
+    return locale.timeFormat(QLocale::LongFormat).replace(zone, QStringLiteral(" ")).trimmed();
+}
+
+} // namespace
+
+int InterruptPeriodMs(double intervalSeconds)
+{
+    return intervalSeconds < 1.1 ? 1000 : 10000;
+}
+
+TScheduledEnd::TScheduledEnd(TClock clock) : Clock(std::move(clock)) {}
+
+void TScheduledEnd::Schedule(const QDateTime &end, double intervalSeconds)
+{
+    End = end;
+    InterruptREC.start(InterruptPeriodMs(intervalSeconds));
+}
+
+void TScheduledEnd::Cancel()
+{
+    InterruptREC.stop();
+}
+
+bool TScheduledEnd::EndReached() const
+{
+    return IsPending() && Now() >= End;
+}
+
+QString TScheduledEnd::LabelText(const QLocale &locale) const
+{
+    return QStringLiteral("Recording end scheduled on ") + locale.toString(End.date(), QLocale::ShortFormat) + u' ' +
+           locale.toString(End.time(), LongTimeFormat(locale)) + QStringLiteral("  ");
+}

@@ -1,0 +1,130 @@
+#include "storage/Form6_Schedule.h"
+
+#include "tests/storage/ModalHookGuard.h"
+#include "tests/storage/QStringPrinter.h"
+#include "tests/support/MessageBoxRecorder.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using TRowTexts = std::array<QString, 6>;  // hour, minute, second, day, month, year
+
+TRowTexts RowTexts(const std::array<QLineEdit *, 6> &row)
+{
+    TRowTexts texts;
+    for (std::size_t i = 0; i < row.size(); ++i)
+        texts[i] = row[i]->text();
+    return texts;
+}
+
+std::array<QLineEdit *, 6> EndRow(const TForm6 &form)
+{
+    return {form.hour_End, form.min_End, form.sec_End, form.day_End, form.month_End, form.year_End};
+}
+
+class ScheduleDialog : public ::testing::Test {
+protected:
+    // Opens the dialog through the seam; answer acts on it as the user would.
+    bool Execute(const std::function<void(TForm6 &)> &answer, double interval = 0.5)
+    {
+        ModalHookGuard<TForm6> guard(answer);
+        return Form.Execute(QDateTime(QDate(2026, 3, 10), QTime(9, 5, 3)), Schedule, interval);
+    }
+
+    // Types texts into the end row and presses OK; EndRowAfterOk is what the row then shows.
+    bool EnterEnd(const TRowTexts &texts, double interval = 0.5)
+    {
+        return Execute(
+            [&](TForm6 &form) {
+                for (std::size_t i = 0; i < texts.size(); ++i)
+                    EndRow(form)[i]->setText(texts[i]);
+                form.ImageOKbClick();
+                EndRowAfterOk = RowTexts(EndRow(form));
+            },
+            interval);
+    }
+
+    QDateTime Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
+    TScheduledEnd Schedule{[this] { return Now; }};
+    TForm6 Form;
+    MessageBoxRecorder Boxes;
+    TRowTexts EndRowAfterOk;
+};
+
+const TRowTexts SixMinutesAhead = {"10", "6", "0", "10", "3", "2026"};
+
+} // namespace
+
+TEST_F(ScheduleDialog, OpensWithTheStartAndAnEndSixMinutesAhead)
+{
+    TRowTexts start;
+    TRowTexts end;
+    Execute([&](TForm6 &form) {
+        start = RowTexts({form.hour_Start, form.min_Start, form.sec_Start, form.day_Start, form.month_Start,
+                          form.year_start});
+        end = RowTexts(EndRow(form));
+    });
+    EXPECT_EQ(start, (TRowTexts{"9", "5", "3", "10", "3", "2026"}));
+    EXPECT_EQ(end, SixMinutesAhead);
+
+    Now = QDateTime(QDate(2026, 12, 31), QTime(23, 58, 0));
+    Execute([&](TForm6 &form) { end = RowTexts(EndRow(form)); });
+    EXPECT_EQ(end, (TRowTexts{"0", "4", "0", "1", "1", "2027"}));
+}
+
+TEST_F(ScheduleDialog, RefusesAnEndFifteenSecondsAheadAndAcceptsSixteen)
+{
+    EXPECT_FALSE(EnterEnd({"10", "0", "15", "10", "3", "2026"}));
+    EXPECT_EQ(Boxes.Texts(), QStringList{"The scheduled time and date is too close"});
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Warning);
+    EXPECT_EQ(EndRowAfterOk, SixMinutesAhead);
+    EXPECT_FALSE(Schedule.IsPending());
+
+    // A blank before the year is allowed, and the year stays the one typed.
+    EXPECT_TRUE(EnterEnd({"10", "0", "16", "10", "3", " 2026"}, 10.0));
+    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Schedule.EndTime(), QDateTime(QDate(2026, 3, 10), QTime(10, 0, 16)));
+    EXPECT_EQ(Schedule.InterruptREC.interval(), 10000);
+}
+
+TEST_F(ScheduleDialog, AWrongFieldKeepsTheTextsAsTypedAnImpossibleDateIsRefilledSilently)
+{
+    const TRowTexts entry = {"11", "0", "0", "", "3", "2026"};
+    EXPECT_FALSE(EnterEnd(entry));
+    EXPECT_EQ(Boxes.Texts(), (QStringList{"Error in the Day field at position: 1",
+                                          "Error in the Day field: Day must be comprised in between 1 and 31"}));
+    EXPECT_EQ(EndRowAfterOk, entry);
+
+    Boxes.Shown.clear();
+    EXPECT_FALSE(EnterEnd({"12", "0", "0", "31", "2", "2026"}));
+    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_EQ(EndRowAfterOk, SixMinutesAhead);
+    EXPECT_FALSE(Schedule.IsPending());
+}
+
+TEST_F(ScheduleDialog, APendingEndAndTheShutdownChoiceSurviveCancelAndRefusal)
+{
+    const TRowTexts pending = {"18", "30", "0", "10", "3", "2026"};
+    ASSERT_TRUE(EnterEnd(pending));
+    const QDateTime pendingEnd = Schedule.EndTime();
+
+    TRowTexts proposed;
+    EXPECT_FALSE(Execute([&](TForm6 &form) {
+        proposed = RowTexts(EndRow(form));
+        form.ShutDownCB->setChecked(true);
+        form.ImageCancelbClick();
+    }));
+    EXPECT_EQ(proposed, pending);
+
+    EXPECT_FALSE(EnterEnd({"10", "0", "0", "10", "3", "2026"}));
+    EXPECT_EQ(EndRowAfterOk, pending);
+    EXPECT_EQ(Schedule.EndTime(), pendingEnd);
+    EXPECT_TRUE(Schedule.IsPending());
+    EXPECT_TRUE(Form.ShutDownCB->isChecked());
+}
