@@ -21,6 +21,7 @@ QMessageBox::StandardButtons ButtonsOf(TMsgButtons buttons)
 {
     switch (buttons) {
     case TMsgButtons::Ok: return QMessageBox::Ok;
+    case TMsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case TMsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case TMsgButtons::YesCancel: return QMessageBox::Yes | QMessageBox::Cancel;
     }

@@ -204,8 +204,8 @@ bool TForm1::FormCloseQuery()
     const TMsgAnswer answer = ShowMessageBox(
         TMsgKind::Confirmation,
         QStringLiteral("Currently recording. Are you sure you want to stop recording and close the application?"),
-        TMsgButtons::YesCancel);
-    if (answer != TMsgAnswer::Yes)
+        TMsgButtons::OkCancel);
+    if (answer != TMsgAnswer::Ok)
         return false;
     SaveRecordingBeforeExit();
     return true;

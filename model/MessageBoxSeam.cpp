@@ -8,6 +8,7 @@ TMsgAnswer SafeAnswer(TMsgKind, const QString &, TMsgButtons buttons)
 {
     switch (buttons) {
     case TMsgButtons::Ok: return TMsgAnswer::Ok;
+    case TMsgButtons::OkCancel: return TMsgAnswer::Cancel;
     case TMsgButtons::YesNo: return TMsgAnswer::No;
     case TMsgButtons::YesCancel: return TMsgAnswer::Cancel;
     }

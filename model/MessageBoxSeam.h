@@ -9,7 +9,7 @@
 #include <functional>
 
 enum class TMsgKind { Plain, Information, Warning, Error, Confirmation };
-enum class TMsgButtons { Ok, YesNo, YesCancel };
+enum class TMsgButtons { Ok, OkCancel, YesNo, YesCancel };
 enum class TMsgAnswer { Ok, Yes, No, Cancel };
 
 using TMessageBoxHandler = std::function<TMsgAnswer(TMsgKind, const QString &, TMsgButtons)>;

@@ -95,10 +95,11 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecording)
     EXPECT_TRUE(Form->isVisible());
     ASSERT_EQ(Boxes.Shown.size(), 1u);
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Confirmation);
+    EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::OkCancel);
     EXPECT_EQ(Boxes.Shown[0].Text,
               "Currently recording. Are you sure you want to stop recording and close the application?");
 
-    Boxes.Answer(TMsgAnswer::Yes);
+    Boxes.Answer(TMsgAnswer::Ok);
     EXPECT_TRUE(Form->close());
 
     Form->show();

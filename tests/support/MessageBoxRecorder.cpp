@@ -11,6 +11,7 @@ MessageBoxRecorder::MessageBoxRecorder()
         }
         switch (buttons) {
         case TMsgButtons::Ok: return TMsgAnswer::Ok;
+        case TMsgButtons::OkCancel: return TMsgAnswer::Cancel;
         case TMsgButtons::YesNo: return TMsgAnswer::No;
         case TMsgButtons::YesCancel: return TMsgAnswer::Cancel;
         }
