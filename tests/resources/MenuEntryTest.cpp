@@ -1,0 +1,124 @@
+// install-menu-entry.sh: the desktop entry beside the program and in the user's menu, for a
+// ZELTAR Logger folder wherever it lies.
+
+#include "tests/support/TempAppDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TRun {
+    int ExitCode = -1;
+    QString Err;
+};
+
+class MenuEntry : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Home.isValid());
+        Folder = Home.filePath("ZELTAR Logger 100%");
+        MakePortableFolder(Folder);
+    }
+
+    void MakePortableFolder(const QString &folder) const
+    {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZELTAR_MENU_SCRIPT), folder + "/install-menu-entry.sh"));
+        QFile program(folder + "/zeltar-logger");
+        ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+        program.close();
+        program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    TRun Run(const QString &folder, const QStringList &arguments = {}) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", Home.path());
+        environment.insert("XDG_DATA_HOME", MenuData());
+        process.setProcessEnvironment(environment);
+        process.start("sh", QStringList{folder + "/install-menu-entry.sh"} + arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QString MenuData() const { return Home.filePath("data"); }
+    QString MenuEntryPath() const { return MenuData() + "/applications/zeltar-logger.desktop"; }
+
+    QTemporaryDir Home;
+    QString Folder;
+};
+
+QStringList Lines(const QString &path)
+{
+    return QString::fromUtf8(ReadWholeFile(path)).split('\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+TEST_F(MenuEntry, StartsTheProgramFromTheScriptsFolderEvenWithBlanksAndPercentSigns)
+{
+    const TRun run = Run(Folder);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QString real = QFileInfo(Folder).canonicalFilePath();
+    const QStringList entry = Lines(MenuEntryPath());
+    EXPECT_EQ(entry.first(), "[Desktop Entry]");
+    // Exec quotes the path and writes a literal % twice; Path and Icon are plain strings.
+    EXPECT_TRUE(entry.contains("Exec=\"" + QString(real).replace("%", "%%") + "/zeltar-logger\""));
+    EXPECT_TRUE(entry.contains("Path=" + real));
+    EXPECT_TRUE(entry.contains("Icon=" + real + "/Resources/Zeltar.ico"));
+    EXPECT_EQ(Lines(Folder + "/zeltar-logger.desktop"), entry);
+    EXPECT_TRUE(QDir(MenuData() + "/applications").entryList({"*.partial.*"}, QDir::Files).isEmpty());
+}
+
+TEST_F(MenuEntry, FollowsAMovedFolderAndCanBeRemoved)
+{
+    ASSERT_EQ(Run(Folder).ExitCode, 0);
+    const QString moved = Home.filePath("elsewhere");
+    ASSERT_TRUE(QDir().rename(Folder, moved));
+    ASSERT_EQ(Run(moved).ExitCode, 0);
+    EXPECT_TRUE(Lines(MenuEntryPath()).contains("Path=" + QFileInfo(moved).canonicalFilePath()));
+
+    ASSERT_EQ(Run(moved, {"--remove"}).ExitCode, 0);
+    EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
+}
+
+TEST_F(MenuEntry, FolderOnlyLeavesTheMenuAlone)
+{
+    ASSERT_EQ(Run(Folder, {"--folder-only"}).ExitCode, 0);
+    EXPECT_TRUE(QFileInfo::exists(Folder + "/zeltar-logger.desktop"));
+    EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
+}
+
+TEST_F(MenuEntry, RefusesWhatItCannotWriteRight)
+{
+    const QString quoted = Home.filePath("say \"cheese\"");
+    MakePortableFolder(quoted);
+    TRun run = Run(quoted);
+    EXPECT_NE(run.ExitCode, 0);
+    EXPECT_TRUE(run.Err.contains("rename the folder"));
+    EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
+
+    ASSERT_TRUE(QFile::remove(Folder + "/zeltar-logger"));
+    run = Run(Folder);
+    EXPECT_NE(run.ExitCode, 0);
+    EXPECT_TRUE(run.Err.contains("no program zeltar-logger"));
+    EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
+
+    EXPECT_NE(Run(Folder, {"--bogus"}).ExitCode, 0);
+}
+
+TEST(BuiltMenuEntry, PointsAtTheBuiltProgram)
+{
+    const QString appDir = QFileInfo(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR")).canonicalFilePath();
+    const QStringList entry = Lines(appDir + "/zeltar-logger.desktop");
+    EXPECT_TRUE(entry.contains("Exec=\"" + appDir + "/zeltar-logger\""));
+    EXPECT_TRUE(QFileInfo(appDir + "/install-menu-entry.sh").isFile());
+}
