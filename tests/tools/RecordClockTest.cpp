@@ -1,6 +1,8 @@
-#include "tools/export/RecordClock.h"
+#include "storage/RecordClock.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -29,6 +31,31 @@ TEST(RecordClock, DaysBeforeTheEpochCountTheirFractionForward)
 TEST(RecordClock, AStartRoundingUpToMidnightBelongsToTheNextDay)
 {
     EXPECT_EQ(TRecordClock(45664.9999999999, 1).SampleTimeText(1), "2025-01-08 00:00:00.000");
+}
+
+} // namespace
+
+namespace {
+
+TEST(RecordClock, StampsCarryTheDayOverMidnight)
+{
+    // 45664 + 86399 / 86400 = 2025-01-07 23:59:59.
+    const TRecordClock clock(45664.0 + 86399.0 / 86400.0, 0.5);
+    EXPECT_EQ(clock.Start().Day, 45664);
+    EXPECT_EQ(clock.Start().MsOfDay, 86399000);
+    EXPECT_EQ(clock.SampleStamp(3).Day, 45665);
+    EXPECT_EQ(clock.SampleStamp(3).MsOfDay, 0);
+    EXPECT_EQ(clock.SampleStamp(4).MsOfDay, 500);
+}
+
+TEST(RecordClock, ADamagedStartOrIntervalGivesTimesAllTheSame)
+{
+    for (const double start : {std::nan(""), 1e300, -1e300}) {
+        const TRecordClock clock(start, 1);
+        EXPECT_EQ(clock.SampleTimeText(2), "1899-12-30 00:00:01.000");
+    }
+    EXPECT_EQ(TRecordClock(45664.0, std::nan("")).SampleTimeText(7), "2025-01-07 00:00:00.000");
+    EXPECT_EQ(TRecordClock(45664.0, -1).SampleTimeText(2), "2025-01-06 23:59:59.000");
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
-#include "tools/export/RecordClock.h"
+#include "storage/RecordClock.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,0 +1,261 @@
+// The file manager over a temporary Log folder: the current log and highlighting, the
+// information panel, OK by mode, deletion, archiving and restoring, and the preview.
+
+#include "windows/Form7_FileManager.h"
+
+#include "charts/RChart.h"
+#include "model/GlobalState.h"
+#include "model/Units.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/TempAppDir.h"
+#include "tests/windows/RecordTestFiles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Oldest = "2025 01 07 - 09 05 03", Middle = "2025 01 08 - 10 00 00", Newest = "2025 01 09 - 11 00 00";
+
+class FileManager : public ::testing::Test {
+protected:
+    FileManager()
+    {
+        for (const QString &name : {Oldest, Middle, Newest})
+            Record(name, name != Middle);
+    }
+    void TearDown() override { ResetGlobalState(); }
+
+    QString Record(const QString &name, bool withHisto = true, const QString &folder = {})
+    {
+        return WriteRecord(folder.isEmpty() ? App.Paths().LogDir : folder, name, {Sample(1, 900), Sample(2)},
+                           MakeMeta(UnitMWm2, 1, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), "Ann"), withHisto);
+    }
+    TForm7 &Form()
+    {
+        if (!Window) {
+            Window = std::make_unique<TForm7>(Host, App.Paths());
+            Window->OnOpenRecord = [this](const QString &log, bool copy) { Opened.emplace_back(log, copy); };
+            Window->OnShowDensities = [this](const QStringList &files) { Densities.push_back(files); };
+        }
+        return *Window;
+    }
+    QListWidgetItem *Item(const QString &name) { return Form().FileListBox1->findItems(name + ".zlog", Qt::MatchExactly).value(0); }
+    void Highlight(const QStringList &names)
+    {
+        Form().FileListBox1->clearSelection();
+        for (const QString &name : names)
+            Item(name)->setSelected(true);
+    }
+    QString LogPath(const QString &name) const { return App.Paths().LogDir + name + ".zlog"; }
+
+    TTrashHome Trash;
+    TempAppDir App;
+    MessageBoxRecorder Boxes;
+    TFakeHost Host;
+    std::unique_ptr<TForm7> Window;
+    std::vector<std::pair<QString, bool>> Opened;
+    std::vector<QStringList> Densities;
+};
+
+TEST_F(FileManager, TheNewestLogIsCurrentUntilTheUserPicksOne)
+{
+    Form().ShowFileManager(0);
+    EXPECT_EQ(Form().windowTitle(), "File Manager - open a Log File");
+    EXPECT_EQ(Form().CurrentFile(), Newest + ".zlog");
+    EXPECT_EQ(Form().MemoOperator->text(), "Ann");
+    EXPECT_EQ(Form().MemoSize->text(), "16 bytes");
+    EXPECT_EQ(Form().MemoNumSamples->text(), "2");
+    EXPECT_EQ(Form().MemoDuration->text(), "~ 2 seconds");
+    EXPECT_EQ(Form().LabelItemIndex->text(), Newest + " (1)");
+
+    const QRect first = Form().FileListBox1->visualItemRect(Item(Oldest));
+    QTest::mouseClick(Form().FileListBox1->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_TRUE(Form().UserPickedFile);
+    Form().hide();
+    Record("2025 01 10 - 08 00 00");
+    Form().ShowFileManager(1);
+    EXPECT_EQ(Form().windowTitle(), "File Manager - open Density Files");
+    EXPECT_EQ(Form().CurrentFile(), Oldest + ".zlog");
+    EXPECT_EQ(Form().FileListBox1->count(), 4);
+}
+
+TEST_F(FileManager, OkInModeZeroOpensOnlyTheCurrentLog)
+{
+    Form().ShowFileManager(0);
+    Highlight({Oldest, Middle, Newest});
+    Form().FileListBox1->setCurrentItem(Item(Middle), QItemSelectionModel::NoUpdate);
+    Form().ImageOKbClick();
+    ASSERT_EQ(Opened.size(), 1u);
+    EXPECT_EQ(Opened[0], std::pair(LogPath(Middle), false));
+    EXPECT_EQ(Form().HighlightedFiles(), QStringList{Middle + ".zlog"});
+    EXPECT_FALSE(Form().isVisible());
+
+    // The log in recording is opened from a copy.
+    Host.CurrentLog = LogPath(Middle);
+    RecordingState = Recording;
+    Form().ImageOKbClick();
+    EXPECT_EQ(Opened.back(), std::pair(LogPath(Middle), true));
+
+    Form().FileListBox1->clearSelection();
+    Form().ImageOKbClick();
+    EXPECT_EQ(Boxes.Texts(), QStringList{"Please select at least one Log File"});
+    EXPECT_EQ(Opened.size(), 2u);
+}
+
+TEST_F(FileManager, ModeOneHandsOnTheHistogramsThatExist)
+{
+    Form().ShowFileManager(1);
+    Highlight({Oldest, Middle, Newest});
+    Form().ImageOKbClick();
+    EXPECT_EQ(Boxes.Texts(), QStringList{"1 Histogram files corresponding to the Log files you have selected do not "
+                                         "exist. The density will be shown only for the existing files"});
+    ASSERT_EQ(Densities.size(), 1u);
+    EXPECT_EQ(Densities[0], (QStringList{App.Paths().LogDir + Oldest + ".histo", App.Paths().LogDir + Newest + ".histo"}));
+    EXPECT_FALSE(Form().isVisible());
+
+    Form().ShowFileManager(1);
+    Highlight({Middle});
+    Form().ImageOKbClick();
+    EXPECT_EQ(Boxes.Texts().last(), "The Histogram files corresponding to the Log files you have selected do not "
+                                    "exist. Densities cannot be shown.");
+    EXPECT_EQ(Densities.size(), 1u);
+    EXPECT_TRUE(Form().isVisible());
+}
+
+TEST_F(FileManager, DoubleClickOpensInModeZeroOnlyAndEnterRunsOkInBoth)
+{
+    // A double click is a press and release followed by the double-click press.
+    const auto doubleClick = [this] {
+        const QPoint newest = Form().FileListBox1->visualItemRect(Item(Newest)).center();
+        QTest::mouseClick(Form().FileListBox1->viewport(), Qt::LeftButton, {}, newest);
+        QTest::mouseDClick(Form().FileListBox1->viewport(), Qt::LeftButton, {}, newest);
+    };
+    Form().ShowFileManager(1);
+    doubleClick();
+    EXPECT_TRUE(Densities.empty());
+    QTest::keyClick(Form().FileListBox1, Qt::Key_Return);
+    EXPECT_EQ(Densities.size(), 1u);
+
+    Form().ShowFileManager(0);
+    doubleClick();
+    ASSERT_EQ(Opened.size(), 1u);
+    Form().ShowFileManager(0);
+    QTest::keyClick(Form().FileListBox1, Qt::Key_Enter);
+    EXPECT_EQ(Opened.size(), 2u);
+}
+
+TEST_F(FileManager, DeletionSparesTheLogInRecordingAndAsksOncePerRun)
+{
+    Host.CurrentLog = LogPath(Oldest);
+    Form().ShowFileManager(0);
+    Highlight({Oldest, Newest});
+    Boxes.Answer(TMsgAnswer::Cancel);
+    Form().DeleteFilesBClick();
+    EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 8u);
+    EXPECT_FALSE(Form().DeleteConfirmed);
+
+    Boxes.Answer(TMsgAnswer::Yes);
+    Form().DeleteFilesBClick();
+    EXPECT_EQ(Boxes.Texts().mid(1), (QStringList{"Do you really want to delete the highlighted files ?",
+                                                 "You have highlighted the file currently being recorded (" +
+                                                     LogPath(Oldest) + "). It will not be deleted."}));
+    EXPECT_EQ(Trash.Trashed(), (QStringList{Newest + ".histo", Newest + ".meta", Newest + ".zlog"}));
+    EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 5u);
+    EXPECT_EQ(Form().FileListBox1->count(), 2);
+
+    Highlight({Middle});
+    const std::size_t shown = Boxes.Shown.size();
+    Form().DeleteFilesBClick();
+    EXPECT_EQ(Boxes.Shown.size(), shown);
+    EXPECT_EQ(Trash.Trashed().size(), 5u);
+}
+
+TEST_F(FileManager, ArchivingAndDeletingOnlyWithinTheLogFolders)
+{
+    Form().DirectoryListBox1Change(App.Paths().SettingsDir);
+    Record("elsewhere", true, App.Paths().SettingsDir);
+    Form().RefreshFileList();
+    Highlight({"elsewhere"});
+    Form().ArchiveBClick();
+    Form().DeleteFilesBClick();
+    EXPECT_EQ(Boxes.Texts(),
+              (QStringList{"You can archive or restore files only if the current directory is the default \"Log\" "
+                           "directory or its \"Archive\" folder, respectively",
+                           "File deletion is allowed only within the \"Log\" or \"Archive\" directory"}));
+    EXPECT_EQ(FilesIn(App.Paths().SettingsDir).size(), 3u);
+    EXPECT_TRUE(FilesIn(App.Paths().ArchiveDir).isEmpty());
+}
+
+TEST_F(FileManager, ArchiveAndRestoreMoveTheWholeRecordUnderOneName)
+{
+    WriteLog(App.Paths().ArchiveDir, Newest, {});  // an older record of the same name, log alone
+    Host.CurrentLog = LogPath(Oldest);
+    Form().ShowFileManager(0);
+    Highlight({Oldest, Middle, Newest});
+    Form().ArchiveBClick();
+    ASSERT_EQ(Boxes.Shown.size(), 2u);
+    EXPECT_EQ(Boxes.Shown[0].Text,
+              "You have highlighted the file currently being recorded (" + LogPath(Oldest) + "). It will not be moved.");
+    EXPECT_TRUE(Boxes.Shown[1].Text.contains(Middle + ".histo"));  // it has none to move
+    EXPECT_EQ(FilesIn(App.Paths().ArchiveDir),
+              (QStringList{Middle + ".meta", Middle + ".zlog", Newest + " (2).histo", Newest + " (2).meta",
+                           Newest + " (2).zlog", Newest + ".zlog"}));
+    EXPECT_EQ(FilesIn(App.Paths().LogDir), (QStringList{Oldest + ".histo", Oldest + ".meta", Oldest + ".zlog"}));
+
+    Form().DirectoryListBox1Change(App.Paths().ArchiveDir);
+    Highlight({Newest + " (2)"});
+    Form().ArchiveBClick();
+    EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 6u);
+    EXPECT_TRUE(QFileInfo::exists(App.Paths().LogDir + Newest + " (2).histo"));
+    EXPECT_EQ(Form().FileListBox1->count(), 2);
+}
+
+TEST_F(FileManager, ThePreviewFollowsTheListOnlyWhileTheWindowIsActive)
+{
+    Form().ShowFileManager(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    EXPECT_EQ(Form().HChart->ItemCount(), 2u);  // the newest log's two levels
+    EXPECT_EQ(Form().Label6->text(), "Histogram of dBmW/m²");
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    Form().FileListBox1->setCurrentItem(Item(Middle));  // it has no histogram
+    EXPECT_TRUE(Form().LabelItemIndex->text().startsWith(Middle));
+    EXPECT_EQ(Form().HChart->ItemCount(), 2u);
+    EXPECT_EQ(Form().Label6->text(), "Histogram of dBmW/m²");
+
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    EXPECT_EQ(Form().Label6->text(), "Histogram not available");
+    EXPECT_EQ(Form().HChart->ItemCount(), 0u);
+}
+
+TEST_F(FileManager, AMissingLogFolderIsReportedAtCreation)
+{
+    ASSERT_TRUE(QDir(App.Paths().LogDir).removeRecursively());
+    Form();
+    EXPECT_EQ(Boxes.Texts(), QStringList{"Unexpected Error: Log directory does not exist"});
+}
+
+TEST_F(FileManager, TheFolderButtonOpensTheListedFolder)
+{
+    QString opened;
+    Form().OpenFolder = [&](const QString &folder) {
+        opened = folder;
+        return true;
+    };
+    Form().OpenDirBClick();
+    EXPECT_EQ(opened + "/", App.Paths().LogDir);
+}
+
+} // namespace

@@ -1,0 +1,322 @@
+// The record viewer opening records from a temporary application folder: statistics and their
+// panel rule, mark shapes, the peak-frequency list, the copy of a log in recording, missing
+// metadata, empty logs and the risk recolouring.
+
+#include "windows/Form3_ShowData.h"
+
+#include "charts/RChart.h"
+#include "model/GlobalState.h"
+#include "model/Risk.h"
+#include "model/Units.h"
+#include "storage/DateTimeConvert.h"
+#include "storage/LogFile.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/TempAppDir.h"
+#include "tests/windows/RecordTestFiles.h"
+#include "windows/ChoiceGroup.h"
+#include "windows/FileUtils.h"
+#include "windows/FrequencyColours.h"
+#include "windows/LocaleTimeText.h"
+#include "windows/PeakFrequencyList.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime Start(QDate(2025, 1, 7), QTime(9, 5, 3));
+constexpr double StartSecond = 9 * 3600 + 5 * 60 + 3;
+
+class RecordViewer : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(LoadRiskPalette(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources/"));
+    }
+    void TearDown() override { ResetGlobalState(); }
+
+    QString Record(const QString &name, const std::vector<TSampleRecord> &samples, const TMetaData &meta)
+    {
+        return WriteRecord(App.Paths().LogDir, name, samples, meta);
+    }
+    QString Value(double value) const { return FormatValue(DisplayDecimals(Form.Statistics.Maximum()), value); }
+    QStringList ListRows() const
+    {
+        QStringList rows;
+        for (int row = 0; row < Form.PeakFrequencies->rowCount(); ++row)
+            rows << Form.PeakFrequencies->index(row).data().toString();
+        return rows;
+    }
+    // The fill colours of the histogram's bars, in level order.
+    std::vector<QRgb> BarColours() const
+    {
+        std::vector<QRgb> colours;
+        for (const TItemRun &run : Form.HChart->ItemStore().Runs())
+            if (const auto *figures = std::get_if<TFigureRun>(&run))
+                for (const TFigure &figure : figures->Figures)
+                    colours.push_back(std::get<TBarItem>(figure).Fill);
+        return colours;
+    }
+
+    TTrashHome Trash;
+    TempAppDir App;
+    MessageBoxRecorder Boxes;
+    TFakeHost Host;
+    TForm3 Form{Host, App.Paths()};
+};
+
+TEST_F(RecordViewer, ASingleSampleIsItsOwnMaximumMinimumAndMeanOverOneInterval)
+{
+    const QString log =
+        Record("one", {Sample(2.5f, 2450)}, MakeMeta(UnitMWm2, 1, Start, "Ann", "Roof", "first try", 3));
+    Form.OpenRecord(log, false);
+
+    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Form.isVisible());
+    EXPECT_FALSE(Form.ProgressBar->isVisible());
+    EXPECT_TRUE(Form.RiskPopulationRG->isEnabled());
+    EXPECT_TRUE(Form.RiskStateRG->isEnabled());
+    for (QLabel *label : {Form.LabelMaxValue, Form.LabelMinValue, Form.LabelMeanValue})
+        EXPECT_EQ(label->text(), FormatValue(4, 2.5));
+    EXPECT_EQ(Form.LabelRangedBValue->text(), "0 dB");
+    EXPECT_EQ(Form.LabelSample->text(), "Samples: 1");
+    EXPECT_EQ(Form.TChart->RangeLoX(), StartSecond - 1);
+    EXPECT_EQ(Form.TChart->RangeHiX(), StartSecond + 1);
+    EXPECT_DOUBLE_EQ(Form.TChart->RangeHiY(), 2.75);
+    EXPECT_EQ(Form.windowTitle(), "  Log file: one.zlog | Operator: Ann | Place: Roof");
+    EXPECT_EQ(Form.PanelStatus->text(),
+              "  Started: " + LocaleDateTimeText(Start) + " | Interval: 1 sec | Unit: mW/m² | Correction: 3(dB)");
+    EXPECT_EQ(Form.PanelCoolBar->text(), "   Notes: first try");
+}
+
+TEST_F(RecordViewer, MarksShrinkAsRecordsGrow)
+{
+    for (const auto &[count, shape] : {std::pair{150, 24}, {151, 26}, {300, 26}, {301, 7}}) {
+        const QString log = Record(QString::number(count), std::vector<TSampleRecord>(std::size_t(count), Sample(1)),
+                                   MakeMeta(UnitMWm2, 0.5, Start));
+        Form.OpenRecord(log, false);
+        EXPECT_EQ(Form.TChart->ItemCount(), std::size_t(count));
+        const auto &chunk = std::get<TMarkChunk>(Form.TChart->ItemStore().Runs().front());
+        ASSERT_EQ(chunk.Styles.size(), 1u);
+        EXPECT_EQ(chunk.Styles[0].Shape, shape) << count << " samples";
+    }
+}
+
+TEST_F(RecordViewer, ADateHeaderOpensEachNewDayOfFrequencies)
+{
+    const QDateTime lastSecond(QDate(2025, 1, 7), QTime(23, 59, 59));
+    Form.OpenRecord(Record("midnight", {Sample(1, 900), Sample(1, 1800), Sample(1, 2450)},
+                           MakeMeta(UnitMWm2, 1, lastSecond)),
+                    false);
+    const QString day7 = LocaleShortDate(QDate(2025, 1, 7)), day8 = LocaleShortDate(QDate(2025, 1, 8));
+    const auto line = [](int h, int m, int s, int f) { return LocaleLongTime(QTime(h, m, s)) + " " + QString::number(f); };
+    EXPECT_EQ(ListRows(), (QStringList{day7, "", line(23, 59, 59, 900), "", day8, line(0, 0, 0, 1800),
+                                       line(0, 0, 1, 2450)}));
+    const auto rowData = [&](int row, int role) { return Form.PeakFrequencies->index(row).data(role); };
+    EXPECT_TRUE(rowData(4, Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(rowData(4, Qt::FontRole).value<QFont>().italic());
+    EXPECT_EQ(rowData(4, Qt::ForegroundRole).value<QColor>(), QColor(Qt::white));
+    EXPECT_EQ(rowData(2, Qt::ForegroundRole).value<QColor>(), FrequencyColours[0]);
+    EXPECT_EQ(rowData(6, Qt::ForegroundRole).value<QColor>(), FrequencyColours[2]);
+
+    // Two days later at 3-minute intervals, nothing reported in between: one header, not two.
+    std::vector<TSampleRecord> samples(961, Sample(1));
+    samples.front().Frequency = 100;
+    samples.back().Frequency = 7500;
+    Form.OpenRecord(Record("gap", samples, MakeMeta(UnitMWm2, 180, QDateTime(QDate(2025, 1, 7), QTime(12, 0)))),
+                    false);
+    EXPECT_EQ(ListRows(), (QStringList{day7, "", line(12, 0, 0, 100), "", LocaleShortDate(QDate(2025, 1, 9)),
+                                       line(12, 0, 0, 7500)}));
+}
+
+TEST_F(RecordViewer, ACollapsedPanelLeavesMinimumMeanAndRangeUnshownUntilTheNextOpening)
+{
+    const QString log = Record("rec", {Sample(1), Sample(3)}, MakeMeta(UnitMWm2, 1, Start));
+    Form.PanelBottomClick();
+    ASSERT_FALSE(Form.BottomPanelExpanded());
+    Form.OpenRecord(log, false);
+    EXPECT_EQ(Form.LabelMaxValue->text(), Value(3));
+    EXPECT_FALSE(Form.LabelModeValue->text().isEmpty());
+    Form.PanelBottomClick();
+    for (QLabel *label : {Form.LabelMinValue, Form.LabelMeanValue, Form.LabelRangedBValue})
+        EXPECT_TRUE(label->text().isEmpty());
+
+    Form.OpenRecord(log, false);
+    EXPECT_EQ(Form.LabelMinValue->text(), Value(1));
+    EXPECT_EQ(Form.LabelMeanValue->text(), Value(2));
+    EXPECT_EQ(Form.LabelRangedBValue->text(), "5 dB");  // 10 log10(3) = 4.77
+}
+
+TEST_F(RecordViewer, FieldStrengthsGiveTheirRangeInTwentyLogAndAQuadraticMean)
+{
+    Form.OpenRecord(Record("vm", {Sample(1.0f), Sample(4.0f)}, MakeMeta(UnitVm, 1, Start)), false);
+    EXPECT_EQ(Form.LabelRangedBValue->text(), "12 dB");  // 20 log10(4) = 12.04
+    EXPECT_EQ(Form.LabelMeanValue->text(), FormatValue(4, std::sqrt(8.5)));
+    // Both levels count once; the first (1 V/m = 2.65 mW/m², class 4 dB) is the mode, shown in mW/m².
+    EXPECT_EQ(Form.LabelModeValue->text(), FormatValue(4, DBToPower(4)));
+    EXPECT_NE(Form.PanelStatus->text().indexOf("Unit: V/m"), -1);
+}
+
+TEST_F(RecordViewer, ReadingsOfZeroOrBelowCountAtTheBottomAndAreDrawnAtTheirValue)
+{
+    Form.OpenRecord(Record("low", {Sample(0), Sample(-1), Sample(1)}, MakeMeta(UnitMWm2, 1, Start)), false);
+    EXPECT_EQ(Form.Statistics.Histogram().Counts[0], 2u);
+    EXPECT_EQ(Form.LabelMinValue->text(), Value(-1));
+    EXPECT_EQ(Form.LabelRangedBValue->text(), "33 dB");
+    for (QLabel *label : {Form.LabelMaxValue, Form.LabelMinValue, Form.LabelMeanValue, Form.LabelModeValue,
+                          Form.LabelRangedBValue})
+        EXPECT_FALSE(label->text().contains("nan", Qt::CaseInsensitive)) << label->text().toStdString();
+    const auto &chunk = std::get<TMarkChunk>(Form.TChart->ItemStore().Runs().front());
+    EXPECT_EQ(chunk.Y, (std::vector<float>{0, -1, 1}));
+}
+
+TEST_F(RecordViewer, TheLogInRecordingIsReadFromACopyMadeWhileLinesAreHeld)
+{
+    const QString log = Record("rec", std::vector<TSampleRecord>(100, Sample(0.5f, 1000)),
+                               MakeMeta(UnitMWm2, 0.5, Start));
+    const QString copy = App.Paths().LogDir + "temp.zlog";
+    Host.CurrentLog = log;
+    RecordingState = Recording;
+    // The lines that arrived during the copy are delivered, and their batch appended, once released.
+    Host.OnHold = [&](bool hold) {
+        if (!hold) {
+            EXPECT_EQ(FileSizeOf(copy), 800);
+            AppendSamples(log, std::vector<TSampleRecord>(10, Sample(0.7f)));
+        }
+    };
+    Form.OpenRecord(log, true);
+
+    EXPECT_EQ(Host.Holds, (std::vector<bool>{true, false}));
+    EXPECT_EQ(Form.SampleCount, 100u);
+    EXPECT_EQ(FileSizeOf(log), 110 * 8);
+    EXPECT_FALSE(QFileInfo::exists(copy));
+    EXPECT_EQ(Trash.Trashed(), QStringList{"temp.zlog"});
+    EXPECT_TRUE(Form.windowTitle().startsWith("  Log file: rec.zlog |"));
+}
+
+TEST_F(RecordViewer, AFailedCopyClosesTheViewerAndReleasesTheLines)
+{
+    const QString log = Record("rec", {Sample(1)}, MakeMeta(UnitMWm2, 0.5, Start));
+    ASSERT_TRUE(QDir(App.Paths().LogDir).mkdir("temp.zlog"));  // nothing can be written there
+    Form.OpenRecord(log, true);
+    EXPECT_EQ(Boxes.Texts(), QStringList{"ERROR WRITING TEMP FILE"});
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Plain);
+    EXPECT_EQ(Host.Holds, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(Form.isVisible());
+    EXPECT_EQ(Form.TChart->ItemCount(), 0u);
+}
+
+TEST_F(RecordViewer, ALogWithoutMetadataIsShownWithTheDefaults)
+{
+    const QString log = WriteLog(App.Paths().LogDir, "bare", {Sample(1), Sample(2)});
+    const QDateTime before = QDateTime::currentDateTime();
+    Form.OpenRecord(log, false);
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Information);
+    EXPECT_TRUE(Boxes.Shown[0].Text.startsWith("The meta data file associated to the log file you have selected"));
+    EXPECT_EQ(Form.RecordMeta.Interval, 0.5);
+    EXPECT_GE(Form.RecordMeta.StartTime, ToTDateTime(before) - 1e-8);
+    EXPECT_TRUE(Form.PanelStatus->text().endsWith(" | Interval: 0.5 sec | Unit: mW/m² | Correction: 0(dB)"));
+    EXPECT_EQ(Form.windowTitle(), "  Log file: bare.zlog | Operator:  | Place: ");
+    EXPECT_EQ(Form.PanelCoolBar->text(), "   Notes: ");
+}
+
+TEST_F(RecordViewer, AnEmptyLogGoesToTheTrashOnlyWhenTheUserSaysYes)
+{
+    const QString log = Record("empty", {}, MakeMeta(UnitMWm2, 1, Start));
+    Boxes.Answer(TMsgAnswer::Cancel);
+    Form.OpenRecord(log, false);
+    EXPECT_EQ(Boxes.Texts().last(), "The selected file is empty. Do you want to move it to the recycle bin?");
+    EXPECT_EQ(Boxes.Shown.back().Buttons, TMsgButtons::YesCancel);
+    EXPECT_TRUE(QFileInfo::exists(log));
+    EXPECT_EQ(Form.PanelStatus->text(), "   Opening log file \"empty.zlog\"");
+
+    Boxes.Answer(TMsgAnswer::Yes);
+    Form.OpenRecord(log, false);
+    EXPECT_FALSE(QFileInfo::exists(log));
+    EXPECT_EQ(Trash.Trashed(), QStringList{"empty.zlog"});
+    EXPECT_FALSE(Form.ProgressBar->isVisible());
+}
+
+TEST_F(RecordViewer, PopulationAndStateRecolourTheBarsOnly)
+{
+    // 0.02 mW/m² (level -17 dB) and 1.5 mW/m² (level 1 dB).
+    Form.OpenRecord(Record("risk", {Sample(0.02f), Sample(1.5f), Sample(1.5f)}, MakeMeta(UnitMWm2, 1, Start)), false);
+    const std::size_t marks = Form.TChart->ItemCount();
+    EXPECT_EQ(BarColours(), (std::vector<QRgb>{RiskColor(3).rgb(), RiskColor(21).rgb()}));
+    Form.RiskPopulationRG->Item(1)->click();
+    EXPECT_EQ(BarColours(), (std::vector<QRgb>{RiskColor(13).rgb(), RiskColor(31).rgb()}));
+    Form.RiskStateRG->Item(1)->click();
+    EXPECT_EQ(BarColours(), (std::vector<QRgb>{RiskColor(23).rgb(), RiskColor(39).rgb()}));
+    EXPECT_EQ(Form.TChart->ItemCount(), marks);
+    EXPECT_EQ(Form.HChart->RangeHiY(), 2);
+}
+
+TEST_F(RecordViewer, AnotherOpeningWhileOneLoadsIsIgnored)
+{
+    const QString first = WriteLog(App.Paths().LogDir, "first", {Sample(1)});
+    const QString second = Record("second", {Sample(1), Sample(2)}, MakeMeta(UnitMWm2, 1, Start));
+    int nested = 0;
+    // The metadata notice of the first opening pumps messages; a click that opens the second
+    // record arrives meanwhile.
+    const TMessageBoxHandler recorder = SetMessageBoxHandler([&](TMsgKind, const QString &, TMsgButtons) {
+        ++nested;
+        EXPECT_TRUE(Form.Loading());
+        Form.OpenRecord(second, false);
+        return TMsgAnswer::Ok;
+    });
+    Form.OpenRecord(first, false);
+    SetMessageBoxHandler(recorder);
+    EXPECT_EQ(nested, 1);
+    EXPECT_EQ(Form.SampleCount, 1u);
+    EXPECT_TRUE(Form.windowTitle().startsWith("  Log file: first.zlog"));
+    EXPECT_FALSE(Form.Loading());
+}
+
+TEST_F(RecordViewer, ReadoutsFullViewAndStatusLineClick)
+{
+    Form.OpenRecord(Record("rec", {Sample(2), Sample(4)}, MakeMeta(UnitMWm2, 10, Start)), false);
+    Form.HChartMouseMoveInChart(Form.HChart, true, {}, 3.4, 0);
+    EXPECT_EQ(Form.HChartEdit->text(), "3 = " + FormatValue(4, DBToPower(3)) + " mW/m²");
+    EXPECT_EQ(Form.LabelPeak->text(), FormatValue(4, DBToPower(3)));
+    Form.HChartMouseMoveInChart(Form.HChart, false, {}, 0, 0);
+    EXPECT_TRUE(Form.HChartEdit->text().isEmpty());
+    EXPECT_TRUE(Form.LabelPeak->text().isEmpty());
+
+    Form.TChart->SetRanges(0, 0, 1, 1);
+    Form.TChartMouseDown(Form.TChart, Qt::RightButton, {}, 0, 0);
+    EXPECT_EQ(Form.TChart->RangeLoX(), StartSecond - 10);
+    EXPECT_EQ(Form.TChart->RangeHiX(), StartSecond + 20);
+    EXPECT_DOUBLE_EQ(Form.TChart->RangeHiY(), 4.4);
+
+    int asked = 0;
+    Form.OnOpenAnotherRecord = [&] { ++asked; };
+    Form.PanelStatusClick();
+    EXPECT_EQ(asked, 1);
+}
+
+TEST(PeakFrequencyList, StopsWithANoticeAfterTheLastAllowedLine)
+{
+    TPeakFrequencyModel list;
+    list.Begin(45664);
+    for (std::uint32_t line = 0; line <= TPeakFrequencyModel::LineLimit + 5; ++line)
+        list.Add({45664, 1000}, 65535);
+    list.Publish();
+    EXPECT_FALSE(list.Listing());
+    EXPECT_EQ(list.LinesWritten(), TPeakFrequencyModel::LineLimit);
+    ASSERT_EQ(list.rowCount(), int(TPeakFrequencyModel::LineLimit) + 2 + 5);
+    QStringList tail;
+    for (int row = list.rowCount() - 5; row < list.rowCount(); ++row)
+        tail << list.index(row).data().toString();
+    EXPECT_EQ(tail, (QStringList{"", "The number of", "lines has", "exceeded the", "maximum limit"}));
+    EXPECT_EQ(list.index(2).data(Qt::ForegroundRole).value<QColor>(), FrequencyColours[7]);
+}
+
+} // namespace

@@ -1,0 +1,23 @@
+find_package(Qt6 REQUIRED COMPONENTS Test)
+
+# The record viewer and the file manager, built in a temporary application folder.
+zeltar_add_test(record_viewer_test
+  SOURCES
+    RecordTestFiles.cpp
+    RecordViewerTest.cpp
+    RecordWindowsPictureTest.cpp
+  LIBS zeltar_windows zeltar_test_support Qt6::Test
+  GUI
+)
+if(TARGET zeltar_app_folders)
+  add_dependencies(record_viewer_test zeltar_app_folders)
+endif()
+
+zeltar_add_test(file_manager_test
+  SOURCES
+    FileManagerTest.cpp
+    RecordFilesTest.cpp
+    RecordTestFiles.cpp
+  LIBS zeltar_windows zeltar_test_support Qt6::Test
+  GUI
+)

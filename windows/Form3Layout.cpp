@@ -1,0 +1,300 @@
+// The record viewer's controls: the notes strip with the progress bar, the two charts, the
+// peak-frequency and risk column, the colour bar with the category strip, and the statistics
+// panel with the status line. Also the handlers that only move and size them.
+
+#include "windows/Form3_ShowData.h"
+
+#include "charts/ChartConfigurations.h"
+#include "charts/RChart.h"
+#include "windows/ChoiceGroup.h"
+#include "windows/ClickForwarder.h"
+#include "windows/PeakFrequencyList.h"
+#include "windows/RecordWindowStyle.h"
+#include "windows/RiskScaleStrip.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int RightColumnWidth = 152;
+constexpr int RightColumnExpanded = 155;
+constexpr int RightColumnCollapsed = 4;
+constexpr int BottomExpanded = 120;
+constexpr int BottomCollapsed = 80;
+
+const QColor Paper(0xFF, 0xFF, 0xFF);
+const QColor Wind(0xFB, 0xFB, 0xFB);
+const QColor Ink(0x3B, 0x3B, 0x3B);
+const QColor StatusGrey(69, 69, 69);
+const QColor StatusText(244, 244, 244);
+const QColor ListGrey(0x45, 0x45, 0x45);
+const QColor Rule(105, 105, 105);
+
+QLabel *Caption(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(StyledFont(QStringLiteral("Sitka Text"), 19, QFont::Normal, QFont::Serif));
+    SetWidgetTextColour(label, Ink);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label->setContentsMargins(0, 0, 0, 6);
+    return label;
+}
+
+QLabel *Value(int pixels, const QColor &colour, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setFont(StyledFont(QStringLiteral("Georgia"), pixels, QFont::Normal, QFont::Serif));
+    SetWidgetTextColour(label, colour);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label->setMinimumWidth(150);
+    return label;
+}
+
+QLabel *BoxTitle(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(StyledFont(QStringLiteral("Sitka Text"), 15, QFont::Bold, QFont::Serif));
+    SetWidgetTextColour(label, Ink);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFixedHeight(26);
+    return label;
+}
+
+QFrame *HorizontalRule(QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFixedHeight(1);
+    SetWidgetBackground(line, Rule);
+    return line;
+}
+
+} // namespace
+
+void TForm3::BuildLayout()
+{
+    setWindowTitle(QStringLiteral("  ZELTAR Logger"));
+    resize(1056, 701);
+    setMinimumSize(920, 680);
+    SetWidgetBackground(this, Paper);
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(0);
+
+    // The notes line; the progress bar covers it while a record loads.
+    PanelCoolBar = new QLabel(this);
+    PanelCoolBar->setFixedHeight(26);
+    PanelCoolBar->setFont(StyledFont(QStringLiteral("Corbel"), 17, QFont::Normal, QFont::SansSerif));
+    SetWidgetTextColour(PanelCoolBar, Ink);
+    SetWidgetBackground(PanelCoolBar, Wind);
+    auto *coolBar = new QHBoxLayout(PanelCoolBar);
+    coolBar->setContentsMargins(0, 0, 0, 0);
+    ProgressBar = new QProgressBar(PanelCoolBar);
+    ProgressBar->setTextVisible(false);
+    ProgressBar->hide();
+    coolBar->addWidget(ProgressBar);
+    page->addWidget(PanelCoolBar);
+
+    auto *middle = new QHBoxLayout;
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(0);
+    page->addLayout(middle, 1);
+
+    PanelPlots = new QFrame(this);
+    SetWidgetBackground(PanelPlots, Wind);
+    auto *plots = new QVBoxLayout(PanelPlots);
+    plots->setContentsMargins(0, 0, 0, 0);
+    Splitter1 = new QSplitter(Qt::Vertical, PanelPlots);
+    Splitter1->setHandleWidth(3);
+    Splitter1->setChildrenCollapsible(false);
+    TChart = new TRChart(Splitter1);
+    ConfigureChart(*TChart, ViewerTimeChartConfiguration());
+    TChart->setMinimumHeight(120);
+    HChart = new TRChart(Splitter1);
+    ConfigureChart(*HChart, ViewerHistogramChartConfiguration());
+    HChart->SetRanges(-33.5, 0, 33.5, 4);
+    HChart->setMinimumHeight(120);
+    Splitter1->addWidget(TChart);
+    Splitter1->addWidget(HChart);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({252, 400});
+    plots->addWidget(Splitter1);
+    HChartEdit = new QLineEdit(PanelPlots);
+    HChartEdit->setFrame(false);
+    HChartEdit->setReadOnly(true);
+    HChartEdit->setFocusPolicy(Qt::NoFocus);
+    HChartEdit->setAlignment(Qt::AlignRight);
+    HChartEdit->setFont(StyledFont(QStringLiteral("Georgia"), 16, QFont::Normal, QFont::Serif));
+    SetWidgetTextColour(HChartEdit, Ink);
+    SetWidgetBackground(HChartEdit, Wind);
+    HChartEdit->resize(240, 22);
+    middle->addWidget(PanelPlots, 1);
+
+    PanelRight = new QFrame(this);
+    PanelRight->setFixedWidth(RightColumnWidth);
+    PanelRight->setToolTip(QStringLiteral("Click to hide/show this control bar"));
+    SetWidgetBackground(PanelRight, Wind);
+    auto *right = new QVBoxLayout(PanelRight);
+    right->setContentsMargins(4, 0, 4, 4);
+    right->setSpacing(4);
+    Label1 = BoxTitle(QStringLiteral("Peak Frequencies"), PanelRight);
+    right->addWidget(Label1);
+    PeakFrequencies = new TPeakFrequencyModel(this);
+    PeakFreqRE = new QListView(PanelRight);
+    PeakFreqRE->setModel(PeakFrequencies);
+    PeakFreqRE->setUniformItemSizes(true);
+    PeakFreqRE->setWordWrap(false);
+    PeakFreqRE->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PeakFreqRE->setSelectionMode(QAbstractItemView::NoSelection);
+    PeakFreqRE->setFocusPolicy(Qt::NoFocus);
+    PeakFreqRE->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    PeakFreqRE->setFrameShape(QFrame::NoFrame);
+    PeakFreqRE->setFont(StyledFont(QStringLiteral("Sitka Text"), 15, QFont::Normal, QFont::Serif));
+    SetWidgetBackground(PeakFreqRE->viewport(), ListGrey);
+    SetWidgetBackground(PeakFreqRE, ListGrey);
+    right->addWidget(PeakFreqRE, 1);
+    Label4 = BoxTitle(QStringLiteral("Risk Assessment"), PanelRight);
+    right->addWidget(Label4);
+    RiskPopulationRG = new TChoiceGroup(QStringLiteral(" Population "),
+                                        {QStringLiteral("General"), QStringLiteral("Sensitive")}, PanelRight);
+    RiskStateRG = new TChoiceGroup(QStringLiteral(" State "), {QStringLiteral("Wake"), QStringLiteral("Sleep")},
+                                   PanelRight);
+    for (TChoiceGroup *group : {RiskPopulationRG, RiskStateRG}) {
+        group->setFont(StyledFont(QStringLiteral("Sitka Text"), 13, QFont::Normal, QFont::Serif));
+        SetWidgetTextColour(group, Ink);
+        group->SetItemIndex(0);
+        group->setEnabled(false);
+        right->addWidget(group);
+    }
+    RiskPopulationRG->OnClick = [this] { RiskPopulationRGClick(); };
+    RiskStateRG->OnClick = [this] { RiskStateRGClick(); };
+    middle->addWidget(PanelRight);
+
+    RiskLevelImage = new QLabel(this);
+    RiskLevelImage->setFixedHeight(14);
+    RiskLevelImage->setScaledContents(true);
+    RiskLevelImage->setPixmap(QPixmap(Paths.ResourcesDir + QStringLiteral("Risk Level.bmp")));
+    RiskLevelImage->setToolTip(QStringLiteral("Color code for Risk Assessment"));
+    page->addWidget(RiskLevelImage);
+    RiskEvaluationPB = new TRiskScaleStrip(this);
+    RiskEvaluationPB->setFixedHeight(19);
+    RiskEvaluationPB->setToolTip(QStringLiteral("Risk categories corresponding to the above color code"));
+    page->addWidget(RiskEvaluationPB);
+
+    PanelBottom = new QFrame(this);
+    PanelBottom->setFixedHeight(BottomExpanded);
+    PanelBottom->setToolTip(QStringLiteral("Click to hide/show additional statistics"));
+    SetWidgetBackground(PanelBottom, Paper);
+    auto *bottom = new QVBoxLayout(PanelBottom);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    bottom->setSpacing(0);
+    auto *row1 = new QHBoxLayout;
+    row1->setContentsMargins(12, 0, 12, 0);
+    row1->setSpacing(10);
+    auto *cursorCaption = Caption(QStringLiteral("Cursor"), PanelBottom);
+    LabelPeak = Value(40, Ink, PanelBottom);
+    auto *maxCaption = Caption(QStringLiteral("Max"), PanelBottom);
+    LabelMaxValue = Value(40, QColor(214, 56, 56), PanelBottom);
+    auto *modeCaption = Caption(QStringLiteral("Mode"), PanelBottom);
+    LabelModeValue = Value(40, QColor(160, 140, 0), PanelBottom);
+    for (QWidget *widget : {static_cast<QWidget *>(cursorCaption), static_cast<QWidget *>(LabelPeak),
+                            static_cast<QWidget *>(maxCaption), static_cast<QWidget *>(LabelMaxValue),
+                            static_cast<QWidget *>(modeCaption), static_cast<QWidget *>(LabelModeValue)})
+        row1->addWidget(widget);
+    row1->addStretch(1);
+    bottom->addLayout(row1);
+    PanelBottomRow2 = new QFrame(PanelBottom);
+    auto *row2 = new QHBoxLayout(PanelBottomRow2);
+    row2->setContentsMargins(12, 0, 12, 2);
+    row2->setSpacing(10);
+    auto *rangeCaption = Caption(QStringLiteral("Range"), PanelBottomRow2);
+    LabelRangedBValue = Value(27, QColor(150, 70, 190), PanelBottomRow2);
+    auto *minCaption = Caption(QStringLiteral("Min"), PanelBottomRow2);
+    LabelMinValue = Value(32, QColor(30, 130, 190), PanelBottomRow2);
+    auto *meanCaption = Caption(QStringLiteral("Mean"), PanelBottomRow2);
+    LabelMeanValue = Value(32, QColor(100, 100, 100), PanelBottomRow2);
+    for (QWidget *widget : {static_cast<QWidget *>(rangeCaption), static_cast<QWidget *>(LabelRangedBValue),
+                            static_cast<QWidget *>(minCaption), static_cast<QWidget *>(LabelMinValue),
+                            static_cast<QWidget *>(meanCaption), static_cast<QWidget *>(LabelMeanValue)})
+        row2->addWidget(widget);
+    row2->addStretch(1);
+    bottom->addWidget(PanelBottomRow2, 1);
+    bottom->addWidget(HorizontalRule(PanelBottom));
+    PanelStatus = new QLabel(PanelBottom);
+    PanelStatus->setFixedHeight(27);
+    PanelStatus->setFont(StyledFont(QStringLiteral("Corbel"), 17, QFont::Normal, QFont::SansSerif));
+    SetWidgetTextColour(PanelStatus, StatusText);
+    SetWidgetBackground(PanelStatus, StatusGrey);
+    PanelStatus->setCursor(Qt::PointingHandCursor);
+    auto *status = new QHBoxLayout(PanelStatus);
+    status->setContentsMargins(0, 0, 8, 0);
+    status->addStretch(1);
+    LabelSample = new QLabel(PanelStatus);
+    LabelSample->setFont(StyledFont(QStringLiteral("Consolas"), 17, QFont::Normal, QFont::Monospace));
+    SetWidgetTextColour(LabelSample, StatusText);
+    LabelSample->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    status->addWidget(LabelSample);
+    bottom->addWidget(PanelStatus);
+    page->addWidget(PanelBottom);
+
+    auto *rightClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
+    rightClicks->Watch({PanelRight, Label1, Label4});
+    auto *bottomClicks = new TClickForwarder([this] { PanelBottomClick(); }, this);
+    bottomClicks->Watch({PanelBottom, PanelBottomRow2, cursorCaption, LabelPeak, maxCaption, LabelMaxValue,
+                         modeCaption, LabelModeValue, rangeCaption, LabelRangedBValue, minCaption, LabelMinValue,
+                         meanCaption, LabelMeanValue});
+    auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
+    statusClicks->Watch({PanelStatus, LabelSample});
+
+    TChart->OnMouseDown = [this](TRChart *sender, Qt::MouseButton button, TShiftState shift, int x, int y) {
+        TChartMouseDown(sender, button, shift, x, y);
+    };
+    TChart->OnMouseMoveInChart = [this](TRChart *sender, bool inChart, TShiftState shift, double x, double y) {
+        TChartMouseMoveInChart(sender, inChart, shift, x, y);
+    };
+    HChart->OnMouseMoveInChart = [this](TRChart *sender, bool inChart, TShiftState shift, double x, double y) {
+        HChartMouseMoveInChart(sender, inChart, shift, x, y);
+    };
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { Splitter1Moved(); });
+    PanelPlots->installEventFilter(this);
+}
+
+bool TForm3::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == PanelPlots && event->type() == QEvent::Resize)
+        Splitter1Moved();
+    return QWidget::eventFilter(watched, event);
+}
+
+// The read-out stays at the top right of the histogram chart, over its caption margin.
+void TForm3::Splitter1Moved()
+{
+    const QRect chart = HChart->geometry().translated(Splitter1->pos());
+    HChartEdit->move(chart.right() - HChart->RRim() - HChartEdit->width(), chart.top() + 8);
+    HChartEdit->raise();
+}
+
+void TForm3::PanelRightClick()
+{
+    const bool collapse = PanelRight->maximumWidth() != RightColumnCollapsed;
+    PanelRight->setFixedWidth(collapse ? RightColumnCollapsed : RightColumnExpanded);
+    for (QWidget *content : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(PeakFreqRE),
+                             static_cast<QWidget *>(Label4), static_cast<QWidget *>(RiskPopulationRG),
+                             static_cast<QWidget *>(RiskStateRG)})
+        content->setVisible(!collapse);
+}
+
+void TForm3::PanelBottomClick()
+{
+    const bool collapse = PanelBottom->maximumHeight() != BottomCollapsed;
+    PanelBottom->setFixedHeight(collapse ? BottomCollapsed : BottomExpanded);
+    PanelBottomRow2->setVisible(!collapse);
+}

@@ -1,0 +1,326 @@
+#include "windows/Form3_ShowData.h"
+
+#include "charts/ChartMouse.h"
+#include "charts/ChartReadouts.h"
+#include "charts/LevelHistogram.h"
+#include "charts/RChart.h"
+#include "model/GlobalState.h"
+#include "model/MessageBoxSeam.h"
+#include "model/Units.h"
+#include "storage/DateTimeConvert.h"
+#include "storage/LogFile.h"
+#include "windows/ChoiceGroup.h"
+#include "windows/FileUtils.h"
+#include "windows/LocaleTimeText.h"
+#include "windows/PeakFrequencyList.h"
+#include "windows/RecordFileMoves.h"
+#include "windows/RecordWindowsHost.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScopeGuard>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr std::uint8_t ShapeSquare3 = 7, ShapeDisc7 = 24, ShapeDisc5 = 26;
+constexpr double DefaultInterval = 0.5;
+// Samples are handed over in small blocks that stay in the cache while they are worked through.
+constexpr std::size_t SamplesPerBlock = 4096;
+// The window gets to repaint and take input this often while a record loads; the clock is only
+// looked at every 1024 samples.
+constexpr qint64 BreathIntervalMs = 25;
+constexpr std::uint64_t BreathCheckMask = 1023;
+constexpr int ProgressSteps = 1000;
+
+std::uint8_t MarkShapeFor(std::uint64_t samples)
+{
+    if (samples > 300)
+        return ShapeSquare3;
+    return samples <= 150 ? ShapeDisc7 : ShapeDisc5;
+}
+
+} // namespace
+
+TForm3::TForm3(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent)
+    : QWidget(parent, Qt::Window), Host(host), Paths(paths)
+{
+    BuildLayout();
+    CheckDecimalSeparator();
+    Statistics.Reset(UnitMWm2);
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::CheckDecimalSeparator()
+{
+    const QString sample = QLocale::system().toString(123.456, 'f', 3);
+    if (sample.contains(u','))
+        DecSeparators = {u',', u'.'};
+    else if (sample.contains(u'.'))
+        DecSeparators = {u'.', u','};
+    else
+        ShowMessageBox(TMsgKind::Information,
+                       QStringLiteral("I cannot determine the local separator. Please report this error to the "
+                                      "vsoftware provider. You can keep using the application without any major "
+                                      "problem"));
+}
+
+void TForm3::ResetViewer()
+{
+    for (QLabel *label : {LabelPeak, LabelMaxValue, LabelModeValue, LabelRangedBValue, LabelMinValue, LabelMeanValue})
+        label->clear();
+    PeakFrequencies->Clear();
+}
+
+void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
+{
+    // A click that would start another opening while this one pumps messages is ignored.
+    if (LoadInProgress)
+        return;
+    LoadInProgress = true;
+    const auto endLoading = qScopeGuard([this] {
+        LoadInProgress = false;
+        ProgressBar->hide();
+        ProgressBar->setValue(0);
+    });
+
+    PanelStatus->setText(QStringLiteral("   Opening log file \"%1\"").arg(QFileInfo(fileName).fileName()));
+    ProgressBar->setValue(0);
+    ProgressBar->show();
+    // Shown empty at once, so an empty log does not leave the last record's charts on screen.
+    TChart->ClearItems();
+    TChart->Redraw();
+    HChart->ClearItems();
+    HChart->Redraw();
+    ResetViewer();
+    show();
+    repaint();
+
+    ReadRecordMeta(fileName);
+
+    const QString tempCopy = Paths.LogDir + QStringLiteral("temp.zlog");
+    // The private copy never outlives the opening, whichever way the opening ends.
+    auto dropCopy = qScopeGuard([&] {
+        if (useTempCopy && QFileInfo(tempCopy).isFile())
+            RecycleOneFile(tempCopy);
+    });
+    QString readFile = fileName;
+    if (useTempCopy) {
+        if (!CopyRecordingLog(fileName)) {
+            ShowMessageBox(TMsgKind::Plain, QStringLiteral("ERROR WRITING TEMP FILE"));
+            close();
+            return;
+        }
+        readFile = tempCopy;
+    }
+
+    {
+        TLogReader reader(readFile);
+        SampleCount = reader.Count();
+        if (SampleCount == 0) {
+            AskToRecycleEmptyLog(readFile);
+            return;
+        }
+        PrepareRecord();
+        ReadSamples(reader);
+    }
+    ProgressBar->setValue(0);
+    ProgressBar->hide();
+    RiskPopulationRG->setEnabled(true);
+    RiskStateRG->setEnabled(true);
+    dropCopy.dismiss();
+    if (useTempCopy && QFileInfo(tempCopy).isFile())
+        RecycleOneFile(tempCopy);
+
+    ShowRecordSummary(fileName);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void TForm3::ReadRecordMeta(const QString &fileName)
+{
+    const QString metaPath = CompanionName(fileName, QStringLiteral(".meta"));
+    if (QFileInfo(metaPath).isFile()) {
+        ReadMetaFile(metaPath, RecordMeta);
+    } else {
+        ShowMessageBox(TMsgKind::Information,
+                       QStringLiteral("The meta data file associated to the log file you have selected has not been "
+                                      "found. Default control parameters will be used, but they may not be "
+                                      "appropriate for the recording."));
+        TMetaData defaults;
+        defaults.Version = 1;
+        defaults.StartTime = ToTDateTime(QDateTime::currentDateTime());
+        defaults.Unit = UnitMWm2;
+        defaults.Correction = 0;
+        defaults.Interval = DefaultInterval;
+        RecordMeta = defaults;
+    }
+    // A damaged interval (none, negative, not a number) would put every sample at one time.
+    Interval = RecordMeta.Interval > 0 && std::isfinite(RecordMeta.Interval) ? RecordMeta.Interval : DefaultInterval;
+    Clock.emplace(RecordMeta.StartTime, Interval);
+    StartSecond = RoundHalfEven(double(Clock->Start().MsOfDay) / 1000.0);
+}
+
+std::optional<QString> TForm3::CopyRecordingLog(const QString &fileName)
+{
+    const QString copy = Paths.LogDir + QStringLiteral("temp.zlog");
+    // No batch may be appended to the log while it is copied.
+    Host.HoldLineDelivery(true);
+    const auto release = qScopeGuard([this] { Host.HoldLineDelivery(false); });
+    if (CopyFileByBlocks(fileName, copy, true) != 0)
+        return std::nullopt;
+    return copy;
+}
+
+void TForm3::AskToRecycleEmptyLog(const QString &openedFile)
+{
+    const TMsgAnswer answer =
+        ShowMessageBox(TMsgKind::Confirmation,
+                       QStringLiteral("The selected file is empty. Do you want to move it to the recycle bin?"),
+                       TMsgButtons::YesCancel);
+    if (answer == TMsgAnswer::Yes && !RecycleOneFile(openedFile))
+        ShowMessageBox(TMsgKind::Information, QStringLiteral("The file could not be moved to the recycle bin"));
+}
+
+void TForm3::PrepareRecord()
+{
+    PeakFrequencies->Begin(Clock->Start().Day);
+    MarkShape = MarkShapeFor(SampleCount);
+    ProgressBar->setRange(0, ProgressSteps);
+    ProgressBar->setValue(0);
+    Statistics.Reset(RecordMeta.Unit);
+    TChart->SetRanges(StartSecond - Interval, 0, StartSecond + double(SampleCount) * Interval, 0.001);
+    TChart->SetDecPlaceY(3);
+    HChart->SetRanges(-33.5, 0, 33.5, 4);
+    HChart->SetDecPlaceY(0);
+    HChart->SetDecPlaceX(0);
+}
+
+void TForm3::ReadSamples(TLogReader &reader)
+{
+    std::vector<TSampleRecord> block(SamplesPerBlock);
+    QElapsedTimer sinceBreath;
+    sinceBreath.start();
+    std::uint64_t index = 0;
+    while (const std::size_t got = reader.Read(block)) {
+        for (std::size_t k = 0; k < got; ++k) {
+            ++index;
+            ProcessRecordSample(index, block[k].Value, block[k].Frequency);
+            if ((index & BreathCheckMask) == 0 && sinceBreath.elapsed() >= BreathIntervalMs) {
+                LetInterfaceBreathe(index);
+                sinceBreath.restart();
+            }
+        }
+    }
+    // A log cut short while it was read ends at its last whole record.
+    SampleCount = index;
+    PeakFrequencies->Publish();
+}
+
+void TForm3::ProcessRecordSample(std::uint64_t index, double value, std::uint16_t frequency)
+{
+    // A reading the meter cannot send (not a number, infinite) counts as 0, at the bottom of
+    // every scale, as one of 0 or below does.
+    if (!std::isfinite(value))
+        value = 0.0;
+    Statistics.Add(value);
+    TChart->AddMark(StartSecond + double(index - 1) * Interval, value, MarkShape);
+    if (frequency > 0 && PeakFrequencies->Listing())
+        PeakFrequencies->Add(Clock->SampleStamp(index), frequency);
+}
+
+void TForm3::LetInterfaceBreathe(std::uint64_t index)
+{
+    ProgressBar->setValue(int(double(index) / double(SampleCount + 1) * ProgressSteps));
+    PeakFrequencies->Publish();
+    QCoreApplication::processEvents();
+}
+
+void TForm3::ShowRecordSummary(const QString &fileName)
+{
+    const double maximum = Statistics.Maximum();
+    const std::uint8_t decimals = DisplayDecimals(maximum);
+    TChart->SetRangeHiY(maximum + 0.1 * maximum);
+    TChart->Redraw();
+    DrawHistogram();
+
+    LabelSample->setText(QStringLiteral("Samples: ") + QString::number(SampleCount));
+    LabelPeak->clear();
+    LabelMaxValue->setText(FormatValue(decimals, maximum));
+    LabelModeValue->setText(FormatValue(decimals, Statistics.ModeValue()));
+    if (BottomPanelExpanded()) {
+        LabelRangedBValue->setText(QString::number(Statistics.RangeDB()) + QStringLiteral(" dB"));
+        LabelMinValue->setText(FormatValue(decimals, Statistics.Minimum()));
+        LabelMeanValue->setText(FormatValue(decimals, Statistics.Mean()));
+    }
+
+    setWindowTitle(QStringLiteral("  Log file: ") + QFileInfo(fileName).fileName() + QStringLiteral(" | ") +
+                   QStringLiteral("Operator: ") + RecordMeta.Operator.Text() + QStringLiteral(" | ") +
+                   QStringLiteral("Place: ") + RecordMeta.Place.Text());
+    PanelStatus->setText(QStringLiteral("  Started: ") + LocaleDateTimeText(FromTDateTime(RecordMeta.StartTime)) +
+                         QStringLiteral(" | ") + QStringLiteral("Interval: ") +
+                         IntervalName(RecordMeta.Interval).value_or(QString()) + QStringLiteral(" | ") +
+                         QStringLiteral("Unit: ") + UnitName(RecordMeta.Unit).value_or(QString()) +
+                         QStringLiteral(" | ") + QStringLiteral("Correction: ") +
+                         QString::number(RecordMeta.Correction) + QStringLiteral("(dB)"));
+    PanelCoolBar->setText(QStringLiteral("   Notes: ") + RecordMeta.Notes.Text());
+}
+
+void TForm3::DrawHistogram()
+{
+    DrawLevelHistogram(*HChart, Statistics.Histogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
+                       false);
+}
+
+bool TForm3::BottomPanelExpanded() const
+{
+    return PanelBottom->maximumHeight() > 100;
+}
+
+TRangeBox TForm3::FullTimeView() const
+{
+    return ViewerTimeChartFullView(StartSecond, Interval, std::int64_t(SampleCount), Statistics.Maximum());
+}
+
+void TForm3::TChartMouseDown(TRChart *, Qt::MouseButton button, TShiftState shift, int, int)
+{
+    HandleChartMouseDown(*TChart, button, shift.Keys, FullTimeView());
+}
+
+void TForm3::TChartMouseMoveInChart(TRChart *, bool inChart, TShiftState, double, double y)
+{
+    LabelPeak->setText(inChart ? ValueReadoutText(Statistics.Maximum(), y) : QString());
+}
+
+void TForm3::HChartMouseMoveInChart(TRChart *, bool inChart, TShiftState, double x, double)
+{
+    HChartEdit->setText(inChart ? LevelReadoutText(x) : QString());
+    LabelPeak->setText(inChart ? LevelValueText(x) : QString());
+}
+
+void TForm3::RiskPopulationRGClick()
+{
+    DrawHistogram();
+}
+
+void TForm3::RiskStateRGClick()
+{
+    DrawHistogram();
+}
+
+void TForm3::PanelStatusClick()
+{
+    if (!LoadInProgress && OnOpenAnotherRecord)
+        OnOpenAnotherRecord();
+}

@@ -1,0 +1,122 @@
+#pragma once
+// TForm3, the record viewer: one stored record in full: the time chart of all its samples,
+// the histogram of their levels in risk colours, the statistics, the list of reported peak
+// frequencies with their times, the record's metadata, and the risk-category strip with the
+// viewer's own choice of population and state. Its controls are public members named as in
+// the window's design, so the tests reach them directly.
+
+#include "charts/ChartTypes.h"
+#include "model/AppPaths.h"
+#include "model/SampleStatistics.h"
+#include "storage/MetaData.h"
+#include "storage/RecordClock.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class IRecordWindowsHost;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QProgressBar;
+class QSplitter;
+class TChoiceGroup;
+class TLogReader;
+class TPeakFrequencyModel;
+class TRChart;
+class TRiskScaleStrip;
+
+class TForm3 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Built hidden (FormCreate); the first OpenRecord shows it.
+    TForm3(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent = nullptr);
+    ~TForm3() override;
+
+    // Loads and shows the record of fileName, replacing the one shown. useTempCopy: the log is
+    // being recorded and is read from a copy. While a record loads the window stays responsive
+    // and a further call is ignored. A file that cannot be read throws EInOutError.
+    void OpenRecord(const QString &fileName, bool useTempCopy);
+    bool Loading() const { return LoadInProgress; }
+
+    // The status line was clicked: the app opens the file manager to pick a record.
+    std::function<void()> OnOpenAnotherRecord;
+
+    // Handlers.
+    void PanelRightClick();
+    void PanelBottomClick();
+    void Splitter1Moved();
+    void TChartMouseDown(TRChart *sender, Qt::MouseButton button, TShiftState shift, int x, int y);
+    void TChartMouseMoveInChart(TRChart *sender, bool inChart, TShiftState shift, double x, double y);
+    void HChartMouseMoveInChart(TRChart *sender, bool inChart, TShiftState shift, double x, double y);
+    void RiskPopulationRGClick();
+    void RiskStateRGClick();
+    void PanelStatusClick();
+    bool BottomPanelExpanded() const;
+    // The view a right or middle click on the time chart restores.
+    TRangeBox FullTimeView() const;
+
+    // The open record.
+    TMetaData RecordMeta;
+    std::uint64_t SampleCount = 0;  // n
+    double Interval = 0.5;          // T, seconds
+    double StartSecond = 0.0;       // t0: the start's second of its day
+    std::uint8_t MarkShape = 24;
+    TSampleStatistics Statistics;   // its histogram is the viewer's histogram
+    TPeakFrequencyModel *PeakFrequencies = nullptr;
+
+    // Controls.
+    QLabel *PanelCoolBar = nullptr;
+    QProgressBar *ProgressBar = nullptr;
+    QFrame *PanelRight = nullptr;
+    QLabel *Label1 = nullptr;
+    QListView *PeakFreqRE = nullptr;
+    QLabel *Label4 = nullptr;
+    TChoiceGroup *RiskPopulationRG = nullptr;
+    TChoiceGroup *RiskStateRG = nullptr;
+    QFrame *PanelPlots = nullptr;
+    QSplitter *Splitter1 = nullptr;
+    TRChart *TChart = nullptr;
+    TRChart *HChart = nullptr;
+    QLineEdit *HChartEdit = nullptr;
+    QLabel *RiskLevelImage = nullptr;
+    TRiskScaleStrip *RiskEvaluationPB = nullptr;
+    QFrame *PanelBottom = nullptr;
+    QFrame *PanelBottomRow2 = nullptr;
+    QLabel *LabelPeak = nullptr;
+    QLabel *LabelMaxValue = nullptr;
+    QLabel *LabelModeValue = nullptr;
+    QLabel *LabelRangedBValue = nullptr;
+    QLabel *LabelMinValue = nullptr;
+    QLabel *LabelMeanValue = nullptr;
+    QLabel *PanelStatus = nullptr;
+    QLabel *LabelSample = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildLayout();           // Form3Layout.cpp
+    void CheckDecimalSeparator();
+    void ResetViewer();
+    void ReadRecordMeta(const QString &fileName);
+    // The copy of a log in recording, made while line delivery is held; none when it failed.
+    std::optional<QString> CopyRecordingLog(const QString &fileName);
+    void AskToRecycleEmptyLog(const QString &openedFile);
+    void PrepareRecord();
+    void ReadSamples(TLogReader &reader);
+    void ProcessRecordSample(std::uint64_t index, double value, std::uint16_t frequency);
+    void LetInterfaceBreathe(std::uint64_t index);
+    void ShowRecordSummary(const QString &fileName);
+    void DrawHistogram();
+
+    IRecordWindowsHost &Host;
+    const TAppPaths Paths;
+    std::optional<TRecordClock> Clock;
+    bool LoadInProgress = false;
+};

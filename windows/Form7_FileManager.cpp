@@ -1,0 +1,419 @@
+#include "windows/Form7_FileManager.h"
+
+#include "charts/LevelHistogram.h"
+#include "charts/RChart.h"
+#include "model/GlobalState.h"
+#include "model/InOutError.h"
+#include "model/MessageBoxSeam.h"
+#include "model/Units.h"
+#include "storage/LogFile.h"
+#include "windows/FileUtils.h"
+#include "windows/FolderChainFilter.h"
+#include "windows/RecordFileMoves.h"
+#include "windows/RecordInfo.h"
+#include "windows/RecordWindowsHost.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <QTreeView>
+#include <QUrl>
+
+namespace {
+
+const QString LogFileMask = QStringLiteral("*.zlog");
+
+QString CleanFolder(const QString &folder)
+{
+    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+} // namespace
+
+TForm7::TForm7(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent)
+    : QWidget(parent, Qt::Window), PreviewHistogram(LevelFloorDb, LevelCeilingDb), Host(host), Paths(paths)
+{
+    OpenFolder = [](const QString &folder) { return QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); };
+    BuildLayout();
+    FillDriveList();
+    if (IsDirectory(Paths.LogDir)) {
+        DirectoryListBox1Change(Paths.LogDir);
+    } else {
+        ShowMessageBox(TMsgKind::Plain, QStringLiteral("Unexpected Error: Log directory does not exist"));
+        DirectoryListBox1Change(QDir::currentPath());
+    }
+}
+
+TForm7::~TForm7() = default;
+
+void TForm7::RunAction(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const EInOutError &error) {
+        ShowMessageBox(TMsgKind::Error, error.Message);
+    }
+}
+
+void TForm7::FillDriveList()
+{
+    const QSignalBlocker blocker(DriveComboBox1);
+    DriveComboBox1->clear();
+    QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
+    std::sort(volumes.begin(), volumes.end(),
+              [](const QStorageInfo &a, const QStorageInfo &b) { return a.rootPath() < b.rootPath(); });
+    for (const QStorageInfo &volume : volumes) {
+        if (!volume.isValid() || !volume.isReady())
+            continue;
+        const QString label = volume.name();
+        DriveComboBox1->addItem(label.isEmpty() ? volume.rootPath() : volume.rootPath() + QStringLiteral("  [") +
+                                                                          label + u']',
+                                volume.rootPath());
+    }
+}
+
+void TForm7::SelectDriveOf(const QString &folder)
+{
+    const int index = DriveComboBox1->findData(QStorageInfo(folder).rootPath());
+    if (index < 0)
+        return;
+    const QSignalBlocker blocker(DriveComboBox1);
+    DriveComboBox1->setCurrentIndex(index);
+}
+
+void TForm7::ShowFolderInTree()
+{
+    ChangingFolder = true;
+    DirectoryModel->setRootPath(Folder);
+    DirectoryChain->SetFolder(Folder);
+    // The volume's root is the tree's first row.
+    const QString root = QDir::cleanPath(DriveComboBox1->currentData().toString());
+    const bool volumeHoldsFolder = !root.isEmpty() && (Folder == root || Folder.startsWith(root + u'/'));
+    DirectoryListBox1->setRootIndex(volumeHoldsFolder && root != QStringLiteral("/")
+                                        ? DirectoryChain->IndexOf(QFileInfo(root).absolutePath())
+                                        : QModelIndex());
+    const QModelIndex folder = DirectoryChain->IndexOf(Folder);
+    for (QModelIndex branch = folder; branch.isValid(); branch = branch.parent())
+        DirectoryListBox1->expand(branch);
+    DirectoryListBox1->setCurrentIndex(folder);
+    DirectoryListBox1->scrollTo(folder);
+    ChangingFolder = false;
+}
+
+void TForm7::DriveComboBox1Change(int index)
+{
+    const QString root = DriveComboBox1->itemData(index).toString();
+    if (!root.isEmpty())
+        DirectoryListBox1Change(root);
+}
+
+void TForm7::DirectoryListBox1Change(const QString &folder)
+{
+    Folder = CleanFolder(folder);
+    SelectDriveOf(Folder);
+    ShowFolderInTree();
+    UserPickedFile = false;
+    {
+        const QSignalBlocker blocker(FileListBox1);
+        FileListBox1->clear();
+    }
+    RefreshFileList();
+    MakeNewestCurrent();
+    FileListBox1Change();
+}
+
+void TForm7::RefreshFileList()
+{
+    const QString current = CurrentFile();
+    const QStringList highlighted = HighlightedFiles();
+    {
+        const QSignalBlocker blocker(FileListBox1);
+        FileListBox1->clear();
+        FileListBox1->addItems(
+            QDir(Folder).entryList({LogFileMask}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+        for (int row = 0; row < FileListBox1->count(); ++row) {
+            QListWidgetItem *item = FileListBox1->item(row);
+            if (item->text() == current)
+                FileListBox1->setCurrentItem(item, QItemSelectionModel::NoUpdate);
+            item->setSelected(highlighted.contains(item->text()));
+        }
+    }
+    FileListBox1Change();
+}
+
+void TForm7::MakeNewestCurrent()
+{
+    if (FileListBox1->count() == 0)
+        return;
+    QListWidgetItem *newest = FileListBox1->item(FileListBox1->count() - 1);
+    FileListBox1->setCurrentItem(newest, QItemSelectionModel::NoUpdate);
+    newest->setSelected(true);
+}
+
+void TForm7::ShowFileManager(int mode)
+{
+    FileManagerMode = mode == 1 ? 1 : 0;
+    setWindowTitle(FileManagerMode == 1 ? QStringLiteral("File Manager - open Density Files")
+                                        : QStringLiteral("File Manager - open a Log File"));
+    // The folder is read again first, so that the newest log is among the candidates.
+    RefreshFileList();
+    {
+        const QSignalBlocker blocker(FileListBox1);
+        if (!UserPickedFile && FileListBox1->count() > 0)
+            FileListBox1->setCurrentItem(FileListBox1->item(FileListBox1->count() - 1),
+                                         QItemSelectionModel::NoUpdate);
+        if (QListWidgetItem *current = FileListBox1->currentItem())
+            current->setSelected(true);
+    }
+    FileListBox1Change();
+    show();
+    raise();
+    activateWindow();
+}
+
+QString TForm7::CurrentFile() const
+{
+    const QListWidgetItem *current = FileListBox1->currentItem();
+    return current ? current->text() : QString();
+}
+
+QStringList TForm7::HighlightedFiles() const
+{
+    QStringList names;
+    for (int row = 0; row < FileListBox1->count(); ++row)
+        if (FileListBox1->item(row)->isSelected())
+            names << FileListBox1->item(row)->text();
+    return names;
+}
+
+QString TForm7::PathOf(const QString &fileName) const
+{
+    return QDir(Folder).filePath(fileName);
+}
+
+bool TForm7::FolderIs(const QString &dir) const
+{
+    return Folder == CleanFolder(dir);
+}
+
+bool TForm7::IsRecordingLog(const QString &path) const
+{
+    return CleanFolder(path) == CleanFolder(Host.CurrentLogFile());
+}
+
+void TForm7::ClearInformation()
+{
+    for (QLineEdit *field : {MemoOperator, MemoPlace, MemoDateTime, MemoiUnit, MemoCorrection, MemoInterval, MemoSize,
+                             MemoNumSamples, MemoDuration})
+        field->clear();
+    MemoNotes->clear();
+    LabelItemIndex->clear();
+}
+
+void TForm7::FileListBox1Change()
+{
+    RunAction([this] {
+        const QString name = CurrentFile();
+        const QString path = PathOf(name);
+        if (!QFileInfo(Folder).isDir() || name.isEmpty() || !QFileInfo(path).isFile()) {
+            ClearInformation();
+            HChart->ClearItems();
+            HChart->Redraw();
+            return;
+        }
+        if (const std::optional<TRecordInfo> info = ReadRecordInfo(path)) {
+            MemoOperator->setText(info->Operator);
+            MemoPlace->setText(info->Place);
+            MemoNotes->setPlainText(info->Notes);
+            MemoDateTime->setText(info->DateTime);
+            MemoiUnit->setText(info->Unit);
+            MemoCorrection->setText(info->Correction);
+            MemoInterval->setText(info->Interval);
+            MemoSize->setText(info->Size);
+            MemoNumSamples->setText(info->Samples);
+            MemoDuration->setText(info->Duration);
+            LabelItemIndex->setText(QFileInfo(name).completeBaseName() + QStringLiteral(" (") +
+                                    QString::number(HighlightedFiles().size()) + u')');
+        } else {
+            ClearInformation();
+        }
+        if (isActiveWindow())
+            ShowPreview(path);
+    });
+}
+
+void TForm7::ShowPreview(const QString &logPath)
+{
+    const QString histogramFile = CompanionName(logPath, QStringLiteral(".histo"));
+    Label6->setText(QStringLiteral("Histogram not available"));
+    HChart->ClearItems();
+    HChart->Redraw();
+    if (!QFileInfo(histogramFile).isFile())
+        return;
+    PreviewHistogram = THistogram::ReadFromFile(histogramFile);
+    Label6->setText(QStringLiteral("Histogram of dBmW/m²"));
+    DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulationIndex(), Host.RiskStateIndex(), false);
+}
+
+void TForm7::FileListBox1Click()
+{
+    UserPickedFile = true;
+}
+
+void TForm7::FileListBox1DblClick()
+{
+    if (FileManagerMode == 0)
+        ImageOKbClick();
+}
+
+void TForm7::ImageOKbClick()
+{
+    RunAction([this] {
+        if (HighlightedFiles().isEmpty()) {
+            ShowMessageBox(TMsgKind::Plain, QStringLiteral("Please select at least one Log File"));
+            return;
+        }
+        if (FileManagerMode == 0)
+            OpenHighlightedRecord();
+        else
+            ShowHighlightedDensities();
+    });
+}
+
+void TForm7::OpenHighlightedRecord()
+{
+    QListWidgetItem *current = FileListBox1->currentItem();
+    if (!current || !current->isSelected()) {
+        current = FileListBox1->selectedItems().constFirst();
+        FileListBox1->setCurrentItem(current, QItemSelectionModel::NoUpdate);
+    }
+    for (QListWidgetItem *item : FileListBox1->selectedItems())
+        if (item != current)
+            item->setSelected(false);
+    const QString path = PathOf(current->text());
+    const bool useTempCopy = RecordingState == Recording && IsRecordingLog(path);
+    hide();
+    if (OnOpenRecord)
+        OnOpenRecord(path, useTempCopy);
+}
+
+void TForm7::ShowHighlightedDensities()
+{
+    QStringList existing;
+    int missing = 0;
+    for (const QString &name : HighlightedFiles()) {
+        const QString histogramFile = CompanionName(PathOf(name), QStringLiteral(".histo"));
+        if (QFileInfo(histogramFile).isFile())
+            existing << histogramFile;
+        else
+            ++missing;
+    }
+    if (existing.isEmpty()) {
+        ShowMessageBox(TMsgKind::Plain, QStringLiteral("The Histogram files corresponding to the Log files you have "
+                                                       "selected do not exist. Densities cannot be shown."));
+        return;
+    }
+    if (missing > 0)
+        ShowMessageBox(TMsgKind::Plain,
+                       QString::number(missing) +
+                           QStringLiteral(" Histogram files corresponding to the Log files you have selected do not "
+                                          "exist. The density will be shown only for the existing files"));
+    hide();
+    if (OnShowDensities)
+        OnShowDensities(existing);
+}
+
+void TForm7::DeleteFilesBClick()
+{
+    RunAction([this] {
+        if (!FolderIs(Paths.LogDir) && !FolderIs(Paths.ArchiveDir)) {
+            ShowMessageBox(TMsgKind::Plain,
+                           QStringLiteral("File deletion is allowed only within the \"Log\" or \"Archive\" directory"));
+            return;
+        }
+        if (!DeleteConfirmed) {
+            if (ShowMessageBox(TMsgKind::Confirmation,
+                               QStringLiteral("Do you really want to delete the highlighted files ?"),
+                               TMsgButtons::YesCancel) != TMsgAnswer::Yes)
+                return;
+            DeleteConfirmed = true;
+        }
+        for (const QString &name : HighlightedFiles()) {
+            const QString path = PathOf(name);
+            if (IsRecordingLog(path)) {
+                ShowMessageBox(TMsgKind::Plain, QStringLiteral("You have highlighted the file currently being "
+                                                               "recorded (%1). It will not be deleted.")
+                                                    .arg(Host.CurrentLogFile()));
+                continue;
+            }
+            RecycleRecordFiles(path);
+        }
+        RefreshFileList();
+    });
+}
+
+void TForm7::ArchiveBClick()
+{
+    RunAction([this] {
+        QString destination;
+        if (FolderIs(Paths.LogDir)) {
+            destination = Paths.ArchiveDir;
+        } else if (FolderIs(Paths.ArchiveDir)) {
+            destination = Paths.LogDir;
+        } else {
+            ShowMessageBox(TMsgKind::Plain,
+                           QStringLiteral("You can archive or restore files only if the current directory is the "
+                                          "default \"Log\" directory or its \"Archive\" folder, respectively"));
+            return;
+        }
+        for (const QString &name : HighlightedFiles()) {
+            const QString path = PathOf(name);
+            // Moving it away would make the recording's next batch fail.
+            if (IsRecordingLog(path)) {
+                ShowMessageBox(TMsgKind::Plain, QStringLiteral("You have highlighted the file currently being "
+                                                               "recorded (%1). It will not be moved.")
+                                                    .arg(Host.CurrentLogFile()));
+                continue;
+            }
+            MoveRecordFiles(path, destination);
+        }
+        RefreshFileList();
+    });
+}
+
+void TForm7::OpenDirBClick()
+{
+    if (OpenFolder)
+        OpenFolder(Folder);
+}
+
+// The preview follows the highlighted log only while the window is active; it catches up
+// when the window becomes active again.
+void TForm7::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FileListBox1Change();
+}
+
+bool TForm7::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == FileListBox1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ImageOKbClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

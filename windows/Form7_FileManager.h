@@ -1,0 +1,123 @@
+#pragma once
+// TForm7, the file manager: the logs (*.zlog) of any folder, the metadata, size, number of
+// samples, duration and histogram preview of the highlighted one; it opens one log in the
+// record viewer or hands the histograms of several to the density analyser, moves logs to the
+// trash and between the Log folder and its Archive folder. Its controls are public members
+// named as in the window's design, so the tests reach them directly.
+
+#include "model/AppPaths.h"
+#include "model/UnitHistogram_COMMON.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+class IRecordWindowsHost;
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QToolButton;
+class QTreeView;
+class TFolderChainFilter;
+class TRChart;
+
+class TForm7 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Built hidden (FormCreate), listing the Log folder.
+    TForm7(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent = nullptr);
+    ~TForm7() override;
+
+    // Mode 0 opens a log in the viewer, mode 1 hands histograms to the density analyser. Sets
+    // the caption, makes the newest log current until the user has picked one, and shows the
+    // window (not modal).
+    void ShowFileManager(int mode);
+    // Reads the listed folder into the file list again, keeping the current and highlighted
+    // logs that are still there.
+    void RefreshFileList();
+
+    // What OK hands on: the log to open (useTempCopy: it is being recorded), and the existing
+    // histogram files of the highlighted logs, in list order.
+    std::function<void(const QString &logFile, bool useTempCopy)> OnOpenRecord;
+    std::function<void(const QStringList &histogramFiles)> OnShowDensities;
+    // Opens a folder in the desktop's file browser; false when nothing could. The desktop's
+    // own by default.
+    std::function<bool(const QString &folder)> OpenFolder;
+
+    // The folder whose logs are listed: clean, absolute, without a trailing '/'.
+    QString ListedFolder() const { return Folder; }
+    // A new folder (DirectoryListBox1Change): the newest log becomes current and highlighted.
+    void DirectoryListBox1Change(const QString &folder);
+    void DriveComboBox1Change(int index);
+    void FileListBox1Change();
+    void FileListBox1Click();
+    void FileListBox1DblClick();
+    void ImageOKbClick();
+    void DeleteFilesBClick();
+    void ArchiveBClick();
+    void OpenDirBClick();
+    // The highlighted logs' file names, in list order.
+    QStringList HighlightedFiles() const;
+    QString CurrentFile() const;
+
+    std::uint8_t FileManagerMode = 0;
+    bool UserPickedFile = false;
+    bool DeleteConfirmed = false;
+    THistogram PreviewHistogram;
+
+    // Controls.
+    QComboBox *DriveComboBox1 = nullptr;
+    QToolButton *OpenDirB = nullptr;
+    QTreeView *DirectoryListBox1 = nullptr;
+    QFileSystemModel *DirectoryModel = nullptr;
+    TFolderChainFilter *DirectoryChain = nullptr;
+    QToolButton *ArchiveB = nullptr;
+    QToolButton *DeleteFilesB = nullptr;
+    QListWidget *FileListBox1 = nullptr;
+    QLineEdit *MemoOperator = nullptr;
+    QLineEdit *MemoPlace = nullptr;
+    QPlainTextEdit *MemoNotes = nullptr;
+    QLineEdit *MemoDateTime = nullptr;
+    QLineEdit *MemoiUnit = nullptr;
+    QLineEdit *MemoCorrection = nullptr;
+    QLineEdit *MemoInterval = nullptr;
+    QLineEdit *MemoSize = nullptr;
+    QLineEdit *MemoNumSamples = nullptr;
+    QLineEdit *MemoDuration = nullptr;
+    QLabel *Label6 = nullptr;
+    TRChart *HChart = nullptr;
+    QLabel *LabelItemIndex = nullptr;
+    QToolButton *ImageOKb = nullptr;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildLayout();  // Form7Layout.cpp
+    void FillDriveList();
+    void ShowFolderInTree();
+    void SelectDriveOf(const QString &folder);
+    void MakeNewestCurrent();
+    void ClearInformation();
+    void ShowPreview(const QString &logPath);
+    QString PathOf(const QString &fileName) const;
+    // The log in recording, whose files are neither moved nor deleted.
+    bool IsRecordingLog(const QString &path) const;
+    bool FolderIs(const QString &dir) const;
+    void OpenHighlightedRecord();
+    void ShowHighlightedDensities();
+    // Runs a handler the way the application runs an event: a file error ends it with its
+    // message in an error box.
+    void RunAction(const std::function<void()> &action);
+
+    IRecordWindowsHost &Host;
+    const TAppPaths Paths;
+    QString Folder;
+    bool ChangingFolder = false;
+};

@@ -1,0 +1,17 @@
+# The record viewer (TForm3) and the file manager (TForm7), with their helpers.
+target_sources(zeltar_windows PRIVATE
+  ChoiceGroup.cpp
+  ClickForwarder.cpp
+  Form3Layout.cpp
+  Form3_ShowData.cpp
+  Form7Layout.cpp
+  Form7_FileManager.cpp
+  FileManagerGlyphs.cpp
+  FolderChainFilter.cpp
+  LocaleTimeText.cpp
+  PeakFrequencyList.cpp
+  RecordFileMoves.cpp
+  RecordInfo.cpp
+  RecordWindowStyle.cpp
+  RiskScaleStrip.cpp
+)
