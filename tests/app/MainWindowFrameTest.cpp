@@ -111,6 +111,7 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecording)
 TEST_F(MainWindowTest, HelpDocumentsOpenWhenPresentAndAreReportedOtherwise)
 {
     const QString missing = "The requirred pdf file has not been found. Please reinstall the application.";
+    QFile::remove(App.Paths().ResourcesDir + "ZELTAR Logger User Manual.pdf");
     {
         ShellRecorder shell(true);
         Form->English2Click();
