@@ -10,6 +10,7 @@
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
 #include "device/Form2_Port.h"
+#include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "model/Risk.h"
 #include "storage/DateTimeConvert.h"
@@ -100,17 +101,13 @@ void TForm1::ProcessSample(int peakFrequency, float value)
     PeakFrequency = static_cast<std::uint16_t>(peakFrequency);
     CurrentValue = ApplyCorrection(value, CurrentMetaData.Unit, CurrentMetaData.Correction);
 
-    if (RecordingState == Recording && WriteBuffer->HasStorage()) {
+    // After a failed append the recording goes on unwritten: the error is shown once.
+    if (RecordingState == Recording && WriteBuffer->HasStorage() && !LogWriteFailed) {
         TSampleRecord record;
         MakeSampleRecord(PeakFrequency, 0, record, CurrentValue);
         WriteBuffer->Push(record);
-        // At or past capacity: after a failed append the next sample tries again.
-        if (WriteBuffer->Count() >= static_cast<std::uint32_t>(WriteBuffer->Capacity())) {
-            std::vector<TSampleRecord> records;
-            WriteBuffer->GetAll(records);
-            AppendSamples(CurrentLogFile, records);
-            WriteBuffer->Clear();
-        }
+        if (WriteBuffer->Count() >= static_cast<std::uint32_t>(WriteBuffer->Capacity()))
+            AppendWriteBuffer();
     }
 
     const double v = CurrentValue;
@@ -154,6 +151,11 @@ void TForm1::ShowSampleValues(std::uint8_t decimals)
         LabelMinValue->setText(FormatValue(decimals, MinRecord().Value));
         LabelMeanValue->setText(FormatValue(decimals, Statistics.Mean()));
     }
+    ShowRunningStatus();
+}
+
+void TForm1::ShowRunningStatus()
+{
     if (RecordingState == Listening || RecordingState == Recording) {
         const QString since = RecordingState == Listening ? "   Playing since " : "   Recording since ";
         PanelStatus->setText(since + DayCountText(SessionStart) + "; " + "Last max on "
@@ -179,7 +181,13 @@ void TForm1::ResetLiveState(TRecordingState mode, int visibleSamples, std::uint8
     ResetHistogramChart(*HChart);
     if (mode == Recording) {
         WriteBuffer = std::make_unique<TCircBuffer>(WriteBufferCapacityFor(interval));
-        CreateLogFile(CurrentLogFile);
+        LogWriteFailed = false;
+        try {
+            CreateLogFile(CurrentLogFile);
+        } catch (const EInOutError &) {
+            LogWriteFailed = true;
+            throw;
+        }
     }
 }
 

@@ -1,5 +1,5 @@
 // The main window's menu. Items of actions that other windows bring (opening a record, the
-// import, recording, the scheduled end, the density analyser) are there and wait for them.
+// import, the density analyser) are there and wait for them.
 
 #include "app/UnitMain.h"
 
@@ -26,24 +26,24 @@ void TForm1::BuildMenu()
 
     QMenu *log = menuBar()->addMenu(QStringLiteral("&Log"));
     QAction *play1 = AddItem(log, QStringLiteral("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    AddItem(log, QStringLiteral("&Record"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction *record1 = AddItem(log, QStringLiteral("&Record"), QKeySequence(Qt::CTRL | Qt::Key_R));
     QAction *pause1 = AddItem(log, QStringLiteral("&Pause"), QKeySequence(Qt::CTRL | Qt::Key_U));
     QAction *stop1 = AddItem(log, QStringLiteral("&Stop"), QKeySequence(Qt::CTRL | Qt::Key_S));
     log->addSeparator();
-    AddItem(log, QStringLiteral("Res&tart"), QKeySequence(Qt::CTRL | Qt::Key_T));
-    AddItem(log, QStringLiteral("&Schedule end"));
+    QAction *restart1 = AddItem(log, QStringLiteral("Res&tart"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    QAction *scheduleEnd1 = AddItem(log, QStringLiteral("&Schedule end"));
     connect(play1, &QAction::triggered, this, [this] {
         PlayB->setChecked(true);
         PlayBClick();
     });
+    connect(record1, &QAction::triggered, this, &TForm1::PressRecordButton);
     connect(pause1, &QAction::triggered, this, [this] {
         PauseB->toggle();
         PauseBClick();
     });
-    connect(stop1, &QAction::triggered, this, [this] {
-        StopB->setChecked(true);
-        StopBClick();
-    });
+    connect(stop1, &QAction::triggered, this, &TForm1::PressStopButton);
+    connect(restart1, &QAction::triggered, this, &TForm1::RestartBClick);
+    connect(scheduleEnd1, &QAction::triggered, this, &TForm1::ScheduleEnd1Click);
 
     QMenu *analysis = menuBar()->addMenu(QStringLiteral("&Analysis"));
     AddItem(analysis, QStringLiteral("&Density"), QKeySequence(Qt::CTRL | Qt::Key_D));

@@ -5,14 +5,18 @@
 #include "app/DecimalSeparators.h"
 #include "app/RadioGroup.h"
 #include "app/RiskScaleBox.h"
+#include "app/SampleWait.h"
 #include "app/ShellOpen.h"
 #include "app/Version.h"
 #include "app/WidgetStyle.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/RChart.h"
 #include "device/Form2_Port.h"
+#include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "storage/DateTimeConvert.h"
+#include "storage/Form5_MetaData.h"
+#include "storage/Form6_Schedule.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -45,9 +49,12 @@ const QColor ShownTitleColour(255, 255, 210);
 
 } // namespace
 
-TForm1::TForm1(const TAppPaths &paths, QWidget *parent)
-    : QMainWindow(parent), Paths(paths), LiveHistogram(Statistics.Histogram())
+TForm1::TForm1(const TAppPaths &paths, TClock clock, QWidget *parent)
+    : QMainWindow(parent), Paths(paths), LiveHistogram(Statistics.Histogram()), ScheduledEnd(std::move(clock))
 {
+    PauseForSample = &ProcessEventsFor;
+    Form5 = new TForm5(CurrentMetaData, this);
+    Form6 = new TForm6(this);
     BuildLayout();
     BuildMenu();
     WireHandlers();
@@ -93,7 +100,10 @@ void TForm1::WireHandlers()
 {
     connect(PlayB, &QToolButton::clicked, this, &TForm1::PlayBClick);
     connect(PauseB, &QToolButton::clicked, this, &TForm1::PauseBClick);
+    connect(RecB, &QToolButton::clicked, this, &TForm1::RecBClick);
     connect(StopB, &QToolButton::clicked, this, &TForm1::StopBClick);
+    connect(RestartB, &QToolButton::clicked, this, &TForm1::RestartBClick);
+    connect(&ScheduledEnd.InterruptREC, &QTimer::timeout, this, &TForm1::InterruptRECTimer);
 
     IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
     connect(IntervalCB, &QComboBox::activated, this, &TForm1::IntervalCBChange);
@@ -128,6 +138,8 @@ void TForm1::AttachConnectionForm(TForm2 &form)
 {
     ConnectionForm = &form;
     connect(&form, &QObject::destroyed, this, [this] { ConnectionForm = nullptr; });
+    form.OnMeterLost = [this] { MeterDisconnected(); };
+    form.OnMeterBack = [this] { MeterReconnected(); };
     if (std::exchange(ListenWhenAttached, false))
         StartListening();
 }
@@ -141,6 +153,12 @@ void TForm1::ConnectDevice(bool startListening)
 {
     if (ConnectionForm)
         ConnectionForm->ConnectDevice(startListening);
+}
+
+void TForm1::ClosePort()
+{
+    if (ConnectionForm)
+        ConnectionForm->ClosePort();
 }
 
 void TForm1::StartListening()
@@ -171,7 +189,11 @@ double TForm1::CurrentInterval() const
 
 void TForm1::SaveRecordingBeforeExit()
 {
-    // Listening keeps nothing that must survive the end of the process; a recording will.
+    if (RecordingState != Recording)
+        return;
+    // Whatever comes in before the process has ended belongs to no record any more.
+    RecordingState = Stopped;
+    SaveOnStop();
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -207,7 +229,12 @@ bool TForm1::FormCloseQuery()
         TMsgButtons::OkCancel);
     if (answer != TMsgAnswer::Ok)
         return false;
-    SaveRecordingBeforeExit();
+    try {
+        SaveRecordingBeforeExit();
+    } catch (const EInOutError &error) {
+        // The user asked to close: what could be saved is saved, and the window goes.
+        ShowMessageBox(TMsgKind::Error, error.Message);
+    }
     return true;
 }
 

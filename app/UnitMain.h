@@ -11,11 +11,13 @@
 #include "model/SampleStatistics.h"
 #include "model/UnitCircBuffer_COMMON.h"
 #include "storage/MetaData.h"
+#include "storage/ScheduledEnd.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QButtonGroup;
@@ -27,6 +29,8 @@ class QProgressBar;
 class QSplitter;
 class QToolButton;
 class TForm2;
+class TForm5;
+class TForm6;
 class TRChart;
 class TRadioGroup;
 class TRiskScaleBox;
@@ -35,9 +39,10 @@ class TForm1 : public QMainWindow, public IConnectionClient {
     Q_OBJECT
 
 public:
-    // Builds the window for the folders of paths (FormCreate). The risk palette must have
-    // been loaded before.
-    explicit TForm1(const TAppPaths &paths, QWidget *parent = nullptr);
+    // Builds the window for the folders of paths (FormCreate), with the metadata and schedule
+    // dialogs. The risk palette must have been loaded before. clock tells the scheduled end
+    // the time; tests pass their own.
+    explicit TForm1(const TAppPaths &paths, TClock clock = &QDateTime::currentDateTime, QWidget *parent = nullptr);
     ~TForm1() override;
 
     // The connection form that owns the serial port. It is made after this window and opens
@@ -53,6 +58,12 @@ public:
     TLastSettings CurrentSettings() const override;
     void ApplyLoadedSettings(const TLastSettings &settings) override;
     void SaveRecordingBeforeExit() override;
+
+    // The meter was unplugged (MeterLoss.cpp): the recording's buffered samples go to its
+    // log at once, and the status line says that listening waits for the meter.
+    void MeterDisconnected();
+    // The same port opened again: the run goes on where it was.
+    void MeterReconnected();
 
     // The live pipeline (LivePipeline.cpp).
     void ResetLiveState(TRecordingState mode, int visibleSamples, std::uint8_t unit, std::uint8_t correction,
@@ -70,14 +81,33 @@ public:
     TTimedValue MaxRecord() const;
     TTimedValue MinRecord() const;
 
-    // Listening control (RecordingControl.cpp).
+    // Listening and recording control (RecordingControl.cpp).
     void PlayBClick();
+    void RecBClick();
     void PauseBClick();
     void StopBClick();
+    void RestartBClick();
+    // The Record and Stop menu actions: the button pressed, then its action.
+    void PressRecordButton();
+    void PressStopButton();
     void SetStateIcons(TRecordingState state);
     void LockAcquisitionSettings();
     void UnlockAcquisitionSettings();
     void ClearStatistics();
+
+    // Completing a recording (RecordingSave.cpp): the write buffer's records appended, the
+    // live histogram written beside the log, "   Data has been saved". A pending scheduled
+    // end belonged to this recording and goes with it. File errors are thrown after both
+    // files have been tried; the status line then keeps its text. A recording whose log
+    // could not be written is left as it is: its error has been shown.
+    void SaveOnStop();
+    // Appends what the write buffer holds and empties it. After a failed append the
+    // recording writes nothing more, so that the error is shown once.
+    void AppendWriteBuffer();
+
+    // The scheduled end (ScheduledEndControl.cpp).
+    void ScheduleEnd1Click();
+    void InterruptRECTimer();
 
     // The window's frame (UnitMain.cpp).
     void FormShow();
@@ -107,6 +137,9 @@ public:
     std::uint32_t VisibleSamples = 0;
     QString CurrentLogFile;
     std::unique_ptr<TCircBuffer> WriteBuffer;
+    bool LogWriteFailed = false; // the log of this recording could not be written
+    // How SaveOnStop waits (in milliseconds) for a sample in progress; tests count instead.
+    std::function<void(int)> PauseForSample;
     bool AlertsOn = false;
 
     // The numbers of the run; its level histogram is the live histogram.
@@ -177,6 +210,10 @@ public:
 
     QTimer LabelPeakFreqTimer;
 
+    TForm5 *Form5 = nullptr; // the metadata dialog
+    TForm6 *Form6 = nullptr; // the schedule dialog
+    TScheduledEnd ScheduledEnd;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -200,6 +237,12 @@ private:
 
     bool PortIsOpen() const;
     void ConnectDevice(bool startListening);
+    void ClosePort();
+    // "   Playing since ..." or "   Recording since ..." with the time of the last maximum.
+    void ShowRunningStatus();
+    // ScheduledEndControl.cpp
+    void ShowPendingEnd();
+    void HidePendingEnd();
     void ShowSampleValues(std::uint8_t decimals);
     void SetAlertsPicture();
     void SetAcquisitionCaptionColour(const QColor &colour);

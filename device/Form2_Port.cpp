@@ -10,11 +10,13 @@
 #include "storage/LastSettings.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
 constexpr int RetryIntervalMs = 1000;
 constexpr qsizetype DbmLineLength = 13; // CR LF included
+constexpr int ReconnectIntervalMs = 1000;
 // Stray lines are tolerated once only at the short intervals, where one may slip in.
 constexpr double LongestStrayTolerantInterval = 10.0;
 
@@ -45,6 +47,8 @@ TForm2::TForm2(IConnectionClient &mainWindow, const TAppPaths &paths, const QStr
 {
     Timer1.setInterval(RetryIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
+    ReconnectTimer.setInterval(ReconnectIntervalMs);
+    connect(&ReconnectTimer, &QTimer::timeout, this, &TForm2::ReconnectTimerTimer);
     FormCreate();
 }
 
@@ -68,6 +72,9 @@ void TForm2::FormCreate()
     ComPort1.SetReceiveMode(rmTERM);
     ComPort1.SetTerminator(QStringLiteral("#13#10"));
     ComPort1.ReceiveCallBack = [this](const QString &Data) { ComPort1ReceiveCallBack(Data); };
+    // However the port opens again, nobody needs to look for it any more.
+    ComPort1.OnPortOpen = [this](QObject *) { ReconnectTimer.stop(); };
+    ComPort1.OnPortClose = [this](QObject *) { ComPort1PortClose(); };
 
     EnumComPorts(ListBoxPorts.Items, DeviceDir);
     if (!ListBoxPorts.Items.isEmpty())
@@ -78,7 +85,7 @@ void TForm2::FormCreate()
 void TForm2::FormDestroy()
 {
     SaveSettings();
-    ComPort1.Close();
+    ClosePort();
 }
 
 void TForm2::ConnectDevice(bool startListening)
@@ -136,6 +143,40 @@ void TForm2::Timer1Timer()
         ShowWaiting();
 }
 
+void TForm2::ClosePort()
+{
+    ReconnectTimer.stop();
+    ClosingOnPurpose = true;
+    ComPort1.Close();
+    ClosingOnPurpose = false;
+}
+
+// Only a listening or recording run waits for its meter; an import ends by its silence.
+void TForm2::ComPort1PortClose()
+{
+    if (ClosingOnPurpose || (RecordingState != Listening && RecordingState != Recording))
+        return;
+    LineMayBeCut = true;
+    ReconnectTimer.start();
+    if (OnMeterLost)
+        OnMeterLost();
+}
+
+void TForm2::ReconnectTimerTimer()
+{
+    if (ComPort1.isOpen()) {
+        ReconnectTimer.stop();
+        return;
+    }
+    try {
+        ComPort1.Open();
+    } catch (const EComError &) {
+        return; // still away; the next tick tries again
+    }
+    if (OnMeterBack)
+        OnMeterBack();
+}
+
 void TForm2::ComPort1ReceiveCallBack(const QString &Data)
 {
     if (OnHold)
@@ -143,6 +184,12 @@ void TForm2::ComPort1ReceiveCallBack(const QString &Data)
     if (RecordingState == Importing) {
         const TSampleInProgressScope inProgress;
         MainWindow.ImportLine(Data);
+        return;
+    }
+    if (std::exchange(LineMayBeCut, false) && Data.size() != DbmLineLength && Data.size() != MeasurementLineLength) {
+        // What came before the last full line is the remainder of the cut one.
+        if (Data.size() > MeasurementLineLength)
+            ComPort1ReceiveCallBack(Data.right(MeasurementLineLength));
         return;
     }
     if (Data.size() == DbmLineLength)

@@ -3,6 +3,8 @@
 // there is none, and turns each line the meter sends into an action of the main window.
 // It is never shown; what the user sees goes to the main window's status line and to
 // message boxes. The main window must outlive it: its destruction saves the settings.
+// A meter unplugged while listening or recording is waited for on the same port: once a
+// second the port is opened again, and reception goes on where it stopped.
 
 #include "device/ComPort.h"
 #include "device/ConnectionClient.h"
@@ -12,6 +14,8 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+
+#include <functional>
 
 class TForm2 : public QObject {
     Q_OBJECT
@@ -34,21 +38,36 @@ public:
     // One line from the port, CR LF included.
     void ComPort1ReceiveCallBack(const QString &Data);
     void Timer1Timer();
+    // Closes the port on purpose (stop, end of an import, program end): nothing is waited
+    // for. A close that does not come through here is the meter going away.
+    void ClosePort();
+    // Tries the lost meter's port again; on success the reception goes on.
+    void ReconnectTimerTimer();
+    // Writes the settings file now (before the process ends at once); a failure is shown.
+    void SaveSettings();
 
     TPortListBox ListBoxPorts;
     QString Panel1;
     QString Panel2;
     QTimer Timer1;
     TComPort ComPort1;
+    QTimer ReconnectTimer; // runs while a lost meter is waited for
+
+    // The main window's side of losing the meter and finding it again.
+    std::function<void()> OnMeterLost;
+    std::function<void()> OnMeterBack;
 
     bool DbmWarningShown = false; // the dBm warning is shown once per run of 13-character lines
     bool StrayLineSeen = false;   // the one stray line tolerated per run has come
+    // The first line after the meter came back may begin with what was left of the line
+    // that the unplugging cut.
+    bool LineMayBeCut = false;
 
 private:
     void FormCreate();
     void FormDestroy();
     void LoadSettings();
-    void SaveSettings();
+    void ComPort1PortClose();
     void ConnectFromOwnEvent();
     void HandleDbmLine();
     void HandleMeasurementLine(const QString &Data);
@@ -60,4 +79,5 @@ private:
     const QString DeviceDir;
     QString SettingsFile;
     QString ShownPermissionHint; // the sentence the waiting status line carries now
+    bool ClosingOnPurpose = false;
 };

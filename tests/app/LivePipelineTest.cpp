@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, PointsThatAreNoPositiveNumberAreRefusedAndTheRunGoesOn)
     EXPECT_EQ(Form->Statistics.SampleCount(), 1u);
 }
 
-TEST_F(MainWindowTest, RecordedSamplesReachTheLogInGroupsAndAFailedAppendIsRetried)
+TEST_F(MainWindowTest, RecordedSamplesReachTheLogInGroups)
 {
     Form->CurrentLogFile = App.Paths().LogDir + "run.zlog";
     Form->ResetLiveState(Recording, 60, UnitMWm2, 0, 0.5);
@@ -170,14 +170,4 @@ TEST_F(MainWindowTest, RecordedSamplesReachTheLogInGroupsAndAFailedAppendIsRetri
     Feed(1.0f);
     EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 80);
     EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Recording since "));
-
-    ASSERT_TRUE(QFile::remove(Form->CurrentLogFile));
-    for (int i = 0; i < 9; ++i)
-        Feed(1.0f);
-    SampleInProgress = true;
-    EXPECT_THROW(Form->ProcessSample(0, 1.0f), EInOutError);
-    EXPECT_FALSE(SampleInProgress);
-    CreateLogFile(Form->CurrentLogFile);
-    Feed(1.0f);
-    EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 80);
 }

@@ -86,10 +86,12 @@ TEST_F(MainWindowTest, CaptionIsSetByTheFirstShowingOnly)
     EXPECT_EQ(Form->windowTitle(), "elsewhere");
 }
 
-TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecording)
+TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecordingAndSavesTheRecording)
 {
     Form->show();
-    RecordingState = Recording;
+    Form->CurrentLogFile = App.Paths().LogDir + "run.zlog";
+    Form->ResetLiveState(Recording, 60, UnitMWm2, 0, 0.5);
+    Feed(1.0f);
     Boxes.Answer(TMsgAnswer::Cancel);
     EXPECT_FALSE(Form->close());
     EXPECT_TRUE(Form->isVisible());
@@ -101,6 +103,8 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecording)
 
     Boxes.Answer(TMsgAnswer::Ok);
     EXPECT_TRUE(Form->close());
+    EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 8);
+    EXPECT_FALSE(ReadWholeFile(App.Paths().LogDir + "run.histo").isEmpty());
 
     Form->show();
     RecordingState = Listening;

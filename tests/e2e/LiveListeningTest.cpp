@@ -2,21 +2,13 @@
 // connection form finds it in a device folder of its own, the lines travel the real serial
 // path, and the main window shows them.
 
-#include "tests/app/AppTestSupport.h"
+#include "tests/e2e/MeterSession.h"
 
 #include "app/Version.h"
-#include "device/Form2_Port.h"
 #include "model/GlobalState.h"
-#include "model/ProcessExit.h"
 #include "tools/meter-sim/MeterLines.h"
-#include "tools/meter-sim/MeterTerminal.h"
 
-#include <QComboBox>
-#include <QFile>
-#include <QFrame>
 #include <QLabel>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -27,68 +19,14 @@ const QString StrayLineWarning = QStringLiteral(
 const QString DbmWarning = QStringLiteral(
     "Logging is not supported in dBm unit. Please change unit by clicking on the \"UNIT\" button of ZELTAR device");
 
-class LiveListeningTest : public ::testing::Test {
+class LiveListeningTest : public MeterSession {
 protected:
-    LiveListeningTest()
-    {
-        ResetGlobalState();
-        InstallResources(App.Paths());
-        PreviousExit = SetProcessExitHandler([this](int code) { ExitCodes.push_back(code); });
-        Form1 = std::make_unique<TForm1>(App.Paths());
-    }
-
-    ~LiveListeningTest() override
-    {
-        Form2.reset();
-        Form1.reset();
-        SetProcessExitHandler(PreviousExit);
-        ResetGlobalState();
-    }
-
-    void PlugIn() { ASSERT_TRUE(QFile::link(Meter->Path(), Devices.filePath("ttyUSB0"))); }
-
-    // The entry's order: the main window is there, the connection form is made and attached.
-    void Start()
-    {
-        Form2 = std::make_unique<TForm2>(*Form1, App.Paths(), Devices.path());
-        Form1->AttachConnectionForm(*Form2);
-        auto deliver = Form2->ComPort1.ReceiveCallBack;
-        Form2->ComPort1.ReceiveCallBack = [this, deliver](const QString &line) {
-            ++Delivered;
-            deliver(line);
-        };
-    }
-
-    // Writes the lines and returns once the port has handed them all over.
-    void Send(const QList<QByteArray> &lines)
-    {
-        const int expected = Delivered + static_cast<int>(lines.size());
-        for (const QByteArray &line : lines)
-            ASSERT_EQ(Meter->Write(line), line.size());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Delivered >= expected; }, 5000)) << Delivered << " of " << expected;
-    }
     void Measure(double value, int frequency = 0, bool decimalComma = false)
     {
         Send({MeasurementLine(value, frequency, decimalComma)});
     }
 
-    void ChooseInterval(int index)
-    {
-        Form1->IntervalCB->setCurrentIndex(index);
-        Form1->IntervalCBChange();
-    }
-
     std::uint64_t Samples() const { return Form1->Statistics.SampleCount(); }
-
-    TempAppDir App;
-    QTemporaryDir Devices;
-    MessageBoxRecorder Boxes;
-    std::unique_ptr<TMeterTerminal> Meter = TMeterTerminal::OpenPseudoTerminal();
-    std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<TForm2> Form2;
-    int Delivered = 0;
-    std::vector<int> ExitCodes;
-    TProcessExitHandler PreviousExit;
 };
 
 } // namespace

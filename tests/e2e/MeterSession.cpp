@@ -1,0 +1,140 @@
+#include "tests/e2e/MeterSession.h"
+
+#include "app/Application.h"
+#include "model/GlobalState.h"
+#include "storage/ModalSeam.h"
+#include "storage/LogFile.h"
+#include "tools/meter-sim/MeterLines.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QToolButton>
+
+#include <span>
+
+MeterSession::MeterSession()
+{
+    ResetGlobalState();
+    InstallResources(App.Paths());
+    PreviousExit = SetProcessExitHandler([this](int code) { ExitCodes.push_back(code); });
+    TModalSeam<TForm5>::Hook = [this](TForm5 &dialog) {
+        ++MetaDialogs;
+        MetaAnswer(dialog);
+    };
+    Form1 = std::make_unique<TForm1>(App.Paths(), [this] { return Now; });
+    // The sample in progress is up the stack: waiting for it here would only take time.
+    Form1->PauseForSample = [](int) {};
+}
+
+MeterSession::~MeterSession()
+{
+    Form2.reset();
+    Form1.reset();
+    TModalSeam<TForm5>::Hook = nullptr;
+    SetProcessExitHandler(PreviousExit);
+    ResetGlobalState();
+}
+
+void MeterSession::PlugIn()
+{
+    ASSERT_TRUE(QFile::link(Meter->Path(), Devices.filePath("ttyUSB0")));
+}
+
+void MeterSession::Unplug()
+{
+    Meter->Close();
+    // The device's name goes with it; the freed terminal may soon be another program's.
+    ASSERT_TRUE(QFile::remove(Devices.filePath("ttyUSB0")));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Form2->ComPort1.isOpen(); }, 5000));
+}
+
+void MeterSession::PlugInAgain()
+{
+    Meter = TMeterTerminal::OpenPseudoTerminal();
+    PlugIn();
+}
+
+void MeterSession::Start()
+{
+    Form2 = std::make_unique<TForm2>(*Form1, App.Paths(), Devices.path());
+    Form1->AttachConnectionForm(*Form2);
+    auto deliver = Form2->ComPort1.ReceiveCallBack;
+    Form2->ComPort1.ReceiveCallBack = [this, deliver](const QString &line) {
+        ++Delivered;
+        try {
+            deliver(line);
+        } catch (...) {
+            ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
+        }
+    };
+}
+
+void MeterSession::Send(const QList<QByteArray> &lines)
+{
+    const int expected = Delivered + static_cast<int>(lines.size());
+    for (const QByteArray &line : lines)
+        ASSERT_EQ(Meter->Write(line), line.size());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Delivered >= expected; }, 5000)) << Delivered << " of " << expected;
+}
+
+void MeterSession::Measure(double value, int frequency)
+{
+    Send({MeasurementLine(value, frequency, false)});
+}
+
+void MeterSession::MeasureSeries(int count, double first, double step)
+{
+    QList<QByteArray> lines;
+    for (int i = 0; i < count; ++i)
+        lines << MeasurementLine(first + i * step, 100 * (i + 1), false);
+    Send(lines);
+}
+
+std::vector<float> SeriesValues(int count, double first, double step, float factor)
+{
+    std::vector<float> values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(static_cast<float>(first + i * step) * factor);
+    return values;
+}
+
+std::vector<float> StoredValues(const std::vector<TSampleRecord> &records)
+{
+    std::vector<float> values;
+    for (const TSampleRecord &record : records)
+        values.push_back(record.Value);
+    return values;
+}
+
+void MeterSession::Record()
+{
+    Form1->RecB->click();
+}
+
+void MeterSession::ChooseInterval(int index)
+{
+    Form1->IntervalCB->setCurrentIndex(index);
+    Form1->IntervalCBChange();
+}
+
+std::vector<TSampleRecord> MeterSession::LogRecords(const QString &logPath) const
+{
+    TLogReader reader(logPath);
+    std::vector<TSampleRecord> records(reader.Count());
+    std::size_t got = 0;
+    while (got < records.size()) {
+        const std::size_t read = reader.Read(std::span(records).subspan(got));
+        if (read == 0)
+            break;
+        got += read;
+    }
+    EXPECT_EQ(got, records.size());
+    return records;
+}
+
+QStringList MeterSession::Logs() const
+{
+    return QDir(App.Paths().LogDir).entryList({"*.zlog"}, QDir::Files, QDir::Name);
+}

@@ -1,0 +1,247 @@
+// The scheduled end of a recording, from the menu to the end: the dialog's checks as the
+// user meets them, the end reached on the test's clock, the shutdown, and an end that a
+// stop cancels or a restart keeps.
+
+#include "tests/e2e/MeterSession.h"
+
+#include "model/GlobalState.h"
+#include "storage/DateTimeConvert.h"
+#include "storage/Form6_Schedule.h"
+#include "storage/LogFile.h"
+#include "tests/storage/ModalHookGuard.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <cstdlib>
+
+namespace {
+
+using TRowTexts = std::array<QString, 6>; // hour, minute, second, day, month, year
+
+std::array<QLineEdit *, 6> EndRow(const TForm6 &dialog)
+{
+    return {dialog.hour_End, dialog.min_End, dialog.sec_End, dialog.day_End, dialog.month_End, dialog.year_End};
+}
+
+TRowTexts Texts(const QDateTime &moment)
+{
+    const QDate date = moment.date();
+    const QTime time = moment.time();
+    return {QString::number(time.hour()), QString::number(time.minute()), QString::number(time.second()),
+            QString::number(date.day()),  QString::number(date.month()),  QString::number(date.year())};
+}
+
+void Type(TForm6 &dialog, const TRowTexts &texts)
+{
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EndRow(dialog)[i]->setText(texts[i]);
+}
+
+TRowTexts Shown(const TForm6 &dialog)
+{
+    TRowTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = EndRow(dialog)[i]->text();
+    return texts;
+}
+
+class ScheduledEndTest : public MeterSession {
+protected:
+    ScheduledEndTest()
+    {
+        // Whole seconds, so that the fields say exactly when.
+        Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
+        PlugIn();
+        Start();
+    }
+
+    // The menu entry, with the dialog answered by answer.
+    void ScheduleEnd(const std::function<void(TForm6 &)> &answer)
+    {
+        const ModalHookGuard<TForm6> guard([&](TForm6 &dialog) {
+            ++ScheduleDialogs;
+            answer(dialog);
+        });
+        Form1->ScheduleEnd1Click();
+    }
+
+    void ScheduleEndAt(const QDateTime &end, bool shutDown = false)
+    {
+        ScheduleEnd([&](TForm6 &dialog) {
+            dialog.ShutDownCB->setChecked(shutDown);
+            Type(dialog, Texts(end));
+            dialog.ImageOKbClick();
+        });
+    }
+
+    // One tick of InterruptREC at the given time.
+    void TickAt(const QDateTime &moment)
+    {
+        Now = moment;
+        Form1->InterruptRECTimer();
+    }
+
+    QString Log() const { return App.Paths().LogDir + Logs().value(0); }
+
+    int ScheduleDialogs = 0;
+};
+
+} // namespace
+
+TEST_F(ScheduledEndTest, TheMenuEntryOffersToStartARecordingFirst)
+{
+    Boxes.Answer(TMsgAnswer::Cancel);
+    ScheduleEnd([](TForm6 &) {});
+    EXPECT_EQ(Boxes.Texts(), QStringList{"Do you want to start recording and schedule the end of recording?"});
+    EXPECT_EQ(RecordingState, Listening);
+    EXPECT_EQ(ScheduleDialogs, 0);
+
+    Boxes.Answer(TMsgAnswer::Yes);
+    TRowTexts start;
+    ScheduleEnd([&](TForm6 &dialog) {
+        start = {dialog.hour_Start->text(), dialog.min_Start->text(),   dialog.sec_Start->text(),
+                 dialog.day_Start->text(),  dialog.month_Start->text(), dialog.year_start->text()};
+    });
+    EXPECT_EQ(RecordingState, Recording);
+    EXPECT_TRUE(Form1->RecB->isChecked());
+    EXPECT_EQ(MetaDialogs, 1);
+    EXPECT_EQ(ScheduleDialogs, 1);
+    EXPECT_EQ(start, Texts(FromTDateTime(Form1->CurrentMetaData.StartTime)));
+    EXPECT_FALSE(Form1->ScheduledEnd.IsPending());
+    EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
+}
+
+TEST_F(ScheduledEndTest, TheDialogRefusesWhatIsNotAnEndAndAcceptsOneSixteenSecondsAhead)
+{
+    Record();
+    const TRowTexts proposed = Texts(Now.addSecs(6 * 60));
+    std::vector<TRowTexts> afterRefusal;
+    ScheduleEnd([&](TForm6 &dialog) {
+        const TRowTexts valid = Texts(Now.addSecs(3600));
+        for (const auto &[field, text] : std::vector<std::pair<std::size_t, QString>>{{0, "24"}, {1, "5x"}, {3, ""}}) {
+            TRowTexts typed = valid;
+            typed[field] = text;
+            Type(dialog, typed);
+            dialog.ImageOKbClick();
+        }
+        TRowTexts february = valid;
+        february[3] = "31";
+        february[4] = "2";
+        Type(dialog, february);
+        dialog.ImageOKbClick();
+        afterRefusal.push_back(Shown(dialog));
+        Type(dialog, Texts(Now.addSecs(15)));
+        dialog.ImageOKbClick();
+        afterRefusal.push_back(Shown(dialog));
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        Type(dialog, Texts(Now.addSecs(16)));
+        dialog.ImageOKbClick();
+    });
+    EXPECT_EQ(Boxes.Texts(), (QStringList{"Error in the Hour field: Hour must be comprised in between 0 and 23",
+                                          "Error in the Min. field at position: 2",
+                                          "Error in the Day field at position: 1",
+                                          "Error in the Day field: Day must be comprised in between 1 and 31",
+                                          "The scheduled time and date is too close"}));
+    EXPECT_EQ(afterRefusal, (std::vector<TRowTexts>{proposed, proposed}));
+    ASSERT_TRUE(Form1->ScheduledEnd.IsPending());
+    EXPECT_EQ(Form1->ScheduledEnd.EndTime(), Now.addSecs(16));
+    EXPECT_EQ(Form1->ScheduledEnd.InterruptREC.interval(), 1000);
+    EXPECT_FALSE(Form1->LabelInterrupt->isHidden());
+    EXPECT_TRUE(Form1->LabelInterrupt->text().startsWith("Recording end scheduled on "));
+}
+
+TEST_F(ScheduledEndTest, TheEndSavesAndStopsTheRecording)
+{
+    Record();
+    MeasureSeries(13);
+    const QDateTime end = Now.addSecs(60);
+    ScheduleEndAt(end);
+
+    TickAt(end.addSecs(-1));
+    EXPECT_EQ(RecordingState, Recording);
+    EXPECT_FALSE(QFileInfo::exists(CompanionName(Log(), ".histo")));
+
+    TickAt(end);
+    EXPECT_EQ(RecordingState, Stopped);
+    EXPECT_TRUE(Form1->StopB->isChecked());
+    EXPECT_FALSE(Form2->ComPort1.isOpen());
+    EXPECT_FALSE(Form1->ScheduledEnd.IsPending());
+    EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
+    EXPECT_EQ(LogRecords(Log()).size(), 13u);
+    EXPECT_TRUE(QFileInfo::exists(CompanionName(Log(), ".histo")));
+    EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
+    EXPECT_TRUE(ExitCodes.empty());
+    EXPECT_TRUE(Boxes.Shown.empty());
+}
+
+TEST_F(ScheduledEndTest, WithShutdownTheProgramEndsOnceTheRecordIsSaved)
+{
+    ChooseInterval(2); // 10 sec: the clock is looked at every ten seconds
+    Record();
+    MeasureSeries(2);
+    const QDateTime end = Now.addSecs(600);
+    ScheduleEndAt(end, true);
+    EXPECT_EQ(Form1->ScheduledEnd.InterruptREC.interval(), 10000);
+    TickAt(end.addSecs(5));
+    EXPECT_EQ(ExitCodes, std::vector<int>{EXIT_SUCCESS});
+    EXPECT_EQ(LogRecords(Log()).size(), 2u);
+    EXPECT_TRUE(QFileInfo::exists(CompanionName(Log(), ".histo")));
+    EXPECT_TRUE(QFileInfo::exists(App.Paths().SettingsDir + "LastSettings.ls"));
+}
+
+TEST_F(ScheduledEndTest, ARestartKeepsThePendingEndAndAStopCancelsIt)
+{
+    Record();
+    const QDateTime end = Now.addSecs(60);
+    ScheduleEndAt(end);
+    const QString label = Form1->LabelInterrupt->text();
+
+    Boxes.Answer(TMsgAnswer::Yes);
+    Form1->RestartBClick();
+    ASSERT_EQ(Logs().size(), 2);
+    EXPECT_TRUE(Form1->ScheduledEnd.IsPending());
+    EXPECT_EQ(Form1->ScheduledEnd.EndTime(), end);
+    EXPECT_FALSE(Form1->LabelInterrupt->isHidden());
+    EXPECT_EQ(Form1->LabelInterrupt->text(), label);
+
+    MeasureSeries(3);
+    Form1->StopB->click();
+    EXPECT_FALSE(Form1->ScheduledEnd.IsPending());
+    EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
+    const QString stopped = App.Paths().LogDir + Logs().value(1);
+    const QByteArray histo = ReadWholeFile(CompanionName(stopped, ".histo"));
+
+    // Listening again when the old end comes: nothing happens to either.
+    Form1->PlayB->click();
+    MeasureSeries(2);
+    TickAt(end.addSecs(1));
+    EXPECT_EQ(RecordingState, Listening);
+    EXPECT_TRUE(Form2->ComPort1.isOpen());
+    EXPECT_EQ(ReadWholeFile(CompanionName(stopped, ".histo")), histo);
+    EXPECT_EQ(Boxes.Shown.size(), 1u);
+}
+
+TEST_F(ScheduledEndTest, AnEndReachedWhilePlayAsksLeavesListeningToStartFromTheStop)
+{
+    Record();
+    MeasureSeries(2);
+    const QDateTime end = Now.addSecs(60);
+    ScheduleEndAt(end);
+    // The question is open when the timer finds the end; then the user says Yes.
+    const TMessageBoxHandler recorder = SetMessageBoxHandler([&](TMsgKind, const QString &, TMsgButtons) {
+        TickAt(end);
+        return TMsgAnswer::Yes;
+    });
+    Form1->PlayB->click();
+    SetMessageBoxHandler(recorder);
+    EXPECT_EQ(LogRecords(Log()).size(), 2u);
+    EXPECT_EQ(RecordingState, Listening);
+    EXPECT_TRUE(Form2->ComPort1.isOpen());
+    EXPECT_TRUE(Form1->PlayB->isChecked());
+    MeasureSeries(1);
+    EXPECT_EQ(Form1->Statistics.SampleCount(), 1u);
+}
