@@ -188,6 +188,8 @@ void TForm1::ResetLiveState(TRecordingState mode, int visibleSamples, std::uint8
             LogWriteFailed = true;
             throw;
         }
+        if (LogFileCreated)
+            LogFileCreated();
     }
 }
 

@@ -1,5 +1,5 @@
-// The main window's menu. Items of actions that other windows bring (opening a record, the
-// import, the density analyser) are there and wait for them.
+// The main window's menu. The items of the record windows (opening a record, the density
+// analyser) go through the doors that the record windows fill when they are made.
 
 #include "app/UnitMain.h"
 
@@ -21,8 +21,10 @@ QAction *AddItem(QMenu *menu, const QString &text, const QKeySequence &shortcut 
 void TForm1::BuildMenu()
 {
     QMenu *data = menuBar()->addMenu(QStringLiteral("&Data"));
-    AddItem(data, QStringLiteral("&Open record"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    AddItem(data, QStringLiteral("&Import from device"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    QAction *openRecord1 = AddItem(data, QStringLiteral("&Open record"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(openRecord1, &QAction::triggered, this, &TForm1::OpenRecord1Click);
+    QAction *import1 = AddItem(data, QStringLiteral("&Import from device"), QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(import1, &QAction::triggered, this, &TForm1::Import1Click);
 
     QMenu *log = menuBar()->addMenu(QStringLiteral("&Log"));
     QAction *play1 = AddItem(log, QStringLiteral("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -46,11 +48,14 @@ void TForm1::BuildMenu()
     connect(scheduleEnd1, &QAction::triggered, this, &TForm1::ScheduleEnd1Click);
 
     QMenu *analysis = menuBar()->addMenu(QStringLiteral("&Analysis"));
-    AddItem(analysis, QStringLiteral("&Density"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    QAction *density1 = AddItem(analysis, QStringLiteral("&Density"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(density1, &QAction::triggered, this, &TForm1::Density1Click);
 
     QMenu *show = menuBar()->addMenu(QStringLiteral("&Show"));
     QAction *controlPanel1 = AddItem(show, QStringLiteral("&Control Panel"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C));
-    AddItem(show, QStringLiteral("&Density Analyser"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
+    QAction *densityAnalyser1 =
+        AddItem(show, QStringLiteral("&Density Analyser"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
+    connect(densityAnalyser1, &QAction::triggered, this, &TForm1::DensityAnalyser1Click);
     connect(controlPanel1, &QAction::triggered, this, &TForm1::PanelRightClick);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));

@@ -104,6 +104,7 @@ void TForm1::WireHandlers()
     connect(StopB, &QToolButton::clicked, this, &TForm1::StopBClick);
     connect(RestartB, &QToolButton::clicked, this, &TForm1::RestartBClick);
     connect(&ScheduledEnd.InterruptREC, &QTimer::timeout, this, &TForm1::InterruptRECTimer);
+    connect(&MemoryImport.ImportTimer, &QTimer::timeout, this, &TForm1::ImportTimerTimer);
 
     IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
     connect(IntervalCB, &QComboBox::activated, this, &TForm1::IntervalCBChange);
@@ -119,6 +120,8 @@ void TForm1::WireHandlers()
     bottomPanelClicks->Watch({PanelBottom});
     auto *alertClicks = new TClickRelay([this] { ImageSOUNDClick(); }, this);
     alertClicks->Watch({ImageSOUND});
+    auto *statusClicks = new TClickRelay([this] { PanelStatusClick(); }, this);
+    statusClicks->Watch({PanelStatus});
 
     connect(Splitter1, &QSplitter::splitterMoved, this, &TForm1::Splitter1Moved);
     connect(&LabelPeakFreqTimer, &QTimer::timeout, this, &TForm1::LabelPeakFreqTimerTimer);
@@ -149,6 +152,35 @@ bool TForm1::PortIsOpen() const
     return ConnectionForm && ConnectionForm->ComPort1.isOpen();
 }
 
+void TForm1::HoldLineDelivery(bool hold)
+{
+    if (PortIsOpen())
+        ConnectionForm->ComPort1.SetReceiveMode(hold ? rmACCUMULATE : rmTERM);
+}
+
+void TForm1::OpenRecord1Click()
+{
+    if (OpenFileManager)
+        OpenFileManager(0);
+}
+
+void TForm1::Density1Click()
+{
+    if (OpenFileManager)
+        OpenFileManager(1);
+}
+
+void TForm1::DensityAnalyser1Click()
+{
+    if (ShowDensityAnalyser)
+        ShowDensityAnalyser();
+}
+
+void TForm1::PanelStatusClick()
+{
+    OpenRecord1Click();
+}
+
 void TForm1::ConnectDevice(bool startListening)
 {
     if (ConnectionForm)
@@ -168,13 +200,11 @@ void TForm1::StartListening()
         ListenWhenAttached = true;
         return;
     }
+    // An import that waits for its port goes on once the port opens; only Play ends it.
+    if (RecordingState == Importing && !PlayB->isChecked())
+        return;
     PlayB->setChecked(true);
     PlayBClick();
-}
-
-void TForm1::ImportLine(const QString &)
-{
-    // The memory import reads these lines; until it is there, a dump is not taken in.
 }
 
 void TForm1::ShowStatus(const QString &text)

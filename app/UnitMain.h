@@ -5,6 +5,7 @@
 // design, so the other windows and the tests reach them directly.
 
 #include "app/LivePipeline.h"
+#include "app/MemoryImport.h"
 #include "device/ConnectionClient.h"
 #include "model/AppPaths.h"
 #include "model/GlobalState.h"
@@ -109,6 +110,16 @@ public:
     void ScheduleEnd1Click();
     void InterruptRECTimer();
 
+    // The import of the meter's memory (ImportControl.cpp). Lines reach ImportLine while
+    // RecordingState is Importing; MemoryImport.ImportTimer ends the transfer.
+    void Import1Click();
+    void ImportTimerTimer();
+    void ShowImportProgress(int maximum);
+    // Asks for the name and the metadata, then writes the record; nothing when either is
+    // declined. File errors are thrown.
+    void SaveImportedData(const std::vector<TSampleRecord> &records);
+    TMemoryImport MemoryImport;
+
     // The window's frame (UnitMain.cpp).
     void FormShow();
     // Whether the window may close now.
@@ -129,6 +140,17 @@ public:
     // file is missing or nothing could open it.
     void ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage);
     bool StatisticsExpanded() const;
+    // Holds (true) or releases the delivery of the meter's lines; nothing while the port is closed.
+    void HoldLineDelivery(bool hold);
+
+    // The record windows' doors, filled when they are made (app/RecordWindows).
+    std::function<void(int mode)> OpenFileManager;
+    std::function<void()> ShowDensityAnalyser;
+    std::function<void()> LogFileCreated;
+    void OpenRecord1Click();
+    void Density1Click();
+    void DensityAnalyser1Click();
+    void PanelStatusClick();
 
     const TAppPaths Paths;
 
@@ -243,6 +265,11 @@ private:
     // ScheduledEndControl.cpp
     void ShowPendingEnd();
     void HidePendingEnd();
+    // ImportControl.cpp
+    void AdvanceImportProgress();
+    void ReplayImportedRecords(const std::vector<TSampleRecord> &records);
+    void HideImportProgress();
+    void EndImport();
     void ShowSampleValues(std::uint8_t decimals);
     void SetAlertsPicture();
     void SetAcquisitionCaptionColour(const QColor &colour);

@@ -1,9 +1,11 @@
 // The program's entry: the application object, the folders beside the executable, the risk
 // palette (without it nothing can be coloured, so the program ends), then the main window
-// and the connection form, which starts listening when a meter is plugged in.
+// and the connection form, which starts listening when a meter is plugged in, then the
+// record windows.
 
 #include "app/Application.h"
 #include "app/QtMessageBox.h"
+#include "app/RecordWindows.h"
 #include "app/UnitMain.h"
 #include "device/Form2_Port.h"
 #include "model/AppPaths.h"
@@ -31,6 +33,7 @@ int main(int argc, char **argv)
         // Listening did not start; the user can start it with Play.
         ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
     }
+    TRecordWindows recordWindows(form1, paths);
     form1.show();
     return app.exec();
 }

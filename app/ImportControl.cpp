@@ -1,0 +1,166 @@
+// The import of the meter's memory: the start with its two questions, the lines of the dump,
+// and at the end of the transfer the replay through the live pipeline and the save as a record.
+
+#include "app/ConvertError.h"
+#include "app/ImportSaveDialog.h"
+#include "app/ImportedRecordFiles.h"
+#include "app/RadioGroup.h"
+#include "app/ReverseRecords.h"
+#include "app/UnitMain.h"
+#include "charts/LevelHistogram.h"
+#include "charts/RChart.h"
+#include "model/InOutError.h"
+#include "model/MessageBoxSeam.h"
+#include "storage/DateTimeConvert.h"
+#include "storage/Form5_MetaData.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+const QString HoldNotice = QStringLiteral(
+    "Please make sure the ZELTAR device is on HOLD before proceeding (if not, the application may crush)");
+const QString WaitingStatus = QStringLiteral("   Waiting for data to be sent from ZELTAR device...");
+const QString ImportingStatus = QStringLiteral("   Importing data from ZELTAR device...");
+const QString PlottingStatus = QStringLiteral("   Plotting data...");
+const QString NothingReceivedMessage = QStringLiteral("No measurement has been received from the ZELTAR device");
+
+// Runs its action when it goes, also when an error ends the work before.
+class TOnScopeExit {
+public:
+    explicit TOnScopeExit(std::function<void()> action) : Action(std::move(action)) {}
+    ~TOnScopeExit() { Action(); }
+    TOnScopeExit(const TOnScopeExit &) = delete;
+    TOnScopeExit &operator=(const TOnScopeExit &) = delete;
+
+private:
+    std::function<void()> Action;
+};
+
+} // namespace
+
+void TForm1::Import1Click()
+{
+    const bool wasRecording = RecordingState == Recording;
+    if (wasRecording) {
+        if (ShowMessageBox(TMsgKind::Confirmation, QStringLiteral("Are you sure you want to stop recording?"),
+                           TMsgButtons::YesCancel)
+            != TMsgAnswer::Yes)
+            return;
+        SaveOnStop();
+        // Saved now: the stop below must not save it again.
+        RecordingState = Stopped;
+    }
+    if (ShowMessageBox(TMsgKind::Information, HoldNotice, TMsgButtons::OkCancel) != TMsgAnswer::Ok) {
+        // The recording has ended: the window must not go on looking as if it ran.
+        if (wasRecording)
+            PressStopButton();
+        return;
+    }
+    PressStopButton();
+    SetStateIcons(Importing);
+    RecordingState = Importing;
+    MemoryImport.Begin();
+    PanelStatus->setText(WaitingStatus);
+    ShowImportProgress(static_cast<int>(MemoryImport.ImportBuffer.Length()));
+    ConnectDevice(false);
+}
+
+void TForm1::ShowImportProgress(int maximum)
+{
+    ProgressBar->setRange(0, maximum);
+    ProgressBar->setValue(0);
+    ProgressBar->show();
+}
+
+void TForm1::ImportLine(const QString &line)
+{
+    switch (MemoryImport.ImportLine(line)) {
+    case TImportLineKind::Header:
+        PanelStatus->setText(ImportingStatus);
+        break;
+    case TImportLineKind::Data:
+        AdvanceImportProgress();
+        break;
+    case TImportLineKind::Ignored:
+        break;
+    }
+    SampleInProgress = false;
+}
+
+void TForm1::AdvanceImportProgress()
+{
+    // The buffer grows for a long transfer, and the bar's end with it.
+    ProgressBar->setMaximum(static_cast<int>(MemoryImport.ImportBuffer.Length()));
+    ProgressBar->setValue(std::min(ProgressBar->value() + 1, ProgressBar->maximum()));
+}
+
+void TForm1::ImportTimerTimer()
+{
+    std::vector<TSampleRecord> records = MemoryImport.EndTransfer();
+    // Stop or Play ended the import meanwhile: its transfer is not wanted any more.
+    if (RecordingState != Importing)
+        return;
+    const TOnScopeExit ending([this] { EndImport(); });
+    if (records.empty()) {
+        HideImportProgress();
+        ShowMessageBox(TMsgKind::Information, NothingReceivedMessage);
+        return;
+    }
+    ReverseRecords(records, 0);
+    ReplayImportedRecords(records);
+    try {
+        SaveImportedData(records);
+    } catch (const EInOutError &error) {
+        ShowMessageBox(TMsgKind::Error, error.Message);
+    }
+}
+
+void TForm1::ReplayImportedRecords(const std::vector<TSampleRecord> &records)
+{
+    const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(CurrentMetaData.Interval);
+    const int correction = StrToInt(CorrectionCB->currentText());
+    const std::uint8_t unit = UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex()));
+    // The whole transfer fits on the time chart.
+    ResetLiveState(Importing, static_cast<int>(records.size()), unit, static_cast<std::uint8_t>(correction), interval);
+    PanelStatus->setText(PlottingStatus);
+    ProgressBar->setValue(0);
+    int done = 0;
+    for (const TSampleRecord &record : records) {
+        ProcessSample(record.Frequency, record.Value);
+        ProgressBar->setValue(++done);
+    }
+    HideImportProgress();
+    // The pipeline leaves the histogram alone while importing: it is drawn once, here.
+    DrawLevelHistogram(*HChart, LiveHistogram, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(), true);
+}
+
+void TForm1::HideImportProgress()
+{
+    PanelStatus->clear();
+    ProgressBar->setValue(0);
+    ProgressBar->hide();
+}
+
+void TForm1::SaveImportedData(const std::vector<TSampleRecord> &records)
+{
+    const QString fileName = AskSaveFileName(ImportSaveRequest(Paths.LogDir), this);
+    if (fileName.isEmpty())
+        return;
+    CurrentLogFile = fileName;
+    if (!Form5->Execute())
+        return;
+    WriteImportedRecord(CurrentLogFile, records, CurrentMetaData, ToTDateTime(QDateTime::currentDateTime()));
+}
+
+void TForm1::EndImport()
+{
+    RecordingState = Stopped;
+    ProgressBar->hide();
+    ClosePort();
+}

@@ -1,0 +1,341 @@
+// Importing the meter's memory through the program's windows, against the simulator's dump
+// over a pseudo-terminal: the transfer, its replay on the charts, and the record it is saved as.
+
+#include "tests/e2e/MeterSession.h"
+
+#include "app/ImportSaveDialog.h"
+#include "app/RadioGroup.h"
+#include "charts/RChart.h"
+#include "model/GlobalState.h"
+#include "model/UnitHistogram_COMMON.h"
+#include "storage/DateTimeConvert.h"
+#include "storage/LogFile.h"
+#include "storage/MetaData.h"
+#include "tools/meter-sim/MeterLines.h"
+#include "tools/meter-sim/MeterScript.h"
+#include "tools/meter-sim/MeterSimulator.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString HoldNotice = QStringLiteral(
+    "Please make sure the ZELTAR device is on HOLD before proceeding (if not, the application may crush)");
+const QString StopRecordingQuestion = QStringLiteral("Are you sure you want to stop recording?");
+
+class ImportFromDeviceTest : public MeterSession {
+protected:
+    ImportFromDeviceTest()
+    {
+        TSaveDialogSeam::Hook = [this](const TSaveFileRequest &request) {
+            Requests.push_back(request);
+            if (DuringSaveDialog)
+                DuringSaveDialog();
+            return SaveAs;
+        };
+    }
+    ~ImportFromDeviceTest() override { TSaveDialogSeam::Hook = nullptr; }
+
+    // Data > Import from device, the HOLD notice confirmed.
+    void StartImport()
+    {
+        Boxes.Answer(TMsgAnswer::Ok);
+        Form1->Import1Click();
+    }
+
+    // The simulated meter sends a dump of these readings, paced at 9600 baud.
+    void Dump(const QList<double> &values, const QList<int> &frequencies = {0})
+    {
+        TSimOptions options;
+        options.IntervalSeconds = 0.01;
+        options.DumpRecords = values.size();
+        options.Values = values;
+        options.Frequencies = frequencies;
+        TMeterSimulator simulator(*Meter, TMeterScript(options), false, -1ms);
+        simulator.Start();
+        WaitForTheEnd();
+    }
+
+    static void WaitForTheEnd() { ASSERT_TRUE(QTest::qWaitFor([] { return RecordingState != Importing; }, 60000)); }
+
+    // The readings on the time chart, in the order they were plotted.
+    std::vector<float> Plotted() const
+    {
+        std::vector<float> values;
+        for (const TItemRun &run : Form1->TChart->ItemStore().Runs())
+            if (const auto *chunk = std::get_if<TMarkChunk>(&run))
+                values.insert(values.end(), chunk->Y.begin() + static_cast<std::ptrdiff_t>(chunk->Begin), chunk->Y.end());
+        return values;
+    }
+
+    void ExpectEnded() const
+    {
+        EXPECT_EQ(RecordingState, Stopped);
+        EXPECT_FALSE(Form2->ComPort1.isOpen());
+        EXPECT_TRUE(Form1->ProgressBar->isHidden());
+    }
+
+    QString SaveAs = App.Paths().LogDir + "Field trip.zlog";
+    std::vector<TSaveFileRequest> Requests;
+    std::function<void()> DuringSaveDialog;
+};
+
+} // namespace
+
+TEST_F(ImportFromDeviceTest, ReadingsArePlottedCorrectedAndSavedAsSentInReverseOrder)
+{
+    PlugIn();
+    Start();
+    Form1->IrrUnitGB->SetItemIndex(0); // V/m: 6 dB doubles the readings
+    Form1->IrrUnitGBClick();
+    Form1->CorrectionCB->setCurrentText("6");
+    Form1->correctionCBChange();
+    Measure(1.0);
+    StartImport();
+    EXPECT_EQ(Boxes.Texts(), QStringList{HoldNotice});
+    EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::OkCancel);
+    EXPECT_TRUE(Form1->StopB->isChecked());
+    EXPECT_TRUE(Form2->ComPort1.isOpen());
+    EXPECT_EQ(Form1->LiveHistogram.Total, 0u);
+    EXPECT_EQ(Form1->PanelStatus->text(), "   Waiting for data to be sent from ZELTAR device...");
+    EXPECT_FALSE(Form1->ProgressBar->isHidden());
+    EXPECT_EQ(Form1->ProgressBar->maximum(), 1024);
+    // Header lines alone never start the end of the transfer.
+    Send(DumpHeaderLines(0.5, 4));
+    EXPECT_FALSE(Form1->MemoryImport.ImportTimer.isActive());
+    EXPECT_EQ(Form1->PanelStatus->text(), "   Importing data from ZELTAR device...");
+
+    const double before = ToTDateTime(QDateTime::currentDateTime());
+    Dump({0.5, 1.25, 2.0, 3.5}, {900, 1800, 2450, 0});
+    EXPECT_EQ(Plotted(), (std::vector<float>{7.0f, 4.0f, 2.5f, 1.0f}));
+    EXPECT_EQ(Form1->LiveHistogram.Total, 4u);
+    EXPECT_GT(Form1->HChart->ItemCount(), 0u);
+    EXPECT_EQ(Form1->PanelStatus->text(), "");
+    ExpectEnded();
+
+    ASSERT_EQ(Requests.size(), 1u);
+    EXPECT_EQ(Requests[0].ProposedFile, App.Paths().LogDir + "Import1.zlog");
+    EXPECT_EQ(MetaDialogs, 1);
+    const std::vector<TSampleRecord> saved = LogRecords(SaveAs);
+    EXPECT_EQ(StoredValues(saved), (std::vector<float>{3.5f, 2.0f, 1.25f, 0.5f}));
+    EXPECT_EQ(saved[3].Frequency, 900);
+    EXPECT_EQ(ReadWholeFile(CompanionName(SaveAs, ".histo")).split('\n').value(3), "4\r");
+    TMetaData meta;
+    ReadMetaFile(CompanionName(SaveAs, ".meta"), meta);
+    EXPECT_GE(meta.StartTime, before);
+    EXPECT_LE(meta.StartTime, ToTDateTime(QDateTime::currentDateTime()));
+    EXPECT_EQ(meta.Unit, 0);
+    // The stored readings carry no correction, and their files say so: the histogram counts
+    // the stored values (3.5 V/m is 15.1 dB, class 48), not the plotted ones (7 V/m, class 54).
+    EXPECT_EQ(meta.Correction, 0);
+    const THistogram histogram = THistogram::ReadFromFile(CompanionName(SaveAs, ".histo"));
+    EXPECT_EQ(histogram.Counts[48], 1u);
+    EXPECT_EQ(histogram.Counts[54], 0u);
+    EXPECT_EQ(Boxes.Texts(), QStringList{HoldNotice});
+}
+
+TEST_F(ImportFromDeviceTest, ZeroAndGarbledReadingsAdvanceTheProgressButAreNeitherPlottedNorSaved)
+{
+    Start(); // no meter: the lines are handed over here
+    StartImport();
+    for (const char *line : {"  1.0000    0\r\n", "  0.0000    0\r\n", "  2.0000    0\r\n", "  1.2x45    0\r\n"})
+        Form1->ImportLine(line);
+    EXPECT_EQ(Form1->ProgressBar->value(), 4);
+    EXPECT_FALSE(SampleInProgress);
+    Form1->ImportTimerTimer();
+    EXPECT_EQ(Plotted(), (std::vector<float>{2.0f, 1.0f}));
+    EXPECT_EQ(StoredValues(LogRecords(SaveAs)), (std::vector<float>{2.0f, 1.0f}));
+}
+
+TEST_F(ImportFromDeviceTest, ThreeThousandRecordsAllArriveInTheSavedLog)
+{
+    PlugIn();
+    Start();
+    StartImport();
+    // Written as fast as the terminal takes them.
+    QByteArray bytes = DumpHeaderLines(0.5, 3000).join();
+    for (int i = 1; i <= 3000; ++i)
+        bytes += MeasurementLine(i * 0.0625, 0, false);
+    while (!bytes.isEmpty()) {
+        const qint64 taken = Meter->Write(bytes);
+        ASSERT_GE(taken, 0);
+        bytes.remove(0, taken);
+        QCoreApplication::processEvents();
+    }
+    WaitForTheEnd();
+    EXPECT_EQ(Form1->ProgressBar->maximum(), 4096);
+    const std::vector<TSampleRecord> saved = LogRecords(SaveAs);
+    ASSERT_EQ(saved.size(), 3000u);
+    for (std::size_t i = 0; i < saved.size(); ++i)
+        ASSERT_EQ(saved[i].Value, static_cast<float>((3000 - i) * 0.0625)) << i;
+}
+
+TEST_F(ImportFromDeviceTest, WhileRecordingCancelChangesNothingAndYesEndsTheRecordingForGood)
+{
+    PlugIn();
+    Start();
+    Record();
+    MeasureSeries(3);
+    const QString log = Form1->CurrentLogFile;
+    QAction *import1 = nullptr;
+    for (QAction *action : Form1->findChildren<QAction *>())
+        if (action->text() == "&Import from device")
+            import1 = action;
+    ASSERT_NE(import1, nullptr);
+    EXPECT_EQ(import1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    Boxes.Answer(TMsgAnswer::Cancel);
+    import1->trigger();
+    EXPECT_EQ(Boxes.Texts(), QStringList{StopRecordingQuestion});
+    EXPECT_EQ(RecordingState, Recording);
+    EXPECT_TRUE(Form1->RecB->isChecked());
+    EXPECT_FALSE(QFile::exists(CompanionName(log, ".histo")));
+
+    // Yes saves the recording; cancelling the HOLD notice then leaves it stopped, not
+    // looking as if it still ran.
+    MeasureSeries(2);
+    Boxes.Answer(TMsgAnswer::Yes);
+    Boxes.Answer(TMsgAnswer::Cancel);
+    import1->trigger();
+    EXPECT_EQ(Boxes.Texts(), (QStringList{StopRecordingQuestion, StopRecordingQuestion, HoldNotice}));
+    EXPECT_EQ(LogRecords(log).size(), 5u);
+    EXPECT_TRUE(QFile::exists(CompanionName(log, ".histo")));
+    EXPECT_EQ(RecordingState, Stopped);
+    EXPECT_TRUE(Form1->StopB->isChecked());
+    EXPECT_FALSE(Form2->ComPort1.isOpen());
+}
+
+TEST_F(ImportFromDeviceTest, WithImportOneAndTwoPresentImportThreeIsProposedAndCancelWritesNothing)
+{
+    App.WriteFile("Log/Import1.zlog", {});
+    App.WriteFile("Log/Import2.zlog", {});
+    PlugIn();
+    Start();
+    SaveAs.clear();
+    StartImport();
+    Dump({1.0});
+    ASSERT_EQ(Requests.size(), 1u);
+    EXPECT_EQ(Requests[0].ProposedFile, App.Paths().LogDir + "Import3.zlog");
+    EXPECT_EQ(MetaDialogs, 0);
+    EXPECT_EQ(Logs(), (QStringList{"Import1.zlog", "Import2.zlog"}));
+    EXPECT_EQ(Plotted(), std::vector<float>{1.0f});
+    ExpectEnded();
+
+    // The metadata dialog left unconfirmed writes nothing either.
+    SaveAs = App.Paths().LogDir + "Import3.zlog";
+    MetaAnswer = [](TForm5 &) {};
+    StartImport();
+    Dump({1.0});
+    EXPECT_EQ(MetaDialogs, 1);
+    EXPECT_EQ(Logs().size(), 2);
+    ExpectEnded();
+}
+
+TEST_F(ImportFromDeviceTest, ATransferWithoutAStoredRecordSaysSoAndWritesNothing)
+{
+    PlugIn();
+    Start();
+    StartImport();
+    Dump({0.0, 0.0});
+    EXPECT_EQ(Boxes.Texts(),
+              (QStringList{HoldNotice, "No measurement has been received from the ZELTAR device"}));
+    EXPECT_TRUE(Requests.empty());
+    EXPECT_TRUE(Logs().isEmpty());
+    ExpectEnded();
+}
+
+TEST_F(ImportFromDeviceTest, AnUnwritableFileIsReportedOnceAndTheImportStillEnds)
+{
+    PlugIn();
+    Start();
+    SaveAs = App.Paths().AppDir + "gone/Import1.zlog";
+    StartImport();
+    Dump({1.0});
+    ASSERT_EQ(Boxes.Shown.size(), 2u);
+    EXPECT_EQ(Boxes.Shown[1].Kind, TMsgKind::Error);
+    EXPECT_TRUE(Boxes.Shown[1].Text.contains("gone"));
+    ExpectEnded();
+}
+
+TEST_F(ImportFromDeviceTest, LinesAfterTheEndOfTheTransferStartNothing)
+{
+    PlugIn();
+    Start();
+    // A meter left out of HOLD goes on sending while the save dialog is open.
+    bool timerRestarted = true;
+    DuringSaveDialog = [&] {
+        Send({MeasurementLine(7.0, 0, false)});
+        timerRestarted = Form1->MemoryImport.ImportTimer.isActive();
+    };
+    StartImport();
+    Dump({1.0});
+    EXPECT_FALSE(timerRestarted);
+    EXPECT_EQ(Requests.size(), 1u);
+    EXPECT_EQ(StoredValues(LogRecords(SaveAs)), std::vector<float>{1.0f});
+
+    // Stop during a transfer ends the import: its timer finds nothing to save.
+    StartImport();
+    Send({MeasurementLine(2.0, 0, false)});
+    Form1->StopB->click();
+    Form1->ImportTimerTimer();
+    EXPECT_EQ(Requests.size(), 1u);
+}
+
+// The simulator as its own program, plugged in only once the import waits for it, and the
+// record read back by the export command.
+TEST_F(ImportFromDeviceTest, ADumpOfFiveHundredReadsBackInReverseOrder)
+{
+    Start();
+    StartImport();
+    const QString appDir = qEnvironmentVariable("ZELTAR_BUILD_APP_DIR");
+    QProcess simulator;
+    simulator.start(appDir + "/zeltar-meter-sim",
+                    {"--dump", "500", "--pattern", "ramp", "--level", "0.25", "--step", "0.25", "--max", "1000",
+                     "--interval", "0.05", "--wait-reader", "--linger", "-1", "--link", Devices.filePath("ttyUSB0")});
+    ASSERT_TRUE(simulator.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QFile::exists(Devices.filePath("ttyUSB0")); }, 10000));
+    Form2->Timer1Timer();
+    EXPECT_EQ(RecordingState, Importing);
+    EXPECT_TRUE(Form2->ComPort1.isOpen());
+    const bool ended = QTest::qWaitFor([] { return RecordingState != Importing; }, 60000);
+    simulator.terminate();
+    simulator.waitForFinished();
+    ASSERT_TRUE(ended);
+
+    const std::vector<TSampleRecord> saved = LogRecords(SaveAs);
+    ASSERT_EQ(saved.size(), 500u);
+    EXPECT_EQ(saved.front().Value, 125.0f);
+    EXPECT_EQ(saved.back().Value, 0.25f);
+    QProcess exporter;
+    exporter.start(appDir + "/zeltar-export", {"--summary", SaveAs});
+    ASSERT_TRUE(exporter.waitForFinished(60000));
+    EXPECT_TRUE(QString::fromUtf8(exporter.readAllStandardOutput()).split('\n').contains("samples: 500"));
+}
+
+TEST(ImportSaveDialog, TheFileDialogAsksWithTheTextsOfTheRequest)
+{
+    const TempAppDir app;
+    const TSaveFileRequest request = ImportSaveRequest(app.Paths().LogDir);
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Give a name to save the imported data");
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"ZELTAR Log Files (*.zlog)"});
+        EXPECT_EQ(dialog->selectedFiles(), QStringList{request.ProposedFile});
+        dialog->selectFile(app.Paths().LogDir + "Trip");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    EXPECT_EQ(AskSaveFileName(request, nullptr), app.Paths().LogDir + "Trip.zlog");
+}

@@ -1,0 +1,121 @@
+// The record windows as the main window reaches them: the menu and the status line open the
+// file manager, its choices reach the viewer and the density analyser, and a new recording
+// shows up in its list.
+
+#include "tests/app/AppTestSupport.h"
+
+#include "app/RadioGroup.h"
+#include "app/RecordWindows.h"
+#include "model/GlobalState.h"
+#include "model/UnitHistogram_COMMON.h"
+#include "storage/LogFile.h"
+#include "storage/MetaData.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+
+namespace {
+
+class RecordWindowsTest : public MainWindowTest {
+protected:
+    RecordWindowsTest() : Windows(std::make_unique<TRecordWindows>(*Form, App.Paths())) {}
+
+    QAction *MenuItem(const QString &text) const
+    {
+        for (QAction *action : Form->findChildren<QAction *>())
+            if (action->text() == text)
+                return action;
+        ADD_FAILURE() << "no menu item " << text.toStdString();
+        return nullptr;
+    }
+
+    QString MakeLog(const QString &name, bool withHisto)
+    {
+        const QString log = App.Paths().LogDir + name + ".zlog";
+        CreateLogFile(log);
+        TSampleRecord record{};
+        MakeSampleRecord(0, 0, record, 0.5f);
+        AppendSamples(log, {record, record});
+        TMetaData meta;
+        meta.Version = 1;
+        meta.Unit = UnitMWm2;
+        meta.Interval = 1;
+        WriteMetaFile(CompanionName(log, ".meta"), meta, 45664.5);
+        if (withHisto) {
+            THistogram histogram(-33, 33);
+            histogram.Add(30);
+            histogram.Add(31);
+            histogram.WriteToFile(CompanionName(log, ".histo"));
+        }
+        return log;
+    }
+
+    std::unique_ptr<TRecordWindows> Windows;
+};
+
+} // namespace
+
+TEST_F(RecordWindowsTest, OpenRecordAndTheStatusLineOpenTheFileManagerForOneRecord)
+{
+    MakeLog("2025 01 07 - 09 05 03", true);
+    MenuItem("&Open record")->trigger();
+    EXPECT_TRUE(Windows->Form7.isVisible());
+    EXPECT_EQ(Windows->Form7.FileManagerMode, 0);
+
+    Windows->Form7.hide();
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(Form->PanelStatus, &click);
+    EXPECT_TRUE(Windows->Form7.isVisible());
+
+    Windows->Form7.ImageOKbClick();
+    EXPECT_FALSE(Windows->Form7.isVisible());
+    EXPECT_TRUE(Windows->Form3.isVisible());
+    EXPECT_TRUE(Windows->Form3.windowTitle().contains("2025 01 07 - 09 05 03.zlog"));
+}
+
+TEST_F(RecordWindowsTest, DensityComparesTheHighlightedRecordsThatHaveAHistogram)
+{
+    MakeLog("a", true);
+    MakeLog("b", false);
+    MakeLog("c", true);
+    MenuItem("&Density")->trigger();
+    ASSERT_TRUE(Windows->Form7.isVisible());
+    EXPECT_EQ(Windows->Form7.FileManagerMode, 1);
+    Windows->Form7.FileListBox1->selectAll();
+    Windows->Form7.ImageOKbClick();
+    EXPECT_TRUE(Boxes.Texts().contains(
+        "1 Histogram files corresponding to the Log files you have selected do not exist. The density will be "
+        "shown only for the existing files"));
+    EXPECT_EQ(Windows->Form4.DensityCount(), 2u);
+    EXPECT_TRUE(Windows->Form4.isVisible());
+    EXPECT_FALSE(Windows->Form7.isVisible());
+}
+
+TEST_F(RecordWindowsTest, TheDensityAnalyserItemTellsFirstThatNothingIsLoaded)
+{
+    MenuItem("&Density Analyser")->trigger();
+    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_FALSE(Windows->Form4.isVisible());
+}
+
+TEST_F(RecordWindowsTest, ANewRecordingAppearsInTheFileManagerList)
+{
+    Windows->Form7.ShowFileManager(0);
+    Form->CurrentLogFile = App.Paths().LogDir + "2026 12 06 - 08 00 00.zlog";
+    Form->ResetLiveState(Recording, 60, UnitMWm2, 0, 0.5);
+    EXPECT_EQ(Windows->Form7.FileListBox1->count(), 1);
+    EXPECT_EQ(Windows->Form7.FileListBox1->item(0)->text(), "2026 12 06 - 08 00 00.zlog");
+    EXPECT_EQ(Windows->CurrentLogFile(), Form->CurrentLogFile);
+}
+
+TEST_F(RecordWindowsTest, TheWindowsFollowTheMainWindowsRiskChoices)
+{
+    Form->RiskPopulationRG->SetItemIndex(1);
+    Form->RiskStateRG->SetItemIndex(1);
+    EXPECT_EQ(Windows->RiskPopulationIndex(), 1);
+    EXPECT_EQ(Windows->RiskStateIndex(), 1);
+}
