@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/QtMessageBox.h"
 #include "app/RecordWindows.h"
+#include "app/TerminationSignals.h"
 #include "app/UnitMain.h"
 #include "device/Form2_Port.h"
 #include "model/AppPaths.h"
@@ -34,6 +35,7 @@ int main(int argc, char **argv)
         ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
     }
     TRecordWindows recordWindows(form1, paths);
+    QuitOnTerminationSignals([&form1] { form1.SaveRecordingBeforeExit(); });
     form1.show();
     return app.exec();
 }
