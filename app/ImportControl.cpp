@@ -4,7 +4,7 @@
 #include "app/ConvertError.h"
 #include "app/ImportSaveDialog.h"
 #include "app/ImportedRecordFiles.h"
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "app/ReverseRecords.h"
 #include "app/UnitMain.h"
 #include "charts/LevelHistogram.h"

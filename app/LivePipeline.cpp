@@ -4,8 +4,8 @@
 #include "app/LivePipeline.h"
 
 #include "app/ConvertError.h"
-#include "app/DateTimeText.h"
-#include "app/RadioGroup.h"
+#include "storage/LocaleTimeText.h"
+#include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
@@ -126,7 +126,7 @@ void TForm1::ProcessSample(int peakFrequency, float value)
                            QStringLiteral("The number of acquired samples is exceedingly large. The counter will "
                                           "not be updated anymore, owever you can keep logging the data"));
     } else {
-        LabelSample->setText(DateTimeText(nowMoment) + "; Samples: " + QString::number(count));
+        LabelSample->setText(LocaleDateTimeText(nowMoment) + "; Samples: " + QString::number(count));
     }
     ShowSampleValues(decimals);
 }

@@ -1,7 +1,7 @@
 // The main window's controls: where they sit, how they look and what they hint.
 
 #include "app/EdgePanel.h"
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
 #include "app/UnitMain.h"
 #include "app/WidgetStyle.h"
@@ -254,7 +254,7 @@ QFrame *TForm1::BuildRightPanel()
     StaticText2->move(8, 68);
     CorrectionCB = ChoiceBox({"0", "3", "6"}, "0", true, PanelRight1);
     CorrectionCB->setGeometry(110, 64, 40, 24);
-    IrrUnitGB = new TRadioGroup(QStringLiteral(" Irradiance Unit "), {"V/m", "mW/m²"}, PanelRight1);
+    IrrUnitGB = new TChoiceGroup(QStringLiteral(" Irradiance Unit "), {"V/m", "mW/m²"}, PanelRight1);
     IrrUnitGB->SetItemIndex(1);
     IrrUnitGB->setToolTip(QStringLiteral("Unit used by the ZELTAR device to send data"));
     IrrUnitGB->setGeometry(8, 96, 139, 80);
@@ -272,11 +272,11 @@ QFrame *TForm1::BuildRightPanel()
 
     PanelRight3 = new TEdgePanel(PanelRight);
     Label4 = PanelTitle(QStringLiteral("Risk Assessment"), PanelRight3);
-    RiskPopulationRG = new TRadioGroup(QStringLiteral(" Population "), {"General", "Sensitive"}, PanelRight3);
+    RiskPopulationRG = new TChoiceGroup(QStringLiteral(" Population "), {"General", "Sensitive"}, PanelRight3);
     RiskPopulationRG->SetItemIndex(0);
     RiskPopulationRG->setToolTip(QStringLiteral("Set the Target Population for risk assessment"));
     RiskPopulationRG->setGeometry(8, 32, 139, 80);
-    RiskStateRG = new TRadioGroup(QStringLiteral(" State "), {"Wake", "Sleep"}, PanelRight3);
+    RiskStateRG = new TChoiceGroup(QStringLiteral(" State "), {"Wake", "Sleep"}, PanelRight3);
     RiskStateRG->SetItemIndex(0);
     RiskStateRG->setToolTip(QStringLiteral("Set the Target State for risk assessment"));
     RiskStateRG->setGeometry(8, 120, 139, 80);

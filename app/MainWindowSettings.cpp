@@ -1,7 +1,7 @@
 // The main window's side of the settings file: the eight settings as its controls hold them,
 // and loaded settings put back into the controls.
 
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "device/NumberText.h"
 

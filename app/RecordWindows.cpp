@@ -1,6 +1,6 @@
 #include "app/RecordWindows.h"
 
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "app/ShellOpen.h"
 #include "app/UnitMain.h"
 

@@ -4,7 +4,7 @@
 #include "app/ConvertError.h"
 #include "app/DeferredError.h"
 #include "app/FreeLogName.h"
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "app/Version.h"
 #include "app/WidgetStyle.h"

@@ -1,9 +1,9 @@
 #include "app/UnitMain.h"
 
-#include "app/ClickRelay.h"
+#include "windows/ClickForwarder.h"
 #include "app/ConvertError.h"
 #include "app/DecimalSeparators.h"
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
 #include "app/SampleWait.h"
 #include "app/ShellOpen.h"
@@ -114,13 +114,13 @@ void TForm1::WireHandlers()
     connect(CorrectionCB, &QComboBox::activated, this, &TForm1::correctionCBChange);
     connect(CorrectionCB->lineEdit(), &QLineEdit::textEdited, this, &TForm1::correctionCBChange);
 
-    auto *rightPanelClicks = new TClickRelay([this] { PanelRightClick(); }, this);
+    auto *rightPanelClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
     rightPanelClicks->Watch({PanelRight});
-    auto *bottomPanelClicks = new TClickRelay([this] { PanelBottomClick(); }, this);
+    auto *bottomPanelClicks = new TClickForwarder([this] { PanelBottomClick(); }, this);
     bottomPanelClicks->Watch({PanelBottom});
-    auto *alertClicks = new TClickRelay([this] { ImageSOUNDClick(); }, this);
+    auto *alertClicks = new TClickForwarder([this] { ImageSOUNDClick(); }, this);
     alertClicks->Watch({ImageSOUND});
-    auto *statusClicks = new TClickRelay([this] { PanelStatusClick(); }, this);
+    auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
     statusClicks->Watch({PanelStatus});
 
     connect(Splitter1, &QSplitter::splitterMoved, this, &TForm1::Splitter1Moved);

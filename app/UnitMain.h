@@ -33,7 +33,7 @@ class TForm2;
 class TForm5;
 class TForm6;
 class TRChart;
-class TRadioGroup;
+class TChoiceGroup;
 class TRiskScaleBox;
 
 class TForm1 : public QMainWindow, public IConnectionClient {
@@ -201,10 +201,10 @@ public:
     QLabel *StaticText5 = nullptr;
     QComboBox *IntervalCB = nullptr;
     QComboBox *CorrectionCB = nullptr;
-    TRadioGroup *IrrUnitGB = nullptr;
+    TChoiceGroup *IrrUnitGB = nullptr;
     QComboBox *VisibleSamplesCB = nullptr;
-    TRadioGroup *RiskPopulationRG = nullptr;
-    TRadioGroup *RiskStateRG = nullptr;
+    TChoiceGroup *RiskPopulationRG = nullptr;
+    TChoiceGroup *RiskStateRG = nullptr;
 
     // Charts.
     QFrame *PanelPlots = nullptr;

@@ -1,19 +1,8 @@
 #include "storage/ScheduledEnd.h"
 
-#include <QRegularExpression>
+#include "storage/LocaleTimeText.h"
 
 #include <utility>
-
-namespace {
-
-// The long time format without its time-zone name: the label shows a clock reading.
-QString LongTimeFormat(const QLocale &locale)
-{
-    static const QRegularExpression zone(QStringLiteral(R"(\s*(?<![A-Za-z'])t+(?![A-Za-z'])\s*)"));
-    return locale.timeFormat(QLocale::LongFormat).replace(zone, QStringLiteral(" ")).trimmed();
-}
-
-} // namespace
 
 int InterruptPeriodMs(double intervalSeconds)
 {
@@ -41,5 +30,5 @@ bool TScheduledEnd::EndReached() const
 QString TScheduledEnd::LabelText(const QLocale &locale) const
 {
     return QStringLiteral("Recording end scheduled on ") + locale.toString(End.date(), QLocale::ShortFormat) + u' ' +
-           locale.toString(End.time(), LongTimeFormat(locale)) + QStringLiteral("  ");
+           locale.toString(End.time(), LocaleLongTimeFormat(locale)) + QStringLiteral("  ");
 }

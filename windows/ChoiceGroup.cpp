@@ -36,3 +36,9 @@ QRadioButton *TChoiceGroup::Item(int index) const
 {
     return static_cast<QRadioButton *>(Buttons->button(index));
 }
+
+QString TChoiceGroup::ItemText(int index) const
+{
+    const QAbstractButton *button = Buttons->button(index);
+    return button ? button->text() : QString();
+}

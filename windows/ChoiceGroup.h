@@ -18,6 +18,7 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int index);
     QRadioButton *Item(int index) const;
+    QString ItemText(int index) const;
 
     std::function<void()> OnClick;
 

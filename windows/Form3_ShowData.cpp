@@ -11,7 +11,7 @@
 #include "storage/LogFile.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/FileUtils.h"
-#include "windows/LocaleTimeText.h"
+#include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
 #include "windows/RecordFileMoves.h"
 #include "windows/RecordWindowsHost.h"

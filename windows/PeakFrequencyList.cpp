@@ -1,7 +1,7 @@
 #include "windows/PeakFrequencyList.h"
 
 #include "windows/FrequencyColours.h"
-#include "windows/LocaleTimeText.h"
+#include "storage/LocaleTimeText.h"
 
 #include <QColor>
 #include <QDate>

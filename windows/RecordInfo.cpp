@@ -6,7 +6,7 @@
 #include "storage/LogFile.h"
 #include "storage/MetaData.h"
 #include "windows/FileUtils.h"
-#include "windows/LocaleTimeText.h"
+#include "storage/LocaleTimeText.h"
 
 #include <QFileInfo>
 

@@ -8,7 +8,6 @@ target_sources(zeltar_windows PRIVATE
   Form7_FileManager.cpp
   FileManagerGlyphs.cpp
   FolderChainFilter.cpp
-  LocaleTimeText.cpp
   PeakFrequencyList.cpp
   RecordFileMoves.cpp
   RecordInfo.cpp

@@ -4,7 +4,7 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "app/ImportSaveDialog.h"
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"
 #include "model/UnitHistogram_COMMON.h"

@@ -3,7 +3,7 @@
 #include "tests/app/AppTestSupport.h"
 
 #include "app/ConvertError.h"
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"
 #include "model/InOutError.h"

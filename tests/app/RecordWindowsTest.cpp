@@ -4,7 +4,7 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "app/RecordWindows.h"
 #include "model/GlobalState.h"
 #include "model/UnitHistogram_COMMON.h"

@@ -3,7 +3,7 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "device/Form2_Port.h"
 
 #include <QComboBox>

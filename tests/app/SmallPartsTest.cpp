@@ -2,19 +2,19 @@
 
 #include "app/Application.h"
 #include "app/ConvertError.h"
-#include "app/DateTimeText.h"
+#include "storage/LocaleTimeText.h"
 #include "device/ComError.h"
 #include "model/InOutError.h"
 
 #include <gtest/gtest.h>
 
-TEST(DateTimeText, ShortDateAndClockWithoutZoneLeavingMidnightOut)
+TEST(LocaleDateTimeText, ShortDateAndClockWithoutZoneLeavingMidnightOut)
 {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
     const QDate day(2025, 1, 7);
-    EXPECT_EQ(DateTimeText(QDateTime(day, QTime(9, 5, 3)), locale), "1/7/25 9:05:03 AM");
-    EXPECT_EQ(DateTimeText(QDateTime(day, QTime(0, 0)), locale), "1/7/25");
-    EXPECT_EQ(DateTimeText(QDateTime(day, QTime(17, 0, 0)), QLocale(QLocale::German, QLocale::Germany)),
+    EXPECT_EQ(LocaleDateTimeText(QDateTime(day, QTime(9, 5, 3)), locale), "1/7/25 9:05:03 AM");
+    EXPECT_EQ(LocaleDateTimeText(QDateTime(day, QTime(0, 0)), locale), "1/7/25");
+    EXPECT_EQ(LocaleDateTimeText(QDateTime(day, QTime(17, 0, 0)), QLocale(QLocale::German, QLocale::Germany)),
               "07.01.25 17:00:00");
 }
 

@@ -16,7 +16,7 @@
 #include "windows/ChoiceGroup.h"
 #include "windows/FileUtils.h"
 #include "windows/FrequencyColours.h"
-#include "windows/LocaleTimeText.h"
+#include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
 
 #include <QDir>

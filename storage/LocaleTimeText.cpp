@@ -1,4 +1,6 @@
-#include "windows/LocaleTimeText.h"
+#include "storage/LocaleTimeText.h"
+
+#include "storage/DateTimeConvert.h"
 
 #include <QRegularExpression>
 
@@ -25,4 +27,9 @@ QString LocaleDateTimeText(const QDateTime &moment, const QLocale &locale)
     if (moment.time() == QTime(0, 0))
         return date;
     return date + u' ' + LocaleLongTime(moment.time(), locale);
+}
+
+QString DayCountText(double days, const QLocale &locale)
+{
+    return LocaleDateTimeText(FromTDateTime(days), locale);
 }
