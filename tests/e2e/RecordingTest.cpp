@@ -3,7 +3,7 @@
 
 #include "tests/e2e/MeterSession.h"
 
-#include "app/RadioGroup.h"
+#include "windows/ChoiceGroup.h"
 #include "model/GlobalState.h"
 #include "model/InOutError.h"
 #include "storage/DateTimeConvert.h"
