@@ -1,0 +1,113 @@
+#include "tools/screenshots/WindowPictures.h"
+
+#include "app/UnitMain.h"
+#include "charts/RChart.h"
+#include "model/UnitHistogram_COMMON.h"
+#include "tools/screenshots/FieldReadings.h"
+#include "windows/FolderChainFilter.h"
+#include "windows/Form3_ShowData.h"
+#include "windows/Form4_Density.h"
+#include "windows/Form7_FileManager.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+// Waits for what the windows do in the background (activation, the file manager's folder tree).
+bool ProcessEventsUntil(const std::function<bool()> &done, int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+void SavePicture(QWidget &window, const QString &pngFile)
+{
+    window.show();
+    // Layouts follow the new texts and sizes over a few turns of the event loop.
+    for (int turn = 0; turn < 3; ++turn)
+        QApplication::processEvents();
+    if (!window.grab().toImage().save(pngFile, "PNG"))
+        throw std::runtime_error(QStringLiteral("cannot write %1").arg(pngFile).toStdString());
+}
+
+void HoverOverChart(TRChart &chart, double x, double y)
+{
+    const TPlotMapping mapping = chart.Mapping();
+    const QPointF point(mapping.Column(x), mapping.Row(y));
+    QMouseEvent move(QEvent::MouseMove, point, chart.mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(&chart, &move);
+}
+
+} // namespace
+
+void SaveMainWindowPicture(TForm1 &mainWindow, const QString &pngFile)
+{
+    mainWindow.IntervalCB->setCurrentText(QStringLiteral("1 sec"));
+    mainWindow.ApplySettings(Listening);
+    mainWindow.SetStateIcons(Listening);
+    if (!mainWindow.StatisticsExpanded())
+        mainWindow.ToggleStatistics();
+    mainWindow.show();
+    mainWindow.PlayB->setChecked(true);
+
+    // A minute beside a Wi-Fi router, the meter naming the strongest band on every line.
+    TFieldReadings field({0.45, 2.5, 3.0, 40, 1, 7});
+    for (int second = 0; second < 60; ++second) {
+        const TFieldReading reading = field.Next(mainWindow.CurrentMetaData.Unit);
+        // What the connection form sets around every measurement line it hands over.
+        SampleInProgress = true;
+        mainWindow.ProcessSample(reading.Frequency, static_cast<float>(reading.Value));
+    }
+    // The pointer rests on the histogram's tallest bar, so that its read-out shows.
+    const int mode = mainWindow.LiveHistogram.ModeIndex + LevelFloorDb;
+    mainWindow.HChart->OnMouseMoveInChart(mainWindow.HChart, true, {}, mode, 1.0);
+    SavePicture(mainWindow, pngFile);
+}
+
+void SaveViewerPicture(TForm3 &viewer, const QString &logFile, const QString &pngFile)
+{
+    viewer.OpenRecord(logFile, false);
+    if (viewer.TChart->ItemCount() == 0)
+        throw std::runtime_error(QStringLiteral("the viewer shows nothing of %1").arg(logFile).toStdString());
+    SavePicture(viewer, pngFile);
+}
+
+void SaveFileManagerPicture(TForm7 &fileManager, const QString &pngFile)
+{
+    fileManager.ShowFileManager(0);
+    // The preview is drawn once the window is active.
+    if (!ProcessEventsUntil([&] { return fileManager.HChart->ItemCount() > 0; }, 5000))
+        throw std::runtime_error("the file manager shows no preview");
+    const QModelIndex logFolder = fileManager.DirectoryChain->IndexOf(fileManager.ListedFolder());
+    if (!ProcessEventsUntil([&] { return fileManager.DirectoryChain->rowCount(logFolder) > 0; }, 5000))
+        throw std::runtime_error("the file manager's folder tree did not fill in");
+    SavePicture(fileManager, pngFile);
+}
+
+void SaveAnalyserPicture(TForm4 &analyser, const QStringList &histogramFiles, const QString &pngFile)
+{
+    analyser.LoadDensities(histogramFiles);
+    if (!analyser.HasDensity())
+        throw std::runtime_error("the density analyser draws no curve");
+    analyser.show();
+    QApplication::processEvents();
+    // The pointer over the first record's peak, so that the read-out shows.
+    const THistogram first = THistogram::ReadFromFile(histogramFiles.first());
+    if (first.Total > 0)
+        HoverOverChart(*analyser.HChart, first.Lower + first.ModeIndex, 0.5 * first.MaxCount / first.Total);
+    // A text cursor blinking in the line-width box would look like a stray mark.
+    analyser.HChart->setFocus();
+    SavePicture(analyser, pngFile);
+}
