@@ -5,6 +5,7 @@
 
 #include "charts/ChartConfigurations.h"
 #include "charts/RChart.h"
+#include "windows/RecordWindowStyle.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,15 +29,6 @@ const QString SitkaText = QStringLiteral("Sitka Text");
 
 constexpr int RightColumnWidth = 200;
 constexpr int StripHeight = 33;
-
-// The family when it is installed; otherwise Qt picks the nearest one of the hinted kind.
-QFont NamedFont(const QString &family, int pixelHeight, QFont::StyleHint hint)
-{
-    QFont font(family);
-    font.setStyleHint(hint);
-    font.setPixelSize(pixelHeight);
-    return font;
-}
 
 void SetBackground(QWidget *widget, const QColor &colour)
 {
@@ -123,7 +115,7 @@ QWidget *TForm4::BuildChartPanel()
     HChartEdit->setFrame(false);
     HChartEdit->setReadOnly(true);
     HChartEdit->setFocusPolicy(Qt::NoFocus);
-    HChartEdit->setFont(NamedFont(QStringLiteral("Georgia"), 16, QFont::Serif));
+    HChartEdit->setFont(StyledFont(QStringLiteral("Georgia"), 16, QFont::Normal, QFont::Serif));
     HChartEdit->setFixedSize(180, 24);
     // A style sheet, not a palette: the splitter's style sheet above overrides palettes.
     HChartEdit->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: none; }")
@@ -145,7 +137,7 @@ QWidget *TForm4::BuildRightColumn()
     auto *topRow = new QHBoxLayout(top);
     topRow->setContentsMargins(8, 0, 8, 0);
     auto *caption = new QLabel(QStringLiteral("Line Width"), top);
-    caption->setFont(NamedFont(SitkaText, 15, QFont::Serif));
+    caption->setFont(StyledFont(SitkaText, 15, QFont::Normal, QFont::Serif));
     QPalette captionPalette = caption->palette();
     captionPalette.setColor(QPalette::WindowText, LegendText);
     caption->setPalette(captionPalette);
@@ -170,7 +162,7 @@ QWidget *TForm4::BuildRightColumn()
     RichEdit->setReadOnly(true);
     RichEdit->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit->setFrameShape(QFrame::NoFrame);
-    RichEdit->setFont(NamedFont(SitkaText, 15, QFont::Serif));
+    RichEdit->setFont(StyledFont(SitkaText, 15, QFont::Normal, QFont::Serif));
     RichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette legendPalette = RichEdit->palette();
