@@ -1,6 +1,8 @@
 #include "charts/ChartFrame.h"
 
 #include <QFontMetrics>
+#include <QPaintDevice>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -44,6 +46,9 @@ void PaintXScale(QPainter &painter, const TChartAppearance &look, const TPlotMap
     const int outward = below ? 1 : -1;
     painter.drawLine(area.left() - 1, axisRow, area.right() + 1, axisRow);
     const QFontMetrics metrics = painter.fontMetrics();
+    // A label that would be cut by the control's edge is left out rather than shown in part.
+    const int clientWidth = painter.device() ? qFloor(painter.device()->width() / painter.device()->devicePixelRatio())
+                                             : std::numeric_limits<int>::max();
     int lastLabelRight = std::numeric_limits<int>::min() / 2;
     for (const TPlacedTick &tick : ticks) {
         painter.drawLine(tick.Pixel, axisRow, tick.Pixel, axisRow + outward * TickLength);
@@ -53,7 +58,7 @@ void PaintXScale(QPainter &painter, const TChartAppearance &look, const TPlotMap
             continue;
         const int width = metrics.horizontalAdvance(*tick.Label);
         const int left = tick.Pixel - width / 2;
-        if (left < lastLabelRight + LabelSpacing)
+        if (left < lastLabelRight + LabelSpacing || left < 0 || left + width > clientWidth)
             continue;
         lastLabelRight = left + width;
         const int top = below ? axisRow + TickLength + LabelGap : axisRow - TickLength - LabelGap - metrics.height();
