@@ -3,7 +3,9 @@
 // that is being recorded, sizes, recycle-bin deletion, moves that never overwrite, and the
 // text of a record's duration. Widget-free; boxes go through the message-box seam.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <cstdint>
@@ -28,10 +30,19 @@ std::int64_t FileSizeOf(const QString &fileName);
 
 bool IsDirectory(const QString &path);
 
-// Moves to the trash every plain file of the mask's folder whose name matches the mask's
-// last part ('*' and '?' are the only wildcards) and does not begin with '.'. Returns how
-// many went.
-int RecycleFiles(const QString &mask);
+// A file that could not be moved to the trash, with the system's reason.
+struct TRecycleFailure {
+    QString FileName;
+    QString Reason;
+};
+
+// Moves each of the files to the trash. Names are taken as they stand: '*', '?' and brackets
+// are ordinary characters of a record's name. Folders and names beginning with '.' are left
+// alone. Returns how many went; each file that stayed is added to failures with the reason.
+int RecycleFiles(const QStringList &fileNames, QList<TRecycleFailure> &failures);
+
+// One "file: reason" line per file that stayed, for the box that tells the user.
+QString RecycleFailureLines(const QList<TRecycleFailure> &failures);
 
 // Moves one file to destination; when a file of that name is there, to "name (2).ext",
 // "name (3).ext" ... An existing file is never overwritten. A failure is told in an error

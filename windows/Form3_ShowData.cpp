@@ -13,7 +13,6 @@
 #include "windows/FileUtils.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
-#include "windows/RecordFileMoves.h"
 #include "windows/RecordWindowsHost.h"
 
 #include <QCoreApplication>
@@ -108,11 +107,14 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
     ReadRecordMeta(fileName);
 
     const QString tempCopy = Paths.LogDir + QStringLiteral("temp.zlog");
-    // The private copy never outlives the opening, whichever way the opening ends.
-    auto dropCopy = qScopeGuard([&] {
+    const auto recycleCopy = [&] {
+        // A copy that cannot go to the trash is replaced by the next one; nothing of the record is lost.
+        QList<TRecycleFailure> stayed;
         if (useTempCopy && QFileInfo(tempCopy).isFile())
-            RecycleOneFile(tempCopy);
-    });
+            RecycleFiles({tempCopy}, stayed);
+    };
+    // The private copy never outlives the opening, whichever way the opening ends.
+    auto dropCopy = qScopeGuard(recycleCopy);
     QString readFile = fileName;
     if (useTempCopy) {
         if (!CopyRecordingLog(fileName)) {
@@ -138,8 +140,7 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
     RiskPopulationRG->setEnabled(true);
     RiskStateRG->setEnabled(true);
     dropCopy.dismiss();
-    if (useTempCopy && QFileInfo(tempCopy).isFile())
-        RecycleOneFile(tempCopy);
+    recycleCopy();
 
     ShowRecordSummary(fileName);
     if (isMinimized())
@@ -189,8 +190,12 @@ void TForm3::AskToRecycleEmptyLog(const QString &openedFile)
         ShowMessageBox(TMsgKind::Confirmation,
                        QStringLiteral("The selected file is empty. Do you want to move it to the recycle bin?"),
                        TMsgButtons::YesCancel);
-    if (answer == TMsgAnswer::Yes && !RecycleOneFile(openedFile))
-        ShowMessageBox(TMsgKind::Information, QStringLiteral("The file could not be moved to the recycle bin"));
+    if (answer != TMsgAnswer::Yes)
+        return;
+    QList<TRecycleFailure> stayed;
+    if (RecycleFiles({openedFile}, stayed) == 0)
+        ShowMessageBox(TMsgKind::Information, QStringLiteral("The file could not be moved to the recycle bin\n") +
+                                                  RecycleFailureLines(stayed));
 }
 
 void TForm3::PrepareRecord()

@@ -348,6 +348,7 @@ void TForm7::DeleteFilesBClick()
                 return;
             DeleteConfirmed = true;
         }
+        QList<TRecycleFailure> stayed;
         for (const QString &name : HighlightedFiles()) {
             const QString path = PathOf(name);
             if (IsRecordingLog(path)) {
@@ -356,9 +357,14 @@ void TForm7::DeleteFilesBClick()
                                                     .arg(Host.CurrentLogFile()));
                 continue;
             }
-            RecycleRecordFiles(path);
+            RecycleRecordFiles(path, stayed);
         }
         RefreshFileList();
+        // No desktop dialog tells of a failed move to the trash here, so the user is told once.
+        if (!stayed.isEmpty())
+            ShowMessageBox(TMsgKind::Warning,
+                           QStringLiteral("These files could not be moved to the recycle bin and were not deleted:\n") +
+                               RecycleFailureLines(stayed));
     });
 }
 

@@ -4,9 +4,7 @@
 #include "windows/FileUtils.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -21,13 +19,6 @@ QString BaseNameOf(const QString &logPath)
     const QString name = QFileInfo(logPath).fileName();
     const qsizetype dot = name.lastIndexOf(u'.');
     return dot >= 0 ? name.left(dot) : name;
-}
-
-// Without the data folder that holds the home trash, QFile::moveToTrash "succeeds" by moving
-// the file into a folder under the working directory.
-void MakeTrashReachable()
-{
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 } // namespace
@@ -56,25 +47,18 @@ int MoveRecordFiles(const QString &logPath, const QString &folder)
     return moved;
 }
 
-int RecycleRecordFiles(const QString &logPath)
+int RecycleRecordFiles(const QString &logPath, QList<TRecycleFailure> &failures)
 {
     const QFileInfo log(QFileInfo(logPath).absoluteFilePath());
     const QString base = BaseNameOf(logPath);
-    int removed = 0;
+    QStringList companions;
     const QFileInfoList entries = QDir(log.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden);
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
         // "A.1.zlog" is a record of its own, not a companion of "A.zlog".
-        const bool companion = name.size() > base.size() && name.startsWith(base) && name[base.size()] == u'.' &&
-                               name.indexOf(u'.', base.size() + 1) < 0;
-        if (companion && !name.startsWith(u'.') && RecycleOneFile(entry.absoluteFilePath()))
-            ++removed;
+        if (name.size() > base.size() && name.startsWith(base) && name[base.size()] == u'.' &&
+            name.indexOf(u'.', base.size() + 1) < 0)
+            companions << entry.absoluteFilePath();
     }
-    return removed;
-}
-
-bool RecycleOneFile(const QString &path)
-{
-    MakeTrashReachable();
-    return QFile::moveToTrash(path);
+    return RecycleFiles(companions, failures);
 }

@@ -2,6 +2,8 @@
 // Moving and trashing a record as a whole: its log and the companions that share its base
 // name. Names are taken literally: "*" and "?" in a record's name are ordinary characters.
 
+#include "windows/FileUtils.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,8 +21,6 @@ QString FreeRecordBaseName(const QString &folder, const QString &baseName);
 int MoveRecordFiles(const QString &logPath, const QString &folder);
 
 // Moves to the trash every plain file of the log's folder that has the log's base name and any
-// extension (the log and its companions; not a name beginning with "."); returns how many went.
-int RecycleRecordFiles(const QString &logPath);
-
-// Moves one file to the trash; false when it could not go.
-bool RecycleOneFile(const QString &path);
+// extension (the log and its companions; not a name beginning with "."); returns how many went
+// and adds each file that stayed, with the reason, to failures.
+int RecycleRecordFiles(const QString &logPath, QList<TRecycleFailure> &failures);

@@ -3,43 +3,61 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
 
-// Only '*' and '?' are wildcards: brackets are ordinary characters of a record's name
-// ("Import[1]"), where a glob would read them as a character class and miss the file.
-QRegularExpression MaskExpression(const QString &mask)
+// Without the data folder that holds the home trash, QFile::moveToTrash "succeeds" by moving
+// the file into a "files" folder under the working directory.
+void MakeTrashReachable()
 {
-    QString pattern;
-    for (const QChar c : mask) {
-        if (c == QLatin1Char('*'))
-            pattern += QStringLiteral(".*");
-        else if (c == QLatin1Char('?'))
-            pattern += QLatin1Char('.');
-        else
-            pattern += QRegularExpression::escape(QString(c));
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+// Moves one file to the trash; the empty text on success, the reason otherwise.
+QString TrashOneFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.moveToTrash())
+        return file.errorString();
+    // When no trash folder can be made at all, the file lands under the working directory
+    // and success is reported: it goes back where it was.
+    const QFileInfo stray(file.fileName());
+    if (QDir::isRelativePath(stray.filePath())) {
+        QFile::rename(stray.filePath(), path);
+        QDir trash = stray.dir();
+        trash.cdUp();
+        QFile::remove(trash.filePath(QStringLiteral("info/") + stray.fileName() + QStringLiteral(".trashinfo")));
+        for (const QString &folder : {QStringLiteral("files"), QStringLiteral("info")})
+            trash.rmdir(folder);
+        return QStringLiteral("no trash folder could be made for it");
     }
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+    return {};
 }
 
 } // namespace
 
-int RecycleFiles(const QString &mask)
+int RecycleFiles(const QStringList &fileNames, QList<TRecycleFailure> &failures)
 {
-    const QFileInfo maskInfo(QDir::cleanPath(QFileInfo(mask).absoluteFilePath()));
-    const QRegularExpression expression = MaskExpression(maskInfo.fileName());
-    // Without the data folder that holds the home trash, QFile::moveToTrash "succeeds" by
-    // moving the file into a "files" folder under the working directory.
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    MakeTrashReachable();
     int removed = 0;
-    const QFileInfoList entries = QDir(maskInfo.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden);
-    for (const QFileInfo &entry : entries) {
-        if (entry.fileName().startsWith(QLatin1Char('.')) || !expression.match(entry.fileName()).hasMatch())
+    for (const QString &fileName : fileNames) {
+        const QFileInfo entry(fileName);
+        if (entry.fileName().startsWith(QLatin1Char('.')) || entry.isDir())
             continue;
-        if (QFile::moveToTrash(entry.absoluteFilePath()))
+        const QString reason = TrashOneFile(entry.absoluteFilePath());
+        if (reason.isEmpty())
             ++removed;
+        else
+            failures.append({entry.absoluteFilePath(), reason});
     }
     return removed;
+}
+
+QString RecycleFailureLines(const QList<TRecycleFailure> &failures)
+{
+    QStringList lines;
+    for (const TRecycleFailure &failure : failures)
+        lines << QDir::toNativeSeparators(failure.FileName) + QStringLiteral(": ") + failure.Reason;
+    return lines.join(u'\n');
 }

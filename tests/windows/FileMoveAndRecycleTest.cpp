@@ -4,6 +4,8 @@
 #include "tests/support/TempAppDir.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -37,29 +39,48 @@ protected:
 
 } // namespace
 
-TEST_F(FileUtilities, RecyclingABaseNameTakesTheLogWithItsCompanionsOnly)
+TEST_F(FileUtilities, RecyclingTakesTheNamedFilesAsTheyStand)
 {
-    const QString base = "2025 01 07 - 09 05 03";
-    for (const char *extension : {".zlog", ".meta", ".histo"})
-        App.WriteFile("Log/" + base + extension, "x");
-    App.WriteFile("Log/2025 01 07 - 09 05 04.zlog", "other record");
-    ASSERT_TRUE(QDir(App.Paths().LogDir).mkdir(base + ".old"));  // a folder that matches the mask
+    for (const char *name : {"Log/A?.zlog", "Log/Ab.zlog", "Log/.hidden.zlog", "Log/Import[1].zlog"})
+        App.WriteFile(name, "x");
+    ASSERT_TRUE(QDir(App.Paths().LogDir).mkdir("rec.old"));
 
-    EXPECT_EQ(RecycleFiles(Log(base + ".*")), 3);
-    EXPECT_EQ(Trashed(), (QStringList{base + ".histo", base + ".meta", base + ".zlog"}));
-    EXPECT_EQ(Files(App.Paths().LogDir), QStringList{"2025 01 07 - 09 05 04.zlog"});
-    EXPECT_TRUE(IsDirectory(Log(base + ".old")));
-    EXPECT_EQ(FileSizeOf(Log(base + ".zlog")), -1);
-    EXPECT_EQ(FileSizeOf(Log("2025 01 07 - 09 05 04.zlog")), 12);
+    QList<TRecycleFailure> stayed;
+    EXPECT_EQ(RecycleFiles({Log("A?.zlog"), Log("Import[1].zlog"), Log(".hidden.zlog"), Log("rec.old")}, stayed), 2);
+    EXPECT_EQ(Trashed(), (QStringList{"A?.zlog", "Import[1].zlog"}));
+    EXPECT_EQ(Files(App.Paths().LogDir), (QStringList{".hidden.zlog", "Ab.zlog"}));
+    EXPECT_TRUE(IsDirectory(Log("rec.old")));
+    EXPECT_TRUE(stayed.isEmpty());
+    EXPECT_EQ(FileSizeOf(Log("A?.zlog")), -1);
+    EXPECT_EQ(FileSizeOf(Log("Ab.zlog")), 1);
 }
 
-TEST_F(FileUtilities, RecyclingSkipsHiddenFilesAndTakesBracketsLiterally)
+TEST_F(FileUtilities, FilesThatCannotGoToTheTrashStayAndAreNamedWithTheReason)
 {
-    for (const char *name : {"Log/.hidden.zlog", "Log/Import[1].zlog", "Log/Import1.zlog"})
-        App.WriteFile(name, "x");
-    EXPECT_EQ(RecycleFiles(Log("Import[1].*")), 1);
-    EXPECT_EQ(Trashed(), QStringList{"Import[1].zlog"});
-    EXPECT_EQ(RecycleFiles(Log("*.zlog")), 1);  // Import1.zlog only
+    App.WriteFile("Log/rec.zlog", "x");
+    App.WriteFile("Log/rec.meta", "x");
+    const auto block = [](const QString &path) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+    // The trash's folder for files is taken by a file.
+    ASSERT_TRUE(block(Home.path() + "/data/Trash/files"));
+    QList<TRecycleFailure> stayed;
+    EXPECT_EQ(RecycleFiles({Log("rec.zlog"), Log("rec.meta")}, stayed), 0);
+    ASSERT_EQ(stayed.size(), 2);
+    EXPECT_EQ(stayed[0].FileName, Log("rec.zlog"));
+    EXPECT_EQ(stayed[0].Reason, "Not a directory");
+    EXPECT_EQ(RecycleFailureLines(stayed), Log("rec.zlog") + ": Not a directory\n" + Log("rec.meta") + ": Not a directory");
+    EXPECT_EQ(Files(App.Paths().LogDir), (QStringList{"rec.meta", "rec.zlog"}));
+
+    // No trash can be made at all: the file must not end up under the working directory.
+    ASSERT_TRUE(QDir(Home.path() + "/data/Trash").removeRecursively());
+    ASSERT_TRUE(block(Home.path() + "/data/Trash"));
+    stayed.clear();
+    EXPECT_EQ(RecycleFiles({Log("rec.zlog")}, stayed), 0);
+    ASSERT_EQ(stayed.size(), 1);
+    EXPECT_EQ(ReadWholeFile(Log("rec.zlog")), "x");
 }
 
 TEST_F(FileUtilities, MovingNeverOverwritesAndNumbersTheNewName)

@@ -59,7 +59,9 @@ TEST_F(RecordFiles, TrashingARecordTakesItsOwnFilesOnlyAndReadsNamesLiterally)
 {
     for (const char *name : {"A?.zlog", "A?.meta", "Ab.zlog", "Ab.meta", "A?.1.zlog", ".A?.zlog"})
         App.WriteFile(QString("Log/") + name, "x");
-    EXPECT_EQ(RecycleRecordFiles(App.Paths().LogDir + "A?.zlog"), 2);
+    QList<TRecycleFailure> stayed;
+    EXPECT_EQ(RecycleRecordFiles(App.Paths().LogDir + "A?.zlog", stayed), 2);
+    EXPECT_TRUE(stayed.isEmpty());
     EXPECT_EQ(Trash.Trashed(), (QStringList{"A?.meta", "A?.zlog"}));
     EXPECT_EQ(FilesIn(App.Paths().LogDir), (QStringList{".A?.zlog", "A?.1.zlog", "Ab.meta", "Ab.zlog"}));
 }
