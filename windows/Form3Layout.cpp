@@ -264,12 +264,14 @@ void TForm3::BuildLayout()
         HChartMouseMoveInChart(sender, inChart, shift, x, y);
     };
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { Splitter1Moved(); });
-    PanelPlots->installEventFilter(this);
+    // The splitter places the chart after the panel around it has its size: the read-out follows
+    // the chart itself, from the first showing on.
+    HChart->installEventFilter(this);
 }
 
 bool TForm3::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == PanelPlots && event->type() == QEvent::Resize)
+    if (watched == HChart && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         Splitter1Moved();
     return QWidget::eventFilter(watched, event);
 }

@@ -78,6 +78,9 @@ void TForm3::ResetViewer()
     for (QLabel *label : {LabelPeak, LabelMaxValue, LabelModeValue, LabelRangedBValue, LabelMinValue, LabelMeanValue})
         label->clear();
     PeakFrequencies->Clear();
+    // The risk choices redraw the bars from these: an opening that ends early (an empty log, a
+    // damaged .meta) must not bring back the last record's.
+    Statistics.Reset(RecordMeta.Unit);
 }
 
 void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)

@@ -20,6 +20,7 @@
 #include "windows/PeakFrequencyList.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QLabel>
@@ -243,6 +244,46 @@ TEST_F(RecordViewer, AnEmptyLogGoesToTheTrashOnlyWhenTheUserSaysYes)
     EXPECT_FALSE(QFileInfo::exists(log));
     EXPECT_EQ(Trash.Trashed(), QStringList{"empty.zlog"});
     EXPECT_FALSE(Form.ProgressBar->isVisible());
+
+    // The trash's folder for files is taken by a file: the log stays, and the user learns why.
+    const QString stays = Record("stays", {}, MakeMeta(UnitMWm2, 1, Start));
+    QFile blocker(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files");
+    ASSERT_TRUE(QFile::remove(blocker.fileName()) || QDir(blocker.fileName()).removeRecursively());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    Boxes.Answer(TMsgAnswer::Yes);
+    Form.OpenRecord(stays, false);
+    EXPECT_EQ(Boxes.Shown.back().Kind, TMsgKind::Information);
+    EXPECT_EQ(Boxes.Texts().last(), "The file could not be moved to the recycle bin\n" + stays + ": Not a directory");
+    EXPECT_TRUE(QFileInfo::exists(stays));
+}
+
+TEST_F(RecordViewer, AfterAnEmptyLogTheRiskChoicesBringBackNoBars)
+{
+    Form.OpenRecord(Record("risk", {Sample(0.02f), Sample(1.5f)}, MakeMeta(UnitMWm2, 1, Start)), false);
+    ASSERT_EQ(BarColours().size(), 2u);
+    Form.OpenRecord(Record("empty", {}, MakeMeta(UnitMWm2, 1, Start)), false);
+    Form.RiskPopulationRG->Item(1)->click();
+    Form.RiskStateRG->Item(1)->click();
+    EXPECT_TRUE(BarColours().empty());
+}
+
+TEST_F(RecordViewer, TheHistogramReadoutAndTheHistoryCornerAreInPlaceFromTheFirstShowing)
+{
+    Form.OpenRecord(Record("rec", {Sample(2), Sample(4)}, MakeMeta(UnitMWm2, 10, Start)), false);
+    const QRect chart(Form.HChart->mapTo(Form.PanelPlots, QPoint(0, 0)), Form.HChart->size());
+    const QRect readout = Form.HChartEdit->geometry();
+    EXPECT_TRUE(chart.contains(readout));
+    EXPECT_GT(readout.left(), chart.center().x());
+    EXPECT_LT(readout.bottom(), chart.top() + Form.HChart->TRim());
+
+    // The plot's top-left corner of the time chart shows the plot, not a patch of the window's colour.
+    const QPoint corner = Form.TChart->mapTo(&Form, QPoint(Form.TChart->LRim(), Form.TChart->TRim()));
+    const QImage picture = Form.grab(QRect(corner, QSize(20, 13))).toImage();
+    int windowColoured = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            windowColoured += picture.pixelColor(x, y) == Form.HChartEdit->palette().color(QPalette::Base);
+    EXPECT_EQ(windowColoured, 0);
 }
 
 TEST_F(RecordViewer, PopulationAndStateRecolourTheBarsOnly)
