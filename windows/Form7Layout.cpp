@@ -30,6 +30,7 @@ const QColor FieldGrey(0x27, 0x27, 0x27);
 const QColor HeadingYellow(0xFF, 0xFF, 0xD2);
 const QColor CaptionBlue(0xD3, 0xFA, 0xFE);
 const QColor HighlightText(0x9E, 0xD8, 0xFF);
+const QColor ProblemText(0xFF, 0x9A, 0x8A);
 constexpr int ColumnMinimum = 220;
 constexpr int CaptionWidth = 124;
 
@@ -191,6 +192,12 @@ void TForm7::BuildLayout()
     MemoNumSamples = FieldRow(meta, QStringLiteral(" Samples"), this);
     MemoDuration = FieldRow(meta, QStringLiteral(" Duration"), this);
     right->addLayout(meta);
+    LabelReadProblem = new QLabel(this);
+    LabelReadProblem->setFont(FieldFont());
+    LabelReadProblem->setWordWrap(true);
+    SetWidgetTextColour(LabelReadProblem, ProblemText);
+    LabelReadProblem->hide();
+    right->addWidget(LabelReadProblem);
     Label6 = Heading(QStringLiteral(" Histogram of dBmW/m²"), this);
     right->addWidget(Label6);
     HChart = new TRChart(this);
@@ -224,7 +231,9 @@ void TForm7::BuildLayout()
             DirectoryListBox1->expand(DirectoryChain->IndexOf(Folder));
     });
     connect(FileListBox1, &QListWidget::currentItemChanged, this, [this] { FileListBox1Change(); });
-    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] { FileListBox1Change(); });
+    // A click changes both the current item and the highlighting: the files are read once, for
+    // the current item; the highlighting only changes the count.
+    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] { ShowHighlightCount(); });
     connect(FileListBox1, &QListWidget::itemClicked, this, [this] { FileListBox1Click(); });
     connect(FileListBox1, &QListWidget::itemDoubleClicked, this, [this] { FileListBox1DblClick(); });
     FileListBox1->installEventFilter(this);

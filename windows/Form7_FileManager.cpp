@@ -218,38 +218,68 @@ void TForm7::ClearInformation()
         field->clear();
     MemoNotes->clear();
     LabelItemIndex->clear();
+    InformationShown = false;
+    ReadProblems.Clear(TRecordReadProblems::Meta);
+    ShowReadProblems();
 }
 
 void TForm7::FileListBox1Change()
 {
-    RunAction([this] {
-        const QString name = CurrentFile();
-        const QString path = PathOf(name);
-        if (!QFileInfo(Folder).isDir() || name.isEmpty() || !QFileInfo(path).isFile()) {
-            ClearInformation();
-            HChart->ClearItems();
-            HChart->Redraw();
-            return;
-        }
-        if (const std::optional<TRecordInfo> info = ReadRecordInfo(path)) {
-            MemoOperator->setText(info->Operator);
-            MemoPlace->setText(info->Place);
-            MemoNotes->setPlainText(info->Notes);
-            MemoDateTime->setText(info->DateTime);
-            MemoiUnit->setText(info->Unit);
-            MemoCorrection->setText(info->Correction);
-            MemoInterval->setText(info->Interval);
-            MemoSize->setText(info->Size);
-            MemoNumSamples->setText(info->Samples);
-            MemoDuration->setText(info->Duration);
-            LabelItemIndex->setText(QFileInfo(name).completeBaseName() + QStringLiteral(" (") +
-                                    QString::number(HighlightedFiles().size()) + u')');
-        } else {
-            ClearInformation();
-        }
-        if (isActiveWindow())
-            ShowPreview(path);
-    });
+    const QString name = CurrentFile();
+    const QString path = PathOf(name);
+    if (!QFileInfo(Folder).isDir() || name.isEmpty() || !QFileInfo(path).isFile()) {
+        ReadProblems.Clear(TRecordReadProblems::Preview);
+        ClearInformation();
+        HChart->ClearItems();
+        HChart->Redraw();
+        ShownRecord.clear();
+        return;
+    }
+    if (path != ShownRecord) {
+        ShownRecord = path;
+        ReadProblemTold = false;
+    }
+    ShowInformation(path);
+    if (isActiveWindow())
+        ShowPreview(path);
+    ShowReadProblems();
+    TellReadProblems();
+}
+
+void TForm7::ShowInformation(const QString &logPath)
+{
+    std::optional<TRecordInfo> info;
+    try {
+        info = ReadRecordInfo(logPath);
+    } catch (const EInOutError &error) {
+        ClearInformation();
+        ReadProblems.Set(TRecordReadProblems::Meta, CompanionName(logPath, QStringLiteral(".meta")), error.Message);
+        return;
+    }
+    ReadProblems.Clear(TRecordReadProblems::Meta);
+    if (!info) {
+        ClearInformation();
+        return;
+    }
+    MemoOperator->setText(info->Operator);
+    MemoPlace->setText(info->Place);
+    MemoNotes->setPlainText(info->Notes);
+    MemoDateTime->setText(info->DateTime);
+    MemoiUnit->setText(info->Unit);
+    MemoCorrection->setText(info->Correction);
+    MemoInterval->setText(info->Interval);
+    MemoSize->setText(info->Size);
+    MemoNumSamples->setText(info->Samples);
+    MemoDuration->setText(info->Duration);
+    InformationShown = true;
+    ShowHighlightCount();
+}
+
+void TForm7::ShowHighlightCount()
+{
+    if (InformationShown)
+        LabelItemIndex->setText(QFileInfo(CurrentFile()).completeBaseName() + QStringLiteral(" (") +
+                                QString::number(HighlightedFiles().size()) + u')');
 }
 
 void TForm7::ShowPreview(const QString &logPath)
@@ -258,11 +288,33 @@ void TForm7::ShowPreview(const QString &logPath)
     Label6->setText(QStringLiteral("Histogram not available"));
     HChart->ClearItems();
     HChart->Redraw();
+    ReadProblems.Clear(TRecordReadProblems::Preview);
     if (!QFileInfo(histogramFile).isFile())
         return;
-    PreviewHistogram = THistogram::ReadFromFile(histogramFile);
+    try {
+        PreviewHistogram = THistogram::ReadFromFile(histogramFile);
+    } catch (const EInOutError &error) {
+        ReadProblems.Set(TRecordReadProblems::Preview, histogramFile, error.Message);
+        return;
+    }
     Label6->setText(QStringLiteral("Histogram of dBmW/m²"));
     DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulationIndex(), Host.RiskStateIndex(), false);
+}
+
+void TForm7::ShowReadProblems()
+{
+    LabelReadProblem->setText(ReadProblems.Lines());
+    LabelReadProblem->setVisible(!ReadProblems.Empty());
+}
+
+// Once per highlighted record, and only while the user looks at the window: the box gives the
+// focus away and back, and telling again on that return would never let the user out.
+void TForm7::TellReadProblems()
+{
+    if (ReadProblems.Empty() || ReadProblemTold || !isActiveWindow())
+        return;
+    ReadProblemTold = true;
+    ShowMessageBox(TMsgKind::Error, ReadProblems.Messages());
 }
 
 void TForm7::FileListBox1Click()

@@ -7,6 +7,7 @@
 
 #include "model/AppPaths.h"
 #include "model/UnitHistogram_COMMON.h"
+#include "windows/RecordReadProblems.h"
 
 #include <QWidget>
 
@@ -92,6 +93,8 @@ public:
     QLabel *Label6 = nullptr;
     TRChart *HChart = nullptr;
     QLabel *LabelItemIndex = nullptr;
+    // Names the file of the highlighted record that cannot be read, and why; hidden otherwise.
+    QLabel *LabelReadProblem = nullptr;
     QToolButton *ImageOKb = nullptr;
 
 protected:
@@ -105,7 +108,12 @@ private:
     void SelectDriveOf(const QString &folder);
     void MakeNewestCurrent();
     void ClearInformation();
+    void ShowInformation(const QString &logPath);
+    // "name (number of highlighted logs)" beside OK, while a record's information is shown.
+    void ShowHighlightCount();
     void ShowPreview(const QString &logPath);
+    void ShowReadProblems();
+    void TellReadProblems();
     QString PathOf(const QString &fileName) const;
     // The log in recording, whose files are neither moved nor deleted.
     bool IsRecordingLog(const QString &path) const;
@@ -120,4 +128,10 @@ private:
     const TAppPaths Paths;
     QString Folder;
     bool ChangingFolder = false;
+    // The record the information panel is about, and whether the user was told that its files
+    // cannot be read.
+    QString ShownRecord;
+    bool ReadProblemTold = false;
+    bool InformationShown = false;
+    TRecordReadProblems ReadProblems;
 };

@@ -11,6 +11,7 @@ target_sources(zeltar_windows PRIVATE
   PeakFrequencyList.cpp
   RecordFileMoves.cpp
   RecordInfo.cpp
+  RecordReadProblems.cpp
   RecordWindowStyle.cpp
   RiskScaleStrip.cpp
 )

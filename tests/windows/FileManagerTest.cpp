@@ -240,6 +240,87 @@ TEST_F(FileManager, ThePreviewFollowsTheListOnlyWhileTheWindowIsActive)
     EXPECT_EQ(Form().HChart->ItemCount(), 0u);
 }
 
+TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
+{
+    const QString damaged = "2025 01 10 - 08 00 00";
+    Record(damaged);
+    App.WriteFile("Log/" + damaged + ".meta", QByteArray(100, 'x'));
+    App.WriteFile("Log/" + damaged + ".histo", "not a histogram");
+    // Built at start-up with the damaged record preselected: nobody looks at it yet.
+    Form();
+    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Form().MemoOperator->text().isEmpty());
+    EXPECT_TRUE(Form().LabelItemIndex->text().isEmpty());
+    EXPECT_TRUE(Form().LabelReadProblem->text().contains(damaged + ".meta"));
+
+    Form().ShowFileManager(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_TRUE(Boxes.Shown[0].Text.startsWith("Read beyond end of file"));
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains(damaged + ".histo"));
+    // One line per file, without the folder.
+    const QStringList lines = Form().LabelReadProblem->text().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], damaged + ".meta: Read beyond end of file (100 of 576 bytes)");
+    EXPECT_TRUE(lines[1].startsWith(damaged + ".histo: Invalid histogram file, line 1: ")) << lines[1].toStdString();
+    EXPECT_FALSE(lines[1].contains(App.Paths().LogDir));
+    EXPECT_EQ(Form().Label6->text(), "Histogram not available");
+
+    // The window manager hands the focus back after the box: no further box.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    EXPECT_EQ(Boxes.Shown.size(), 1u);
+
+    // Another record, then the damaged one again: one box for that click, not one per signal.
+    const auto click = [this](const QString &name) {
+        QTest::mouseClick(Form().FileListBox1->viewport(), Qt::LeftButton, {},
+                          Form().FileListBox1->visualItemRect(Item(name)).center());
+    };
+    click(Oldest);
+    EXPECT_EQ(Form().MemoOperator->text(), "Ann");
+    EXPECT_TRUE(Form().LabelReadProblem->isHidden());
+    click(damaged);
+    EXPECT_EQ(Boxes.Shown.size(), 2u);
+}
+
+TEST_F(FileManager, AHistogramThatDoesNotParseLeavesTheInformationShown)
+{
+    App.WriteFile("Log/" + Newest + ".histo", "-33\r\n");
+    Form().ShowFileManager(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains(Newest + ".histo"));
+    EXPECT_EQ(Form().MemoOperator->text(), "Ann");
+    EXPECT_EQ(Form().LabelItemIndex->text(), Newest + " (1)");
+    EXPECT_EQ(Form().HChart->ItemCount(), 0u);
+    EXPECT_FALSE(Form().LabelReadProblem->isHidden());
+}
+
+TEST_F(FileManager, FilesThatCannotBeTrashedAreListedInOneWarning)
+{
+    // The trash's folder for files is taken by a file.
+    QFile blocker(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(blocker).path()));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    Form().DeleteConfirmed = true;
+    Form().ShowFileManager(0);
+    Highlight({Oldest, Middle});
+    Boxes.Shown.clear();
+    Form().DeleteFilesBClick();
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Warning);
+    const QStringList lines = Boxes.Shown[0].Text.split('\n');
+    EXPECT_EQ(lines.size(), 1 + 5);  // the heading and the five files of the two records
+    EXPECT_TRUE(lines.contains(LogPath(Middle) + ": Not a directory"));
+    EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 8u);
+    EXPECT_EQ(Form().FileListBox1->count(), 3);
+}
+
 TEST_F(FileManager, AMissingLogFolderIsReportedAtCreation)
 {
     ASSERT_TRUE(QDir(App.Paths().LogDir).removeRecursively());
