@@ -288,25 +288,9 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
     EXPECT_EQ(Boxes.Shown.size(), 2u);
 }
 
-TEST_F(FileManager, AHistogramThatDoesNotParseLeavesTheInformationShown)
-{
-    App.WriteFile("Log/" + Newest + ".histo", "-33\r\n");
-    Form().ShowFileManager(0);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_TRUE(Boxes.Shown[0].Text.contains(Newest + ".histo"));
-    EXPECT_EQ(Form().MemoOperator->text(), "Ann");
-    EXPECT_EQ(Form().LabelItemIndex->text(), Newest + " (1)");
-    EXPECT_EQ(Form().HChart->ItemCount(), 0u);
-    EXPECT_FALSE(Form().LabelReadProblem->isHidden());
-}
-
 TEST_F(FileManager, FilesThatCannotBeTrashedAreListedInOneWarning)
 {
-    // The trash's folder for files is taken by a file.
-    QFile blocker(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files");
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(blocker).path()));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(Trash.Block());
     Form().DeleteConfirmed = true;
     Form().ShowFileManager(0);
     Highlight({Oldest, Middle});

@@ -71,7 +71,8 @@ TEST_F(FileUtilities, FilesThatCannotGoToTheTrashStayAndAreNamedWithTheReason)
     ASSERT_EQ(stayed.size(), 2);
     EXPECT_EQ(stayed[0].FileName, Log("rec.zlog"));
     EXPECT_EQ(stayed[0].Reason, "Not a directory");
-    EXPECT_EQ(RecycleFailureLines(stayed), Log("rec.zlog") + ": Not a directory\n" + Log("rec.meta") + ": Not a directory");
+    EXPECT_EQ(RecycleFailureLines(stayed),
+              Log("rec.zlog") + ": Not a directory\n" + Log("rec.meta") + ": Not a directory");
     EXPECT_EQ(Files(App.Paths().LogDir), (QStringList{"rec.meta", "rec.zlog"}));
 
     // No trash can be made at all: the file must not end up under the working directory.

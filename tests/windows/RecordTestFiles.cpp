@@ -82,6 +82,15 @@ QStringList TTrashHome::Trashed() const
     return FilesIn(Home.path() + "/data/Trash/files");
 }
 
+bool TTrashHome::Block() const
+{
+    const QString files = Home.path() + "/data/Trash/files";
+    QDir(files).removeRecursively();
+    QDir().mkpath(Home.path() + "/data/Trash");
+    QFile blocker(files);
+    return blocker.open(QIODevice::WriteOnly);
+}
+
 QStringList FilesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);

@@ -56,6 +56,9 @@ public:
     TTrashHome();
     ~TTrashHome();
     QStringList Trashed() const;
+    // Makes every move to the trash fail ("Not a directory"): a file takes the name of the
+    // trash's folder for files.
+    bool Block() const;
 
 private:
     const QByteArray SavedHome;
