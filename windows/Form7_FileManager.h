@@ -55,6 +55,9 @@ public:
     // A new folder (DirectoryListBox1Change): the newest log becomes current and highlighted.
     void DirectoryListBox1Change(const QString &folder);
     void DriveComboBox1Change(int index);
+    // Shows the current log's information (and, while the window is active, its preview). A
+    // file of it that cannot be read is named in the panel, and told in one box per highlighted
+    // record while the user looks at the window.
     void FileListBox1Change();
     void FileListBox1Click();
     void FileListBox1DblClick();
