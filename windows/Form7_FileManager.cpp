@@ -347,6 +347,9 @@ void TForm7::OpenHighlightedRecord()
     QListWidgetItem *current = FileListBox1->currentItem();
     if (!current || !current->isSelected()) {
         current = FileListBox1->selectedItems().constFirst();
+        // The viewer reads this record at once and tells what it cannot read; the panel is
+        // refreshed when the window shows again.
+        const QSignalBlocker blocker(FileListBox1);
         FileListBox1->setCurrentItem(current, QItemSelectionModel::NoUpdate);
     }
     for (QListWidgetItem *item : FileListBox1->selectedItems())

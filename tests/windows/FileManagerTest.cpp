@@ -288,6 +288,18 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
     EXPECT_EQ(Boxes.Shown.size(), 2u);
 }
 
+TEST_F(FileManager, OkOnAnUnreadableRecordLeavesTheTellingToTheViewer)
+{
+    App.WriteFile("Log/" + Middle + ".meta", "short");
+    Form().ShowFileManager(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    Highlight({Middle});  // the newest stays current
+    Form().ImageOKbClick();
+    ASSERT_EQ(Opened.size(), 1u);
+    EXPECT_EQ(Opened[0].first, LogPath(Middle));
+    EXPECT_TRUE(Boxes.Shown.empty());
+}
+
 TEST_F(FileManager, FilesThatCannotBeTrashedAreListedInOneWarning)
 {
     ASSERT_TRUE(Trash.Block());
