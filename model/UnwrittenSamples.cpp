@@ -1,13 +1,16 @@
 #include "model/UnwrittenSamples.h"
 
-#include <algorithm>
-
 void TUnwrittenSamples::Add(const std::vector<TSampleRecord> &records)
 {
-    const std::size_t room = Limit - std::min(Limit, Kept.size());
-    const std::size_t taken = std::min(room, records.size());
-    Kept.insert(Kept.end(), records.begin(), records.begin() + static_cast<std::ptrdiff_t>(taken));
-    Lost += records.size() - taken;
+    Kept.insert(Kept.end(), records.begin(), records.end());
+}
+
+void TUnwrittenSamples::NotWritten()
+{
+    if (Kept.size() <= Limit)
+        return;
+    Lost += Kept.size() - Limit;
+    Kept.resize(Limit);
 }
 
 void TUnwrittenSamples::Clear()

@@ -61,7 +61,10 @@ TEST(UnwrittenSamples, KeepsSamplesInOrderUpToItsLimitAndCountsTheRestAsMissing)
     };
     TUnwrittenSamples samples(4);
     samples.Add(records(1, 3));
+    samples.NotWritten();
     samples.Add(records(4, 6));
+    EXPECT_EQ(values(samples), (std::vector<float>{1, 2, 3, 4, 5, 6}));
+    samples.NotWritten();
     EXPECT_EQ(values(samples), (std::vector<float>{1, 2, 3, 4}));
     EXPECT_EQ(samples.MissingCount(), 6u);
 
