@@ -36,8 +36,6 @@ protected:
     }
 };
 
-const QString NotWritingStatus = QStringLiteral("   The record is incomplete: nothing is being written to its log");
-
 } // namespace
 
 TEST_F(RecordingSaveTest, SaveWaitsAtMostTenTimesAHundredMillisecondsForTheSampleInProgress)
@@ -69,35 +67,6 @@ TEST_F(RecordingSaveTest, SaveWaitsAtMostTenTimesAHundredMillisecondsForTheSampl
     pauses.clear();
     Form->SaveOnStop();
     EXPECT_TRUE(pauses.empty());
-}
-
-TEST_F(RecordingSaveTest, AFailedAppendIsReportedOnceAndItsSamplesFollowWhenThereIsRoomAgain)
-{
-    for (int i = 0; i < 10; ++i)
-        Feed(1.0f);
-    EXPECT_EQ(LogSize(), 80);
-    {
-        const TFullDisk disk;
-        for (int i = 0; i < 9; ++i)
-            Feed(2.0f);
-        SampleInProgress = true;
-        EXPECT_THROW(Form->ProcessSample(0, 2.0f), EInOutError);
-        EXPECT_FALSE(SampleInProgress);
-        // Counted and shown all the same.
-        EXPECT_EQ(Form->Statistics.SampleCount(), 20u);
-        EXPECT_EQ(Form->PanelStatus->text(), NotWritingStatus);
-        for (int i = 0; i < 25; ++i)
-            Feed(3.0f);
-        EXPECT_EQ(LogSize(), 80);
-        EXPECT_EQ(Form->PanelStatus->text(), NotWritingStatus);
-    }
-    for (int i = 0; i < 5; ++i)
-        Feed(4.0f);
-    EXPECT_EQ(LogSize(), 50 * 8);
-    EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Recording since "));
-    Form->SaveOnStop();
-    EXPECT_EQ(Form->PanelStatus->text(), "   Data has been saved");
-    EXPECT_EQ(HistoLine(3), "50");
 }
 
 TEST_F(RecordingSaveTest, SamplesBeyondTheMemoryLimitAreMissingFromTheLogAndFromItsHistogram)

@@ -1,5 +1,4 @@
 #include "model/UnitCircBuffer_COMMON.h"
-#include "model/UnwrittenSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -43,38 +42,4 @@ TEST(CircBuffer, KeepsTheLastCapacityRecordsOldestFirst)
     EXPECT_EQ(WriteBufferCapacityFor(0.6), 5);
     EXPECT_EQ(WriteBufferCapacityFor(1.99), 5);
     EXPECT_EQ(WriteBufferCapacityFor(2.0), 1);
-}
-
-TEST(UnwrittenSamples, KeepsSamplesInOrderUpToItsLimitAndCountsTheRestAsMissing)
-{
-    const auto records = [](int from, int to) {
-        std::vector<TSampleRecord> made;
-        for (int value = from; value <= to; ++value)
-            made.push_back(TSampleRecord{static_cast<float>(value)});
-        return made;
-    };
-    const auto values = [](const TUnwrittenSamples &samples) {
-        std::vector<float> kept;
-        for (const TSampleRecord &record : samples.Records())
-            kept.push_back(record.Value);
-        return kept;
-    };
-    TUnwrittenSamples samples(4);
-    samples.Add(records(1, 3));
-    samples.NotWritten();
-    samples.Add(records(4, 6));
-    EXPECT_EQ(values(samples), (std::vector<float>{1, 2, 3, 4, 5, 6}));
-    samples.NotWritten();
-    EXPECT_EQ(values(samples), (std::vector<float>{1, 2, 3, 4}));
-    EXPECT_EQ(samples.MissingCount(), 6u);
-
-    // Written: room again, and the two beyond the limit stay missing.
-    samples.Written();
-    samples.Add(records(7, 8));
-    EXPECT_EQ(values(samples), (std::vector<float>{7, 8}));
-    EXPECT_EQ(samples.MissingCount(), 4u);
-
-    samples.Clear();
-    EXPECT_TRUE(samples.Records().empty());
-    EXPECT_EQ(samples.MissingCount(), 0u);
 }
