@@ -52,9 +52,13 @@ void TForm1::Import1Click()
                            TMsgButtons::YesCancel)
             != TMsgAnswer::Yes)
             return;
-        SaveOnStop();
-        // Saved now: the stop below must not save it again.
-        RecordingState = Stopped;
+        // The scheduled end may have saved and stopped the recording while the question
+        // was open: it is not saved a second time.
+        if (RecordingState == Recording) {
+            SaveOnStop();
+            // Saved now: the stop below must not save it again.
+            RecordingState = Stopped;
+        }
     }
     if (ShowMessageBox(TMsgKind::Information, HoldNotice, TMsgButtons::OkCancel) != TMsgAnswer::Ok) {
         // The recording has ended: the window must not go on looking as if it ran.

@@ -12,7 +12,7 @@ void WriteImportedRecord(const QString &logPath, const std::vector<TSampleRecord
     stored.Reset(meta.Unit);
     for (const TSampleRecord &record : records)
         stored.Add(record.Value);
-    stored.Histogram().WriteToFile(CompanionName(logPath, QStringLiteral(".histo")));
+    stored.Histogram().WriteToFile(CompanionToWrite(logPath, QStringLiteral(".histo")));
     meta.Correction = 0;
-    WriteMetaFile(CompanionName(logPath, QStringLiteral(".meta")), meta, savedAt);
+    WriteMetaFile(CompanionToWrite(logPath, QStringLiteral(".meta")), meta, savedAt);
 }

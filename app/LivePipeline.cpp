@@ -4,13 +4,13 @@
 #include "app/LivePipeline.h"
 
 #include "app/ConvertError.h"
+#include "app/DeferredError.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
 #include "device/Form2_Port.h"
-#include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "model/Risk.h"
 #include "storage/DateTimeConvert.h"
@@ -101,13 +101,15 @@ void TForm1::ProcessSample(int peakFrequency, float value)
     PeakFrequency = static_cast<std::uint16_t>(peakFrequency);
     CurrentValue = ApplyCorrection(value, CurrentMetaData.Unit, CurrentMetaData.Correction);
 
-    // After a failed append the recording goes on unwritten: the error is shown once.
-    if (RecordingState == Recording && WriteBuffer->HasStorage() && !LogWriteFailed) {
+    // A log that cannot be written does not keep the sample from being counted and shown:
+    // the error is thrown once the sample is done.
+    TDeferredError writeError;
+    if (RecordingState == Recording && WriteBuffer->HasStorage()) {
         TSampleRecord record;
         MakeSampleRecord(PeakFrequency, 0, record, CurrentValue);
         WriteBuffer->Push(record);
         if (WriteBuffer->Count() >= static_cast<std::uint32_t>(WriteBuffer->Capacity()))
-            AppendWriteBuffer();
+            writeError.Run([this] { AppendWriteBuffer(); });
     }
 
     const double v = CurrentValue;
@@ -129,6 +131,7 @@ void TForm1::ProcessSample(int peakFrequency, float value)
         LabelSample->setText(LocaleDateTimeText(nowMoment) + "; Samples: " + QString::number(count));
     }
     ShowSampleValues(decimals);
+    writeError.Rethrow();
 }
 
 void TForm1::ShowSampleValues(std::uint8_t decimals)
@@ -156,6 +159,10 @@ void TForm1::ShowSampleValues(std::uint8_t decimals)
 
 void TForm1::ShowRunningStatus()
 {
+    if (RecordingState == Recording && LogWriteFailed) {
+        PanelStatus->setText(QStringLiteral("   The record is incomplete: nothing is being written to its log"));
+        return;
+    }
     if (RecordingState == Listening || RecordingState == Recording) {
         const QString since = RecordingState == Listening ? "   Playing since " : "   Recording since ";
         PanelStatus->setText(since + DayCountText(SessionStart) + "; " + "Last max on "
@@ -182,12 +189,8 @@ void TForm1::ResetLiveState(TRecordingState mode, int visibleSamples, std::uint8
     if (mode == Recording) {
         WriteBuffer = std::make_unique<TCircBuffer>(WriteBufferCapacityFor(interval));
         LogWriteFailed = false;
-        try {
-            CreateLogFile(CurrentLogFile);
-        } catch (const EInOutError &) {
-            LogWriteFailed = true;
-            throw;
-        }
+        Unwritten.Clear();
+        CreateLogFile(CurrentLogFile);
         if (LogFileCreated)
             LogFileCreated();
     }

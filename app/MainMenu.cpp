@@ -1,6 +1,7 @@
 // The main window's menu. The items of the record windows (opening a record, the density
 // analyser) go through the doors that the record windows fill when they are made.
 
+#include "app/HandlerErrors.h"
 #include "app/UnitMain.h"
 
 #include <QMenu>
@@ -24,7 +25,7 @@ void TForm1::BuildMenu()
     QAction *openRecord1 = AddItem(data, QStringLiteral("&Open record"), QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(openRecord1, &QAction::triggered, this, &TForm1::OpenRecord1Click);
     QAction *import1 = AddItem(data, QStringLiteral("&Import from device"), QKeySequence(Qt::CTRL | Qt::Key_I));
-    connect(import1, &QAction::triggered, this, &TForm1::Import1Click);
+    connect(import1, &QAction::triggered, this, ShowingErrors(this, &TForm1::Import1Click));
 
     QMenu *log = menuBar()->addMenu(QStringLiteral("&Log"));
     QAction *play1 = AddItem(log, QStringLiteral("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -38,12 +39,12 @@ void TForm1::BuildMenu()
         PlayB->setChecked(true);
         PlayBClick();
     });
-    connect(record1, &QAction::triggered, this, &TForm1::PressRecordButton);
+    connect(record1, &QAction::triggered, this, ShowingErrors(this, &TForm1::PressRecordButton));
     connect(pause1, &QAction::triggered, this, [this] {
         PauseB->toggle();
         PauseBClick();
     });
-    connect(stop1, &QAction::triggered, this, &TForm1::PressStopButton);
+    connect(stop1, &QAction::triggered, this, ShowingErrors(this, &TForm1::PressStopButton));
     connect(restart1, &QAction::triggered, this, &TForm1::RestartBClick);
     connect(scheduleEnd1, &QAction::triggered, this, &TForm1::ScheduleEnd1Click);
 

@@ -9,6 +9,7 @@
 #include "app/Version.h"
 #include "app/WidgetStyle.h"
 #include "charts/RChart.h"
+#include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/Form5_MetaData.h"
@@ -115,11 +116,19 @@ void TForm1::RecBClick()
             UnlockAcquisitionSettings();
         SetStateIcons(RecordingState);
         throw;
+    } catch (const EInOutError &) {
+        // No log could be made, so nothing is recorded: listening goes on instead.
+        CurrentLogFile = Paths.LogDir;
+        UnlockAcquisitionSettings();
+        SetStateIcons(Listening);
+        PlayB->setChecked(true);
+        ApplySettings(Listening);
+        throw;
     }
     if (RestartInProgress)
         return;
     if (Form5->Execute())
-        WriteMetaFile(CompanionName(CurrentLogFile, QStringLiteral(".meta")), CurrentMetaData, SessionStart);
+        WriteMetaFile(CompanionToWrite(CurrentLogFile, QStringLiteral(".meta")), CurrentMetaData, SessionStart);
 }
 
 void TForm1::PauseBClick()
@@ -182,7 +191,7 @@ void TForm1::RestartBClick()
         ShowPendingEnd();
     }
     // The new record keeps the operator, place and notes of the previous one.
-    WriteMetaFile(CompanionName(CurrentLogFile, QStringLiteral(".meta")), CurrentMetaData,
+    WriteMetaFile(CompanionToWrite(CurrentLogFile, QStringLiteral(".meta")), CurrentMetaData,
                   ToTDateTime(QDateTime::currentDateTime()));
 }
 

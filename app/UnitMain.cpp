@@ -3,6 +3,7 @@
 #include "windows/ClickForwarder.h"
 #include "app/ConvertError.h"
 #include "app/DecimalSeparators.h"
+#include "app/HandlerErrors.h"
 #include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
 #include "app/SampleWait.h"
@@ -100,8 +101,8 @@ void TForm1::WireHandlers()
 {
     connect(PlayB, &QToolButton::clicked, this, &TForm1::PlayBClick);
     connect(PauseB, &QToolButton::clicked, this, &TForm1::PauseBClick);
-    connect(RecB, &QToolButton::clicked, this, &TForm1::RecBClick);
-    connect(StopB, &QToolButton::clicked, this, &TForm1::StopBClick);
+    connect(RecB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::RecBClick));
+    connect(StopB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::StopBClick));
     connect(RestartB, &QToolButton::clicked, this, &TForm1::RestartBClick);
     connect(&ScheduledEnd.InterruptREC, &QTimer::timeout, this, &TForm1::InterruptRECTimer);
     connect(&MemoryImport.ImportTimer, &QTimer::timeout, this, &TForm1::ImportTimerTimer);

@@ -11,6 +11,7 @@
 #include "model/GlobalState.h"
 #include "model/SampleStatistics.h"
 #include "model/UnitCircBuffer_COMMON.h"
+#include "model/UnwrittenSamples.h"
 #include "storage/MetaData.h"
 #include "storage/ScheduledEnd.h"
 
@@ -99,11 +100,12 @@ public:
     // Completing a recording (RecordingSave.cpp): the write buffer's records appended, the
     // live histogram written beside the log, "   Data has been saved". A pending scheduled
     // end belonged to this recording and goes with it. File errors are thrown after both
-    // files have been tried; the status line then keeps its text. A recording whose log
-    // could not be written is left as it is: its error has been shown.
+    // files have been tried. When samples could not be written, the histogram is that of
+    // the log as it is, and the status line says how many samples are missing.
     void SaveOnStop();
-    // Appends what the write buffer holds and empties it. After a failed append the
-    // recording writes nothing more, so that the error is shown once.
+    // Appends what the write buffer holds, after the samples that the log could not take
+    // before, and empties it. While the log cannot be written its samples are kept in
+    // Unwritten; only the first failure is thrown, so that the error is shown once.
     void AppendWriteBuffer();
 
     // The scheduled end (ScheduledEndControl.cpp).
@@ -159,7 +161,8 @@ public:
     std::uint32_t VisibleSamples = 0;
     QString CurrentLogFile;
     std::unique_ptr<TCircBuffer> WriteBuffer;
-    bool LogWriteFailed = false; // the log of this recording could not be written
+    bool LogWriteFailed = false; // the last write to the log of this recording failed
+    TUnwrittenSamples Unwritten;  // what that log could not take yet
     // How SaveOnStop waits (in milliseconds) for a sample in progress; tests count instead.
     std::function<void(int)> PauseForSample;
     bool AlertsOn = false;

@@ -4,13 +4,13 @@
 // record windows.
 
 #include "app/Application.h"
+#include "app/HandlerErrors.h"
 #include "app/QtMessageBox.h"
 #include "app/RecordWindows.h"
 #include "app/TerminationSignals.h"
 #include "app/UnitMain.h"
 #include "device/Form2_Port.h"
 #include "model/AppPaths.h"
-#include "model/MessageBoxSeam.h"
 #include "model/Risk.h"
 
 #include <cstdlib>
@@ -21,6 +21,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("ZELTAR Logger"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     InstallQtMessageBoxes();
+    TTerminationSignals terminationSignals;
 
     const TAppPaths paths = TAppPaths::FromAppDir(QCoreApplication::applicationDirPath());
     if (!LoadRiskPalette(paths.ResourcesDir))
@@ -28,14 +29,13 @@ int main(int argc, char **argv)
 
     TForm1 form1(paths);
     TForm2 form2(form1, paths);
-    try {
-        form1.AttachConnectionForm(form2);
-    } catch (...) {
-        // Listening did not start; the user can start it with Play.
-        ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
-    }
+    // Listening did not start when this fails; the user can start it with Play.
+    RunShowingErrors([&] { form1.AttachConnectionForm(form2); });
     TRecordWindows recordWindows(form1, paths);
-    QuitOnTerminationSignals([&form1] { form1.SaveRecordingBeforeExit(); });
+    terminationSignals.BeforeQuit = [&form1] { form1.SaveRecordingBeforeExit(); };
+    // A signal during start-up: the windows go, and the connection form writes the settings.
+    if (terminationSignals.QuitRequested())
+        return EXIT_SUCCESS;
     form1.show();
     return app.exec();
 }

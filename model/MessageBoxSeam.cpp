@@ -1,5 +1,6 @@
 #include "model/MessageBoxSeam.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -32,4 +33,13 @@ TMsgAnswer ShowMessageBox(TMsgKind kind, const QString &text, TMsgButtons button
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler)
 {
     return std::exchange(Handler(), std::move(handler));
+}
+
+void SendMessagesToStandardError()
+{
+    SetMessageBoxHandler([](TMsgKind kind, const QString &text, TMsgButtons buttons) {
+        std::fprintf(stderr, "ZELTAR Logger: %s\n", text.toLocal8Bit().constData());
+        std::fflush(stderr);
+        return SafeAnswer(kind, text, buttons);
+    });
 }

@@ -18,3 +18,7 @@ TMsgAnswer ShowMessageBox(TMsgKind kind, const QString &text, TMsgButtons button
 
 // Installs handler and returns the one it replaces; an empty handler restores the default.
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler);
+
+// From now on every box is written to standard error and gets the safe answer: the program
+// is on its way out and nobody may be there to answer.
+void SendMessagesToStandardError();

@@ -1,8 +1,10 @@
 #include "storage/LogFile.h"
 
+#include "model/InOutError.h"
 #include "storage/PosixFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -37,7 +39,28 @@ void AppendSamples(const QString &path, const std::vector<TSampleRecord> &record
 {
     TPosixFile file(path, O_WRONLY);
     const std::int64_t wholeRecords = file.Size() / static_cast<std::int64_t>(sizeof(TSampleRecord));
-    file.SeekTo(wholeRecords * static_cast<std::int64_t>(sizeof(TSampleRecord)));
-    file.WriteAll(records.data(), records.size() * sizeof(TSampleRecord));
+    const std::int64_t end = wholeRecords * static_cast<std::int64_t>(sizeof(TSampleRecord));
+    file.SeekTo(end);
+    try {
+        file.WriteAll(records.data(), records.size() * sizeof(TSampleRecord));
+    } catch (const EInOutError &) {
+        // The records that did get written would be written again by the next append: the
+        // log goes back to what it was, and the disk gets the room back.
+        try {
+            file.Truncate(end);
+        } catch (const EInOutError &) {
+            // The write's error is the one to report.
+        }
+        throw;
+    }
     file.Close();
+}
+
+QString CompanionToWrite(const QString &logPath, const QString &extension)
+{
+    const QString companion = CompanionName(logPath, extension);
+    if (QFileInfo(companion).fileName() == extension)
+        throw EInOutError(QStringLiteral("No %1 file can be written without the name of a record: %2")
+                              .arg(extension, QDir::toNativeSeparators(logPath)));
+    return companion;
 }

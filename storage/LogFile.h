@@ -20,12 +20,17 @@ QString LogFileName(const QString &logDir, const QDateTime &now);
 // logPath with its extension (from the last '.' after the last path separator) replaced by
 // extension (".meta", ".histo"); appended when the name has none.
 QString CompanionName(const QString &logPath, const QString &extension);
+// The same, for writing: a path without a record's name (the Log folder itself, or a bare
+// ".zlog") has no companion, and EInOutError says so instead of a hidden ".histo" or ".meta".
+QString CompanionToWrite(const QString &logPath, const QString &extension);
 
 // Creates the file, or truncates an existing one, to 0 bytes.
 void CreateLogFile(const QString &path);
 
 // One open-write-close cycle: writes records after the last whole record of the existing
 // file. A file that has disappeared is an EInOutError; it is never created again here.
+// A failed write leaves the file as it was (records written before the failure are cut off
+// again), so the same records can be appended once more later.
 void AppendSamples(const QString &path, const std::vector<TSampleRecord> &records);
 
 // Streams a log in large blocks, so memory does not depend on the log's length.

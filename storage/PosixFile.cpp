@@ -1,9 +1,11 @@
 #include "storage/PosixFile.h"
 
+#include "model/DiskRoom.h"
 #include "model/FileError.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -55,6 +57,9 @@ void TPosixFile::SeekTo(std::int64_t offset)
 void TPosixFile::WriteAll(const void *data, std::size_t size)
 {
     const auto *bytes = static_cast<const char *>(data);
+    const std::size_t room = DiskRoomFor(size);
+    const bool noRoomForAll = room < size;
+    size = std::min(room, size);
     while (size > 0) {
         const ssize_t written = ::write(Descriptor, bytes, size);
         if (written < 0) {
@@ -65,6 +70,14 @@ void TPosixFile::WriteAll(const void *data, std::size_t size)
         bytes += written;
         size -= static_cast<std::size_t>(written);
     }
+    if (noRoomForAll)
+        Fail(ENOSPC);
+}
+
+void TPosixFile::Truncate(std::int64_t size)
+{
+    if (::ftruncate(Descriptor, static_cast<off_t>(size)) != 0)
+        Fail(errno);
 }
 
 std::size_t TPosixFile::ReadUpTo(void *data, std::size_t size)

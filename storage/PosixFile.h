@@ -20,7 +20,9 @@ public:
 
     std::int64_t Size() const;
     void SeekTo(std::int64_t offset);
+    // Writes as much as the disk has room for (model/DiskRoom.h) and fails for the rest.
     void WriteAll(const void *data, std::size_t size);
+    void Truncate(std::int64_t size);
     // Reads until size bytes or the end of the file; returns the bytes read.
     std::size_t ReadUpTo(void *data, std::size_t size);
     void SyncToDisk();

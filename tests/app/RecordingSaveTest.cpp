@@ -9,6 +9,7 @@
 #include "storage/LogFile.h"
 #include "storage/ModalSeam.h"
 #include "storage/Form5_MetaData.h"
+#include "tests/support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +29,11 @@ protected:
     }
 
     qsizetype LogSize() const { return ReadWholeFile(Form->CurrentLogFile).size(); }
+    // Line index (from 0) of the recording's .histo file.
+    QString HistoLine(int index) const
+    {
+        return QString::fromLatin1(ReadWholeFile(CompanionName(Form->CurrentLogFile, ".histo"))).split("\r\n").value(index);
+    }
 };
 
 } // namespace
@@ -63,28 +69,27 @@ TEST_F(RecordingSaveTest, SaveWaitsAtMostTenTimesAHundredMillisecondsForTheSampl
     EXPECT_TRUE(pauses.empty());
 }
 
-TEST_F(RecordingSaveTest, AFailedAppendIsReportedOnceAndTheRecordingWritesNothingMore)
+TEST_F(RecordingSaveTest, SamplesBeyondTheMemoryLimitAreMissingFromTheLogAndFromItsHistogram)
 {
+    Form->Unwritten = TUnwrittenSamples(15);
     for (int i = 0; i < 10; ++i)
         Feed(1.0f);
-    EXPECT_EQ(LogSize(), 80);
-    ASSERT_TRUE(QFile::remove(Form->CurrentLogFile));
-    for (int i = 0; i < 9; ++i)
-        Feed(1.0f);
-    SampleInProgress = true;
-    EXPECT_THROW(Form->ProcessSample(0, 1.0f), EInOutError);
-    EXPECT_FALSE(SampleInProgress);
-    CreateLogFile(Form->CurrentLogFile);
-    for (int i = 0; i < 20; ++i)
-        Feed(1.0f);
+    {
+        const TFullDisk disk;
+        for (int i = 0; i < 9; ++i)
+            Feed(2.0f);
+        EXPECT_THROW(Feed(2.0f), EInOutError);
+        for (int i = 0; i < 20; ++i)
+            Feed(3.0f);
+    }
+    for (int i = 0; i < 10; ++i)
+        Feed(4.0f);
+    // 10 written; 15 kept and written with the last 10; 15 beyond the limit lost.
+    EXPECT_EQ(LogSize(), 35 * 8);
     Form->SaveOnStop();
-    EXPECT_EQ(LogSize(), 0);
-    EXPECT_NE(Form->PanelStatus->text(), "   Data has been saved");
-
-    // The next recording writes again.
-    Form->ResetLiveState(Recording, 60, UnitMWm2, 0, 10.0);
-    Feed(1.0f);
-    EXPECT_EQ(LogSize(), 8);
+    EXPECT_EQ(Form->PanelStatus->text(), "   The record is incomplete: 15 samples could not be written to its log");
+    EXPECT_EQ(HistoLine(3), "35");
+    EXPECT_EQ(Form->LiveHistogram.Total, 50u);
 }
 
 TEST_F(RecordingSaveTest, AStopWhoseSaveFailsStillStopsAndReportsTheError)
@@ -96,7 +101,7 @@ TEST_F(RecordingSaveTest, AStopWhoseSaveFailsStillStopsAndReportsTheError)
     EXPECT_EQ(RecordingState, Stopped);
     EXPECT_TRUE(Form->PanelRight1->isEnabled());
     EXPECT_EQ(Form->CurrentLogFile, App.Paths().LogDir);
-    EXPECT_NE(Form->PanelStatus->text(), "   Data has been saved");
+    EXPECT_EQ(Form->PanelStatus->text(), "   The record is incomplete: 1 sample could not be written to its log");
 }
 
 TEST_F(MainWindowTest, RecordWithoutAMeterAsksToConnectOneAndChangesNothing)

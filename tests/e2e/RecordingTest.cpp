@@ -5,7 +5,6 @@
 
 #include "windows/ChoiceGroup.h"
 #include "model/GlobalState.h"
-#include "model/InOutError.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
 #include "storage/MetaData.h"
@@ -254,7 +253,7 @@ TEST_F(RecordingTest, ClosingTheWindowWhileRecordingSavesTheRecordWhenConfirmed)
     EXPECT_NE(RecordingState, Recording);
 }
 
-TEST_F(RecordingTest, ALogFolderThatVanishesIsReportedOnceAndListeningGoesOn)
+TEST_F(RecordingTest, ALogFolderThatVanishesIsReportedOnceAndRecordThenListens)
 {
     Record();
     MeasureSeries(3);
@@ -264,16 +263,23 @@ TEST_F(RecordingTest, ALogFolderThatVanishesIsReportedOnceAndListeningGoesOn)
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
     EXPECT_TRUE(Boxes.Shown[0].Text.contains(QFileInfo(Form1->CurrentLogFile).fileName()));
     EXPECT_EQ(Form1->LabelPeak->text(), "3.2500");
+    EXPECT_EQ(Form1->PanelStatus->text(), "   The record is incomplete: nothing is being written to its log");
+    // The log is gone with its folder: the stop has no record to describe.
     Stop();
     EXPECT_EQ(RecordingState, Stopped);
-    EXPECT_NE(Form1->PanelStatus->text(), "   Data has been saved");
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Form1->PanelStatus->text(), "   The record is incomplete: 28 samples could not be written to its log");
+    EXPECT_EQ(Boxes.Shown.size(), 2u);
 
-    // A recording that cannot even create its log: one error, then silence.
-    Form1->RecB->setChecked(true);
-    EXPECT_THROW(Form1->RecBClick(), EInOutError);
+    // A recording that cannot even create its log: one error, and listening instead.
+    Record();
+    EXPECT_EQ(Boxes.Shown.size(), 3u);
+    EXPECT_EQ(RecordingState, Listening);
+    EXPECT_TRUE(Form1->PlayB->isChecked());
+    EXPECT_TRUE(Form1->PanelRight1->isEnabled());
+    EXPECT_EQ(Form1->CurrentLogFile, App.Paths().LogDir);
     MeasureSeries(12);
+    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   Playing since "));
     Stop();
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown.size(), 3u);
     EXPECT_EQ(MetaDialogs, 1);
 }

@@ -11,6 +11,7 @@
 #include "tests/storage/ModalHookGuard.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,4 +245,28 @@ TEST_F(ScheduledEndTest, AnEndReachedWhilePlayAsksLeavesListeningToStartFromTheS
     EXPECT_TRUE(Form1->PlayB->isChecked());
     MeasureSeries(1);
     EXPECT_EQ(Form1->Statistics.SampleCount(), 1u);
+}
+
+TEST_F(ScheduledEndTest, AnEndReachedWhileImportAsksSavesTheRecordOnce)
+{
+    Record();
+    MeasureSeries(2);
+    const QString log = Log();
+    const QDateTime end = Now.addSecs(60);
+    ScheduleEndAt(end);
+    // The end comes while the question is open; Yes, then Cancel to the notice about HOLD.
+    const TMessageBoxHandler recorder = SetMessageBoxHandler([&](TMsgKind, const QString &text, TMsgButtons) {
+        if (text != "Are you sure you want to stop recording?")
+            return TMsgAnswer::Cancel;
+        TickAt(end);
+        return TMsgAnswer::Yes;
+    });
+    Form1->Import1Click();
+    SetMessageBoxHandler(recorder);
+    EXPECT_EQ(RecordingState, Stopped);
+    EXPECT_EQ(LogRecords(log).size(), 2u);
+    const QStringList files = QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden);
+    const QString base = QFileInfo(log).completeBaseName();
+    EXPECT_EQ(files, QStringList({base + ".histo", base + ".meta", base + ".zlog"}));
+    EXPECT_TRUE(Boxes.Shown.empty());
 }

@@ -1,6 +1,7 @@
 #include "storage/LogFile.h"
 
 #include "model/InOutError.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QFile>
@@ -48,6 +49,15 @@ TEST(LogFileNames, LogsAreNamedAfterTheirStartAndCompanionsAfterTheLog)
     EXPECT_EQ(CompanionName("/my.data/Import3", ".meta"), "/my.data/Import3.meta");
 }
 
+TEST(LogFileNames, OnlyARecordWithANameHasCompanionsToWrite)
+{
+    EXPECT_EQ(CompanionToWrite("/app/Log/Import3.zlog", ".histo"), "/app/Log/Import3.histo");
+    EXPECT_EQ(CompanionToWrite("/app/Log/Import3", ".meta"), "/app/Log/Import3.meta");
+    // The Log folder of a stopped recording, and a log called only ".zlog".
+    EXPECT_THROW(CompanionToWrite("/app/Log/", ".histo"), EInOutError);
+    EXPECT_THROW(CompanionToWrite("/app/Log/.zlog", ".meta"), EInOutError);
+}
+
 TEST_F(LogFile, CreatingEmptiesTheLogAndAppendsFollowItsLastWholeRecord)
 {
     App.WriteFile("Log/rec.zlog", QByteArray(80, 'x'));
@@ -90,4 +100,25 @@ TEST_F(LogFile, ReaderDeliversEveryRecordInOrderWhateverTheChunkSize)
         EXPECT_EQ(reader.Count(), records.size());
         EXPECT_EQ(BytesOf(ReadAll(reader, chunk)), BytesOf(records)) << "chunk " << chunk;
     }
+}
+
+TEST_F(LogFile, AnAppendThatRunsOutOfRoomLeavesTheLogAsItWasForTheNextTry)
+{
+    CreateLogFile(Path);
+    AppendSamples(Path, Numbered(3));
+    {
+        // Room for two and a half records of the five.
+        const TFullDisk disk(20);
+        try {
+            AppendSamples(Path, Numbered(5, 3));
+            ADD_FAILURE() << "the append went through";
+        } catch (const EInOutError &error) {
+            EXPECT_EQ(error.ErrorCode, ENOSPC);
+            EXPECT_TRUE(error.Message.contains("rec.zlog")) << error.Message.toStdString();
+        }
+        EXPECT_EQ(ReadWholeFile(Path), BytesOf(Numbered(3)));
+    }
+    // The same records again once there is room: each of them once.
+    AppendSamples(Path, Numbered(5, 3));
+    EXPECT_EQ(ReadWholeFile(Path), BytesOf(Numbered(8)));
 }

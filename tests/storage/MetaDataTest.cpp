@@ -1,13 +1,16 @@
 #include "storage/MetaData.h"
 
 #include "model/InOutError.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -94,5 +97,37 @@ TEST_F(MetaFile, WritingReplacesTheWholeFileOrLeavesNothingBehind)
     // A folder in the way: the new content cannot take its name, and its temporary goes.
     ASSERT_TRUE(QDir(App.Paths().LogDir).mkdir("folder.meta"));
     EXPECT_THROW(WriteMetaFile(App.Paths().LogDir + "folder.meta", Meta, 3.0), EInOutError);
+    EXPECT_EQ(QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden), QStringList{"rec.meta"});
+}
+
+TEST_F(MetaFile, AWriteTheDiskRefusesNamesTheFileAndKeepsTheOldOne)
+{
+    WriteMetaFile(Path, Meta, 1.0);
+    const QByteArray old = ReadWholeFile(Path);
+
+    // Files of this process may not grow past 100 bytes: the record meets that limit only
+    // when its buffer goes to the disk, after every write call has succeeded.
+    rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit limited = saved;
+    limited.rlim_cur = 100;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    QString message;
+    try {
+        WriteMetaFile(Path, Meta, 2.0);
+    } catch (const EInOutError &error) {
+        message = error.Message;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_TRUE(message.contains("File too large") && message.contains("rec.meta")) << message.toStdString();
+    EXPECT_EQ(ReadWholeFile(Path), old);
+
+    {
+        const TFullDisk disk;
+        EXPECT_THROW(WriteMetaFile(Path, Meta, 3.0), EInOutError);
+    }
+    EXPECT_EQ(ReadWholeFile(Path), old);
     EXPECT_EQ(QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden), QStringList{"rec.meta"});
 }

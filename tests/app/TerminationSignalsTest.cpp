@@ -1,0 +1,74 @@
+// SIGTERM, SIGINT and SIGHUP end the program after saving, whatever the save meets.
+
+#include "app/TerminationSignals.h"
+
+#include "model/InOutError.h"
+#include "tests/support/MessageBoxRecorder.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+// Runs the application's event loop as main does; a loop still running after five seconds
+// is a program that did not end, and returns 1.
+int RunEventLoop()
+{
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
+    return QApplication::exec();
+}
+
+} // namespace
+
+TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTellsStandardError)
+{
+    const MessageBoxRecorder boxes;
+    TTerminationSignals terminationSignals;
+    int saves = 0;
+    terminationSignals.BeforeQuit = [&saves] {
+        ++saves;
+        throw EInOutError("No space left on device (28): /app/Log/run.histo", 28);
+    };
+    // A modal window is open when the signals come; the second one changes nothing.
+    QTimer::singleShot(0, [] {
+        QEventLoop modal;
+        QTimer::singleShot(0, [] {
+            std::raise(SIGTERM);
+            std::raise(SIGHUP);
+        });
+        modal.exec();
+    });
+    testing::internal::CaptureStderr();
+    const int exitCode = RunEventLoop();
+    const std::string standardError = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_THAT(standardError, testing::HasSubstr("No space left on device (28): /app/Log/run.histo"));
+}
+
+TEST(TerminationSignals, ASignalDuringStartUpIsNotLost)
+{
+    const MessageBoxRecorder boxes;
+    TTerminationSignals terminationSignals;
+    std::raise(SIGINT);
+    EXPECT_FALSE(terminationSignals.QuitRequested());
+    // A box of the start-up runs the events: the program is on its way out from there.
+    QEventLoop startUpBox;
+    QTimer::singleShot(0, &startUpBox, [&startUpBox] { startUpBox.processEvents(); });
+    QTimer::singleShot(1000, &startUpBox, &QEventLoop::quit);
+    startUpBox.exec();
+    EXPECT_TRUE(terminationSignals.QuitRequested());
+    // The event loop runs again for whatever follows in this process.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QApplication::exec();
+}
