@@ -3,6 +3,7 @@
 
 #include "app/LivePipeline.h"
 
+#include "app/Application.h"
 #include "app/ConvertError.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/ChoiceGroup.h"
@@ -10,6 +11,7 @@
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
 #include "device/Form2_Port.h"
+#include "device/NumberText.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "model/Risk.h"
@@ -203,27 +205,43 @@ void TForm1::ApplySettings(TRecordingState mode)
     // A chart of no points cannot scroll.
     if (visibleSamples < 1)
         throw EConvertError(pointsText);
+    AppliedChoice = {unit, interval, correction, visibleSamples};
     ResetLiveState(mode, visibleSamples, unit, static_cast<std::uint8_t>(correction), interval);
 }
 
 void TForm1::IrrUnitGBClick()
 {
-    ApplySettings(RecordingState);
+    if (UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex())) != AppliedChoice.Unit)
+        ApplyChangedSetting();
 }
 
 void TForm1::IntervalCBChange()
 {
-    ApplySettings(RecordingState);
+    if (IntervalSeconds(IntervalCB->currentText()) != AppliedChoice.Interval)
+        ApplyChangedSetting();
 }
 
 void TForm1::VisibleSamplesCBChange()
 {
-    ApplySettings(RecordingState);
+    if (DecimalTextToInt(VisibleSamplesCB->currentText()) != AppliedChoice.VisibleSamples)
+        ApplyChangedSetting();
 }
 
 void TForm1::correctionCBChange()
 {
-    ApplySettings(RecordingState);
+    if (DecimalTextToInt(CorrectionCB->currentText()) != AppliedChoice.Correction)
+        ApplyChangedSetting();
+}
+
+// The run restarts only for a setting that really changed; a box holding no valid number
+// is reported here, and the run goes on as it was.
+void TForm1::ApplyChangedSetting()
+{
+    try {
+        ApplySettings(RecordingState);
+    } catch (...) {
+        ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
+    }
 }
 
 void TForm1::SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSamples, double interval)

@@ -382,6 +382,8 @@ QFrame *TForm1::BuildBottomPanel()
     // A click on the status line is its own, not the statistics panel's.
     PanelStatus->setAttribute(Qt::WA_NoMousePropagation);
     LabelSample = NewLabel(QString(), PanelStatus, QStringLiteral("Clock and serial number of the current Peak sample"));
+    // A click on the sample clock is nobody's: it opens no record.
+    LabelSample->setAttribute(Qt::WA_NoMousePropagation);
     // At least its design width; wider where the substitute of the status font needs it.
     LabelSample->setMinimumWidth(265);
     auto *statusRow = new QHBoxLayout(PanelStatus);

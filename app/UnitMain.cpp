@@ -15,6 +15,7 @@
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "storage/DateTimeConvert.h"
+#include "storage/DialogLook.h"
 #include "storage/Form5_MetaData.h"
 #include "storage/Form6_Schedule.h"
 
@@ -85,6 +86,8 @@ void TForm1::FormCreate()
     CurrentMetaData.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(0.5);
     CurrentMetaData.Correction = static_cast<std::int8_t>(StrToInt(CorrectionCB->currentText()));
     VisibleSamples = static_cast<std::uint32_t>(StrToInt(VisibleSamplesCB->currentText()));
+    AppliedChoice = {CurrentMetaData.Unit, CurrentMetaData.Interval, CurrentMetaData.Correction,
+                     static_cast<int>(VisibleSamples)};
     Statistics.Reset(CurrentMetaData.Unit, ToTDateTime(QDateTime::currentDateTime()));
 
     ConfigureChart(*TChart, MainTimeChartConfiguration(static_cast<int>(VisibleSamples), CurrentMetaData.Interval));
@@ -237,6 +240,7 @@ void TForm1::FormShow()
     if (FirstShown)
         return;
     setWindowTitle(VersionCaption);
+    CentreOnScreen(*this);
     FirstShown = true;
     PlaceChartReadouts();
 }

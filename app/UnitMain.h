@@ -76,6 +76,9 @@ public:
     void IntervalCBChange();
     void VisibleSamplesCBChange();
     void correctionCBChange();
+    // The acquisition settings as their controls held them when they were last applied or
+    // loaded: a handler whose control still holds that value leaves the run alone.
+    TAcquisitionChoice AppliedChoice;
     void SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSamples, double interval);
     void PlotSample(TRChart &chart, int decimals);
     void ResetHistogramChart(TRChart &chart);
@@ -257,6 +260,7 @@ private:
     void TChartMouseMoveInChart(bool inChart, double y);
     void HChartMouseMoveInChart(bool inChart, double x);
 
+    void ApplyChangedSetting();
     bool PortIsOpen() const;
     void ConnectDevice(bool startListening);
     void ClosePort();

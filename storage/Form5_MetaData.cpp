@@ -18,7 +18,7 @@ constexpr int BarHeight = 2;
 } // namespace
 
 TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
-    : QDialog(parent, CaptionOnlyTitleBar | Qt::WindowStaysOnTopHint), CurrentMetaData(currentMetaData)
+    : TButtonClosedDialog(parent, CaptionOnlyTitleBar | Qt::WindowStaysOnTopHint), CurrentMetaData(currentMetaData)
 {
     setWindowTitle(QStringLiteral("Edit Meta Data to be saved with the record"));
     SetColours(this, DialogTextGrey, Qt::white);
@@ -84,8 +84,6 @@ void TForm5::ImageOKbClick()
     CurrentMetaData.Notes.Set(EditNotes->text());
     done(QDialog::Accepted);
 }
-
-void TForm5::reject() {}
 
 bool TForm5::eventFilter(QObject *watched, QEvent *event)
 {

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QRadioButton>
 
 TEST_F(MainWindowTest, OneAndTwoReadingsGiveTheirStatistics)
 {
@@ -152,12 +153,38 @@ TEST_F(MainWindowTest, PointsThatAreNoPositiveNumberAreRefusedAndTheRunGoesOn)
     Feed(1.0f);
     for (const char *typed : {"6x", "", "0", "-15"}) {
         Form->VisibleSamplesCB->setCurrentText(typed);
-        EXPECT_THROW(Form->VisibleSamplesCBChange(), EConvertError) << typed;
+        Form->VisibleSamplesCBChange();
     }
     Form->VisibleSamplesCB->setCurrentText("60");
     Form->CorrectionCB->setCurrentText("three");
-    EXPECT_THROW(Form->correctionCBChange(), EConvertError);
+    Form->correctionCBChange();
+    EXPECT_EQ(Boxes.Texts(), (QStringList{"'6x' is not a valid integer value", "'' is not a valid integer value",
+                                          "'0' is not a valid integer value", "'-15' is not a valid integer value",
+                                          "'three' is not a valid integer value"}));
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
     EXPECT_EQ(Form->Statistics.SampleCount(), 1u);
+}
+
+TEST_F(MainWindowTest, PickingTheSettingsInUseAgainKeepsTheRun)
+{
+    Listen();
+    Feed(1.0f);
+    Feed(2.0f);
+    Form->IrrUnitGB->Item(Form->IrrUnitGB->ItemIndex())->click();
+    for (QComboBox *box : {Form->IntervalCB, Form->CorrectionCB, Form->VisibleSamplesCB})
+        emit box->activated(box->currentIndex());
+    EXPECT_EQ(Form->Statistics.SampleCount(), 2u);
+    EXPECT_EQ(Form->LiveHistogram.Total, 2u);
+    EXPECT_EQ(Form->TChart->ItemCount(), 2u);
+
+    Form->IrrUnitGB->Item(0)->click();
+    EXPECT_EQ(Form->Statistics.SampleCount(), 0u);
+    Feed(1.0f);
+    Form->VisibleSamplesCB->setCurrentIndex(0);
+    emit Form->VisibleSamplesCB->activated(0);
+    EXPECT_EQ(Form->VisibleSamples, 15u);
+    EXPECT_EQ(Form->Statistics.SampleCount(), 0u);
+    EXPECT_TRUE(Boxes.Shown.empty());
 }
 
 TEST_F(MainWindowTest, RecordedSamplesReachTheLogInGroups)

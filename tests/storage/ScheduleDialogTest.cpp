@@ -4,7 +4,9 @@
 #include "tests/storage/QStringPrinter.h"
 #include "tests/support/MessageBoxRecorder.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -127,4 +129,19 @@ TEST_F(ScheduleDialog, APendingEndAndTheShutdownChoiceSurviveCancelAndRefusal)
     EXPECT_EQ(Schedule.EndTime(), pendingEnd);
     EXPECT_TRUE(Schedule.IsPending());
     EXPECT_TRUE(Form.ShutDownCB->isChecked());
+}
+
+TEST_F(ScheduleDialog, EscapeAndTheWindowManagersCloseLeaveItOpen)
+{
+    bool stayedOpen = false;
+    EXPECT_FALSE(Execute([&](TForm6 &form) {
+        form.show();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&form, &escape);
+        EXPECT_FALSE(form.close());
+        stayedOpen = form.isVisible();
+        form.ImageCancelbClick();
+    }));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(Form.isVisible());
 }
