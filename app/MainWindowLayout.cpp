@@ -208,23 +208,20 @@ QFrame *TForm1::BuildCoolBar()
     SetTextColour(LabelPeakFreq, PeakFrequencyColour);
     row->addWidget(LabelPeakFreq, 1);
 
-    ProgressBar = new QProgressBar(PanelCoolBar);
-    ProgressBar->setRange(0, 100);
-    ProgressBar->setTextVisible(false);
-    ProgressBar->setFixedSize(229, 16);
-    row->addWidget(ProgressBar);
-    row->addSpacing(6);
-
     LabelInterrupt = NewLabel(QString(), PanelCoolBar);
     LabelInterrupt->setFixedWidth(365);
     LabelInterrupt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LabelInterrupt->setFont(NamedFont(SitkaText, 15, QFont::Serif));
     SetTextColour(LabelInterrupt, InterruptColour);
-    // The progress bar keeps its place whether the scheduled end is shown or not.
-    QSizePolicy keepPlace = LabelInterrupt->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    LabelInterrupt->setSizePolicy(keepPlace);
     row->addWidget(LabelInterrupt);
+
+    // Placed by hand over the bar's other controls (ShowImportProgress), and kept at its
+    // distance from the right edge when the window is resized.
+    ProgressBar = new QProgressBar(PanelCoolBar);
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setTextVisible(false);
+    ProgressBar->setGeometry(359, ProgressBarTop, 229, ProgressBarHeight);
+    PanelCoolBar->installEventFilter(this);
     return PanelCoolBar;
 }
 

@@ -20,6 +20,7 @@
 #include "storage/Form6_Schedule.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -204,8 +205,10 @@ void TForm1::StartListening()
         return;
     }
     // An import that waits for its port goes on once the port opens; only Play ends it.
-    if (RecordingState == Importing && !PlayB->isChecked())
+    if (RecordingState == Importing && !PlayB->isChecked()) {
+        ImportPortOpened();
         return;
+    }
     PlayB->setChecked(true);
     PlayBClick();
 }
@@ -276,6 +279,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == PanelPlots && event->type() == QEvent::Resize)
         PlaceChartReadouts();
+    if (watched == PanelCoolBar && event->type() == QEvent::Resize) {
+        const auto *resize = static_cast<QResizeEvent *>(event);
+        if (resize->oldSize().isValid())
+            ProgressBar->move(ProgressBar->x() + resize->size().width() - resize->oldSize().width(), ProgressBar->y());
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -117,6 +117,7 @@ public:
     // RecordingState is Importing; MemoryImport.ImportTimer ends the transfer.
     void Import1Click();
     void ImportTimerTimer();
+    // The progress bar at x 206, as wide as the window less 216 pixels.
     void ShowImportProgress(int maximum);
     // Asks for the name and the metadata, then writes the record; nothing when either is
     // declined. File errors are thrown.
@@ -189,6 +190,7 @@ public:
     QButtonGroup *ListenButtons = nullptr;
     QLabel *LabelPeakFreq = nullptr;
     QProgressBar *ProgressBar = nullptr;
+    static constexpr int ProgressBarTop = 5, ProgressBarHeight = 16;
     QLabel *LabelInterrupt = nullptr;
 
     // Settings and risk panels.
@@ -271,6 +273,8 @@ private:
     void HidePendingEnd();
     // ImportControl.cpp
     void AdvanceImportProgress();
+    // The port of an import that waited for its meter has opened.
+    void ImportPortOpened();
     void ReplayImportedRecords(const std::vector<TSampleRecord> &records);
     void HideImportProgress();
     void EndImport();
