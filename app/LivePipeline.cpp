@@ -10,6 +10,7 @@
 #include "app/UnitMain.h"
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
+#include "charts/TextSpace.h"
 #include "device/Form2_Port.h"
 #include "device/NumberText.h"
 #include "model/InOutError.h"
@@ -135,7 +136,7 @@ void TForm1::ProcessSample(int peakFrequency, float value)
 
 void TForm1::ShowSampleValues(std::uint8_t decimals)
 {
-    LabelPeak->setText(FormatValue(decimals, CurrentValue));
+    LabelPeak->setText(FittedValueText(decimals, CurrentValue, FitsInside(*LabelPeak)));
     if (PeakFrequency > 0) {
         QPalette palette = LabelPeakFreq->palette();
         palette.setColor(QPalette::WindowText, FrequencyColour(PeakFrequency));
@@ -145,13 +146,13 @@ void TForm1::ShowSampleValues(std::uint8_t decimals)
         if (!LabelPeakFreqTimer.isActive())
             LabelPeakFreqTimer.start();
     }
-    LabelMaxValue->setText(FormatValue(decimals, MaxRecord().Value));
-    LabelModeValue->setText(FormatValue(decimals, Statistics.ModeValue()));
+    LabelMaxValue->setText(FittedValueText(decimals, MaxRecord().Value, FitsInside(*LabelMaxValue)));
+    LabelModeValue->setText(FittedValueText(decimals, Statistics.ModeValue(), FitsInside(*LabelModeValue)));
     LabelRisk->setText(RiskCategoryName(RiskIndex));
     if (StatisticsExpanded()) {
         LabelRangedBValue->setText(QString::number(Statistics.RangeDB()) + " dB");
-        LabelMinValue->setText(FormatValue(decimals, MinRecord().Value));
-        LabelMeanValue->setText(FormatValue(decimals, Statistics.Mean()));
+        LabelMinValue->setText(FittedValueText(decimals, MinRecord().Value, FitsInside(*LabelMinValue)));
+        LabelMeanValue->setText(FittedValueText(decimals, Statistics.Mean(), FitsInside(*LabelMeanValue)));
     }
     ShowRunningStatus();
 }

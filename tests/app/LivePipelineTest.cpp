@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 
 TEST_F(MainWindowTest, OneAndTwoReadingsGiveTheirStatistics)
@@ -197,4 +198,34 @@ TEST_F(MainWindowTest, RecordedSamplesReachTheLogInGroups)
     Feed(1.0f);
     EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 80);
     EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Recording since "));
+}
+
+namespace {
+
+double ShownNumber(QString text)
+{
+    return QLocale::system().toDouble(text.replace('E', 'e'));
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, ReadoutsOfLargeReadingsFitTheirSpaceAndShowTheValue)
+{
+    Listen();
+    Expand();
+    Feed(12345.6f);
+    EXPECT_EQ(Form->LabelMaxValue->text(), "12346");
+    Feed(99999999.0f); // 1e8 as a float
+    for (QLabel *label : {Form->LabelPeak, Form->LabelMaxValue, Form->LabelMinValue, Form->LabelMeanValue})
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->text().toStdString();
+    EXPECT_NEAR(ShownNumber(Form->LabelMaxValue->text()), 1e8, 1e6);
+    EXPECT_NEAR(ShownNumber(Form->LabelPeak->text()), 1e8, 1e6);
+    EXPECT_NEAR(ShownNumber(Form->LabelMeanValue->text()), (12345.6 + 1e8) / 2, 1e6);
+    EXPECT_EQ(Form->LabelMinValue->text(), "12346");
+
+    Form->TChart->OnMouseMoveInChart(Form->TChart, true, {}, 1.0, 9.87654e7);
+    const QString readout = Form->TChartEdit->text();
+    EXPECT_LE(Form->TChartEdit->fontMetrics().horizontalAdvance(readout), Form->TChartEdit->width() - 4);
+    EXPECT_NEAR(ShownNumber(readout), 9.87654e7, 1e4);
 }
