@@ -52,10 +52,12 @@ QFrame *VerticalRule()
     return rule;
 }
 
-// A flat speed button: its glyph, and the pressed glyph while it is down.
-QToolButton *SpeedButton(const QString &resourcesDir, const QString &glyph, const QString &hint, bool checkable)
+// A flat speed button named name: its glyph, and the pressed glyph while it is down.
+QToolButton *SpeedButton(const QString &name, const QString &resourcesDir, const QString &glyph, const QString &hint,
+                         bool checkable)
 {
     auto *button = new QToolButton;
+    button->setObjectName(name);
     button->setFixedSize(ToolButtonSize, ToolButtonSize);
     button->setIconSize(QSize(ToolButtonSize, ToolButtonSize));
     button->setAutoRaise(true);
@@ -183,10 +185,10 @@ QFrame *TForm1::BuildCoolBar()
     row->addSpacing(3);
 
     const QString &glyphs = Paths.ResourcesDir;
-    PlayB = SpeedButton(glyphs, "Play", QStringLiteral("Start Listening"), true);
-    PauseB = SpeedButton(glyphs, "Pause", QStringLiteral("Pause"), true);
-    RecB = SpeedButton(glyphs, "Record", QStringLiteral("Start Recording"), true);
-    StopB = SpeedButton(glyphs, "Stop", QStringLiteral("Stop Listening/Recording"), true);
+    PlayB = SpeedButton(QStringLiteral("PlayB"), glyphs, "Play", QStringLiteral("Start Listening"), true);
+    PauseB = SpeedButton(QStringLiteral("PauseB"), glyphs, "Pause", QStringLiteral("Pause"), true);
+    RecB = SpeedButton(QStringLiteral("RecB"), glyphs, "Record", QStringLiteral("Start Recording"), true);
+    StopB = SpeedButton(QStringLiteral("StopB"), glyphs, "Stop", QStringLiteral("Stop Listening/Recording"), true);
     ListenButtons = new QButtonGroup(this);
     ListenButtons->setExclusive(true);
     for (QToolButton *button : {PlayB, RecB, StopB})
@@ -197,7 +199,7 @@ QFrame *TForm1::BuildCoolBar()
     row->addWidget(VerticalRule());
     row->addSpacing(4);
 
-    RestartB = SpeedButton(glyphs, "Restart", QStringLiteral("Restart"), false);
+    RestartB = SpeedButton(QStringLiteral("RestartB"), glyphs, "Restart", QStringLiteral("Restart"), false);
     connect(RestartB, &QToolButton::pressed, this, [this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart_down.png")); });
     connect(RestartB, &QToolButton::released, this, [this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart.png")); });
     row->addWidget(RestartB);

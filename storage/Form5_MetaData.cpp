@@ -35,6 +35,7 @@ TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
     EditNotes->setObjectName(QStringLiteral("EditNotes"));
 
     ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, this);
+    ImageOKb->setObjectName(QStringLiteral("ImageOKb"));
     ImageOKb->setToolTip(QStringLiteral("Save the session using current Meta-Data"));
     connect(ImageOKb, &QToolButton::clicked, this, &TForm5::ImageOKbClick);
     auto *bottom = new QHBoxLayout;
