@@ -1,12 +1,11 @@
 #include "storage/Form6_Schedule.h"
 
+#include "tests/storage/EscapeAndClose.h"
 #include "tests/storage/ModalHookGuard.h"
 #include "tests/storage/QStringPrinter.h"
 #include "tests/support/MessageBoxRecorder.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -135,11 +134,7 @@ TEST_F(ScheduleDialog, EscapeAndTheWindowManagersCloseLeaveItOpen)
 {
     bool stayedOpen = false;
     EXPECT_FALSE(Execute([&](TForm6 &form) {
-        form.show();
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(&form, &escape);
-        EXPECT_FALSE(form.close());
-        stayedOpen = form.isVisible();
+        stayedOpen = StaysOpenOnEscapeAndClose(form);
         form.ImageCancelbClick();
     }));
     EXPECT_TRUE(stayedOpen);
