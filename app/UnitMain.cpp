@@ -20,7 +20,6 @@
 #include "storage/Form6_Schedule.h"
 
 #include <QCloseEvent>
-#include <QResizeEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -28,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QToolButton>
 
