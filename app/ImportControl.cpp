@@ -77,9 +77,16 @@ void TForm1::Import1Click()
 
 void TForm1::ShowImportProgress(int maximum)
 {
+    ProgressBar->setGeometry(206, ProgressBarTop, width() - 216, ProgressBarHeight);
     ProgressBar->setRange(0, maximum);
     ProgressBar->setValue(0);
     ProgressBar->show();
+}
+
+// The status line invited to connect the meter meanwhile; now the import waits for its data.
+void TForm1::ImportPortOpened()
+{
+    PanelStatus->setText(WaitingStatus);
 }
 
 void TForm1::ImportLine(const QString &line)

@@ -3,6 +3,7 @@
 
 #include "app/LivePipeline.h"
 
+#include "app/Application.h"
 #include "app/ConvertError.h"
 #include "app/DeferredError.h"
 #include "storage/LocaleTimeText.h"
@@ -10,7 +11,9 @@
 #include "app/UnitMain.h"
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
+#include "charts/TextSpace.h"
 #include "device/Form2_Port.h"
+#include "device/NumberText.h"
 #include "model/MessageBoxSeam.h"
 #include "model/Risk.h"
 #include "storage/DateTimeConvert.h"
@@ -136,7 +139,7 @@ void TForm1::ProcessSample(int peakFrequency, float value)
 
 void TForm1::ShowSampleValues(std::uint8_t decimals)
 {
-    LabelPeak->setText(FormatValue(decimals, CurrentValue));
+    LabelPeak->setText(FittedValueText(decimals, CurrentValue, FitsInside(*LabelPeak)));
     if (PeakFrequency > 0) {
         QPalette palette = LabelPeakFreq->palette();
         palette.setColor(QPalette::WindowText, FrequencyColour(PeakFrequency));
@@ -146,13 +149,13 @@ void TForm1::ShowSampleValues(std::uint8_t decimals)
         if (!LabelPeakFreqTimer.isActive())
             LabelPeakFreqTimer.start();
     }
-    LabelMaxValue->setText(FormatValue(decimals, MaxRecord().Value));
-    LabelModeValue->setText(FormatValue(decimals, Statistics.ModeValue()));
+    LabelMaxValue->setText(FittedValueText(decimals, MaxRecord().Value, FitsInside(*LabelMaxValue)));
+    LabelModeValue->setText(FittedValueText(decimals, Statistics.ModeValue(), FitsInside(*LabelModeValue)));
     LabelRisk->setText(RiskCategoryName(RiskIndex));
     if (StatisticsExpanded()) {
         LabelRangedBValue->setText(QString::number(Statistics.RangeDB()) + " dB");
-        LabelMinValue->setText(FormatValue(decimals, MinRecord().Value));
-        LabelMeanValue->setText(FormatValue(decimals, Statistics.Mean()));
+        LabelMinValue->setText(FittedValueText(decimals, MinRecord().Value, FitsInside(*LabelMinValue)));
+        LabelMeanValue->setText(FittedValueText(decimals, Statistics.Mean(), FitsInside(*LabelMeanValue)));
     }
     ShowRunningStatus();
 }
@@ -206,27 +209,43 @@ void TForm1::ApplySettings(TRecordingState mode)
     // A chart of no points cannot scroll.
     if (visibleSamples < 1)
         throw EConvertError(pointsText);
+    AppliedChoice = {unit, interval, correction, visibleSamples};
     ResetLiveState(mode, visibleSamples, unit, static_cast<std::uint8_t>(correction), interval);
 }
 
 void TForm1::IrrUnitGBClick()
 {
-    ApplySettings(RecordingState);
+    if (UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex())) != AppliedChoice.Unit)
+        ApplyChangedSetting();
 }
 
 void TForm1::IntervalCBChange()
 {
-    ApplySettings(RecordingState);
+    if (IntervalSeconds(IntervalCB->currentText()) != AppliedChoice.Interval)
+        ApplyChangedSetting();
 }
 
 void TForm1::VisibleSamplesCBChange()
 {
-    ApplySettings(RecordingState);
+    if (DecimalTextToInt(VisibleSamplesCB->currentText()) != AppliedChoice.VisibleSamples)
+        ApplyChangedSetting();
 }
 
 void TForm1::correctionCBChange()
 {
-    ApplySettings(RecordingState);
+    if (DecimalTextToInt(CorrectionCB->currentText()) != AppliedChoice.Correction)
+        ApplyChangedSetting();
+}
+
+// The run restarts only for a setting that really changed; a box holding no valid number
+// is reported here, and the run goes on as it was.
+void TForm1::ApplyChangedSetting()
+{
+    try {
+        ApplySettings(RecordingState);
+    } catch (...) {
+        ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
+    }
 }
 
 void TForm1::SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSamples, double interval)

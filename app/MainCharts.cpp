@@ -4,6 +4,7 @@
 #include "app/UnitMain.h"
 #include "charts/ChartMouse.h"
 #include "charts/ChartReadouts.h"
+#include "charts/TextSpace.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,10 +22,11 @@ void TForm1::TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
 
 void TForm1::TChartMouseMoveInChart(bool inChart, double y)
 {
-    TChartEdit->setText(inChart ? ValueReadoutText(MaxRecord().Value, y) : QString());
+    TChartEdit->setText(inChart ? ValueReadoutText(MaxRecord().Value, y, QLocale::system(), FitsInside(*TChartEdit))
+                                : QString());
 }
 
 void TForm1::HChartMouseMoveInChart(bool inChart, double x)
 {
-    HChartEdit->setText(inChart ? LevelReadoutText(x) : QString());
+    HChartEdit->setText(inChart ? LevelReadoutText(x, QLocale::system(), FitsInside(*HChartEdit)) : QString());
 }

@@ -52,10 +52,12 @@ QFrame *VerticalRule()
     return rule;
 }
 
-// A flat speed button: its glyph, and the pressed glyph while it is down.
-QToolButton *SpeedButton(const QString &resourcesDir, const QString &glyph, const QString &hint, bool checkable)
+// A flat speed button named name: its glyph, and the pressed glyph while it is down.
+QToolButton *SpeedButton(const QString &name, const QString &resourcesDir, const QString &glyph, const QString &hint,
+                         bool checkable)
 {
     auto *button = new QToolButton;
+    button->setObjectName(name);
     button->setFixedSize(ToolButtonSize, ToolButtonSize);
     button->setIconSize(QSize(ToolButtonSize, ToolButtonSize));
     button->setAutoRaise(true);
@@ -183,10 +185,10 @@ QFrame *TForm1::BuildCoolBar()
     row->addSpacing(3);
 
     const QString &glyphs = Paths.ResourcesDir;
-    PlayB = SpeedButton(glyphs, "Play", QStringLiteral("Start Listening"), true);
-    PauseB = SpeedButton(glyphs, "Pause", QStringLiteral("Pause"), true);
-    RecB = SpeedButton(glyphs, "Record", QStringLiteral("Start Recording"), true);
-    StopB = SpeedButton(glyphs, "Stop", QStringLiteral("Stop Listening/Recording"), true);
+    PlayB = SpeedButton(QStringLiteral("PlayB"), glyphs, "Play", QStringLiteral("Start Listening"), true);
+    PauseB = SpeedButton(QStringLiteral("PauseB"), glyphs, "Pause", QStringLiteral("Pause"), true);
+    RecB = SpeedButton(QStringLiteral("RecB"), glyphs, "Record", QStringLiteral("Start Recording"), true);
+    StopB = SpeedButton(QStringLiteral("StopB"), glyphs, "Stop", QStringLiteral("Stop Listening/Recording"), true);
     ListenButtons = new QButtonGroup(this);
     ListenButtons->setExclusive(true);
     for (QToolButton *button : {PlayB, RecB, StopB})
@@ -197,7 +199,7 @@ QFrame *TForm1::BuildCoolBar()
     row->addWidget(VerticalRule());
     row->addSpacing(4);
 
-    RestartB = SpeedButton(glyphs, "Restart", QStringLiteral("Restart"), false);
+    RestartB = SpeedButton(QStringLiteral("RestartB"), glyphs, "Restart", QStringLiteral("Restart"), false);
     connect(RestartB, &QToolButton::pressed, this, [this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart_down.png")); });
     connect(RestartB, &QToolButton::released, this, [this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart.png")); });
     row->addWidget(RestartB);
@@ -208,23 +210,20 @@ QFrame *TForm1::BuildCoolBar()
     SetTextColour(LabelPeakFreq, PeakFrequencyColour);
     row->addWidget(LabelPeakFreq, 1);
 
-    ProgressBar = new QProgressBar(PanelCoolBar);
-    ProgressBar->setRange(0, 100);
-    ProgressBar->setTextVisible(false);
-    ProgressBar->setFixedSize(229, 16);
-    row->addWidget(ProgressBar);
-    row->addSpacing(6);
-
     LabelInterrupt = NewLabel(QString(), PanelCoolBar);
     LabelInterrupt->setFixedWidth(365);
     LabelInterrupt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LabelInterrupt->setFont(NamedFont(SitkaText, 15, QFont::Serif));
     SetTextColour(LabelInterrupt, InterruptColour);
-    // The progress bar keeps its place whether the scheduled end is shown or not.
-    QSizePolicy keepPlace = LabelInterrupt->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    LabelInterrupt->setSizePolicy(keepPlace);
     row->addWidget(LabelInterrupt);
+
+    // Placed by hand over the bar's other controls (ShowImportProgress), and kept at its
+    // distance from the right edge when the window is resized.
+    ProgressBar = new QProgressBar(PanelCoolBar);
+    ProgressBar->setRange(0, 100);
+    ProgressBar->setTextVisible(false);
+    ProgressBar->setGeometry(359, ProgressBarTop, 229, ProgressBarHeight);
+    PanelCoolBar->installEventFilter(this);
     return PanelCoolBar;
 }
 
@@ -382,6 +381,8 @@ QFrame *TForm1::BuildBottomPanel()
     // A click on the status line is its own, not the statistics panel's.
     PanelStatus->setAttribute(Qt::WA_NoMousePropagation);
     LabelSample = NewLabel(QString(), PanelStatus, QStringLiteral("Clock and serial number of the current Peak sample"));
+    // A click on the sample clock is nobody's: it opens no record.
+    LabelSample->setAttribute(Qt::WA_NoMousePropagation);
     // At least its design width; wider where the substitute of the status font needs it.
     LabelSample->setMinimumWidth(265);
     auto *statusRow = new QHBoxLayout(PanelStatus);

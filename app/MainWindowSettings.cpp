@@ -55,6 +55,7 @@ void TForm1::ApplyLoadedSettings(const TLastSettings &settings)
     VisibleSamples = static_cast<std::uint32_t>(settings.VisibleSamples);
     CurrentMetaData.Correction = static_cast<std::int8_t>(settings.Correction);
     CorrectionCB->setCurrentText(QString::number(settings.Correction));
+    AppliedChoice = {CurrentMetaData.Unit, CurrentMetaData.Interval, settings.Correction, settings.VisibleSamples};
 
     RiskPopulationRG->SetItemIndex(settings.Population == 0 ? 0 : 1);
     RiskStateRG->SetItemIndex(settings.State == 0 ? 0 : 1);

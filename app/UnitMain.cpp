@@ -16,6 +16,7 @@
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "storage/DateTimeConvert.h"
+#include "storage/DialogLook.h"
 #include "storage/Form5_MetaData.h"
 #include "storage/Form6_Schedule.h"
 
@@ -27,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QToolButton>
 
@@ -86,6 +88,8 @@ void TForm1::FormCreate()
     CurrentMetaData.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(0.5);
     CurrentMetaData.Correction = static_cast<std::int8_t>(StrToInt(CorrectionCB->currentText()));
     VisibleSamples = static_cast<std::uint32_t>(StrToInt(VisibleSamplesCB->currentText()));
+    AppliedChoice = {CurrentMetaData.Unit, CurrentMetaData.Interval, CurrentMetaData.Correction,
+                     static_cast<int>(VisibleSamples)};
     Statistics.Reset(CurrentMetaData.Unit, ToTDateTime(QDateTime::currentDateTime()));
 
     ConfigureChart(*TChart, MainTimeChartConfiguration(static_cast<int>(VisibleSamples), CurrentMetaData.Interval));
@@ -202,8 +206,10 @@ void TForm1::StartListening()
         return;
     }
     // An import that waits for its port goes on once the port opens; only Play ends it.
-    if (RecordingState == Importing && !PlayB->isChecked())
+    if (RecordingState == Importing && !PlayB->isChecked()) {
+        ImportPortOpened();
         return;
+    }
     PlayB->setChecked(true);
     PlayBClick();
 }
@@ -238,6 +244,7 @@ void TForm1::FormShow()
     if (FirstShown)
         return;
     setWindowTitle(VersionCaption);
+    CentreOnScreen(*this);
     FirstShown = true;
     PlaceChartReadouts();
 }
@@ -273,6 +280,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == PanelPlots && event->type() == QEvent::Resize)
         PlaceChartReadouts();
+    if (watched == PanelCoolBar && event->type() == QEvent::Resize) {
+        const auto *resize = static_cast<QResizeEvent *>(event);
+        if (resize->oldSize().isValid())
+            ProgressBar->move(ProgressBar->x() + resize->size().width() - resize->oldSize().width(), ProgressBar->y());
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

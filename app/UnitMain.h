@@ -77,6 +77,9 @@ public:
     void IntervalCBChange();
     void VisibleSamplesCBChange();
     void correctionCBChange();
+    // The acquisition settings as their controls held them when they were last applied or
+    // loaded: a handler whose control still holds that value leaves the run alone.
+    TAcquisitionChoice AppliedChoice;
     void SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSamples, double interval);
     void PlotSample(TRChart &chart, int decimals);
     void ResetHistogramChart(TRChart &chart);
@@ -116,6 +119,7 @@ public:
     // RecordingState is Importing; MemoryImport.ImportTimer ends the transfer.
     void Import1Click();
     void ImportTimerTimer();
+    // The progress bar at x 206, as wide as the window less 216 pixels.
     void ShowImportProgress(int maximum);
     // Asks for the name and the metadata, then writes the record; nothing when either is
     // declined. File errors are thrown.
@@ -189,6 +193,7 @@ public:
     QButtonGroup *ListenButtons = nullptr;
     QLabel *LabelPeakFreq = nullptr;
     QProgressBar *ProgressBar = nullptr;
+    static constexpr int ProgressBarTop = 5, ProgressBarHeight = 16;
     QLabel *LabelInterrupt = nullptr;
 
     // Settings and risk panels.
@@ -260,6 +265,7 @@ private:
     void TChartMouseMoveInChart(bool inChart, double y);
     void HChartMouseMoveInChart(bool inChart, double x);
 
+    void ApplyChangedSetting();
     bool PortIsOpen() const;
     void ConnectDevice(bool startListening);
     void ClosePort();
@@ -270,6 +276,8 @@ private:
     void HidePendingEnd();
     // ImportControl.cpp
     void AdvanceImportProgress();
+    // The port of an import that waited for its meter has opened.
+    void ImportPortOpened();
     void ReplayImportedRecords(const std::vector<TSampleRecord> &records);
     void HideImportProgress();
     void EndImport();

@@ -1,5 +1,7 @@
 #include "charts/ChartFrame.h"
 
+#include "charts/NumericTicks.h"
+
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QtMath>
@@ -106,12 +108,40 @@ QRect PlotAreaOf(const QSize &client, const TChartAppearance &look)
     return {look.LRim, look.TRim, width, height};
 }
 
-TChartScales MakeChartScales(const TChartAppearance &look, const TPlotMapping &mapping, const QLocale &locale)
+TChartScales MakeChartScales(const TChartAppearance &look, const TPlotMapping &mapping, const QLocale &locale,
+                             const QFontMetrics &metrics, int clientWidth)
 {
     if (mapping.Area.isEmpty())
         return {};
-    return {MakeAxisTicks(mapping.X.Lo, mapping.X.Hi, look.XLabelType, look.MinTickX, look.DecPlaceX, locale),
-            MakeAxisTicks(mapping.Y.Lo, mapping.Y.Hi, look.YLabelType, look.MinTickY, look.DecPlaceY, locale)};
+    TChartScales scales{
+        MakeAxisTicks(mapping.X.Lo, mapping.X.Hi, look.XLabelType, look.MinTickX, look.DecPlaceX, locale),
+        MakeAxisTicks(mapping.Y.Lo, mapping.Y.Hi, look.YLabelType, look.MinTickY, look.DecPlaceY, locale)};
+    if (look.YLabelType == ftNum) {
+        const int reach = TickLength + LabelGap + 1;
+        const int room = look.YAxisPos == yapLeft ? mapping.Area.left() - reach
+                                                  : clientWidth - mapping.Area.right() - 1 - reach;
+        FitNumericLabels(scales.Y, FitsWidth(metrics, room), locale);
+    }
+    return scales;
+}
+
+void FitNumericLabels(std::vector<TAxisTick> &ticks, const TTextFits &fits, const QLocale &locale)
+{
+    const auto fitting = [&](const TAxisTick &tick) { return tick.Label.isEmpty() || fits(tick.Label); };
+    if (std::all_of(ticks.begin(), ticks.end(), fitting))
+        return;
+    double step = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        step = std::min(step, ticks[i].Value - ticks[i - 1].Value);
+    if (!std::isfinite(step))
+        step = std::fabs(ticks.empty() ? 0.0 : ticks.front().Value);
+    for (TAxisTick &tick : ticks) {
+        if (tick.Label.isEmpty())
+            continue;
+        tick.Label = ExponentTickLabel(tick.Value, step, locale);
+        if (!fits(tick.Label))
+            tick.Label.clear();
+    }
 }
 
 void PaintChartBackground(QPainter &painter, const TChartAppearance &look, const QRect &client,

@@ -1,5 +1,7 @@
 #include "charts/NumericTicks.h"
 
+#include "model/FittedValueText.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -73,4 +75,24 @@ bool IsLabelledTick(double value, int decimals)
 {
     const double scaled = value * std::pow(10.0, decimals);
     return std::fabs(scaled - std::nearbyint(scaled)) <= 1e-6 * std::max(1.0, std::fabs(scaled));
+}
+
+QString ExponentTickLabel(double value, double step, const QLocale &locale)
+{
+    if (value == 0 || !(step > 0))
+        return ExponentText(value, 0, locale);
+    // Ticks are multiples of a 1-2-5 step: one significant digit below the step's is enough.
+    const int decimals = int(std::floor(std::log10(std::fabs(value)))) - int(std::floor(std::log10(step) + 1e-9));
+    QString label = ExponentText(value, std::clamp(decimals, 0, 15), locale);
+    // "1E8", not "1.0E8", beside "2E7".
+    const qsizetype exponent = label.indexOf(QLatin1Char('E'));
+    const qsizetype separator = label.indexOf(locale.decimalPoint());
+    if (separator < 0 || separator > exponent)
+        return label;
+    qsizetype end = exponent;
+    while (label[end - 1] == QLatin1Char('0'))
+        --end;
+    if (end - 1 == separator)
+        --end;
+    return label.remove(end, exponent - end);
 }

@@ -20,3 +20,7 @@ bool IsLabelledTick(double value, int decimals);
 // value with decimals digits after the locale's decimal separator and no group separators.
 // Negative decimals round to tens, hundreds or thousands and show no decimals.
 QString FormatTickNumber(double value, int decimals, const QLocale &locale);
+
+// value in exponent form with the mantissa decimals that tell it from its neighbours step
+// apart: "1.2E38" for 1.2e38 with a step of 2e37; "0" for zero.
+QString ExponentTickLabel(double value, double step, const QLocale &locale);

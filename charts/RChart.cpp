@@ -199,7 +199,8 @@ void TRChart::Render()
     if (Frame.isNull())
         return;
     const TPlotMapping mapping = Mapping();
-    const TChartScales scales = MakeChartScales(Look, mapping, locale());
+    const TChartScales scales =
+        MakeChartScales(Look, mapping, locale(), QFontMetrics(font(), &Frame), Frame.width());
     {
         QPainter painter(&Frame);
         PaintChartBackground(painter, Look, Frame.rect(), mapping, scales);

@@ -1,5 +1,6 @@
 # The metadata and schedule dialogs, and the widget-free logic of the scheduled end.
 add_library(zeltar_dialogs STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/ButtonClosedDialog.h
   ${CMAKE_CURRENT_LIST_DIR}/DialogLook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogLook.h
   ${CMAKE_CURRENT_LIST_DIR}/Form5_MetaData.cpp

@@ -18,7 +18,7 @@ constexpr int BarHeight = 2;
 } // namespace
 
 TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
-    : QDialog(parent, CaptionOnlyTitleBar | Qt::WindowStaysOnTopHint), CurrentMetaData(currentMetaData)
+    : TButtonClosedDialog(parent, CaptionOnlyTitleBar | Qt::WindowStaysOnTopHint), CurrentMetaData(currentMetaData)
 {
     setWindowTitle(QStringLiteral("Edit Meta Data to be saved with the record"));
     SetColours(this, DialogTextGrey, Qt::white);
@@ -35,6 +35,7 @@ TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
     EditNotes->setObjectName(QStringLiteral("EditNotes"));
 
     ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, this);
+    ImageOKb->setObjectName(QStringLiteral("ImageOKb"));
     ImageOKb->setToolTip(QStringLiteral("Save the session using current Meta-Data"));
     connect(ImageOKb, &QToolButton::clicked, this, &TForm5::ImageOKbClick);
     auto *bottom = new QHBoxLayout;
@@ -84,8 +85,6 @@ void TForm5::ImageOKbClick()
     CurrentMetaData.Notes.Set(EditNotes->text());
     done(QDialog::Accepted);
 }
-
-void TForm5::reject() {}
 
 bool TForm5::eventFilter(QObject *watched, QEvent *event)
 {

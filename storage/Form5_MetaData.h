@@ -3,15 +3,14 @@
 // is written. Made once and reused, so the texts of one recording are proposed for the
 // next. OK is the only way out: no Cancel, no close box, Escape does nothing.
 
+#include "storage/ButtonClosedDialog.h"
 #include "storage/MetaData.h"
-
-#include <QDialog>
 
 class QLineEdit;
 class QToolButton;
 class QVBoxLayout;
 
-class TForm5 : public QDialog {
+class TForm5 : public TButtonClosedDialog {
     Q_OBJECT
 
 public:
@@ -27,9 +26,6 @@ public:
     void EditOperatorClick(QLineEdit *Sender);
     // Operator, place and notes into the metadata, cut to their fields; then close with OK.
     void ImageOKbClick();
-
-    // Escape and the window manager's close land here: neither closes the dialog.
-    void reject() override;
 
     QLineEdit *EditOperator = nullptr;
     QLineEdit *EditPlace = nullptr;

@@ -51,7 +51,7 @@ QLabel *NewCaption(const QString &text, int width, QWidget *parent)
 
 } // namespace
 
-TForm6::TForm6(QWidget *parent) : QDialog(parent, CaptionOnlyTitleBar)
+TForm6::TForm6(QWidget *parent) : TButtonClosedDialog(parent, CaptionOnlyTitleBar)
 {
     setWindowTitle(QStringLiteral("Schedule"));
     SetColours(this, DialogTextGrey, palette().color(QPalette::Window));

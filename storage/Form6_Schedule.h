@@ -1,12 +1,13 @@
 #pragma once
 // The schedule dialog: shows when the running recording began and asks for the local date
 // and time at which it is to end, and whether the program is to end with it. Made once and
-// reused; the shutdown choice is kept from one opening to the next.
+// reused; the shutdown choice is kept from one opening to the next. Only its Cancel and OK
+// buttons close it.
 
+#include "storage/ButtonClosedDialog.h"
 #include "storage/ScheduledEnd.h"
 
 #include <QDateTime>
-#include <QDialog>
 
 #include <array>
 #include <optional>
@@ -16,7 +17,7 @@ class QLineEdit;
 class QToolButton;
 class QWidget;
 
-class TForm6 : public QDialog {
+class TForm6 : public TButtonClosedDialog {
     Q_OBJECT
 
 public:

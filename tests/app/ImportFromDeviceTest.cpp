@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFrame>
 #include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
@@ -298,6 +299,14 @@ TEST_F(ImportFromDeviceTest, ADumpOfFiveHundredReadsBackInReverseOrder)
 {
     Start();
     StartImport();
+    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("  Connect a ZELTAR device or open a record"));
+    // The bar spans the top bar from x 206 to 10 pixels short of its right end, and keeps
+    // that end when the window grows.
+    EXPECT_EQ(Form1->ProgressBar->geometry(), QRect(206, 5, 975 - 216, 16));
+    Form1->show();
+    Form1->resize(1100, 700);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->PanelCoolBar->width() == 1100; }, 5000));
+    EXPECT_EQ(Form1->ProgressBar->geometry(), QRect(206 + 125, 5, 975 - 216, 16));
     const QString appDir = qEnvironmentVariable("ZELTAR_BUILD_APP_DIR");
     QProcess simulator;
     simulator.start(appDir + "/zeltar-meter-sim",
@@ -308,6 +317,7 @@ TEST_F(ImportFromDeviceTest, ADumpOfFiveHundredReadsBackInReverseOrder)
     Form2->Timer1Timer();
     EXPECT_EQ(RecordingState, Importing);
     EXPECT_TRUE(Form2->ComPort1.isOpen());
+    EXPECT_EQ(Form1->PanelStatus->text(), "   Waiting for data to be sent from ZELTAR device...");
     const bool ended = QTest::qWaitFor([] { return RecordingState != Importing; }, 60000);
     simulator.terminate();
     simulator.waitForFinished();

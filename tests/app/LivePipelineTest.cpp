@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 
 TEST_F(MainWindowTest, OneAndTwoReadingsGiveTheirStatistics)
 {
@@ -152,12 +154,38 @@ TEST_F(MainWindowTest, PointsThatAreNoPositiveNumberAreRefusedAndTheRunGoesOn)
     Feed(1.0f);
     for (const char *typed : {"6x", "", "0", "-15"}) {
         Form->VisibleSamplesCB->setCurrentText(typed);
-        EXPECT_THROW(Form->VisibleSamplesCBChange(), EConvertError) << typed;
+        Form->VisibleSamplesCBChange();
     }
     Form->VisibleSamplesCB->setCurrentText("60");
     Form->CorrectionCB->setCurrentText("three");
-    EXPECT_THROW(Form->correctionCBChange(), EConvertError);
+    Form->correctionCBChange();
+    EXPECT_EQ(Boxes.Texts(), (QStringList{"'6x' is not a valid integer value", "'' is not a valid integer value",
+                                          "'0' is not a valid integer value", "'-15' is not a valid integer value",
+                                          "'three' is not a valid integer value"}));
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
     EXPECT_EQ(Form->Statistics.SampleCount(), 1u);
+}
+
+TEST_F(MainWindowTest, PickingTheSettingsInUseAgainKeepsTheRun)
+{
+    Listen();
+    Feed(1.0f);
+    Feed(2.0f);
+    Form->IrrUnitGB->Item(Form->IrrUnitGB->ItemIndex())->click();
+    for (QComboBox *box : {Form->IntervalCB, Form->CorrectionCB, Form->VisibleSamplesCB})
+        emit box->activated(box->currentIndex());
+    EXPECT_EQ(Form->Statistics.SampleCount(), 2u);
+    EXPECT_EQ(Form->LiveHistogram.Total, 2u);
+    EXPECT_EQ(Form->TChart->ItemCount(), 2u);
+
+    Form->IrrUnitGB->Item(0)->click();
+    EXPECT_EQ(Form->Statistics.SampleCount(), 0u);
+    Feed(1.0f);
+    Form->VisibleSamplesCB->setCurrentIndex(0);
+    emit Form->VisibleSamplesCB->activated(0);
+    EXPECT_EQ(Form->VisibleSamples, 15u);
+    EXPECT_EQ(Form->Statistics.SampleCount(), 0u);
+    EXPECT_TRUE(Boxes.Shown.empty());
 }
 
 TEST_F(MainWindowTest, RecordedSamplesReachTheLogInGroups)
@@ -170,4 +198,34 @@ TEST_F(MainWindowTest, RecordedSamplesReachTheLogInGroups)
     Feed(1.0f);
     EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 80);
     EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Recording since "));
+}
+
+namespace {
+
+double ShownNumber(QString text)
+{
+    return QLocale::system().toDouble(text.replace('E', 'e'));
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, ReadoutsOfLargeReadingsFitTheirSpaceAndShowTheValue)
+{
+    Listen();
+    Expand();
+    Feed(12345.6f);
+    EXPECT_EQ(Form->LabelMaxValue->text(), "12346");
+    Feed(99999999.0f); // 1e8 as a float
+    for (QLabel *label : {Form->LabelPeak, Form->LabelMaxValue, Form->LabelMinValue, Form->LabelMeanValue})
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->text().toStdString();
+    EXPECT_NEAR(ShownNumber(Form->LabelMaxValue->text()), 1e8, 1e6);
+    EXPECT_NEAR(ShownNumber(Form->LabelPeak->text()), 1e8, 1e6);
+    EXPECT_NEAR(ShownNumber(Form->LabelMeanValue->text()), (12345.6 + 1e8) / 2, 1e6);
+    EXPECT_EQ(Form->LabelMinValue->text(), "12346");
+
+    Form->TChart->OnMouseMoveInChart(Form->TChart, true, {}, 1.0, 9.87654e7);
+    const QString readout = Form->TChartEdit->text();
+    EXPECT_LE(Form->TChartEdit->fontMetrics().horizontalAdvance(readout), Form->TChartEdit->width() - 4);
+    EXPECT_NEAR(ShownNumber(readout), 9.87654e7, 1e4);
 }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -48,14 +49,19 @@ private:
 
 TEST_F(MainWindowTest, StatisticsPanelFoldsOnClicksOnItsCaptionsButNotOnTheStatusLine)
 {
+    int recordsOpened = 0;
+    Form->OpenFileManager = [&](int) { ++recordsOpened; };
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
     QTest::mouseClick(Form->LabelPeak, Qt::LeftButton);
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
     EXPECT_FALSE(Form->StatisticsRow2->isHidden());
     QTest::mouseClick(Form->LabelMinValue, Qt::LeftButton);
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
-    QTest::mouseClick(Form->PanelStatus, Qt::LeftButton);
+    QTest::mouseClick(Form->PanelStatus, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(recordsOpened, 1);
+    // The sample clock sits on the status line but opens nothing.
     QTest::mouseClick(Form->LabelSample, Qt::LeftButton);
+    EXPECT_EQ(recordsOpened, 1);
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
 }
 
@@ -84,6 +90,13 @@ TEST_F(MainWindowTest, CaptionIsSetByTheFirstShowingOnly)
     Form->hide();
     Form->show();
     EXPECT_EQ(Form->windowTitle(), "elsewhere");
+}
+
+TEST_F(MainWindowTest, WindowOpensInTheMiddleOfTheScreen)
+{
+    Form->show();
+    const QPoint middle = Form->screen()->availableGeometry().center();
+    EXPECT_LE((Form->frameGeometry().center() - middle).manhattanLength(), 1);
 }
 
 TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecordingAndSavesTheRecording)

@@ -2,6 +2,8 @@
 // and full views, the chart settings and the risk scale.
 
 #include "charts/ChartConfigurations.h"
+#include "charts/ChartFrame.h"
+#include "charts/NumericTicks.h"
 #include "charts/ChartMouse.h"
 #include "charts/ChartReadouts.h"
 #include "charts/LevelHistogram.h"
@@ -12,6 +14,7 @@
 #include "tests/charts/TestPalette.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
@@ -214,6 +217,35 @@ TEST(RiskScale, PaintsWhiteNamesAndAGreyBottomLine)
             white += strip.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
     EXPECT_GT(white, 5); // "Very low" at the left
     EXPECT_EQ(strip.pixel(300, 22), qRgb(0, 0, 0));
+}
+
+TEST(TimeChartScale, OrdinateLabelsOfAnyFiniteRangeFitBesideTheAxisAndNameTheirTicks)
+{
+    TRChart chart;
+    ConfigureChart(chart, MainTimeChartConfiguration(60, 0.5));
+    chart.resize(700, 232);
+    const QFontMetrics metrics(chart.font());
+    const int room = chart.PlotArea().left() - 8; // tick and gap
+    const auto ordinateTicks = [&](double top, int decimals) {
+        chart.SetRanges(0, 0, 31.5, top);
+        chart.SetDecPlaceY(decimals);
+        return MakeChartScales(chart.Appearance(), chart.Mapping(), QLocale::c(), metrics, chart.width()).Y;
+    };
+    // Within the usual range the labels stay as they are.
+    for (const TAxisTick &tick : ordinateTicks(2.2, 3))
+        EXPECT_EQ(tick.Label, FormatTickNumber(tick.Value, 3, QLocale::c()));
+    for (double top : {1.1e8, 4.4e9, 1.1e38, 1.1e300}) {
+        int labelled = 0;
+        for (const TAxisTick &tick : ordinateTicks(top, -1)) {
+            EXPECT_LE(metrics.horizontalAdvance(tick.Label), room) << tick.Label.toStdString();
+            if (tick.Label.isEmpty())
+                continue;
+            ++labelled;
+            QString number = tick.Label;
+            EXPECT_NEAR(number.replace('E', 'e').toDouble(), tick.Value, 1e-9 * top) << tick.Label.toStdString();
+        }
+        EXPECT_GE(labelled, 3) << top;
+    }
 }
 
 } // namespace

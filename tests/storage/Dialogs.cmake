@@ -2,6 +2,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 
 zeltar_add_test(zeltar_dialogs_tests
   SOURCES
+    EscapeAndClose.h
     MetaDataDialogTest.cpp
     ModalHookGuard.h
     QStringPrinter.h

@@ -1,10 +1,9 @@
 #include "storage/Form5_MetaData.h"
 
+#include "tests/storage/EscapeAndClose.h"
 #include "tests/storage/ModalHookGuard.h"
 #include "tests/storage/QStringPrinter.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -84,11 +83,7 @@ TEST_F(MetaDataDialog, OnlyOkClosesIt)
 
     bool stayedOpen = false;
     EXPECT_TRUE(Execute([&](TForm5 &form) {
-        form.show();
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(&form, &escape);
-        EXPECT_FALSE(form.close());
-        stayedOpen = form.isVisible() && form.result() != QDialog::Accepted;
+        stayedOpen = StaysOpenOnEscapeAndClose(form);
         form.ImageOKbClick();
     }));
     EXPECT_TRUE(stayedOpen);

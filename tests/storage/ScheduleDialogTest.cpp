@@ -1,5 +1,6 @@
 #include "storage/Form6_Schedule.h"
 
+#include "tests/storage/EscapeAndClose.h"
 #include "tests/storage/ModalHookGuard.h"
 #include "tests/storage/QStringPrinter.h"
 #include "tests/support/MessageBoxRecorder.h"
@@ -127,4 +128,13 @@ TEST_F(ScheduleDialog, APendingEndAndTheShutdownChoiceSurviveCancelAndRefusal)
     EXPECT_EQ(Schedule.EndTime(), pendingEnd);
     EXPECT_TRUE(Schedule.IsPending());
     EXPECT_TRUE(Form.ShutDownCB->isChecked());
+}
+
+TEST_F(ScheduleDialog, EscapeAndTheWindowManagersCloseLeaveItOpen)
+{
+    EXPECT_FALSE(Execute([](TForm6 &form) {
+        EXPECT_TRUE(StaysOpenOnEscapeAndClose(form));
+        form.ImageCancelbClick();
+    }));
+    EXPECT_FALSE(Form.isVisible());
 }

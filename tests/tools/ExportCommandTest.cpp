@@ -3,6 +3,7 @@
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
 #include "storage/MetaData.h"
+#include "model/UnitHistogram_COMMON.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDateTime>
@@ -54,6 +55,7 @@ protected:
         meta.Correction = 3;
         meta.Interval = interval;
         WriteMetaFile(CompanionName(log, ".meta"), meta, ToTDateTime(start));
+        THistogram(-33, 33).WriteToFile(CompanionName(log, ".histo")); // as a stopped recording leaves it
         return log;
     }
 };
@@ -176,6 +178,17 @@ TEST_F(ExportCommand, MissingMetaFallsBackToTheViewerDefaults)
     EXPECT_EQ(lines[7], "interval: 0.5 sec");
     EXPECT_TRUE(lines[4].startsWith("start: " + QDate::currentDate().toString("yyyy-MM-dd")) ||
                 lines[4].startsWith("start: " + QDate::currentDate().addDays(-1).toString("yyyy-MM-dd")));
+}
+
+TEST_F(ExportCommand, AMissingHistogramIsAWarningAndTheSummaryFollows)
+{
+    const QString log = MakeRecord("killed", 1, {{2.0f, 0}});
+    ASSERT_TRUE(QFile::remove(CompanionName(log, ".histo")));
+    const TRun run = RunExport({"--summary", log});
+    ASSERT_EQ(run.ExitCode, 0);
+    EXPECT_TRUE(run.Err.contains("killed.zlog: no .histo file beside it")) << run.Err.toStdString();
+    EXPECT_EQ(run.Err.count('\n'), 1);
+    EXPECT_EQ(Lines(run.Out).at(8), "samples: 1");
 }
 
 TEST_F(ExportCommand, AnIncompleteLastRecordIsIgnored)

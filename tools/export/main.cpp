@@ -2,6 +2,7 @@
 // from a terminal. It only reads: nothing is ever written to the record's files.
 
 #include "model/InOutError.h"
+#include "storage/LogFile.h"
 #include "tools/export/ExportArguments.h"
 #include "tools/export/RecordExport.h"
 
@@ -45,6 +46,11 @@ int main(int argc, char **argv)
         if (!meta.Found)
             std::fprintf(stderr, "zeltar-export: %s: no .meta file beside it; using mW/m², 0.5 sec, correction 0 "
                                  "and the current time as start\n",
+                         logPath.toLocal8Bit().constData());
+        // A recording that was never stopped (the program was killed) has no histogram file.
+        if (!QFileInfo::exists(CompanionName(logPath, ".histo")))
+            std::fprintf(stderr, "zeltar-export: %s: no .histo file beside it; the recording may not have been "
+                                 "stopped\n",
                          logPath.toLocal8Bit().constData());
         if (parsed->Summary)
             WriteSummary(stdout, logPath, meta.Meta, SummariseRecord(logPath, meta.Meta.Unit), parsed->Population,

@@ -1,0 +1,157 @@
+// The real program, killed while it records: what it has written must be a readable record
+// that holds every sample but those still waiting in the write buffer, each as the meter
+// sent it. The program is the unmodified binary in an application folder of the test's own;
+// it finds the simulated meter where it finds real ones, and a small library loaded into it
+// presses Record and confirms the metadata dialog.
+
+#include "model/SampleRecord.h"
+#include "tools/meter-sim/MeterLines.h"
+#include "tools/meter-sim/MeterTerminal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// The highest name the program looks for, so the one it opens whatever else is plugged in.
+const QString MeterLink = QStringLiteral("/dev/ttyUSB255");
+// The write buffer at the 0.5 s interval: what it holds is lost with the process.
+constexpr int BufferedSamples = 10;
+// Faster than the meter's 0.5 s: the program's setting is what counts.
+constexpr int SendEveryMs = 20;
+
+double Reading(int i)
+{
+    return 0.25 + 0.125 * i;
+}
+
+int Frequency(int i)
+{
+    return 100 * (i + 1);
+}
+
+QString BuiltProgram(const QString &name)
+{
+    return qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/" + name;
+}
+
+class KilledWhileRecording : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "the program finds its meter only in /dev, and naming it there needs root";
+        ASSERT_TRUE(Lock.tryLock(120000)) << "another run holds " << MeterLink.toStdString();
+        const QFileInfo link(MeterLink);
+        if (link.exists() && !link.isSymLink())
+            GTEST_SKIP() << MeterLink.toStdString() << " is a device of this machine";
+        QFile::remove(MeterLink); // left by a run that was itself killed
+        ASSERT_TRUE(QFile::link(Meter->Path(), MeterLink));
+        LinkMade = true;
+
+        ASSERT_TRUE(App.isValid());
+        const QDir app(App.path());
+        for (const char *folder : {"Resources", "Settings", "Log/Archive"})
+            ASSERT_TRUE(app.mkpath(folder));
+        const QDir resources(BuiltProgram("Resources"));
+        for (const QString &file : resources.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(resources.filePath(file), app.filePath("Resources/" + file)));
+        ASSERT_TRUE(QFile::copy(BuiltProgram("zeltar-logger"), app.filePath("zeltar-logger")));
+    }
+
+    void TearDown() override
+    {
+        if (Program.state() != QProcess::NotRunning) {
+            Program.kill();
+            Program.waitForFinished(10000);
+        }
+        if (LinkMade)
+            QFile::remove(MeterLink);
+    }
+
+    void StartRecording()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("LD_PRELOAD", ZELTAR_RECORD_CLICKER);
+        // Under the sanitizers the library comes before their runtime.
+        environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        Program.setProcessEnvironment(environment);
+        Program.setProcessChannelMode(QProcess::ForwardedChannels);
+        Program.start(QDir(App.path()).filePath("zeltar-logger"), {});
+        ASSERT_TRUE(Program.waitForStarted(10000));
+        // The .meta is written once the recording runs and its dialog is confirmed.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return LogFolder().entryList({"*.meta"}).size() == 1; }, 60000))
+            << "the recording did not start";
+        const QStringList logs = LogFolder().entryList({"*.zlog"});
+        ASSERT_EQ(logs.size(), 1);
+        Log = LogFolder().filePath(logs[0]);
+    }
+
+    QDir LogFolder() const { return QDir(QDir(App.path()).filePath("Log")); }
+
+    std::unique_ptr<TMeterTerminal> Meter = TMeterTerminal::OpenPseudoTerminal();
+    QLockFile Lock{QDir::temp().filePath("zeltar-ttyUSB255.lock")};
+    bool LinkMade = false;
+    QTemporaryDir App;
+    QProcess Program;
+    QString Log;
+};
+
+TEST_P(KilledWhileRecording, LeavesEverySampleButTheBufferedOnesAsSentAndAReadableRecord)
+{
+    const int sent = GetParam();
+    StartRecording();
+    if (HasFatalFailure())
+        return;
+    for (int i = 0; i < sent; ++i) {
+        const QByteArray line = MeasurementLine(Reading(i), Frequency(i), false);
+        ASSERT_EQ(Meter->Write(line), line.size());
+        QTest::qWait(SendEveryMs);
+    }
+    const qint64 flushed = (sent / BufferedSamples) * BufferedSamples * qint64(sizeof(TSampleRecord));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(Log).size() >= flushed; }, 20000))
+        << QFileInfo(Log).size() << " of " << flushed << " bytes";
+    Program.kill();
+    ASSERT_TRUE(Program.waitForFinished(10000));
+
+    const QByteArray bytes = [&] {
+        QFile file(Log);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    const int kept = int(bytes.size() / qsizetype(sizeof(TSampleRecord)));
+    EXPECT_EQ(bytes.size() % qsizetype(sizeof(TSampleRecord)), 0);
+    EXPECT_GE(kept, sent - (BufferedSamples - 1));
+    EXPECT_LE(kept, sent);
+    for (int i = 0; i < kept; ++i) {
+        TSampleRecord expected{};
+        MakeSampleRecord(std::uint16_t(Frequency(i)), 0, expected, float(Reading(i)));
+        EXPECT_EQ(std::memcmp(bytes.constData() + i * sizeof(TSampleRecord), &expected, sizeof expected), 0)
+            << "sample " << i;
+    }
+
+    QProcess exporter;
+    exporter.start(BuiltProgram("zeltar-export"), {"--summary", Log});
+    ASSERT_TRUE(exporter.waitForFinished(60000));
+    EXPECT_EQ(exporter.exitCode(), 0);
+    const QString summary = QString::fromUtf8(exporter.readAllStandardOutput());
+    EXPECT_TRUE(summary.split('\n').contains(QStringLiteral("samples: %1").arg(kept))) << summary.toStdString();
+    const QString warnings = QString::fromUtf8(exporter.readAllStandardError());
+    EXPECT_TRUE(warnings.contains("no .histo file beside it")) << warnings.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, KilledWhileRecording, ::testing::Values(7, 23, 40));
+
+} // namespace
