@@ -246,12 +246,14 @@ void TForm2::EndAfterStrayLine()
 void TForm2::LoadSettings()
 {
     SettingsFile = Paths.SettingsDir + LastSettingsFileName;
-    try {
-        if (const std::optional<TLastSettings> settings = LoadSettingsFile(SettingsFile))
-            MainWindow.ApplyLoadedSettings(*settings);
-    } catch (const EInOutError &error) {
-        ShowMessageBox(TMsgKind::Error, error.Message);
-    }
+    const std::optional<TSettingsFileRead> read = LoadSettingsFile(SettingsFile);
+    if (!read)
+        return;
+    // The lines before a bad one have been taken, as a reading line by line takes them.
+    if (read->LinesInEffect > 0)
+        MainWindow.ApplyLoadedSettings(read->Settings, read->LinesInEffect);
+    if (!read->Error.isEmpty())
+        ShowMessageBox(TMsgKind::Error, read->Error);
 }
 
 void TForm2::SaveSettings()
