@@ -30,7 +30,8 @@ void RequireFinite(double value, const char *what)
 
 void RequireNoNonFiniteText(const QString &text, const char *what)
 {
-    if (text.contains(QStringLiteral("nan"), Qt::CaseInsensitive) || text.contains(QStringLiteral("inf"), Qt::CaseInsensitive))
+    if (text.contains(QStringLiteral("nan"), Qt::CaseInsensitive)
+        || text.contains(QStringLiteral("inf"), Qt::CaseInsensitive))
         FuzzFailure(what, text);
 }
 
@@ -53,9 +54,9 @@ QString ScratchFile(const QString &name, const std::uint8_t *data, std::size_t s
 void RequireSoundSummary(const QByteArray &summary)
 {
     static const QList<QByteArray> keys = {
-        "file",     "operator", "place",          "notes",         "start",      "unit",
-        "correction", "interval", "samples",      "maximum",       "minimum",    "mean",
-        "range_db", "mode_class_db", "mode_value", "histogram", "risk_index_max", "risk_category_max",
+        "file",       "operator",      "place",      "notes",     "start",          "unit",
+        "correction", "interval",      "samples",    "maximum",   "minimum",        "mean",
+        "range_db",   "mode_class_db", "mode_value", "histogram", "risk_index_max", "risk_category_max",
     };
     Require(summary.endsWith('\n'), "summary ends with a line end");
     const QList<QByteArray> lines = summary.chopped(1).split('\n');

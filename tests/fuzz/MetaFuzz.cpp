@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString copy = ScratchPath("copy.meta");
     WriteMetaFile(copy, meta, meta.StartTime);
     QFile written(copy);
-    Require(written.open(QIODevice::ReadOnly) && written.readAll() == QByteArray(reinterpret_cast<const char *>(data), sizeof meta),
-            "the record is written back byte for byte");
+    const QByteArray record(reinterpret_cast<const char *>(data), sizeof meta);
+    Require(written.open(QIODevice::ReadOnly) && written.readAll() == record, "the record is written back byte for byte");
 
     const double interval = RecordInterval(meta.Interval);
     Require(interval > 0.0 && std::isfinite(interval), "a record's interval is a time", QString::number(interval));

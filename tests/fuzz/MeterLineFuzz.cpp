@@ -26,12 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     default: DecSeparators = {QChar(u','), QChar(u'.')}; break;
     }
     // The port hands lines over as Latin-1, one character per byte.
-    const QString data1 = QString::fromLatin1(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
+    const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
 
-    if (const std::optional<long double> number = StrToFloatAnySep(data1))
-        Require(!std::isnan(*number), "a number text is a number", data1);
+    if (const std::optional<long double> number = StrToFloatAnySep(text))
+        Require(!std::isnan(*number), "a number text is a number", text);
 
-    const TMeterLine line = ClassifyMeterLine(data1, (choice & 0x80) != 0);
+    const TMeterLine line = ClassifyMeterLine(text, (choice & 0x80) != 0);
     if (line.Kind != TMeterLineKind::Measurement)
         return 0;
     Require(line.Text.size() == MeasurementLineLength, "a measurement line has its length", line.Text);

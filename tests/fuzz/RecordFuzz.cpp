@@ -15,7 +15,8 @@ void RequireSoundCsv(const QByteArray &csv, std::uint64_t samples)
 {
     RequireNoNonFiniteText(QString::fromUtf8(csv), "CSV");
     const QList<QByteArray> lines = csv.split('\n');
-    Require(static_cast<std::uint64_t>(lines.size()) == samples + 2 && lines.last().isEmpty(), "one CSV row per sample");
+    Require(static_cast<std::uint64_t>(lines.size()) == samples + 2 && lines.last().isEmpty(),
+            "a heading and one CSV row per sample");
     for (const QByteArray &line : lines.mid(0, lines.size() - 1))
         Require(line.count(',') == 7, "eight CSV fields", QString::fromUtf8(line));
 }

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Require(read.has_value(), "an existing file is read");
     const TLastSettings &settings = read->Settings;
     Require(read->LinesInEffect >= 0 && read->LinesInEffect <= SettingsLineCount, "lines in effect");
-    Require(read->Error.isEmpty() == (read->LinesInEffect == SettingsLineCount), "an error exactly when reading stopped");
+    Require(read->Error.isEmpty() == (read->LinesInEffect == SettingsLineCount),
+            "an error exactly when the reading stopped");
     Require(settings.Unit <= 1, "a unit of the meter");
     Require(settings.IntervalIndex >= 0 && settings.IntervalIndex < 7, "an interval of the list");
     Require(settings.VisibleSamples >= 1, "at least one visible point");
