@@ -35,11 +35,15 @@ TLastSettings TForm1::CurrentSettings() const
     return settings;
 }
 
-void TForm1::ApplyLoadedSettings(const TLastSettings &settings)
+void TForm1::ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect)
 {
+    if (linesInEffect < 1)
+        return;
     AlertsOn = settings.AlertsOn;
     SetAlertsPicture();
 
+    if (linesInEffect < 2)
+        return;
     CurrentMetaData.Unit = settings.Unit;
     const int unitItem = settings.Unit == UnitMWm2 ? 1 : 0;
     if (IrrUnitGB->ItemIndex() != unitItem) {
@@ -47,18 +51,31 @@ void TForm1::ApplyLoadedSettings(const TLastSettings &settings)
         IrrUnitGBClick();
     }
 
+    if (linesInEffect < 3)
+        return;
     const bool knownInterval = settings.IntervalIndex >= 0 && settings.IntervalIndex < IntervalCB->count();
     IntervalCB->setCurrentIndex(knownInterval ? settings.IntervalIndex : 0);
     CurrentMetaData.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(0.5);
 
+    if (linesInEffect < 4)
+        return;
     VisibleSamplesCB->setCurrentText(QString::number(settings.VisibleSamples));
     VisibleSamples = static_cast<std::uint32_t>(settings.VisibleSamples);
+
+    if (linesInEffect < 5)
+        return;
     CurrentMetaData.Correction = static_cast<std::int8_t>(settings.Correction);
     CorrectionCB->setCurrentText(QString::number(settings.Correction));
     AppliedChoice = {CurrentMetaData.Unit, CurrentMetaData.Interval, settings.Correction, settings.VisibleSamples};
 
+    if (linesInEffect < 6)
+        return;
     RiskPopulationRG->SetItemIndex(settings.Population == 0 ? 0 : 1);
+    if (linesInEffect < 7)
+        return;
     RiskStateRG->SetItemIndex(settings.State == 0 ? 0 : 1);
+    if (linesInEffect < 8)
+        return;
     if (settings.StatisticsExpanded != StatisticsExpanded())
         ToggleStatistics();
 }

@@ -58,7 +58,7 @@ public:
     void ShowStatus(const QString &text) override;
     double CurrentInterval() const override;
     TLastSettings CurrentSettings() const override;
-    void ApplyLoadedSettings(const TLastSettings &settings) override;
+    void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect) override;
     void SaveRecordingBeforeExit() override;
 
     // The meter was unplugged (MeterLoss.cpp): the recording's buffered samples go to its

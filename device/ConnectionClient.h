@@ -21,9 +21,10 @@ public:
     virtual void ShowStatus(const QString &text) = 0;
     // The interval of the live settings, in seconds.
     virtual double CurrentInterval() const = 0;
-    // The settings as the main window's controls hold them, and applying loaded ones to them.
+    // The settings as the main window's controls hold them, and applying loaded ones to them:
+    // those of the first linesInEffect lines of the settings file, in the file's order.
     virtual TLastSettings CurrentSettings() const = 0;
-    virtual void ApplyLoadedSettings(const TLastSettings &settings) = 0;
+    virtual void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect) = 0;
     // Completes a recording in progress before the process ends at once.
     virtual void SaveRecordingBeforeExit() = 0;
 };

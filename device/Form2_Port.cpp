@@ -2,6 +2,7 @@
 
 #include "device/EnumComPorts.h"
 #include "device/MeasurementLine.h"
+#include "device/MeterLineKind.h"
 #include "device/PortPermission.h"
 #include "model/GlobalState.h"
 #include "model/InOutError.h"
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr int RetryIntervalMs = 1000;
-constexpr qsizetype DbmLineLength = 13; // CR LF included
 constexpr int ReconnectIntervalMs = 1000;
 // Stray lines are tolerated once only at the short intervals, where one may slip in.
 constexpr double LongestStrayTolerantInterval = 10.0;
@@ -186,18 +186,20 @@ void TForm2::ComPort1ReceiveCallBack(const QString &Data)
         MainWindow.ImportLine(Data);
         return;
     }
-    if (std::exchange(LineMayBeCut, false) && Data.size() != DbmLineLength && Data.size() != MeasurementLineLength) {
-        // What came before the last full line is the remainder of the cut one.
-        if (Data.size() > MeasurementLineLength)
-            ComPort1ReceiveCallBack(Data.right(MeasurementLineLength));
-        return;
-    }
-    if (Data.size() == DbmLineLength)
+    const TMeterLine line = ClassifyMeterLine(Data, std::exchange(LineMayBeCut, false));
+    switch (line.Kind) {
+    case TMeterLineKind::Dbm:
         HandleDbmLine();
-    else if (Data.size() == MeasurementLineLength)
-        HandleMeasurementLine(Data);
-    else
+        break;
+    case TMeterLineKind::Measurement:
+        HandleMeasurementLine(line.Text);
+        break;
+    case TMeterLineKind::Stray:
         HandleStrayLine();
+        break;
+    case TMeterLineKind::CutRemainder:
+        break;
+    }
 }
 
 void TForm2::HandleDbmLine()
@@ -246,12 +248,14 @@ void TForm2::EndAfterStrayLine()
 void TForm2::LoadSettings()
 {
     SettingsFile = Paths.SettingsDir + LastSettingsFileName;
-    try {
-        if (const std::optional<TLastSettings> settings = LoadSettingsFile(SettingsFile))
-            MainWindow.ApplyLoadedSettings(*settings);
-    } catch (const EInOutError &error) {
-        ShowMessageBox(TMsgKind::Error, error.Message);
-    }
+    const std::optional<TSettingsFileRead> read = LoadSettingsFile(SettingsFile);
+    if (!read)
+        return;
+    // The lines before a bad one have been taken, as a reading line by line takes them.
+    if (read->LinesInEffect > 0)
+        MainWindow.ApplyLoadedSettings(read->Settings, read->LinesInEffect);
+    if (!read->Error.isEmpty())
+        ShowMessageBox(TMsgKind::Error, read->Error);
 }
 
 void TForm2::SaveSettings()

@@ -9,6 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 missing=()

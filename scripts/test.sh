@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite with ctest.
-# Usage: scripts/test.sh [--sanitize]   (--sanitize builds in build-asan with ASan and UBSan)
+# Usage: scripts/test.sh [--sanitize | --fuzz]   (--sanitize builds in build-asan with ASan and
+# UBSan; --fuzz runs the libFuzzer targets, see scripts/fuzz.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+if [ "${1:-}" = "--fuzz" ]; then
+  exec scripts/fuzz.sh
+fi
 export QT_QPA_PLATFORM=offscreen
 dir=build
 if [ "${1:-}" = "--sanitize" ]; then

@@ -10,11 +10,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <array>
+
 const char *const LastSettingsFileName = "LastSettings.ls";
 
 namespace {
 
-constexpr int SettingsLines = 8;
 constexpr int IntervalCount = 7;
 
 [[noreturn]] void Fail(const QString &path, const QString &reason)
@@ -23,16 +24,69 @@ constexpr int IntervalCount = 7;
 }
 
 // An optional sign and decimal digits after optional blanks; what follows a blank is ignored.
-int ReadInteger(const QString &path, const QString &line, int lineNumber)
+std::optional<int> LineInteger(const QString &line)
 {
     static const QRegularExpression integer(R"(^\s*([+-]?\d+)(\s.*)?$)");
     const QRegularExpressionMatch match = integer.match(line);
     bool ok = false;
     const int value = match.hasMatch() ? match.captured(1).toInt(&ok) : 0;
-    if (!ok)
-        Fail(path, QString("line %1 is not an integer: '%2'").arg(lineNumber).arg(line));
-    return value;
+    return ok ? std::optional<int>(value) : std::nullopt;
 }
+
+QString NotAnInteger(int lineNumber, const QString &line)
+{
+    return QString("line %1 is not an integer: '%2'").arg(lineNumber).arg(line);
+}
+
+// Takes one line into the settings; the reason when the line is bad.
+using TLineStep = std::optional<QString> (*)(const QString &line, TLastSettings &settings);
+
+// In the order of the file's lines.
+constexpr std::array<TLineStep, SettingsLineCount> LineSteps = {
+    [](const QString &line, TLastSettings &settings) -> std::optional<QString> {
+        settings.AlertsOn = TextToBool(line);
+        return std::nullopt;
+    },
+    [](const QString &line, TLastSettings &settings) -> std::optional<QString> {
+        settings.Unit = UnitFromName(line);
+        return std::nullopt;
+    },
+    [](const QString &line, TLastSettings &settings) -> std::optional<QString> {
+        const std::optional<int> index = LineInteger(line);
+        if (!index)
+            return NotAnInteger(3, line);
+        settings.IntervalIndex = *index >= 0 && *index < IntervalCount ? *index : 0;
+        return std::nullopt;
+    },
+    [](const QString &line, TLastSettings &settings) -> std::optional<QString> {
+        const std::optional<int> points = LineInteger(line);
+        if (!points)
+            return NotAnInteger(4, line);
+        if (*points < 1)
+            return QString("line 4 is not a number of points: '%1'").arg(line);
+        settings.VisibleSamples = *points;
+        return std::nullopt;
+    },
+    [](const QString &line, TLastSettings &settings) -> std::optional<QString> {
+        const std::optional<int> correction = LineInteger(line);
+        if (!correction)
+            return NotAnInteger(5, line);
+        settings.Correction = *correction;
+        return std::nullopt;
+    },
+    [](const QString &line, TLastSettings &settings) -> std::optional<QString> {
+        settings.Population = line.toLower() == "general" ? 0 : 1;
+        return std::nullopt;
+    },
+    [](const QString &line, TLastSettings &settings) -> std::optional<QString> {
+        settings.State = line.toLower() == "wake" ? 0 : 1;
+        return std::nullopt;
+    },
+    [](const QString &line, TLastSettings &settings) -> std::optional<QString> {
+        settings.StatisticsExpanded = line.toLower() == "yes";
+        return std::nullopt;
+    },
+};
 
 } // namespace
 
@@ -46,34 +100,34 @@ bool TextToBool(const QString &text)
     return text.toLower() == "true";
 }
 
-std::optional<TLastSettings> LoadSettingsFile(const QString &path)
+std::optional<TSettingsFileRead> LoadSettingsFile(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
         return std::nullopt;
+    TSettingsFileRead read;
+    const auto stop = [&read, &path](const QString &reason) {
+        read.Error = QDir::toNativeSeparators(path) + ": " + reason;
+        return read;
+    };
     if (!file.open(QIODevice::ReadOnly))
-        Fail(path, file.errorString());
-    QStringList lines = FromWindows1252(file.readAll()).split('\n');
+        return stop(file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return stop(file.errorString());
+    QStringList lines = FromWindows1252(bytes).split('\n');
     for (QString &line : lines)
         if (line.endsWith('\r'))
             line.chop(1);
-    if (lines.size() < SettingsLines)
-        Fail(path, QString("the file holds %1 of its %2 lines").arg(lines.size()).arg(SettingsLines));
 
-    TLastSettings settings;
-    settings.AlertsOn = TextToBool(lines[0]);
-    settings.Unit = UnitFromName(lines[1]);
-    settings.IntervalIndex = ReadInteger(path, lines[2], 3);
-    if (settings.IntervalIndex < 0 || settings.IntervalIndex >= IntervalCount)
-        settings.IntervalIndex = 0;
-    settings.VisibleSamples = ReadInteger(path, lines[3], 4);
-    if (settings.VisibleSamples < 1)
-        Fail(path, QString("line 4 is not a number of points: '%1'").arg(lines[3]));
-    settings.Correction = ReadInteger(path, lines[4], 5);
-    settings.Population = lines[5].toLower() == "general" ? 0 : 1;
-    settings.State = lines[6].toLower() == "wake" ? 0 : 1;
-    settings.StatisticsExpanded = lines[7].toLower() == "yes";
-    return settings;
+    for (int i = 0; i < SettingsLineCount; ++i) {
+        if (i >= lines.size())
+            return stop(QString("the file holds %1 of its %2 lines").arg(lines.size()).arg(SettingsLineCount));
+        if (const std::optional<QString> reason = LineSteps[static_cast<std::size_t>(i)](lines[i], read.Settings))
+            return stop(*reason);
+        read.LinesInEffect = i + 1;
+    }
+    return read;
 }
 
 void SaveSettingsFile(const QString &path, const TLastSettings &settings)

@@ -23,10 +23,20 @@ extern const char *const LastSettingsFileName;
 QString BoolToText(bool value);
 bool TextToBool(const QString &text);
 
-// nullopt when the file does not exist. A file that cannot be read, is cut short or holds a
-// line 3, 4 or 5 that is not an integer throws EInOutError and nothing of it is applied.
+inline constexpr int SettingsLineCount = 8;
+
+// What a settings file gave. Its lines take effect one after the other, so a bad line still
+// leaves the lines before it in effect.
+struct TSettingsFileRead {
+    TLastSettings Settings;
+    int LinesInEffect = 0; // the leading lines whose settings apply; all eight for a sound file
+    QString Error;         // why the reading stopped early, naming the file; empty for a sound file
+};
+
+// nullopt when the file does not exist. A file that cannot be read, is cut short, holds a
+// line 3, 4 or 5 that is not an integer or a line 4 below 1 ends with the reason in Error.
 // An interval index outside the list selects "0.5 sec".
-std::optional<TLastSettings> LoadSettingsFile(const QString &path);
+std::optional<TSettingsFileRead> LoadSettingsFile(const QString &path);
 
 // Writes the whole file or nothing (an earlier file stays when writing fails); creates a
 // missing Settings folder. Failures throw EInOutError.

@@ -9,6 +9,7 @@
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
+#include "storage/RecordReadings.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/FileUtils.h"
 #include "storage/LocaleTimeText.h"
@@ -25,13 +26,11 @@
 #include <QProgressBar>
 #include <QScopeGuard>
 
-#include <cmath>
 #include <vector>
 
 namespace {
 
 constexpr std::uint8_t ShapeSquare3 = 7, ShapeDisc7 = 24, ShapeDisc5 = 26;
-constexpr double DefaultInterval = 0.5;
 // Samples are handed over in small blocks that stay in the cache while they are worked through.
 constexpr std::size_t SamplesPerBlock = 4096;
 // The window gets to repaint and take input this often while a record loads; the clock is only
@@ -167,11 +166,10 @@ void TForm3::ReadRecordMeta(const QString &fileName)
         defaults.StartTime = ToTDateTime(QDateTime::currentDateTime());
         defaults.Unit = UnitMWm2;
         defaults.Correction = 0;
-        defaults.Interval = DefaultInterval;
+        defaults.Interval = DefaultRecordInterval;
         RecordMeta = defaults;
     }
-    // A damaged interval (none, negative, not a number) would put every sample at one time.
-    Interval = RecordMeta.Interval > 0 && std::isfinite(RecordMeta.Interval) ? RecordMeta.Interval : DefaultInterval;
+    Interval = RecordInterval(RecordMeta.Interval);
     Clock.emplace(RecordMeta.StartTime, Interval);
     StartSecond = RoundHalfEven(double(Clock->Start().MsOfDay) / 1000.0);
 }
@@ -236,12 +234,9 @@ void TForm3::ReadSamples(TLogReader &reader)
     PeakFrequencies->Publish();
 }
 
-void TForm3::ProcessRecordSample(std::uint64_t index, double value, std::uint16_t frequency)
+void TForm3::ProcessRecordSample(std::uint64_t index, float stored, std::uint16_t frequency)
 {
-    // A reading the meter cannot send (not a number, infinite) counts as 0, at the bottom of
-    // every scale, as one of 0 or below does.
-    if (!std::isfinite(value))
-        value = 0.0;
+    const double value = RecordReading(stored);
     Statistics.Add(value);
     TChart->AddMark(StartSecond + double(index - 1) * Interval, value, MarkShape);
     if (frequency > 0 && PeakFrequencies->Listing())

@@ -110,7 +110,7 @@ private:
     void AskToRecycleEmptyLog(const QString &openedFile);
     void PrepareRecord();
     void ReadSamples(TLogReader &reader);
-    void ProcessRecordSample(std::uint64_t index, double value, std::uint16_t frequency);
+    void ProcessRecordSample(std::uint64_t index, float stored, std::uint16_t frequency);
     void LetInterfaceBreathe(std::uint64_t index);
     void ShowRecordSummary(const QString &fileName);
     void DrawHistogram();

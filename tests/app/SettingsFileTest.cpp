@@ -72,6 +72,35 @@ TEST_F(SettingsFileTest, OddLinesFallBackToSafeChoices)
     EXPECT_EQ(Form->IrrUnitGB->ItemIndex(), 1);
 }
 
+TEST_F(SettingsFileTest, ABadNumberLineIsReportedAfterTheLinesBeforeItTookEffect)
+{
+    App.WriteFile("Settings/LastSettings.ls", "TRUE\r\nV/m\r\nfast\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
+    auto connection = ConnectionForm();
+    EXPECT_TRUE(Form->AlertsOn);
+    EXPECT_EQ(Form->IrrUnitGB->ItemIndex(), 0);
+    EXPECT_EQ(Form->CurrentMetaData.Unit, UnitVm);
+    EXPECT_EQ(Form->IntervalCB->currentText(), "0.5 sec");
+    EXPECT_EQ(Form->VisibleSamplesCB->currentText(), "60");
+    EXPECT_EQ(Form->RiskPopulationRG->ItemIndex(), 0);
+    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains("line 3 is not an integer: 'fast'")) << Boxes.Shown[0].Text.toStdString();
+}
+
+TEST_F(SettingsFileTest, ABadCorrectionLineLeavesTheFirstFourLinesInEffect)
+{
+    App.WriteFile("Settings/LastSettings.ls", "False\r\nmW/m\xB2\r\n4\r\n120\r\nsix\r\nSensitive\r\nSleep\r\nyes\r\n");
+    auto connection = ConnectionForm();
+    EXPECT_EQ(Form->IntervalCB->currentText(), "1 min");
+    EXPECT_EQ(Form->CurrentInterval(), 60.0);
+    EXPECT_EQ(Form->VisibleSamples, 120u);
+    EXPECT_EQ(Form->CorrectionCB->currentText(), "0");
+    EXPECT_EQ(Form->RiskStateRG->ItemIndex(), 0);
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains("line 5")) << Boxes.Shown[0].Text.toStdString();
+}
+
 TEST_F(SettingsFileTest, BoxTextsThatAreNoNumbersAreSavedAsTheValuesInEffectIntoARecreatedFolder)
 {
     auto connection = ConnectionForm();

@@ -1,6 +1,7 @@
 #include "storage/LastSettings.h"
 
 #include "model/InOutError.h"
+#include "model/Units.h"
 #include "tests/support/TempAppDir.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +12,20 @@ class LastSettingsFile : public ::testing::Test {
 protected:
     TempAppDir App;
     QString Path() const { return App.Paths().SettingsDir + LastSettingsFileName; }
-    std::optional<TLastSettings> Load(const QByteArray &bytes)
+    std::optional<TSettingsFileRead> Read(const QByteArray &bytes)
     {
         App.WriteFile(QString("Settings/") + LastSettingsFileName, bytes);
         return LoadSettingsFile(Path());
+    }
+    // A file that must be sound.
+    std::optional<TLastSettings> Load(const QByteArray &bytes)
+    {
+        const std::optional<TSettingsFileRead> read = Read(bytes);
+        if (!read)
+            return std::nullopt;
+        EXPECT_EQ(read->LinesInEffect, SettingsLineCount) << read->Error.toStdString();
+        EXPECT_TRUE(read->Error.isEmpty());
+        return read->Settings;
     }
 };
 
@@ -29,7 +40,7 @@ TEST_F(LastSettingsFile, RoundTripKeepsEverySetting)
     const TLastSettings chosen{true, 0, 4, 480, 6, 1, 1, true};
     SaveSettingsFile(Path(), chosen);
     EXPECT_EQ(ReadWholeFile(Path()), QByteArray("True\r\nV/m\r\n4\r\n480\r\n6\r\nSensitive\r\nSleep\r\nyes\r\n"));
-    const std::optional<TLastSettings> read = LoadSettingsFile(Path());
+    const std::optional<TLastSettings> read = Load(ReadWholeFile(Path()));
     ASSERT_TRUE(read);
     EXPECT_TRUE(read->AlertsOn);
     EXPECT_EQ(read->Unit, 0);
@@ -74,20 +85,37 @@ TEST_F(LastSettingsFile, AnIntervalOutsideTheListSelectsHalfASecond)
     EXPECT_EQ(Load("False\r\nV/m\r\n-1\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n")->IntervalIndex, 0);
 }
 
-TEST_F(LastSettingsFile, BadFilesAreRefusedWhole)
+TEST_F(LastSettingsFile, ABadLineEndsTheReadingWithTheLinesBeforeItInEffect)
 {
     EXPECT_FALSE(LoadSettingsFile(Path()));
-    EXPECT_THROW(Load("False\r\nV/m\r\nfive\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n"), EInOutError);
-    EXPECT_THROW(Load("False\r\nV/m\r\n1\r\n0\r\n0\r\nGeneral\r\nWake\r\nno\r\n"), EInOutError);
-    EXPECT_THROW(Load("False\r\nV/m\r\n1\r\n60\r\n"), EInOutError);
-    EXPECT_THROW(Load("False\r\nV/m\r\n1\r\n60\r\n99999999999\r\nGeneral\r\nWake\r\nno\r\n"), EInOutError);
+    const struct {
+        QByteArray Bytes;
+        int LinesInEffect;
+        const char *Reason;
+    } cases[] = {
+        {"True\r\nV/m\r\nfive\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n", 2, "line 3 is not an integer: 'five'"},
+        {"True\r\nV/m\r\n1\r\n0\r\n0\r\nGeneral\r\nWake\r\nno\r\n", 3, "line 4 is not a number of points: '0'"},
+        {"True\r\nV/m\r\n1\r\n60\r\n", 4, "line 5 is not an integer: ''"},
+        {"True\r\nV/m\r\n1\r\n60\r\n99999999999\r\nGeneral\r\nWake\r\nno\r\n", 4, "line 5 is not an integer"},
+        {"True\r\nV/m\r\n1\r\n60\r\n3\r\nSleep", 6, "the file holds 6 of its 8 lines"},
+    };
+    for (const auto &bad : cases) {
+        const std::optional<TSettingsFileRead> read = Read(bad.Bytes);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->LinesInEffect, bad.LinesInEffect) << bad.Bytes.toStdString();
+        EXPECT_TRUE(read->Error.startsWith(QDir::toNativeSeparators(Path()) + ": " + bad.Reason))
+            << read->Error.toStdString();
+        EXPECT_TRUE(read->Settings.AlertsOn);
+        EXPECT_EQ(read->Settings.Unit, UnitVm);
+    }
+    EXPECT_EQ(Read(cases[2].Bytes)->Settings.VisibleSamples, 60);
 }
 
 TEST_F(LastSettingsFile, AMissingSettingsFolderIsCreated)
 {
     ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());
     SaveSettingsFile(Path(), TLastSettings{});
-    EXPECT_TRUE(LoadSettingsFile(Path()));
+    EXPECT_EQ(LoadSettingsFile(Path())->LinesInEffect, SettingsLineCount);
 }
 
 TEST_F(LastSettingsFile, AnUnwritableFolderIsAnError)

@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 struct TRun {
@@ -35,7 +38,8 @@ protected:
     TempAppDir App;
 
     QString MakeRecord(const QString &name, std::uint8_t unit, const std::vector<std::pair<float, std::uint16_t>> &samples,
-                       const QDateTime &start = QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), double interval = 0.5)
+                       const QDateTime &start = QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), double interval = 0.5,
+                       const QString &operatorName = "Anna Müller", const QString &notes = "Router on")
     {
         const QString log = App.Paths().LogDir + name + ".zlog";
         CreateLogFile(log);
@@ -48,9 +52,9 @@ protected:
         AppendSamples(log, records);
         TMetaData meta{};
         meta.Version = 1;
-        meta.Operator.Set("Anna Müller");
+        meta.Operator.Set(operatorName);
         meta.Place.Set("Bedroom, 2nd floor");
-        meta.Notes.Set("Router on");
+        meta.Notes.Set(notes);
         meta.Unit = unit;
         meta.Correction = 3;
         meta.Interval = interval;
@@ -189,6 +193,45 @@ TEST_F(ExportCommand, AMissingHistogramIsAWarningAndTheSummaryFollows)
     EXPECT_TRUE(run.Err.contains("killed.zlog: no .histo file beside it")) << run.Err.toStdString();
     EXPECT_EQ(run.Err.count('\n'), 1);
     EXPECT_EQ(Lines(run.Out).at(8), "samples: 1");
+}
+
+TEST_F(ExportCommand, NonFiniteReadingsCountAsZeroAndADamagedIntervalAsHalfASecond)
+{
+    const float infinity = std::numeric_limits<float>::infinity();
+    const QDateTime start(QDate(2025, 1, 7), QTime(9, 5, 3));
+    for (const double interval : {std::nan(""), std::numeric_limits<double>::infinity(), -1.0, 0.0}) {
+        const QString log = MakeRecord("damaged", 1, {{infinity, 0}, {std::nanf(""), 0}, {2.0f, 0}, {-infinity, 0}},
+                                       start, interval);
+        const TRun csv = RunExport({log});
+        ASSERT_EQ(csv.ExitCode, 0) << csv.Err.toStdString();
+        EXPECT_EQ(Lines(csv.Out).mid(1), QStringList({
+                                             "1,2025-01-07 09:05:03.000,0,mW/m²,0,-33.00,-109,Very low",
+                                             "2,2025-01-07 09:05:03.500,0,mW/m²,0,-33.00,-109,Very low",
+                                             "3,2025-01-07 09:05:04.000,2,mW/m²,0,3.01,23,High",
+                                             "4,2025-01-07 09:05:04.500,0,mW/m²,0,-33.00,-109,Very low",
+                                         }))
+            << interval;
+
+        const QStringList summary = Lines(RunExport({"--summary", log}).Out);
+        ASSERT_EQ(summary.size(), 18);
+        EXPECT_EQ(summary[4], "start: 2025-01-07 09:05:03.000");
+        EXPECT_EQ(summary[7], "interval: 0.5 sec");
+        EXPECT_EQ(summary.mid(9, 4), QStringList({"maximum: 2", "minimum: 0", "mean: 0.5", "range_db: 36"}));
+        EXPECT_FALSE(csv.Out.contains("inf") || csv.Out.contains("nan") || summary.join('\n').contains("nan"));
+    }
+}
+
+TEST_F(ExportCommand, ControlCharactersOfTheMetaTextsStayInsideTheirLine)
+{
+    const QString operatorName = QString("Anna\r\nunit: V/m") + QChar(0) + "x";
+    const QString notes = QString("a") + QChar(0x1b) + "[2J" + QChar(0x7f) + QChar(0x9d) + "\tb";
+    const QString log = MakeRecord("ctl", 1, {{1.0f, 0}}, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), 0.5,
+                                   operatorName, notes);
+    const QStringList lines = Lines(RunExport({"--summary", log}).Out);
+    ASSERT_EQ(lines.size(), 18);
+    EXPECT_EQ(lines[1], "operator: Anna\uFFFD\uFFFDunit: V/m\uFFFDx");
+    EXPECT_EQ(lines[3], "notes: a\uFFFD[2J\uFFFD\uFFFD\uFFFDb");
+    EXPECT_EQ(lines[5], "unit: mW/m²");
 }
 
 TEST_F(ExportCommand, AnIncompleteLastRecordIsIgnored)

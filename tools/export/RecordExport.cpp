@@ -1,10 +1,12 @@
 #include "tools/export/RecordExport.h"
 
 #include "model/Risk.h"
+#include "model/SingleLineText.h"
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
 #include "storage/RecordClock.h"
+#include "storage/RecordReadings.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -76,7 +78,7 @@ void AppendKey(TOutput &output, const char *key, const QString &value)
 {
     output.Append(key);
     output.Append(": ");
-    output.Append(value);
+    output.Append(SingleLineText(value));
     output.Append("\n");
 }
 
@@ -102,7 +104,7 @@ TExportMeta ReadExportMeta(const QString &logPath)
     result.Meta.StartTime = ToTDateTime(QDateTime::currentDateTime());
     result.Meta.Unit = UnitMWm2;
     result.Meta.Correction = 0;
-    result.Meta.Interval = 0.5;
+    result.Meta.Interval = DefaultRecordInterval;
     return result;
 }
 
@@ -114,7 +116,7 @@ TRecordSummary SummariseRecord(const QString &logPath, std::uint8_t unit)
     std::vector<TSampleRecord> block(BlockRecords);
     while (const std::size_t count = reader.Read(block)) {
         for (std::size_t i = 0; i < count; ++i)
-            summary.Statistics.Add(block[i].Value);
+            summary.Statistics.Add(RecordReading(block[i].Value));
         summary.Samples += count;
     }
     return summary;
@@ -126,7 +128,7 @@ void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, int
     TOutput output(out);
     const QByteArray unitName = TextOrEmpty(UnitName(meta.Unit)).toUtf8();
     std::unordered_map<int, QByteArray> categoryOfRisk; // a few dozen risk indexes occur at most
-    const TRecordClock clock(meta.StartTime, meta.Interval);
+    const TRecordClock clock(meta.StartTime, RecordInterval(meta.Interval));
 
     output.Append("index,time,value,unit,peak_frequency,level_db,risk_index,risk_category\n");
     std::vector<TSampleRecord> block(BlockRecords);
@@ -135,14 +137,15 @@ void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, int
     while (const std::size_t count = reader.Read(block)) {
         for (std::size_t i = 0; i < count; ++i) {
             const TSampleRecord &record = block[i];
+            const double value = RecordReading(record.Value);
             ++index;
             output.Printf("%llu,", static_cast<unsigned long long>(index));
             output.Append(time, static_cast<std::size_t>(clock.FormatSampleTime(index, time)));
-            output.Printf(",%.9g,", static_cast<double>(record.Value));
+            output.Printf(",%.9g,", value);
             output.Append(unitName.constData(), unitName.size());
             output.Printf(",%u,", static_cast<unsigned>(record.Frequency));
-            AppendLevel(output, LevelOf(meta.Unit, record.Value));
-            const int risk = EvaluateRisk(meta.Unit, record.Value, population, state);
+            AppendLevel(output, LevelOf(meta.Unit, value));
+            const int risk = EvaluateRisk(meta.Unit, value, population, state);
             output.Printf(",%d,", risk);
             auto category = categoryOfRisk.find(risk);
             if (category == categoryOfRisk.end())
@@ -163,10 +166,11 @@ void WriteSummary(std::FILE *out, const QString &logPath, const TMetaData &meta,
     AppendKey(output, "operator", meta.Operator.Text());
     AppendKey(output, "place", meta.Place.Text());
     AppendKey(output, "notes", meta.Notes.Text());
-    AppendKey(output, "start", TRecordClock(meta.StartTime, meta.Interval).SampleTimeText(1));
+    const double interval = RecordInterval(meta.Interval);
+    AppendKey(output, "start", TRecordClock(meta.StartTime, interval).SampleTimeText(1));
     AppendKey(output, "unit", TextOrEmpty(UnitName(meta.Unit)));
     AppendKey(output, "correction", QString::number(meta.Correction));
-    AppendKey(output, "interval", IntervalText(meta.Interval));
+    AppendKey(output, "interval", IntervalText(interval));
     AppendKey(output, "samples", QString::number(summary.Samples));
     AppendKey(output, "maximum", any ? Significant(statistics.Maximum(), 10) : QString());
     AppendKey(output, "minimum", any ? Significant(statistics.Minimum(), 10) : QString());

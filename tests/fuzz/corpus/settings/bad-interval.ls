@@ -1,0 +1,8 @@
+True
+V/m
+five
+60
+0
+General
+Wake
+no

@@ -1,0 +1,8 @@
+TRUE
+mw/m²
+4
+120
+3
+SENSITIVE
+SLEEP
+YES

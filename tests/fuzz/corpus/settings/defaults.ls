@@ -1,0 +1,8 @@
+False
+mW/m²
+0
+60
+0
+General
+Wake
+no
