@@ -1,4 +1,4 @@
-#include "tools/export/RecordExport.h"
+#include "report/RecordExport.h"
 
 #include "model/Risk.h"
 #include "model/Units.h"
@@ -23,8 +23,13 @@ constexpr std::size_t FlushBytes = 1 << 20;
 
 class TOutput {
 public:
-    explicit TOutput(std::FILE *out) : Out(out) { Buffer.reserve(FlushBytes + 4096); }
-    ~TOutput() { Flush(); }
+    explicit TOutput(TByteSink sink) : Sink(std::move(sink)) { Buffer.reserve(FlushBytes + 4096); }
+    // A sink that throws has given up: nothing more goes to it.
+    ~TOutput()
+    {
+        if (std::uncaught_exceptions() == 0)
+            Flush();
+    }
     void Append(const char *text, std::size_t length)
     {
         Buffer.append(text, length);
@@ -42,14 +47,19 @@ public:
     void Flush()
     {
         if (!Buffer.empty())
-            std::fwrite(Buffer.data(), 1, Buffer.size(), Out);
+            Sink(Buffer.data(), Buffer.size());
         Buffer.clear();
     }
 
 private:
-    std::FILE *Out;
+    TByteSink Sink;
     std::string Buffer;
 };
+
+TByteSink FileSink(std::FILE *out)
+{
+    return [out](const char *data, std::size_t size) { std::fwrite(data, 1, size, out); };
+}
 
 QString TextOrEmpty(const std::optional<QString> &text)
 {
@@ -122,8 +132,14 @@ TRecordSummary SummariseRecord(const QString &logPath, std::uint8_t unit)
 
 void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, int population, int state)
 {
+    WriteCsv(FileSink(out), logPath, meta, population, state, {});
+}
+
+bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &meta, int population, int state,
+              const TExportProgress &progress)
+{
     TLogReader reader(logPath);
-    TOutput output(out);
+    TOutput output(sink);
     const QByteArray unitName = TextOrEmpty(UnitName(meta.Unit)).toUtf8();
     std::unordered_map<int, QByteArray> categoryOfRisk; // a few dozen risk indexes occur at most
     const TRecordClock clock(meta.StartTime, meta.Interval);
@@ -150,13 +166,16 @@ void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, int
             output.Append(category->second.constData(), category->second.size());
             output.Append("\n");
         }
+        if (progress && !progress(index, reader.Count()))
+            return false;
     }
+    return true;
 }
 
 void WriteSummary(std::FILE *out, const QString &logPath, const TMetaData &meta, const TRecordSummary &summary,
                   int population, int state)
 {
-    TOutput output(out);
+    TOutput output(FileSink(out));
     const TSampleStatistics &statistics = summary.Statistics;
     const bool any = summary.Samples > 0;
     AppendKey(output, "file", QFileInfo(logPath).fileName());
