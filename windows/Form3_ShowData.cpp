@@ -102,6 +102,7 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
     HChart->ClearItems();
     HChart->Redraw();
     ResetViewer();
+    ShownRecordFile.clear();
     show();
     repaint();
 
@@ -141,6 +142,7 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
     if (useTempCopy && QFileInfo(tempCopy).isFile())
         RecycleOneFile(tempCopy);
 
+    ShownRecordFile = fileName;
     ShowRecordSummary(fileName);
     if (isMinimized())
         showNormal();
