@@ -116,6 +116,18 @@ TExportMeta ReadExportMeta(const QString &logPath)
     return result;
 }
 
+bool IsFileOfRecord(const QString &path, const QString &logPath)
+{
+    const QString target = QFileInfo(path).absoluteFilePath();
+    for (const QString &own : {logPath, CompanionName(logPath, ".meta"), CompanionName(logPath, ".histo")}) {
+        const QFileInfo file(own);
+        if (target == file.absoluteFilePath() ||
+            (file.exists() && QFileInfo(path).canonicalFilePath() == file.canonicalFilePath()))
+            return true;
+    }
+    return false;
+}
+
 TRecordSummary SummariseRecord(const QString &logPath, std::uint8_t unit)
 {
     TRecordSummary summary;

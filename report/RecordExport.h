@@ -22,6 +22,10 @@ struct TRecordSummary {
     std::uint64_t Samples = 0;
     TSampleStatistics Statistics;
 };
+// True when path names the log itself or one of its companions (.meta, .histo): an export
+// must never replace them.
+bool IsFileOfRecord(const QString &path, const QString &logPath);
+
 TRecordSummary SummariseRecord(const QString &logPath, std::uint8_t unit);
 
 void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, int population, int state);

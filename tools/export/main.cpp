@@ -6,7 +6,6 @@
 #include "model/Risk.h"
 #include "report/RecordExport.h"
 #include "report/RecordReport.h"
-#include "storage/LogFile.h"
 #include "tools/export/ExportArguments.h"
 
 #include <QApplication>
@@ -24,20 +23,13 @@ int Fail(const QString &message)
     return 1;
 }
 
-bool SameFile(const QString &a, const QString &b)
-{
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
-}
-
 // The report is drawn by the program's chart control, which needs an application object; a
 // terminal without a display gets the off-screen platform.
 int WriteReport(int argc, char **argv, const TExportArguments &arguments, const TMetaData &meta)
 {
     const QString &logPath = arguments.LogFile;
-    for (const QString &own : {logPath, CompanionName(logPath, ".meta"), CompanionName(logPath, ".histo")})
-        if (SameFile(arguments.ReportFile, own))
-            return Fail(arguments.ReportFile + ": is a file of the record itself; choose another name for the report");
+    if (IsFileOfRecord(arguments.ReportFile, logPath))
+        return Fail(arguments.ReportFile + ": is a file of the record itself; choose another name for the report");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's own notices (no runtime folder, font substitutions) are not the tool's output: a
