@@ -41,12 +41,7 @@ void PrintFigures(QPainter &painter, const TPlotMapping &mapping, const TFigureR
 {
     painter.save();
     painter.setClipRect(mapping.Area);
-    for (std::size_t i = figures.Begin; i < figures.Figures.size(); ++i) {
-        if (const auto *line = std::get_if<TLineItem>(&figures.Figures[i]))
-            PaintLine(painter, mapping, *line);
-        else
-            PaintBar(painter, mapping, std::get<TBarItem>(figures.Figures[i]));
-    }
+    PaintFigures(painter, mapping, figures);
     painter.restore();
 }
 

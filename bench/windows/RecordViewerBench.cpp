@@ -5,6 +5,7 @@
 
 #include "windows/Form3_ShowData.h"
 
+#include "bench/PeakResident.h"
 #include "charts/RChart.h"
 #include "model/Risk.h"
 #include "model/SampleRecord.h"
@@ -20,8 +21,6 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 
 #include <cmath>
 #include <map>
@@ -93,13 +92,6 @@ TBenchFolder &Folder()
 {
     static TBenchFolder folder;
     return folder;
-}
-
-double PeakResidentMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
 }
 
 void BM_OpenRecord(benchmark::State &state)
