@@ -14,7 +14,6 @@
 #include "storage/MetaData.h"
 #include "windows/RecordWindowsHost.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -148,14 +147,3 @@ void BM_PanRepaint(benchmark::State &state)
 BENCHMARK(BM_PanRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
