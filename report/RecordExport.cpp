@@ -15,6 +15,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -23,33 +24,56 @@ namespace {
 constexpr std::size_t BlockRecords = 65536;
 constexpr std::size_t FlushBytes = 1 << 20;
 
+// Collects the text in blocks of a megabyte. A full block goes to the sink on a second thread
+// while the next one fills, so writing the file and making the rows overlap.
 class TOutput {
 public:
-    explicit TOutput(TByteSink sink) : Sink(std::move(sink)) { Buffer.reserve(FlushBytes + 4096); }
-    // A sink that throws has given up: nothing more goes to it.
+    explicit TOutput(TByteSink sink) : Sink(std::move(sink))
+    {
+        Buffer.reserve(FlushBytes + 4096);
+        Writing.reserve(FlushBytes + 4096);
+    }
+    // An export that ended early still waits for the block under way; its failure is moot then.
     ~TOutput()
     {
-        if (std::uncaught_exceptions() == 0)
-            Flush();
+        if (Pending.valid())
+            Pending.wait();
     }
     void Append(const char *text, std::size_t length)
     {
         Buffer.append(text, length);
         if (Buffer.size() >= FlushBytes)
-            Flush();
+            HandOver();
     }
     void Append(const QString &text) { const QByteArray utf8 = text.toUtf8(); Append(utf8.constData(), utf8.size()); }
     void Append(const char *text) { Append(text, std::strlen(text)); }
-    void Flush()
+    // Everything handed to the sink; a failure of the sink is thrown here.
+    void Finish()
     {
-        if (!Buffer.empty())
-            Sink(Buffer.data(), Buffer.size());
-        Buffer.clear();
+        HandOver();
+        Collect();
     }
 
 private:
+    void HandOver()
+    {
+        Collect();
+        if (Buffer.empty())
+            return;
+        std::swap(Buffer, Writing);
+        Buffer.clear();
+        Pending = std::async(std::launch::async, [this] { Sink(Writing.data(), Writing.size()); });
+    }
+    void Collect()
+    {
+        if (Pending.valid())
+            Pending.get();
+    }
+
     TByteSink Sink;
     std::string Buffer;
+    std::string Writing;
+    std::future<void> Pending;
 };
 
 TByteSink FileSink(std::FILE *out)
@@ -208,6 +232,7 @@ bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &me
         if (progress && !progress(index, reader.Count()))
             return false;
     }
+    output.Finish();
     return true;
 }
 
@@ -240,4 +265,5 @@ void WriteSummary(std::FILE *out, const QString &logPath, const TMetaData &meta,
     const int risk = any ? EvaluateRisk(meta.Unit, statistics.Maximum(), population, state) : 0;
     AppendKey(output, "risk_index_max", any ? QString::number(risk) : QString());
     AppendKey(output, "risk_category_max", any ? RiskCategoryName(risk) : QString());
+    output.Finish();
 }

@@ -8,6 +8,7 @@
 #include "model/Units.h"
 #include "report/ChartPicture.h"
 #include "report/RecordDigest.h"
+#include "report/RecordExport.h"
 #include "report/RecordReport.h"
 #include "report/ReportCharts.h"
 #include "storage/LogFile.h"
@@ -195,6 +196,23 @@ TEST_F(Report, FailuresLeaveNoFileAndKeepTheOldOne)
     EXPECT_THROW(SaveChartPicture(App.Paths().AppDir + "charts.jpg", {&charts->Time}), EInOutError);
     EXPECT_THROW(SaveChartPicture(blocked + ".png", {&charts->Time}), EInOutError);
     EXPECT_EQ(QDir(App.Paths().AppDir).entryList({"charts*"}), QStringList());
+}
+
+TEST_F(Report, ACsvSinkThatFailsEndsTheExportWithItsError)
+{
+    const QString large = App.Paths().LogDir + "large.zlog";
+    ASSERT_TRUE(QFile::rename(WriteLog(std::vector<std::pair<float, std::uint16_t>>(40000, {0.5f, 2450})), large));
+    const QString small = WriteLog({{1.0f, 900}});
+    // On the only block (written at the end) and on a later block of a long export.
+    for (const auto &[log, failingCall] : {std::pair{small, 1}, std::pair{large, 2}}) {
+        int calls = 0;
+        const auto sink = [&, failing = failingCall](const char *, std::size_t) {
+            if (++calls == failing)
+                throw EInOutError("disk full");
+        };
+        EXPECT_THROW(WriteCsv(sink, log, TMetaData{}, 0, 0, {}), EInOutError);
+        EXPECT_EQ(calls, failingCall);
+    }
 }
 
 } // namespace
