@@ -24,6 +24,12 @@ void TForm1::BuildMenu()
     QMenu *data = menuBar()->addMenu(QStringLiteral("&Data"));
     QAction *openRecord1 = AddItem(data, QStringLiteral("&Open record"), QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(openRecord1, &QAction::triggered, this, &TForm1::OpenRecord1Click);
+    // The file manager picks the log, then the record is written as a report or as CSV.
+    QAction *exportRecord1 = AddItem(data, QStringLiteral("&Export record…"));
+    connect(exportRecord1, &QAction::triggered, this, [this] {
+        if (OpenFileManager)
+            OpenFileManager(2);
+    });
     QAction *import1 = AddItem(data, QStringLiteral("&Import from device"), QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(import1, &QAction::triggered, this, ShowingErrors(this, &TForm1::Import1Click));
 

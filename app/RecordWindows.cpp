@@ -1,6 +1,7 @@
 #include "app/RecordWindows.h"
 
 #include "windows/ChoiceGroup.h"
+#include "windows/ExportChoiceDialog.h"
 #include "app/ShellOpen.h"
 #include "app/UnitMain.h"
 
@@ -10,6 +11,9 @@ TRecordWindows::TRecordWindows(TForm1 &mainWindow, const TAppPaths &paths)
 {
     Form7.OnOpenRecord = [this](const QString &logFile, bool useTempCopy) { Form3.OpenRecord(logFile, useTempCopy); };
     Form7.OnShowDensities = [this](const QStringList &histogramFiles) { Form4.LoadDensities(histogramFiles); };
+    Form7.OnExportRecord = [this](const QString &logFile) {
+        ExportPickedRecord(&MainWindow, logFile, RiskPopulationIndex(), RiskStateIndex());
+    };
     Form7.OpenFolder = ShellOpen;
     Form3.OnOpenAnotherRecord = [this] { Form7.ShowFileManager(0); };
 

@@ -108,3 +108,13 @@ void PaintBar(QPainter &painter, const TPlotMapping &mapping, const TBarItem &ba
         Outline(painter, left, top, right - 1, bottom - 1, bar.EdgeColor2);
     }
 }
+
+void PaintFigures(QPainter &painter, const TPlotMapping &mapping, const TFigureRun &figures)
+{
+    for (std::size_t i = figures.Begin; i < figures.Figures.size(); ++i) {
+        if (const auto *line = std::get_if<TLineItem>(&figures.Figures[i]))
+            PaintLine(painter, mapping, *line);
+        else
+            PaintBar(painter, mapping, std::get<TBarItem>(figures.Figures[i]));
+    }
+}

@@ -16,3 +16,6 @@ void PaintLine(QPainter &painter, const TPlotMapping &mapping, const TLineItem &
 // down, EdgeColor2 on the bar's own left and top lines. A bar on one pixel is that pixel in
 // the fill colour.
 void PaintBar(QPainter &painter, const TPlotMapping &mapping, const TBarItem &bar);
+
+// The lines and bars of a run that are still in the list, in list order.
+void PaintFigures(QPainter &painter, const TPlotMapping &mapping, const TFigureRun &figures);

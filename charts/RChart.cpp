@@ -227,15 +227,9 @@ void TRChart::PaintItems(const TPlotMapping &mapping)
         }
         PaintMarkBatch(mapping, batch);
         batch.clear();
-        const auto &figures = std::get<TFigureRun>(run);
         QPainter painter(&Frame);
         painter.setClipRect(mapping.Area);
-        for (std::size_t i = figures.Begin; i < figures.Figures.size(); ++i) {
-            if (const auto *line = std::get_if<TLineItem>(&figures.Figures[i]))
-                PaintLine(painter, mapping, *line);
-            else
-                PaintBar(painter, mapping, std::get<TBarItem>(figures.Figures[i]));
-        }
+        PaintFigures(painter, mapping, std::get<TFigureRun>(run));
     }
     PaintMarkBatch(mapping, batch);
 }

@@ -19,11 +19,14 @@ int EvaluateRisk(std::uint8_t unit, double value, int population, int state)
     return DensityToRiskBase(DensityOf(unit, value)) + RiskOffset(population, state);
 }
 
+int RiskCategoryIndex(int index)
+{
+    return index <= 0 ? 0 : std::min((index - 1) / 10 + 1, 5);
+}
+
 QString RiskCategoryName(int index)
 {
-    if (index <= 0)
-        return RiskCategoryNames[0];
-    return RiskCategoryNames[static_cast<std::size_t>(std::min((index - 1) / 10 + 1, 5))];
+    return RiskCategoryNames[static_cast<std::size_t>(RiskCategoryIndex(index))];
 }
 
 int HistogramClassRiskIndex(int classLevelDb, int population, int state)

@@ -25,6 +25,8 @@ int EvaluateRisk(std::uint8_t unit, double value, int population, int state);
 
 // "Very low" up to 0, then one category per 10: 1 ... 10 "Low" ... 41 and above "Extreme".
 QString RiskCategoryName(int index);
+// The position of that category in RiskCategoryNames, 0 ... 5.
+int RiskCategoryIndex(int index);
 
 // The palette colour of an index, held at entry 0 below 1 and at entry 39 from 39 up.
 // Black until LoadRiskPalette has run.

@@ -36,8 +36,13 @@ double RoundHalfEven(double x)
 
 int DensityToRiskBase(double s)
 {
+    return LevelToRiskBase(PowerToDB(s));
+}
+
+int LevelToRiskBase(double powerDb)
+{
     constexpr double floorDb = -99.0;
-    return static_cast<int>(RoundHalfEven(std::max(PowerToDB(s) + 30.0, floorDb)));
+    return static_cast<int>(RoundHalfEven(std::max(powerDb + 30.0, floorDb)));
 }
 
 double DBToPower(double l)

@@ -33,6 +33,8 @@ double DensityOf(std::uint8_t unit, double value);
 
 // Nearest integer to max(10 * log10(s) + 30, -99), halves to even: dB re 1 µW/m².
 int DensityToRiskBase(double s);
+// The same from the level already taken, powerDb = PowerToDB(s): for callers that need both.
+int LevelToRiskBase(double powerDb);
 
 // 10^(l / 10); exactly 1 for 0.
 double DBToPower(double l);

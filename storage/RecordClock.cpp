@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -58,14 +59,31 @@ int TRecordClock::FormatSampleTime(std::uint64_t index, char *buffer) const
     const TRecordStamp stamp = SampleStamp(index);
     if (stamp.Day != CachedDay) {
         CachedDay = stamp.Day;
-        CachedDate = QDate(1899, 12, 30).addDays(stamp.Day);
+        const QDate date = QDate(1899, 12, 30).addDays(stamp.Day);
+        CachedDateLength = std::snprintf(CachedDateText, sizeof CachedDateText, "%04d-%02d-%02d ", date.year(),
+                                         date.month(), date.day());
     }
+    // The clock reading digit by digit: this runs once per sample of a CSV export.
+    const auto twoDigits = [](char *at, int value) {
+        at[0] = char('0' + value / 10);
+        at[1] = char('0' + value % 10);
+    };
     const int hours = static_cast<int>(stamp.MsOfDay / 3600000);
     const int minutes = static_cast<int>(stamp.MsOfDay / 60000 % 60);
     const int seconds = static_cast<int>(stamp.MsOfDay / 1000 % 60);
     const int millis = static_cast<int>(stamp.MsOfDay % 1000);
-    return std::snprintf(buffer, 32, "%04d-%02d-%02d %02d:%02d:%02d.%03d", CachedDate.year(), CachedDate.month(),
-                         CachedDate.day(), hours, minutes, seconds, millis);
+    std::memcpy(buffer, CachedDateText, std::size_t(CachedDateLength));
+    char *time = buffer + CachedDateLength;
+    twoDigits(time, hours);
+    time[2] = ':';
+    twoDigits(time + 3, minutes);
+    time[5] = ':';
+    twoDigits(time + 6, seconds);
+    time[8] = '.';
+    time[9] = char('0' + millis / 100);
+    twoDigits(time + 10, millis % 100);
+    time[12] = '\0';
+    return CachedDateLength + 12;
 }
 
 QString TRecordClock::SampleTimeText(std::uint64_t index) const

@@ -33,7 +33,8 @@ private:
     std::int64_t StartDay = 0;  // days since 30 December 1899
     std::int64_t StartMsOfDay = 0;
     double IntervalMs = 0;
-    // The civil date of the last day formatted, so long records do not recompute it per sample.
+    // The "yyyy-MM-dd " of the last day formatted, so long records do not recompute it per sample.
     mutable std::int64_t CachedDay = INT64_MIN;
-    mutable QDate CachedDate;
+    mutable char CachedDateText[16] = {};
+    mutable int CachedDateLength = 0;
 };

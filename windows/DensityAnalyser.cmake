@@ -5,4 +5,5 @@ target_sources(zeltar_windows PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/Form4_Density.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form4_Density.h
   ${CMAKE_CURRENT_LIST_DIR}/Form4_DensityLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Form4Export.cpp
 )

@@ -20,6 +20,7 @@
 #include <QListView>
 #include <QProgressBar>
 #include <QSplitter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -100,6 +101,8 @@ void TForm3::BuildLayout()
     ProgressBar->setTextVisible(false);
     ProgressBar->hide();
     coolBar->addWidget(ProgressBar);
+    ExportB = BuildExportButton();
+    coolBar->addWidget(ExportB, 0, Qt::AlignRight);
     page->addWidget(PanelCoolBar);
 
     auto *middle = new QHBoxLayout;

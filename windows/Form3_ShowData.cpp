@@ -103,6 +103,7 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
     HChart->ClearItems();
     HChart->Redraw();
     ResetViewer();
+    ShownRecordFile.clear();
     show();
     repaint();
 
@@ -144,6 +145,7 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
     dropCopy.dismiss();
     recycleCopy();
 
+    ShownRecordFile = fileName;
     ShowRecordSummary(fileName);
     if (isMinimized())
         showNormal();

@@ -24,6 +24,7 @@ class QLineEdit;
 class QListView;
 class QProgressBar;
 class QSplitter;
+class QToolButton;
 class TChoiceGroup;
 class TLogReader;
 class TPeakFrequencyModel;
@@ -46,6 +47,13 @@ public:
 
     // The status line was clicked: the app opens the file manager to pick a record.
     std::function<void()> OnOpenAnotherRecord;
+
+    // The export menu's commands for the record shown (Form3Export.cpp); nothing while none is.
+    void SaveReportClick();
+    void ExportCsvClick();
+    void SavePictureClick();
+    // The log of the record shown; empty while a record loads or none is shown.
+    QString ShownRecordFile;
 
     // Handlers.
     void PanelRightClick();
@@ -73,6 +81,7 @@ public:
     // Controls.
     QLabel *PanelCoolBar = nullptr;
     QProgressBar *ProgressBar = nullptr;
+    QToolButton *ExportB = nullptr;
     QFrame *PanelRight = nullptr;
     QLabel *Label1 = nullptr;
     QListView *PeakFreqRE = nullptr;
@@ -102,6 +111,7 @@ protected:
 
 private:
     void BuildLayout();           // Form3Layout.cpp
+    QToolButton *BuildExportButton(); // Form3Export.cpp
     void CheckDecimalSeparator();
     void ResetViewer();
     void ReadRecordMeta(const QString &fileName);

@@ -18,6 +18,7 @@
 class QComboBox;
 class QLineEdit;
 class QTextEdit;
+class QToolButton;
 class TRChart;
 
 class TForm4 : public QWidget {
@@ -49,6 +50,10 @@ public:
     // The width every curve is drawn with: the last whole number 1 ... 8 chosen in LineWidthCB.
     int CurveLineWidth() const { return ChosenLineWidth; }
 
+    // The chart as a PNG or SVG picture (Form4Export.cpp); nothing before a curve is drawn.
+    void SavePictureClick();
+
+    QToolButton *SavePictureB = nullptr;
     QComboBox *LineWidthCB = nullptr;
     QTextEdit *RichEdit = nullptr;
     TRChart *HChart = nullptr;
@@ -58,6 +63,7 @@ private:
     void BuildLayout();
     QWidget *BuildRightColumn();
     QWidget *BuildChartPanel();
+    QToolButton *BuildSavePictureButton(QWidget *parent); // Form4Export.cpp
     void CentreOnDesktop();
     // The whole level scale, from 0 up to 10 % above peak; up to 1 while there is no curve.
     static TRangeBox FullView(double peak);

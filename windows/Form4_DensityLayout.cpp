@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -75,6 +76,10 @@ void TForm4::BuildLayout()
 
     auto *topBar = new QWidget(this);
     topBar->setFixedHeight(28);
+    auto *topBarLayout = new QHBoxLayout(topBar);
+    topBarLayout->setContentsMargins(0, 0, 0, 2);
+    SavePictureB = BuildSavePictureButton(topBar);
+    topBarLayout->addWidget(SavePictureB, 0, Qt::AlignLeft);
     frame->addWidget(topBar);
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);

@@ -162,9 +162,10 @@ void TForm7::MakeNewestCurrent()
 
 void TForm7::ShowFileManager(int mode)
 {
-    FileManagerMode = mode == 1 ? 1 : 0;
-    setWindowTitle(FileManagerMode == 1 ? QStringLiteral("File Manager - open Density Files")
-                                        : QStringLiteral("File Manager - open a Log File"));
+    FileManagerMode = mode == 1 || mode == 2 ? std::uint8_t(mode) : 0;
+    setWindowTitle(FileManagerMode == 1   ? QStringLiteral("File Manager - open Density Files")
+                   : FileManagerMode == 2 ? QStringLiteral("File Manager - export a Log File")
+                                          : QStringLiteral("File Manager - open a Log File"));
     // The folder is read again first, so that the newest log is among the candidates.
     RefreshFileList();
     {
@@ -324,7 +325,7 @@ void TForm7::FileListBox1Click()
 
 void TForm7::FileListBox1DblClick()
 {
-    if (FileManagerMode == 0)
+    if (FileManagerMode != 1)
         ImageOKbClick();
 }
 
@@ -335,10 +336,10 @@ void TForm7::ImageOKbClick()
             ShowMessageBox(TMsgKind::Plain, QStringLiteral("Please select at least one Log File"));
             return;
         }
-        if (FileManagerMode == 0)
-            OpenHighlightedRecord();
-        else
+        if (FileManagerMode == 1)
             ShowHighlightedDensities();
+        else
+            OpenHighlightedRecord();
     });
 }
 
@@ -358,8 +359,12 @@ void TForm7::OpenHighlightedRecord()
     const QString path = PathOf(current->text());
     const bool useTempCopy = RecordingState == Recording && IsRecordingLog(path);
     hide();
-    if (OnOpenRecord)
+    if (FileManagerMode == 2) {
+        if (OnExportRecord)
+            OnExportRecord(path);
+    } else if (OnOpenRecord) {
         OnOpenRecord(path, useTempCopy);
+    }
 }
 
 void TForm7::ShowHighlightedDensities()

@@ -34,7 +34,8 @@ public:
     TForm7(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent = nullptr);
     ~TForm7() override;
 
-    // Mode 0 opens a log in the viewer, mode 1 hands histograms to the density analyser. Sets
+    // Mode 0 opens a log in the viewer, mode 1 hands histograms to the density analyser, mode 2
+    // hands one log on to be exported. Sets
     // the caption, makes the newest log current until the user has picked one, and shows the
     // window (not modal).
     void ShowFileManager(int mode);
@@ -46,6 +47,7 @@ public:
     // histogram files of the highlighted logs, in list order.
     std::function<void(const QString &logFile, bool useTempCopy)> OnOpenRecord;
     std::function<void(const QStringList &histogramFiles)> OnShowDensities;
+    std::function<void(const QString &logFile)> OnExportRecord;
     // Opens a folder in the desktop's file browser; false when nothing could. The desktop's
     // own by default.
     std::function<bool(const QString &folder)> OpenFolder;

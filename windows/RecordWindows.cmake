@@ -2,6 +2,8 @@
 target_sources(zeltar_windows PRIVATE
   ChoiceGroup.cpp
   ClickForwarder.cpp
+  ExportChoiceDialog.cpp
+  Form3Export.cpp
   Form3Layout.cpp
   Form3_ShowData.cpp
   Form7Layout.cpp
@@ -9,6 +11,7 @@ target_sources(zeltar_windows PRIVATE
   FileManagerGlyphs.cpp
   FolderChainFilter.cpp
   PeakFrequencyList.cpp
+  RecordExportCommands.cpp
   RecordFileMoves.cpp
   RecordInfo.cpp
   RecordReadProblems.cpp

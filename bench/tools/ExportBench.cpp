@@ -3,7 +3,7 @@
 // not grow with the record (the max_rss_mb counter stays flat from 1 M to 10 M samples).
 
 #include "storage/LogFile.h"
-#include "tools/export/RecordExport.h"
+#include "report/RecordExport.h"
 
 #include <QTemporaryDir>
 

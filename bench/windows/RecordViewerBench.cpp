@@ -5,6 +5,7 @@
 
 #include "windows/Form3_ShowData.h"
 
+#include "bench/PeakResident.h"
 #include "charts/RChart.h"
 #include "model/Risk.h"
 #include "model/SampleRecord.h"
@@ -13,15 +14,12 @@
 #include "storage/MetaData.h"
 #include "windows/RecordWindowsHost.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 
 #include <cmath>
 #include <map>
@@ -95,13 +93,6 @@ TBenchFolder &Folder()
     return folder;
 }
 
-double PeakResidentMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 void BM_OpenRecord(benchmark::State &state)
 {
     TBenchFolder &folder = Folder();
@@ -156,14 +147,3 @@ void BM_PanRepaint(benchmark::State &state)
 BENCHMARK(BM_PanRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,7 @@
 #include "storage/MetaData.h"
 #include "storage/RecordClock.h"
 #include "storage/RecordReadings.h"
-#include "tools/export/RecordExport.h"
+#include "report/RecordExport.h"
 
 #include <QFile>
 #include <QRegularExpression>

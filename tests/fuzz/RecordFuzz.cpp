@@ -5,7 +5,7 @@
 
 #include "model/InOutError.h"
 #include "storage/MetaData.h"
-#include "tools/export/RecordExport.h"
+#include "report/RecordExport.h"
 
 #include <QFile>
 

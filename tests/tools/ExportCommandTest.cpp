@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -273,6 +274,45 @@ TEST_F(ExportCommand, FailuresEndWithOneLineNamingTheCauseAndTouchNothing)
     EXPECT_EQ(ReadWholeFile(log), logBytes);
     EXPECT_EQ(QFileInfo(log).lastModified(), logTime);
     EXPECT_EQ(ReadWholeFile(meta).size(), 100);
+}
+
+TEST_F(ExportCommand, ReportIsWrittenWithoutADisplayInTheChosenRiskColumns)
+{
+    const QString log = MakeRecord("rec", 1, {{1.0f, 2450}, {0.001f, 2450}, {0.02f, 900}});
+    const QString pdf = App.Paths().AppDir + "rec.pdf";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("DISPLAY");
+    const TRun run = RunExport({"--report", pdf, "--population", "sensitive", "--state", "sleep", log}, environment);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.isEmpty());
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(report.contains("Anna Müller"));
+    EXPECT_TRUE(report.contains("population: Sensitive, state: Sleep"));
+    // 1 mW/m² is "Very high" for sensitive sleepers, 0.02 mW/m² "Moderate", 0.001 "Low".
+    EXPECT_TRUE(report.contains(QRegularExpression(R"(Very high\s+1\s+33.3 %)"))) << report.toStdString();
+    EXPECT_TRUE(report.contains(QRegularExpression(R"(2450\s+2\s+66.7 %)")));
+}
+
+TEST_F(ExportCommand, ReportFailuresEndWithOneLineAndLeaveTheRecordAlone)
+{
+    const QString log = MakeRecord("rec", 1, {{1, 0}});
+    const QByteArray logBytes = ReadWholeFile(log);
+    const QString blocked = App.WriteFile("blocker", "x") + "/rec.pdf";
+    for (const QStringList &bad : {QStringList{"--report", blocked, log}, QStringList{"--report", log, log},
+                                   QStringList{"--report", CompanionName(log, ".meta"), log},
+                                   QStringList{"--summary", "--report", "x.pdf", log}, QStringList{log, "--report"}}) {
+        const TRun run = RunExport(bad);
+        EXPECT_EQ(run.ExitCode, 1) << bad.join(' ').toStdString();
+        EXPECT_EQ(run.Err.count('\n'), 1) << run.Err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(blocked));
+    EXPECT_EQ(ReadWholeFile(log), logBytes);
+    EXPECT_EQ(ReadWholeFile(CompanionName(log, ".meta")).size(), 576);
+    EXPECT_TRUE(RunExport({"--help"}).Out.contains("--report OUT.pdf"));
 }
 
 } // namespace

@@ -21,3 +21,13 @@ zeltar_add_test(file_manager_test
   LIBS zeltar_windows zeltar_test_support Qt6::Test
   GUI
 )
+
+# The export commands of the record windows, against the export command's own output.
+zeltar_add_test(record_export_test
+  SOURCES
+    RecordExportTest.cpp
+    RecordTestFiles.cpp
+  LIBS zeltar_windows zeltar_test_support Qt6::Test
+  GUI
+)
+add_dependencies(record_export_test zeltar-export)

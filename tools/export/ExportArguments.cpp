@@ -1,9 +1,12 @@
 #include "tools/export/ExportArguments.h"
 
 const char *const ExportUsage =
-    "usage: zeltar-export [--summary] [--population general|sensitive] [--state wake|sleep] FILE.zlog\n"
+    "usage: zeltar-export [--summary | --report OUT.pdf] [--population general|sensitive] [--state wake|sleep]\n"
+    "                     FILE.zlog\n"
     "Writes the samples of a ZELTAR record as CSV to standard output, or with --summary\n"
-    "its metadata, statistics and histogram as 'key: value' lines.\n";
+    "its metadata, statistics and histogram as 'key: value' lines, or with --report a PDF\n"
+    "report of the record (metadata, statistics, charts, risk categories, peak frequencies)\n"
+    "to OUT.pdf. --population and --state choose the risk columns (default general, wake).\n";
 
 namespace {
 
@@ -35,6 +38,13 @@ std::optional<TExportArguments> ParseExportArguments(const QStringList &argument
         const QString &argument = arguments[i];
         if (argument == "--summary")
             parsed.Summary = true;
+        else if (argument == "--report") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                error = "--report needs the name of the PDF to write";
+                return std::nullopt;
+            }
+            parsed.ReportFile = arguments[++i];
+        }
         else if (argument == "--population") {
             if (!TakeChoice(arguments, i, argument, "general", "sensitive", parsed.Population, error))
                 return std::nullopt;
@@ -52,6 +62,10 @@ std::optional<TExportArguments> ParseExportArguments(const QStringList &argument
     }
     if (parsed.LogFile.isEmpty()) {
         error = "no record given";
+        return std::nullopt;
+    }
+    if (parsed.Summary && !parsed.ReportFile.isEmpty()) {
+        error = "--summary and --report cannot be combined";
         return std::nullopt;
     }
     return parsed;

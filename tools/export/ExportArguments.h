@@ -8,6 +8,7 @@
 
 struct TExportArguments {
     bool Summary = false;
+    QString ReportFile; // --report: the PDF to write instead of the CSV
     int Population = 0; // 0 General, 1 Sensitive
     int State = 0;      // 0 Wake, 1 Sleep
     QString LogFile;

@@ -1,11 +1,16 @@
-// zeltar-export: a record as CSV or as a summary, for spreadsheets and for checking a record
-// from a terminal. It only reads: nothing is ever written to the record's files.
+// zeltar-export: a record as CSV, as a summary or as a PDF report, for spreadsheets, for
+// checking a record from a terminal and for handing it on. It only reads: nothing is ever
+// written to the record's files.
 
 #include "model/InOutError.h"
 #include "storage/LogFile.h"
+#include "model/Risk.h"
+#include "report/RecordExport.h"
+#include "report/RecordReport.h"
 #include "tools/export/ExportArguments.h"
-#include "tools/export/RecordExport.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -17,6 +22,26 @@ int Fail(const QString &message)
 {
     std::fprintf(stderr, "zeltar-export: %s\n", message.toLocal8Bit().constData());
     return 1;
+}
+
+// The report is drawn by the program's chart control, which needs an application object; a
+// terminal without a display gets the off-screen platform.
+int WriteReport(int argc, char **argv, const TExportArguments &arguments, const TMetaData &meta)
+{
+    const QString &logPath = arguments.LogFile;
+    if (IsFileOfRecord(arguments.ReportFile, logPath))
+        return Fail(arguments.ReportFile + ": is a file of the record itself; choose another name for the report");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notices (no runtime folder, font substitutions) are not the tool's output: a
+    // failure is told in one line of its own.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QApplication application(argc, argv);
+    const QString resources = QDir(QCoreApplication::applicationDirPath()).filePath("Resources");
+    if (!LoadRiskPalette(resources))
+        return Fail("cannot read the risk palette '" + QDir(resources).filePath("Risk Palette.bmp") + "'");
+    SaveRecordReport(arguments.ReportFile, {logPath, meta, arguments.Population, arguments.State});
+    return 0;
 }
 
 } // namespace
@@ -52,6 +77,8 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "zeltar-export: %s: no .histo file beside it; the recording may not have been "
                                  "stopped\n",
                          logPath.toLocal8Bit().constData());
+        if (!parsed->ReportFile.isEmpty())
+            return WriteReport(argc, argv, *parsed, meta.Meta);
         if (parsed->Summary)
             WriteSummary(stdout, logPath, meta.Meta, SummariseRecord(logPath, meta.Meta.Unit), parsed->Population,
                          parsed->State);

@@ -1,0 +1,18 @@
+#pragma once
+// Charts saved as one picture, one above the other, each at its size on screen: a PNG, or an
+// SVG (vector drawing but for large numbers of marks) when the name ends in ".svg".
+
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+class TRChart;
+
+// The widest chart's width by the charts' heights added up.
+QSize ChartPictureSize(const std::vector<const TRChart *> &charts);
+
+// Replaces path only once the picture is complete; a failure is an EInOutError naming the
+// file and leaves the old file, or none. A name that ends neither in ".png" nor in ".svg" is
+// refused the same way.
+void SaveChartPicture(const QString &path, const std::vector<const TRChart *> &charts);

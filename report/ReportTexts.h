@@ -1,0 +1,29 @@
+#pragma once
+// Every text of a record's report in one place, so that another language is one more set.
+
+#include <QString>
+
+#include <array>
+
+struct TReportTexts {
+    QString Title;             // %1: the log's file name
+    QString RecordHeading;
+    QString Operator, Place, Notes, Start, Interval, Unit, Correction, Duration, Samples;
+    QString CorrectionValue;   // %1: the correction in dB
+    QString StatisticsHeading;
+    QString Maximum, Minimum, Mean, Range, Mode;
+    QString RangeValue;        // %1: the range in dB
+    QString ChartsHeading;
+    QString RiskHeading;       // %1: population, %2: state
+    std::array<QString, 2> Populations;
+    std::array<QString, 2> States;
+    QString Category, SampleCount, Share;
+    QString FrequenciesHeading;
+    QString Frequency;
+    QString FrequencyBase;     // %1: how many samples reported a frequency
+    QString NoFrequencies;
+    QString Footer;            // %1: program, %2: version, %3: creation time
+    QString Page;              // %1: page, %2: pages
+};
+
+const TReportTexts &EnglishReportTexts();

@@ -1,0 +1,225 @@
+// The record windows handing a record on: the viewer's report, CSV and picture, the density
+// analyser's picture and the main menu's export of a log picked in the file manager. The save
+// dialog is answered through its seam; the CSV is compared with what zeltar-export writes.
+
+#include "charts/RChart.h"
+#include "model/Risk.h"
+#include "model/Units.h"
+#include "storage/LogFile.h"
+#include "storage/ModalSeam.h"
+#include "storage/SaveFileDialog.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/TempAppDir.h"
+#include "tests/windows/RecordTestFiles.h"
+#include "windows/ChoiceGroup.h"
+#include "windows/ExportChoiceDialog.h"
+#include "windows/Form3_ShowData.h"
+#include "windows/Form4_Density.h"
+#include "windows/Form7_FileManager.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+const QDateTime Start(QDate(2025, 1, 7), QTime(23, 59, 0));
+
+QByteArray ExportCommandOutput(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/zeltar-export", arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return process.readAllStandardOutput();
+}
+
+class RecordExport : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(LoadRiskPalette(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources/"));
+    }
+    RecordExport()
+    {
+        TSaveDialogSeam::Hook = [this](const TSaveFileRequest &request) {
+            Requests.push_back(request);
+            return Answer;
+        };
+        Form.resize(1056, 701);
+    }
+    ~RecordExport() override { TSaveDialogSeam::Hook = nullptr; }
+
+    // A field-strength record long enough for several blocks of the CSV writer.
+    QString LongRecord(const QString &name, std::size_t samples = 150000)
+    {
+        std::vector<TSampleRecord> records;
+        for (std::size_t i = 0; i < samples; ++i)
+            records.push_back(Sample(float(0.05 + 3 * std::abs(std::sin(double(i) / 900))),
+                                     std::uint16_t(i % 7 == 0 ? 0 : 800 + i % 1700)));
+        return WriteRecord(App.Paths().LogDir, name, records, MakeMeta(UnitVm, 0.5, Start, "Ann", "Hall", "Wi-Fi", 3));
+    }
+    QString Output(const QString &name) const { return App.Paths().AppDir + name; }
+    QStringList FilesInAppDir() const { return QDir(App.Paths().AppDir).entryList(QDir::Files); }
+
+    TTrashHome Trash;
+    TempAppDir App;
+    MessageBoxRecorder Boxes;
+    TFakeHost Host;
+    TForm3 Form{Host, App.Paths()};
+    std::vector<TSaveFileRequest> Requests;
+    QString Answer;
+};
+
+TEST_F(RecordExport, ViewerCsvIsByteForByteWhatTheExportCommandWrites)
+{
+    const QString log = LongRecord("long");
+    Form.OpenRecord(log, false);
+    Form.RiskPopulationRG->SetItemIndex(1);
+    Answer = Output("long.csv");
+    Form.ExportCsvClick();
+
+    ASSERT_EQ(Requests.size(), 1u);
+    EXPECT_EQ(QFileInfo(Requests[0].ProposedFile).fileName(), "long.csv");
+    EXPECT_EQ(QFileInfo(Requests[0].ProposedFile).absolutePath(), QFileInfo(Requests[0].Folder).absoluteFilePath());
+    EXPECT_EQ(Requests[0].DefaultSuffix, "csv");
+    EXPECT_TRUE(Boxes.Shown.empty()) << Boxes.Texts().join('\n').toStdString();
+    const QByteArray expected = ExportCommandOutput({"--population", "sensitive", log});
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_TRUE(ReadWholeFile(Answer) == expected);
+
+    // The next dialog opens where the last file went.
+    Answer.clear();
+    Form.SaveReportClick();
+    EXPECT_TRUE(QDir(Requests.back().Folder) == QDir(App.Paths().AppDir));
+    EXPECT_EQ(QFileInfo(Requests.back().ProposedFile).fileName(), "long.pdf");
+}
+
+TEST_F(RecordExport, CancelledCsvLeavesNoFile)
+{
+    Form.OpenRecord(LongRecord("long"), false);
+    Answer = Output("cancelled.csv");
+    bool cancelled = false;
+    QTimer::singleShot(0, &Form, [&] {
+        if (auto *progress = Form.findChild<QProgressDialog *>()) {
+            progress->cancel();
+            cancelled = true;
+        }
+    });
+    Form.ExportCsvClick();
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(FilesInAppDir(), QStringList());
+    EXPECT_TRUE(Boxes.Shown.empty());
+}
+
+TEST_F(RecordExport, ViewerReportAndPicturesOfTheRecordShown)
+{
+    Form.OpenRecord(LongRecord("long", 2000), false);
+    Answer = Output("long.pdf");
+    Form.SaveReportClick();
+    QProcess info;
+    info.start("pdfinfo", {Answer});
+    info.waitForFinished(30000);
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(R"(Pages:\s+[12]\n)")));
+
+    Answer = Output("long.png");
+    Form.SavePictureClick();
+    const QImage picture(Answer);
+    ASSERT_EQ(picture.size(), QSize(Form.TChart->width(), Form.TChart->height() + Form.HChart->height()));
+    // The marks of the time chart in their colour inside its plot area.
+    int marks = 0;
+    const QRect area = Form.TChart->PlotArea();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            marks += picture.pixelColor(x, y) == Form.TChart->DataColor();
+    EXPECT_GT(marks, 500);
+
+    Answer = Output("long.svg");
+    Form.SavePictureClick();
+    EXPECT_TRUE(ReadWholeFile(Answer).contains("<svg"));
+    EXPECT_TRUE(Boxes.Shown.empty()) << Boxes.Texts().join('\n').toStdString();
+}
+
+TEST_F(RecordExport, AnUnwritableFolderGivesOneErrorBoxPerCommandAndNoFile)
+{
+    const QString log = LongRecord("long", 500);
+    const QByteArray logBytes = ReadWholeFile(log);
+    Form.OpenRecord(log, false);
+    const QString blocker = App.WriteFile("blocker", "x");
+    for (const auto &[name, command] : {std::pair<QString, void (TForm3::*)()>{"a.pdf", &TForm3::SaveReportClick},
+                                        {"a.csv", &TForm3::ExportCsvClick},
+                                        {"a.png", &TForm3::SavePictureClick}}) {
+        Boxes.Shown.clear();
+        Answer = blocker + "/" + name;
+        (Form.*command)();
+        ASSERT_EQ(Boxes.Shown.size(), 1u) << name.toStdString();
+        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
+        EXPECT_TRUE(Boxes.Shown[0].Text.contains("blocker")) << Boxes.Shown[0].Text.toStdString();
+    }
+    EXPECT_EQ(FilesInAppDir(), QStringList({"blocker"}));
+
+    // Naming the record's own log refuses the export and keeps the log.
+    Boxes.Shown.clear();
+    Answer = log;
+    Form.ExportCsvClick();
+    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(ReadWholeFile(log), logBytes);
+}
+
+TEST_F(RecordExport, NothingIsExportedBeforeARecordIsShown)
+{
+    Answer = Output("none.csv");
+    Form.ExportCsvClick();
+    Form.SaveReportClick();
+    Form.SavePictureClick();
+    EXPECT_TRUE(Requests.empty());
+}
+
+TEST_F(RecordExport, DensityAnalyserPictureHasTheChartsSize)
+{
+    const QString log = LongRecord("long", 3000);
+    TForm4 analyser(App.Paths());
+    analyser.resize(1104, 459);
+    analyser.LoadDensities({CompanionName(log, ".histo")});
+    Answer = Output("density.png");
+    analyser.SavePictureClick();
+    ASSERT_EQ(Requests.size(), 1u);
+    EXPECT_EQ(QFileInfo(Requests[0].ProposedFile).fileName(), "Density.png");
+    EXPECT_EQ(QImage(Answer).size(), analyser.HChart->size());
+}
+
+TEST_F(RecordExport, MainMenuExportWritesWhatIsChosenForThePickedLog)
+{
+    const QString log = LongRecord("picked", 1000);
+    TForm7 fileManager(Host, App.Paths());
+    QString picked;
+    fileManager.OnExportRecord = [&](const QString &logFile) { picked = logFile; };
+    fileManager.ShowFileManager(2);
+    EXPECT_EQ(fileManager.windowTitle(), "File Manager - export a Log File");
+    fileManager.ImageOKbClick();
+    EXPECT_EQ(QFileInfo(picked).canonicalFilePath(), QFileInfo(log).canonicalFilePath());
+
+    TModalSeam<TExportChoiceDialog>::Hook = [](TExportChoiceDialog &dialog) { dialog.CsvButton->click(); };
+    Answer = Output("picked.csv");
+    ExportPickedRecord(nullptr, picked, 0, 1);
+    TModalSeam<TExportChoiceDialog>::Hook = nullptr;
+    EXPECT_TRUE(ReadWholeFile(Answer) == ExportCommandOutput({"--state", "sleep", log}));
+    EXPECT_EQ(QFileInfo(Requests.back().ProposedFile).fileName(), "picked.csv");
+
+    // Cancel in the question writes nothing and asks for no file.
+    TModalSeam<TExportChoiceDialog>::Hook = [](TExportChoiceDialog &dialog) { dialog.CancelButton->click(); };
+    const std::size_t asked = Requests.size();
+    ExportPickedRecord(nullptr, picked, 0, 0);
+    TModalSeam<TExportChoiceDialog>::Hook = nullptr;
+    EXPECT_EQ(Requests.size(), asked);
+}
+
+} // namespace

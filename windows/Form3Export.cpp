@@ -1,0 +1,54 @@
+// The record viewer's export menu: the report, the CSV and the picture of the record shown.
+// A button with its own menu at the end of the notes strip, so the charts keep every mouse
+// button.
+
+#include "windows/Form3_ShowData.h"
+
+#include "charts/RChart.h"
+#include "windows/ChoiceGroup.h"
+#include "windows/RecordExportCommands.h"
+#include "windows/RecordWindowStyle.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+
+QToolButton *TForm3::BuildExportButton()
+{
+    auto *button = new QToolButton(PanelCoolBar);
+    button->setText(QStringLiteral("Export"));
+    button->setToolTip(QStringLiteral("Save the record shown as a PDF report, a CSV file or a picture"));
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setFont(StyledFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
+    button->setFixedHeight(24);
+    auto *menu = new QMenu(button);
+    QAction *report = menu->addAction(QStringLiteral("Save report as PDF…"), this, &TForm3::SaveReportClick);
+    QAction *csv = menu->addAction(QStringLiteral("Export as CSV…"), this, &TForm3::ExportCsvClick);
+    QAction *picture = menu->addAction(QStringLiteral("Save picture…"), this, &TForm3::SavePictureClick);
+    connect(menu, &QMenu::aboutToShow, this, [this, report, csv, picture] {
+        const bool shown = !ShownRecordFile.isEmpty() && !LoadInProgress;
+        for (QAction *action : {report, csv, picture})
+            action->setEnabled(shown);
+    });
+    button->setMenu(menu);
+    return button;
+}
+
+void TForm3::SaveReportClick()
+{
+    if (!ShownRecordFile.isEmpty() && !LoadInProgress)
+        SaveReportCommand(this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()});
+}
+
+void TForm3::ExportCsvClick()
+{
+    if (!ShownRecordFile.isEmpty() && !LoadInProgress)
+        ExportCsvCommand(this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()});
+}
+
+void TForm3::SavePictureClick()
+{
+    if (!ShownRecordFile.isEmpty() && !LoadInProgress)
+        SavePictureCommand(this, QFileInfo(ShownRecordFile).completeBaseName(), {TChart, HChart});
+}

@@ -1,0 +1,25 @@
+// The density analyser's "Save picture…" button in the band above the chart.
+
+#include "windows/Form4_Density.h"
+
+#include "windows/RecordExportCommands.h"
+#include "windows/RecordWindowStyle.h"
+
+#include <QToolButton>
+
+QToolButton *TForm4::BuildSavePictureButton(QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setText(QStringLiteral("Save picture…"));
+    button->setToolTip(QStringLiteral("Save the chart as a PNG or SVG picture"));
+    button->setFont(StyledFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
+    button->setFixedHeight(24);
+    connect(button, &QToolButton::clicked, this, &TForm4::SavePictureClick);
+    return button;
+}
+
+void TForm4::SavePictureClick()
+{
+    if (HasDensity())
+        SavePictureCommand(this, QStringLiteral("Density"), {HChart});
+}

@@ -1,0 +1,146 @@
+#include "windows/RecordExportCommands.h"
+
+#include "model/FileError.h"
+#include "model/MessageBoxSeam.h"
+#include "model/ProgramVersion.h"
+#include "report/ChartPicture.h"
+#include "report/RecordExport.h"
+#include "storage/SaveFileDialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QSaveFile>
+#include <QScopeGuard>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cerrno>
+#include <functional>
+
+namespace {
+
+constexpr int ProgressSteps = 1000;
+constexpr int ProgressDelayMs = 500;
+
+QString &LastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString BaseNameOf(const QString &logPath)
+{
+    return QFileInfo(logPath).completeBaseName();
+}
+
+// The chosen path, or empty for Cancel; the folder is remembered for the next dialog.
+QString AskExportFile(QWidget *parent, const QString &title, const QString &filter, const QString &suffix,
+                      const QString &baseName)
+{
+    const QString folder = ExportFolder();
+    const QString chosen =
+        AskSaveFileName({title, filter, suffix, folder, QDir(folder).filePath(baseName + u'.' + suffix)}, parent);
+    if (!chosen.isEmpty())
+        LastFolder() = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+void RefuseRecordFile(const QString &path, const QString &logPath)
+{
+    if (IsFileOfRecord(path, logPath))
+        throw EInOutError(path + QStringLiteral(" is a file of the record itself and cannot be replaced by the export"));
+}
+
+// A command runs the way the windows' handlers run: whatever fails ends it in one error box.
+void Guarded(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const EInOutError &error) {
+        ShowMessageBox(TMsgKind::Error, error.Message);
+    } catch (const std::exception &error) {
+        ShowMessageBox(TMsgKind::Error, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+} // namespace
+
+QString ExportFolder()
+{
+    if (!LastFolder().isEmpty() && QFileInfo(LastFolder()).isDir())
+        return LastFolder();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void SaveReportCommand(QWidget *parent, const TReportRequest &request)
+{
+    Guarded([&] {
+        const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the report"),
+                                           QStringLiteral("PDF Documents (*.pdf)"), QStringLiteral("pdf"),
+                                           BaseNameOf(request.LogPath));
+        if (path.isEmpty())
+            return;
+        RefuseRecordFile(path, request.LogPath);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        SaveRecordReport(path, request);
+    });
+}
+
+void ExportCsvCommand(QWidget *parent, const TReportRequest &request)
+{
+    Guarded([&] {
+        const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the CSV file"),
+                                           QStringLiteral("CSV Files (*.csv)"), QStringLiteral("csv"),
+                                           BaseNameOf(request.LogPath));
+        if (path.isEmpty())
+            return;
+        RefuseRecordFile(path, request.LogPath);
+        QSaveFile file(path);
+        errno = 0;
+        // The writer hands over blocks of a megabyte: a second buffer would only copy them.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            throw FileError(file, path, errno);
+
+        QProgressDialog progress(QStringLiteral("Exporting \"%1\" as CSV…").arg(QFileInfo(request.LogPath).fileName()),
+                                 QStringLiteral("Cancel"), 0, ProgressSteps, parent);
+        progress.setWindowTitle(ProgramName);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(ProgressDelayMs);
+        progress.setAutoClose(false);
+        progress.setAutoReset(false);
+        progress.setValue(0);
+        const auto write = [&](const char *data, std::size_t size) {
+            errno = 0;
+            if (file.write(data, qint64(size)) != qint64(size))
+                throw FileError(file, path, errno);
+        };
+        const auto step = [&](std::uint64_t done, std::uint64_t total) {
+            progress.setValue(int(double(done) / double(std::max<std::uint64_t>(total, 1)) * (ProgressSteps - 1)));
+            // Repaints and timers go on before the dialog is up; the user's input waits for it.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return !progress.wasCanceled();
+        };
+        if (!WriteCsv(write, request.LogPath, request.Meta, request.Population, request.State, step)) {
+            file.cancelWriting();
+            return;
+        }
+        errno = 0;
+        if (!file.commit())
+            throw FileError(file, path, errno);
+    });
+}
+
+void SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TRChart *> &charts)
+{
+    Guarded([&] {
+        const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the picture"),
+                                           QStringLiteral("PNG Pictures (*.png);;SVG Pictures (*.svg)"),
+                                           QStringLiteral("png"), baseName);
+        if (!path.isEmpty())
+            SaveChartPicture(path, charts);
+    });
+}
