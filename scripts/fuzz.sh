@@ -20,6 +20,7 @@ export QT_QPA_PLATFORM=offscreen
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
 failed=()
+ran=0
 # target and the longest input worth trying: a .meta and a little more, a few hundred lines,
 # a meta with a few hundred samples, a settings file, a meter line, a short dump.
 while read -r target max_len; do
@@ -28,6 +29,7 @@ while read -r target max_len; do
   rm -rf "$work" "$findings"
   mkdir -p "$work" "$findings"
   echo "== fuzzing $target for $seconds s"
+  ran=$((ran + 1))
   # New inputs go to the scratch folder; the kept corpus is only read.
   if ! "$dir/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$findings/" "$work" "tests/fuzz/corpus/$target"; then
@@ -42,8 +44,8 @@ meter_line 64
 import_line 2048
 TARGETS
 
+echo "fuzz: $((ran - ${#failed[@]})) passed, ${#failed[@]} failed"
 if [ ${#failed[@]} -ne 0 ]; then
   echo "fuzzing found faults in: ${failed[*]} (inputs in $dir/findings/)" >&2
   exit 1
 fi
-echo "fuzzing found nothing"
