@@ -27,7 +27,7 @@ TRecordWindows::~TRecordWindows()
 
 QString TRecordWindows::CurrentLogFile() const
 {
-    return MainWindow.CurrentLogFile;
+    return MainWindow.Session.CurrentLogFile();
 }
 
 void TRecordWindows::HoldLineDelivery(bool hold)

@@ -21,7 +21,7 @@ MainWindowTest::MainWindowTest()
 {
     ResetGlobalState();
     InstallResources(App.Paths());
-    Form = std::make_unique<TForm1>(App.Paths());
+    Form = std::make_unique<TForm1>(App.Paths(), [this] { return Now; });
 }
 
 MainWindowTest::~MainWindowTest()
@@ -39,6 +39,11 @@ void MainWindowTest::Feed(float value, int frequency)
 void MainWindowTest::Listen()
 {
     Form->ApplySettings(Listening);
+}
+
+void MainWindowTest::Record()
+{
+    Form->Session.StartRecording({UnitMWm2, 0.5, 0, 60});
 }
 
 void MainWindowTest::Expand()

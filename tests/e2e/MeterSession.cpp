@@ -25,7 +25,7 @@ MeterSession::MeterSession()
     };
     Form1 = std::make_unique<TForm1>(App.Paths(), [this] { return Now; });
     // The sample in progress is up the stack: waiting for it here would only take time.
-    Form1->PauseForSample = [](int) {};
+    Form1->Session.PauseForSample = [](int) {};
 }
 
 MeterSession::~MeterSession()

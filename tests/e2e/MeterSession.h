@@ -54,7 +54,7 @@ protected:
     QTemporaryDir Devices;
     MessageBoxRecorder Boxes;
     std::unique_ptr<TMeterTerminal> Meter = TMeterTerminal::OpenPseudoTerminal();
-    QDateTime Now = QDateTime::currentDateTime(); // the scheduled end's clock
+    QDateTime Now = QDateTime::currentDateTime(); // the session's clock
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TForm2> Form2;
     int Delivered = 0;
