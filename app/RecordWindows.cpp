@@ -30,6 +30,11 @@ QString TRecordWindows::CurrentLogFile() const
     return MainWindow.Session.CurrentLogFile();
 }
 
+bool TRecordWindows::IsRecording() const
+{
+    return MainWindow.Session.State() == Recording;
+}
+
 void TRecordWindows::HoldLineDelivery(bool hold)
 {
     MainWindow.HoldLineDelivery(hold);

@@ -218,21 +218,6 @@ TEST_F(RecordingTest, RestartCompletesTheRecordAndBeginsAnotherWithTheSameTextsA
     EXPECT_EQ(Boxes.Shown.size(), 1u);
 }
 
-TEST_F(RecordingTest, RecordDuringARecordingCompletesItBeforeTheNextBegins)
-{
-    Record();
-    MeasureSeries(3);
-    Record();
-    EXPECT_EQ(MetaDialogs, 2);
-    ASSERT_EQ(Logs().size(), 2);
-    EXPECT_EQ(LogRecords(Log(0)).size(), 3u);
-    EXPECT_EQ(HistoTotal(Log(0)), "3");
-    EXPECT_TRUE(QFileInfo::exists(CompanionName(Log(1), ".meta")));
-    MeasureSeries(2);
-    Stop();
-    EXPECT_EQ(LogRecords(Log(1)).size(), 2u);
-}
-
 TEST_F(RecordingTest, ClosingTheWindowWhileRecordingSavesTheRecordWhenConfirmed)
 {
     Form1->show();
