@@ -9,7 +9,6 @@
 #include "charts/RChart.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
-#include "storage/DateTimeConvert.h"
 #include "storage/Form5_MetaData.h"
 
 #include <QComboBox>

@@ -15,7 +15,6 @@
 #include "device/NumberText.h"
 #include "model/MessageBoxSeam.h"
 #include "model/Risk.h"
-#include "storage/DateTimeConvert.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,11 +1,11 @@
 // The scheduled end of a recording: the menu entry that asks for it, the label that shows
 // it, and the timer that ends the recording when its time has come.
 
-#include "session/DeferredError.h"
 #include "app/UnitMain.h"
 #include "device/Form2_Port.h"
 #include "model/MessageBoxSeam.h"
 #include "model/ProcessExit.h"
+#include "session/DeferredError.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/Form6_Schedule.h"
 #include "storage/ScheduleEndQuestion.h"

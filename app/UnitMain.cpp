@@ -14,7 +14,6 @@
 #include "device/Form2_Port.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
-#include "storage/DateTimeConvert.h"
 #include "storage/DialogLook.h"
 #include "storage/Form5_MetaData.h"
 #include "storage/Form6_Schedule.h"
