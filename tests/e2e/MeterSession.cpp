@@ -100,14 +100,6 @@ std::vector<float> SeriesValues(int count, double first, double step, float fact
     return values;
 }
 
-std::vector<float> StoredValues(const std::vector<TSampleRecord> &records)
-{
-    std::vector<float> values;
-    for (const TSampleRecord &record : records)
-        values.push_back(record.Value);
-    return values;
-}
-
 void MeterSession::Record()
 {
     Form1->RecB->click();

@@ -11,6 +11,7 @@
 #include "model/ProcessExit.h"
 #include "model/SampleRecord.h"
 #include "storage/Form5_MetaData.h"
+#include "tests/support/StoredValues.h"
 #include "tools/meter-sim/MeterTerminal.h"
 
 #include <QDateTime>
@@ -69,4 +70,3 @@ private:
 
 // The readings MeasureSeries sends, as the log stores them with a correction factor.
 std::vector<float> SeriesValues(int count, double first = 0.25, double step = 0.125, float factor = 1.0f);
-std::vector<float> StoredValues(const std::vector<TSampleRecord> &records);

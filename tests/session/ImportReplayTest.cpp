@@ -7,6 +7,7 @@
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
 #include "storage/MetaData.h"
+#include "tests/support/StoredValues.h"
 
 #include <QFileInfo>
 
@@ -20,19 +21,11 @@ std::vector<TSampleRecord> RecordsOf(const std::vector<float> &values)
     return records;
 }
 
-std::vector<float> ValuesOf(const std::vector<TSampleRecord> &records)
-{
-    std::vector<float> values;
-    for (const TSampleRecord &record : records)
-        values.push_back(record.Value);
-    return values;
-}
-
 std::vector<float> Reversed(const std::vector<float> &values, std::size_t count)
 {
     std::vector<TSampleRecord> records = RecordsOf(values);
     ReverseRecords(records, count);
-    return ValuesOf(records);
+    return StoredValues(records);
 }
 
 } // namespace
@@ -54,8 +47,8 @@ TEST_F(SessionTest, AnImportIsReplayedInTheOrderOfItsMeasurementAndSavedOnceDesc
     std::vector<float> replayed;
     QObject::connect(&Session, &TAcquisitionSession::SampleProcessed, [&] { replayed.push_back(Session.CurrentValue()); });
     Session.ReplayImport(records, {UnitMWm2, 1.0, 0, 60});
-    EXPECT_EQ(ValuesOf(records), (std::vector<float>{4.0f, 2.0f, 1.0f}));
-    EXPECT_EQ(replayed, ValuesOf(records));
+    EXPECT_EQ(StoredValues(records), (std::vector<float>{4.0f, 2.0f, 1.0f}));
+    EXPECT_EQ(replayed, StoredValues(records));
     EXPECT_EQ(Session.VisibleSamples(), 3u);
     EXPECT_EQ(Session.Statistics().SampleCount(), 3u);
 
