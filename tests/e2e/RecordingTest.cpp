@@ -190,7 +190,6 @@ TEST_F(RecordingTest, RestartCompletesTheRecordAndBeginsAnotherWithTheSameTextsA
     ASSERT_EQ(Logs(), (QStringList{"2026 03 10 - 10 00 00.zlog", "2026 03 10 - 10 00 05.zlog"}));
     EXPECT_EQ(RecordingState, Recording);
     EXPECT_TRUE(Form2->ComPort1.isOpen());
-    EXPECT_FALSE(RestartInProgress);
     EXPECT_EQ(LogRecords(Log(0)).size(), 4u);
     EXPECT_EQ(HistoTotal(Log(0)), "4");
 

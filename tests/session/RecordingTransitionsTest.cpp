@@ -57,7 +57,7 @@ TEST_F(SessionTest, ListeningAfterARecordingReportsAFailedSaveOnceListening)
     Record();
     Feed(1.0f);
     ASSERT_TRUE(QDir(LogDir()).removeRecursively());
-    EXPECT_THROW(Session.StartListening(HalfSecond), EInOutError);
+    EXPECT_THROW(Session.StartListening({UnitMWm2, 0.5, 0, 60}), EInOutError);
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_EQ(Session.Statistics().SampleCount(), 0u);
 }

@@ -4,6 +4,7 @@
 
 #include "model/Units.h"
 #include "session/AcquisitionSession.h"
+#include "storage/LogFile.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempAppDir.h"
 
@@ -13,17 +14,23 @@
 
 class SessionTest : public ::testing::Test {
 protected:
-    SessionTest();
-    ~SessionTest() override;
+    SessionTest()
+    {
+        ResetGlobalState();
+        QObject::connect(&Session, &TAcquisitionSession::StatusText, [this](const QString &text) { Status << text; });
+    }
+    ~SessionTest() override { ResetGlobalState(); }
 
     // One measurement as the connection form hands it over.
-    void Feed(float value, int frequency = 0);
+    void Feed(float value, int frequency = 0)
+    {
+        SampleInProgress = true;
+        Session.ProcessSample(frequency, value);
+    }
     // A recording at 0.5 s in mW/m2 without correction, its log named by Now.
-    void Record();
+    void Record() { Session.StartRecording({UnitMWm2, 0.5, 0, 60}); }
     QString LogDir() const { return App.Paths().LogDir; }
-    qsizetype LogSize() const;
-    // Line index (from 0) of the recording's .histo file.
-    QString HistoLine(int index) const;
+    qsizetype LogSize() const { return ReadWholeFile(Session.CurrentLogFile()).size(); }
 
     TempAppDir App;
     MessageBoxRecorder Boxes;
@@ -34,5 +41,4 @@ protected:
                                     return Now;
                                 }};
     QStringList Status;
-    static constexpr TAcquisitionChoice HalfSecond{UnitMWm2, 0.5, 0, 60};
 };
