@@ -60,7 +60,6 @@ void TForm1::Import1Click()
         return;
     }
     PressStopButton();
-    SetStateIcons(Importing);
     Session.BeginImport();
     MemoryImport.Begin();
     PanelStatus->setText(WaitingStatus);

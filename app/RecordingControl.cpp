@@ -67,7 +67,6 @@ void TForm1::PlayBClick()
     }
     const TAcquisitionChoice choice = SettingsInControls();
     UnlockAcquisitionSettings();
-    SetStateIcons(Listening);
     ProgressBar->hide();
     AppliedChoice = choice;
     WithLinesHeld([&] { Session.StartListening(choice); });
@@ -87,14 +86,12 @@ void TForm1::RecBClick()
     const TAcquisitionChoice choice = SettingsInControls();
     LockAcquisitionSettings();
     ProgressBar->hide();
-    SetStateIcons(Recording);
     AppliedChoice = choice;
     try {
         WithLinesHeld([&] { Session.StartRecording(choice); });
     } catch (const EInOutError &) {
         // No log could be made: the session listens instead.
         UnlockAcquisitionSettings();
-        SetStateIcons(Listening);
         PlayB->setChecked(true);
         throw;
     }
@@ -126,7 +123,6 @@ void TForm1::StopBClick()
         chart->Redraw();
     }
     ClearStatistics();
-    SetStateIcons(Stopped);
     saveError.Rethrow();
 }
 

@@ -145,6 +145,7 @@ void TForm1::WatchSession()
         SetupTimeChart(*TChart, settings.Unit, settings.VisibleSamples, settings.Interval);
         ResetHistogramChart(*HChart);
     });
+    connect(&Session, &TAcquisitionSession::StateChanged, this, &TForm1::SetStateIcons);
     connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TForm1::ShowSample);
     connect(&Session, &TAcquisitionSession::StatusText, PanelStatus, &QLabel::setText);
     connect(&Session, &TAcquisitionSession::RecordSaved, LabelSample, &QLabel::clear);

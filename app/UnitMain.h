@@ -94,6 +94,7 @@ public:
     // The Record and Stop menu actions: the button pressed, then its action.
     void PressRecordButton();
     void PressStopButton();
+    // The window's and the application's icon for the state the session reports.
     void SetStateIcons(TRecordingState state);
     void LockAcquisitionSettings();
     void UnlockAcquisitionSettings();

@@ -53,12 +53,10 @@ public:
     std::uint32_t VisibleSamples() const { return Points; }
     // The last write to the log of this recording failed.
     bool LogWriteFailed() const { return WriteFailed; }
-    const TUnwrittenSamples &Unwritten() const { return NotInLog; }
     // How many samples the memory keeps for a log that cannot be written.
     void LimitUnwritten(std::size_t samples) { NotInLog = TUnwrittenSamples(samples); }
     // The pending end of the recording; the schedule dialog sets it.
     TScheduledEnd &ScheduledEnd() { return End; }
-    const TScheduledEnd &ScheduledEnd() const { return End; }
 
     // How SaveOnStop waits (in milliseconds) for a sample in progress; tests count instead.
     std::function<void(int)> PauseForSample;
