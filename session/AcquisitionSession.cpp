@@ -19,12 +19,12 @@ namespace {
 
 // SampleInProgress tells the save at the end of a recording that a sample is being handled;
 // it must not stay set when the sample ends by an error.
-class TSampleDoneOnExit {
+class TSampleInProgress {
 public:
-    TSampleDoneOnExit() = default;
-    ~TSampleDoneOnExit() { SampleInProgress = false; }
-    TSampleDoneOnExit(const TSampleDoneOnExit &) = delete;
-    TSampleDoneOnExit &operator=(const TSampleDoneOnExit &) = delete;
+    TSampleInProgress() { SampleInProgress = true; }
+    ~TSampleInProgress() { SampleInProgress = false; }
+    TSampleInProgress(const TSampleInProgress &) = delete;
+    TSampleInProgress &operator=(const TSampleInProgress &) = delete;
 };
 
 // Marks the re-arming of a recording for as long as it lives, also when it ends by an error.
@@ -106,7 +106,7 @@ void TAcquisitionSession::ResetLiveState(TRecordingState mode, const TAcquisitio
 
 void TAcquisitionSession::ProcessSample(int peakFrequency, float value)
 {
-    const TSampleDoneOnExit sampleDone;
+    const TSampleInProgress inProgress;
     const QDateTime now = Now();
     Frequency = static_cast<std::uint16_t>(peakFrequency);
     Value = ApplyCorrection(value, MetaData.Unit, MetaData.Correction);

@@ -32,7 +32,6 @@ MainWindowTest::~MainWindowTest()
 
 void MainWindowTest::Feed(float value, int frequency)
 {
-    SampleInProgress = true;
     Form->ProcessSample(frequency, value);
 }
 

@@ -54,6 +54,20 @@ TEST_F(RecordingSaveTest, SaveWaitsAtMostTenTimesAHundredMillisecondsForTheSampl
     EXPECT_TRUE(pauses.empty());
 }
 
+TEST_F(RecordingSaveTest, ASampleIsInProgressWhileHandledAndNotAfterItsLogFailed)
+{
+    bool inProgress = false;
+    QObject::connect(&Session, &TAcquisitionSession::SampleProcessed, [&] { inProgress = SampleInProgress; });
+    Feed(1.0f);
+    EXPECT_TRUE(inProgress);
+    EXPECT_FALSE(SampleInProgress);
+    const TFullDisk disk;
+    for (int i = 0; i < 8; ++i)
+        Feed(1.0f);
+    EXPECT_THROW(Feed(1.0f), EInOutError);
+    EXPECT_FALSE(SampleInProgress);
+}
+
 TEST_F(RecordingSaveTest, RecordedSamplesReachTheLogInGroups)
 {
     for (int i = 0; i < 9; ++i)

@@ -21,12 +21,7 @@ protected:
     }
     ~SessionTest() override { ResetGlobalState(); }
 
-    // One measurement as the connection form hands it over.
-    void Feed(float value, int frequency = 0)
-    {
-        SampleInProgress = true;
-        Session.ProcessSample(frequency, value);
-    }
+    void Feed(float value, int frequency = 0) { Session.ProcessSample(frequency, value); }
     // A recording at 0.5 s in mW/m2 without correction, its log named by Now.
     void Record() { Session.StartRecording({UnitMWm2, 0.5, 0, 60}); }
     QString LogDir() const { return App.Paths().LogDir; }

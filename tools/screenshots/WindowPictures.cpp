@@ -66,8 +66,6 @@ void SaveMainWindowPicture(TForm1 &mainWindow, const QString &pngFile)
     TFieldReadings field({0.45, 2.5, 3.0, 40, 1, 7});
     for (int second = 0; second < 60; ++second) {
         const TFieldReading reading = field.Next(mainWindow.Session.CurrentMetaData().Unit);
-        // What the connection form sets around every measurement line it hands over.
-        SampleInProgress = true;
         mainWindow.ProcessSample(reading.Frequency, static_cast<float>(reading.Value));
     }
     // The pointer rests on the histogram's tallest bar, so that its read-out shows.
