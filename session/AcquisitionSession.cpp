@@ -17,23 +17,17 @@
 
 namespace {
 
-// SampleInProgress tells the save at the end of a recording that a sample is being handled;
-// it must not stay set when the sample ends by an error.
-class TSampleInProgress {
+// Sets a shared flag for as long as it lives, also when the work ends by an error: a flag
+// left set would make the next save wait, or the next recording skip its description.
+class TFlagScope {
 public:
-    TSampleInProgress() { SampleInProgress = true; }
-    ~TSampleInProgress() { SampleInProgress = false; }
-    TSampleInProgress(const TSampleInProgress &) = delete;
-    TSampleInProgress &operator=(const TSampleInProgress &) = delete;
-};
+    explicit TFlagScope(bool &flag) : Flag(flag) { Flag = true; }
+    ~TFlagScope() { Flag = false; }
+    TFlagScope(const TFlagScope &) = delete;
+    TFlagScope &operator=(const TFlagScope &) = delete;
 
-// Marks the re-arming of a recording for as long as it lives, also when it ends by an error.
-class TRestartScope {
-public:
-    TRestartScope() { RestartInProgress = true; }
-    ~TRestartScope() { RestartInProgress = false; }
-    TRestartScope(const TRestartScope &) = delete;
-    TRestartScope &operator=(const TRestartScope &) = delete;
+private:
+    bool &Flag;
 };
 
 // The level histogram of the samples that are in the log.
@@ -106,7 +100,8 @@ void TAcquisitionSession::ResetLiveState(TRecordingState mode, const TAcquisitio
 
 void TAcquisitionSession::ProcessSample(int peakFrequency, float value)
 {
-    const TSampleInProgress inProgress;
+    // Tells the save at the end of a recording that a sample is being handled.
+    const TFlagScope inProgress(SampleInProgress);
     const QDateTime now = Now();
     Frequency = static_cast<std::uint16_t>(peakFrequency);
     Value = ApplyCorrection(value, MetaData.Unit, MetaData.Correction);
@@ -186,7 +181,7 @@ void TAcquisitionSession::RestartRecording(const std::function<void()> &stopAndR
 {
     // The stop takes the pending end with it; the restarted recording gets it back.
     const std::optional<QDateTime> pendingEnd = End.IsPending() ? std::optional(End.EndTime()) : std::nullopt;
-    const TRestartScope restarting;
+    const TFlagScope restarting(RestartInProgress);
     stopAndRecord();
     if (RecordingState != Recording)
         return;
