@@ -6,9 +6,5 @@ target_sources(zeltar_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ImportFileName.h
   ${CMAKE_CURRENT_LIST_DIR}/ImportSaveDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImportSaveDialog.h
-  ${CMAKE_CURRENT_LIST_DIR}/ImportedRecordFiles.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ImportedRecordFiles.h
-  ${CMAKE_CURRENT_LIST_DIR}/ReverseRecords.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ReverseRecords.h
 )
 target_link_libraries(zeltar_ui PUBLIC zeltar_import_lines)

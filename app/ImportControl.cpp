@@ -3,15 +3,12 @@
 
 #include "app/ConvertError.h"
 #include "app/ImportSaveDialog.h"
-#include "app/ImportedRecordFiles.h"
 #include "windows/ChoiceGroup.h"
-#include "app/ReverseRecords.h"
 #include "app/UnitMain.h"
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
-#include "storage/DateTimeConvert.h"
 #include "storage/Form5_MetaData.h"
 
 #include <QComboBox>
@@ -53,12 +50,8 @@ void TForm1::Import1Click()
             != TMsgAnswer::Yes)
             return;
         // The scheduled end may have saved and stopped the recording while the question
-        // was open: it is not saved a second time.
-        if (RecordingState == Recording) {
-            SaveOnStop();
-            // Saved now: the stop below must not save it again.
-            RecordingState = Stopped;
-        }
+        // was open: it is not saved a second time, nor by the stop below.
+        Session.FinishRecording();
     }
     if (ShowMessageBox(TMsgKind::Information, HoldNotice, TMsgButtons::OkCancel) != TMsgAnswer::Ok) {
         // The recording has ended: the window must not go on looking as if it ran.
@@ -67,8 +60,7 @@ void TForm1::Import1Click()
         return;
     }
     PressStopButton();
-    SetStateIcons(Importing);
-    RecordingState = Importing;
+    Session.BeginImport();
     MemoryImport.Begin();
     PanelStatus->setText(WaitingStatus);
     ShowImportProgress(static_cast<int>(MemoryImport.ImportBuffer.Length()));
@@ -101,7 +93,6 @@ void TForm1::ImportLine(const QString &line)
     case TImportLineKind::Ignored:
         break;
     }
-    SampleInProgress = false;
 }
 
 void TForm1::AdvanceImportProgress()
@@ -123,7 +114,6 @@ void TForm1::ImportTimerTimer()
         ShowMessageBox(TMsgKind::Information, NothingReceivedMessage);
         return;
     }
-    ReverseRecords(records, 0);
     ReplayImportedRecords(records);
     try {
         SaveImportedData(records);
@@ -132,23 +122,22 @@ void TForm1::ImportTimerTimer()
     }
 }
 
-void TForm1::ReplayImportedRecords(const std::vector<TSampleRecord> &records)
+void TForm1::ReplayImportedRecords(std::vector<TSampleRecord> &records)
 {
-    const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(CurrentMetaData.Interval);
-    const int correction = StrToInt(CorrectionCB->currentText());
-    const std::uint8_t unit = UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex()));
-    // The whole transfer fits on the time chart.
-    ResetLiveState(Importing, static_cast<int>(records.size()), unit, static_cast<std::uint8_t>(correction), interval);
+    TAcquisitionChoice choice;
+    choice.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);
+    choice.Correction = StrToInt(CorrectionCB->currentText());
+    choice.Unit = UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex()));
     PanelStatus->setText(PlottingStatus);
     ProgressBar->setValue(0);
-    int done = 0;
-    for (const TSampleRecord &record : records) {
-        ProcessSample(record.Frequency, record.Value);
-        ProgressBar->setValue(++done);
-    }
+    const QMetaObject::Connection progress =
+        connect(&Session, &TAcquisitionSession::SampleReplayed, ProgressBar, &QProgressBar::setValue);
+    const TOnScopeExit disconnecting([progress] { disconnect(progress); });
+    WithLinesHeld([&] { Session.ReplayImport(records, choice); });
     HideImportProgress();
     // The pipeline leaves the histogram alone while importing: it is drawn once, here.
-    DrawLevelHistogram(*HChart, LiveHistogram, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(), true);
+    DrawLevelHistogram(*HChart, Session.LiveHistogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
+                       true);
 }
 
 void TForm1::HideImportProgress()
@@ -163,15 +152,12 @@ void TForm1::SaveImportedData(const std::vector<TSampleRecord> &records)
     const QString fileName = AskSaveFileName(ImportSaveRequest(Paths.LogDir), this);
     if (fileName.isEmpty())
         return;
-    CurrentLogFile = fileName;
-    if (!Form5->Execute())
-        return;
-    WriteImportedRecord(CurrentLogFile, records, CurrentMetaData, ToTDateTime(QDateTime::currentDateTime()));
+    Session.SaveImportedRecord(fileName, records, [this] { return Form5->Execute(); });
 }
 
 void TForm1::EndImport()
 {
-    RecordingState = Stopped;
+    Session.EndImport();
     ProgressBar->hide();
     ClosePort();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The small pieces of the live sample pipeline that need no window: a value with the time it
-// was reached, the acquisition settings of a run, the mark shape for a number of visible
-// points, and the colour of a peak frequency.
+// was reached, the mark shape for a number of visible points, and the colour of a peak
+// frequency.
+
+#include "session/LiveSettings.h"
 
 #include <QColor>
 
@@ -13,14 +15,6 @@ struct TTimedValue {
 };
 
 TTimedValue MakeTimedValue(double value, double time);
-
-// The four acquisition settings as the main window's controls give them.
-struct TAcquisitionChoice {
-    std::uint8_t Unit = 0;
-    double Interval = 0.0; // seconds
-    int Correction = 0;    // dB
-    int VisibleSamples = 0;
-};
 
 // Mark shapes of the time chart: a 7-pixel disc up to 150 points, a 5-pixel disc up to 300,
 // a 3 x 3 square above.

@@ -14,9 +14,9 @@ void TForm1::TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
     // While samples arrive live, the chart scrolls by itself.
     if (RecordingState != Stopped && RecordingState != Importing)
         return;
-    const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(CurrentMetaData.Interval);
+    const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);
     HandleChartMouseDown(*TChart, button, keys,
-                         MainTimeChartFullView(interval, static_cast<std::int64_t>(Statistics.SampleCount()),
+                         MainTimeChartFullView(interval, static_cast<std::int64_t>(Session.Statistics().SampleCount()),
                                                MaxRecord().Value));
 }
 

@@ -25,10 +25,11 @@ TLastSettings TForm1::CurrentSettings() const
 {
     TLastSettings settings;
     settings.AlertsOn = AlertsOn;
-    settings.Unit = CurrentMetaData.Unit;
+    const TMetaData &meta = Session.CurrentMetaData();
+    settings.Unit = meta.Unit;
     settings.IntervalIndex = IntervalCB->currentIndex();
-    settings.VisibleSamples = NumberInBox(VisibleSamplesCB, static_cast<int>(VisibleSamples), 1);
-    settings.Correction = NumberInBox(CorrectionCB, CurrentMetaData.Correction, std::numeric_limits<int>::min());
+    settings.VisibleSamples = NumberInBox(VisibleSamplesCB, static_cast<int>(Session.VisibleSamples()), 1);
+    settings.Correction = NumberInBox(CorrectionCB, meta.Correction, std::numeric_limits<int>::min());
     settings.Population = RiskPopulationRG->ItemIndex() == 0 ? 0 : 1;
     settings.State = RiskStateRG->ItemIndex() == 0 ? 0 : 1;
     settings.StatisticsExpanded = StatisticsExpanded();
@@ -44,7 +45,10 @@ void TForm1::ApplyLoadedSettings(const TLastSettings &settings, int linesInEffec
 
     if (linesInEffect < 2)
         return;
-    CurrentMetaData.Unit = settings.Unit;
+    // Each setting read is in effect at once, also when a later line is missing.
+    TAcquisitionChoice inEffect = Session.Settings();
+    inEffect.Unit = settings.Unit;
+    Session.TakeSettings(inEffect);
     const int unitItem = settings.Unit == UnitMWm2 ? 1 : 0;
     if (IrrUnitGB->ItemIndex() != unitItem) {
         IrrUnitGB->SetItemIndex(unitItem);
@@ -55,18 +59,22 @@ void TForm1::ApplyLoadedSettings(const TLastSettings &settings, int linesInEffec
         return;
     const bool knownInterval = settings.IntervalIndex >= 0 && settings.IntervalIndex < IntervalCB->count();
     IntervalCB->setCurrentIndex(knownInterval ? settings.IntervalIndex : 0);
-    CurrentMetaData.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(0.5);
+    inEffect = Session.Settings();
+    inEffect.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(0.5);
+    Session.TakeSettings(inEffect);
 
     if (linesInEffect < 4)
         return;
     VisibleSamplesCB->setCurrentText(QString::number(settings.VisibleSamples));
-    VisibleSamples = static_cast<std::uint32_t>(settings.VisibleSamples);
+    inEffect.VisibleSamples = settings.VisibleSamples;
+    Session.TakeSettings(inEffect);
 
     if (linesInEffect < 5)
         return;
-    CurrentMetaData.Correction = static_cast<std::int8_t>(settings.Correction);
+    inEffect.Correction = settings.Correction;
+    Session.TakeSettings(inEffect);
     CorrectionCB->setCurrentText(QString::number(settings.Correction));
-    AppliedChoice = {CurrentMetaData.Unit, CurrentMetaData.Interval, settings.Correction, settings.VisibleSamples};
+    AppliedChoice = inEffect;
 
     if (linesInEffect < 6)
         return;

@@ -2,18 +2,9 @@
 
 #include "app/UnitMain.h"
 
-#include <QLabel>
-
 void TForm1::MeterDisconnected()
 {
-    if (RecordingState == Recording) {
-        PanelStatus->setText(QStringLiteral(
-            "   The ZELTAR device has been disconnected: the recording waits for it to be connected again"));
-        AppendWriteBuffer();
-    } else {
-        PanelStatus->setText(
-            QStringLiteral("   The ZELTAR device has been disconnected: waiting for it to be connected again"));
-    }
+    Session.MeterLost();
 }
 
 void TForm1::MeterReconnected()

@@ -31,7 +31,12 @@ TRecordWindows::~TRecordWindows()
 
 QString TRecordWindows::CurrentLogFile() const
 {
-    return MainWindow.CurrentLogFile;
+    return MainWindow.Session.CurrentLogFile();
+}
+
+bool TRecordWindows::IsRecording() const
+{
+    return MainWindow.Session.State() == Recording;
 }
 
 void TRecordWindows::HoldLineDelivery(bool hold)

@@ -20,6 +20,7 @@ public:
     TRecordWindows &operator=(const TRecordWindows &) = delete;
 
     QString CurrentLogFile() const override;
+    bool IsRecording() const override;
     void HoldLineDelivery(bool hold) override;
     int RiskPopulationIndex() const override;
     int RiskStateIndex() const override;

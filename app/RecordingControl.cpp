@@ -2,8 +2,6 @@
 // state, and the settings that a recording locks.
 
 #include "app/ConvertError.h"
-#include "app/DeferredError.h"
-#include "app/FreeLogName.h"
 #include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "app/Version.h"
@@ -11,17 +9,14 @@
 #include "charts/RChart.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
-#include "storage/DateTimeConvert.h"
+#include "session/DeferredError.h"
 #include "storage/Form5_MetaData.h"
-#include "storage/LogFile.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
 #include <QToolButton>
-
-#include <optional>
 
 namespace {
 
@@ -40,15 +35,6 @@ QString StateIconFile(TRecordingState state)
     }
     return QStringLiteral("Zeltar.ico");
 }
-
-// Marks the re-arming of a recording for as long as it lives, also when it ends by an error.
-class TRestartScope {
-public:
-    TRestartScope() { RestartInProgress = true; }
-    ~TRestartScope() { RestartInProgress = false; }
-    TRestartScope(const TRestartScope &) = delete;
-    TRestartScope &operator=(const TRestartScope &) = delete;
-};
 
 } // namespace
 
@@ -79,14 +65,11 @@ void TForm1::PlayBClick()
             return;
         }
     }
+    const TAcquisitionChoice choice = SettingsInControls();
     UnlockAcquisitionSettings();
-    TDeferredError saveError;
-    if (RecordingState == Recording)
-        saveError.Run([this] { SaveOnStop(); });
-    SetStateIcons(Listening);
     ProgressBar->hide();
-    ApplySettings(Listening);
-    saveError.Rethrow();
+    AppliedChoice = choice;
+    WithLinesHeld([&] { Session.StartListening(choice); });
 }
 
 void TForm1::RecBClick()
@@ -97,38 +80,25 @@ void TForm1::RecBClick()
         ShowMessageBox(TMsgKind::Information, ConnectFirstMessage);
         return;
     }
-    // A recording running now is completed before the next begins.
-    if (RecordingState == Recording)
-        SaveOnStop();
     setWindowTitle(VersionCaption);
+    // Nothing changes for a box holding no valid number: the run in progress goes on as it
+    // was, its settings free to be corrected unless it is a recording.
+    const TAcquisitionChoice choice = SettingsInControls();
     LockAcquisitionSettings();
     ProgressBar->hide();
-    const QString previousLogFile = CurrentLogFile;
-    CurrentLogFile = FreeLogFileName(Paths.LogDir, QDateTime::currentDateTime());
-    SetStateIcons(Recording);
+    AppliedChoice = choice;
     try {
-        ApplySettings(Recording);
-    } catch (const EConvertError &) {
-        // Nothing was reset: the run in progress goes on as it was, its settings free to be
-        // corrected unless it is a recording.
-        CurrentLogFile = previousLogFile;
-        if (RecordingState != Recording)
-            UnlockAcquisitionSettings();
-        SetStateIcons(RecordingState);
-        throw;
+        WithLinesHeld([&] { Session.StartRecording(choice); });
     } catch (const EInOutError &) {
-        // No log could be made, so nothing is recorded: listening goes on instead.
-        CurrentLogFile = Paths.LogDir;
+        // No log could be made: the session listens instead.
         UnlockAcquisitionSettings();
-        SetStateIcons(Listening);
         PlayB->setChecked(true);
-        ApplySettings(Listening);
         throw;
     }
     if (RestartInProgress)
         return;
     if (Form5->Execute())
-        WriteMetaFile(CompanionToWrite(CurrentLogFile, QStringLiteral(".meta")), CurrentMetaData, SessionStart);
+        Session.WriteRecordMeta();
 }
 
 void TForm1::PauseBClick()
@@ -136,12 +106,8 @@ void TForm1::PauseBClick()
     if (PauseB->isChecked() && StopB->isChecked()) {
         // Nothing arrives while stopped, so there is nothing to hold.
         PauseB->setChecked(false);
-    } else if (PauseB->isChecked()) {
-        OnHold = true;
-        PanelStatus->setText(QStringLiteral("   On Hold"));
     } else {
-        OnHold = false;
-        PanelStatus->clear();
+        Session.SetOnHold(PauseB->isChecked());
     }
 }
 
@@ -149,19 +115,14 @@ void TForm1::StopBClick()
 {
     // A save that could not be written does not keep the recording from stopping.
     TDeferredError saveError;
-    if (RecordingState == Recording)
-        saveError.Run([this] { SaveOnStop(); });
+    saveError.Run([this] { Session.Stop(); });
     ClosePort();
     UnlockAcquisitionSettings();
     for (TRChart *chart : {TChart, HChart}) {
         chart->ClearItems();
         chart->Redraw();
     }
-    LiveHistogram.Clear();
     ClearStatistics();
-    RecordingState = Stopped;
-    SetStateIcons(Stopped);
-    CurrentLogFile = Paths.LogDir;
     saveError.Rethrow();
 }
 
@@ -177,22 +138,10 @@ void TForm1::RestartBClick()
                        TMsgButtons::YesCancel) != TMsgAnswer::Yes
         || RecordingState != Recording)
         return;
-
-    // The stop takes the pending end with it; the restarted recording gets it back.
-    const std::optional<QDateTime> pendingEnd =
-        ScheduledEnd.IsPending() ? std::optional(ScheduledEnd.EndTime()) : std::nullopt;
-    PressStopButton();
-    const TRestartScope restarting;
-    PressRecordButton();
-    if (RecordingState != Recording)
-        return;
-    if (pendingEnd) {
-        ScheduledEnd.Schedule(*pendingEnd, CurrentMetaData.Interval);
-        ShowPendingEnd();
-    }
-    // The new record keeps the operator, place and notes of the previous one.
-    WriteMetaFile(CompanionToWrite(CurrentLogFile, QStringLiteral(".meta")), CurrentMetaData,
-                  ToTDateTime(QDateTime::currentDateTime()));
+    Session.RestartRecording([this] {
+        PressStopButton();
+        PressRecordButton();
+    });
 }
 
 void TForm1::PressRecordButton()

@@ -1,11 +1,11 @@
 // The scheduled end of a recording: the menu entry that asks for it, the label that shows
 // it, and the timer that ends the recording when its time has come.
 
-#include "app/DeferredError.h"
 #include "app/UnitMain.h"
 #include "device/Form2_Port.h"
 #include "model/MessageBoxSeam.h"
 #include "model/ProcessExit.h"
+#include "session/DeferredError.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/Form6_Schedule.h"
 #include "storage/ScheduleEndQuestion.h"
@@ -24,11 +24,12 @@ void TForm1::ScheduleEnd1Click()
     }
     if (RecordingState != Recording)
         return;
-    if (!Form6->Execute(FromTDateTime(CurrentMetaData.StartTime), ScheduledEnd, CurrentMetaData.Interval))
+    const TMetaData &meta = Session.CurrentMetaData();
+    if (!Form6->Execute(FromTDateTime(meta.StartTime), Session.ScheduledEnd(), meta.Interval))
         return;
     // The recording may have ended while the dialog was open: the end was set for nothing.
     if (RecordingState != Recording) {
-        HidePendingEnd();
+        Session.CancelScheduledEnd();
         return;
     }
     ShowPendingEnd();
@@ -36,27 +37,18 @@ void TForm1::ScheduleEnd1Click()
 
 void TForm1::ShowPendingEnd()
 {
-    LabelInterrupt->setText(ScheduledEnd.LabelText());
-    LabelInterrupt->show();
-}
-
-void TForm1::HidePendingEnd()
-{
-    ScheduledEnd.Cancel();
-    LabelInterrupt->hide();
+    const TScheduledEnd &end = Session.ScheduledEnd();
+    LabelInterrupt->setText(end.LabelText());
+    LabelInterrupt->setVisible(end.IsPending());
 }
 
 void TForm1::InterruptRECTimer()
 {
-    if (!ScheduledEnd.EndReached())
-        return;
-    HidePendingEnd();
-    if (RecordingState != Recording)
+    if (!Session.TakeReachedEnd())
         return;
     TDeferredError saveError;
-    saveError.Run([this] { SaveOnStop(); });
-    // Stopped first, so that the stop does not save a second time.
-    RecordingState = Stopped;
+    // Saved and stopped first, so that the stop does not save a second time.
+    saveError.Run([this] { Session.FinishRecording(); });
     PressStopButton();
     if (!Form6->ShutDownCB->isChecked()) {
         saveError.Rethrow();

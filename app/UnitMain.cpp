@@ -6,7 +6,6 @@
 #include "app/HandlerErrors.h"
 #include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
-#include "app/SampleWait.h"
 #include "app/ShellOpen.h"
 #include "app/Version.h"
 #include "app/WidgetStyle.h"
@@ -15,7 +14,6 @@
 #include "device/Form2_Port.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
-#include "storage/DateTimeConvert.h"
 #include "storage/DialogLook.h"
 #include "storage/Form5_MetaData.h"
 #include "storage/Form6_Schedule.h"
@@ -53,14 +51,14 @@ const QColor ShownTitleColour(255, 255, 210);
 } // namespace
 
 TForm1::TForm1(const TAppPaths &paths, TClock clock, QWidget *parent)
-    : QMainWindow(parent), Paths(paths), LiveHistogram(Statistics.Histogram()), ScheduledEnd(std::move(clock))
+    : QMainWindow(parent), Paths(paths), Session(paths.LogDir, std::move(clock))
 {
-    PauseForSample = &ProcessEventsFor;
-    Form5 = new TForm5(CurrentMetaData, this);
+    Form5 = new TForm5(Session.DescriptionToEdit(), this);
     Form6 = new TForm6(this);
     BuildLayout();
     BuildMenu();
     WireHandlers();
+    WatchSession();
     FormCreate();
 }
 
@@ -68,7 +66,6 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
-    CurrentLogFile = Paths.LogDir;
     setWindowIcon(QIcon(Paths.ResourcesDir + "Zeltar.ico"));
     ProgressBar->hide();
     LabelInterrupt->hide();
@@ -83,18 +80,14 @@ void TForm1::FormCreate()
     else
         ShowMessageBox(TMsgKind::Information, NoSeparatorMessage);
 
-    CurrentMetaData.Version = 1;
-    CurrentMetaData.Unit = UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex()));
-    CurrentMetaData.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(0.5);
-    CurrentMetaData.Correction = static_cast<std::int8_t>(StrToInt(CorrectionCB->currentText()));
-    VisibleSamples = static_cast<std::uint32_t>(StrToInt(VisibleSamplesCB->currentText()));
-    AppliedChoice = {CurrentMetaData.Unit, CurrentMetaData.Interval, CurrentMetaData.Correction,
-                     static_cast<int>(VisibleSamples)};
-    Statistics.Reset(CurrentMetaData.Unit, ToTDateTime(QDateTime::currentDateTime()));
+    AppliedChoice = {UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex())),
+                     IntervalSeconds(IntervalCB->currentText()).value_or(0.5), StrToInt(CorrectionCB->currentText()),
+                     StrToInt(VisibleSamplesCB->currentText())};
+    Session.TakeSettings(AppliedChoice);
+    Session.ResetStatistics();
 
-    ConfigureChart(*TChart, MainTimeChartConfiguration(static_cast<int>(VisibleSamples), CurrentMetaData.Interval));
+    ConfigureChart(*TChart, MainTimeChartConfiguration(AppliedChoice.VisibleSamples, AppliedChoice.Interval));
     ConfigureChart(*HChart, MainHistogramChartConfiguration());
-    WriteBuffer = std::make_unique<TCircBuffer>(1);
     ToggleStatistics();
 
     LabelPeakFreqTimer.setInterval(PeakFrequencyClearMs);
@@ -108,7 +101,8 @@ void TForm1::WireHandlers()
     connect(RecB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::RecBClick));
     connect(StopB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::StopBClick));
     connect(RestartB, &QToolButton::clicked, this, &TForm1::RestartBClick);
-    connect(&ScheduledEnd.InterruptREC, &QTimer::timeout, this, &TForm1::InterruptRECTimer);
+    connect(&Session.ScheduledEnd().InterruptREC, &QTimer::timeout, this,
+            ShowingErrors(this, &TForm1::InterruptRECTimer));
     connect(&MemoryImport.ImportTimer, &QTimer::timeout, this, &TForm1::ImportTimerTimer);
 
     IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
@@ -140,6 +134,26 @@ void TForm1::WireHandlers()
     HChart->OnMouseMoveInChart = [this](TRChart *, bool inChart, TShiftState, double x, double) {
         HChartMouseMoveInChart(inChart, x);
     };
+}
+
+void TForm1::WatchSession()
+{
+    connect(&Session, &TAcquisitionSession::LiveStateReset, this, [this] {
+        ElapsedX = 0.0;
+        PlottedCount = 0;
+        const TAcquisitionChoice settings = Session.Settings();
+        SetupTimeChart(*TChart, settings.Unit, settings.VisibleSamples, settings.Interval);
+        ResetHistogramChart(*HChart);
+    });
+    connect(&Session, &TAcquisitionSession::StateChanged, this, &TForm1::SetStateIcons);
+    connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TForm1::ShowSample);
+    connect(&Session, &TAcquisitionSession::StatusText, PanelStatus, &QLabel::setText);
+    connect(&Session, &TAcquisitionSession::RecordSaved, LabelSample, &QLabel::clear);
+    connect(&Session, &TAcquisitionSession::ScheduledEndChanged, this, &TForm1::ShowPendingEnd);
+    connect(&Session, &TAcquisitionSession::LogFileCreated, this, [this] {
+        if (LogFileCreated)
+            LogFileCreated();
+    });
 }
 
 void TForm1::AttachConnectionForm(TForm2 &form)
@@ -221,16 +235,12 @@ void TForm1::ShowStatus(const QString &text)
 
 double TForm1::CurrentInterval() const
 {
-    return CurrentMetaData.Interval;
+    return Session.CurrentMetaData().Interval;
 }
 
 void TForm1::SaveRecordingBeforeExit()
 {
-    if (RecordingState != Recording)
-        return;
-    // Whatever comes in before the process has ended belongs to no record any more.
-    RecordingState = Stopped;
-    SaveOnStop();
+    Session.FinishRecording();
 }
 
 void TForm1::showEvent(QShowEvent *event)

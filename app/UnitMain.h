@@ -1,7 +1,8 @@
 #pragma once
 // TForm1, the main window: the tool bar that drives listening, the live time chart and level
 // histogram, the statistics panel, the settings and risk panels, the menu, and the live
-// sample pipeline that feeds them. Its controls are public members named as in the window's
+// sample pipeline's drawing. The acquisition itself is its Session's: the handlers ask the
+// session and draw what it reports. Its controls are public members named as in the window's
 // design, so the other windows and the tests reach them directly.
 
 #include "app/LivePipeline.h"
@@ -9,11 +10,7 @@
 #include "device/ConnectionClient.h"
 #include "model/AppPaths.h"
 #include "model/GlobalState.h"
-#include "model/SampleStatistics.h"
-#include "model/UnitCircBuffer_COMMON.h"
-#include "model/UnwrittenSamples.h"
-#include "storage/MetaData.h"
-#include "storage/ScheduledEnd.h"
+#include "session/AcquisitionSession.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -42,8 +39,8 @@ class TForm1 : public QMainWindow, public IConnectionClient {
 
 public:
     // Builds the window for the folders of paths (FormCreate), with the metadata and schedule
-    // dialogs. The risk palette must have been loaded before. clock tells the scheduled end
-    // the time; tests pass their own.
+    // dialogs. The risk palette must have been loaded before. clock tells the session the
+    // time; tests pass their own.
     explicit TForm1(const TAppPaths &paths, TClock clock = &QDateTime::currentDateTime, QWidget *parent = nullptr);
     ~TForm1() override;
 
@@ -61,17 +58,17 @@ public:
     void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect) override;
     void SaveRecordingBeforeExit() override;
 
-    // The meter was unplugged (MeterLoss.cpp): the recording's buffered samples go to its
-    // log at once, and the status line says that listening waits for the meter.
+    // The meter was unplugged (MeterLoss.cpp): the session keeps what was received.
     void MeterDisconnected();
     // The same port opened again: the run goes on where it was.
     void MeterReconnected();
 
-    // The live pipeline (LivePipeline.cpp).
-    void ResetLiveState(TRecordingState mode, int visibleSamples, std::uint8_t unit, std::uint8_t correction,
-                        double interval);
-    // Reads the four acquisition settings from their controls, then ResetLiveState. A box
-    // holding no valid number throws EConvertError before anything is reset.
+    // The live pipeline's drawing (LivePipeline.cpp).
+    // The four acquisition settings as their controls hold them; a box holding no valid
+    // number throws EConvertError.
+    TAcquisitionChoice SettingsInControls() const;
+    // Reads the settings from their controls, then the session's live state is reset for
+    // mode. Nothing is reset when a box holds no valid number.
     void ApplySettings(TRecordingState mode);
     void IrrUnitGBClick();
     void IntervalCBChange();
@@ -81,6 +78,8 @@ public:
     // loaded: a handler whose control still holds that value leaves the run alone.
     TAcquisitionChoice AppliedChoice;
     void SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSamples, double interval);
+    // What the session reports of a sample: charts and read-outs.
+    void ShowSample(const QDateTime &at);
     void PlotSample(TRChart &chart, int decimals);
     void ResetHistogramChart(TRChart &chart);
     TTimedValue MaxRecord() const;
@@ -95,28 +94,18 @@ public:
     // The Record and Stop menu actions: the button pressed, then its action.
     void PressRecordButton();
     void PressStopButton();
+    // The window's and the application's icon for the state the session reports.
     void SetStateIcons(TRecordingState state);
     void LockAcquisitionSettings();
     void UnlockAcquisitionSettings();
     void ClearStatistics();
-
-    // Completing a recording (RecordingSave.cpp): the write buffer's records appended, the
-    // live histogram written beside the log, "   Data has been saved". A pending scheduled
-    // end belonged to this recording and goes with it. File errors are thrown after both
-    // files have been tried. When samples could not be written, the histogram is that of
-    // the log as it is, and the status line says how many samples are missing.
-    void SaveOnStop();
-    // Appends what the write buffer holds, after the samples that the log could not take
-    // before, and empties it. While the log cannot be written its samples are kept in
-    // Unwritten; only the first failure is thrown, so that the error is shown once.
-    void AppendWriteBuffer();
 
     // The scheduled end (ScheduledEndControl.cpp).
     void ScheduleEnd1Click();
     void InterruptRECTimer();
 
     // The import of the meter's memory (ImportControl.cpp). Lines reach ImportLine while
-    // RecordingState is Importing; MemoryImport.ImportTimer ends the transfer.
+    // the session is Importing; MemoryImport.ImportTimer ends the transfer.
     void Import1Click();
     void ImportTimerTimer();
     // The progress bar at x 206, as wide as the window less 216 pixels.
@@ -159,25 +148,12 @@ public:
     void PanelStatusClick();
 
     const TAppPaths Paths;
-
-    // Live settings and the current record.
-    TMetaData CurrentMetaData;
-    std::uint32_t VisibleSamples = 0;
-    QString CurrentLogFile;
-    std::unique_ptr<TCircBuffer> WriteBuffer;
-    bool LogWriteFailed = false; // the last write to the log of this recording failed
-    TUnwrittenSamples Unwritten;  // what that log could not take yet
-    // How SaveOnStop waits (in milliseconds) for a sample in progress; tests count instead.
-    std::function<void(int)> PauseForSample;
+    // The acquisition: its state, its numbers and the record being written.
+    TAcquisitionSession Session;
     bool AlertsOn = false;
 
-    // The numbers of the run; its level histogram is the live histogram.
-    TSampleStatistics Statistics;
-    THistogram &LiveHistogram;
-    float CurrentValue = 0.0f;
-    std::uint16_t PeakFrequency = 0;
+    // What the window draws of the run.
     int RiskIndex = 0;
-    double SessionStart = 0.0; // day count
     double ElapsedX = 0.0;
     std::uint32_t PlottedCount = 0;
     std::uint8_t MarkShape = ShapeDisc7;
@@ -242,7 +218,6 @@ public:
 
     TForm5 *Form5 = nullptr; // the metadata dialog
     TForm6 *Form6 = nullptr; // the schedule dialog
-    TScheduledEnd ScheduledEnd;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -273,18 +248,21 @@ private:
     void ShowRunningStatus();
     // ScheduledEndControl.cpp
     void ShowPendingEnd();
-    void HidePendingEnd();
     // ImportControl.cpp
     void AdvanceImportProgress();
     // The port of an import that waited for its meter has opened.
     void ImportPortOpened();
-    void ReplayImportedRecords(const std::vector<TSampleRecord> &records);
+    void ReplayImportedRecords(std::vector<TSampleRecord> &records);
     void HideImportProgress();
     void EndImport();
     void ShowSampleValues(std::uint8_t decimals);
     void SetAlertsPicture();
     void SetAcquisitionCaptionColour(const QColor &colour);
     void SetTitleColour(const QColor &colour);
+    void WatchSession();
+    // Runs action with the delivery of lines held, so that no sample is processed halfway
+    // through a reset of the live state.
+    void WithLinesHeld(const std::function<void()> &action);
 
     TForm2 *ConnectionForm = nullptr;
     bool ListenWhenAttached = false;

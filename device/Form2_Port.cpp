@@ -30,16 +30,6 @@ const QString StrayLineWarning = QStringLiteral(
     "Please connect your ZELTAR device to the PC via USB port and run this application again. If you have already "
     "connected the device, just start the application again. If this message appears again, re-connect the device.");
 
-// SampleInProgress tells the save at the end of a recording that a line is being handled;
-// it must not stay set when the handler ends by an exception.
-class TSampleInProgressScope {
-public:
-    TSampleInProgressScope() { SampleInProgress = true; }
-    ~TSampleInProgressScope() { SampleInProgress = false; }
-    TSampleInProgressScope(const TSampleInProgressScope &) = delete;
-    TSampleInProgressScope &operator=(const TSampleInProgressScope &) = delete;
-};
-
 } // namespace
 
 TForm2::TForm2(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir, QObject *parent)
@@ -182,7 +172,6 @@ void TForm2::ComPort1ReceiveCallBack(const QString &Data)
     if (OnHold)
         return;
     if (RecordingState == Importing) {
-        const TSampleInProgressScope inProgress;
         MainWindow.ImportLine(Data);
         return;
     }
@@ -217,7 +206,6 @@ void TForm2::HandleMeasurementLine(const QString &Data)
     const std::optional<TMeasurement> measurement = ParseMeasurementLine(Data);
     if (!measurement)
         return;
-    const TSampleInProgressScope inProgress;
     MainWindow.ProcessSample(measurement->PeakFrequency, measurement->Value);
 }
 

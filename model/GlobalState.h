@@ -1,6 +1,7 @@
 #pragma once
-// The acquisition state shared by the main window, the connection form, the recording
-// control and the import. Everything runs on the user-interface thread, so plain variables do.
+// The acquisition state the connection form and the windows read. Only the acquisition
+// session (session/) changes the four flags; tests reset them. Everything runs on the
+// user-interface thread, so plain variables do.
 
 #include <QChar>
 

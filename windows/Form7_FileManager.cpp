@@ -2,7 +2,6 @@
 
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
-#include "model/GlobalState.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "model/Units.h"
@@ -357,7 +356,7 @@ void TForm7::OpenHighlightedRecord()
         if (item != current)
             item->setSelected(false);
     const QString path = PathOf(current->text());
-    const bool useTempCopy = RecordingState == Recording && IsRecordingLog(path);
+    const bool useTempCopy = Host.IsRecording() && IsRecordingLog(path);
     hide();
     if (FileManagerMode == 2) {
         if (OnExportRecord)

@@ -10,6 +10,8 @@ public:
 
     // The log of the recording in progress, or the Log folder when none runs.
     virtual QString CurrentLogFile() const = 0;
+    // Whether a recording is writing to CurrentLogFile now.
+    virtual bool IsRecording() const = 0;
     // Holds (true) or releases (false) the delivery of the meter's lines while the log in
     // recording is copied, so that no batch is appended meanwhile. Nothing when the port is closed.
     virtual void HoldLineDelivery(bool hold) = 0;

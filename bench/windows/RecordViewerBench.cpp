@@ -31,6 +31,7 @@ namespace {
 class TIdleHost : public IRecordWindowsHost {
 public:
     QString CurrentLogFile() const override { return {}; }
+    bool IsRecording() const override { return false; }
     void HoldLineDelivery(bool) override {}
     int RiskPopulationIndex() const override { return 0; }
     int RiskStateIndex() const override { return 0; }

@@ -21,7 +21,7 @@ MainWindowTest::MainWindowTest()
 {
     ResetGlobalState();
     InstallResources(App.Paths());
-    Form = std::make_unique<TForm1>(App.Paths());
+    Form = std::make_unique<TForm1>(App.Paths(), [this] { return Now; });
 }
 
 MainWindowTest::~MainWindowTest()
@@ -32,13 +32,17 @@ MainWindowTest::~MainWindowTest()
 
 void MainWindowTest::Feed(float value, int frequency)
 {
-    SampleInProgress = true;
     Form->ProcessSample(frequency, value);
 }
 
 void MainWindowTest::Listen()
 {
     Form->ApplySettings(Listening);
+}
+
+void MainWindowTest::Record()
+{
+    Form->Session.StartRecording({UnitMWm2, 0.5, 0, 60});
 }
 
 void MainWindowTest::Expand()

@@ -22,9 +22,12 @@ protected:
     void Feed(float value, int frequency = 0);
     // The settings of the controls applied for listening, as Play does.
     void Listen();
+    // A recording at 0.5 s in mW/m2 without correction, its log named by Now.
+    void Record();
     void Expand();
 
     TempAppDir App;
     MessageBoxRecorder Boxes;
+    QDateTime Now{QDate(2026, 12, 6), QTime(8, 0, 0)}; // the session's clock
     std::unique_ptr<TForm1> Form;
 };

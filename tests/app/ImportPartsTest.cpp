@@ -1,10 +1,9 @@
 // The window-free parts of the memory import: what a dump line stores, the end-of-transfer
-// timer, the reversal, and the name proposed for the record.
+// timer, and the name proposed for the record.
 
 #include "app/DumpLine.h"
 #include "app/ImportFileName.h"
 #include "app/MemoryImport.h"
-#include "app/ReverseRecords.h"
 #include "model/GlobalState.h"
 #include "tests/support/TempAppDir.h"
 
@@ -14,22 +13,6 @@
 
 #include <chrono>
 #include <thread>
-
-namespace {
-
-std::vector<float> Reversed(const std::vector<float> &values, std::size_t count)
-{
-    std::vector<TSampleRecord> records(values.size());
-    for (std::size_t i = 0; i < values.size(); ++i)
-        records[i].Value = values[i];
-    ReverseRecords(records, count);
-    std::vector<float> result;
-    for (const TSampleRecord &record : records)
-        result.push_back(record.Value);
-    return result;
-}
-
-} // namespace
 
 TEST(DumpLine, StoresReadingsFromTheThresholdUpAndSkipsWhatIsNotANumber)
 {
@@ -61,15 +44,6 @@ TEST(MemoryImport, EveryDataLineStoredOrNotRestartsTheTimerAndHeadersNever)
     import.ImportLine("  0.0000    0\r\n");
     EXPECT_GT(import.ImportTimer.remainingTime(), 60);
     EXPECT_EQ(import.ImportBuffer.Count(), 1u);
-}
-
-TEST(ReverseRecords, MirrorsTheFirstCountRecordsOrAllOfThemForZero)
-{
-    EXPECT_EQ(Reversed({1, 2, 3, 4, 5}, 0), (std::vector<float>{5, 4, 3, 2, 1}));
-    EXPECT_EQ(Reversed({1, 2, 3, 4}, 0), (std::vector<float>{4, 3, 2, 1}));
-    EXPECT_EQ(Reversed({1, 2, 3, 4, 5}, 3), (std::vector<float>{3, 2, 1, 4, 5}));
-    EXPECT_EQ(Reversed({1, 2, 3}, 7), (std::vector<float>{3, 2, 1}));
-    EXPECT_TRUE(Reversed({}, 0).empty());
 }
 
 TEST(ProposedImportName, TakesTheSmallestNumberWithoutALog)

@@ -6,8 +6,6 @@
 #include "windows/ChoiceGroup.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"
-#include "model/InOutError.h"
-#include "storage/LogFile.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -42,13 +40,13 @@ TEST_F(MainWindowTest, UnitAndCorrectionDecideValueLevelAndMean)
     Listen();
     Feed(0.5f);
     EXPECT_EQ(Form->LabelPeak->text(), "1.0000");
-    EXPECT_EQ(Form->LiveHistogram.Counts[33], 1u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Counts[33], 1u);
 
     Form->CorrectionCB->setCurrentText("0");
     Form->IrrUnitGB->SetItemIndex(0);
     Form->IrrUnitGBClick();
     Feed(1.0f);
-    EXPECT_EQ(Form->LiveHistogram.Counts[37], 1u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Counts[37], 1u);
     // The mode is the lower edge of the modal class, as a power density whatever the unit.
     EXPECT_EQ(Form->LabelModeValue->text(), "2.5119");
     Feed(4.0f);
@@ -57,8 +55,8 @@ TEST_F(MainWindowTest, UnitAndCorrectionDecideValueLevelAndMean)
 
     Feed(1e6f);
     Feed(1e-9f);
-    EXPECT_EQ(Form->LiveHistogram.Counts[66], 1u);
-    EXPECT_EQ(Form->LiveHistogram.Counts[0], 1u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Counts[66], 1u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Counts[0], 1u);
 }
 
 TEST_F(MainWindowTest, CollapsedPanelKeepsTheStatisticsButNotTheirLabels)
@@ -108,9 +106,9 @@ TEST_F(MainWindowTest, HistogramChartHasOneBarPerOccupiedClass)
     Listen();
     for (float value : {1.0f, 1.1f, 10.0f, 0.0125f, 10.5f})
         Feed(value);
-    EXPECT_EQ(Form->LiveHistogram.Counts[33], 2u);
-    EXPECT_EQ(Form->LiveHistogram.Counts[43], 2u);
-    EXPECT_EQ(Form->LiveHistogram.Counts[13], 1u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Counts[33], 2u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Counts[43], 2u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Counts[13], 1u);
     EXPECT_EQ(Form->HChart->ItemCount(), 3u);
 }
 
@@ -140,8 +138,8 @@ TEST_F(MainWindowTest, ChangingAnIntervalRestartsTheRun)
     Feed(2.0f);
     Form->IntervalCB->setCurrentIndex(4);
     Form->IntervalCBChange();
-    EXPECT_EQ(Form->Statistics.SampleCount(), 0u);
-    EXPECT_EQ(Form->LiveHistogram.Total, 0u);
+    EXPECT_EQ(Form->Session.Statistics().SampleCount(), 0u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Total, 0u);
     EXPECT_EQ(Form->TChart->ItemCount(), 0u);
     EXPECT_EQ(Form->HChart->ItemCount(), 0u);
     EXPECT_EQ(Form->CurrentInterval(), 60.0);
@@ -163,7 +161,7 @@ TEST_F(MainWindowTest, PointsThatAreNoPositiveNumberAreRefusedAndTheRunGoesOn)
                                           "'0' is not a valid integer value", "'-15' is not a valid integer value",
                                           "'three' is not a valid integer value"}));
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_EQ(Form->Statistics.SampleCount(), 1u);
+    EXPECT_EQ(Form->Session.Statistics().SampleCount(), 1u);
 }
 
 TEST_F(MainWindowTest, PickingTheSettingsInUseAgainKeepsTheRun)
@@ -174,30 +172,18 @@ TEST_F(MainWindowTest, PickingTheSettingsInUseAgainKeepsTheRun)
     Form->IrrUnitGB->Item(Form->IrrUnitGB->ItemIndex())->click();
     for (QComboBox *box : {Form->IntervalCB, Form->CorrectionCB, Form->VisibleSamplesCB})
         emit box->activated(box->currentIndex());
-    EXPECT_EQ(Form->Statistics.SampleCount(), 2u);
-    EXPECT_EQ(Form->LiveHistogram.Total, 2u);
+    EXPECT_EQ(Form->Session.Statistics().SampleCount(), 2u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Total, 2u);
     EXPECT_EQ(Form->TChart->ItemCount(), 2u);
 
     Form->IrrUnitGB->Item(0)->click();
-    EXPECT_EQ(Form->Statistics.SampleCount(), 0u);
+    EXPECT_EQ(Form->Session.Statistics().SampleCount(), 0u);
     Feed(1.0f);
     Form->VisibleSamplesCB->setCurrentIndex(0);
     emit Form->VisibleSamplesCB->activated(0);
-    EXPECT_EQ(Form->VisibleSamples, 15u);
-    EXPECT_EQ(Form->Statistics.SampleCount(), 0u);
+    EXPECT_EQ(Form->Session.VisibleSamples(), 15u);
+    EXPECT_EQ(Form->Session.Statistics().SampleCount(), 0u);
     EXPECT_TRUE(Boxes.Shown.empty());
-}
-
-TEST_F(MainWindowTest, RecordedSamplesReachTheLogInGroups)
-{
-    Form->CurrentLogFile = App.Paths().LogDir + "run.zlog";
-    Form->ResetLiveState(Recording, 60, UnitMWm2, 0, 0.5);
-    for (int i = 0; i < 9; ++i)
-        Feed(1.0f);
-    EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 0);
-    Feed(1.0f);
-    EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 80);
-    EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Recording since "));
 }
 
 namespace {

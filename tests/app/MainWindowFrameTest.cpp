@@ -7,8 +7,12 @@
 #include "app/WidgetStyle.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"
+#include "model/InOutError.h"
+#include "storage/Form5_MetaData.h"
+#include "storage/ModalSeam.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,9 +106,9 @@ TEST_F(MainWindowTest, WindowOpensInTheMiddleOfTheScreen)
 TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecordingAndSavesTheRecording)
 {
     Form->show();
-    Form->CurrentLogFile = App.Paths().LogDir + "run.zlog";
-    Form->ResetLiveState(Recording, 60, UnitMWm2, 0, 0.5);
+    Record();
     Feed(1.0f);
+    EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Recording since "));
     Boxes.Answer(TMsgAnswer::Cancel);
     EXPECT_FALSE(Form->close());
     EXPECT_TRUE(Form->isVisible());
@@ -116,11 +120,10 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecordingAndSavesTheRecording)
 
     Boxes.Answer(TMsgAnswer::Ok);
     EXPECT_TRUE(Form->close());
-    EXPECT_EQ(ReadWholeFile(Form->CurrentLogFile).size(), 8);
-    EXPECT_FALSE(ReadWholeFile(App.Paths().LogDir + "run.histo").isEmpty());
+    EXPECT_EQ(ReadWholeFile(Form->Session.CurrentLogFile()).size(), 8);
+    EXPECT_FALSE(ReadWholeFile(App.Paths().LogDir + "2026 12 06 - 08 00 00.histo").isEmpty());
 
     Form->show();
-    RecordingState = Listening;
     EXPECT_TRUE(Form->close());
     EXPECT_EQ(Boxes.Shown.size(), 2u);
 }
@@ -177,27 +180,26 @@ TEST_F(MainWindowTest, PauseSpringsBackWhileStopped)
 
 TEST_F(MainWindowTest, StopEmptiesTheViewsAndUnlocksTheSettings)
 {
-    Listen();
+    Record();
     Expand();
     Feed(1.0f);
     Form->LockAcquisitionSettings();
     EXPECT_FALSE(Form->PanelRight1->isEnabled());
     EXPECT_FALSE(Form->PanelRight2->isEnabled());
     EXPECT_EQ(Form->StaticText1->palette().color(QPalette::WindowText), QColor(0x6A, 0x6F, 0x6F));
-    Form->CurrentLogFile = App.Paths().LogDir + "run.zlog";
 
     MenuItem(*Form, "&Stop")->trigger();
     EXPECT_TRUE(Form->StopB->isChecked());
     EXPECT_EQ(RecordingState, Stopped);
     EXPECT_EQ(Form->TChart->ItemCount(), 0u);
     EXPECT_EQ(Form->HChart->ItemCount(), 0u);
-    EXPECT_EQ(Form->LiveHistogram.Total, 0u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Total, 0u);
     for (QLabel *label : {Form->LabelPeak, Form->LabelMaxValue, Form->LabelModeValue, Form->LabelRisk,
                           Form->LabelRangedBValue, Form->LabelMinValue, Form->LabelMeanValue})
         EXPECT_TRUE(label->text().isEmpty());
     EXPECT_TRUE(Form->PanelRight1->isEnabled());
     EXPECT_EQ(Form->StaticText1->palette().color(QPalette::WindowText), QColor(0xD3, 0xFA, 0xFE));
-    EXPECT_EQ(Form->CurrentLogFile, App.Paths().LogDir);
+    EXPECT_EQ(Form->Session.CurrentLogFile(), App.Paths().LogDir);
 }
 
 TEST_F(MainWindowTest, TimeChartZoomsOnlyOnceSamplesStopAndReadoutsFollowThePointer)
@@ -244,4 +246,32 @@ TEST(MainWindowLocale, SeparatorsComeFromTheLocaleOrAreReportedMissing)
         }
     }
     ResetGlobalState();
+}
+
+TEST_F(MainWindowTest, AStopWhoseSaveFailsStillUnlocksTheSettings)
+{
+    Record();
+    Feed(1.0f);
+    Form->LockAcquisitionSettings();
+    ASSERT_TRUE(QDir(App.Paths().LogDir).removeRecursively());
+    EXPECT_THROW(Form->StopBClick(), EInOutError);
+    EXPECT_TRUE(Form->PanelRight1->isEnabled());
+}
+
+TEST_F(MainWindowTest, RecordWithoutAMeterAsksToConnectOneAndChangesNothing)
+{
+    int dialogs = 0;
+    TModalSeam<TForm5>::Hook = [&](TForm5 &) { ++dialogs; };
+    Form->RecB->click();
+    Boxes.Answer(TMsgAnswer::Yes);
+    Form->ScheduleEnd1Click();
+    TModalSeam<TForm5>::Hook = nullptr;
+    EXPECT_EQ(Boxes.Texts(), (QStringList{"Please connect a ZELTAR device first",
+                                          "Do you want to start recording and schedule the end of recording?",
+                                          "Please connect a ZELTAR device first"}));
+    EXPECT_EQ(RecordingState, Listening);
+    EXPECT_TRUE(Form->RecB->isChecked());
+    EXPECT_TRUE(Form->PanelRight1->isEnabled());
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_TRUE(QDir(App.Paths().LogDir).entryList(QDir::Files).isEmpty());
 }

@@ -105,11 +105,10 @@ TEST_F(RecordWindowsTest, TheDensityAnalyserItemTellsFirstThatNothingIsLoaded)
 TEST_F(RecordWindowsTest, ANewRecordingAppearsInTheFileManagerList)
 {
     Windows->Form7.ShowFileManager(0);
-    Form->CurrentLogFile = App.Paths().LogDir + "2026 12 06 - 08 00 00.zlog";
-    Form->ResetLiveState(Recording, 60, UnitMWm2, 0, 0.5);
+    Record();
     EXPECT_EQ(Windows->Form7.FileListBox1->count(), 1);
     EXPECT_EQ(Windows->Form7.FileListBox1->item(0)->text(), "2026 12 06 - 08 00 00.zlog");
-    EXPECT_EQ(Windows->CurrentLogFile(), Form->CurrentLogFile);
+    EXPECT_EQ(Windows->CurrentLogFile(), App.Paths().LogDir + "2026 12 06 - 08 00 00.zlog");
 }
 
 TEST_F(RecordWindowsTest, TheWindowsFollowTheMainWindowsRiskChoices)

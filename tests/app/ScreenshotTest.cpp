@@ -24,11 +24,11 @@ TEST_F(MainWindowTest, AMinuteOfReadingsAtOneSecondFillsEveryView)
         Feed(static_cast<float>(readings.Next()), frequencies[i % 4]);
 
     // The pointer rests on the histogram's tallest bar.
-    const int mode = Form->LiveHistogram.ModeIndex - 33;
+    const int mode = Form->Session.LiveHistogram().ModeIndex - 33;
     Form->HChart->OnMouseMoveInChart(Form->HChart, true, {}, mode, 1.0);
 
     EXPECT_EQ(Form->TChart->ItemCount(), 60u);
-    EXPECT_EQ(Form->LiveHistogram.Total, 60u);
+    EXPECT_EQ(Form->Session.LiveHistogram().Total, 60u);
     QApplication::processEvents(); // the layout follows the new texts
     const QImage shot = Form->grab().toImage();
     ASSERT_EQ(shot.size(), Form->size());

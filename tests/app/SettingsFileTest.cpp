@@ -37,13 +37,13 @@ TEST_F(SettingsFileTest, WordsAreReadWhateverTheirCaseAndWrittenBackInTheirOwn)
     auto connection = ConnectionForm();
     EXPECT_TRUE(Form->AlertsOn);
     EXPECT_EQ(Form->IrrUnitGB->ItemIndex(), 0);
-    EXPECT_EQ(Form->CurrentMetaData.Unit, UnitVm);
+    EXPECT_EQ(Form->Session.CurrentMetaData().Unit, UnitVm);
     EXPECT_EQ(Form->IntervalCB->currentText(), "1 min");
     EXPECT_EQ(Form->CurrentInterval(), 60.0);
     EXPECT_EQ(Form->VisibleSamplesCB->currentText(), "120");
-    EXPECT_EQ(Form->VisibleSamples, 120u);
+    EXPECT_EQ(Form->Session.VisibleSamples(), 120u);
     EXPECT_EQ(Form->CorrectionCB->currentText(), "3");
-    EXPECT_EQ(Form->CurrentMetaData.Correction, 3);
+    EXPECT_EQ(Form->Session.CurrentMetaData().Correction, 3);
     EXPECT_EQ(Form->RiskPopulationRG->ItemIndex(), 1);
     EXPECT_EQ(Form->RiskStateRG->ItemIndex(), 1);
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
@@ -78,7 +78,7 @@ TEST_F(SettingsFileTest, ABadNumberLineIsReportedAfterTheLinesBeforeItTookEffect
     auto connection = ConnectionForm();
     EXPECT_TRUE(Form->AlertsOn);
     EXPECT_EQ(Form->IrrUnitGB->ItemIndex(), 0);
-    EXPECT_EQ(Form->CurrentMetaData.Unit, UnitVm);
+    EXPECT_EQ(Form->Session.CurrentMetaData().Unit, UnitVm);
     EXPECT_EQ(Form->IntervalCB->currentText(), "0.5 sec");
     EXPECT_EQ(Form->VisibleSamplesCB->currentText(), "60");
     EXPECT_EQ(Form->RiskPopulationRG->ItemIndex(), 0);
@@ -94,7 +94,7 @@ TEST_F(SettingsFileTest, ABadCorrectionLineLeavesTheFirstFourLinesInEffect)
     auto connection = ConnectionForm();
     EXPECT_EQ(Form->IntervalCB->currentText(), "1 min");
     EXPECT_EQ(Form->CurrentInterval(), 60.0);
-    EXPECT_EQ(Form->VisibleSamples, 120u);
+    EXPECT_EQ(Form->Session.VisibleSamples(), 120u);
     EXPECT_EQ(Form->CorrectionCB->currentText(), "0");
     EXPECT_EQ(Form->RiskStateRG->ItemIndex(), 0);
     ASSERT_EQ(Boxes.Shown.size(), 1u);

@@ -1,4 +1,5 @@
 #include "device/Form2_Port.h"
+#include "model/GlobalState.h"
 #include "model/ProcessExit.h"
 #include "tests/device/FakeConnectionClient.h"
 #include "tests/device/QtPrinters.h"
@@ -67,7 +68,6 @@ TEST_F(ConnectionFormReceive, OnHoldIgnoresEveryLineAndAnImportTakesEveryLength)
     OnHold = false;
     Receive({Measurement, Dbm, Dbm, Stray, "\r\n"});
     EXPECT_EQ(Client.Imported, (QStringList{Measurement, Dbm, Dbm, Stray, "\r\n"}));
-    EXPECT_FALSE(SampleInProgress);
     EXPECT_TRUE(Client.Samples.empty());
     EXPECT_TRUE(Boxes.Shown.empty());
     EXPECT_FALSE(Form.StrayLineSeen);
@@ -94,14 +94,11 @@ TEST_F(ConnectionFormReceive, MeasurementsWithEitherSeparatorOnEitherLocaleAndGa
     for (const FakeConnectionClient::TSample &sample : Client.Samples) {
         EXPECT_EQ(sample.PeakFrequency, 900);
         EXPECT_EQ(sample.Value, 0.1234f);
-        EXPECT_TRUE(sample.InProgress);
     }
-    EXPECT_FALSE(SampleInProgress);
     EXPECT_TRUE(Boxes.Shown.empty());
 
     Client.SampleError = "disk full";
     EXPECT_THROW(Receive({Measurement}), EInOutError);
-    EXPECT_FALSE(SampleInProgress) << "left set by a failed sample";
 }
 
 TEST_F(ConnectionFormReceive, SecondStrayLineEndsTheRunAfterSavingRecordingAndSettings)

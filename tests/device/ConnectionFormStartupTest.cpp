@@ -1,5 +1,6 @@
 #include "device/Form2_Port.h"
 #include "device/PortPermission.h"
+#include "model/GlobalState.h"
 #include "tests/device/FakeConnectionClient.h"
 #include "tests/device/QtPrinters.h"
 #include "tests/support/MessageBoxRecorder.h"

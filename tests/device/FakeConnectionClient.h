@@ -2,7 +2,6 @@
 // Plays the main window for the connection form and records what the form asks of it.
 
 #include "device/ConnectionClient.h"
-#include "model/GlobalState.h"
 #include "model/InOutError.h"
 
 #include <QStringList>
@@ -14,16 +13,15 @@ struct FakeConnectionClient : IConnectionClient {
     struct TSample {
         int PeakFrequency;
         float Value;
-        bool InProgress; // SampleInProgress while it was handed over
     };
 
     void ProcessSample(int peakFrequency, float value) override
     {
-        Samples.push_back({peakFrequency, value, SampleInProgress});
+        Samples.push_back({peakFrequency, value});
         if (SampleError)
             throw EInOutError(*SampleError);
     }
-    void ImportLine(const QString &line) override { Imported << line + (SampleInProgress ? "" : " (not in progress)"); }
+    void ImportLine(const QString &line) override { Imported << line; }
     void StartListening() override { ++StartListeningCalls; }
     void ShowStatus(const QString &text) override { Statuses << text; }
     double CurrentInterval() const override { return Interval; }

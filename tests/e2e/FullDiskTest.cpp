@@ -149,7 +149,7 @@ TEST_P(FullDiskTest, TheRecordingHoldsItsSamplesUntilThereIsRoomAndStopSaysWhatI
     Sent.clear();
 
     Record();
-    const QString log = Form1->CurrentLogFile;
+    const QString log = Form1->Session.CurrentLogFile();
     SendReadings(10);
     Disk->Fill();
     SendUntilAnErrorBox();
@@ -204,7 +204,7 @@ TEST_P(FullDiskTest, MetadataThatCannotBeWrittenIsReportedAndTheRecordingGoesOn)
     EXPECT_TRUE(Boxes.Shown[0].Text.contains(".meta") && Boxes.Shown[0].Text.contains("No space left on device"))
         << Boxes.Shown[0].Text.toStdString();
     EXPECT_EQ(RecordingState, Recording);
-    const QString log = Form1->CurrentLogFile;
+    const QString log = Form1->Session.CurrentLogFile();
     EXPECT_FALSE(QFileInfo::exists(CompanionName(log, ".meta")));
 
     Disk->Free();

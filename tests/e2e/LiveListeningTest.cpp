@@ -14,7 +14,7 @@ namespace {
 
 class LiveListeningTest : public MeterSession {
 protected:
-    std::uint64_t Samples() const { return Form1->Statistics.SampleCount(); }
+    std::uint64_t Samples() const { return Form1->Session.Statistics().SampleCount(); }
 };
 
 } // namespace
@@ -39,8 +39,8 @@ TEST_F(LiveListeningTest, StartsListeningByItselfAndShowsEveryReading)
     EXPECT_EQ(Form1->LabelPeak->text(), "2.0000");
     EXPECT_EQ(Form1->LabelMaxValue->text(), "2.0000");
     EXPECT_TRUE(Form1->LabelSample->text().endsWith("; Samples: 2"));
-    EXPECT_EQ(Form1->LiveHistogram.Counts[29], 1u);
-    EXPECT_EQ(Form1->LiveHistogram.Counts[36], 1u);
+    EXPECT_EQ(Form1->Session.LiveHistogram().Counts[29], 1u);
+    EXPECT_EQ(Form1->Session.LiveHistogram().Counts[36], 1u);
     EXPECT_FALSE(SampleInProgress);
 }
 

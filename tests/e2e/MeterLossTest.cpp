@@ -26,7 +26,7 @@ TEST_F(MeterLossTest, ARecordingKeepsEverySampleAndGoesOnInTheSameLog)
 {
     Record();
     MeasureSeries(7);
-    const QString log = Form1->CurrentLogFile;
+    const QString log = Form1->Session.CurrentLogFile();
     Unplug();
     // Saved at once, not when the buffer would have been full.
     EXPECT_EQ(LogRecords(log).size(), 7u);
@@ -62,7 +62,7 @@ TEST_F(MeterLossTest, ListeningGoesOnWithoutAFreshStartAndStopEndsTheWait)
     Form2->ReconnectTimerTimer();
     MeasureSeries(2);
     EXPECT_EQ(RecordingState, Listening);
-    EXPECT_EQ(Form1->Statistics.SampleCount(), 5u);
+    EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 5u);
 
     Unplug();
     Form1->StopB->click();
@@ -81,6 +81,6 @@ TEST_F(MeterLossTest, TheLineCutByTheUnpluggingIsNotTakenForAStrayLine)
     Measure(0.5);
     EXPECT_TRUE(ExitCodes.empty());
     EXPECT_TRUE(Boxes.Shown.empty());
-    EXPECT_EQ(Form1->Statistics.SampleCount(), 1u);
+    EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 1u);
     EXPECT_EQ(Form1->LabelPeak->text(), "0.5000");
 }

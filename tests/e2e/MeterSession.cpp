@@ -25,7 +25,7 @@ MeterSession::MeterSession()
     };
     Form1 = std::make_unique<TForm1>(App.Paths(), [this] { return Now; });
     // The sample in progress is up the stack: waiting for it here would only take time.
-    Form1->PauseForSample = [](int) {};
+    Form1->Session.PauseForSample = [](int) {};
 }
 
 MeterSession::~MeterSession()
@@ -97,14 +97,6 @@ std::vector<float> SeriesValues(int count, double first, double step, float fact
     std::vector<float> values;
     for (int i = 0; i < count; ++i)
         values.push_back(static_cast<float>(first + i * step) * factor);
-    return values;
-}
-
-std::vector<float> StoredValues(const std::vector<TSampleRecord> &records)
-{
-    std::vector<float> values;
-    for (const TSampleRecord &record : records)
-        values.push_back(record.Value);
     return values;
 }
 

@@ -11,6 +11,7 @@
 #include "model/ProcessExit.h"
 #include "model/SampleRecord.h"
 #include "storage/Form5_MetaData.h"
+#include "tests/support/StoredValues.h"
 #include "tools/meter-sim/MeterTerminal.h"
 
 #include <QDateTime>
@@ -54,7 +55,7 @@ protected:
     QTemporaryDir Devices;
     MessageBoxRecorder Boxes;
     std::unique_ptr<TMeterTerminal> Meter = TMeterTerminal::OpenPseudoTerminal();
-    QDateTime Now = QDateTime::currentDateTime(); // the scheduled end's clock
+    QDateTime Now = QDateTime::currentDateTime(); // the session's clock
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TForm2> Form2;
     int Delivered = 0;
@@ -69,4 +70,3 @@ private:
 
 // The readings MeasureSeries sends, as the log stores them with a correction factor.
 std::vector<float> SeriesValues(int count, double first = 0.25, double step = 0.125, float factor = 1.0f);
-std::vector<float> StoredValues(const std::vector<TSampleRecord> &records);

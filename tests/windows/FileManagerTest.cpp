@@ -4,7 +4,6 @@
 #include "windows/Form7_FileManager.h"
 
 #include "charts/RChart.h"
-#include "model/GlobalState.h"
 #include "model/Units.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempAppDir.h"
@@ -31,7 +30,6 @@ protected:
         for (const QString &name : {Oldest, Middle, Newest})
             Record(name, name != Middle);
     }
-    void TearDown() override { ResetGlobalState(); }
 
     QString Record(const QString &name, bool withHisto = true, const QString &folder = {})
     {
@@ -100,7 +98,7 @@ TEST_F(FileManager, OkInModeZeroOpensOnlyTheCurrentLog)
 
     // The log in recording is opened from a copy.
     Host.CurrentLog = LogPath(Middle);
-    RecordingState = Recording;
+    Host.Recording = true;
     Form().ImageOKbClick();
     EXPECT_EQ(Opened.back(), std::pair(LogPath(Middle), true));
 

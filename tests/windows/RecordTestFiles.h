@@ -33,6 +33,7 @@ QString WriteRecord(const QString &folder, const QString &baseName, const std::v
 class TFakeHost : public IRecordWindowsHost {
 public:
     QString CurrentLogFile() const override { return CurrentLog; }
+    bool IsRecording() const override { return Recording; }
     void HoldLineDelivery(bool hold) override
     {
         Holds.push_back(hold);
@@ -43,6 +44,7 @@ public:
     int RiskStateIndex() const override { return State; }
 
     QString CurrentLog;
+    bool Recording = false;
     std::vector<bool> Holds;
     std::function<void(bool)> OnHold;
     int Population = 0;

@@ -5,7 +5,6 @@
 #include "windows/Form3_ShowData.h"
 
 #include "charts/RChart.h"
-#include "model/GlobalState.h"
 #include "model/Risk.h"
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
@@ -40,7 +39,6 @@ protected:
     {
         ASSERT_TRUE(LoadRiskPalette(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources/"));
     }
-    void TearDown() override { ResetGlobalState(); }
 
     QString Record(const QString &name, const std::vector<TSampleRecord> &samples, const TMetaData &meta)
     {
@@ -183,7 +181,7 @@ TEST_F(RecordViewer, TheLogInRecordingIsReadFromACopyMadeWhileLinesAreHeld)
                                MakeMeta(UnitMWm2, 0.5, Start));
     const QString copy = App.Paths().LogDir + "temp.zlog";
     Host.CurrentLog = log;
-    RecordingState = Recording;
+    Host.Recording = true;
     // The lines that arrived during the copy are delivered, and their batch appended, once released.
     Host.OnHold = [&](bool hold) {
         if (!hold) {

@@ -65,13 +65,11 @@ void SaveMainWindowPicture(TForm1 &mainWindow, const QString &pngFile)
     // A minute beside a Wi-Fi router, the meter naming the strongest band on every line.
     TFieldReadings field({0.45, 2.5, 3.0, 40, 1, 7});
     for (int second = 0; second < 60; ++second) {
-        const TFieldReading reading = field.Next(mainWindow.CurrentMetaData.Unit);
-        // What the connection form sets around every measurement line it hands over.
-        SampleInProgress = true;
+        const TFieldReading reading = field.Next(mainWindow.Session.CurrentMetaData().Unit);
         mainWindow.ProcessSample(reading.Frequency, static_cast<float>(reading.Value));
     }
     // The pointer rests on the histogram's tallest bar, so that its read-out shows.
-    const int mode = mainWindow.LiveHistogram.ModeIndex + LevelFloorDb;
+    const int mode = mainWindow.Session.LiveHistogram().ModeIndex + LevelFloorDb;
     mainWindow.HChart->OnMouseMoveInChart(mainWindow.HChart, true, {}, mode, 1.0);
     SavePicture(mainWindow, pngFile);
 }

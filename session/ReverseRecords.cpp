@@ -1,4 +1,4 @@
-#include "app/ReverseRecords.h"
+#include "session/ReverseRecords.h"
 
 #include <algorithm>
 

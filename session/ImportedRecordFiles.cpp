@@ -1,4 +1,4 @@
-#include "app/ImportedRecordFiles.h"
+#include "session/ImportedRecordFiles.h"
 
 #include "model/AtomicFileWrite.h"
 #include "model/SampleStatistics.h"

@@ -1,4 +1,4 @@
-#include "app/SampleWait.h"
+#include "session/SampleWait.h"
 
 #include "model/GlobalState.h"
 

@@ -1,4 +1,4 @@
-#include "app/FreeLogName.h"
+#include "session/FreeLogName.h"
 
 #include "storage/LogFile.h"
 

@@ -1,0 +1,39 @@
+#pragma once
+// A session in a temporary application folder, on a clock the test sets, with the message
+// boxes recorded and the status texts it reports collected.
+
+#include "model/Units.h"
+#include "session/AcquisitionSession.h"
+#include "storage/LogFile.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/TempAppDir.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest()
+    {
+        ResetGlobalState();
+        QObject::connect(&Session, &TAcquisitionSession::StatusText, [this](const QString &text) { Status << text; });
+    }
+    ~SessionTest() override { ResetGlobalState(); }
+
+    void Feed(float value, int frequency = 0) { Session.ProcessSample(frequency, value); }
+    // A recording at 0.5 s in mW/m2 without correction, its log named by Now.
+    void Record() { Session.StartRecording({UnitMWm2, 0.5, 0, 60}); }
+    QString LogDir() const { return App.Paths().LogDir; }
+    qsizetype LogSize() const { return ReadWholeFile(Session.CurrentLogFile()).size(); }
+
+    TempAppDir App;
+    MessageBoxRecorder Boxes;
+    QDateTime Now{QDate(2025, 1, 7), QTime(9, 5, 3)};
+    int ClockReads = 0;
+    TAcquisitionSession Session{App.Paths().LogDir, [this] {
+                                    ++ClockReads;
+                                    return Now;
+                                }};
+    QStringList Status;
+};
