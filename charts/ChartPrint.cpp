@@ -7,6 +7,7 @@
 #include "charts/RChart.h"
 #include "charts/VisibleMarks.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -51,7 +52,8 @@ void PrintChart(const TRChart &chart, QPainter &painter, int markScale)
 {
     const QRect client(QPoint(0, 0), chart.size());
     const TPlotMapping mapping = chart.Mapping();
-    const TChartScales scales = MakeChartScales(chart.Appearance(), mapping, chart.locale());
+    const TChartScales scales = MakeChartScales(chart.Appearance(), mapping, chart.locale(),
+                                                QFontMetrics(chart.font(), painter.device()), client.width());
     painter.save();
     PaintChartBackground(painter, chart.Appearance(), client, mapping, scales);
     if (!mapping.Area.isEmpty()) {
