@@ -1,4 +1,7 @@
-#include "app/DecimalSeparators.h"
+#include "model/DecimalSeparators.h"
+
+#include "model/GlobalState.h"
+#include "model/MessageBoxSeam.h"
 
 std::optional<std::array<QChar, 2>> FindDecSeparators(const QLocale &locale)
 {
@@ -8,4 +11,15 @@ std::optional<std::array<QChar, 2>> FindDecSeparators(const QLocale &locale)
     if (sample.contains(u'.'))
         return std::array<QChar, 2>{u'.', u','};
     return std::nullopt;
+}
+
+void CheckDecimalSeparator(const QLocale &locale)
+{
+    if (const auto separators = FindDecSeparators(locale))
+        DecSeparators = *separators;
+    else
+        ShowMessageBox(TMsgKind::Information,
+                       QStringLiteral("I cannot determine the local separator. Please report this error to the "
+                                      "vsoftware provider. You can keep using the application without any major "
+                                      "problem"));
 }

@@ -1,7 +1,7 @@
 #include "device/Form2_Port.h"
 #include "model/ProcessExit.h"
 #include "tests/device/FakeConnectionClient.h"
-#include "tests/device/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempAppDir.h"
 
@@ -25,7 +25,6 @@ class ConnectionFormReceive : public ::testing::Test {
 protected:
     ConnectionFormReceive()
     {
-        ResetGlobalState();
         DecSeparators = {u'.', u','};
         PreviousExit = SetProcessExitHandler([this](int exitCode) {
             Client.Events << QString("process ended with %1").arg(exitCode);
@@ -35,7 +34,6 @@ protected:
     ~ConnectionFormReceive() override
     {
         SetProcessExitHandler(PreviousExit);
-        ResetGlobalState();
     }
 
     void Receive(const QStringList &lines)

@@ -14,8 +14,8 @@
 #include "tests/support/TempAppDir.h"
 #include "tests/windows/RecordTestFiles.h"
 #include "windows/ChoiceGroup.h"
-#include "windows/FileUtils.h"
-#include "windows/FrequencyColours.h"
+#include "storage/FileUtils.h"
+#include "model/FrequencyColours.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
 
@@ -40,7 +40,6 @@ protected:
     {
         ASSERT_TRUE(LoadRiskPalette(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources/"));
     }
-    void TearDown() override { ResetGlobalState(); }
 
     QString Record(const QString &name, const std::vector<TSampleRecord> &samples, const TMetaData &meta)
     {
