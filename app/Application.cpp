@@ -1,8 +1,9 @@
 #include "app/Application.h"
 
-#include "device/ComError.h"
-#include "model/InOutError.h"
+#include "model/HandlerErrors.h"
 #include "model/MessageBoxSeam.h"
+
+#include <cstdio>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 
@@ -11,22 +12,9 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
+        const QString text = EscapedErrorText(std::current_exception());
+        std::fprintf(stderr, "zeltar-logger: error outside a handler: %s\n", qUtf8Printable(text));
+        ShowMessageBox(TMsgKind::Error, text);
         return false;
-    }
-}
-
-QString EscapedErrorText(std::exception_ptr error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const EInOutError &e) {
-        return e.Message;
-    } catch (const EComError &e) {
-        return e.Message;
-    } catch (const std::exception &e) {
-        return QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        return QStringLiteral("Unknown error");
     }
 }

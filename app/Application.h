@@ -1,7 +1,7 @@
 #pragma once
-// The application object: whatever an event handler lets escape (a file error, a serial port
-// error, any other exception) is shown in an error box, and the program goes on with the next
-// event. The action that threw ends there.
+// The application object: the last net under the handlers, which show their own errors. What
+// still escapes one (a file error, a serial port error, any other exception) is written to
+// stderr and shown in an error box, and the program goes on with the next event.
 
 #include <QApplication>
 
@@ -11,6 +11,3 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 };
-
-// The text an escaped exception is shown with.
-QString EscapedErrorText(std::exception_ptr error);

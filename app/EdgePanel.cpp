@@ -1,6 +1,6 @@
 #include "app/EdgePanel.h"
 
-#include "app/WidgetStyle.h"
+#include "storage/WidgetStyle.h"
 
 #include <QPainter>
 

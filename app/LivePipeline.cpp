@@ -3,7 +3,7 @@
 
 #include "app/LivePipeline.h"
 
-#include "app/Application.h"
+#include "model/HandlerErrors.h"
 #include "app/ConvertError.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/ChoiceGroup.h"
@@ -51,24 +51,6 @@ private:
 TTimedValue MakeTimedValue(double value, double time)
 {
     return {value, time};
-}
-
-std::uint8_t MarkShapeFor(std::int64_t visibleSamples)
-{
-    if (visibleSamples > 300)
-        return ShapeSquare3;
-    if (visibleSamples <= 150)
-        return ShapeDisc7;
-    return ShapeDisc5;
-}
-
-QColor FrequencyColour(std::uint16_t peakFrequency)
-{
-    static const std::array<QColor, 8> colours{
-        QColor(255, 75, 55),  QColor(255, 231, 55), QColor(119, 206, 0),   QColor(1, 211, 143),
-        QColor(1, 205, 216), QColor(35, 145, 254), QColor(185, 106, 255), QColor(255, 74, 142),
-    };
-    return colours[std::min<std::size_t>(peakFrequency / 1000u, colours.size() - 1)];
 }
 
 TTimedValue TForm1::MaxRecord() const

@@ -5,7 +5,7 @@
 #include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "app/Version.h"
-#include "app/WidgetStyle.h"
+#include "storage/WidgetStyle.h"
 #include "charts/RChart.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"

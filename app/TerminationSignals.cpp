@@ -1,6 +1,6 @@
 #include "app/TerminationSignals.h"
 
-#include "app/HandlerErrors.h"
+#include "model/HandlerErrors.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

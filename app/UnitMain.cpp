@@ -2,13 +2,13 @@
 
 #include "windows/ClickForwarder.h"
 #include "app/ConvertError.h"
-#include "app/DecimalSeparators.h"
-#include "app/HandlerErrors.h"
+#include "model/DecimalSeparators.h"
+#include "model/HandlerErrors.h"
 #include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
 #include "app/ShellOpen.h"
 #include "app/Version.h"
-#include "app/WidgetStyle.h"
+#include "storage/WidgetStyle.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/RChart.h"
 #include "device/Form2_Port.h"
@@ -36,10 +36,6 @@ namespace {
 
 const QString MissingPdfMessage =
     QStringLiteral("The requirred pdf file has not been found. Please reinstall the application.");
-const QString NoSeparatorMessage = QStringLiteral(
-    "I cannot determine the local separator. Please report this error to the vsoftware provider. You can keep "
-    "using the application without any major problem");
-
 constexpr int PeakFrequencyClearMs = 10000;
 constexpr int CollapsedRightWidth = 6;
 constexpr int ExpandedRightWidth = 155;
@@ -75,10 +71,7 @@ void TForm1::FormCreate()
     QFont scaleFont = NamedFont(QStringLiteral("Corbel"), RiskEvaluationPB->height() - 4, QFont::SansSerif);
     RiskEvaluationPB->setFont(scaleFont);
 
-    if (const auto separators = FindDecSeparators())
-        DecSeparators = *separators;
-    else
-        ShowMessageBox(TMsgKind::Information, NoSeparatorMessage);
+    CheckDecimalSeparator();
 
     AppliedChoice = {UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex())),
                      IntervalSeconds(IntervalCB->currentText()).value_or(0.5), StrToInt(CorrectionCB->currentText()),

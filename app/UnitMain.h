@@ -226,7 +226,7 @@ protected:
 
 private:
     void FormCreate();
-    // MainWindowLayout.cpp
+    // UnitMainLayout.cpp
     void BuildLayout();
     QFrame *BuildCoolBar();
     QFrame *BuildRightPanel();

@@ -4,7 +4,7 @@
 // record windows.
 
 #include "app/Application.h"
-#include "app/HandlerErrors.h"
+#include "model/HandlerErrors.h"
 #include "app/QtMessageBox.h"
 #include "app/RecordWindows.h"
 #include "app/TerminationSignals.h"

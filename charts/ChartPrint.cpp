@@ -7,6 +7,7 @@
 #include "charts/RChart.h"
 #include "charts/VisibleMarks.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>

@@ -34,11 +34,18 @@ std::vector<TFootprintRun> ReadFootprint(TMarkFigure figure)
 TMarkFigure FigureOfShape(std::uint8_t shape)
 {
     switch (shape) {
-    case 7: return mfSquare3;
-    case 24: return mfDisc7;
-    case 26: return mfDisc5;
+    case ShapeSquare3: return mfSquare3;
+    case ShapeDisc7: return mfDisc7;
+    case ShapeDisc5: return mfDisc5;
     default: return mfDot;
     }
+}
+
+std::uint8_t MarkShapeFor(std::int64_t points)
+{
+    if (points > 300)
+        return ShapeSquare3;
+    return points <= 150 ? ShapeDisc7 : ShapeDisc5;
 }
 
 void DrawMarkShape(QPainter &painter, QPoint centre, TMarkFigure figure, QColor colour)

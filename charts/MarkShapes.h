@@ -17,7 +17,13 @@ inline constexpr int MarkFigureCount = 4;
 // How far a footprint reaches from its centre pixel, at most.
 inline constexpr int MaxMarkRadius = 3;
 
+inline constexpr std::uint8_t ShapeSquare3 = 7, ShapeDisc7 = 24, ShapeDisc5 = 26;
+
 TMarkFigure FigureOfShape(std::uint8_t shape);
+
+// The shape of the time charts' marks for a number of points: a 7-pixel disc up to 150, a
+// 5-pixel disc up to 300, a 3 x 3 square above, so that long runs stay readable.
+std::uint8_t MarkShapeFor(std::int64_t points);
 
 // Paints one mark centred on pixel centre (aliased, pen and brush of the colour).
 void DrawMarkShape(QPainter &painter, QPoint centre, TMarkFigure figure, QColor colour);

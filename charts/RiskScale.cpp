@@ -15,7 +15,7 @@ std::array<int, 6> RiskScaleTextPositions(int width, const std::array<int, 6> &t
     return positions;
 }
 
-void PaintRiskScale(QPainter &painter, const QRect &box, const QFont &font)
+void PaintRiskScale(QPainter &painter, const QRect &box, const QFont &font, const QColor &textColour)
 {
     painter.save();
     painter.setFont(font);
@@ -24,7 +24,7 @@ void PaintRiskScale(QPainter &painter, const QRect &box, const QFont &font)
     for (std::size_t i = 0; i < widths.size(); ++i)
         widths[i] = metrics.horizontalAdvance(RiskCategoryNames[i]);
     const std::array<int, 6> positions = RiskScaleTextPositions(box.width(), widths);
-    painter.setPen(Qt::white);
+    painter.setPen(textColour);
     const int baseline = box.top() + 1 + metrics.ascent();
     for (std::size_t i = 0; i < positions.size(); ++i)
         painter.drawText(box.left() + positions[i], baseline, RiskCategoryNames[i]);

@@ -1,14 +1,9 @@
 #pragma once
 // The serial port component's error: a message text only.
 
-#include <QString>
+#include "model/MessageError.h"
 
-#include <stdexcept>
-
-class EComError : public std::runtime_error {
+class EComError : public EMessageError {
 public:
-    explicit EComError(const QString &message)
-        : std::runtime_error(message.toStdString()), Message(message) {}
-
-    QString Message;
+    explicit EComError(const QString &message) : EMessageError(message) {}
 };

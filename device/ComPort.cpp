@@ -1,6 +1,7 @@
 #include "device/ComPort.h"
 
 #include "device/ComTerminator.h"
+#include "model/HandlerErrors.h"
 
 #include <QMetaObject>
 
@@ -35,8 +36,8 @@ QSerialPort::StopBits ToSerialStopBits(TStopBit stopBits)
 
 TComPort::TComPort(QObject *parent) : QObject(parent)
 {
-    connect(&Serial, &QSerialPort::readyRead, this, &TComPort::ReadArrived);
-    connect(&Serial, &QSerialPort::errorOccurred, this, &TComPort::HandleSerialError);
+    connect(&Serial, &QSerialPort::readyRead, this, ShowingErrors(this, &TComPort::ReadArrived));
+    connect(&Serial, &QSerialPort::errorOccurred, this, ShowingErrors(this, &TComPort::HandleSerialError));
 }
 
 TComPort::~TComPort()

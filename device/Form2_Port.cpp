@@ -5,6 +5,7 @@
 #include "device/MeterLineKind.h"
 #include "device/PortPermission.h"
 #include "model/GlobalState.h"
+#include "model/HandlerErrors.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "model/ProcessExit.h"
@@ -36,9 +37,9 @@ TForm2::TForm2(IConnectionClient &mainWindow, const TAppPaths &paths, const QStr
     : QObject(parent), MainWindow(mainWindow), Paths(paths), DeviceDir(deviceDir)
 {
     Timer1.setInterval(RetryIntervalMs);
-    connect(&Timer1, &QTimer::timeout, this, &TForm2::Timer1Timer);
+    connect(&Timer1, &QTimer::timeout, this, ShowingErrors(this, &TForm2::Timer1Timer));
     ReconnectTimer.setInterval(ReconnectIntervalMs);
-    connect(&ReconnectTimer, &QTimer::timeout, this, &TForm2::ReconnectTimerTimer);
+    connect(&ReconnectTimer, &QTimer::timeout, this, ShowingErrors(this, &TForm2::ReconnectTimerTimer));
     FormCreate();
 }
 

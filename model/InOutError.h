@@ -2,16 +2,12 @@
 // The runtime's input/output error: file operations throw it and nothing below the
 // application's top-level handler catches it, so the action in progress ends there.
 
-#include <QString>
+#include "model/MessageError.h"
 
-#include <stdexcept>
-
-class EInOutError : public std::runtime_error {
+class EInOutError : public EMessageError {
 public:
     // message: the operating system's error text with its code, naming the file.
-    EInOutError(const QString &message, int errorCode = 0)
-        : std::runtime_error(message.toStdString()), Message(message), ErrorCode(errorCode) {}
+    EInOutError(const QString &message, int errorCode = 0) : EMessageError(message), ErrorCode(errorCode) {}
 
-    QString Message;
     int ErrorCode;
 };

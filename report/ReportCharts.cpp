@@ -3,6 +3,7 @@
 #include "charts/ChartConfigurations.h"
 #include "charts/ChartMouse.h"
 #include "charts/LevelHistogram.h"
+#include "charts/MarkShapes.h"
 #include "model/Units.h"
 #include "storage/LogFile.h"
 #include "storage/RecordClock.h"
@@ -12,14 +13,6 @@
 namespace {
 
 constexpr double DefaultInterval = 0.5;
-
-// The viewer's marks: small squares for long records, discs for short ones.
-std::uint8_t MarkShapeFor(std::uint64_t samples)
-{
-    if (samples > 300)
-        return 7;
-    return samples <= 150 ? 24 : 26;
-}
 
 } // namespace
 
@@ -36,7 +29,7 @@ std::unique_ptr<TRecordCharts> MakeRecordCharts(const QString &logPath, const TM
     const double interval = meta.Interval > 0 && std::isfinite(meta.Interval) ? meta.Interval : DefaultInterval;
     const double startSecond =
         RoundHalfEven(double(TRecordClock(meta.StartTime, interval).Start().MsOfDay) / 1000.0);
-    const std::uint8_t shape = MarkShapeFor(TLogReader(logPath).Count());
+    const std::uint8_t shape = MarkShapeFor(std::int64_t(TLogReader(logPath).Count()));
     TRChart &time = charts->Time;
     charts->Digest = DigestRecord(logPath, meta.Unit, population, state, [&](std::uint64_t index, double value) {
         time.AddMark(startSecond + double(index - 1) * interval, value, shape);

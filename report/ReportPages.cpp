@@ -7,7 +7,7 @@
 #include "report/ReportCharts.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LocaleTimeText.h"
-#include "windows/FileUtils.h"
+#include "storage/FileUtils.h"
 
 #include <QFileInfo>
 #include <QPageLayout>

@@ -10,5 +10,8 @@ for arg in "$@"; do
     *) dir="$arg" ;;
   esac
 done
-cmake -S . -B "$dir" -G Ninja -DZELTAR_SANITIZE="$sanitize" >/dev/null
+# In CI every warning fails the build.
+werror=OFF
+if [ -n "${CI:-}" ]; then werror=ON; fi
+cmake -S . -B "$dir" -G Ninja -DZELTAR_SANITIZE="$sanitize" -DZELTAR_WERROR="$werror" >/dev/null
 cmake --build "$dir" --parallel "$(nproc)"

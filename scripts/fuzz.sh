@@ -8,8 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${ZELTAR_FUZZ_SECONDS:-60}"
 dir=build-fuzz
+# In CI every warning fails the build.
+werror=OFF
+if [ -n "${CI:-}" ]; then werror=ON; fi
 cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZELTAR_FUZZ=ON -DZELTAR_BUILD_TESTS=OFF \
-  -DZELTAR_BUILD_BENCH=OFF >/dev/null
+  -DZELTAR_BUILD_BENCH=OFF -DZELTAR_WERROR="$werror" >/dev/null
 cmake --build "$dir" --parallel "$(nproc)" --target zeltar_fuzzers
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1"

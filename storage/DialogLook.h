@@ -1,9 +1,8 @@
 #pragma once
-// The look shared by the metadata and schedule dialogs: their colours, their fonts, their
+// The look shared by the metadata and schedule dialogs: their colours, their title bar, their
 // picture buttons and the bands between their rows.
 
 #include <QColor>
-#include <QFont>
 #include <QString>
 #include <QStyle>
 
@@ -17,17 +16,9 @@ inline const QColor DialogBandGrey(0xF7, 0xF7, 0xF7);
 // The title bar carries the caption alone: no close box, no system menu.
 inline constexpr Qt::WindowFlags CaptionOnlyTitleBar = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
-// The family when it is installed; otherwise Qt picks the nearest serif face.
-QFont SitkaTextFont(int pixelHeight);
-
-void SetColours(QWidget *widget, const QColor &text, const QColor &background);
-
 // A flat button showing the style's picture for picture and the text beside it. Never a
 // default button: Enter in a field does not press it.
 QToolButton *NewImageButton(const QString &text, QStyle::StandardPixmap picture, QWidget *parent);
 
 // A horizontal band of the given height between two rows.
 QFrame *NewBand(int height, const QColor &colour, QWidget *parent);
-
-// Places window in the middle of the screen it is on, whoever its parent is.
-void CentreOnScreen(QWidget &window);

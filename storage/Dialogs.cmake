@@ -12,7 +12,7 @@ add_library(zeltar_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/SaveFileDialog.h
   ${CMAKE_CURRENT_LIST_DIR}/ScheduleEndQuestion.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScheduleEndQuestion.h
-  ${CMAKE_CURRENT_LIST_DIR}/ScheduleValidation.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ScheduleValidation.h
+  ${CMAKE_CURRENT_LIST_DIR}/WidgetStyle.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WidgetStyle.h
 )
 target_link_libraries(zeltar_dialogs PUBLIC zeltar_model Qt6::Widgets)

@@ -1,7 +1,9 @@
 #include "storage/Form5_MetaData.h"
 
+#include "model/HandlerErrors.h"
 #include "storage/DialogLook.h"
 #include "storage/ModalSeam.h"
+#include "storage/WidgetStyle.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -22,7 +24,7 @@ TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Edit Meta Data to be saved with the record"));
     SetColours(this, DialogTextGrey, Qt::white);
-    setFont(SitkaTextFont(16));
+    setFont(NamedFont(QStringLiteral("Sitka Text"), 16, QFont::Serif));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -37,7 +39,7 @@ TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
     ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, this);
     ImageOKb->setObjectName(QStringLiteral("ImageOKb"));
     ImageOKb->setToolTip(QStringLiteral("Save the session using current Meta-Data"));
-    connect(ImageOKb, &QToolButton::clicked, this, &TForm5::ImageOKbClick);
+    connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TForm5::ImageOKbClick));
     auto *bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 4, 8, 4);
     bottom->addStretch();

@@ -1,9 +1,11 @@
 #include "storage/Form6_Schedule.h"
 
+#include "model/HandlerErrors.h"
 #include "model/MessageBoxSeam.h"
 #include "storage/DialogLook.h"
 #include "storage/ModalSeam.h"
 #include "storage/ScheduleValidation.h"
+#include "storage/WidgetStyle.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -130,8 +132,8 @@ QWidget *TForm6::NewBottomBar()
     ShutDownCB = new QCheckBox(QStringLiteral("Shutdown upon completion"), bar);
     ImageCancelb = NewImageButton(QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, bar);
     ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, bar);
-    connect(ImageCancelb, &QToolButton::clicked, this, &TForm6::ImageCancelbClick);
-    connect(ImageOKb, &QToolButton::clicked, this, &TForm6::ImageOKbClick);
+    connect(ImageCancelb, &QToolButton::clicked, this, ShowingErrors(this, &TForm6::ImageCancelbClick));
+    connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TForm6::ImageOKbClick));
     layout->addWidget(ShutDownCB);
     layout->addStretch();
     layout->addWidget(ImageCancelb);

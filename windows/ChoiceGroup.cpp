@@ -1,5 +1,7 @@
 #include "windows/ChoiceGroup.h"
 
+#include "model/HandlerErrors.h"
+
 #include <QButtonGroup>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -15,10 +17,10 @@ TChoiceGroup::TChoiceGroup(const QString &title, const QStringList &items, QWidg
         Buttons->addButton(button, i);
         column->addWidget(button);
     }
-    connect(Buttons, &QButtonGroup::idClicked, this, [this](int) {
+    connect(Buttons, &QButtonGroup::idClicked, this, ShowingErrors([this](int) {
         if (OnClick)
             OnClick();
-    });
+    }));
 }
 
 int TChoiceGroup::ItemIndex() const

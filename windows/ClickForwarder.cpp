@@ -1,5 +1,7 @@
 #include "windows/ClickForwarder.h"
 
+#include "model/HandlerErrors.h"
+
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -17,7 +19,7 @@ void TClickForwarder::Watch(std::initializer_list<QWidget *> widgets)
 bool TClickForwarder::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        OnClick();
+        RunShowingErrors(OnClick);
         return true;
     }
     return QObject::eventFilter(watched, event);

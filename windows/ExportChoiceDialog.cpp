@@ -1,5 +1,6 @@
 #include "windows/ExportChoiceDialog.h"
 
+#include "model/HandlerErrors.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "model/ProgramVersion.h"
@@ -26,14 +27,14 @@ TExportChoiceDialog::TExportChoiceDialog(const QString &logName, QWidget *parent
     for (QPushButton *button : {ReportButton, CsvButton, CancelButton})
         buttons->addWidget(button);
     page->addLayout(buttons);
-    connect(ReportButton, &QPushButton::clicked, this, [this] {
+    connect(ReportButton, &QPushButton::clicked, this, ShowingErrors([this] {
         Choice = ReportChoice;
         accept();
-    });
-    connect(CsvButton, &QPushButton::clicked, this, [this] {
+    }));
+    connect(CsvButton, &QPushButton::clicked, this, ShowingErrors([this] {
         Choice = CsvChoice;
         accept();
-    });
+    }));
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 

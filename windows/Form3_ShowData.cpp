@@ -3,15 +3,17 @@
 #include "charts/ChartMouse.h"
 #include "charts/ChartReadouts.h"
 #include "charts/LevelHistogram.h"
+#include "charts/MarkShapes.h"
 #include "charts/RChart.h"
+#include "model/DecimalSeparators.h"
 #include "model/GlobalState.h"
 #include "model/MessageBoxSeam.h"
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
+#include "storage/FileUtils.h"
 #include "storage/LogFile.h"
 #include "storage/RecordReadings.h"
 #include "windows/ChoiceGroup.h"
-#include "windows/FileUtils.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
 #include "windows/RecordWindowsHost.h"
@@ -30,7 +32,6 @@
 
 namespace {
 
-constexpr std::uint8_t ShapeSquare3 = 7, ShapeDisc7 = 24, ShapeDisc5 = 26;
 // Samples are handed over in small blocks that stay in the cache while they are worked through.
 constexpr std::size_t SamplesPerBlock = 4096;
 // The window gets to repaint and take input this often while a record loads; the clock is only
@@ -39,38 +40,17 @@ constexpr qint64 BreathIntervalMs = 25;
 constexpr std::uint64_t BreathCheckMask = 1023;
 constexpr int ProgressSteps = 1000;
 
-std::uint8_t MarkShapeFor(std::uint64_t samples)
-{
-    if (samples > 300)
-        return ShapeSquare3;
-    return samples <= 150 ? ShapeDisc7 : ShapeDisc5;
-}
-
 } // namespace
 
 TForm3::TForm3(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent)
     : QWidget(parent, Qt::Window), Host(host), Paths(paths)
 {
     BuildLayout();
-    CheckDecimalSeparator();
+    CheckDecimalSeparator(QLocale::system());
     Statistics.Reset(UnitMWm2);
 }
 
 TForm3::~TForm3() = default;
-
-void TForm3::CheckDecimalSeparator()
-{
-    const QString sample = QLocale::system().toString(123.456, 'f', 3);
-    if (sample.contains(u','))
-        DecSeparators = {u',', u'.'};
-    else if (sample.contains(u'.'))
-        DecSeparators = {u'.', u','};
-    else
-        ShowMessageBox(TMsgKind::Information,
-                       QStringLiteral("I cannot determine the local separator. Please report this error to the "
-                                      "vsoftware provider. You can keep using the application without any major "
-                                      "problem"));
-}
 
 void TForm3::ResetViewer()
 {
@@ -204,7 +184,7 @@ void TForm3::AskToRecycleEmptyLog(const QString &openedFile)
 void TForm3::PrepareRecord()
 {
     PeakFrequencies->Begin(Clock->Start().Day);
-    MarkShape = MarkShapeFor(SampleCount);
+    MarkShape = MarkShapeFor(std::int64_t(SampleCount));
     ProgressBar->setRange(0, ProgressSteps);
     ProgressBar->setValue(0);
     Statistics.Reset(RecordMeta.Unit);

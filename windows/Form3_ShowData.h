@@ -48,7 +48,7 @@ public:
     // The status line was clicked: the app opens the file manager to pick a record.
     std::function<void()> OnOpenAnotherRecord;
 
-    // The export menu's commands for the record shown (Form3Export.cpp); nothing while none is.
+    // The export menu's commands for the record shown (Form3_ShowDataExport.cpp); nothing while none is.
     void SaveReportClick();
     void ExportCsvClick();
     void SavePictureClick();
@@ -110,9 +110,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void BuildLayout();           // Form3Layout.cpp
-    QToolButton *BuildExportButton(); // Form3Export.cpp
-    void CheckDecimalSeparator();
+    void BuildLayout();               // Form3_ShowDataLayout.cpp
+    QToolButton *BuildExportButton(); // Form3_ShowDataExport.cpp
     void ResetViewer();
     void ReadRecordMeta(const QString &fileName);
     // The copy of a log in recording, made while line delivery is held; none when it failed.

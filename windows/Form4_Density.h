@@ -50,7 +50,7 @@ public:
     // The width every curve is drawn with: the last whole number 1 ... 8 chosen in LineWidthCB.
     int CurveLineWidth() const { return ChosenLineWidth; }
 
-    // The chart as a PNG or SVG picture (Form4Export.cpp); nothing before a curve is drawn.
+    // The chart as a PNG or SVG picture (Form4_DensityExport.cpp); nothing before a curve is drawn.
     void SavePictureClick();
 
     QToolButton *SavePictureB = nullptr;
@@ -63,8 +63,7 @@ private:
     void BuildLayout();
     QWidget *BuildRightColumn();
     QWidget *BuildChartPanel();
-    QToolButton *BuildSavePictureButton(QWidget *parent); // Form4Export.cpp
-    void CentreOnDesktop();
+    QToolButton *BuildSavePictureButton(QWidget *parent); // Form4_DensityExport.cpp
     // The whole level scale, from 0 up to 10 % above peak; up to 1 while there is no curve.
     static TRangeBox FullView(double peak);
 

@@ -3,9 +3,10 @@
 
 #include "windows/Form4_Density.h"
 
+#include "model/HandlerErrors.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/RChart.h"
-#include "windows/RecordWindowStyle.h"
+#include "storage/WidgetStyle.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,7 +14,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QSplitter>
 #include <QTextEdit>
 #include <QToolButton>
@@ -21,8 +21,6 @@
 
 namespace {
 
-const QColor FormGrey(0x45, 0x45, 0x45);
-const QColor StripGrey(0x27, 0x27, 0x27);
 const QColor SplitterGrey(0xB2, 0xB2, 0xB2);
 const QColor LegendText(0xF8, 0xF8, 0xF8);
 const QColor ReadoutText(0xF2, 0xF2, 0xF2);
@@ -31,19 +29,11 @@ const QString SitkaText = QStringLiteral("Sitka Text");
 constexpr int RightColumnWidth = 200;
 constexpr int StripHeight = 33;
 
-void SetBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QWidget *Strip(QWidget *parent)
 {
     auto *strip = new QWidget(parent);
     strip->setFixedHeight(StripHeight);
-    SetBackground(strip, StripGrey);
+    SetBackground(strip, FieldGrey);
     return strip;
 }
 
@@ -55,10 +45,10 @@ TForm4::TForm4(const TAppPaths &paths, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Density Analyser"));
     setWindowIcon(QIcon(paths.ResourcesDir + QStringLiteral("Zeltar.ico")));
-    SetBackground(this, FormGrey);
+    SetBackground(this, WindowGrey);
     BuildLayout();
     resize(1104, 459);
-    CentreOnDesktop();
+    CentreOnScreen(*this);
 }
 
 TForm4::~TForm4()
@@ -120,11 +110,11 @@ QWidget *TForm4::BuildChartPanel()
     HChartEdit->setFrame(false);
     HChartEdit->setReadOnly(true);
     HChartEdit->setFocusPolicy(Qt::NoFocus);
-    HChartEdit->setFont(StyledFont(QStringLiteral("Georgia"), 16, QFont::Normal, QFont::Serif));
+    HChartEdit->setFont(NamedFont(QStringLiteral("Georgia"), 16, QFont::Normal, QFont::Serif));
     HChartEdit->setFixedSize(180, 24);
     // A style sheet, not a palette: the splitter's style sheet above overrides palettes.
     HChartEdit->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: none; }")
-                                  .arg(FormGrey.name(), ReadoutText.name()));
+                                  .arg(WindowGrey.name(), ReadoutText.name()));
     cornerLayout->addWidget(HChartEdit);
     cell->addWidget(corner, 0, 0, Qt::AlignTop | Qt::AlignRight);
     return panel;
@@ -142,10 +132,8 @@ QWidget *TForm4::BuildRightColumn()
     auto *topRow = new QHBoxLayout(top);
     topRow->setContentsMargins(8, 0, 8, 0);
     auto *caption = new QLabel(QStringLiteral("Line Width"), top);
-    caption->setFont(StyledFont(SitkaText, 15, QFont::Normal, QFont::Serif));
-    QPalette captionPalette = caption->palette();
-    captionPalette.setColor(QPalette::WindowText, LegendText);
-    caption->setPalette(captionPalette);
+    caption->setFont(NamedFont(SitkaText, 15, QFont::Normal, QFont::Serif));
+    SetTextColour(caption, LegendText);
     LineWidthCB = new QComboBox(top);
     LineWidthCB->setEditable(true);
     LineWidthCB->setInsertPolicy(QComboBox::NoInsert);
@@ -153,11 +141,11 @@ QWidget *TForm4::BuildRightColumn()
         LineWidthCB->addItem(QString::number(width));
     LineWidthCB->setCurrentText(QString::number(ChosenLineWidth));
     LineWidthCB->setFixedWidth(56);
-    connect(LineWidthCB, &QComboBox::currentTextChanged, this, &TForm4::LineWidthCBChange);
+    connect(LineWidthCB, &QComboBox::currentTextChanged, this, ShowingErrors(this, &TForm4::LineWidthCBChange));
     // Text that is no width is left while it is typed, and shows the width in use once
     // typing ends.
     connect(LineWidthCB->lineEdit(), &QLineEdit::editingFinished, this,
-            [this] { LineWidthCB->setCurrentText(QString::number(ChosenLineWidth)); });
+            ShowingErrors([this] { LineWidthCB->setCurrentText(QString::number(ChosenLineWidth)); }));
     topRow->addWidget(caption);
     topRow->addStretch(1);
     topRow->addWidget(LineWidthCB);
@@ -167,11 +155,11 @@ QWidget *TForm4::BuildRightColumn()
     RichEdit->setReadOnly(true);
     RichEdit->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit->setFrameShape(QFrame::NoFrame);
-    RichEdit->setFont(StyledFont(SitkaText, 15, QFont::Normal, QFont::Serif));
+    RichEdit->setFont(NamedFont(SitkaText, 15, QFont::Normal, QFont::Serif));
     RichEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette legendPalette = RichEdit->palette();
-    legendPalette.setColor(QPalette::Base, StripGrey);
+    legendPalette.setColor(QPalette::Base, FieldGrey);
     legendPalette.setColor(QPalette::Text, LegendText);
     RichEdit->setPalette(legendPalette);
     stack->addWidget(RichEdit, 1);
@@ -180,8 +168,3 @@ QWidget *TForm4::BuildRightColumn()
     return column;
 }
 
-void TForm4::CentreOnDesktop()
-{
-    if (const QScreen *desktop = screen())
-        move(desktop->availableGeometry().center() - rect().center());
-}

@@ -2,11 +2,12 @@
 
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
+#include "model/HandlerErrors.h"
 #include "model/InOutError.h"
 #include "model/MessageBoxSeam.h"
 #include "model/Units.h"
+#include "storage/FileUtils.h"
 #include "storage/LogFile.h"
-#include "windows/FileUtils.h"
 #include "windows/FolderChainFilter.h"
 #include "windows/RecordFileMoves.h"
 #include "windows/RecordInfo.h"
@@ -54,15 +55,6 @@ TForm7::TForm7(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent
 }
 
 TForm7::~TForm7() = default;
-
-void TForm7::RunAction(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const EInOutError &error) {
-        ShowMessageBox(TMsgKind::Error, error.Message);
-    }
-}
 
 void TForm7::FillDriveList()
 {
@@ -330,7 +322,7 @@ void TForm7::FileListBox1DblClick()
 
 void TForm7::ImageOKbClick()
 {
-    RunAction([this] {
+    RunShowingErrors([this] {
         if (HighlightedFiles().isEmpty()) {
             ShowMessageBox(TMsgKind::Plain, QStringLiteral("Please select at least one Log File"));
             return;
@@ -394,7 +386,7 @@ void TForm7::ShowHighlightedDensities()
 
 void TForm7::DeleteFilesBClick()
 {
-    RunAction([this] {
+    RunShowingErrors([this] {
         if (!FolderIs(Paths.LogDir) && !FolderIs(Paths.ArchiveDir)) {
             ShowMessageBox(TMsgKind::Plain,
                            QStringLiteral("File deletion is allowed only within the \"Log\" or \"Archive\" directory"));
@@ -429,7 +421,7 @@ void TForm7::DeleteFilesBClick()
 
 void TForm7::ArchiveBClick()
 {
-    RunAction([this] {
+    RunShowingErrors([this] {
         QString destination;
         if (FolderIs(Paths.LogDir)) {
             destination = Paths.ArchiveDir;

@@ -107,7 +107,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void BuildLayout();  // Form7Layout.cpp
+    void BuildLayout();  // Form7_FileManagerLayout.cpp
     void FillDriveList();
     void ShowFolderInTree();
     void SelectDriveOf(const QString &folder);
@@ -125,9 +125,6 @@ private:
     bool FolderIs(const QString &dir) const;
     void OpenHighlightedRecord();
     void ShowHighlightedDensities();
-    // Runs a handler the way the application runs an event: a file error ends it with its
-    // message in an error box.
-    void RunAction(const std::function<void()> &action);
 
     IRecordWindowsHost &Host;
     const TAppPaths Paths;

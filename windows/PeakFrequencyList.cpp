@@ -1,6 +1,6 @@
 #include "windows/PeakFrequencyList.h"
 
-#include "windows/FrequencyColours.h"
+#include "model/FrequencyColours.h"
 #include "storage/LocaleTimeText.h"
 
 #include <QColor>

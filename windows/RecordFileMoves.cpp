@@ -1,7 +1,7 @@
 #include "windows/RecordFileMoves.h"
 
 #include "storage/LogFile.h"
-#include "windows/FileUtils.h"
+#include "storage/FileUtils.h"
 
 #include <QDir>
 #include <QFileInfo>

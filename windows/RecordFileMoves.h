@@ -2,7 +2,7 @@
 // Moving and trashing a record as a whole: its log and the companions that share its base
 // name. Names are taken literally: "*" and "?" in a record's name are ordinary characters.
 
-#include "windows/FileUtils.h"
+#include "storage/FileUtils.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
 #include "storage/MetaData.h"
-#include "windows/FileUtils.h"
+#include "storage/FileUtils.h"
 #include "storage/LocaleTimeText.h"
 
 #include <QFileInfo>

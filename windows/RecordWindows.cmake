@@ -3,18 +3,17 @@ target_sources(zeltar_windows PRIVATE
   ChoiceGroup.cpp
   ClickForwarder.cpp
   ExportChoiceDialog.cpp
-  Form3Export.cpp
-  Form3Layout.cpp
-  Form3_ShowData.cpp
-  Form7Layout.cpp
-  Form7_FileManager.cpp
   FileManagerGlyphs.cpp
   FolderChainFilter.cpp
+  Form3_ShowData.cpp
+  Form3_ShowDataExport.cpp
+  Form3_ShowDataLayout.cpp
+  Form7_FileManager.cpp
+  Form7_FileManagerLayout.cpp
   PeakFrequencyList.cpp
   RecordExportCommands.cpp
   RecordFileMoves.cpp
   RecordInfo.cpp
   RecordReadProblems.cpp
-  RecordWindowStyle.cpp
   RiskScaleStrip.cpp
 )

@@ -4,7 +4,7 @@
 #include "tests/app/AppTestSupport.h"
 
 #include "app/ShellOpen.h"
-#include "app/WidgetStyle.h"
+#include "storage/WidgetStyle.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"
 #include "model/InOutError.h"

@@ -1,6 +1,6 @@
 // The window-free helpers of the main window: date texts and escaped errors.
 
-#include "app/Application.h"
+#include "model/HandlerErrors.h"
 #include "app/ConvertError.h"
 #include "storage/LocaleTimeText.h"
 #include "device/ComError.h"

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(HistogramTop, LiveTopRisesOnlyOnceTheTallestBarReaches95Percent)
@@ -246,6 +248,53 @@ TEST(TimeChartScale, OrdinateLabelsOfAnyFiniteRangeFitBesideTheAxisAndNameTheirT
         }
         EXPECT_GE(labelled, 3) << top;
     }
+}
+
+// An empty chart still shows its frame: the dotted grid at the ordinate's ticks, both axes with
+// their labels, and the captions in the top rim.
+TEST(ChartFrame, ShowsTheGridTheAxesWithTheirLabelsAndTheCaptions)
+{
+    TRChart chart;
+    ConfigureChart(chart, ViewerHistogramChartConfiguration());
+    chart.resize(700, 232);
+    chart.SetRanges(-10, 0, 50, 100);
+    chart.Redraw();
+    const QImage &picture = chart.Picture();
+    const TChartAppearance &look = chart.Appearance();
+    const QRect area = chart.PlotArea();
+    const auto pixelsIn = [&](const QRect &box, auto &&counts) {
+        int found = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                found += counts(QColor(picture.pixel(x, y))) ? 1 : 0;
+        return found;
+    };
+    const auto inColour = [](const QColor &colour) { return [colour](const QColor &pixel) { return pixel == colour; }; };
+    const auto drawn = [&](const QColor &pixel) { return pixel != look.WindColor; };
+
+    int gridRows = 0;
+    const QFontMetrics metrics(chart.font());
+    for (const TAxisTick &tick : MakeChartScales(look, chart.Mapping(), QLocale(), metrics, chart.width()).Y) {
+        const int row = int(std::floor(chart.Mapping().Row(tick.Value) + 0.5));
+        if (row <= area.top() || row >= area.bottom())
+            continue;
+        ++gridRows;
+        EXPECT_GE(pixelsIn(QRect(area.left(), row, area.width(), 1), inColour(look.GridColor)), area.width() / 3)
+            << tick.Value;
+        EXPECT_EQ(pixelsIn(QRect(area.left(), row + 2, area.width(), 1), inColour(look.GridColor)), 0) << tick.Value;
+    }
+    EXPECT_GE(gridRows, 2);
+
+    // The axes along the left and the bottom edge of the plot, labelled beyond them.
+    EXPECT_EQ(pixelsIn(QRect(area.left() - 1, area.top(), 1, area.height()), inColour(look.ScaleColor)), area.height());
+    EXPECT_EQ(pixelsIn(QRect(area.left(), area.bottom() + 1, area.width(), 1), inColour(look.ScaleColor)), area.width());
+    EXPECT_GT(pixelsIn(QRect(0, area.top(), area.left() - 6, area.height()), drawn), 40);
+    EXPECT_GT(pixelsIn(QRect(area.left(), area.bottom() + 6, area.width(), look.BRim - 6), drawn), 40);
+
+    // The caption over the middle of the plot, the ordinate's name at the left.
+    const QRect rim(0, 0, chart.width(), look.TRim);
+    EXPECT_GT(pixelsIn(rim.adjusted(area.left() + area.width() / 3, 0, -area.width() / 3, 0), drawn), 40);
+    EXPECT_GT(pixelsIn(QRect(0, 0, area.left(), look.TRim), drawn), 20);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "device/ComPort.h"
-#include "tests/device/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "model/GlobalState.h"
 #include "model/ProcessExit.h"
 #include "tests/device/FakeConnectionClient.h"
-#include "tests/device/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempAppDir.h"
 
@@ -26,7 +26,6 @@ class ConnectionFormReceive : public ::testing::Test {
 protected:
     ConnectionFormReceive()
     {
-        ResetGlobalState();
         DecSeparators = {u'.', u','};
         PreviousExit = SetProcessExitHandler([this](int exitCode) {
             Client.Events << QString("process ended with %1").arg(exitCode);
@@ -36,7 +35,6 @@ protected:
     ~ConnectionFormReceive() override
     {
         SetProcessExitHandler(PreviousExit);
-        ResetGlobalState();
     }
 
     void Receive(const QStringList &lines)

@@ -2,7 +2,7 @@
 #include "device/PortPermission.h"
 #include "model/GlobalState.h"
 #include "tests/device/FakeConnectionClient.h"
-#include "tests/device/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempAppDir.h"
 #include "tools/meter-sim/MeterTerminal.h"
@@ -31,9 +31,6 @@ struct PluggedMeter {
 
 class ConnectionFormStartup : public ::testing::Test {
 protected:
-    ConnectionFormStartup() { ResetGlobalState(); }
-    ~ConnectionFormStartup() override { ResetGlobalState(); }
-
     std::unique_ptr<TForm2> CreateForm() { return std::make_unique<TForm2>(Client, App.Paths(), Devices.path()); }
     // Listed as openable, but no terminal.
     void PlugNonTerminal(const QString &name) { ASSERT_TRUE(QFile(Devices.filePath(name)).open(QIODevice::WriteOnly)); }

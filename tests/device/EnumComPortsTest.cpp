@@ -1,5 +1,5 @@
 #include "device/EnumComPorts.h"
-#include "tests/device/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "device/LineFramer.h"
-#include "tests/device/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QList>
 

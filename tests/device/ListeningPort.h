@@ -2,7 +2,7 @@
 // A TComPort listening on a fresh pseudo-terminal whose other end the test writes to.
 
 #include "device/ComPort.h"
-#include "tests/device/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 #include "tools/meter-sim/MeterTerminal.h"
 
 #include <QStringList>

@@ -11,7 +11,6 @@ namespace {
 class NumberTextOnLocale : public ::testing::TestWithParam<std::array<QChar, 2>> {
 protected:
     void SetUp() override { DecSeparators = GetParam(); }
-    void TearDown() override { ResetGlobalState(); }
 };
 
 INSTANTIATE_TEST_SUITE_P(PointAndComma, NumberTextOnLocale,
@@ -53,7 +52,6 @@ TEST(NumberText, MeasurementLineFieldsAreReadAtTheirPlaces)
     EXPECT_FALSE(ParseMeasurementLine("  0.1234     \r\n"));
     EXPECT_TRUE(ParseMeasurementLine("    1e38  900\r\n"));
     EXPECT_FALSE(ParseMeasurementLine("    1e39  900\r\n")) << "beyond a float";
-    ResetGlobalState();
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "device/PortPermission.h"
-#include "tests/device/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "tools/meter-sim/SimOptions.h"
-#include "tests/device/QtPrinters.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QTemporaryDir>
 

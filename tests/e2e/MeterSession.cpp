@@ -1,6 +1,6 @@
 #include "tests/e2e/MeterSession.h"
 
-#include "app/Application.h"
+#include "model/HandlerErrors.h"
 #include "model/GlobalState.h"
 #include "storage/ModalSeam.h"
 #include "storage/LogFile.h"

@@ -10,11 +10,11 @@
 #include "tools/doc-gen/Screenshots.h"
 
 #include "model/Risk.h"
+#include "tests/support/BuiltProgram.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -203,16 +203,12 @@ TEST(DocGenCommand, RefusesABadCommandLineAndNamesAMissingSource)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString program = qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/zeltar-doc-gen";
-    QProcess run;
-    run.start(program, {folder.path()});
-    ASSERT_TRUE(run.waitForFinished(60000));
-    EXPECT_EQ(run.exitCode(), 2);
-    EXPECT_TRUE(run.readAllStandardError().contains("usage"));
+    const TProgramRun usage = RunBuiltProgram("zeltar-doc-gen", {folder.path()});
+    EXPECT_EQ(usage.ExitCode, 2);
+    EXPECT_TRUE(usage.Errors.contains("usage"));
 
-    run.start(program, {folder.filePath("out"), folder.filePath("no-sources")});
-    ASSERT_TRUE(run.waitForFinished(60000));
-    EXPECT_EQ(run.exitCode(), 1);
-    EXPECT_TRUE(run.readAllStandardError().contains("manual-en.html"));
+    const TProgramRun missing = RunBuiltProgram("zeltar-doc-gen", {folder.filePath("out"), folder.filePath("no-sources")});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_TRUE(missing.Errors.contains("manual-en.html"));
     EXPECT_TRUE(QDir(folder.filePath("out")).isEmpty());
 }

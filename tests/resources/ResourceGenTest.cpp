@@ -2,6 +2,7 @@
 // program reads them.
 
 #include "model/Risk.h"
+#include "tests/support/BuiltProgram.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QColor>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -30,17 +30,9 @@ QStringList ExpectedFiles()
     return QString(ZELTAR_RESOURCE_FILES).split('|');
 }
 
-struct TRun {
-    int ExitCode = -1;
-    QString Err;
-};
-
-TRun RunGenerator(const QStringList &arguments)
+TProgramRun RunGenerator(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(AppDirOfBuild() + "/zeltar-resource-gen", arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+    return RunBuiltProgram("zeltar-resource-gen", arguments);
 }
 
 // Bits per pixel from a BMP file's info header.
@@ -67,8 +59,8 @@ protected:
     {
         Output = new QTemporaryDir;
         ASSERT_TRUE(Output->isValid());
-        const TRun run = RunGenerator({Output->filePath("Resources")});
-        ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+        const TProgramRun run = RunGenerator({Output->filePath("Resources")});
+        ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     }
     static void TearDownTestSuite()
     {
@@ -226,9 +218,9 @@ TEST(ResourceGenCommand, ReplacesFilesAndFailsLoudlyWhenItCannotWrite)
         QFile file(blocked);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    const TRun failed = RunGenerator({blocked});
+    const TProgramRun failed = RunGenerator({blocked});
     EXPECT_NE(failed.ExitCode, 0);
-    EXPECT_TRUE(failed.Err.contains("blocked")) << failed.Err.toStdString();
+    EXPECT_TRUE(failed.Errors.contains("blocked")) << failed.Errors.toStdString();
 
     EXPECT_EQ(RunGenerator({}).ExitCode, 2);
 }

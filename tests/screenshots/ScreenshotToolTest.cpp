@@ -1,9 +1,10 @@
 // The window pictures the build puts into the manuals: four PNGs of the windows' sizes with
 // something drawn on them, and a failure when they cannot be made.
 
+#include "tests/support/BuiltProgram.h"
+
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,18 +13,9 @@
 
 namespace {
 
-struct TRunResult {
-    int ExitCode = -1;
-    QString Errors;
-};
-
-TRunResult RunTool(const QStringList &arguments)
+TProgramRun RunTool(const QStringList &arguments)
 {
-    QProcess tool;
-    tool.start(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/zeltar-screenshots", arguments);
-    EXPECT_TRUE(tool.waitForFinished(60000)) << tool.errorString().toStdString();
-    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
-            QString::fromLocal8Bit(tool.readAllStandardError())};
+    return RunBuiltProgram("zeltar-screenshots", arguments);
 }
 
 std::size_t DistinctColours(const QImage &image)
@@ -39,7 +31,7 @@ TEST(ScreenshotTool, WritesTheFourWindowsWithTheirContent)
 {
     QTemporaryDir output;
     const QString folder = output.filePath("pictures"); // made by the tool
-    const TRunResult run = RunTool({folder, ZELTAR_SAMPLES_DIR});
+    const TProgramRun run = RunTool({folder, ZELTAR_SAMPLES_DIR});
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     // Every box the windows open is reported; none belongs in a picture of normal use.
     EXPECT_FALSE(run.Errors.contains("message box")) << run.Errors.toStdString();
@@ -70,7 +62,7 @@ TEST(ScreenshotTool, FailsWithoutARecordToShow)
     QTemporaryDir output;
     const QString noSamples = output.filePath("no-samples");
     ASSERT_TRUE(QDir().mkpath(noSamples));
-    const TRunResult run = RunTool({output.filePath("pictures"), noSamples});
+    const TProgramRun run = RunTool({output.filePath("pictures"), noSamples});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Errors.contains("no record in")) << run.Errors.toStdString();
     EXPECT_FALSE(QFileInfo::exists(output.filePath("pictures/main-window.png")));

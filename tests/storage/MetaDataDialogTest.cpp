@@ -2,7 +2,7 @@
 
 #include "tests/storage/EscapeAndClose.h"
 #include "tests/storage/ModalHookGuard.h"
-#include "tests/storage/QStringPrinter.h"
+#include "tests/support/QtPrinters.h"
 
 #include <QLineEdit>
 #include <QTest>

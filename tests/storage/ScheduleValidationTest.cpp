@@ -1,6 +1,6 @@
 #include "storage/ScheduleValidation.h"
 
-#include "tests/storage/QStringPrinter.h"
+#include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

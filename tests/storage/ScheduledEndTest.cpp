@@ -1,7 +1,7 @@
 #include "storage/ScheduleEndQuestion.h"
 #include "storage/ScheduledEnd.h"
 
-#include "tests/storage/QStringPrinter.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>

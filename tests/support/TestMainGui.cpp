@@ -1,3 +1,5 @@
+#include "tests/support/GlobalStateReset.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,5 +11,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ResetGlobalStateAroundEachTest();
     return RUN_ALL_TESTS();
 }

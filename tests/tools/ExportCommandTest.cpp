@@ -4,6 +4,7 @@
 #include "storage/LogFile.h"
 #include "storage/MetaData.h"
 #include "model/UnitHistogram_COMMON.h"
+#include "tests/support/BuiltProgram.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDateTime>
@@ -18,20 +19,10 @@
 
 namespace {
 
-struct TRun {
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
-TRun RunExport(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+TProgramRun RunExport(const QStringList &arguments,
+                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/zeltar-export", arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunBuiltProgram("zeltar-export", arguments, environment);
 }
 
 class ExportCommand : public ::testing::Test {
@@ -76,42 +67,42 @@ QStringList Lines(const QString &text)
 TEST_F(ExportCommand, CsvRowsCarryTimeLevelAndRiskOfEverySample)
 {
     const QString log = MakeRecord("rec", 1, {{1.0f, 2450}, {0.001f, 0}, {0.0f, 900}, {123.456f, 7001}});
-    const TRun run = RunExport({log});
-    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
-    EXPECT_EQ(Lines(run.Out), QStringList({
+    const TProgramRun run = RunExport({log});
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    EXPECT_EQ(Lines(run.OutputText()), QStringList({
                                   "index,time,value,unit,peak_frequency,level_db,risk_index,risk_category",
                                   "1,2025-01-07 09:05:03.000,1,mW/m²,2450,0.00,20,Moderate",
                                   "2,2025-01-07 09:05:03.500,0.00100000005,mW/m²,0,-30.00,-10,Very low",
                                   "3,2025-01-07 09:05:04.000,0,mW/m²,900,-33.00,-109,Very low",
                                   "4,2025-01-07 09:05:04.500,123.456001,mW/m²,7001,20.92,41,Extreme",
                               }));
-    EXPECT_TRUE(run.Err.isEmpty());
+    EXPECT_TRUE(run.Errors.isEmpty());
 }
 
 TEST_F(ExportCommand, PopulationAndStateShiftTheRiskIndex)
 {
     const QString log = MakeRecord("rec", 1, {{1.0f, 0}});
-    const TRun sleep = RunExport({"--population", "sensitive", "--state", "sleep", log});
+    const TProgramRun sleep = RunExport({"--population", "sensitive", "--state", "sleep", log});
     ASSERT_EQ(sleep.ExitCode, 0);
-    EXPECT_TRUE(Lines(sleep.Out).at(1).endsWith(",40,Very high"));
-    const TRun general = RunExport({"--state", "sleep", log});
-    EXPECT_TRUE(Lines(general.Out).at(1).endsWith(",30,High"));
+    EXPECT_TRUE(Lines(sleep.OutputText()).at(1).endsWith(",40,Very high"));
+    const TProgramRun general = RunExport({"--state", "sleep", log});
+    EXPECT_TRUE(Lines(general.OutputText()).at(1).endsWith(",30,High"));
 }
 
 TEST_F(ExportCommand, FieldStrengthRecordsAreConvertedToDensityLevels)
 {
     const QString log = MakeRecord("vm", 0, {{1.0f, 0}, {0.6138f, 0}});
-    const TRun run = RunExport({log});
+    const TProgramRun run = RunExport({log});
     ASSERT_EQ(run.ExitCode, 0);
-    EXPECT_EQ(Lines(run.Out).at(1), "1,2025-01-07 09:05:03.000,1,V/m,0,4.24,24,High");
-    EXPECT_EQ(Lines(run.Out).at(2), "2,2025-01-07 09:05:03.500,0.613799989,V/m,0,0.00,20,Moderate");
+    EXPECT_EQ(Lines(run.OutputText()).at(1), "1,2025-01-07 09:05:03.000,1,V/m,0,4.24,24,High");
+    EXPECT_EQ(Lines(run.OutputText()).at(2), "2,2025-01-07 09:05:03.500,0.613799989,V/m,0,0.00,20,Moderate");
 }
 
 TEST_F(ExportCommand, SampleTimesCarryOverMidnight)
 {
     const QString log = MakeRecord("night", 1, {{1, 0}, {1, 0}, {1, 0}, {1, 0}},
                                    QDateTime(QDate(2024, 2, 28), QTime(23, 59, 59)), 0.5);
-    const QStringList lines = Lines(RunExport({log}).Out);
+    const QStringList lines = Lines(RunExport({log}).OutputText());
     ASSERT_EQ(lines.size(), 5);
     EXPECT_TRUE(lines[2].startsWith("2,2024-02-28 23:59:59.500,"));
     EXPECT_TRUE(lines[3].startsWith("3,2024-02-29 00:00:00.000,"));
@@ -124,20 +115,20 @@ TEST_F(ExportCommand, NumbersUseAPointWhateverTheLocale)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LC_ALL", "de_DE.UTF-8");
     environment.insert("LANG", "de_DE.UTF-8");
-    const TRun run = RunExport({log}, environment);
+    const TProgramRun run = RunExport({log}, environment);
     ASSERT_EQ(run.ExitCode, 0);
-    EXPECT_TRUE(Lines(run.Out).at(1).contains(",0.25,mW/m²,0,-6.02,"));
+    EXPECT_TRUE(Lines(run.OutputText()).at(1).contains(",0.25,mW/m²,0,-6.02,"));
 }
 
 TEST_F(ExportCommand, SummaryOfAPowerDensityRecord)
 {
     const QString log = MakeRecord("2025 01 07 - 09 05 03", 1, {{1.0f, 0}, {4.0f, 0}});
-    const TRun run = RunExport({"--summary", log});
-    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const TProgramRun run = RunExport({"--summary", log});
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     QString histogram;
     for (int i = 0; i < 67; ++i)
         histogram += QString(i ? " " : "") + (i == 33 || i == 39 ? "1" : "0");
-    EXPECT_EQ(Lines(run.Out), QStringList({
+    EXPECT_EQ(Lines(run.OutputText()), QStringList({
                                   "file: 2025 01 07 - 09 05 03.zlog",
                                   "operator: Anna Müller",
                                   "place: Bedroom, 2nd floor",
@@ -162,7 +153,7 @@ TEST_F(ExportCommand, SummaryOfAPowerDensityRecord)
 TEST_F(ExportCommand, SummaryOfAFieldStrengthRecordUsesTheQuadraticMean)
 {
     const QString log = MakeRecord("vm", 0, {{1.0f, 0}, {4.0f, 0}}, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), 60);
-    const QStringList lines = Lines(RunExport({"--summary", log}).Out);
+    const QStringList lines = Lines(RunExport({"--summary", log}).OutputText());
     ASSERT_EQ(lines.size(), 18);
     EXPECT_EQ(lines[7], "interval: 1 min");
     EXPECT_EQ(lines[11], "mean: 2.915475947");
@@ -173,10 +164,10 @@ TEST_F(ExportCommand, MissingMetaFallsBackToTheViewerDefaults)
 {
     const QString log = MakeRecord("bare", 0, {{2.0f, 0}});
     ASSERT_TRUE(QFile::remove(CompanionName(log, ".meta")));
-    const TRun run = RunExport({"--summary", log});
+    const TProgramRun run = RunExport({"--summary", log});
     ASSERT_EQ(run.ExitCode, 0);
-    EXPECT_TRUE(run.Err.contains("bare.zlog"));
-    const QStringList lines = Lines(run.Out);
+    EXPECT_TRUE(run.Errors.contains("bare.zlog"));
+    const QStringList lines = Lines(run.OutputText());
     EXPECT_EQ(lines[1], "operator: ");
     EXPECT_EQ(lines[5], "unit: mW/m²");
     EXPECT_EQ(lines[6], "correction: 0");
@@ -189,11 +180,11 @@ TEST_F(ExportCommand, AMissingHistogramIsAWarningAndTheSummaryFollows)
 {
     const QString log = MakeRecord("killed", 1, {{2.0f, 0}});
     ASSERT_TRUE(QFile::remove(CompanionName(log, ".histo")));
-    const TRun run = RunExport({"--summary", log});
+    const TProgramRun run = RunExport({"--summary", log});
     ASSERT_EQ(run.ExitCode, 0);
-    EXPECT_TRUE(run.Err.contains("killed.zlog: no .histo file beside it")) << run.Err.toStdString();
-    EXPECT_EQ(run.Err.count('\n'), 1);
-    EXPECT_EQ(Lines(run.Out).at(8), "samples: 1");
+    EXPECT_TRUE(run.Errors.contains("killed.zlog: no .histo file beside it")) << run.Errors.toStdString();
+    EXPECT_EQ(run.Errors.count('\n'), 1);
+    EXPECT_EQ(Lines(run.OutputText()).at(8), "samples: 1");
 }
 
 TEST_F(ExportCommand, NonFiniteReadingsCountAsZeroAndADamagedIntervalAsHalfASecond)
@@ -203,9 +194,9 @@ TEST_F(ExportCommand, NonFiniteReadingsCountAsZeroAndADamagedIntervalAsHalfASeco
     for (const double interval : {std::nan(""), std::numeric_limits<double>::infinity(), -1.0, 0.0}) {
         const QString log = MakeRecord("damaged", 1, {{infinity, 0}, {std::nanf(""), 0}, {2.0f, 0}, {-infinity, 0}},
                                        start, interval);
-        const TRun csv = RunExport({log});
-        ASSERT_EQ(csv.ExitCode, 0) << csv.Err.toStdString();
-        EXPECT_EQ(Lines(csv.Out).mid(1), QStringList({
+        const TProgramRun csv = RunExport({log});
+        ASSERT_EQ(csv.ExitCode, 0) << csv.Errors.toStdString();
+        EXPECT_EQ(Lines(csv.OutputText()).mid(1), QStringList({
                                              "1,2025-01-07 09:05:03.000,0,mW/m²,0,-33.00,-109,Very low",
                                              "2,2025-01-07 09:05:03.500,0,mW/m²,0,-33.00,-109,Very low",
                                              "3,2025-01-07 09:05:04.000,2,mW/m²,0,3.01,23,High",
@@ -213,12 +204,12 @@ TEST_F(ExportCommand, NonFiniteReadingsCountAsZeroAndADamagedIntervalAsHalfASeco
                                          }))
             << interval;
 
-        const QStringList summary = Lines(RunExport({"--summary", log}).Out);
+        const QStringList summary = Lines(RunExport({"--summary", log}).OutputText());
         ASSERT_EQ(summary.size(), 18);
         EXPECT_EQ(summary[4], "start: 2025-01-07 09:05:03.000");
         EXPECT_EQ(summary[7], "interval: 0.5 sec");
         EXPECT_EQ(summary.mid(9, 4), QStringList({"maximum: 2", "minimum: 0", "mean: 0.5", "range_db: 36"}));
-        EXPECT_FALSE(csv.Out.contains("inf") || csv.Out.contains("nan") || summary.join('\n').contains("nan"));
+        EXPECT_FALSE(csv.OutputText().contains("inf") || csv.OutputText().contains("nan") || summary.join('\n').contains("nan"));
     }
 }
 
@@ -228,7 +219,7 @@ TEST_F(ExportCommand, ControlCharactersOfTheMetaTextsStayInsideTheirLine)
     const QString notes = QString("a") + QChar(0x1b) + "[2J" + QChar(0x7f) + QChar(0x9d) + "\tb";
     const QString log = MakeRecord("ctl", 1, {{1.0f, 0}}, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), 0.5,
                                    operatorName, notes);
-    const QStringList lines = Lines(RunExport({"--summary", log}).Out);
+    const QStringList lines = Lines(RunExport({"--summary", log}).OutputText());
     ASSERT_EQ(lines.size(), 18);
     EXPECT_EQ(lines[1], "operator: Anna\uFFFD\uFFFDunit: V/m\uFFFDx");
     EXPECT_EQ(lines[3], "notes: a\uFFFD[2J\uFFFD\uFFFD\uFFFDb");
@@ -242,8 +233,8 @@ TEST_F(ExportCommand, AnIncompleteLastRecordIsIgnored)
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("abc", 3);
     file.close();
-    EXPECT_EQ(Lines(RunExport({"--summary", log}).Out).at(8), "samples: 2");
-    EXPECT_EQ(Lines(RunExport({log}).Out).size(), 3);
+    EXPECT_EQ(Lines(RunExport({"--summary", log}).OutputText()).at(8), "samples: 2");
+    EXPECT_EQ(Lines(RunExport({log}).OutputText()).size(), 3);
 }
 
 TEST_F(ExportCommand, FailuresEndWithOneLineNamingTheCauseAndTouchNothing)
@@ -253,23 +244,23 @@ TEST_F(ExportCommand, FailuresEndWithOneLineNamingTheCauseAndTouchNothing)
     const QByteArray logBytes = ReadWholeFile(log);
     const QDateTime logTime = QFileInfo(log).lastModified();
 
-    const TRun missing = RunExport({App.Paths().LogDir + "nothing.zlog"});
+    const TProgramRun missing = RunExport({App.Paths().LogDir + "nothing.zlog"});
     EXPECT_EQ(missing.ExitCode, 1);
-    EXPECT_TRUE(missing.Err.contains("nothing.zlog"));
-    EXPECT_EQ(missing.Err.count('\n'), 1);
-    EXPECT_TRUE(missing.Out.isEmpty());
+    EXPECT_TRUE(missing.Errors.contains("nothing.zlog"));
+    EXPECT_EQ(missing.Errors.count('\n'), 1);
+    EXPECT_TRUE(missing.OutputText().isEmpty());
 
     for (const QStringList &bad : {QStringList{"--population", "children", log}, QStringList{"--colour", log},
                                    QStringList{}, QStringList{log, log}, QStringList{"--state"}}) {
-        const TRun run = RunExport(bad);
+        const TProgramRun run = RunExport(bad);
         EXPECT_EQ(run.ExitCode, 1) << bad.join(' ').toStdString();
-        EXPECT_EQ(run.Err.count('\n'), 1) << run.Err.toStdString();
+        EXPECT_EQ(run.Errors.count('\n'), 1) << run.Errors.toStdString();
     }
 
     App.WriteFile("Log/rec.meta", QByteArray(100, '\0'));
-    const TRun shortMeta = RunExport({"--summary", log});
+    const TProgramRun shortMeta = RunExport({"--summary", log});
     EXPECT_EQ(shortMeta.ExitCode, 1);
-    EXPECT_TRUE(shortMeta.Err.contains("rec.meta")) << shortMeta.Err.toStdString();
+    EXPECT_TRUE(shortMeta.Errors.contains("rec.meta")) << shortMeta.Errors.toStdString();
 
     EXPECT_EQ(ReadWholeFile(log), logBytes);
     EXPECT_EQ(QFileInfo(log).lastModified(), logTime);
@@ -283,9 +274,9 @@ TEST_F(ExportCommand, ReportIsWrittenWithoutADisplayInTheChosenRiskColumns)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("QT_QPA_PLATFORM");
     environment.remove("DISPLAY");
-    const TRun run = RunExport({"--report", pdf, "--population", "sensitive", "--state", "sleep", log}, environment);
-    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
-    EXPECT_TRUE(run.Out.isEmpty());
+    const TProgramRun run = RunExport({"--report", pdf, "--population", "sensitive", "--state", "sleep", log}, environment);
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    EXPECT_TRUE(run.OutputText().isEmpty());
     QProcess text;
     text.start("pdftotext", {"-layout", pdf, "-"});
     ASSERT_TRUE(text.waitForFinished(30000));
@@ -305,14 +296,14 @@ TEST_F(ExportCommand, ReportFailuresEndWithOneLineAndLeaveTheRecordAlone)
     for (const QStringList &bad : {QStringList{"--report", blocked, log}, QStringList{"--report", log, log},
                                    QStringList{"--report", CompanionName(log, ".meta"), log},
                                    QStringList{"--summary", "--report", "x.pdf", log}, QStringList{log, "--report"}}) {
-        const TRun run = RunExport(bad);
+        const TProgramRun run = RunExport(bad);
         EXPECT_EQ(run.ExitCode, 1) << bad.join(' ').toStdString();
-        EXPECT_EQ(run.Err.count('\n'), 1) << run.Err.toStdString();
+        EXPECT_EQ(run.Errors.count('\n'), 1) << run.Errors.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(blocked));
     EXPECT_EQ(ReadWholeFile(log), logBytes);
     EXPECT_EQ(ReadWholeFile(CompanionName(log, ".meta")).size(), 576);
-    EXPECT_TRUE(RunExport({"--help"}).Out.contains("--report OUT.pdf"));
+    EXPECT_TRUE(RunExport({"--help"}).OutputText().contains("--report OUT.pdf"));
 }
 
 } // namespace

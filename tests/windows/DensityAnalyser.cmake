@@ -1,4 +1,4 @@
-zeltar_add_test(zeltar_density_analyser_tests
+zeltar_add_test(density_analyser_test
   SOURCES
     DensityAnalyserTest.cpp
     DensityAnalyserScreenshotTest.cpp

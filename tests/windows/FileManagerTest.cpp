@@ -4,6 +4,7 @@
 #include "windows/Form7_FileManager.h"
 
 #include "charts/RChart.h"
+#include "model/InOutError.h"
 #include "model/Units.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempAppDir.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -322,15 +324,29 @@ TEST_F(FileManager, AMissingLogFolderIsReportedAtCreation)
     EXPECT_EQ(Boxes.Texts(), QStringList{"Unexpected Error: Log directory does not exist"});
 }
 
-TEST_F(FileManager, TheFolderButtonOpensTheListedFolder)
+TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatClick)
 {
     QString opened;
+    bool reachable = false;
     Form().OpenFolder = [&](const QString &folder) {
+        if (!reachable)
+            throw EInOutError("Permission denied (13): " + folder, 13);
         opened = folder;
         return true;
     };
-    Form().OpenDirBClick();
+    Form().ShowFileManager(0);
+    Boxes.Shown.clear();
+    // The error leaves the click in the program's box, not through the button's signal.
+    QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
+    ASSERT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_EQ(Boxes.Shown[0].Text, "Permission denied (13): " + App.Paths().LogDir.chopped(1));
+    EXPECT_TRUE(opened.isEmpty());
+
+    reachable = true;
+    QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
     EXPECT_EQ(opened + "/", App.Paths().LogDir);
+    EXPECT_EQ(Boxes.Shown.size(), 1u);
 }
 
 } // namespace

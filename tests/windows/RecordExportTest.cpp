@@ -8,6 +8,7 @@
 #include "storage/LogFile.h"
 #include "storage/ModalSeam.h"
 #include "storage/SaveFileDialog.h"
+#include "tests/support/BuiltProgram.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempAppDir.h"
 #include "tests/windows/RecordTestFiles.h"
@@ -36,10 +37,7 @@ const QDateTime Start(QDate(2025, 1, 7), QTime(23, 59, 0));
 
 QByteArray ExportCommandOutput(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/zeltar-export", arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return process.readAllStandardOutput();
+    return RunBuiltProgram("zeltar-export", arguments).Output;
 }
 
 class RecordExport : public ::testing::Test {

@@ -13,8 +13,8 @@
 #include "tests/support/TempAppDir.h"
 #include "tests/windows/RecordTestFiles.h"
 #include "windows/ChoiceGroup.h"
-#include "windows/FileUtils.h"
-#include "windows/FrequencyColours.h"
+#include "storage/FileUtils.h"
+#include "model/FrequencyColours.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
 

@@ -9,9 +9,6 @@ zeltar_add_test(record_viewer_test
   LIBS zeltar_windows zeltar_test_support Qt6::Test
   GUI
 )
-if(TARGET zeltar_app_folders)
-  add_dependencies(record_viewer_test zeltar_app_folders)
-endif()
 
 zeltar_add_test(file_manager_test
   SOURCES

@@ -1,5 +1,5 @@
 #pragma once
-// Readable failure messages for Qt strings.
+// Readable failure messages for Qt texts and byte strings.
 
 #include <QByteArray>
 #include <QString>

@@ -4,7 +4,8 @@
 #include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
 #include "app/UnitMain.h"
-#include "app/WidgetStyle.h"
+#include "model/HandlerErrors.h"
+#include "storage/WidgetStyle.h"
 #include "charts/RChart.h"
 
 #include <QButtonGroup>
@@ -200,8 +201,10 @@ QFrame *TForm1::BuildCoolBar()
     row->addSpacing(4);
 
     RestartB = SpeedButton(QStringLiteral("RestartB"), glyphs, "Restart", QStringLiteral("Restart"), false);
-    connect(RestartB, &QToolButton::pressed, this, [this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart_down.png")); });
-    connect(RestartB, &QToolButton::released, this, [this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart.png")); });
+    connect(RestartB, &QToolButton::pressed, this,
+            ShowingErrors([this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart_down.png")); }));
+    connect(RestartB, &QToolButton::released, this,
+            ShowingErrors([this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart.png")); }));
     row->addWidget(RestartB);
     row->addSpacing(5);
 

@@ -1,4 +1,4 @@
-#include "windows/FileUtils.h"
+#include "storage/FileUtils.h"
 
 #include <cmath>
 #include <limits>

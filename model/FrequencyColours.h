@@ -4,6 +4,7 @@
 
 #include <QColor>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 

@@ -4,10 +4,11 @@
 
 #include "windows/Form3_ShowData.h"
 
+#include "model/HandlerErrors.h"
 #include "charts/RChart.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/RecordExportCommands.h"
-#include "windows/RecordWindowStyle.h"
+#include "storage/WidgetStyle.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -20,17 +21,17 @@ QToolButton *TForm3::BuildExportButton()
     button->setText(QStringLiteral("Export"));
     button->setToolTip(QStringLiteral("Save the record shown as a PDF report, a CSV file or a picture"));
     button->setPopupMode(QToolButton::InstantPopup);
-    button->setFont(StyledFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
+    button->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
     button->setFixedHeight(24);
     auto *menu = new QMenu(button);
-    QAction *report = menu->addAction(QStringLiteral("Save report as PDF…"), this, &TForm3::SaveReportClick);
-    QAction *csv = menu->addAction(QStringLiteral("Export as CSV…"), this, &TForm3::ExportCsvClick);
-    QAction *picture = menu->addAction(QStringLiteral("Save picture…"), this, &TForm3::SavePictureClick);
-    connect(menu, &QMenu::aboutToShow, this, [this, report, csv, picture] {
+    QAction *report = menu->addAction(QStringLiteral("Save report as PDF…"), this, ShowingErrors(this, &TForm3::SaveReportClick));
+    QAction *csv = menu->addAction(QStringLiteral("Export as CSV…"), this, ShowingErrors(this, &TForm3::ExportCsvClick));
+    QAction *picture = menu->addAction(QStringLiteral("Save picture…"), this, ShowingErrors(this, &TForm3::SavePictureClick));
+    connect(menu, &QMenu::aboutToShow, this, ShowingErrors([this, report, csv, picture] {
         const bool shown = !ShownRecordFile.isEmpty() && !LoadInProgress;
         for (QAction *action : {report, csv, picture})
             action->setEnabled(shown);
-    });
+    }));
     button->setMenu(menu);
     return button;
 }

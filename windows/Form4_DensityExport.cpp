@@ -2,8 +2,9 @@
 
 #include "windows/Form4_Density.h"
 
+#include "model/HandlerErrors.h"
 #include "windows/RecordExportCommands.h"
-#include "windows/RecordWindowStyle.h"
+#include "storage/WidgetStyle.h"
 
 #include <QToolButton>
 
@@ -12,9 +13,9 @@ QToolButton *TForm4::BuildSavePictureButton(QWidget *parent)
     auto *button = new QToolButton(parent);
     button->setText(QStringLiteral("Save picture…"));
     button->setToolTip(QStringLiteral("Save the chart as a PNG or SVG picture"));
-    button->setFont(StyledFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
+    button->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
     button->setFixedHeight(24);
-    connect(button, &QToolButton::clicked, this, &TForm4::SavePictureClick);
+    connect(button, &QToolButton::clicked, this, ShowingErrors(this, &TForm4::SavePictureClick));
     return button;
 }
 

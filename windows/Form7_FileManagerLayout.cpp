@@ -3,11 +3,12 @@
 
 #include "windows/Form7_FileManager.h"
 
+#include "model/HandlerErrors.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/RChart.h"
 #include "windows/FileManagerGlyphs.h"
 #include "windows/FolderChainFilter.h"
-#include "windows/RecordWindowStyle.h"
+#include "storage/WidgetStyle.h"
 
 #include <QComboBox>
 #include <QFileSystemModel>
@@ -25,8 +26,6 @@
 
 namespace {
 
-const QColor WindowGrey(0x45, 0x45, 0x45);
-const QColor FieldGrey(0x27, 0x27, 0x27);
 const QColor HeadingYellow(0xFF, 0xFF, 0xD2);
 const QColor CaptionBlue(0xD3, 0xFA, 0xFE);
 const QColor HighlightText(0x9E, 0xD8, 0xFF);
@@ -36,14 +35,14 @@ constexpr int CaptionWidth = 124;
 
 QFont FieldFont()
 {
-    return StyledFont(QStringLiteral("Sitka Text"), 15, QFont::Normal, QFont::Serif);
+    return NamedFont(QStringLiteral("Sitka Text"), 15, QFont::Normal, QFont::Serif);
 }
 
 QLabel *Heading(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(StyledFont(QStringLiteral("Sitka Text"), 16, QFont::Bold, QFont::Serif));
-    SetWidgetTextColour(label, HeadingYellow);
+    label->setFont(NamedFont(QStringLiteral("Sitka Text"), 16, QFont::Bold, QFont::Serif));
+    SetAllTextColours(label, HeadingYellow);
     label->setFixedHeight(28);
     return label;
 }
@@ -63,8 +62,8 @@ QToolButton *ImageButton(const QIcon &icon, const QString &hint, QWidget *parent
 void StyleField(QWidget *field)
 {
     field->setFont(FieldFont());
-    SetWidgetTextColour(field, Qt::white);
-    SetWidgetBackground(field, FieldGrey);
+    SetAllTextColours(field, Qt::white);
+    SetBackgroundAndBase(field, FieldGrey);
 }
 
 QLineEdit *FieldRow(QGridLayout *grid, const QString &caption, QWidget *parent)
@@ -75,8 +74,8 @@ QLineEdit *FieldRow(QGridLayout *grid, const QString &caption, QWidget *parent)
     StyleField(field);
     auto *label = new QLabel(caption, parent);
     label->setMinimumWidth(CaptionWidth);
-    label->setFont(StyledFont(QStringLiteral("Sitka Text"), 15, QFont::Bold, QFont::Serif));
-    SetWidgetTextColour(label, CaptionBlue);
+    label->setFont(NamedFont(QStringLiteral("Sitka Text"), 15, QFont::Bold, QFont::Serif));
+    SetAllTextColours(label, CaptionBlue);
     const int row = grid->rowCount();
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
@@ -87,7 +86,7 @@ QWidget *Column(QSplitter *splitter, QVBoxLayout *&layout)
 {
     auto *column = new QWidget(splitter);
     column->setMinimumWidth(ColumnMinimum);
-    SetWidgetBackground(column, WindowGrey);
+    SetBackgroundAndBase(column, WindowGrey);
     layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
@@ -101,14 +100,14 @@ void TForm7::BuildLayout()
 {
     setWindowTitle(QStringLiteral("File Manager - open a Log File"));
     resize(1045, 653);
-    SetWidgetBackground(this, WindowGrey);
+    SetBackgroundAndBase(this, WindowGrey);
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(4, 4, 4, 4);
     auto *columns = new QSplitter(Qt::Horizontal, this);
     columns->setHandleWidth(3);
     columns->setChildrenCollapsible(false);
     // The handles are bare: the splitter's own silver shows through them.
-    SetWidgetBackground(columns, QColor(0xC0, 0xC0, 0xC0));
+    SetBackgroundAndBase(columns, QColor(0xC0, 0xC0, 0xC0));
     page->addWidget(columns);
 
     QVBoxLayout *left = nullptr;
@@ -177,8 +176,8 @@ void TForm7::BuildLayout()
         auto *label = new QLabel(QStringLiteral(" Notes"), this);
         label->setMinimumWidth(CaptionWidth);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(StyledFont(QStringLiteral("Sitka Text"), 15, QFont::Bold, QFont::Serif));
-        SetWidgetTextColour(label, CaptionBlue);
+        label->setFont(NamedFont(QStringLiteral("Sitka Text"), 15, QFont::Bold, QFont::Serif));
+        SetAllTextColours(label, CaptionBlue);
         const int row = meta->rowCount();
         meta->addWidget(label, row, 0);
         meta->addWidget(MemoNotes, row, 1);
@@ -195,7 +194,7 @@ void TForm7::BuildLayout()
     LabelReadProblem = new QLabel(this);
     LabelReadProblem->setFont(FieldFont());
     LabelReadProblem->setWordWrap(true);
-    SetWidgetTextColour(LabelReadProblem, ProblemText);
+    SetAllTextColours(LabelReadProblem, ProblemText);
     LabelReadProblem->hide();
     right->addWidget(LabelReadProblem);
     Label6 = Heading(QStringLiteral(" Histogram of dBmW/m²"), this);
@@ -207,7 +206,7 @@ void TForm7::BuildLayout()
     auto *bar = new QHBoxLayout;
     LabelItemIndex = new QLabel(this);
     LabelItemIndex->setFont(FieldFont());
-    SetWidgetTextColour(LabelItemIndex, HighlightText);
+    SetAllTextColours(LabelItemIndex, HighlightText);
     bar->addWidget(LabelItemIndex, 1);
     ImageOKb = ImageButton(OpenFilesGlyph(), QStringLiteral("Open the selected file(s)"), this);
     ImageOKb->setIconSize(QSize(28, 28));
@@ -218,27 +217,27 @@ void TForm7::BuildLayout()
     columns->setStretchFactor(2, 1);
     columns->setSizes({240, 240, 565});
 
-    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, [this](int index) { DriveComboBox1Change(index); });
+    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, ShowingErrors(this, &TForm7::DriveComboBox1Change));
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
+            ShowingErrors([this](const QModelIndex &current) {
                 if (!ChangingFolder && current.isValid())
                     DirectoryListBox1Change(DirectoryChain->PathOf(current));
-            });
+            }));
     // The folder tree is filled in the background: the listed folder's subfolders show once
     // they have arrived.
-    connect(DirectoryModel, &QFileSystemModel::directoryLoaded, this, [this](const QString &path) {
+    connect(DirectoryModel, &QFileSystemModel::directoryLoaded, this, ShowingErrors([this](const QString &path) {
         if (path == Folder)
             DirectoryListBox1->expand(DirectoryChain->IndexOf(Folder));
-    });
-    connect(FileListBox1, &QListWidget::currentItemChanged, this, [this] { FileListBox1Change(); });
+    }));
+    connect(FileListBox1, &QListWidget::currentItemChanged, this, ShowingErrors(this, &TForm7::FileListBox1Change));
     // A click changes both the current item and the highlighting: the files are read once, for
     // the current item; the highlighting only changes the count.
-    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] { ShowHighlightCount(); });
-    connect(FileListBox1, &QListWidget::itemClicked, this, [this] { FileListBox1Click(); });
-    connect(FileListBox1, &QListWidget::itemDoubleClicked, this, [this] { FileListBox1DblClick(); });
+    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, ShowingErrors(this, &TForm7::ShowHighlightCount));
+    connect(FileListBox1, &QListWidget::itemClicked, this, ShowingErrors(this, &TForm7::FileListBox1Click));
+    connect(FileListBox1, &QListWidget::itemDoubleClicked, this, ShowingErrors(this, &TForm7::FileListBox1DblClick));
     FileListBox1->installEventFilter(this);
-    connect(OpenDirB, &QToolButton::clicked, this, [this] { OpenDirBClick(); });
-    connect(ArchiveB, &QToolButton::clicked, this, [this] { ArchiveBClick(); });
-    connect(DeleteFilesB, &QToolButton::clicked, this, [this] { DeleteFilesBClick(); });
-    connect(ImageOKb, &QToolButton::clicked, this, [this] { ImageOKbClick(); });
+    connect(OpenDirB, &QToolButton::clicked, this, ShowingErrors(this, &TForm7::OpenDirBClick));
+    connect(ArchiveB, &QToolButton::clicked, this, ShowingErrors(this, &TForm7::ArchiveBClick));
+    connect(DeleteFilesB, &QToolButton::clicked, this, ShowingErrors(this, &TForm7::DeleteFilesBClick));
+    connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TForm7::ImageOKbClick));
 }

@@ -4,12 +4,13 @@
 
 #include "windows/Form3_ShowData.h"
 
+#include "model/HandlerErrors.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/RChart.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/ClickForwarder.h"
 #include "windows/PeakFrequencyList.h"
-#include "windows/RecordWindowStyle.h"
+#include "storage/WidgetStyle.h"
 #include "windows/RiskScaleStrip.h"
 
 #include <QEvent>
@@ -34,16 +35,13 @@ constexpr int BottomCollapsed = 80;
 const QColor Paper(0xFF, 0xFF, 0xFF);
 const QColor Wind(0xFB, 0xFB, 0xFB);
 const QColor Ink(0x3B, 0x3B, 0x3B);
-const QColor StatusGrey(69, 69, 69);
 const QColor StatusText(244, 244, 244);
-const QColor ListGrey(0x45, 0x45, 0x45);
-const QColor Rule(105, 105, 105);
 
 QLabel *Caption(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(StyledFont(QStringLiteral("Sitka Text"), 19, QFont::Normal, QFont::Serif));
-    SetWidgetTextColour(label, Ink);
+    label->setFont(NamedFont(QStringLiteral("Sitka Text"), 19, QFont::Normal, QFont::Serif));
+    SetAllTextColours(label, Ink);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     label->setContentsMargins(0, 0, 0, 6);
     return label;
@@ -52,8 +50,8 @@ QLabel *Caption(const QString &text, QWidget *parent)
 QLabel *Value(int pixels, const QColor &colour, QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    label->setFont(StyledFont(QStringLiteral("Georgia"), pixels, QFont::Normal, QFont::Serif));
-    SetWidgetTextColour(label, colour);
+    label->setFont(NamedFont(QStringLiteral("Georgia"), pixels, QFont::Normal, QFont::Serif));
+    SetAllTextColours(label, colour);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     label->setMinimumWidth(150);
     return label;
@@ -62,8 +60,8 @@ QLabel *Value(int pixels, const QColor &colour, QWidget *parent)
 QLabel *BoxTitle(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(StyledFont(QStringLiteral("Sitka Text"), 15, QFont::Bold, QFont::Serif));
-    SetWidgetTextColour(label, Ink);
+    label->setFont(NamedFont(QStringLiteral("Sitka Text"), 15, QFont::Bold, QFont::Serif));
+    SetAllTextColours(label, Ink);
     label->setAlignment(Qt::AlignCenter);
     label->setFixedHeight(26);
     return label;
@@ -73,7 +71,7 @@ QFrame *HorizontalRule(QWidget *parent)
 {
     auto *line = new QFrame(parent);
     line->setFixedHeight(1);
-    SetWidgetBackground(line, Rule);
+    SetBackgroundAndBase(line, LineGrey);
     return line;
 }
 
@@ -84,7 +82,7 @@ void TForm3::BuildLayout()
     setWindowTitle(QStringLiteral("  ZELTAR Logger"));
     resize(1056, 701);
     setMinimumSize(920, 680);
-    SetWidgetBackground(this, Paper);
+    SetBackgroundAndBase(this, Paper);
     auto *page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);
@@ -92,9 +90,9 @@ void TForm3::BuildLayout()
     // The notes line; the progress bar covers it while a record loads.
     PanelCoolBar = new QLabel(this);
     PanelCoolBar->setFixedHeight(26);
-    PanelCoolBar->setFont(StyledFont(QStringLiteral("Corbel"), 17, QFont::Normal, QFont::SansSerif));
-    SetWidgetTextColour(PanelCoolBar, Ink);
-    SetWidgetBackground(PanelCoolBar, Wind);
+    PanelCoolBar->setFont(NamedFont(QStringLiteral("Corbel"), 17, QFont::Normal, QFont::SansSerif));
+    SetAllTextColours(PanelCoolBar, Ink);
+    SetBackgroundAndBase(PanelCoolBar, Wind);
     auto *coolBar = new QHBoxLayout(PanelCoolBar);
     coolBar->setContentsMargins(0, 0, 0, 0);
     ProgressBar = new QProgressBar(PanelCoolBar);
@@ -111,7 +109,7 @@ void TForm3::BuildLayout()
     page->addLayout(middle, 1);
 
     PanelPlots = new QFrame(this);
-    SetWidgetBackground(PanelPlots, Wind);
+    SetBackgroundAndBase(PanelPlots, Wind);
     auto *plots = new QVBoxLayout(PanelPlots);
     plots->setContentsMargins(0, 0, 0, 0);
     Splitter1 = new QSplitter(Qt::Vertical, PanelPlots);
@@ -135,16 +133,16 @@ void TForm3::BuildLayout()
     HChartEdit->setReadOnly(true);
     HChartEdit->setFocusPolicy(Qt::NoFocus);
     HChartEdit->setAlignment(Qt::AlignRight);
-    HChartEdit->setFont(StyledFont(QStringLiteral("Georgia"), 16, QFont::Normal, QFont::Serif));
-    SetWidgetTextColour(HChartEdit, Ink);
-    SetWidgetBackground(HChartEdit, Wind);
+    HChartEdit->setFont(NamedFont(QStringLiteral("Georgia"), 16, QFont::Normal, QFont::Serif));
+    SetAllTextColours(HChartEdit, Ink);
+    SetBackgroundAndBase(HChartEdit, Wind);
     HChartEdit->resize(240, 22);
     middle->addWidget(PanelPlots, 1);
 
     PanelRight = new QFrame(this);
     PanelRight->setFixedWidth(RightColumnWidth);
     PanelRight->setToolTip(QStringLiteral("Click to hide/show this control bar"));
-    SetWidgetBackground(PanelRight, Wind);
+    SetBackgroundAndBase(PanelRight, Wind);
     auto *right = new QVBoxLayout(PanelRight);
     right->setContentsMargins(4, 0, 4, 4);
     right->setSpacing(4);
@@ -160,9 +158,9 @@ void TForm3::BuildLayout()
     PeakFreqRE->setFocusPolicy(Qt::NoFocus);
     PeakFreqRE->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PeakFreqRE->setFrameShape(QFrame::NoFrame);
-    PeakFreqRE->setFont(StyledFont(QStringLiteral("Sitka Text"), 15, QFont::Normal, QFont::Serif));
-    SetWidgetBackground(PeakFreqRE->viewport(), ListGrey);
-    SetWidgetBackground(PeakFreqRE, ListGrey);
+    PeakFreqRE->setFont(NamedFont(QStringLiteral("Sitka Text"), 15, QFont::Normal, QFont::Serif));
+    SetBackgroundAndBase(PeakFreqRE->viewport(), WindowGrey);
+    SetBackgroundAndBase(PeakFreqRE, WindowGrey);
     right->addWidget(PeakFreqRE, 1);
     Label4 = BoxTitle(QStringLiteral("Risk Assessment"), PanelRight);
     right->addWidget(Label4);
@@ -171,8 +169,8 @@ void TForm3::BuildLayout()
     RiskStateRG = new TChoiceGroup(QStringLiteral(" State "), {QStringLiteral("Wake"), QStringLiteral("Sleep")},
                                    PanelRight);
     for (TChoiceGroup *group : {RiskPopulationRG, RiskStateRG}) {
-        group->setFont(StyledFont(QStringLiteral("Sitka Text"), 13, QFont::Normal, QFont::Serif));
-        SetWidgetTextColour(group, Ink);
+        group->setFont(NamedFont(QStringLiteral("Sitka Text"), 13, QFont::Normal, QFont::Serif));
+        SetAllTextColours(group, Ink);
         group->SetItemIndex(0);
         group->setEnabled(false);
         right->addWidget(group);
@@ -195,7 +193,7 @@ void TForm3::BuildLayout()
     PanelBottom = new QFrame(this);
     PanelBottom->setFixedHeight(BottomExpanded);
     PanelBottom->setToolTip(QStringLiteral("Click to hide/show additional statistics"));
-    SetWidgetBackground(PanelBottom, Paper);
+    SetBackgroundAndBase(PanelBottom, Paper);
     auto *bottom = new QVBoxLayout(PanelBottom);
     bottom->setContentsMargins(0, 0, 0, 0);
     bottom->setSpacing(0);
@@ -233,16 +231,16 @@ void TForm3::BuildLayout()
     bottom->addWidget(HorizontalRule(PanelBottom));
     PanelStatus = new QLabel(PanelBottom);
     PanelStatus->setFixedHeight(27);
-    PanelStatus->setFont(StyledFont(QStringLiteral("Corbel"), 17, QFont::Normal, QFont::SansSerif));
-    SetWidgetTextColour(PanelStatus, StatusText);
-    SetWidgetBackground(PanelStatus, StatusGrey);
+    PanelStatus->setFont(NamedFont(QStringLiteral("Corbel"), 17, QFont::Normal, QFont::SansSerif));
+    SetAllTextColours(PanelStatus, StatusText);
+    SetBackgroundAndBase(PanelStatus, WindowGrey);
     PanelStatus->setCursor(Qt::PointingHandCursor);
     auto *status = new QHBoxLayout(PanelStatus);
     status->setContentsMargins(0, 0, 8, 0);
     status->addStretch(1);
     LabelSample = new QLabel(PanelStatus);
-    LabelSample->setFont(StyledFont(QStringLiteral("Consolas"), 17, QFont::Normal, QFont::Monospace));
-    SetWidgetTextColour(LabelSample, StatusText);
+    LabelSample->setFont(NamedFont(QStringLiteral("Consolas"), 17, QFont::Normal, QFont::Monospace));
+    SetAllTextColours(LabelSample, StatusText);
     LabelSample->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     status->addWidget(LabelSample);
     bottom->addWidget(PanelStatus);
@@ -266,7 +264,7 @@ void TForm3::BuildLayout()
     HChart->OnMouseMoveInChart = [this](TRChart *sender, bool inChart, TShiftState shift, double x, double y) {
         HChartMouseMoveInChart(sender, inChart, shift, x, y);
     };
-    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { Splitter1Moved(); });
+    connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TForm3::Splitter1Moved));
     // The splitter places the chart after the panel around it has its size: the read-out follows
     // the chart itself, from the first showing on.
     HChart->installEventFilter(this);
