@@ -89,22 +89,24 @@ void TForm1::FormCreate()
 
 void TForm1::WireHandlers()
 {
-    connect(PlayB, &QToolButton::clicked, this, &TForm1::PlayBClick);
-    connect(PauseB, &QToolButton::clicked, this, &TForm1::PauseBClick);
+    connect(PlayB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::PlayBClick));
+    connect(PauseB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::PauseBClick));
     connect(RecB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::RecBClick));
     connect(StopB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::StopBClick));
-    connect(RestartB, &QToolButton::clicked, this, &TForm1::RestartBClick);
+    connect(RestartB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::RestartBClick));
     connect(&Session.ScheduledEnd().InterruptREC, &QTimer::timeout, this,
             ShowingErrors(this, &TForm1::InterruptRECTimer));
-    connect(&MemoryImport.ImportTimer, &QTimer::timeout, this, &TForm1::ImportTimerTimer);
+    connect(&MemoryImport.ImportTimer, &QTimer::timeout, this, ShowingErrors(this, &TForm1::ImportTimerTimer));
 
     IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
-    connect(IntervalCB, &QComboBox::activated, this, &TForm1::IntervalCBChange);
+    connect(IntervalCB, &QComboBox::activated, this, ShowingErrors(this, &TForm1::IntervalCBChange));
     // The editable boxes apply what is typed on every keystroke, and a picked item at once.
-    connect(VisibleSamplesCB, &QComboBox::activated, this, &TForm1::VisibleSamplesCBChange);
-    connect(VisibleSamplesCB->lineEdit(), &QLineEdit::textEdited, this, &TForm1::VisibleSamplesCBChange);
-    connect(CorrectionCB, &QComboBox::activated, this, &TForm1::correctionCBChange);
-    connect(CorrectionCB->lineEdit(), &QLineEdit::textEdited, this, &TForm1::correctionCBChange);
+    connect(VisibleSamplesCB, &QComboBox::activated, this, ShowingErrors(this, &TForm1::VisibleSamplesCBChange));
+    connect(VisibleSamplesCB->lineEdit(), &QLineEdit::textEdited, this,
+            ShowingErrors(this, &TForm1::VisibleSamplesCBChange));
+    connect(CorrectionCB, &QComboBox::activated, this, ShowingErrors(this, &TForm1::correctionCBChange));
+    connect(CorrectionCB->lineEdit(), &QLineEdit::textEdited, this,
+            ShowingErrors(this, &TForm1::correctionCBChange));
 
     auto *rightPanelClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
     rightPanelClicks->Watch({PanelRight});
@@ -115,8 +117,8 @@ void TForm1::WireHandlers()
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
     statusClicks->Watch({PanelStatus});
 
-    connect(Splitter1, &QSplitter::splitterMoved, this, &TForm1::Splitter1Moved);
-    connect(&LabelPeakFreqTimer, &QTimer::timeout, this, &TForm1::LabelPeakFreqTimerTimer);
+    connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TForm1::Splitter1Moved));
+    connect(&LabelPeakFreqTimer, &QTimer::timeout, this, ShowingErrors(this, &TForm1::LabelPeakFreqTimerTimer));
 
     TChart->OnMouseDown = [this](TRChart *, Qt::MouseButton button, TShiftState shift, int, int) {
         TChartMouseDown(button, shift.Keys);
