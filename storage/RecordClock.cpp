@@ -1,5 +1,6 @@
 #include "storage/RecordClock.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -60,8 +61,9 @@ int TRecordClock::FormatSampleTime(std::uint64_t index, char *buffer) const
     if (stamp.Day != CachedDay) {
         CachedDay = stamp.Day;
         const QDate date = QDate(1899, 12, 30).addDays(stamp.Day);
-        CachedDateLength = std::snprintf(CachedDateText, sizeof CachedDateText, "%04d-%02d-%02d ", date.year(),
+        const int length = std::snprintf(CachedDateText, sizeof CachedDateText, "%04d-%02d-%02d ", date.year(),
                                          date.month(), date.day());
+        CachedDateLength = std::clamp(length, 0, int(sizeof CachedDateText) - 1);
     }
     // The clock reading digit by digit: this runs once per sample of a CSV export.
     const auto twoDigits = [](char *at, int value) {
@@ -88,7 +90,7 @@ int TRecordClock::FormatSampleTime(std::uint64_t index, char *buffer) const
 
 QString TRecordClock::SampleTimeText(std::uint64_t index) const
 {
-    char buffer[32];
+    char buffer[40];
     const int length = FormatSampleTime(index, buffer);
     return QString::fromLatin1(buffer, length);
 }

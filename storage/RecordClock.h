@@ -26,7 +26,7 @@ public:
 
     // "yyyy-MM-dd HH:mm:ss.zzz" of sample index (counted from 1).
     QString SampleTimeText(std::uint64_t index) const;
-    // The same into buffer (at least 32 bytes), without allocating; returns the length.
+    // The same into buffer (at least 40 bytes), without allocating; returns the length.
     int FormatSampleTime(std::uint64_t index, char *buffer) const;
 
 private:
@@ -35,6 +35,7 @@ private:
     double IntervalMs = 0;
     // The "yyyy-MM-dd " of the last day formatted, so long records do not recompute it per sample.
     mutable std::int64_t CachedDay = INT64_MIN;
-    mutable char CachedDateText[16] = {};
+    // A damaged interval can carry a sample some hundred million years on: room for that year.
+    mutable char CachedDateText[24] = {};
     mutable int CachedDateLength = 0;
 };
