@@ -3,6 +3,7 @@
 #include "model/Risk.h"
 #include "model/SingleLineText.h"
 #include "model/Units.h"
+#include "report/CsvNumbers.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
 #include "storage/RecordClock.h"
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <cstring>
 #include <future>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,27 +27,36 @@ namespace {
 
 constexpr std::size_t BlockRecords = 65536;
 constexpr std::size_t FlushBytes = 1 << 20;
+// The most a row or a piece of text handed to Append at once may add beyond a full block.
+constexpr std::size_t RowRoom = 256;
 
 // Collects the text in blocks of a megabyte. A full block goes to the sink on a second thread
 // while the next one fills, so writing the file and making the rows overlap.
 class TOutput {
 public:
-    explicit TOutput(TByteSink sink) : Sink(std::move(sink))
-    {
-        Buffer.reserve(FlushBytes + 4096);
-        Writing.reserve(FlushBytes + 4096);
-    }
+    explicit TOutput(TByteSink sink) : Sink(std::move(sink)) {}
     // An export that ended early still waits for the block under way; its failure is moot then.
     ~TOutput()
     {
         if (Pending.valid())
             Pending.wait();
     }
+    // Where the next row goes: room for RowRoom bytes, taken with Advance.
+    char *End() { return Filling.get() + Size; }
+    void Advance(const char *end)
+    {
+        Size = std::size_t(end - Filling.get());
+        if (Size >= FlushBytes)
+            HandOver();
+    }
     void Append(const char *text, std::size_t length)
     {
-        Buffer.append(text, length);
-        if (Buffer.size() >= FlushBytes)
-            HandOver();
+        while (length > 0) {
+            const std::size_t piece = std::min(length, RowRoom);
+            Advance(std::copy_n(text, piece, End()));
+            text += piece;
+            length -= piece;
+        }
     }
     void Append(const QString &text) { const QByteArray utf8 = text.toUtf8(); Append(utf8.constData(), utf8.size()); }
     void Append(const char *text) { Append(text, std::strlen(text)); }
@@ -60,11 +71,11 @@ private:
     void HandOver()
     {
         Collect();
-        if (Buffer.empty())
+        if (Size == 0)
             return;
-        std::swap(Buffer, Writing);
-        Buffer.clear();
-        Pending = std::async(std::launch::async, [this] { Sink(Writing.data(), Writing.size()); });
+        std::swap(Filling, Writing);
+        Pending = std::async(std::launch::async, [this, size = Size] { Sink(Writing.get(), size); });
+        Size = 0;
     }
     void Collect()
     {
@@ -73,8 +84,9 @@ private:
     }
 
     TByteSink Sink;
-    std::string Buffer;
-    std::string Writing;
+    std::unique_ptr<char[]> Filling = std::make_unique_for_overwrite<char[]>(FlushBytes + RowRoom);
+    std::unique_ptr<char[]> Writing = std::make_unique_for_overwrite<char[]>(FlushBytes + RowRoom);
+    std::size_t Size = 0;
     std::future<void> Pending;
 };
 
@@ -94,36 +106,41 @@ QString IntervalText(double interval)
     return IntervalName(interval).value_or(QString::number(interval, 'g', 10) + " s");
 }
 
-// One CSV row built in place. Numbers go through to_chars, which writes them as printf does in
-// the C locale ("%d", "%.9g", "%.2f") at a fraction of its cost: an export has millions of rows.
+// One CSV row written in place into the output's block.
 class TCsvRow {
 public:
-    template <typename T> void Number(T value, auto... format)
-    {
-        At = std::to_chars(At, Text + sizeof Text, value, format...).ptr;
-    }
+    explicit TCsvRow(TOutput &output) : Output(output), At(output.End()) {}
+    template <typename T> void Integer(T value) { At = std::to_chars(At, At + 24, value).ptr; }
+    void Reading(double value) { At = WriteSignificant9(At, value); }
     // Two decimals without a "-0.00" for levels that round to zero from below.
-    void Level(double level)
-    {
-        Number(level <= 0 && level > -0.005 ? 0.0 : level, std::chars_format::fixed, 2);
-    }
-    void Bytes(const QByteArray &bytes)
-    {
-        std::memcpy(At, bytes.constData(), std::size_t(bytes.size()));
-        At += bytes.size();
-    }
+    void Level(double level) { At = WriteFixed2(At, level <= 0 && level > -0.005 ? 0.0 : level); }
+    void Bytes(const QByteArray &bytes) { At = std::copy_n(bytes.constData(), bytes.size(), At); }
     void Time(const TRecordClock &clock, std::uint64_t index) { At += clock.FormatSampleTime(index, At); }
     void Separator(char separator) { *At++ = separator; }
-    void AppendTo(TOutput &output)
+    void End()
     {
-        output.Append(Text, std::size_t(At - Text));
-        At = Text;
+        Output.Advance(At);
+        At = Output.End();
     }
 
 private:
-    char Text[192];
-    char *At = Text;
+    TOutput &Output;
+    char *At;
 };
+
+// The level in dB of a density, as PowerToDB gives it, from the double logarithm where that
+// cannot change the CSV: the two agree to far better than 1e-9 dB, so only a level within a
+// hair of a rounding edge of its two decimals or of the risk's whole number asks the model.
+double CsvPowerDb(double density)
+{
+    if (!(density >= 1e-300 && density <= 1e300))
+        return PowerToDB(density);
+    const double powerDb = 10.0 * std::log10(density);
+    const auto nearEdge = [](double x) { return std::fabs(x - std::floor(x) - 0.5) < 1e-9; };
+    if (nearEdge(std::fabs(powerDb) * 100.0) || nearEdge(powerDb + 30.0))
+        return PowerToDB(density);
+    return powerDb;
+}
 
 void AppendKey(TOutput &output, const char *key, const QString &value)
 {
@@ -205,32 +222,32 @@ bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &me
     output.Append("index,time,value,unit,peak_frequency,level_db,risk_index,risk_category\n");
     std::vector<TSampleRecord> block(BlockRecords);
     std::uint64_t index = 0;
-    TCsvRow row;
     while (const std::size_t count = reader.Read(block)) {
+        TCsvRow row(output);
         for (std::size_t i = 0; i < count; ++i) {
             const TSampleRecord &record = block[i];
             const double value = RecordReading(record.Value);
             ++index;
-            row.Number(index);
+            row.Integer(index);
             row.Separator(',');
             row.Time(clock, index);
             row.Separator(',');
-            row.Number(value, std::chars_format::general, 9);
+            row.Reading(value);
             row.Separator(',');
             row.Bytes(unitName);
             row.Separator(',');
-            row.Number(record.Frequency);
+            row.Integer(record.Frequency);
             row.Separator(',');
             // One logarithm for the level and the risk, as LevelOf and EvaluateRisk take it.
-            const double powerDb = PowerToDB(DensityOf(meta.Unit, value));
+            const double powerDb = CsvPowerDb(DensityOf(meta.Unit, value));
             row.Level(std::clamp(powerDb, double(LevelFloorDb), double(LevelCeilingDb)));
             row.Separator(',');
             const int risk = LevelToRiskBase(powerDb) + riskOffset;
-            row.Number(risk);
+            row.Integer(risk);
             row.Separator(',');
             row.Bytes(categoryNames[std::size_t(RiskCategoryIndex(risk))]);
             row.Separator('\n');
-            row.AppendTo(output);
+            row.End();
         }
         if (progress && !progress(index, reader.Count()))
             return false;
