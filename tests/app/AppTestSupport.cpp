@@ -2,6 +2,7 @@
 
 #include "model/GlobalState.h"
 #include "model/Risk.h"
+#include "tests/support/BuiltProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,7 @@
 
 void InstallResources(const TAppPaths &paths)
 {
-    const QDir installed(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources");
+    const QDir installed(BuiltProgramPath("Resources"));
     const QStringList files = installed.entryList(QDir::Files);
     ASSERT_FALSE(files.isEmpty()) << "no resources in " << installed.path().toStdString();
     for (const QString &file : files)

@@ -13,6 +13,7 @@
 #include "report/ReportCharts.h"
 #include "storage/LogFile.h"
 #include "tests/report/SampleRecordFacts.h"
+#include "tests/support/BuiltProgram.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDir>
@@ -33,7 +34,7 @@ class Report : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        ASSERT_TRUE(LoadRiskPalette(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources/"));
+        ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
     }
 
     // The sample record copied into the temporary Log folder.

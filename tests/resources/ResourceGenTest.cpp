@@ -20,11 +20,6 @@
 
 namespace {
 
-QString AppDirOfBuild()
-{
-    return qEnvironmentVariable("ZELTAR_BUILD_APP_DIR");
-}
-
 QStringList ExpectedFiles()
 {
     return QString(ZELTAR_RESOURCE_FILES).split('|');
@@ -227,7 +222,7 @@ TEST(ResourceGenCommand, ReplacesFilesAndFailsLoudlyWhenItCannotWrite)
 
 TEST(BuiltApplicationFolder, HasResourcesAndTheEmptyFoldersBesideThePrograms)
 {
-    const QDir app(AppDirOfBuild());
+    const QDir app(BuiltProgramPath(""));
     for (const QString &name : ExpectedFiles())
         EXPECT_TRUE(app.exists("Resources/" + name)) << name.toStdString();
     for (const QString folder : {"Settings", "Log", "Log/Archive"})

@@ -9,7 +9,6 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -19,10 +18,9 @@
 
 namespace {
 
-TProgramRun RunExport(const QStringList &arguments,
-                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+TProgramRun RunExport(const QStringList &arguments, const TProgramOptions &options = {})
 {
-    return RunBuiltProgram("zeltar-export", arguments, environment);
+    return RunBuiltProgram("zeltar-export", arguments, options);
 }
 
 class ExportCommand : public ::testing::Test {
@@ -112,10 +110,10 @@ TEST_F(ExportCommand, SampleTimesCarryOverMidnight)
 TEST_F(ExportCommand, NumbersUseAPointWhateverTheLocale)
 {
     const QString log = MakeRecord("rec", 1, {{0.25f, 0}});
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", "de_DE.UTF-8");
-    environment.insert("LANG", "de_DE.UTF-8");
-    const TProgramRun run = RunExport({log}, environment);
+    TProgramOptions german;
+    german.Environment.insert("LC_ALL", "de_DE.UTF-8");
+    german.Environment.insert("LANG", "de_DE.UTF-8");
+    const TProgramRun run = RunExport({log}, german);
     ASSERT_EQ(run.ExitCode, 0);
     EXPECT_TRUE(Lines(run.OutputText()).at(1).contains(",0.25,mW/m²,0,-6.02,"));
 }
@@ -271,16 +269,13 @@ TEST_F(ExportCommand, ReportIsWrittenWithoutADisplayInTheChosenRiskColumns)
 {
     const QString log = MakeRecord("rec", 1, {{1.0f, 2450}, {0.001f, 2450}, {0.02f, 900}});
     const QString pdf = App.Paths().AppDir + "rec.pdf";
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("QT_QPA_PLATFORM");
-    environment.remove("DISPLAY");
-    const TProgramRun run = RunExport({"--report", pdf, "--population", "sensitive", "--state", "sleep", log}, environment);
+    TProgramOptions noDisplay;
+    noDisplay.Environment.remove("QT_QPA_PLATFORM");
+    noDisplay.Environment.remove("DISPLAY");
+    const TProgramRun run = RunExport({"--report", pdf, "--population", "sensitive", "--state", "sleep", log}, noDisplay);
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     EXPECT_TRUE(run.OutputText().isEmpty());
-    QProcess text;
-    text.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    const QString report = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText();
     EXPECT_TRUE(report.contains("Anna Müller"));
     EXPECT_TRUE(report.contains("population: Sensitive, state: Sleep"));
     // 1 mW/m² is "Very high" for sensitive sleepers, 0.02 mW/m² "Moderate", 0.001 "Low".
