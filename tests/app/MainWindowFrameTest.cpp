@@ -169,13 +169,21 @@ TEST_F(MainWindowTest, PlayWithoutAMeterAsksToConnectOne)
     EXPECT_EQ(Form->windowTitle(), "  ZELTAR Logger");
 }
 
-TEST_F(MainWindowTest, PauseSpringsBackWhileStopped)
+TEST_F(MainWindowTest, PauseHoldsTheLinesUntilPressedAgainAndSpringsBackWhileStopped)
 {
+    Record();
+    Form->PauseB->click();
+    EXPECT_TRUE(OnHold);
+    EXPECT_EQ(Form->PanelStatus->text(), "   On Hold");
+    Form->PauseB->click();
+    EXPECT_FALSE(OnHold);
+
     Form->StopB->click();
+    const QString stopped = Form->PanelStatus->text();
     Form->PauseB->click();
     EXPECT_FALSE(Form->PauseB->isChecked());
     EXPECT_FALSE(OnHold);
-    EXPECT_TRUE(Form->PanelStatus->text().isEmpty());
+    EXPECT_EQ(Form->PanelStatus->text(), stopped);
 }
 
 TEST_F(MainWindowTest, StopEmptiesTheViewsAndUnlocksTheSettings)
