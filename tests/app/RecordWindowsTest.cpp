@@ -87,9 +87,6 @@ TEST_F(RecordWindowsTest, DensityComparesTheHighlightedRecordsThatHaveAHistogram
     EXPECT_EQ(Windows->Form7.FileManagerMode, 1);
     Windows->Form7.FileListBox1->selectAll();
     Windows->Form7.ImageOKbClick();
-    EXPECT_TRUE(Boxes.Texts().contains(
-        "1 Histogram files corresponding to the Log files you have selected do not exist. The density will be "
-        "shown only for the existing files"));
     EXPECT_EQ(Windows->Form4.DensityCount(), 2u);
     EXPECT_TRUE(Windows->Form4.isVisible());
     EXPECT_FALSE(Windows->Form7.isVisible());
