@@ -4,6 +4,7 @@
 #include "model/Risk.h"
 #include "tests/support/BuiltProgram.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -50,4 +51,13 @@ void MainWindowTest::Expand()
 {
     if (!Form->StatisticsExpanded())
         Form->ToggleStatistics();
+}
+
+QAction *MainWindowTest::MenuItem(const QString &text) const
+{
+    for (QAction *action : Form->findChildren<QAction *>())
+        if (action->text() == text)
+            return action;
+    ADD_FAILURE() << "no menu item " << text.toStdString();
+    return nullptr;
 }

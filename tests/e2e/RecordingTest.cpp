@@ -25,13 +25,6 @@ namespace {
 const QString StopRecordingQuestion = QStringLiteral("Are you sure you want to stop recording?");
 const QString StartOverQuestion = QStringLiteral("Are you sure you want to start over the recording?");
 
-TMetaData ReadMeta(const QString &logPath)
-{
-    TMetaData meta;
-    ReadMetaFile(CompanionName(logPath, ".meta"), meta);
-    return meta;
-}
-
 // The class counts of a .histo file, after its six header lines.
 QStringList HistoCounts(const QString &logPath)
 {
@@ -94,7 +87,7 @@ TEST_F(RecordingTest, TwentySevenSamplesMakeACompleteRecordThatTheExportReads)
     EXPECT_TRUE(Form1->PanelRight1->isEnabled());
     EXPECT_EQ(HistoTotal(log), "27");
 
-    const TMetaData meta = ReadMeta(log);
+    const TMetaData meta = RecordMeta(log);
     EXPECT_EQ(meta.Operator.Text(), QString::fromUtf8("Anna Sørensen"));
     EXPECT_EQ(meta.Place.Text(), "Roof, north side");
     EXPECT_EQ(meta.Notes.Text(), "Night run");
@@ -155,7 +148,7 @@ TEST_F(RecordingTest, RestartAsksThenBeginsAnotherRecordWithoutTheDialogAndListe
     EXPECT_EQ(RecordingState, Recording);
     EXPECT_TRUE(Form2->ComPort1.isOpen());
     EXPECT_EQ(HistoTotal(Log(0)), "4");
-    EXPECT_EQ(ReadMeta(Log(1)).Operator.Text(), "Bo");
+    EXPECT_EQ(RecordMeta(Log(1)).Operator.Text(), "Bo");
     MeasureSeries(3);
     Stop();
     EXPECT_EQ(LogRecords(Log(1)).size(), 3u);

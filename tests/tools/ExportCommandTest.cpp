@@ -1,10 +1,8 @@
 // zeltar-export run as a user runs it, on records written by the program's own file routines.
 
-#include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
-#include "storage/MetaData.h"
-#include "model/UnitHistogram_COMMON.h"
 #include "tests/support/BuiltProgram.h"
+#include "tests/support/RecordFiles.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDateTime>
@@ -27,30 +25,13 @@ class ExportCommand : public ::testing::Test {
 protected:
     TempAppDir App;
 
-    QString MakeRecord(const QString &name, std::uint8_t unit, const std::vector<std::pair<float, std::uint16_t>> &samples,
+    // A record as a stopped recording leaves it, in the unit given with a correction of 3 dB.
+    QString MakeRecord(const QString &name, std::uint8_t unit, const std::vector<TSampleRecord> &samples,
                        const QDateTime &start = QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), double interval = 0.5,
                        const QString &operatorName = "Anna Müller", const QString &notes = "Router on")
     {
-        const QString log = App.Paths().LogDir + name + ".zlog";
-        CreateLogFile(log);
-        std::vector<TSampleRecord> records;
-        for (const auto &[value, frequency] : samples) {
-            TSampleRecord record{};
-            MakeSampleRecord(frequency, 0, record, value);
-            records.push_back(record);
-        }
-        AppendSamples(log, records);
-        TMetaData meta{};
-        meta.Version = 1;
-        meta.Operator.Set(operatorName);
-        meta.Place.Set("Bedroom, 2nd floor");
-        meta.Notes.Set(notes);
-        meta.Unit = unit;
-        meta.Correction = 3;
-        meta.Interval = interval;
-        WriteMetaFile(CompanionName(log, ".meta"), meta, ToTDateTime(start));
-        THistogram(-33, 33).WriteToFile(CompanionName(log, ".histo")); // as a stopped recording leaves it
-        return log;
+        return WriteRecord(App.Paths().LogDir, name, samples,
+                           MakeMeta(unit, interval, start, operatorName, "Bedroom, 2nd floor", notes, 3));
     }
 };
 
