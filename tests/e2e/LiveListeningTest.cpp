@@ -24,24 +24,19 @@ protected:
 
 } // namespace
 
-TEST_F(LiveListeningTest, StartsListeningByItselfAndShowsEveryReading)
+TEST_F(LiveListeningTest, StartsListeningByItselfAndEveryReadingReachesTheWindow)
 {
     EXPECT_TRUE(Form2->ComPort1.isOpen());
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_TRUE(Form1->PlayB->isChecked());
     EXPECT_EQ(Form1->windowTitle(), VersionCaption);
 
+    // What the window makes of a reading is tested in tests/app.
     Measure(0.5, 2450);
-    EXPECT_EQ(Samples(), 1u);
-    EXPECT_EQ(Form1->LabelPeak->text(), "0.5000");
-    EXPECT_EQ(Form1->LabelMaxValue->text(), "0.5000");
-    EXPECT_EQ(Form1->LabelPeakFreq->text(), "Peak Frequency: 2450");
-    EXPECT_TRUE(Form1->LabelSample->text().endsWith("; Samples: 1"));
-
     Measure(2.0);
+    EXPECT_EQ(Samples(), 2u);
     EXPECT_EQ(Form1->LabelPeak->text(), "2.0000");
-    EXPECT_EQ(Form1->LabelMaxValue->text(), "2.0000");
-    EXPECT_TRUE(Form1->LabelSample->text().endsWith("; Samples: 2"));
+    EXPECT_EQ(Form1->LabelPeakFreq->text(), "Peak Frequency: 2450");
     EXPECT_FALSE(SampleInProgress);
 }
 
