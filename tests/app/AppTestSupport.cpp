@@ -2,14 +2,16 @@
 
 #include "model/GlobalState.h"
 #include "model/Risk.h"
+#include "tests/support/BuiltProgram.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 
 void InstallResources(const TAppPaths &paths)
 {
-    const QDir installed(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources");
+    const QDir installed(BuiltProgramPath("Resources"));
     const QStringList files = installed.entryList(QDir::Files);
     ASSERT_FALSE(files.isEmpty()) << "no resources in " << installed.path().toStdString();
     for (const QString &file : files)
@@ -49,4 +51,13 @@ void MainWindowTest::Expand()
 {
     if (!Form->StatisticsExpanded())
         Form->ToggleStatistics();
+}
+
+QAction *MainWindowTest::MenuItem(const QString &text) const
+{
+    for (QAction *action : Form->findChildren<QAction *>())
+        if (action->text() == text)
+            return action;
+    ADD_FAILURE() << "no menu item " << text.toStdString();
+    return nullptr;
 }

@@ -25,6 +25,8 @@ protected:
     // A recording at 0.5 s in mW/m2 without correction, its log named by Now.
     void Record();
     void Expand();
+    // The menu's entry of that text; a missing one fails the test.
+    QAction *MenuItem(const QString &text) const;
 
     TempAppDir App;
     MessageBoxRecorder Boxes;

@@ -16,20 +16,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
 namespace {
-
-QAction *MenuItem(TForm1 &form, const QString &text)
-{
-    for (QAction *action : form.menuBar()->findChildren<QAction *>())
-        if (action->text() == text)
-            return action;
-    return nullptr;
-}
 
 // Records what would be opened, answering with opened.
 class ShellRecorder {
@@ -78,7 +69,7 @@ TEST_F(MainWindowTest, ControlPanelFoldsToAStripAndBack)
     EXPECT_EQ(Form->PanelRight->maximumWidth(), 155);
     EXPECT_EQ(Form->Label3->palette().color(QPalette::WindowText), QColor(255, 255, 210));
 
-    QAction *controlPanel = MenuItem(*Form, "&Control Panel");
+    QAction *controlPanel = MenuItem("&Control Panel");
     ASSERT_NE(controlPanel, nullptr);
     EXPECT_EQ(controlPanel->shortcut(), QKeySequence("Ctrl+Alt+C"));
     controlPanel->trigger();
@@ -144,7 +135,7 @@ TEST_F(MainWindowTest, HelpDocumentsOpenWhenPresentAndAreReportedOtherwise)
         EXPECT_EQ(shell.Paths, QStringList{manual});
         EXPECT_EQ(Boxes.Shown.size(), 1u);
 
-        MenuItem(*Form, "Open Log directory")->trigger();
+        MenuItem("Open Log directory")->trigger();
         EXPECT_EQ(shell.Paths.last(), App.Paths().LogDir);
     }
     ShellRecorder failing(false); // no program for PDF documents
@@ -169,13 +160,21 @@ TEST_F(MainWindowTest, PlayWithoutAMeterAsksToConnectOne)
     EXPECT_EQ(Form->windowTitle(), "  ZELTAR Logger");
 }
 
-TEST_F(MainWindowTest, PauseSpringsBackWhileStopped)
+TEST_F(MainWindowTest, PauseHoldsTheLinesUntilPressedAgainAndSpringsBackWhileStopped)
 {
+    Record();
+    Form->PauseB->click();
+    EXPECT_TRUE(OnHold);
+    EXPECT_EQ(Form->PanelStatus->text(), "   On Hold");
+    Form->PauseB->click();
+    EXPECT_FALSE(OnHold);
+
     Form->StopB->click();
+    const QString stopped = Form->PanelStatus->text();
     Form->PauseB->click();
     EXPECT_FALSE(Form->PauseB->isChecked());
     EXPECT_FALSE(OnHold);
-    EXPECT_TRUE(Form->PanelStatus->text().isEmpty());
+    EXPECT_EQ(Form->PanelStatus->text(), stopped);
 }
 
 TEST_F(MainWindowTest, StopEmptiesTheViewsAndUnlocksTheSettings)
@@ -188,7 +187,7 @@ TEST_F(MainWindowTest, StopEmptiesTheViewsAndUnlocksTheSettings)
     EXPECT_FALSE(Form->PanelRight2->isEnabled());
     EXPECT_EQ(Form->StaticText1->palette().color(QPalette::WindowText), QColor(0x6A, 0x6F, 0x6F));
 
-    MenuItem(*Form, "&Stop")->trigger();
+    MenuItem("&Stop")->trigger();
     EXPECT_TRUE(Form->StopB->isChecked());
     EXPECT_EQ(RecordingState, Stopped);
     EXPECT_EQ(Form->TChart->ItemCount(), 0u);

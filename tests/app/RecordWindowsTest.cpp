@@ -7,9 +7,7 @@
 #include "windows/ChoiceGroup.h"
 #include "app/RecordWindows.h"
 #include "model/GlobalState.h"
-#include "model/UnitHistogram_COMMON.h"
-#include "storage/LogFile.h"
-#include "storage/MetaData.h"
+#include "tests/support/RecordFiles.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -23,34 +21,10 @@ class RecordWindowsTest : public MainWindowTest {
 protected:
     RecordWindowsTest() : Windows(std::make_unique<TRecordWindows>(*Form, App.Paths())) {}
 
-    QAction *MenuItem(const QString &text) const
+    void MakeLog(const QString &name, bool withHisto)
     {
-        for (QAction *action : Form->findChildren<QAction *>())
-            if (action->text() == text)
-                return action;
-        ADD_FAILURE() << "no menu item " << text.toStdString();
-        return nullptr;
-    }
-
-    QString MakeLog(const QString &name, bool withHisto)
-    {
-        const QString log = App.Paths().LogDir + name + ".zlog";
-        CreateLogFile(log);
-        TSampleRecord record{};
-        MakeSampleRecord(0, 0, record, 0.5f);
-        AppendSamples(log, {record, record});
-        TMetaData meta;
-        meta.Version = 1;
-        meta.Unit = UnitMWm2;
-        meta.Interval = 1;
-        WriteMetaFile(CompanionName(log, ".meta"), meta, 45664.5);
-        if (withHisto) {
-            THistogram histogram(-33, 33);
-            histogram.Add(30);
-            histogram.Add(31);
-            histogram.WriteToFile(CompanionName(log, ".histo"));
-        }
-        return log;
+        WriteRecord(App.Paths().LogDir, name, {Sample(0.5f), Sample(0.5f)},
+                    MakeMeta(UnitMWm2, 1, QDateTime(QDate(2025, 1, 7), QTime(12, 0))), withHisto);
     }
 
     std::unique_ptr<TRecordWindows> Windows;
@@ -87,9 +61,6 @@ TEST_F(RecordWindowsTest, DensityComparesTheHighlightedRecordsThatHaveAHistogram
     EXPECT_EQ(Windows->Form7.FileManagerMode, 1);
     Windows->Form7.FileListBox1->selectAll();
     Windows->Form7.ImageOKbClick();
-    EXPECT_TRUE(Boxes.Texts().contains(
-        "1 Histogram files corresponding to the Log files you have selected do not exist. The density will be "
-        "shown only for the existing files"));
     EXPECT_EQ(Windows->Form4.DensityCount(), 2u);
     EXPECT_TRUE(Windows->Form4.isVisible());
     EXPECT_FALSE(Windows->Form7.isVisible());

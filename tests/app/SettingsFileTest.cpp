@@ -1,5 +1,5 @@
 // The settings file through the connection form: read into the main window's controls at
-// start-up, written from them at the end.
+// start-up, written from them at the end. The file's own format is tested in tests/storage.
 
 #include "tests/app/AppTestSupport.h"
 
@@ -31,7 +31,7 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsFileTest, WordsAreReadWhateverTheirCaseAndWrittenBackInTheirOwn)
+TEST_F(SettingsFileTest, TheFileSetsTheControlsAndTheControlsAreWrittenBack)
 {
     App.WriteFile("Settings/LastSettings.ls", "TRUE\r\nmw/m\xB2\r\n4\r\n120\r\n3\r\nSENSITIVE\r\nSLEEP\r\nYES\r\n");
     auto connection = ConnectionForm();
@@ -52,26 +52,6 @@ TEST_F(SettingsFileTest, WordsAreReadWhateverTheirCaseAndWrittenBackInTheirOwn)
     EXPECT_EQ(ReadWholeFile(SettingsPath()), "True\r\nV/m\r\n4\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
 }
 
-TEST_F(SettingsFileTest, WithoutAFileTheDefaultsAreKeptAndWritten)
-{
-    auto connection = ConnectionForm();
-    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
-    EXPECT_EQ(Form->PanelStatus->text(),
-              "  Connect a ZELTAR device or open a record (from the \"Data\" menu or just click here)");
-    connection.reset();
-    EXPECT_EQ(ReadWholeFile(SettingsPath()), "False\r\nmW/m\xB2\r\n0\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n");
-}
-
-TEST_F(SettingsFileTest, OddLinesFallBackToSafeChoices)
-{
-    App.WriteFile("Settings/LastSettings.ls", "1\r\nmW/m\xB2\r\n9\r\n15\r\n6\r\nGeneral\r\nWake\r\nno\r\n");
-    auto connection = ConnectionForm();
-    EXPECT_FALSE(Form->AlertsOn);
-    EXPECT_EQ(Form->IntervalCB->currentText(), "0.5 sec");
-    EXPECT_EQ(Form->CurrentInterval(), 0.5);
-    EXPECT_EQ(Form->IrrUnitGB->ItemIndex(), 1);
-}
-
 TEST_F(SettingsFileTest, ABadNumberLineIsReportedAfterTheLinesBeforeItTookEffect)
 {
     App.WriteFile("Settings/LastSettings.ls", "TRUE\r\nV/m\r\nfast\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
@@ -86,19 +66,6 @@ TEST_F(SettingsFileTest, ABadNumberLineIsReportedAfterTheLinesBeforeItTookEffect
     ASSERT_EQ(Boxes.Shown.size(), 1u);
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
     EXPECT_TRUE(Boxes.Shown[0].Text.contains("line 3 is not an integer: 'fast'")) << Boxes.Shown[0].Text.toStdString();
-}
-
-TEST_F(SettingsFileTest, ABadCorrectionLineLeavesTheFirstFourLinesInEffect)
-{
-    App.WriteFile("Settings/LastSettings.ls", "False\r\nmW/m\xB2\r\n4\r\n120\r\nsix\r\nSensitive\r\nSleep\r\nyes\r\n");
-    auto connection = ConnectionForm();
-    EXPECT_EQ(Form->IntervalCB->currentText(), "1 min");
-    EXPECT_EQ(Form->CurrentInterval(), 60.0);
-    EXPECT_EQ(Form->Session.VisibleSamples(), 120u);
-    EXPECT_EQ(Form->CorrectionCB->currentText(), "0");
-    EXPECT_EQ(Form->RiskStateRG->ItemIndex(), 0);
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_TRUE(Boxes.Shown[0].Text.contains("line 5")) << Boxes.Shown[0].Text.toStdString();
 }
 
 TEST_F(SettingsFileTest, BoxTextsThatAreNoNumbersAreSavedAsTheValuesInEffectIntoARecreatedFolder)

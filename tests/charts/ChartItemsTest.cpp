@@ -1,23 +1,11 @@
 // Bars, lines, the item list and when the chart paints.
 
 #include "charts/RChart.h"
+#include "tests/charts/PixelChart.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Data units are pixels: x = 0 on the area's first column (10), y = 0 on its last row (89).
-void MakePixelChart(TRChart &chart)
-{
-    chart.SetLRim(10);
-    chart.SetRRim(10);
-    chart.SetTRim(10);
-    chart.SetBRim(10);
-    chart.SetShadowStyle(ssNone);
-    chart.SetGridStyle(gsNone);
-    chart.resize(140, 100);
-    chart.SetRanges(0, 0, 120, 80);
-}
 
 QPoint PixelOf(double x, double y)
 {

@@ -1,7 +1,7 @@
 // The chart's mouse modes and pointer reports, driven by synthesised mouse events.
 
-#include "charts/ChartReadouts.h"
 #include "charts/RChart.h"
+#include "tests/charts/PixelChart.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -16,13 +16,7 @@ class ChartMouse : public ::testing::Test {
 protected:
     ChartMouse()
     {
-        Chart.SetLRim(10);
-        Chart.SetRRim(10);
-        Chart.SetTRim(10);
-        Chart.SetBRim(10);
-        Chart.SetShadowStyle(ssNone);
-        Chart.resize(140, 100);
-        Chart.SetRanges(0, 0, 120, 80);
+        MakePixelChart(Chart);
         Chart.OnMouseMoveInChart = [this](TRChart *, bool inChart, TShiftState, double x, double y) {
             Reports.push_back({inChart, x, y});
         };
@@ -175,23 +169,6 @@ TEST_F(ChartMouse, PointerReportsDataCoordinatesOnlyInsideThePlot)
     EXPECT_FALSE(Reports[2].InChart);
     EXPECT_TRUE(Reports[3].InChart);
     EXPECT_FALSE(Reports[4].InChart); // leaving the control counts as leaving the plot
-}
-
-TEST_F(ChartMouse, ReadoutEmptiesOutsideThePlotAndFillsAgainInside)
-{
-    QString readout;
-    Chart.OnMouseMoveInChart = [&](TRChart *, bool inChart, TShiftState, double x, double) {
-        readout = inChart ? LevelReadoutText(x, QLocale::c()) : QString();
-    };
-    Hover({13, 40});
-    EXPECT_EQ(readout, QString::fromUtf8("3 = 1.9953 mW/m²"));
-    Hover({13, 95});
-    EXPECT_EQ(readout, "");
-    Hover({13, 40});
-    EXPECT_FALSE(readout.isEmpty());
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&Chart, &leave);
-    EXPECT_EQ(readout, "");
 }
 
 } // namespace

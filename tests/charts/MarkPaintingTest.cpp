@@ -5,6 +5,7 @@
 #include "charts/DirectMarkPainter.h"
 #include "charts/MarkRasteriser.h"
 #include "charts/RChart.h"
+#include "tests/charts/PixelChart.h"
 
 #include <QPainter>
 
@@ -30,19 +31,6 @@ QRect ExtentOf(const QImage &picture, QRgb colour, int *count = nullptr)
     if (count)
         *count = pixels;
     return extent;
-}
-
-// A chart whose data units are pixels: x = 0 on the area's first column, y = 0 on its last row.
-void MakePixelChart(TRChart &chart, QSize area = QSize(120, 80))
-{
-    chart.SetLRim(10);
-    chart.SetRRim(10);
-    chart.SetTRim(10);
-    chart.SetBRim(10);
-    chart.SetShadowStyle(ssNone);
-    chart.SetGridStyle(gsNone);
-    chart.resize(area + QSize(20, 20));
-    chart.SetRanges(0, 0, area.width(), area.height());
 }
 
 struct TShapeCase {

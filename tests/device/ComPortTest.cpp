@@ -6,25 +6,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ComPortReceive, LineCutAcrossChunksAndRestKept)
-{
-    ListeningPort listener;
-    listener.Send("12");
-    listener.LetBytesArrive();
-    listener.Send("34\r");
-    listener.LetBytesArrive();
-    EXPECT_TRUE(listener.Lines.isEmpty());
-
-    listener.Send("\nAB");
-    ASSERT_TRUE(listener.WaitForLines(1));
-    listener.LetBytesArrive();
-    EXPECT_EQ(listener.Lines, QStringList{"1234\r\n"});
-
-    listener.Send("\r\n");
-    ASSERT_TRUE(listener.WaitForLines(2));
-    EXPECT_EQ(listener.Lines.last(), "AB\r\n");
-}
-
 TEST(ComPortReceive, AllLinesOfOneChunkDeliveredInOrder)
 {
     ListeningPort listener;
@@ -73,18 +54,6 @@ TEST(ComPortReceive, CallbackThatRunsTheEventLoopIsNeverEnteredTwice)
     ASSERT_TRUE(QTest::qWaitFor([&] { return events.size() >= 6; }, 5000));
     EXPECT_EQ(events, (QStringList{"enter A at depth 1", "leave A", "enter B at depth 1", "leave B",
                                    "enter C at depth 1", "leave C"}));
-}
-
-TEST(ComPortReceive, InputWithoutTerminatorIsCutAt4096Bytes)
-{
-    ListeningPort listener;
-    listener.Send(QByteArray(5000, 'x'));
-    ASSERT_TRUE(listener.WaitForLines(1));
-    EXPECT_EQ(listener.Lines[0], QString(4096, u'x'));
-
-    listener.Send("\r\n");
-    ASSERT_TRUE(listener.WaitForLines(2));
-    EXPECT_EQ(listener.Lines[1], QString(904, u'x') + "\r\n");
 }
 
 TEST(ComPortReceive, RawModeHandsOverBytesAsRead)

@@ -1,28 +1,16 @@
 // The simulator program itself: its first output line, its link, and its end.
 
 #include "tests/device/ListeningPort.h"
+#include "tests/support/BuiltProgram.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QString SimulatorProgram()
-{
-    return qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/zeltar-meter-sim";
-}
-
-// Starts the simulator and returns the terminal path it prints first.
-QString StartSimulator(QProcess &simulator, const QStringList &arguments)
-{
-    simulator.start(SimulatorProgram(), arguments);
-    if (!simulator.waitForStarted(5000) || !QTest::qWaitFor([&] { return simulator.canReadLine(); }, 5000))
-        return QString();
-    return QString::fromLocal8Bit(simulator.readLine()).trimmed();
-}
+const QString Simulator = BuiltProgramPath("zeltar-meter-sim");
 
 } // namespace
 
@@ -30,9 +18,10 @@ TEST(MeterSimProgram, PlaysThroughItsLinkAndRemovesItAtTheEnd)
 {
     QTemporaryDir dir;
     const QString link = dir.filePath("meter");
-    QProcess simulator;
-    const QString terminal = StartSimulator(simulator, {"--link", link, "--interval", "0.1", "--count", "3",
-                                                        "--values", "1,2,3", "--wait-reader", "--linger", "0.1"});
+    TStartedProgram simulator(Simulator, {"--link", link, "--interval", "0.1", "--count", "3", "--values", "1,2,3",
+                                          "--wait-reader", "--linger", "0.1"});
+    // The terminal's path is the first line it prints.
+    const QString terminal = simulator.ReadLine();
     ASSERT_TRUE(terminal.startsWith("/dev/pts/")) << qPrintable(terminal);
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), terminal);
 
@@ -41,8 +30,8 @@ TEST(MeterSimProgram, PlaysThroughItsLinkAndRemovesItAtTheEnd)
     port.ReceiveCallBack = [&](const QString &data) { lines << data; };
     port.SetPort(link);
     port.Open();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return simulator.state() == QProcess::NotRunning; }, 10000));
-    EXPECT_EQ(simulator.exitCode(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !simulator.Running(); }, 10000));
+    EXPECT_EQ(simulator.Result().ExitCode, 0);
     EXPECT_EQ(lines, (QStringList{"  1.0000    0\r\n", "  2.0000    0\r\n", "  3.0000    0\r\n"}));
     EXPECT_FALSE(QFileInfo(link).isSymLink());
 }
@@ -51,20 +40,16 @@ TEST(MeterSimProgram, TerminationSignalRemovesTheLink)
 {
     QTemporaryDir dir;
     const QString link = dir.filePath("meter");
-    QProcess simulator;
-    ASSERT_FALSE(StartSimulator(simulator, {"--link", link}).isEmpty());
+    TStartedProgram simulator(Simulator, {"--link", link});
+    ASSERT_FALSE(simulator.ReadLine().isEmpty());
     ASSERT_TRUE(QFileInfo(link).isSymLink());
-    simulator.terminate();
-    ASSERT_TRUE(simulator.waitForFinished(5000));
-    EXPECT_EQ(simulator.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(simulator.Terminate().ExitCode, -1);
     EXPECT_FALSE(QFileInfo(link).isSymLink());
 }
 
 TEST(MeterSimProgram, WrongOptionExitsWithUsageError)
 {
-    QProcess simulator;
-    simulator.start(SimulatorProgram(), {"--pattern", "sine"});
-    ASSERT_TRUE(simulator.waitForFinished(5000));
-    EXPECT_EQ(simulator.exitCode(), 2);
-    EXPECT_TRUE(simulator.readAllStandardError().contains("--pattern"));
+    const TProgramRun run = RunProgram(Simulator, {"--pattern", "sine"});
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_TRUE(run.Errors.contains("--pattern"));
 }

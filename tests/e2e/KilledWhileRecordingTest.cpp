@@ -5,6 +5,7 @@
 // presses Record and confirms the metadata dialog.
 
 #include "model/SampleRecord.h"
+#include "tests/support/BuiltProgram.h"
 #include "tools/meter-sim/MeterLines.h"
 #include "tools/meter-sim/MeterTerminal.h"
 
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,11 +42,6 @@ int Frequency(int i)
     return 100 * (i + 1);
 }
 
-QString BuiltProgram(const QString &name)
-{
-    return qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/" + name;
-}
-
 class KilledWhileRecording : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
@@ -65,33 +60,28 @@ protected:
         const QDir app(App.path());
         for (const char *folder : {"Resources", "Settings", "Log/Archive"})
             ASSERT_TRUE(app.mkpath(folder));
-        const QDir resources(BuiltProgram("Resources"));
+        const QDir resources(BuiltProgramPath("Resources"));
         for (const QString &file : resources.entryList(QDir::Files))
             ASSERT_TRUE(QFile::copy(resources.filePath(file), app.filePath("Resources/" + file)));
-        ASSERT_TRUE(QFile::copy(BuiltProgram("zeltar-logger"), app.filePath("zeltar-logger")));
+        ASSERT_TRUE(QFile::copy(BuiltProgramPath("zeltar-logger"), app.filePath("zeltar-logger")));
     }
 
     void TearDown() override
     {
-        if (Program.state() != QProcess::NotRunning) {
-            Program.kill();
-            Program.waitForFinished(10000);
-        }
+        Program.reset();
         if (LinkMade)
             QFile::remove(MeterLink);
     }
 
     void StartRecording()
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("LD_PRELOAD", ZELTAR_RECORD_CLICKER);
+        TProgramOptions options;
+        options.Environment.insert("QT_QPA_PLATFORM", "offscreen");
+        options.Environment.insert("LD_PRELOAD", ZELTAR_RECORD_CLICKER);
         // Under the sanitizers the library comes before their runtime.
-        environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-        Program.setProcessEnvironment(environment);
-        Program.setProcessChannelMode(QProcess::ForwardedChannels);
-        Program.start(QDir(App.path()).filePath("zeltar-logger"), {});
-        ASSERT_TRUE(Program.waitForStarted(10000));
+        options.Environment.insert("ASAN_OPTIONS",
+                                   options.Environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+        Program = std::make_unique<TStartedProgram>(QDir(App.path()).filePath("zeltar-logger"), QStringList(), options);
         // The .meta is written once the recording runs and its dialog is confirmed.
         ASSERT_TRUE(QTest::qWaitFor([this] { return LogFolder().entryList({"*.meta"}).size() == 1; }, 60000))
             << "the recording did not start";
@@ -106,7 +96,7 @@ protected:
     QLockFile Lock{QDir::temp().filePath("zeltar-ttyUSB255.lock")};
     bool LinkMade = false;
     QTemporaryDir App;
-    QProcess Program;
+    std::unique_ptr<TStartedProgram> Program;
     QString Log;
 };
 
@@ -124,8 +114,7 @@ TEST_P(KilledWhileRecording, LeavesEverySampleButTheBufferedOnesAsSentAndAReadab
     const qint64 flushed = (sent / BufferedSamples) * BufferedSamples * qint64(sizeof(TSampleRecord));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(Log).size() >= flushed; }, 20000))
         << QFileInfo(Log).size() << " of " << flushed << " bytes";
-    Program.kill();
-    ASSERT_TRUE(Program.waitForFinished(10000));
+    Program->Kill();
 
     const QByteArray bytes = [&] {
         QFile file(Log);
@@ -142,14 +131,11 @@ TEST_P(KilledWhileRecording, LeavesEverySampleButTheBufferedOnesAsSentAndAReadab
             << "sample " << i;
     }
 
-    QProcess exporter;
-    exporter.start(BuiltProgram("zeltar-export"), {"--summary", Log});
-    ASSERT_TRUE(exporter.waitForFinished(60000));
-    EXPECT_EQ(exporter.exitCode(), 0);
-    const QString summary = QString::fromUtf8(exporter.readAllStandardOutput());
-    EXPECT_TRUE(summary.split('\n').contains(QStringLiteral("samples: %1").arg(kept))) << summary.toStdString();
-    const QString warnings = QString::fromUtf8(exporter.readAllStandardError());
-    EXPECT_TRUE(warnings.contains("no .histo file beside it")) << warnings.toStdString();
+    const TProgramRun exporter = RunBuiltProgram("zeltar-export", {"--summary", Log});
+    EXPECT_EQ(exporter.ExitCode, 0);
+    EXPECT_TRUE(exporter.OutputText().split('\n').contains(QStringLiteral("samples: %1").arg(kept)))
+        << exporter.OutputText().toStdString();
+    EXPECT_TRUE(exporter.Errors.contains("no .histo file beside it")) << exporter.Errors.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, KilledWhileRecording, ::testing::Values(7, 23, 40));

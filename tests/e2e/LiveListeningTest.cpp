@@ -14,40 +14,34 @@ namespace {
 
 class LiveListeningTest : public MeterSession {
 protected:
+    LiveListeningTest()
+    {
+        PlugIn();
+        Start();
+    }
     std::uint64_t Samples() const { return Form1->Session.Statistics().SampleCount(); }
 };
 
 } // namespace
 
-TEST_F(LiveListeningTest, StartsListeningByItselfAndShowsEveryReading)
+TEST_F(LiveListeningTest, StartsListeningByItselfAndEveryReadingReachesTheWindow)
 {
-    PlugIn();
-    Start();
     EXPECT_TRUE(Form2->ComPort1.isOpen());
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_TRUE(Form1->PlayB->isChecked());
     EXPECT_EQ(Form1->windowTitle(), VersionCaption);
 
+    // What the window makes of a reading is tested in tests/app.
     Measure(0.5, 2450);
-    EXPECT_EQ(Samples(), 1u);
-    EXPECT_EQ(Form1->LabelPeak->text(), "0.5000");
-    EXPECT_EQ(Form1->LabelMaxValue->text(), "0.5000");
-    EXPECT_EQ(Form1->LabelPeakFreq->text(), "Peak Frequency: 2450");
-    EXPECT_TRUE(Form1->LabelSample->text().endsWith("; Samples: 1"));
-
     Measure(2.0);
+    EXPECT_EQ(Samples(), 2u);
     EXPECT_EQ(Form1->LabelPeak->text(), "2.0000");
-    EXPECT_EQ(Form1->LabelMaxValue->text(), "2.0000");
-    EXPECT_TRUE(Form1->LabelSample->text().endsWith("; Samples: 2"));
-    EXPECT_EQ(Form1->Session.LiveHistogram().Counts[29], 1u);
-    EXPECT_EQ(Form1->Session.LiveHistogram().Counts[36], 1u);
+    EXPECT_EQ(Form1->LabelPeakFreq->text(), "Peak Frequency: 2450");
     EXPECT_FALSE(SampleInProgress);
 }
 
 TEST_F(LiveListeningTest, StopClosesThePortAndPlayReopensIt)
 {
-    PlugIn();
-    Start();
     Measure(1.0);
     Form1->StopB->click();
     EXPECT_FALSE(Form2->ComPort1.isOpen());
@@ -59,23 +53,4 @@ TEST_F(LiveListeningTest, StopClosesThePortAndPlayReopensIt)
     Measure(2.0);
     EXPECT_EQ(Samples(), 1u);
     EXPECT_TRUE(Boxes.Shown.empty());
-}
-
-TEST_F(LiveListeningTest, WithoutAPortItWaitsAndTheNextTickConnects)
-{
-    Start();
-    EXPECT_FALSE(Form2->ComPort1.isOpen());
-    EXPECT_TRUE(Form2->Timer1.isActive());
-    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("  Connect a ZELTAR device or open a record"));
-
-    Form2->Timer1Timer();
-    EXPECT_FALSE(Form2->ComPort1.isOpen());
-    PlugIn();
-    Form2->Timer1Timer();
-    EXPECT_TRUE(Form2->ComPort1.isOpen());
-    EXPECT_FALSE(Form2->Timer1.isActive());
-    EXPECT_TRUE(Form1->PlayB->isChecked());
-    EXPECT_EQ(RecordingState, Listening);
-    Measure(1.0);
-    EXPECT_EQ(Samples(), 1u);
 }

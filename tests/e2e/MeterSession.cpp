@@ -12,8 +12,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <span>
-
 MeterSession::MeterSession()
 {
     ResetGlobalState();
@@ -109,21 +107,6 @@ void MeterSession::ChooseInterval(int index)
 {
     Form1->IntervalCB->setCurrentIndex(index);
     Form1->IntervalCBChange();
-}
-
-std::vector<TSampleRecord> MeterSession::LogRecords(const QString &logPath) const
-{
-    TLogReader reader(logPath);
-    std::vector<TSampleRecord> records(reader.Count());
-    std::size_t got = 0;
-    while (got < records.size()) {
-        const std::size_t read = reader.Read(std::span(records).subspan(got));
-        if (read == 0)
-            break;
-        got += read;
-    }
-    EXPECT_EQ(got, records.size());
-    return records;
 }
 
 QStringList MeterSession::Logs() const

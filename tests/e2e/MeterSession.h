@@ -11,6 +11,7 @@
 #include "model/ProcessExit.h"
 #include "model/SampleRecord.h"
 #include "storage/Form5_MetaData.h"
+#include "tests/support/RecordFiles.h"
 #include "tests/support/StoredValues.h"
 #include "tools/meter-sim/MeterTerminal.h"
 
@@ -47,7 +48,6 @@ protected:
     // The settings as the user picks them before recording.
     void ChooseInterval(int index);
 
-    std::vector<TSampleRecord> LogRecords(const QString &logPath) const;
     // The logs in the Log folder, by name.
     QStringList Logs() const;
 

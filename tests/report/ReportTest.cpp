@@ -13,6 +13,8 @@
 #include "report/ReportCharts.h"
 #include "storage/LogFile.h"
 #include "tests/report/SampleRecordFacts.h"
+#include "tests/support/BuiltProgram.h"
+#include "tests/support/RecordFiles.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDir>
@@ -33,7 +35,7 @@ class Report : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        ASSERT_TRUE(LoadRiskPalette(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources/"));
+        ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
     }
 
     // The sample record copied into the temporary Log folder.
@@ -50,21 +52,6 @@ protected:
         TReportRequest request{log, {}, population, state};
         ReadMetaFile(CompanionName(log, ".meta"), request.Meta);
         return request;
-    }
-
-    QString WriteLog(const std::vector<std::pair<float, std::uint16_t>> &samples) const
-    {
-        const QString log = App.Paths().LogDir + "made.zlog";
-        CreateLogFile(log);
-        std::vector<TSampleRecord> records;
-        for (const auto &[value, frequency] : samples) {
-            TSampleRecord record{};
-            record.Value = value;
-            record.Frequency = frequency;
-            records.push_back(record);
-        }
-        AppendSamples(log, records);
-        return log;
     }
 
     TempAppDir App;
@@ -124,14 +111,14 @@ TEST_F(Report, SensitiveSleepersGetTheirOwnCategoryShares)
 
 TEST_F(Report, DigestCountsFrequenciesAndTakesNonFiniteReadingsAsZero)
 {
-    std::vector<std::pair<float, std::uint16_t>> samples = {
+    std::vector<TSampleRecord> samples = {
         {1.0f, 2450}, {1.0f, 2450}, {1.0f, 900}, {1.0f, 900}, {1.0f, 0},
         {std::numeric_limits<float>::quiet_NaN(), 0}, {std::numeric_limits<float>::infinity(), 1800}};
     // Eleven frequencies seen once each: only the lowest ones make the list of ten.
     for (std::uint16_t frequency = 100; frequency < 111; ++frequency)
         samples.push_back({0.5f, frequency});
     std::uint64_t visited = 0;
-    const TRecordDigest digest = DigestRecord(WriteLog(samples), UnitMWm2, 0, 0,
+    const TRecordDigest digest = DigestRecord(WriteLog(App.Paths().LogDir, "made", samples), UnitMWm2, 0, 0,
                                               [&](std::uint64_t index, double) { visited = index; });
 
     EXPECT_EQ(visited, samples.size());
@@ -200,9 +187,8 @@ TEST_F(Report, FailuresLeaveNoFileAndKeepTheOldOne)
 
 TEST_F(Report, ACsvSinkThatFailsEndsTheExportWithItsError)
 {
-    const QString large = App.Paths().LogDir + "large.zlog";
-    ASSERT_TRUE(QFile::rename(WriteLog(std::vector<std::pair<float, std::uint16_t>>(40000, {0.5f, 2450})), large));
-    const QString small = WriteLog({{1.0f, 900}});
+    const QString large = WriteLog(App.Paths().LogDir, "large", std::vector<TSampleRecord>(40000, Sample(0.5f, 2450)));
+    const QString small = WriteLog(App.Paths().LogDir, "small", {Sample(1.0f, 900)});
     // On the only block (written at the end) and on a later block of a long export.
     for (const auto &[log, failingCall] : {std::pair{small, 1}, std::pair{large, 2}}) {
         int calls = 0;

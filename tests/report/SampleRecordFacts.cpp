@@ -1,7 +1,8 @@
 #include "tests/report/SampleRecordFacts.h"
 
+#include "tests/support/BuiltProgram.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -56,18 +57,12 @@ QString ShareText(double percent)
 
 int PdfPageCount(const QString &pdf)
 {
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    info.waitForFinished(30000);
     const QRegularExpressionMatch pages =
-        QRegularExpression(R"(Pages:\s+(\d+))").match(QString::fromUtf8(info.readAllStandardOutput()));
+        QRegularExpression(R"(Pages:\s+(\d+))").match(RunProgram("pdfinfo", {pdf}).OutputText());
     return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
 
 QString PdfText(const QString &pdf)
 {
-    QProcess text;
-    text.start("pdftotext", {"-layout", pdf, "-"});
-    text.waitForFinished(30000);
-    return QString::fromUtf8(text.readAllStandardOutput());
+    return RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText();
 }

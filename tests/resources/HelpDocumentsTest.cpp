@@ -29,7 +29,7 @@ const QStringList WindowPictures{"main-window", "viewer", "file-manager", "analy
 
 QString BuiltResources()
 {
-    return qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources/";
+    return BuiltProgramPath("Resources/");
 }
 
 QString PlainText(const QString &sourceName, const QString &screenshots = {})

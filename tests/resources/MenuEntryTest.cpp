@@ -1,22 +1,17 @@
 // install-menu-entry.sh: the desktop entry beside the program and in the user's menu, for a
 // ZELTAR Logger folder wherever it lies.
 
+#include "tests/support/BuiltProgram.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct TRun {
-    int ExitCode = -1;
-    QString Err;
-};
 
 class MenuEntry : public ::testing::Test {
 protected:
@@ -37,16 +32,12 @@ protected:
         program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    TRun Run(const QString &folder, const QStringList &arguments = {}) const
+    TProgramRun Run(const QString &folder, const QStringList &arguments = {}) const
     {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", Home.path());
-        environment.insert("XDG_DATA_HOME", MenuData());
-        process.setProcessEnvironment(environment);
-        process.start("sh", QStringList{folder + "/install-menu-entry.sh"} + arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+        TProgramOptions options;
+        options.Environment.insert("HOME", Home.path());
+        options.Environment.insert("XDG_DATA_HOME", MenuData());
+        return RunProgram("sh", QStringList{folder + "/install-menu-entry.sh"} + arguments, options);
     }
 
     QString MenuData() const { return Home.filePath("data"); }
@@ -65,8 +56,8 @@ QStringList Lines(const QString &path)
 
 TEST_F(MenuEntry, StartsTheProgramFromTheScriptsFolderEvenWithBlanksAndPercentSigns)
 {
-    const TRun run = Run(Folder);
-    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const TProgramRun run = Run(Folder);
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     const QString real = QFileInfo(Folder).canonicalFilePath();
     const QStringList entry = Lines(MenuEntryPath());
     EXPECT_EQ(entry.first(), "[Desktop Entry]");
@@ -101,15 +92,15 @@ TEST_F(MenuEntry, RefusesWhatItCannotWriteRight)
 {
     const QString quoted = Home.filePath("say \"cheese\"");
     MakePortableFolder(quoted);
-    TRun run = Run(quoted);
+    TProgramRun run = Run(quoted);
     EXPECT_NE(run.ExitCode, 0);
-    EXPECT_TRUE(run.Err.contains("rename the folder"));
+    EXPECT_TRUE(run.Errors.contains("rename the folder"));
     EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
 
     ASSERT_TRUE(QFile::remove(Folder + "/zeltar-logger"));
     run = Run(Folder);
     EXPECT_NE(run.ExitCode, 0);
-    EXPECT_TRUE(run.Err.contains("no program zeltar-logger"));
+    EXPECT_TRUE(run.Errors.contains("no program zeltar-logger"));
     EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
 
     EXPECT_NE(Run(Folder, {"--bogus"}).ExitCode, 0);
@@ -117,7 +108,7 @@ TEST_F(MenuEntry, RefusesWhatItCannotWriteRight)
 
 TEST(BuiltMenuEntry, PointsAtTheBuiltProgram)
 {
-    const QString appDir = QFileInfo(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR")).canonicalFilePath();
+    const QString appDir = QFileInfo(BuiltProgramPath("")).canonicalFilePath();
     const QStringList entry = Lines(appDir + "/zeltar-logger.desktop");
     EXPECT_TRUE(entry.contains("Exec=\"" + appDir + "/zeltar-logger\""));
     EXPECT_TRUE(QFileInfo(appDir + "/install-menu-entry.sh").isFile());

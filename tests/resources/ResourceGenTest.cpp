@@ -1,7 +1,6 @@
 // zeltar-resource-gen run as the build runs it, and the pictures it draws read back as the
 // program reads them.
 
-#include "model/Risk.h"
 #include "tests/support/BuiltProgram.h"
 #include "tests/support/TempAppDir.h"
 
@@ -19,11 +18,6 @@
 #include <utility>
 
 namespace {
-
-QString AppDirOfBuild()
-{
-    return qEnvironmentVariable("ZELTAR_BUILD_APP_DIR");
-}
 
 QStringList ExpectedFiles()
 {
@@ -110,14 +104,6 @@ TEST_F(ResourceGen, PaletteRunsFromDarkGreenToRedBrownAndAgreesWithTheColourBar)
     }
     EXPECT_GT(palette.pixelColor(0, 0).hsvHueF() * 360, 100);
     EXPECT_LT(palette.pixelColor(39, 0).hsvHueF() * 360, 20);
-}
-
-TEST_F(ResourceGen, ProgramReadsThePaletteColumnByColumn)
-{
-    ASSERT_TRUE(LoadRiskPalette(Output->filePath("Resources")));
-    const QImage palette = Load("Risk Palette.bmp");
-    for (const int index : {0, 1, 20, 38, 39})
-        EXPECT_EQ(RiskColor(index), palette.pixelColor(index, 0)) << "index " << index;
 }
 
 TEST_F(ResourceGen, ColourBarHasTheTabulatedColoursWithStraightBlendsBetween)
@@ -227,7 +213,7 @@ TEST(ResourceGenCommand, ReplacesFilesAndFailsLoudlyWhenItCannotWrite)
 
 TEST(BuiltApplicationFolder, HasResourcesAndTheEmptyFoldersBesideThePrograms)
 {
-    const QDir app(AppDirOfBuild());
+    const QDir app(BuiltProgramPath(""));
     for (const QString &name : ExpectedFiles())
         EXPECT_TRUE(app.exists("Resources/" + name)) << name.toStdString();
     for (const QString folder : {"Settings", "Log", "Log/Archive"})

@@ -85,22 +85,6 @@ TEST(RiskThresholds, LimitsLieHalfwayBetweenWholeDecibels)
     EXPECT_NEAR(*Band(generalSleep, VeryHigh).DensityUpTo, std::pow(10.0, (40.5 - 30.0) / 10.0), 1e-9);
 }
 
-TEST(RiskThresholds, WorkedExamplesOfTheDocumentsAgreeWithTheProgram)
-{
-    // 1 mW/m² (0.6138 V/m) and 0.01 mW/m², as the risk documents explain them.
-    const int general = PopulationGeneral, sensitive = PopulationSensitive, wake = StateWake, sleep = StateSleep;
-    for (const auto &[unit, value] : {std::pair{UnitMWm2, 1.0}, std::pair{UnitVm, 0.6138}}) {
-        EXPECT_EQ(RiskCategoryOf(unit, value, general, wake), Moderate);
-        EXPECT_EQ(RiskCategoryOf(unit, value, general, sleep), High);
-        EXPECT_EQ(RiskCategoryOf(unit, value, sensitive, wake), High);
-        EXPECT_EQ(RiskCategoryOf(unit, value, sensitive, sleep), VeryHigh);
-    }
-    EXPECT_EQ(RiskCategoryOf(UnitMWm2, 0.01, general, wake), VeryLow);
-    EXPECT_EQ(RiskCategoryOf(UnitMWm2, 0.01, sensitive, sleep), Moderate);
-    EXPECT_EQ(RiskCategoryOf(UnitMWm2, 1e-30, sensitive, sleep), VeryLow);
-    EXPECT_EQ(RiskCategoryOf(UnitMWm2, 1e6, general, wake), Extreme);
-}
-
 TEST(RiskTableText, NumbersHaveFourSignificantFiguresInTheDocumentsLanguage)
 {
     EXPECT_EQ(SignificantText(0.00112202, 4, "en"), "0.001122");

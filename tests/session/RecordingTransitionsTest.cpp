@@ -6,21 +6,10 @@
 #include "model/InOutError.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
-#include "storage/MetaData.h"
+#include "tests/support/RecordFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-
-TMetaData MetaOf(const QString &logPath)
-{
-    TMetaData meta;
-    ReadMetaFile(CompanionName(logPath, ".meta"), meta);
-    return meta;
-}
-
-} // namespace
 
 TEST_F(SessionTest, RecordNamesItsLogAndStartsAtOneReadingOfTheClock)
 {
@@ -32,7 +21,7 @@ TEST_F(SessionTest, RecordNamesItsLogAndStartsAtOneReadingOfTheClock)
     EXPECT_TRUE(QFileInfo::exists(Session.CurrentLogFile()));
     EXPECT_EQ(Session.SessionStart(), ToTDateTime(Now));
     Session.WriteRecordMeta();
-    EXPECT_EQ(MetaOf(Session.CurrentLogFile()).StartTime, ToTDateTime(Now));
+    EXPECT_EQ(RecordMeta(Session.CurrentLogFile()).StartTime, ToTDateTime(Now));
 
     // Within the same second: the first is completed, the second takes the next free name.
     Feed(1.0f);
@@ -80,7 +69,7 @@ TEST_F(SessionTest, RestartKeepsThePendingEndAndTheDescription)
     EXPECT_EQ(Session.CurrentLogFile(), LogDir() + "2025 01 07 - 09 05 04.zlog");
     ASSERT_TRUE(Session.ScheduledEnd().IsPending());
     EXPECT_EQ(Session.ScheduledEnd().EndTime(), end);
-    EXPECT_EQ(MetaOf(Session.CurrentLogFile()).Operator.Text(), "Ann");
+    EXPECT_EQ(RecordMeta(Session.CurrentLogFile()).Operator.Text(), "Ann");
 }
 
 TEST_F(SessionTest, TheScheduledEndStopsTheRecordingOnceItsTimeHasCome)

@@ -1,15 +1,80 @@
 #include "tests/support/BuiltProgram.h"
 
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
-TProgramRun RunBuiltProgram(const QString &name, const QStringList &arguments, const QProcessEnvironment &environment)
+namespace {
+
+TProgramRun Ended(QProcess &process, int timeoutMs)
+{
+    const bool ended = process.state() == QProcess::NotRunning || process.waitForFinished(timeoutMs);
+    EXPECT_TRUE(ended) << process.program().toStdString() << ": " << process.errorString().toStdString();
+    const bool normal = ended && process.error() != QProcess::FailedToStart && process.exitStatus() == QProcess::NormalExit;
+    return {normal ? process.exitCode() : -1, process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+QString BuiltProgramPath(const QString &name)
+{
+    return qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/" + name;
+}
+
+TProgramRun RunProgram(const QString &program, const QStringList &arguments, const TProgramOptions &options)
 {
     QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/" + name, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << name.toStdString() << ": " << process.errorString().toStdString();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
+    process.setProcessEnvironment(options.Environment);
+    process.start(program, arguments);
+    return Ended(process, options.TimeoutMs);
+}
+
+TProgramRun RunBuiltProgram(const QString &name, const QStringList &arguments, const TProgramOptions &options)
+{
+    return RunProgram(BuiltProgramPath(name), arguments, options);
+}
+
+TStartedProgram::TStartedProgram(const QString &program, const QStringList &arguments, const TProgramOptions &options)
+    : Options(options)
+{
+    Process.setProcessEnvironment(options.Environment);
+    Process.start(program, arguments);
+    EXPECT_TRUE(Process.waitForStarted(10000)) << program.toStdString() << ": " << Process.errorString().toStdString();
+}
+
+TStartedProgram::~TStartedProgram()
+{
+    if (Running()) {
+        Process.kill();
+        Process.waitForFinished(10000);
+    }
+}
+
+QString TStartedProgram::ReadLine()
+{
+    while (!Process.canReadLine())
+        if (!Process.waitForReadyRead(5000))
+            return QString();
+    return QString::fromLocal8Bit(Process.readLine()).trimmed();
+}
+
+bool TStartedProgram::EndsWithin(int ms)
+{
+    return Process.waitForFinished(ms);
+}
+
+TProgramRun TStartedProgram::Terminate()
+{
+    Process.terminate();
+    return Result();
+}
+
+TProgramRun TStartedProgram::Kill()
+{
+    Process.kill();
+    return Result();
+}
+
+TProgramRun TStartedProgram::Result()
+{
+    return Ended(Process, Options.TimeoutMs);
 }

@@ -1,15 +1,12 @@
 // zeltar-export run as a user runs it, on records written by the program's own file routines.
 
-#include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
-#include "storage/MetaData.h"
-#include "model/UnitHistogram_COMMON.h"
 #include "tests/support/BuiltProgram.h"
+#include "tests/support/RecordFiles.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -19,40 +16,22 @@
 
 namespace {
 
-TProgramRun RunExport(const QStringList &arguments,
-                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+TProgramRun RunExport(const QStringList &arguments, const TProgramOptions &options = {})
 {
-    return RunBuiltProgram("zeltar-export", arguments, environment);
+    return RunBuiltProgram("zeltar-export", arguments, options);
 }
 
 class ExportCommand : public ::testing::Test {
 protected:
     TempAppDir App;
 
-    QString MakeRecord(const QString &name, std::uint8_t unit, const std::vector<std::pair<float, std::uint16_t>> &samples,
+    // A record as a stopped recording leaves it, in the unit given with a correction of 3 dB.
+    QString MakeRecord(const QString &name, std::uint8_t unit, const std::vector<TSampleRecord> &samples,
                        const QDateTime &start = QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), double interval = 0.5,
                        const QString &operatorName = "Anna Müller", const QString &notes = "Router on")
     {
-        const QString log = App.Paths().LogDir + name + ".zlog";
-        CreateLogFile(log);
-        std::vector<TSampleRecord> records;
-        for (const auto &[value, frequency] : samples) {
-            TSampleRecord record{};
-            MakeSampleRecord(frequency, 0, record, value);
-            records.push_back(record);
-        }
-        AppendSamples(log, records);
-        TMetaData meta{};
-        meta.Version = 1;
-        meta.Operator.Set(operatorName);
-        meta.Place.Set("Bedroom, 2nd floor");
-        meta.Notes.Set(notes);
-        meta.Unit = unit;
-        meta.Correction = 3;
-        meta.Interval = interval;
-        WriteMetaFile(CompanionName(log, ".meta"), meta, ToTDateTime(start));
-        THistogram(-33, 33).WriteToFile(CompanionName(log, ".histo")); // as a stopped recording leaves it
-        return log;
+        return WriteRecord(App.Paths().LogDir, name, samples,
+                           MakeMeta(unit, interval, start, operatorName, "Bedroom, 2nd floor", notes, 3));
     }
 };
 
@@ -112,10 +91,10 @@ TEST_F(ExportCommand, SampleTimesCarryOverMidnight)
 TEST_F(ExportCommand, NumbersUseAPointWhateverTheLocale)
 {
     const QString log = MakeRecord("rec", 1, {{0.25f, 0}});
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LC_ALL", "de_DE.UTF-8");
-    environment.insert("LANG", "de_DE.UTF-8");
-    const TProgramRun run = RunExport({log}, environment);
+    TProgramOptions german;
+    german.Environment.insert("LC_ALL", "de_DE.UTF-8");
+    german.Environment.insert("LANG", "de_DE.UTF-8");
+    const TProgramRun run = RunExport({log}, german);
     ASSERT_EQ(run.ExitCode, 0);
     EXPECT_TRUE(Lines(run.OutputText()).at(1).contains(",0.25,mW/m²,0,-6.02,"));
 }
@@ -271,16 +250,13 @@ TEST_F(ExportCommand, ReportIsWrittenWithoutADisplayInTheChosenRiskColumns)
 {
     const QString log = MakeRecord("rec", 1, {{1.0f, 2450}, {0.001f, 2450}, {0.02f, 900}});
     const QString pdf = App.Paths().AppDir + "rec.pdf";
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("QT_QPA_PLATFORM");
-    environment.remove("DISPLAY");
-    const TProgramRun run = RunExport({"--report", pdf, "--population", "sensitive", "--state", "sleep", log}, environment);
+    TProgramOptions noDisplay;
+    noDisplay.Environment.remove("QT_QPA_PLATFORM");
+    noDisplay.Environment.remove("DISPLAY");
+    const TProgramRun run = RunExport({"--report", pdf, "--population", "sensitive", "--state", "sleep", log}, noDisplay);
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     EXPECT_TRUE(run.OutputText().isEmpty());
-    QProcess text;
-    text.start("pdftotext", {"-layout", pdf, "-"});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    const QString report = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText();
     EXPECT_TRUE(report.contains("Anna Müller"));
     EXPECT_TRUE(report.contains("population: Sensitive, state: Sleep"));
     // 1 mW/m² is "Very high" for sensitive sleepers, 0.02 mW/m² "Moderate", 0.001 "Low".

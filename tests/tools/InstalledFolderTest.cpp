@@ -1,9 +1,9 @@
 // The portable folder that `cmake --install` lays out holds everything the program needs,
 // and the program starts from it.
 
-#include <QDir>
+#include "tests/support/BuiltProgram.h"
+
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,10 +15,9 @@ TEST(InstalledFolder, HoldsTheProgramsAndFoldersAndTheProgramStartsFromIt)
     QTemporaryDir prefix;
     ASSERT_TRUE(prefix.isValid());
     const QString folder = prefix.filePath("ZELTAR Logger");
-    QProcess install;
-    install.start("cmake", {"--install", ZELTAR_BUILD_DIR, "--prefix", folder});
-    ASSERT_TRUE(install.waitForFinished(120000));
-    ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+    const TProgramRun install =
+        RunProgram("cmake", {"--install", ZELTAR_BUILD_DIR, "--prefix", folder}, {.TimeoutMs = 120000});
+    ASSERT_EQ(install.ExitCode, 0) << install.Errors.toStdString();
 
     for (const char *file : {"zeltar-logger", "zeltar-export", "zeltar-meter-sim", "install-menu-entry.sh",
                              "Resources/Risk Palette.bmp", "Resources/Zeltar.ico", "Resources/Speaker.bmp",
@@ -29,16 +28,11 @@ TEST(InstalledFolder, HoldsTheProgramsAndFoldersAndTheProgramStartsFromIt)
 
     // Started from the folder, the program runs until it is told to end, then ends as when its
     // window is closed: the settings are written on the way out.
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    program.setProcessEnvironment(environment);
-    program.start(folder + "/zeltar-logger");
-    ASSERT_TRUE(program.waitForStarted(10000));
-    EXPECT_FALSE(program.waitForFinished(1500)) << program.readAllStandardError().toStdString();
-    program.terminate();
-    ASSERT_TRUE(program.waitForFinished(10000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    TProgramOptions offscreen;
+    offscreen.Environment.insert("QT_QPA_PLATFORM", "offscreen");
+    TStartedProgram program(folder + "/zeltar-logger", {}, offscreen);
+    EXPECT_FALSE(program.EndsWithin(1500)) << program.Result().Errors.toStdString();
+    EXPECT_EQ(program.Terminate().ExitCode, 0);
     EXPECT_TRUE(QFileInfo(folder + "/Settings/LastSettings.ls").isFile());
 }
 

@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -44,7 +43,7 @@ class RecordExport : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        ASSERT_TRUE(LoadRiskPalette(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources/"));
+        ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
     }
     RecordExport()
     {
@@ -123,10 +122,7 @@ TEST_F(RecordExport, ViewerReportAndPicturesOfTheRecordShown)
     Form.OpenRecord(LongRecord("long", 2000), false);
     Answer = Output("long.pdf");
     Form.SaveReportClick();
-    QProcess info;
-    info.start("pdfinfo", {Answer});
-    info.waitForFinished(30000);
-    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(R"(Pages:\s+[12]\n)")));
+    EXPECT_TRUE(RunProgram("pdfinfo", {Answer}).OutputText().contains(QRegularExpression(R"(Pages:\s+[12]\n)")));
 
     Answer = Output("long.png");
     Form.SavePictureClick();

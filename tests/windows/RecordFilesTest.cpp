@@ -27,18 +27,6 @@ protected:
     TempAppDir App;
 };
 
-TEST_F(RecordFiles, TheDurationFollowsTheSampleCountAndInterval)
-{
-    const auto duration = [&](std::size_t samples, double interval) {
-        return ReadRecordInfo(Log("rec", samples, interval))->Duration;
-    };
-    EXPECT_EQ(duration(3600, 1), "~ 1 hour");
-    EXPECT_EQ(duration(3, 0.5), "~ 2 seconds");  // 1.5 s goes to the even 2
-    EXPECT_EQ(duration(1, 0.5), "~ ");            // 0.5 s goes to the even 0
-    EXPECT_EQ(duration(0, 0.5), "0");
-    EXPECT_EQ(duration(520, 180), "~ 1 day ,2 hours");
-}
-
 TEST_F(RecordFiles, EveryFieldIsShownWhateverTheVersion)
 {
     const std::optional<TRecordInfo> info = ReadRecordInfo(Log("old", 20, 10, 7));

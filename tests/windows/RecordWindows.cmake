@@ -5,7 +5,6 @@ zeltar_add_test(record_viewer_test
   SOURCES
     RecordTestFiles.cpp
     RecordViewerTest.cpp
-    RecordWindowsPictureTest.cpp
   LIBS zeltar_windows zeltar_test_support Qt6::Test
   GUI
 )

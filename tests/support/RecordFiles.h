@@ -1,0 +1,31 @@
+#pragma once
+// Records on disk for the tests, written and read with the program's own file formats: a log
+// of samples, its .meta and its .histo.
+
+#include "model/SampleRecord.h"
+#include "storage/MetaData.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+TSampleRecord Sample(float value, std::uint16_t frequency = 0);
+
+// folder + baseName + ".zlog" holding samples; returns its path.
+QString WriteLog(const QString &folder, const QString &baseName, const std::vector<TSampleRecord> &samples);
+
+TMetaData MakeMeta(std::uint8_t unit, double interval, const QDateTime &start, const QString &operatorName = {},
+                   const QString &place = {}, const QString &notes = {}, std::int8_t correction = 0);
+void WriteMeta(const QString &logPath, TMetaData meta);
+
+// The level histogram of the samples, written beside the log.
+void WriteHisto(const QString &logPath, std::uint8_t unit, const std::vector<TSampleRecord> &samples);
+
+// A whole record: log, .meta and (unless told otherwise) .histo.
+QString WriteRecord(const QString &folder, const QString &baseName, const std::vector<TSampleRecord> &samples,
+                    const TMetaData &meta, bool withHisto = true);
+
+// Every whole record of a log, and the .meta beside it.
+std::vector<TSampleRecord> LogRecords(const QString &logPath);
+TMetaData RecordMeta(const QString &logPath);
