@@ -2,6 +2,7 @@
 
 #include "model/GlobalState.h"
 #include "model/Risk.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,6 +48,5 @@ void MainWindowTest::Record()
 
 void MainWindowTest::Expand()
 {
-    if (!Form->StatisticsExpanded())
-        Form->ToggleStatistics();
+    Form->PanelBottom->SetExpanded(true);
 }

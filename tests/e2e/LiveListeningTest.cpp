@@ -6,6 +6,7 @@
 
 #include "app/Version.h"
 #include "model/GlobalState.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -30,14 +31,14 @@ TEST_F(LiveListeningTest, StartsListeningByItselfAndShowsEveryReading)
 
     Measure(0.5, 2450);
     EXPECT_EQ(Samples(), 1u);
-    EXPECT_EQ(Form1->LabelPeak->text(), "0.5000");
-    EXPECT_EQ(Form1->LabelMaxValue->text(), "0.5000");
+    EXPECT_EQ(Form1->PanelBottom->LabelPeak->text(), "0.5000");
+    EXPECT_EQ(Form1->PanelBottom->LabelMaxValue->text(), "0.5000");
     EXPECT_EQ(Form1->LabelPeakFreq->text(), "Peak Frequency: 2450");
     EXPECT_TRUE(Form1->LabelSample->text().endsWith("; Samples: 1"));
 
     Measure(2.0);
-    EXPECT_EQ(Form1->LabelPeak->text(), "2.0000");
-    EXPECT_EQ(Form1->LabelMaxValue->text(), "2.0000");
+    EXPECT_EQ(Form1->PanelBottom->LabelPeak->text(), "2.0000");
+    EXPECT_EQ(Form1->PanelBottom->LabelMaxValue->text(), "2.0000");
     EXPECT_TRUE(Form1->LabelSample->text().endsWith("; Samples: 2"));
     EXPECT_EQ(Form1->Session.LiveHistogram().Counts[29], 1u);
     EXPECT_EQ(Form1->Session.LiveHistogram().Counts[36], 1u);

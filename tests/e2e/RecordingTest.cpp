@@ -8,6 +8,7 @@
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
 #include "storage/MetaData.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -241,7 +242,7 @@ TEST_F(RecordingTest, ALogFolderThatVanishesIsReportedOnceAndRecordThenListens)
     ASSERT_EQ(Boxes.Shown.size(), 1u);
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
     EXPECT_TRUE(Boxes.Shown[0].Text.contains(QFileInfo(Form1->Session.CurrentLogFile()).fileName()));
-    EXPECT_EQ(Form1->LabelPeak->text(), "3.2500");
+    EXPECT_EQ(Form1->PanelBottom->LabelPeak->text(), "3.2500");
     EXPECT_EQ(Form1->PanelStatus->text(), "   The record is incomplete: nothing is being written to its log");
     // The log is gone with its folder: the stop has no record to describe.
     Stop();
