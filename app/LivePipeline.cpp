@@ -10,11 +10,11 @@
 #include "app/UnitMain.h"
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
-#include "charts/TextSpace.h"
 #include "device/Form2_Port.h"
 #include "device/NumberText.h"
 #include "model/MessageBoxSeam.h"
 #include "model/Risk.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -58,11 +58,6 @@ TTimedValue TForm1::MaxRecord() const
     return MakeTimedValue(Session.Statistics().Maximum(), Session.Statistics().MaximumTime());
 }
 
-TTimedValue TForm1::MinRecord() const
-{
-    return MakeTimedValue(Session.Statistics().Minimum(), Session.Statistics().MinimumTime());
-}
-
 void TForm1::ProcessSample(int peakFrequency, float value)
 {
     Session.ProcessSample(peakFrequency, value);
@@ -86,7 +81,7 @@ void TForm1::ShowSample(const QDateTime &at)
 
 void TForm1::ShowSampleValues(std::uint8_t decimals)
 {
-    LabelPeak->setText(FittedValueText(decimals, Session.CurrentValue(), FitsInside(*LabelPeak)));
+    PanelBottom->ShowReading(decimals, Session.CurrentValue());
     const std::uint16_t peakFrequency = Session.PeakFrequency();
     if (peakFrequency > 0) {
         QPalette palette = LabelPeakFreq->palette();
@@ -97,15 +92,8 @@ void TForm1::ShowSampleValues(std::uint8_t decimals)
         if (!LabelPeakFreqTimer.isActive())
             LabelPeakFreqTimer.start();
     }
-    LabelMaxValue->setText(FittedValueText(decimals, MaxRecord().Value, FitsInside(*LabelMaxValue)));
-    const TSampleStatistics &statistics = Session.Statistics();
-    LabelModeValue->setText(FittedValueText(decimals, statistics.ModeValue(), FitsInside(*LabelModeValue)));
+    PanelBottom->ShowStatistics(Session.Statistics(), decimals);
     LabelRisk->setText(RiskCategoryName(RiskIndex));
-    if (StatisticsExpanded()) {
-        LabelRangedBValue->setText(QString::number(statistics.RangeDB()) + " dB");
-        LabelMinValue->setText(FittedValueText(decimals, MinRecord().Value, FitsInside(*LabelMinValue)));
-        LabelMeanValue->setText(FittedValueText(decimals, statistics.Mean(), FitsInside(*LabelMeanValue)));
-    }
     ShowRunningStatus();
 }
 

@@ -4,6 +4,7 @@
 #include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "device/NumberText.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QComboBox>
 
@@ -32,7 +33,7 @@ TLastSettings TForm1::CurrentSettings() const
     settings.Correction = NumberInBox(CorrectionCB, meta.Correction, std::numeric_limits<int>::min());
     settings.Population = RiskPopulationRG->ItemIndex() == 0 ? 0 : 1;
     settings.State = RiskStateRG->ItemIndex() == 0 ? 0 : 1;
-    settings.StatisticsExpanded = StatisticsExpanded();
+    settings.StatisticsExpanded = PanelBottom->Expanded();
     return settings;
 }
 
@@ -84,6 +85,5 @@ void TForm1::ApplyLoadedSettings(const TLastSettings &settings, int linesInEffec
     RiskStateRG->SetItemIndex(settings.State == 0 ? 0 : 1);
     if (linesInEffect < 8)
         return;
-    if (settings.StatisticsExpanded != StatisticsExpanded())
-        ToggleStatistics();
+    PanelBottom->SetExpanded(settings.StatisticsExpanded);
 }

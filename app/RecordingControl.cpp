@@ -11,6 +11,7 @@
 #include "model/MessageBoxSeam.h"
 #include "session/DeferredError.h"
 #include "storage/Form5_MetaData.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -186,7 +187,6 @@ void TForm1::SetAcquisitionCaptionColour(const QColor &colour)
 
 void TForm1::ClearStatistics()
 {
-    for (QLabel *label :
-         {LabelPeak, LabelMaxValue, LabelModeValue, LabelRisk, LabelRangedBValue, LabelMinValue, LabelMeanValue})
-        label->clear();
+    PanelBottom->Clear();
+    LabelRisk->clear();
 }

@@ -17,6 +17,7 @@
 #include "storage/DialogLook.h"
 #include "storage/Form5_MetaData.h"
 #include "storage/Form6_Schedule.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -39,8 +40,6 @@ const QString MissingPdfMessage =
 constexpr int PeakFrequencyClearMs = 10000;
 constexpr int CollapsedRightWidth = 6;
 constexpr int ExpandedRightWidth = 155;
-constexpr int CollapsedBottomHeight = 80;
-constexpr int ExpandedBottomHeight = 120;
 
 const QColor ShownTitleColour(255, 255, 210);
 
@@ -81,7 +80,7 @@ void TForm1::FormCreate()
 
     ConfigureChart(*TChart, MainTimeChartConfiguration(AppliedChoice.VisibleSamples, AppliedChoice.Interval));
     ConfigureChart(*HChart, MainHistogramChartConfiguration());
-    ToggleStatistics();
+    PanelBottom->SetExpanded(false);
 
     LabelPeakFreqTimer.setInterval(PeakFrequencyClearMs);
     LabelPeakFreqTimer.start();
@@ -110,8 +109,6 @@ void TForm1::WireHandlers()
 
     auto *rightPanelClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
     rightPanelClicks->Watch({PanelRight});
-    auto *bottomPanelClicks = new TClickForwarder([this] { PanelBottomClick(); }, this);
-    bottomPanelClicks->Watch({PanelBottom});
     auto *alertClicks = new TClickForwarder([this] { ImageSOUNDClick(); }, this);
     alertClicks->Watch({ImageSOUND});
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
@@ -310,24 +307,6 @@ void TForm1::SetTitleColour(const QColor &colour)
 {
     for (QLabel *title : {Label2, Label3, Label4})
         SetTextColour(title, colour);
-}
-
-void TForm1::PanelBottomClick()
-{
-    ToggleStatistics();
-}
-
-void TForm1::ToggleStatistics()
-{
-    const int height =
-        PanelBottom->maximumHeight() == CollapsedBottomHeight ? ExpandedBottomHeight : CollapsedBottomHeight;
-    PanelBottom->setFixedHeight(height);
-    StatisticsRow2->setVisible(StatisticsExpanded());
-}
-
-bool TForm1::StatisticsExpanded() const
-{
-    return PanelBottom->maximumHeight() > 100;
 }
 
 void TForm1::Splitter1Moved()

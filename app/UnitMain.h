@@ -33,6 +33,7 @@ class TForm6;
 class TRChart;
 class TChoiceGroup;
 class TRiskScaleBox;
+class TStatisticsPanel;
 
 class TForm1 : public QMainWindow, public IConnectionClient {
     Q_OBJECT
@@ -83,7 +84,6 @@ public:
     void PlotSample(TRChart &chart, int decimals);
     void ResetHistogramChart(TRChart &chart);
     TTimedValue MaxRecord() const;
-    TTimedValue MinRecord() const;
 
     // Listening and recording control (RecordingControl.cpp).
     void PlayBClick();
@@ -120,8 +120,6 @@ public:
     // Whether the window may close now.
     bool FormCloseQuery();
     void PanelRightClick();
-    void PanelBottomClick();
-    void ToggleStatistics();
     void Splitter1Moved();
     void ImageSOUNDClick();
     void LabelPeakFreqTimerTimer();
@@ -134,7 +132,6 @@ public:
     // Opens folder + fileName with its default program; errorMessage in a plain box when the
     // file is missing or nothing could open it.
     void ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage);
-    bool StatisticsExpanded() const;
     // Holds (true) or releases the delivery of the meter's lines; nothing while the port is closed.
     void HoldLineDelivery(bool hold);
 
@@ -201,16 +198,9 @@ public:
     // Risk scale and statistics.
     QLabel *RiskLevelImage = nullptr;
     TRiskScaleBox *RiskEvaluationPB = nullptr;
-    QFrame *PanelBottom = nullptr;
-    QLabel *LabelPeak = nullptr;
-    QLabel *LabelMaxValue = nullptr;
-    QLabel *LabelModeValue = nullptr;
+    TStatisticsPanel *PanelBottom = nullptr;
     QLabel *LabelRisk = nullptr;
     QLabel *Label1 = nullptr;
-    QLabel *LabelRangedBValue = nullptr;
-    QLabel *LabelMinValue = nullptr;
-    QLabel *LabelMeanValue = nullptr;
-    QWidget *StatisticsRow2 = nullptr;
     QLabel *PanelStatus = nullptr;
     QLabel *LabelSample = nullptr;
 

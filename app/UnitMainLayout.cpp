@@ -7,6 +7,7 @@
 #include "model/HandlerErrors.h"
 #include "storage/WidgetStyle.h"
 #include "charts/RChart.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -23,7 +24,6 @@ namespace {
 
 const QString SitkaText = QStringLiteral("Sitka Text");
 const QString Georgia = QStringLiteral("Georgia");
-const QString Corbel = QStringLiteral("Corbel");
 
 const QColor PanelTitleColour(255, 255, 210);
 const QColor StatisticsTextColour(244, 244, 244);
@@ -33,8 +33,6 @@ const QColor InterruptColour(152, 252, 174);
 
 constexpr int ToolButtonSize = 24;
 constexpr int RightPanelWidth = 155;
-constexpr int StatisticsSlotCaptionWidth = 86;
-constexpr int StatisticsSlotValueWidth = 152;
 constexpr int ReadoutWidth = 180;
 constexpr int ReadoutHeight = 24;
 
@@ -93,27 +91,6 @@ QComboBox *ChoiceBox(const QStringList &items, const QString &current, bool edit
     box->setCurrentText(current);
     box->setFont(NamedFont(SitkaText, 13, QFont::Serif));
     return box;
-}
-
-QLabel *StatisticsValue(QWidget *parent, int pixelHeight, const QColor &colour)
-{
-    auto *value = new QLabel(parent);
-    value->setFont(NamedFont(Georgia, pixelHeight, QFont::Serif));
-    value->setFixedWidth(StatisticsSlotValueWidth);
-    value->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    SetTextColour(value, colour);
-    return value;
-}
-
-// A caption and its value, sized alike in both rows so the columns line up.
-void AddStatisticsSlot(QHBoxLayout *row, const QString &caption, const QString &hint, QLabel *value)
-{
-    auto *label = NewLabel(caption, value->parentWidget(), hint);
-    label->setFixedWidth(StatisticsSlotCaptionWidth);
-    label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    label->setContentsMargins(0, 0, 8, 6);
-    row->addWidget(label);
-    row->addWidget(value);
 }
 
 QLineEdit *ChartReadout(QWidget *parent)
@@ -322,67 +299,37 @@ QFrame *TForm1::BuildPlotPanel()
 
 QFrame *TForm1::BuildBottomPanel()
 {
-    PanelBottom = new QFrame;
-    PanelBottom->setFixedHeight(120);
-    SetBackground(PanelBottom, WindowGrey);
-    PanelBottom->setFont(NamedFont(SitkaText, 19, QFont::Serif));
-    SetTextColour(PanelBottom, StatisticsTextColour);
-    PanelBottom->setToolTip(QStringLiteral("Click to hide/show additional statistics"));
-    auto *stack = new QVBoxLayout(PanelBottom);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(0);
+    // Captions and read-outs of both rows share their widths, so the columns line up.
+    const TStatisticsPanelLook look{
+        .FirstCaption = QStringLiteral("Current"),
+        .Hints = {QStringLiteral("Current Peak"), QStringLiteral("Maximum Peak observed so far"),
+                  QStringLiteral("Peak value (± 0.5dB) more often observed"),
+                  QStringLiteral("The ratio max/min in dB"), QStringLiteral("Minimum Peak observed so far"),
+                  QStringLiteral("Current Peak")},
+        .Background = WindowGrey,
+        .TextColour = StatisticsTextColour,
+        .ValueColours = {QColor(247, 247, 247), QColor(245, 80, 80), QColor(217, 217, 0), QColor(214, 118, 245),
+                         QColor(91, 198, 238), QColor(199, 199, 199)},
+        .FirstRowHeight = 52,
+        .SecondRowHeight = 40,
+        .FirstRowMargins = QMargins(0, 0, 10, 0),
+        .CaptionWidth = 86,
+        .CaptionGap = 8,
+        .ValueWidth = 152,
+    };
+    PanelBottom = new TStatisticsPanel(look);
 
-    auto *row1Widget = new QWidget(PanelBottom);
-    row1Widget->setFixedHeight(52);
-    auto *row1 = new QHBoxLayout(row1Widget);
-    row1->setContentsMargins(0, 0, 10, 0);
-    row1->setSpacing(0);
-    LabelPeak = StatisticsValue(row1Widget, 40, QColor(247, 247, 247));
-    LabelMaxValue = StatisticsValue(row1Widget, 40, QColor(245, 80, 80));
-    LabelModeValue = StatisticsValue(row1Widget, 40, QColor(217, 217, 0));
-    AddStatisticsSlot(row1, QStringLiteral("Current"), QStringLiteral("Current Peak"), LabelPeak);
-    AddStatisticsSlot(row1, QStringLiteral("Max"), QStringLiteral("Maximum Peak observed so far"), LabelMaxValue);
-    AddStatisticsSlot(row1, QStringLiteral("Mode"), QStringLiteral("Peak value (± 0.5dB) more often observed"),
-                      LabelModeValue);
-    row1->addStretch(1);
-    LabelRisk = NewLabel(QString(), row1Widget);
+    LabelRisk = NewLabel(QString(), PanelBottom);
     LabelRisk->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     LabelRisk->setContentsMargins(0, 0, 6, 6);
-    Label1 = NewLabel(QStringLiteral("risk"), row1Widget);
+    Label1 = NewLabel(QStringLiteral("risk"), PanelBottom);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     Label1->setContentsMargins(0, 0, 0, 6);
-    row1->addWidget(LabelRisk);
-    row1->addWidget(Label1);
-    stack->addWidget(row1Widget);
+    PanelBottom->AddToFirstRow(LabelRisk);
+    PanelBottom->AddToFirstRow(Label1);
 
-    StatisticsRow2 = new QWidget(PanelBottom);
-    StatisticsRow2->setFixedHeight(40);
-    auto *row2 = new QHBoxLayout(StatisticsRow2);
-    row2->setContentsMargins(0, 0, 0, 0);
-    row2->setSpacing(0);
-    LabelRangedBValue = StatisticsValue(StatisticsRow2, 27, QColor(214, 118, 245));
-    LabelMinValue = StatisticsValue(StatisticsRow2, 32, QColor(91, 198, 238));
-    LabelMeanValue = StatisticsValue(StatisticsRow2, 32, QColor(199, 199, 199));
-    AddStatisticsSlot(row2, QStringLiteral("Range"), QStringLiteral("The ratio max/min in dB"), LabelRangedBValue);
-    AddStatisticsSlot(row2, QStringLiteral("Min"), QStringLiteral("Minimum Peak observed so far"), LabelMinValue);
-    AddStatisticsSlot(row2, QStringLiteral("Mean"), QStringLiteral("Current Peak"), LabelMeanValue);
-    row2->addStretch(1);
-    stack->addWidget(StatisticsRow2);
-    stack->addStretch(1);
-
-    auto *line = new QFrame(PanelBottom);
-    line->setFixedHeight(1);
-    SetBackground(line, LineGrey);
-    stack->addWidget(line);
-
-    PanelStatus = new QLabel(PanelBottom);
-    PanelStatus->setFixedHeight(27);
-    PanelStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    PanelStatus->setFont(NamedFont(Corbel, 17, QFont::SansSerif));
-    SetTextColour(PanelStatus, StatisticsTextColour);
-    SetBackground(PanelStatus, WindowGrey);
-    // A click on the status line is its own, not the statistics panel's.
-    PanelStatus->setAttribute(Qt::WA_NoMousePropagation);
+    PanelStatus = new QLabel;
+    PanelBottom->AddStatusLine(PanelStatus);
     LabelSample = NewLabel(QString(), PanelStatus, QStringLiteral("Clock and serial number of the current Peak sample"));
     // A click on the sample clock is nobody's: it opens no record.
     LabelSample->setAttribute(Qt::WA_NoMousePropagation);
@@ -392,7 +339,6 @@ QFrame *TForm1::BuildBottomPanel()
     statusRow->setContentsMargins(0, 0, 0, 0);
     statusRow->addStretch(1);
     statusRow->addWidget(LabelSample);
-    stack->addWidget(PanelStatus);
     return PanelBottom;
 }
 

@@ -17,6 +17,7 @@
 #include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
 #include "windows/RecordWindowsHost.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -54,8 +55,7 @@ TForm3::~TForm3() = default;
 
 void TForm3::ResetViewer()
 {
-    for (QLabel *label : {LabelPeak, LabelMaxValue, LabelModeValue, LabelRangedBValue, LabelMinValue, LabelMeanValue})
-        label->clear();
+    PanelBottom->Clear();
     PeakFrequencies->Clear();
     // The risk choices redraw the bars from these: an opening that ends early (an empty log, a
     // damaged .meta) must not bring back the last record's.
@@ -241,14 +241,8 @@ void TForm3::ShowRecordSummary(const QString &fileName)
     DrawHistogram();
 
     LabelSample->setText(QStringLiteral("Samples: ") + QString::number(SampleCount));
-    LabelPeak->clear();
-    LabelMaxValue->setText(FormatValue(decimals, maximum));
-    LabelModeValue->setText(FormatValue(decimals, Statistics.ModeValue()));
-    if (BottomPanelExpanded()) {
-        LabelRangedBValue->setText(QString::number(Statistics.RangeDB()) + QStringLiteral(" dB"));
-        LabelMinValue->setText(FormatValue(decimals, Statistics.Minimum()));
-        LabelMeanValue->setText(FormatValue(decimals, Statistics.Mean()));
-    }
+    PanelBottom->LabelPeak->clear();
+    PanelBottom->ShowStatistics(Statistics, decimals);
 
     setWindowTitle(QStringLiteral("  Log file: ") + QFileInfo(fileName).fileName() + QStringLiteral(" | ") +
                    QStringLiteral("Operator: ") + RecordMeta.Operator.Text() + QStringLiteral(" | ") +
@@ -268,11 +262,6 @@ void TForm3::DrawHistogram()
                        false);
 }
 
-bool TForm3::BottomPanelExpanded() const
-{
-    return PanelBottom->maximumHeight() > 100;
-}
-
 TRangeBox TForm3::FullTimeView() const
 {
     return ViewerTimeChartFullView(StartSecond, Interval, std::int64_t(SampleCount), Statistics.Maximum());
@@ -285,13 +274,13 @@ void TForm3::TChartMouseDown(TRChart *, Qt::MouseButton button, TShiftState shif
 
 void TForm3::TChartMouseMoveInChart(TRChart *, bool inChart, TShiftState, double, double y)
 {
-    LabelPeak->setText(inChart ? ValueReadoutText(Statistics.Maximum(), y) : QString());
+    PanelBottom->LabelPeak->setText(inChart ? ValueReadoutText(Statistics.Maximum(), y) : QString());
 }
 
 void TForm3::HChartMouseMoveInChart(TRChart *, bool inChart, TShiftState, double x, double)
 {
     HChartEdit->setText(inChart ? LevelReadoutText(x) : QString());
-    LabelPeak->setText(inChart ? LevelValueText(x) : QString());
+    PanelBottom->LabelPeak->setText(inChart ? LevelValueText(x) : QString());
 }
 
 void TForm3::RiskPopulationRGClick()

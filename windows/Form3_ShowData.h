@@ -30,6 +30,7 @@ class TLogReader;
 class TPeakFrequencyModel;
 class TRChart;
 class TRiskScaleStrip;
+class TStatisticsPanel;
 
 class TForm3 : public QWidget {
     Q_OBJECT
@@ -57,7 +58,6 @@ public:
 
     // Handlers.
     void PanelRightClick();
-    void PanelBottomClick();
     void Splitter1Moved();
     void TChartMouseDown(TRChart *sender, Qt::MouseButton button, TShiftState shift, int x, int y);
     void TChartMouseMoveInChart(TRChart *sender, bool inChart, TShiftState shift, double x, double y);
@@ -65,7 +65,6 @@ public:
     void RiskPopulationRGClick();
     void RiskStateRGClick();
     void PanelStatusClick();
-    bool BottomPanelExpanded() const;
     // The view a right or middle click on the time chart restores.
     TRangeBox FullTimeView() const;
 
@@ -95,14 +94,7 @@ public:
     QLineEdit *HChartEdit = nullptr;
     QLabel *RiskLevelImage = nullptr;
     TRiskScaleStrip *RiskEvaluationPB = nullptr;
-    QFrame *PanelBottom = nullptr;
-    QFrame *PanelBottomRow2 = nullptr;
-    QLabel *LabelPeak = nullptr;
-    QLabel *LabelMaxValue = nullptr;
-    QLabel *LabelModeValue = nullptr;
-    QLabel *LabelRangedBValue = nullptr;
-    QLabel *LabelMinValue = nullptr;
-    QLabel *LabelMeanValue = nullptr;
+    TStatisticsPanel *PanelBottom = nullptr;
     QLabel *PanelStatus = nullptr;
     QLabel *LabelSample = nullptr;
 

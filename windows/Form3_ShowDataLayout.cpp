@@ -12,6 +12,7 @@
 #include "windows/PeakFrequencyList.h"
 #include "storage/WidgetStyle.h"
 #include "windows/RiskScaleStrip.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -29,33 +30,11 @@ namespace {
 constexpr int RightColumnWidth = 152;
 constexpr int RightColumnExpanded = 155;
 constexpr int RightColumnCollapsed = 4;
-constexpr int BottomExpanded = 120;
-constexpr int BottomCollapsed = 80;
 
 const QColor Paper(0xFF, 0xFF, 0xFF);
 const QColor Wind(0xFB, 0xFB, 0xFB);
 const QColor Ink(0x3B, 0x3B, 0x3B);
 const QColor StatusText(244, 244, 244);
-
-QLabel *Caption(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setFont(NamedFont(QStringLiteral("Sitka Text"), 19, QFont::Normal, QFont::Serif));
-    SetAllTextColours(label, Ink);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    label->setContentsMargins(0, 0, 0, 6);
-    return label;
-}
-
-QLabel *Value(int pixels, const QColor &colour, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setFont(NamedFont(QStringLiteral("Georgia"), pixels, QFont::Normal, QFont::Serif));
-    SetAllTextColours(label, colour);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    label->setMinimumWidth(150);
-    return label;
-}
 
 QLabel *BoxTitle(const QString &text, QWidget *parent)
 {
@@ -65,14 +44,6 @@ QLabel *BoxTitle(const QString &text, QWidget *parent)
     label->setAlignment(Qt::AlignCenter);
     label->setFixedHeight(26);
     return label;
-}
-
-QFrame *HorizontalRule(QWidget *parent)
-{
-    auto *line = new QFrame(parent);
-    line->setFixedHeight(1);
-    SetBackgroundAndBase(line, LineGrey);
-    return line;
 }
 
 } // namespace
@@ -190,50 +161,22 @@ void TForm3::BuildLayout()
     RiskEvaluationPB->setToolTip(QStringLiteral("Risk categories corresponding to the above color code"));
     page->addWidget(RiskEvaluationPB);
 
-    PanelBottom = new QFrame(this);
-    PanelBottom->setFixedHeight(BottomExpanded);
-    PanelBottom->setToolTip(QStringLiteral("Click to hide/show additional statistics"));
-    SetBackgroundAndBase(PanelBottom, Paper);
-    auto *bottom = new QVBoxLayout(PanelBottom);
-    bottom->setContentsMargins(0, 0, 0, 0);
-    bottom->setSpacing(0);
-    auto *row1 = new QHBoxLayout;
-    row1->setContentsMargins(12, 0, 12, 0);
-    row1->setSpacing(10);
-    auto *cursorCaption = Caption(QStringLiteral("Cursor"), PanelBottom);
-    LabelPeak = Value(40, Ink, PanelBottom);
-    auto *maxCaption = Caption(QStringLiteral("Max"), PanelBottom);
-    LabelMaxValue = Value(40, QColor(214, 56, 56), PanelBottom);
-    auto *modeCaption = Caption(QStringLiteral("Mode"), PanelBottom);
-    LabelModeValue = Value(40, QColor(160, 140, 0), PanelBottom);
-    for (QWidget *widget : {static_cast<QWidget *>(cursorCaption), static_cast<QWidget *>(LabelPeak),
-                            static_cast<QWidget *>(maxCaption), static_cast<QWidget *>(LabelMaxValue),
-                            static_cast<QWidget *>(modeCaption), static_cast<QWidget *>(LabelModeValue)})
-        row1->addWidget(widget);
-    row1->addStretch(1);
-    bottom->addLayout(row1);
-    PanelBottomRow2 = new QFrame(PanelBottom);
-    auto *row2 = new QHBoxLayout(PanelBottomRow2);
-    row2->setContentsMargins(12, 0, 12, 2);
-    row2->setSpacing(10);
-    auto *rangeCaption = Caption(QStringLiteral("Range"), PanelBottomRow2);
-    LabelRangedBValue = Value(27, QColor(150, 70, 190), PanelBottomRow2);
-    auto *minCaption = Caption(QStringLiteral("Min"), PanelBottomRow2);
-    LabelMinValue = Value(32, QColor(30, 130, 190), PanelBottomRow2);
-    auto *meanCaption = Caption(QStringLiteral("Mean"), PanelBottomRow2);
-    LabelMeanValue = Value(32, QColor(100, 100, 100), PanelBottomRow2);
-    for (QWidget *widget : {static_cast<QWidget *>(rangeCaption), static_cast<QWidget *>(LabelRangedBValue),
-                            static_cast<QWidget *>(minCaption), static_cast<QWidget *>(LabelMinValue),
-                            static_cast<QWidget *>(meanCaption), static_cast<QWidget *>(LabelMeanValue)})
-        row2->addWidget(widget);
-    row2->addStretch(1);
-    bottom->addWidget(PanelBottomRow2, 1);
-    bottom->addWidget(HorizontalRule(PanelBottom));
-    PanelStatus = new QLabel(PanelBottom);
-    PanelStatus->setFixedHeight(27);
-    PanelStatus->setFont(NamedFont(QStringLiteral("Corbel"), 17, QFont::Normal, QFont::SansSerif));
-    SetAllTextColours(PanelStatus, StatusText);
-    SetBackgroundAndBase(PanelStatus, WindowGrey);
+    PanelBottom = new TStatisticsPanel(
+        {
+            .FirstCaption = QStringLiteral("Cursor"),
+            .Background = Paper,
+            .TextColour = Ink,
+            .ValueColours = {Ink, QColor(214, 56, 56), QColor(160, 140, 0), QColor(150, 70, 190), QColor(30, 130, 190),
+                             QColor(100, 100, 100)},
+            .FirstRowMargins = QMargins(12, 0, 12, 0),
+            .SecondRowMargins = QMargins(12, 0, 12, 2),
+            .Spacing = 10,
+            .ValueWidth = 150,
+            .ValuesGrow = true,
+        },
+        this);
+    PanelStatus = new QLabel;
+    PanelBottom->AddStatusLine(PanelStatus);
     PanelStatus->setCursor(Qt::PointingHandCursor);
     auto *status = new QHBoxLayout(PanelStatus);
     status->setContentsMargins(0, 0, 8, 0);
@@ -243,15 +186,10 @@ void TForm3::BuildLayout()
     SetAllTextColours(LabelSample, StatusText);
     LabelSample->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     status->addWidget(LabelSample);
-    bottom->addWidget(PanelStatus);
     page->addWidget(PanelBottom);
 
     auto *rightClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
     rightClicks->Watch({PanelRight, Label1, Label4});
-    auto *bottomClicks = new TClickForwarder([this] { PanelBottomClick(); }, this);
-    bottomClicks->Watch({PanelBottom, PanelBottomRow2, cursorCaption, LabelPeak, maxCaption, LabelMaxValue,
-                         modeCaption, LabelModeValue, rangeCaption, LabelRangedBValue, minCaption, LabelMinValue,
-                         meanCaption, LabelMeanValue});
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
     statusClicks->Watch({PanelStatus, LabelSample});
 
@@ -293,11 +231,4 @@ void TForm3::PanelRightClick()
                              static_cast<QWidget *>(Label4), static_cast<QWidget *>(RiskPopulationRG),
                              static_cast<QWidget *>(RiskStateRG)})
         content->setVisible(!collapse);
-}
-
-void TForm3::PanelBottomClick()
-{
-    const bool collapse = PanelBottom->maximumHeight() != BottomCollapsed;
-    PanelBottom->setFixedHeight(collapse ? BottomCollapsed : BottomExpanded);
-    PanelBottomRow2->setVisible(!collapse);
 }

@@ -16,4 +16,5 @@ target_sources(zeltar_windows PRIVATE
   RecordInfo.cpp
   RecordReadProblems.cpp
   RiskScaleStrip.cpp
+  StatisticsPanel.cpp
 )

@@ -3,6 +3,7 @@
 #include "model/GlobalState.h"
 #include "model/Risk.h"
 #include "tests/support/BuiltProgram.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QAction>
 #include <QDir>
@@ -49,8 +50,7 @@ void MainWindowTest::Record()
 
 void MainWindowTest::Expand()
 {
-    if (!Form->StatisticsExpanded())
-        Form->ToggleStatistics();
+    Form->PanelBottom->SetExpanded(true);
 }
 
 QAction *MainWindowTest::MenuItem(const QString &text) const

@@ -6,6 +6,7 @@
 #include "windows/ChoiceGroup.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -18,18 +19,19 @@ TEST_F(MainWindowTest, OneAndTwoReadingsGiveTheirStatistics)
     Listen();
     Expand();
     Feed(1.0f);
-    for (QLabel *label : {Form->LabelPeak, Form->LabelMaxValue, Form->LabelMinValue, Form->LabelMeanValue})
+    const TStatisticsPanel &panel = *Form->PanelBottom;
+    for (QLabel *label : {panel.LabelPeak, panel.LabelMaxValue, panel.LabelMinValue, panel.LabelMeanValue})
         EXPECT_EQ(label->text(), "1.0000");
-    EXPECT_EQ(Form->LabelRangedBValue->text(), "0 dB");
+    EXPECT_EQ(Form->PanelBottom->LabelRangedBValue->text(), "0 dB");
     EXPECT_TRUE(Form->LabelSample->text().endsWith("; Samples: 1"));
     EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Playing since "));
     EXPECT_TRUE(Form->PanelStatus->text().contains("; Last max on "));
     EXPECT_FALSE(SampleInProgress);
 
     Feed(4.0f);
-    EXPECT_EQ(Form->LabelMeanValue->text(), "2.5000");
-    EXPECT_EQ(Form->LabelRangedBValue->text(), "6 dB");
-    EXPECT_EQ(Form->LabelMinValue->text(), "1.0000");
+    EXPECT_EQ(Form->PanelBottom->LabelMeanValue->text(), "2.5000");
+    EXPECT_EQ(Form->PanelBottom->LabelRangedBValue->text(), "6 dB");
+    EXPECT_EQ(Form->PanelBottom->LabelMinValue->text(), "1.0000");
     EXPECT_TRUE(Form->LabelSample->text().endsWith("; Samples: 2"));
 }
 
@@ -39,7 +41,7 @@ TEST_F(MainWindowTest, UnitAndCorrectionDecideValueLevelAndMean)
     Form->CorrectionCB->setCurrentText("3");
     Listen();
     Feed(0.5f);
-    EXPECT_EQ(Form->LabelPeak->text(), "1.0000");
+    EXPECT_EQ(Form->PanelBottom->LabelPeak->text(), "1.0000");
     EXPECT_EQ(Form->Session.LiveHistogram().Counts[33], 1u);
 
     Form->CorrectionCB->setCurrentText("0");
@@ -48,10 +50,10 @@ TEST_F(MainWindowTest, UnitAndCorrectionDecideValueLevelAndMean)
     Feed(1.0f);
     EXPECT_EQ(Form->Session.LiveHistogram().Counts[37], 1u);
     // The mode is the lower edge of the modal class, as a power density whatever the unit.
-    EXPECT_EQ(Form->LabelModeValue->text(), "2.5119");
+    EXPECT_EQ(Form->PanelBottom->LabelModeValue->text(), "2.5119");
     Feed(4.0f);
-    EXPECT_EQ(Form->LabelMeanValue->text(), "2.9155");
-    EXPECT_EQ(Form->LabelRangedBValue->text(), "12 dB");
+    EXPECT_EQ(Form->PanelBottom->LabelMeanValue->text(), "2.9155");
+    EXPECT_EQ(Form->PanelBottom->LabelRangedBValue->text(), "12 dB");
 
     Feed(1e6f);
     Feed(1e-9f);
@@ -64,12 +66,12 @@ TEST_F(MainWindowTest, CollapsedPanelKeepsTheStatisticsButNotTheirLabels)
     Listen();
     Feed(1.0f);
     Feed(4.0f);
-    EXPECT_TRUE(Form->LabelMeanValue->text().isEmpty());
+    EXPECT_TRUE(Form->PanelBottom->LabelMeanValue->text().isEmpty());
     Expand();
     Feed(2.0f);
-    EXPECT_EQ(Form->LabelMeanValue->text(), "2.3333");
-    EXPECT_EQ(Form->LabelMinValue->text(), "1.0000");
-    EXPECT_EQ(Form->LabelRangedBValue->text(), "6 dB");
+    EXPECT_EQ(Form->PanelBottom->LabelMeanValue->text(), "2.3333");
+    EXPECT_EQ(Form->PanelBottom->LabelMinValue->text(), "1.0000");
+    EXPECT_EQ(Form->PanelBottom->LabelRangedBValue->text(), "6 dB");
 }
 
 TEST_F(MainWindowTest, RiskCategoryFollowsPopulationAndState)
@@ -200,15 +202,16 @@ TEST_F(MainWindowTest, ReadoutsOfLargeReadingsFitTheirSpaceAndShowTheValue)
     Listen();
     Expand();
     Feed(12345.6f);
-    EXPECT_EQ(Form->LabelMaxValue->text(), "12346");
+    EXPECT_EQ(Form->PanelBottom->LabelMaxValue->text(), "12346");
     Feed(99999999.0f); // 1e8 as a float
-    for (QLabel *label : {Form->LabelPeak, Form->LabelMaxValue, Form->LabelMinValue, Form->LabelMeanValue})
+    const TStatisticsPanel &panel = *Form->PanelBottom;
+    for (QLabel *label : {panel.LabelPeak, panel.LabelMaxValue, panel.LabelMinValue, panel.LabelMeanValue})
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
             << label->text().toStdString();
-    EXPECT_NEAR(ShownNumber(Form->LabelMaxValue->text()), 1e8, 1e6);
-    EXPECT_NEAR(ShownNumber(Form->LabelPeak->text()), 1e8, 1e6);
-    EXPECT_NEAR(ShownNumber(Form->LabelMeanValue->text()), (12345.6 + 1e8) / 2, 1e6);
-    EXPECT_EQ(Form->LabelMinValue->text(), "12346");
+    EXPECT_NEAR(ShownNumber(Form->PanelBottom->LabelMaxValue->text()), 1e8, 1e6);
+    EXPECT_NEAR(ShownNumber(Form->PanelBottom->LabelPeak->text()), 1e8, 1e6);
+    EXPECT_NEAR(ShownNumber(Form->PanelBottom->LabelMeanValue->text()), (12345.6 + 1e8) / 2, 1e6);
+    EXPECT_EQ(Form->PanelBottom->LabelMinValue->text(), "12346");
 
     Form->TChart->OnMouseMoveInChart(Form->TChart, true, {}, 1.0, 9.87654e7);
     const QString readout = Form->TChartEdit->text();

@@ -10,6 +10,7 @@
 #include "model/InOutError.h"
 #include "storage/Form5_MetaData.h"
 #include "storage/ModalSeam.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QAction>
 #include <QDir>
@@ -47,10 +48,10 @@ TEST_F(MainWindowTest, StatisticsPanelFoldsOnClicksOnItsCaptionsButNotOnTheStatu
     int recordsOpened = 0;
     Form->OpenFileManager = [&](int) { ++recordsOpened; };
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
-    QTest::mouseClick(Form->LabelPeak, Qt::LeftButton);
+    QTest::mouseClick(Form->PanelBottom->LabelPeak, Qt::LeftButton);
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
-    EXPECT_FALSE(Form->StatisticsRow2->isHidden());
-    QTest::mouseClick(Form->LabelMinValue, Qt::LeftButton);
+    EXPECT_FALSE(Form->PanelBottom->SecondRow->isHidden());
+    QTest::mouseClick(Form->PanelBottom->LabelMinValue, Qt::LeftButton);
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
     QTest::mouseClick(Form->PanelStatus, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(recordsOpened, 1);
@@ -193,8 +194,9 @@ TEST_F(MainWindowTest, StopEmptiesTheViewsAndUnlocksTheSettings)
     EXPECT_EQ(Form->TChart->ItemCount(), 0u);
     EXPECT_EQ(Form->HChart->ItemCount(), 0u);
     EXPECT_EQ(Form->Session.LiveHistogram().Total, 0u);
-    for (QLabel *label : {Form->LabelPeak, Form->LabelMaxValue, Form->LabelModeValue, Form->LabelRisk,
-                          Form->LabelRangedBValue, Form->LabelMinValue, Form->LabelMeanValue})
+    const TStatisticsPanel &panel = *Form->PanelBottom;
+    for (QLabel *label : {panel.LabelPeak, panel.LabelMaxValue, panel.LabelModeValue, Form->LabelRisk,
+                          panel.LabelRangedBValue, panel.LabelMinValue, panel.LabelMeanValue})
         EXPECT_TRUE(label->text().isEmpty());
     EXPECT_TRUE(Form->PanelRight1->isEnabled());
     EXPECT_EQ(Form->StaticText1->palette().color(QPalette::WindowText), QColor(0xD3, 0xFA, 0xFE));

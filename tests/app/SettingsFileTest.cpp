@@ -5,6 +5,7 @@
 
 #include "windows/ChoiceGroup.h"
 #include "device/Form2_Port.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QComboBox>
 #include <QDir>

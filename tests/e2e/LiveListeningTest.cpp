@@ -6,6 +6,7 @@
 
 #include "app/Version.h"
 #include "model/GlobalState.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -35,8 +36,8 @@ TEST_F(LiveListeningTest, StartsListeningByItselfAndEveryReadingReachesTheWindow
     Measure(0.5, 2450);
     Measure(2.0);
     EXPECT_EQ(Samples(), 2u);
-    EXPECT_EQ(Form1->LabelPeak->text(), "2.0000");
-    EXPECT_EQ(Form1->LabelPeakFreq->text(), "Peak Frequency: 2450");
+    EXPECT_EQ(Form1->PanelBottom->LabelPeak->text(), "2.0000");
+    EXPECT_EQ(Form1->PanelBottom->LabelPeakFreq->text(), "Peak Frequency: 2450");
     EXPECT_FALSE(SampleInProgress);
 }
 

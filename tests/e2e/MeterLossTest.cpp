@@ -4,6 +4,7 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "model/GlobalState.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QLabel>
 #include <QTest>
@@ -82,5 +83,5 @@ TEST_F(MeterLossTest, TheLineCutByTheUnpluggingIsNotTakenForAStrayLine)
     EXPECT_TRUE(ExitCodes.empty());
     EXPECT_TRUE(Boxes.Shown.empty());
     EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 1u);
-    EXPECT_EQ(Form1->LabelPeak->text(), "0.5000");
+    EXPECT_EQ(Form1->PanelBottom->LabelPeak->text(), "0.5000");
 }

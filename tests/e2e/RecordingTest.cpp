@@ -10,6 +10,7 @@
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
 #include "storage/MetaData.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QComboBox>
 #include <QDir>

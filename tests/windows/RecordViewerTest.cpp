@@ -17,6 +17,7 @@
 #include "model/FrequencyColours.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -81,9 +82,10 @@ TEST_F(RecordViewer, ASingleSampleIsItsOwnMaximumMinimumAndMeanOverOneInterval)
     EXPECT_FALSE(Form.ProgressBar->isVisible());
     EXPECT_TRUE(Form.RiskPopulationRG->isEnabled());
     EXPECT_TRUE(Form.RiskStateRG->isEnabled());
-    for (QLabel *label : {Form.LabelMaxValue, Form.LabelMinValue, Form.LabelMeanValue})
+    const TStatisticsPanel &panel = *Form.PanelBottom;
+    for (QLabel *label : {panel.LabelMaxValue, panel.LabelMinValue, panel.LabelMeanValue})
         EXPECT_EQ(label->text(), FormatValue(4, 2.5));
-    EXPECT_EQ(Form.LabelRangedBValue->text(), "0 dB");
+    EXPECT_EQ(Form.PanelBottom->LabelRangedBValue->text(), "0 dB");
     EXPECT_EQ(Form.LabelSample->text(), "Samples: 1");
     EXPECT_EQ(Form.TChart->RangeLoX(), StartSecond - 1);
     EXPECT_EQ(Form.TChart->RangeHiX(), StartSecond + 1);
@@ -137,28 +139,35 @@ TEST_F(RecordViewer, ADateHeaderOpensEachNewDayOfFrequencies)
 TEST_F(RecordViewer, ACollapsedPanelLeavesMinimumMeanAndRangeUnshownUntilTheNextOpening)
 {
     const QString log = Record("rec", {Sample(1), Sample(3)}, MakeMeta(UnitMWm2, 1, Start));
-    Form.PanelBottomClick();
-    ASSERT_FALSE(Form.BottomPanelExpanded());
+    Form.PanelBottom->SetExpanded(false);
     Form.OpenRecord(log, false);
-    EXPECT_EQ(Form.LabelMaxValue->text(), Value(3));
-    EXPECT_FALSE(Form.LabelModeValue->text().isEmpty());
-    Form.PanelBottomClick();
-    for (QLabel *label : {Form.LabelMinValue, Form.LabelMeanValue, Form.LabelRangedBValue})
+    EXPECT_EQ(Form.PanelBottom->LabelMaxValue->text(), Value(3));
+    EXPECT_FALSE(Form.PanelBottom->LabelModeValue->text().isEmpty());
+    Form.PanelBottom->SetExpanded(true);
+    const TStatisticsPanel &panel = *Form.PanelBottom;
+    for (QLabel *label : {panel.LabelMinValue, panel.LabelMeanValue, panel.LabelRangedBValue})
         EXPECT_TRUE(label->text().isEmpty());
 
     Form.OpenRecord(log, false);
-    EXPECT_EQ(Form.LabelMinValue->text(), Value(1));
-    EXPECT_EQ(Form.LabelMeanValue->text(), Value(2));
-    EXPECT_EQ(Form.LabelRangedBValue->text(), "5 dB");  // 10 log10(3) = 4.77
+    EXPECT_EQ(Form.PanelBottom->LabelMinValue->text(), Value(1));
+    EXPECT_EQ(Form.PanelBottom->LabelMeanValue->text(), Value(2));
+    EXPECT_EQ(Form.PanelBottom->LabelRangedBValue->text(), "5 dB");  // 10 log10(3) = 4.77
+}
+
+TEST_F(RecordViewer, ItsReadoutsGrowToShowLargeValuesInFull)
+{
+    Form.OpenRecord(Record("large", {Sample(99999999.0f), Sample(1)}, MakeMeta(UnitMWm2, 1, Start)), false);
+    EXPECT_EQ(Form.PanelBottom->LabelMaxValue->text(), Value(99999999.0f));
+    EXPECT_EQ(Form.PanelBottom->LabelMeanValue->text(), Value((double(99999999.0f) + 1) / 2));
 }
 
 TEST_F(RecordViewer, FieldStrengthsGiveTheirRangeInTwentyLogAndAQuadraticMean)
 {
     Form.OpenRecord(Record("vm", {Sample(1.0f), Sample(4.0f)}, MakeMeta(UnitVm, 1, Start)), false);
-    EXPECT_EQ(Form.LabelRangedBValue->text(), "12 dB");  // 20 log10(4) = 12.04
-    EXPECT_EQ(Form.LabelMeanValue->text(), FormatValue(4, std::sqrt(8.5)));
+    EXPECT_EQ(Form.PanelBottom->LabelRangedBValue->text(), "12 dB");  // 20 log10(4) = 12.04
+    EXPECT_EQ(Form.PanelBottom->LabelMeanValue->text(), FormatValue(4, std::sqrt(8.5)));
     // Both levels count once; the first (1 V/m = 2.65 mW/m², class 4 dB) is the mode, shown in mW/m².
-    EXPECT_EQ(Form.LabelModeValue->text(), FormatValue(4, DBToPower(4)));
+    EXPECT_EQ(Form.PanelBottom->LabelModeValue->text(), FormatValue(4, DBToPower(4)));
     EXPECT_NE(Form.PanelStatus->text().indexOf("Unit: V/m"), -1);
 }
 
@@ -166,10 +175,11 @@ TEST_F(RecordViewer, ReadingsOfZeroOrBelowCountAtTheBottomAndAreDrawnAtTheirValu
 {
     Form.OpenRecord(Record("low", {Sample(0), Sample(-1), Sample(1)}, MakeMeta(UnitMWm2, 1, Start)), false);
     EXPECT_EQ(Form.Statistics.Histogram().Counts[0], 2u);
-    EXPECT_EQ(Form.LabelMinValue->text(), Value(-1));
-    EXPECT_EQ(Form.LabelRangedBValue->text(), "33 dB");
-    for (QLabel *label : {Form.LabelMaxValue, Form.LabelMinValue, Form.LabelMeanValue, Form.LabelModeValue,
-                          Form.LabelRangedBValue})
+    EXPECT_EQ(Form.PanelBottom->LabelMinValue->text(), Value(-1));
+    EXPECT_EQ(Form.PanelBottom->LabelRangedBValue->text(), "33 dB");
+    const TStatisticsPanel &panel = *Form.PanelBottom;
+    for (QLabel *label : {panel.LabelMaxValue, panel.LabelMinValue, panel.LabelMeanValue, panel.LabelModeValue,
+                          panel.LabelRangedBValue})
         EXPECT_FALSE(label->text().contains("nan", Qt::CaseInsensitive)) << label->text().toStdString();
     const auto &chunk = std::get<TMarkChunk>(Form.TChart->ItemStore().Runs().front());
     EXPECT_EQ(chunk.Y, (std::vector<float>{0, -1, 1}));
@@ -321,10 +331,10 @@ TEST_F(RecordViewer, ReadoutsFullViewAndStatusLineClick)
     Form.OpenRecord(Record("rec", {Sample(2), Sample(4)}, MakeMeta(UnitMWm2, 10, Start)), false);
     Form.HChartMouseMoveInChart(Form.HChart, true, {}, 3.4, 0);
     EXPECT_EQ(Form.HChartEdit->text(), "3 = " + FormatValue(4, DBToPower(3)) + " mW/m²");
-    EXPECT_EQ(Form.LabelPeak->text(), FormatValue(4, DBToPower(3)));
+    EXPECT_EQ(Form.PanelBottom->LabelPeak->text(), FormatValue(4, DBToPower(3)));
     Form.HChartMouseMoveInChart(Form.HChart, false, {}, 0, 0);
     EXPECT_TRUE(Form.HChartEdit->text().isEmpty());
-    EXPECT_TRUE(Form.LabelPeak->text().isEmpty());
+    EXPECT_TRUE(Form.PanelBottom->LabelPeak->text().isEmpty());
 
     Form.TChart->SetRanges(0, 0, 1, 1);
     Form.TChartMouseDown(Form.TChart, Qt::RightButton, {}, 0, 0);

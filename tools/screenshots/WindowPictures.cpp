@@ -8,6 +8,7 @@
 #include "windows/Form3_ShowData.h"
 #include "windows/Form4_Density.h"
 #include "windows/Form7_FileManager.h"
+#include "windows/StatisticsPanel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -57,8 +58,7 @@ void SaveMainWindowPicture(TForm1 &mainWindow, const QString &pngFile)
     mainWindow.IntervalCB->setCurrentText(QStringLiteral("1 sec"));
     mainWindow.ApplySettings(Listening);
     mainWindow.SetStateIcons(Listening);
-    if (!mainWindow.StatisticsExpanded())
-        mainWindow.ToggleStatistics();
+    mainWindow.PanelBottom->SetExpanded(true);
     mainWindow.show();
     mainWindow.PlayB->setChecked(true);
 
