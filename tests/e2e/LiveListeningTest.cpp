@@ -37,7 +37,7 @@ TEST_F(LiveListeningTest, StartsListeningByItselfAndEveryReadingReachesTheWindow
     Measure(2.0);
     EXPECT_EQ(Samples(), 2u);
     EXPECT_EQ(Form1->PanelBottom->LabelPeak->text(), "2.0000");
-    EXPECT_EQ(Form1->PanelBottom->LabelPeakFreq->text(), "Peak Frequency: 2450");
+    EXPECT_EQ(Form1->LabelPeakFreq->text(), "Peak Frequency: 2450");
     EXPECT_FALSE(SampleInProgress);
 }
 
