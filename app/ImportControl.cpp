@@ -1,7 +1,7 @@
 // The import of the meter's memory: the start with its two questions, the lines of the dump,
 // and at the end of the transfer the replay through the live pipeline and the save as a record.
 
-#include "app/ConvertError.h"
+#include "model/ConvertError.h"
 #include "app/ImportSaveDialog.h"
 #include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"

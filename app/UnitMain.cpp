@@ -1,7 +1,7 @@
 #include "app/UnitMain.h"
 
 #include "windows/ClickForwarder.h"
-#include "app/ConvertError.h"
+#include "model/ConvertError.h"
 #include "model/DecimalSeparators.h"
 #include "model/HandlerErrors.h"
 #include "windows/ChoiceGroup.h"
