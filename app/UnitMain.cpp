@@ -96,7 +96,6 @@ void TForm1::WireHandlers()
     connect(RestartB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::RestartBClick));
     connect(&Session.ScheduledEnd().InterruptREC, &QTimer::timeout, this,
             ShowingErrors(this, &TForm1::InterruptRECTimer));
-    connect(&MemoryImport.ImportTimer, &QTimer::timeout, this, ShowingErrors(this, &TForm1::ImportTimerTimer));
 
     IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
     connect(IntervalCB, &QComboBox::activated, this, ShowingErrors(this, &TForm1::IntervalCBChange));
@@ -149,6 +148,7 @@ void TForm1::WatchSession()
         if (LogFileCreated)
             LogFileCreated();
     });
+    WatchImport();
 }
 
 void TForm1::AttachConnectionForm(TForm2 &form)
@@ -216,7 +216,7 @@ void TForm1::StartListening()
     }
     // An import that waits for its port goes on once the port opens; only Play ends it.
     if (RecordingState == Importing && !PlayB->isChecked()) {
-        ImportPortOpened();
+        Session.ImportPortOpened();
         return;
     }
     PlayB->setChecked(true);

@@ -1,4 +1,4 @@
-#include "app/DumpLine.h"
+#include "session/DumpLine.h"
 
 #include "model/MeasurementLine.h"
 
