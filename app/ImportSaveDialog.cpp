@@ -1,9 +1,7 @@
 #include "app/ImportSaveDialog.h"
 
-#include "app/ImportFileName.h"
-
-TSaveFileRequest ImportSaveRequest(const QString &logDir)
+TSaveFileRequest ImportSaveRequest(const QString &logDir, const QString &proposedFile)
 {
     return {QStringLiteral("Give a name to save the imported data"), QStringLiteral("ZELTAR Log Files (*.zlog)"),
-            QStringLiteral("zlog"), logDir, ProposedImportName(logDir)};
+            QStringLiteral("zlog"), logDir, proposedFile};
 }

@@ -4,5 +4,5 @@
 #include "storage/SaveFileDialog.h"
 
 // The request of the import: its title, the log filter and suffix, the Log folder, and the
-// proposed "Import<n>.zlog" there.
-TSaveFileRequest ImportSaveRequest(const QString &logDir);
+// name the session proposes there.
+TSaveFileRequest ImportSaveRequest(const QString &logDir, const QString &proposedFile);

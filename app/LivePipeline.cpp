@@ -4,15 +4,15 @@
 #include "app/LivePipeline.h"
 
 #include "model/HandlerErrors.h"
-#include "app/ConvertError.h"
+#include "model/ConvertError.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
 #include "device/Form2_Port.h"
-#include "device/NumberText.h"
 #include "model/MessageBoxSeam.h"
+#include "model/NumberText.h"
 #include "model/Risk.h"
 #include "windows/StatisticsPanel.h"
 

@@ -3,7 +3,7 @@
 
 #include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
-#include "device/NumberText.h"
+#include "model/NumberText.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // Listening and recording control: Play, Record, Pause, Stop and Restart, the icons of each
 // state, and the settings that a recording locks.
 
-#include "app/ConvertError.h"
+#include "model/ConvertError.h"
 #include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "app/Version.h"

@@ -1,7 +1,7 @@
 #include "app/UnitMain.h"
 
 #include "windows/ClickForwarder.h"
-#include "app/ConvertError.h"
+#include "model/ConvertError.h"
 #include "model/DecimalSeparators.h"
 #include "model/HandlerErrors.h"
 #include "windows/ChoiceGroup.h"
@@ -95,7 +95,6 @@ void TForm1::WireHandlers()
     connect(RestartB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::RestartBClick));
     connect(&Session.ScheduledEnd().InterruptREC, &QTimer::timeout, this,
             ShowingErrors(this, &TForm1::InterruptRECTimer));
-    connect(&MemoryImport.ImportTimer, &QTimer::timeout, this, ShowingErrors(this, &TForm1::ImportTimerTimer));
 
     IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
     connect(IntervalCB, &QComboBox::activated, this, ShowingErrors(this, &TForm1::IntervalCBChange));
@@ -146,6 +145,7 @@ void TForm1::WatchSession()
         if (LogFileCreated)
             LogFileCreated();
     });
+    WatchImport();
 }
 
 void TForm1::AttachConnectionForm(TForm2 &form)
@@ -213,7 +213,7 @@ void TForm1::StartListening()
     }
     // An import that waits for its port goes on once the port opens; only Play ends it.
     if (RecordingState == Importing && !PlayB->isChecked()) {
-        ImportPortOpened();
+        Session.ImportPortOpened();
         return;
     }
     PlayB->setChecked(true);

@@ -6,7 +6,6 @@
 // design, so the other windows and the tests reach them directly.
 
 #include "app/LivePipeline.h"
-#include "app/MemoryImport.h"
 #include "device/ConnectionClient.h"
 #include "model/AppPaths.h"
 #include "model/GlobalState.h"
@@ -105,15 +104,10 @@ public:
     void InterruptRECTimer();
 
     // The import of the meter's memory (ImportControl.cpp). Lines reach ImportLine while
-    // the session is Importing; MemoryImport.ImportTimer ends the transfer.
+    // the session is Importing.
     void Import1Click();
-    void ImportTimerTimer();
     // The progress bar at x 206, as wide as the window less 216 pixels.
     void ShowImportProgress(int maximum);
-    // Asks for the name and the metadata, then writes the record; nothing when either is
-    // declined. File errors are thrown.
-    void SaveImportedData(const std::vector<TSampleRecord> &records);
-    TMemoryImport MemoryImport;
 
     // The window's frame (UnitMain.cpp).
     void FormShow();
@@ -238,13 +232,11 @@ private:
     void ShowRunningStatus();
     // ScheduledEndControl.cpp
     void ShowPendingEnd();
-    // ImportControl.cpp
-    void AdvanceImportProgress();
-    // The port of an import that waited for its meter has opened.
-    void ImportPortOpened();
-    void ReplayImportedRecords(std::vector<TSampleRecord> &records);
-    void HideImportProgress();
-    void EndImport();
+    // ImportControl.cpp: what the window shows of the session's import, and gives it.
+    void WatchImport();
+    // The unit, interval and correction of the controls; a correction box holding no valid
+    // number throws EConvertError.
+    TAcquisitionChoice ImportSettingsInControls() const;
     void ShowSampleValues(std::uint8_t decimals);
     void SetAlertsPicture();
     void SetAcquisitionCaptionColour(const QColor &colour);

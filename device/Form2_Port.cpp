@@ -1,12 +1,12 @@
 #include "device/Form2_Port.h"
 
 #include "device/EnumComPorts.h"
-#include "device/MeasurementLine.h"
 #include "device/MeterLineKind.h"
 #include "device/PortPermission.h"
 #include "model/GlobalState.h"
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
+#include "model/MeasurementLine.h"
 #include "model/MessageBoxSeam.h"
 #include "model/ProcessExit.h"
 #include "storage/LastSettings.h"

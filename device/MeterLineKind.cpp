@@ -1,6 +1,6 @@
 #include "device/MeterLineKind.h"
 
-#include "device/MeasurementLine.h"
+#include "model/MeasurementLine.h"
 
 namespace {
 

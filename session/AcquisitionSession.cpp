@@ -5,8 +5,6 @@
 #include "model/Units.h"
 #include "session/DeferredError.h"
 #include "session/FreeLogName.h"
-#include "session/ImportedRecordFiles.h"
-#include "session/ReverseRecords.h"
 #include "session/SampleWait.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
@@ -51,6 +49,7 @@ TAcquisitionSession::TAcquisitionSession(const QString &logDir, TClock clock, QO
 {
     PauseForSample = &ProcessEventsFor;
     MetaData.Version = 1;
+    connect(&Import.ImportTimer, &QTimer::timeout, this, &TAcquisitionSession::EndTransfer);
 }
 
 TAcquisitionChoice TAcquisitionSession::Settings() const
@@ -274,36 +273,4 @@ bool TAcquisitionSession::TakeReachedEnd()
         return false;
     CancelScheduledEnd();
     return RecordingState == Recording;
-}
-
-void TAcquisitionSession::BeginImport()
-{
-    SetState(Importing);
-}
-
-void TAcquisitionSession::EndImport()
-{
-    SetState(Stopped);
-}
-
-void TAcquisitionSession::ReplayImport(std::vector<TSampleRecord> &records, const TAcquisitionChoice &choice)
-{
-    ReverseRecords(records, 0);
-    TAcquisitionChoice wholeTransfer = choice;
-    wholeTransfer.VisibleSamples = static_cast<int>(records.size());
-    ResetLiveState(Importing, wholeTransfer);
-    int done = 0;
-    for (const TSampleRecord &record : records) {
-        ProcessSample(record.Frequency, record.Value);
-        emit SampleReplayed(++done);
-    }
-}
-
-void TAcquisitionSession::SaveImportedRecord(const QString &fileName, const std::vector<TSampleRecord> &records,
-                                             const std::function<bool()> &describe)
-{
-    LogFile = fileName;
-    if (!describe())
-        return;
-    WriteImportedRecord(LogFile, records, MetaData, ToTDateTime(Now()));
 }

@@ -2,9 +2,11 @@
 // The acquisition session: listening, recording, pausing, stopping, restarting and importing,
 // and every change of the acquisition state. It owns the numbers of the run (statistics and
 // live histogram), the write buffer and the log of a recording with the samples that log
-// could not take yet, the metadata, the scheduled end and the clock. It needs no window:
-// windows ask it to act and draw what its signals report. File errors are thrown to the
-// handler that asked; questions go through the message-box seam.
+// could not take yet, the transfer of a memory import, the metadata, the scheduled end and
+// the clock. It needs no window: windows ask it to act and draw what its signals report.
+// File errors are thrown to the handler that asked, and reported by Error when the session
+// acted on its own (the end of an import's transfer); questions go through the message-box
+// seam.
 
 #include "model/GlobalState.h"
 #include "model/SampleRecord.h"
@@ -12,6 +14,7 @@
 #include "model/UnitCircBuffer_COMMON.h"
 #include "model/UnwrittenSamples.h"
 #include "session/LiveSettings.h"
+#include "session/MemoryImport.h"
 #include "storage/MetaData.h"
 #include "storage/ScheduledEnd.h"
 
@@ -23,6 +26,26 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+// How the questions before an import were answered.
+enum class TImportConsent {
+    Declined,       // nothing has changed
+    RecordingEnded, // the recording in progress has been saved and stopped, but no import starts
+    Agreed,         // any recording has been saved and stopped; the import may start
+};
+
+// What only the window can do for an import once its transfer has ended.
+struct TImportWindow {
+    // The unit, interval and correction its controls hold; may throw for a box that holds
+    // no valid number.
+    std::function<TAcquisitionChoice()> Settings;
+    // Runs action with the delivery of the meter's lines held.
+    std::function<void(const std::function<void()> &action)> WithLinesHeld;
+    // The save dialog offering proposed: the name chosen, or empty when declined.
+    std::function<QString(const QString &proposed)> AskName;
+    // The metadata dialog: true once the user has described the record.
+    std::function<bool()> Describe;
+};
 
 class TAcquisitionSession : public QObject {
     Q_OBJECT
@@ -108,20 +131,38 @@ public:
     // The pending end has been reached: it is cancelled, and true when a recording is to stop.
     bool TakeReachedEnd();
 
-    // The memory import: Importing while the dump arrives, Stopped once it has been handled.
+    // The memory import (SessionImport.cpp): Importing while the dump arrives, Stopped once it
+    // has been handled.
+    TImportWindow ImportWindow;
+    // The questions before an import: a recording in progress is saved and stopped once the
+    // user agrees, then the meter must be on HOLD.
+    TImportConsent AskToImport();
+    // The transfer awaited with an empty buffer and the progress at 0.
     void BeginImport();
-    void EndImport();
-    // The transfer reversed into the order of its measurement, then replayed through the
-    // pipeline onto a time chart that holds it whole.
-    void ReplayImport(std::vector<TSampleRecord> &records, const TAcquisitionChoice &choice);
-    // Writes the imported record under fileName once describe (the metadata dialog) agrees.
-    void SaveImportedRecord(const QString &fileName, const std::vector<TSampleRecord> &records,
-                            const std::function<bool()> &describe);
+    // The port of an import that waited for its meter has opened: its data is awaited.
+    void ImportPortOpened();
+    // One line of the dump as the port delivers it, CR LF included.
+    void ImportLine(const QString &line);
+    // Whether a data line has come and the silence that ends the transfer is awaited.
+    bool TransferEndPending() const { return Import.ImportTimer.isActive(); }
+    // The transfer has ended (its timer runs this): the records are replayed and saved as a
+    // record, and the import ends. Nothing when Stop or Play ended the import before. Errors
+    // are reported by Error, never thrown.
+    void EndTransfer();
 
 signals:
     void LiveStateReset();
     void SampleProcessed(const QDateTime &at);
-    void SampleReplayed(int done);
+    // The import's progress: shown from 0 to length, at done of length, hidden.
+    void ImportProgressShown(int length);
+    void ImportProgress(int done, int length);
+    void ImportProgressHidden();
+    // The transfer has been replayed: the live histogram holds it whole.
+    void ImportReplayed();
+    // The import is over; its port is not needed any more.
+    void ImportEnded();
+    // An error the session found while acting on its own, to be shown as it is.
+    void Error(const QString &text);
     void StateChanged(TRecordingState state);
     void StatusText(const QString &text);
     void RecordSaved();
@@ -131,6 +172,11 @@ signals:
 private:
     void SetState(TRecordingState state);
     void ResetLiveState(TRecordingState mode, const TAcquisitionChoice &choice, const QDateTime &now);
+    void CompleteImport(std::vector<TSampleRecord> &records, int length);
+    void ReplayImport(std::vector<TSampleRecord> &records, const TAcquisitionChoice &choice, int length);
+    void HideImportProgress();
+    void SaveImportedRecord(const std::vector<TSampleRecord> &records);
+    void EndImport();
 
     const QString LogDir;
     QString LogFile;
@@ -144,4 +190,5 @@ private:
     std::uint16_t Frequency = 0;
     double Start = 0.0;
     std::uint32_t Points = 0;
+    TMemoryImport Import;
 };

@@ -2,7 +2,7 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "app/ConvertError.h"
+#include "model/ConvertError.h"
 #include "windows/ChoiceGroup.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"

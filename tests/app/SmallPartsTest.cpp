@@ -1,7 +1,7 @@
 // The window-free helpers of the main window: date texts and escaped errors.
 
 #include "model/HandlerErrors.h"
-#include "app/ConvertError.h"
+#include "model/ConvertError.h"
 #include "storage/LocaleTimeText.h"
 #include "device/ComError.h"
 #include "model/InOutError.h"

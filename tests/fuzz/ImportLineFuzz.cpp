@@ -3,9 +3,9 @@
 
 #include "tests/fuzz/FuzzChecks.h"
 
-#include "app/DumpLine.h"
-#include "app/MemoryImport.h"
 #include "model/SampleStatistics.h"
+#include "session/DumpLine.h"
+#include "session/MemoryImport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

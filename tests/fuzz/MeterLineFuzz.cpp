@@ -4,10 +4,10 @@
 
 #include "tests/fuzz/FuzzChecks.h"
 
-#include "device/MeasurementLine.h"
 #include "device/MeterLineKind.h"
-#include "device/NumberText.h"
 #include "model/GlobalState.h"
+#include "model/MeasurementLine.h"
+#include "model/NumberText.h"
 #include "model/Units.h"
 
 #include <QLocale>

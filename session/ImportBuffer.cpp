@@ -1,4 +1,4 @@
-#include "app/ImportBuffer.h"
+#include "session/ImportBuffer.h"
 
 TImportBuffer::TImportBuffer() : Slots(InitialLength) {}
 

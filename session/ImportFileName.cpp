@@ -1,4 +1,4 @@
-#include "app/ImportFileName.h"
+#include "session/ImportFileName.h"
 
 #include <QFileInfo>
 

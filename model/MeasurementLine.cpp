@@ -1,6 +1,6 @@
-#include "device/MeasurementLine.h"
+#include "model/MeasurementLine.h"
 
-#include "device/NumberText.h"
+#include "model/NumberText.h"
 
 #include <cmath>
 #include <limits>

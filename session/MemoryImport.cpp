@@ -1,7 +1,8 @@
-#include "app/MemoryImport.h"
+#include "session/MemoryImport.h"
 
-#include "app/DumpLine.h"
+#include "session/DumpLine.h"
 
+#include <algorithm>
 #include <optional>
 
 TMemoryImport::TMemoryImport()
@@ -14,6 +15,7 @@ void TMemoryImport::Begin()
 {
     ImportTimer.stop();
     ImportBuffer.Clear();
+    Steps = 0;
     IsCollecting = true;
 }
 
@@ -26,6 +28,7 @@ TImportLineKind TMemoryImport::ImportLine(const QString &line)
     ImportTimer.stop();
     if (const std::optional<TSampleRecord> record = DumpRecord(line))
         ImportBuffer.Add(*record);
+    Steps = std::min(Steps + 1, static_cast<int>(ImportBuffer.Length()));
     // The silence that ends the transfer is counted from the last data line.
     ImportTimer.start();
     return TImportLineKind::Data;

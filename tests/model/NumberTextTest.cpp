@@ -1,6 +1,6 @@
-#include "device/MeasurementLine.h"
-#include "device/NumberText.h"
 #include "model/GlobalState.h"
+#include "model/MeasurementLine.h"
+#include "model/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "device/NumberText.h"
+#include "model/NumberText.h"
 
 #include "model/GlobalState.h"
 

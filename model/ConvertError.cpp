@@ -1,6 +1,6 @@
-#include "app/ConvertError.h"
+#include "model/ConvertError.h"
 
-#include "device/NumberText.h"
+#include "model/NumberText.h"
 
 int StrToInt(const QString &text)
 {

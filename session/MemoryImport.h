@@ -3,7 +3,7 @@
 // and ImportTimer, restarted by each data line, marks the end of the transfer after 100 ms
 // without one. Header lines neither store anything nor start the timer.
 
-#include "app/ImportBuffer.h"
+#include "session/ImportBuffer.h"
 
 #include <QString>
 #include <QTimer>
@@ -22,7 +22,8 @@ public:
 
     TMemoryImport();
 
-    // A new transfer: the buffer emptied, the timer off until the first data line.
+    // A new transfer: the buffer emptied, the progress at 0, the timer off until the first
+    // data line.
     void Begin();
     // One line of the transfer, CR LF included.
     TImportLineKind ImportLine(const QString &line);
@@ -30,9 +31,14 @@ public:
     // are ignored until the next Begin, so a transfer is never ended twice.
     std::vector<TSampleRecord> EndTransfer();
 
+    // The data lines of this transfer, stored or not, but never beyond the buffer's room:
+    // the progress stands still at its end until the buffer grows.
+    int Progress() const { return Steps; }
+
     TImportBuffer ImportBuffer;
     QTimer ImportTimer;
 
 private:
     bool IsCollecting = false;
+    int Steps = 0;
 };

@@ -1,6 +1,6 @@
-#include "app/DumpLine.h"
+#include "session/DumpLine.h"
 
-#include "device/MeasurementLine.h"
+#include "model/MeasurementLine.h"
 
 bool IsDumpHeaderLine(const QString &line)
 {
