@@ -8,7 +8,7 @@
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
 #include "model/InOutError.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "storage/Form5_MetaData.h"
 
 #include <QComboBox>

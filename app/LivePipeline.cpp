@@ -13,8 +13,8 @@
 #include "charts/TextSpace.h"
 #include "device/Form2_Port.h"
 #include "device/NumberText.h"
-#include "model/MessageBoxSeam.h"
 #include "model/Risk.h"
+#include "model/Services.h"
 
 #include <QComboBox>
 #include <QFrame>

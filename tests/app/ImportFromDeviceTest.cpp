@@ -4,6 +4,7 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "app/ImportSaveDialog.h"
+#include "app/QtServices.h"
 #include "windows/ChoiceGroup.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"
@@ -38,16 +39,7 @@ const QString StopRecordingQuestion = QStringLiteral("Are you sure you want to s
 
 class ImportFromDeviceTest : public MeterSession {
 protected:
-    ImportFromDeviceTest()
-    {
-        TSaveDialogSeam::Hook = [this](const TSaveFileRequest &request) {
-            Requests.push_back(request);
-            if (DuringSaveDialog)
-                DuringSaveDialog();
-            return SaveAs;
-        };
-    }
-    ~ImportFromDeviceTest() override { TSaveDialogSeam::Hook = nullptr; }
+    ImportFromDeviceTest() { SaveAs = App.Paths().LogDir + "Field trip.zlog"; }
 
     // Data > Import from device, the HOLD notice confirmed.
     void StartImport()
@@ -88,9 +80,8 @@ protected:
         EXPECT_TRUE(Form1->ProgressBar->isHidden());
     }
 
-    QString SaveAs = App.Paths().LogDir + "Field trip.zlog";
-    std::vector<TSaveFileRequest> Requests;
-    std::function<void()> DuringSaveDialog;
+    QString &SaveAs = Boxes.SaveAs;
+    const std::vector<TSaveFileRequest> &Requests = Boxes.SaveRequests;
 };
 
 } // namespace
@@ -273,9 +264,10 @@ TEST_F(ImportFromDeviceTest, LinesAfterTheEndOfTheTransferStartNothing)
     Start();
     // A meter left out of HOLD goes on sending while the save dialog is open.
     bool timerRestarted = true;
-    DuringSaveDialog = [&] {
+    Boxes.SaveAnswerWith = [&](const TSaveFileRequest &) {
         Send({MeasurementLine(7.0, 0, false)});
         timerRestarted = Form1->MemoryImport.ImportTimer.isActive();
+        return SaveAs;
     };
     StartImport();
     Dump({1.0});
@@ -345,5 +337,5 @@ TEST(ImportSaveDialog, TheFileDialogAsksWithTheTextsOfTheRequest)
         dialog->selectFile(app.Paths().LogDir + "Trip");
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    EXPECT_EQ(AskSaveFileName(request, nullptr), app.Paths().LogDir + "Trip.zlog");
+    EXPECT_EQ(QtServices().SaveFileDialog(request, nullptr), app.Paths().LogDir + "Trip.zlog");
 }

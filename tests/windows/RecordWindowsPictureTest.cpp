@@ -8,7 +8,7 @@
 #include "charts/RChart.h"
 #include "model/Risk.h"
 #include "model/Units.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 #include "tests/windows/RecordTestFiles.h"
 
@@ -74,7 +74,7 @@ protected:
     }
 
     TempAppDir App;
-    MessageBoxRecorder Boxes;
+    TFakeServices Boxes;
     TFakeHost Host;
     QStringList Logs;
 };
