@@ -1,7 +1,7 @@
 #include "app/Application.h"
 
 #include "model/HandlerErrors.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 
 #include <cstdio>
 

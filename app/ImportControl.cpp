@@ -8,7 +8,8 @@
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
 #include "model/ConvertError.h"
-#include "model/MessageBoxSeam.h"
+#include "model/InOutError.h"
+#include "model/Services.h"
 #include "storage/Form5_MetaData.h"
 #include "windows/ChoiceGroup.h"
 

@@ -11,9 +11,9 @@
 #include "charts/LevelHistogram.h"
 #include "charts/RChart.h"
 #include "device/Form2_Port.h"
-#include "model/MessageBoxSeam.h"
 #include "model/NumberText.h"
 #include "model/Risk.h"
+#include "model/Services.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QComboBox>

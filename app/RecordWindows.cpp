@@ -2,7 +2,6 @@
 
 #include "windows/ChoiceGroup.h"
 #include "windows/ExportChoiceDialog.h"
-#include "app/ShellOpen.h"
 #include "app/UnitMain.h"
 
 TRecordWindows::TRecordWindows(TForm1 &mainWindow, const TAppPaths &paths)
@@ -14,7 +13,6 @@ TRecordWindows::TRecordWindows(TForm1 &mainWindow, const TAppPaths &paths)
     Form7.OnExportRecord = [this](const QString &logFile) {
         ExportPickedRecord(&MainWindow, logFile, RiskPopulationIndex(), RiskStateIndex());
     };
-    Form7.OpenFolder = ShellOpen;
     Form3.OnOpenAnotherRecord = [this] { Form7.ShowFileManager(0); };
 
     MainWindow.OpenFileManager = [this](int mode) { Form7.ShowFileManager(mode); };

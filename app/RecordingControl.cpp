@@ -8,7 +8,7 @@
 #include "storage/WidgetStyle.h"
 #include "charts/RChart.h"
 #include "model/InOutError.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "session/DeferredError.h"
 #include "storage/Form5_MetaData.h"
 #include "windows/StatisticsPanel.h"

@@ -3,8 +3,7 @@
 
 #include "app/UnitMain.h"
 #include "device/Form2_Port.h"
-#include "model/MessageBoxSeam.h"
-#include "model/ProcessExit.h"
+#include "model/Services.h"
 #include "session/DeferredError.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/Form6_Schedule.h"

@@ -6,14 +6,13 @@
 #include "model/HandlerErrors.h"
 #include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
-#include "app/ShellOpen.h"
 #include "app/Version.h"
 #include "storage/WidgetStyle.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/RChart.h"
 #include "device/Form2_Port.h"
 #include "model/InOutError.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "storage/DialogLook.h"
 #include "storage/Form5_MetaData.h"
 #include "storage/Form6_Schedule.h"
@@ -45,8 +44,8 @@ const QColor ShownTitleColour(255, 255, 210);
 
 } // namespace
 
-TForm1::TForm1(const TAppPaths &paths, TClock clock, QWidget *parent)
-    : QMainWindow(parent), Paths(paths), Session(paths.LogDir, std::move(clock))
+TForm1::TForm1(const TAppPaths &paths, QWidget *parent)
+    : QMainWindow(parent), Paths(paths), Session(paths.LogDir)
 {
     Form5 = new TForm5(Session.DescriptionToEdit(), this);
     Form6 = new TForm6(this);

@@ -39,9 +39,8 @@ class TForm1 : public QMainWindow, public IConnectionClient {
 
 public:
     // Builds the window for the folders of paths (FormCreate), with the metadata and schedule
-    // dialogs. The risk palette must have been loaded before. clock tells the session the
-    // time; tests pass their own.
-    explicit TForm1(const TAppPaths &paths, TClock clock = &QDateTime::currentDateTime, QWidget *parent = nullptr);
+    // dialogs. The risk palette must have been loaded before.
+    explicit TForm1(const TAppPaths &paths, QWidget *parent = nullptr);
     ~TForm1() override;
 
     // The connection form that owns the serial port. It is made after this window and opens

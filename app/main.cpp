@@ -1,11 +1,11 @@
-// The program's entry: the application object, the folders beside the executable, the risk
-// palette (without it nothing can be coloured, so the program ends), then the main window
-// and the connection form, which starts listening when a meter is plugged in, then the
-// record windows.
+// The program's entry: the application object and the real services, the folders beside the
+// executable, the risk palette (without it nothing can be coloured, so the program ends), then
+// the main window and the connection form, which starts listening when a meter is plugged in,
+// then the record windows.
 
 #include "app/Application.h"
+#include "app/QtServices.h"
 #include "model/HandlerErrors.h"
-#include "app/QtMessageBox.h"
 #include "app/RecordWindows.h"
 #include "app/TerminationSignals.h"
 #include "app/UnitMain.h"
@@ -20,7 +20,7 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELTAR Logger"));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    InstallQtMessageBoxes();
+    InstallServices(QtServices());
     TTerminationSignals terminationSignals;
 
     const TAppPaths paths = TAppPaths::FromAppDir(QCoreApplication::applicationDirPath());

@@ -7,8 +7,7 @@
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
 #include "model/MeasurementLine.h"
-#include "model/MessageBoxSeam.h"
-#include "model/ProcessExit.h"
+#include "model/Services.h"
 #include "storage/LastSettings.h"
 
 #include <cstdlib>

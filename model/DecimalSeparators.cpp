@@ -1,7 +1,7 @@
 #include "model/DecimalSeparators.h"
 
 #include "model/GlobalState.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 
 std::optional<std::array<QChar, 2>> FindDecSeparators(const QLocale &locale)
 {

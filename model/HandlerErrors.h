@@ -3,7 +3,7 @@
 // box right there, so no exception travels through Qt's signal code and the program goes on
 // with the next event. The action that threw ends there.
 
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 
 #include <QString>
 

@@ -7,7 +7,7 @@
 
 #include "model/AtomicFileWrite.h"
 #include "model/FileError.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "model/Risk.h"
 
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 
 #include <QDir>
 #include <QImage>

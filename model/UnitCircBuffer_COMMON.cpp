@@ -1,6 +1,6 @@
 #include "model/UnitCircBuffer_COMMON.h"
 
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 
 #include <new>
 

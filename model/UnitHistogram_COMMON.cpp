@@ -1,6 +1,6 @@
 #include "model/UnitHistogram_COMMON.h"
 
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 
 #include <algorithm>
 #include <cstdlib>

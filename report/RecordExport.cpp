@@ -1,6 +1,7 @@
 #include "report/RecordExport.h"
 
 #include "model/Risk.h"
+#include "model/Services.h"
 #include "model/SingleLineText.h"
 #include "model/Units.h"
 #include "report/CsvNumbers.h"
@@ -9,7 +10,6 @@
 #include "storage/RecordClock.h"
 #include "storage/RecordReadings.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -169,7 +169,7 @@ TExportMeta ReadExportMeta(const QString &logPath)
         return result;
     }
     result.Meta.Version = 1;
-    result.Meta.StartTime = ToTDateTime(QDateTime::currentDateTime());
+    result.Meta.StartTime = ToTDateTime(CurrentTime());
     result.Meta.Unit = UnitMWm2;
     result.Meta.Correction = 0;
     result.Meta.Interval = DefaultRecordInterval;

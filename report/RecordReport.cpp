@@ -2,10 +2,10 @@
 
 #include "model/FileError.h"
 #include "model/ProgramVersion.h"
+#include "model/Services.h"
 #include "report/ReportCharts.h"
 #include "report/ReportPages.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -24,7 +24,7 @@ void SaveRecordReport(const QString &pdfPath, const TReportRequest &request, con
         QPdfWriter writer(&file);
         writer.setCreator(ProgramName + u' ' + ProgramVersion);
         writer.setTitle(texts.Title.arg(QFileInfo(request.LogPath).fileName()));
-        PaintReportPages(writer, request, *charts, texts, QDateTime::currentDateTime());
+        PaintReportPages(writer, request, *charts, texts, CurrentTime());
     }
     errno = 0;
     if (!file.commit())

@@ -1,7 +1,7 @@
 #include "session/AcquisitionSession.h"
 
 #include "model/InOutError.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "model/Units.h"
 #include "session/DeferredError.h"
 #include "session/FreeLogName.h"
@@ -43,9 +43,8 @@ THistogram HistogramOfLog(const QString &logPath, std::uint8_t unit)
 
 } // namespace
 
-TAcquisitionSession::TAcquisitionSession(const QString &logDir, TClock clock, QObject *parent)
-    : QObject(parent), LogDir(logDir), LogFile(logDir), WriteBuffer(std::make_unique<TCircBuffer>(1)),
-      End(std::move(clock))
+TAcquisitionSession::TAcquisitionSession(const QString &logDir, QObject *parent)
+    : QObject(parent), LogDir(logDir), LogFile(logDir), WriteBuffer(std::make_unique<TCircBuffer>(1))
 {
     PauseForSample = &ProcessEventsFor;
     MetaData.Version = 1;
@@ -67,7 +66,7 @@ void TAcquisitionSession::TakeSettings(const TAcquisitionChoice &choice)
 
 void TAcquisitionSession::ResetStatistics()
 {
-    RunStatistics.Reset(MetaData.Unit, ToTDateTime(Now()));
+    RunStatistics.Reset(MetaData.Unit, ToTDateTime(CurrentTime()));
 }
 
 void TAcquisitionSession::SetState(TRecordingState state)
@@ -78,7 +77,7 @@ void TAcquisitionSession::SetState(TRecordingState state)
 
 void TAcquisitionSession::ResetLiveState(TRecordingState mode, const TAcquisitionChoice &choice)
 {
-    ResetLiveState(mode, choice, Now());
+    ResetLiveState(mode, choice, CurrentTime());
 }
 
 void TAcquisitionSession::ResetLiveState(TRecordingState mode, const TAcquisitionChoice &choice, const QDateTime &now)
@@ -101,7 +100,7 @@ void TAcquisitionSession::ProcessSample(int peakFrequency, float value)
 {
     // Tells the save at the end of a recording that a sample is being handled.
     const TFlagScope inProgress(SampleInProgress);
-    const QDateTime now = Now();
+    const QDateTime now = CurrentTime();
     Frequency = static_cast<std::uint16_t>(peakFrequency);
     Value = ApplyCorrection(value, MetaData.Unit, MetaData.Correction);
 
@@ -138,7 +137,7 @@ void TAcquisitionSession::StartRecording(const TAcquisitionChoice &choice)
     // A recording running now is completed before the next begins.
     if (RecordingState == Recording)
         SaveOnStop();
-    const QDateTime now = Now();
+    const QDateTime now = CurrentTime();
     LogFile = FreeLogFileName(LogDir, now);
     try {
         ResetLiveState(Recording, choice, now);

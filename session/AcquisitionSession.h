@@ -2,11 +2,11 @@
 // The acquisition session: listening, recording, pausing, stopping, restarting and importing,
 // and every change of the acquisition state. It owns the numbers of the run (statistics and
 // live histogram), the write buffer and the log of a recording with the samples that log
-// could not take yet, the transfer of a memory import, the metadata, the scheduled end and
-// the clock. It needs no window: windows ask it to act and draw what its signals report.
-// File errors are thrown to the handler that asked, and reported by Error when the session
-// acted on its own (the end of an import's transfer); questions go through the message-box
-// seam.
+// could not take yet, the transfer of a memory import, the metadata and the scheduled end. It
+// needs no window: windows ask it to act and draw what its signals report. File errors are
+// thrown to the handler that asked, and reported by Error when the session acted on its own
+// (the end of an import's transfer); questions and the time of every action go through the
+// program's services.
 
 #include "model/GlobalState.h"
 #include "model/SampleRecord.h"
@@ -54,11 +54,8 @@ public:
     // Beyond this count the sample counter stands still; reaching it is told once.
     static constexpr std::uint64_t SampleCounterLimit = 4294967295u;
 
-    // logDir is where recordings are named; clock tells the time of every action.
-    explicit TAcquisitionSession(const QString &logDir, TClock clock = &QDateTime::currentDateTime,
-                                 QObject *parent = nullptr);
-
-    QDateTime Now() const { return End.Now(); }
+    // logDir is where recordings are named.
+    explicit TAcquisitionSession(const QString &logDir, QObject *parent = nullptr);
 
     TRecordingState State() const { return RecordingState; }
     // The log of the recording in progress (or of the last import), else the Log folder.

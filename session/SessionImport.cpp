@@ -5,7 +5,7 @@
 
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "session/ImportFileName.h"
 #include "session/ImportedRecordFiles.h"
 #include "storage/DateTimeConvert.h"
@@ -139,7 +139,7 @@ void TAcquisitionSession::SaveImportedRecord(const std::vector<TSampleRecord> &r
     LogFile = fileName;
     if (!ImportWindow.Describe())
         return;
-    WriteImportedRecord(LogFile, records, MetaData, ToTDateTime(Now()));
+    WriteImportedRecord(LogFile, records, MetaData, ToTDateTime(CurrentTime()));
 }
 
 void TAcquisitionSession::EndImport()

@@ -8,8 +8,6 @@ add_library(zeltar_dialogs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Form6_Schedule.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Form6_Schedule.h
   ${CMAKE_CURRENT_LIST_DIR}/ModalSeam.h
-  ${CMAKE_CURRENT_LIST_DIR}/SaveFileDialog.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SaveFileDialog.h
   ${CMAKE_CURRENT_LIST_DIR}/ScheduleEndQuestion.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScheduleEndQuestion.h
   ${CMAKE_CURRENT_LIST_DIR}/WidgetStyle.cpp

@@ -1,7 +1,7 @@
 #pragma once
 // File routines shared by the record viewer and the file manager: the block copy of a log
 // that is being recorded, sizes, recycle-bin deletion, moves that never overwrite, and the
-// text of a record's duration. Widget-free; boxes go through the message-box seam.
+// text of a record's duration. Widget-free; boxes go through the program's services.
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "storage/Form6_Schedule.h"
 
 #include "model/HandlerErrors.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "storage/DialogLook.h"
 #include "storage/ModalSeam.h"
 #include "storage/ScheduleValidation.h"
@@ -155,7 +155,6 @@ bool TForm6::Execute(const QDateTime &recordingStart, TScheduledEnd &schedule, d
 {
     RecordingStart = recordingStart;
     PendingEnd = schedule.IsPending() ? std::optional(schedule.EndTime()) : std::nullopt;
-    Clock = schedule.ClockSource();
     FormShow();
     CentreOnScreen(*this);
     if (RunModal(*this) != QDialog::Accepted)
@@ -167,7 +166,7 @@ bool TForm6::Execute(const QDateTime &recordingStart, TScheduledEnd &schedule, d
 void TForm6::FormShow()
 {
     FillRow(StartRow(), RecordingStart);
-    ProposedEnd = PendingEnd ? *PendingEnd : Clock().addSecs(ProposedDelaySeconds);
+    ProposedEnd = PendingEnd ? *PendingEnd : CurrentTime().addSecs(ProposedDelaySeconds);
     RefillEndRow();
 }
 
@@ -189,7 +188,7 @@ void TForm6::ImageOKbClick()
     if (!check.Messages.isEmpty())
         return;
 
-    const TEndJudgement judgement = JudgeEnd(check.Fields, Clock());
+    const TEndJudgement judgement = JudgeEnd(check.Fields, CurrentTime());
     switch (judgement.Verdict) {
     case TEndVerdict::NotADate:
         RefillEndRow();

@@ -25,7 +25,7 @@ public:
 
     // Shows the dialog modally (see storage/ModalSeam.h) for the recording that began at
     // recordingStart. The end row proposes the end pending in schedule, or six minutes
-    // from schedule's clock when none is. True when an end was accepted: it is then the
+    // from now (CurrentTime) when none is. True when an end was accepted: it is then the
     // pending end of schedule, looked for at the period of the live intervalSeconds.
     // Cancel leaves schedule as it was.
     bool Execute(const QDateTime &recordingStart, TScheduledEnd &schedule, double intervalSeconds);
@@ -66,7 +66,6 @@ private:
     // What Execute hands to FormShow and ImageOKbClick.
     QDateTime RecordingStart;
     std::optional<QDateTime> PendingEnd;
-    TClock Clock = &QDateTime::currentDateTime;
 
     QDateTime ProposedEnd;
     QDateTime AcceptedEnd;

@@ -1,6 +1,6 @@
 #include "storage/ScheduleEndQuestion.h"
 
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 
 bool ConfirmStartRecordingForSchedule()
 {

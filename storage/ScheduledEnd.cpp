@@ -1,15 +1,12 @@
 #include "storage/ScheduledEnd.h"
 
+#include "model/Services.h"
 #include "storage/LocaleTimeText.h"
-
-#include <utility>
 
 int InterruptPeriodMs(double intervalSeconds)
 {
     return intervalSeconds < 1.1 ? 1000 : 10000;
 }
-
-TScheduledEnd::TScheduledEnd(TClock clock) : Clock(std::move(clock)) {}
 
 void TScheduledEnd::Schedule(const QDateTime &end, double intervalSeconds)
 {
@@ -24,7 +21,7 @@ void TScheduledEnd::Cancel()
 
 bool TScheduledEnd::EndReached() const
 {
-    return IsPending() && Now() >= End;
+    return IsPending() && CurrentTime() >= End;
 }
 
 QString TScheduledEnd::LabelText(const QLocale &locale) const

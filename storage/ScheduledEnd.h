@@ -8,21 +8,11 @@
 #include <QString>
 #include <QTimer>
 
-#include <functional>
-
-using TClock = std::function<QDateTime()>;
-
 // 1000 ms for the intervals below 1.1 s ("0.5 sec", "1 sec"), else 10000 ms.
 int InterruptPeriodMs(double intervalSeconds);
 
 class TScheduledEnd {
 public:
-    // clock tells the time; tests pass their own so that nothing waits for the real one.
-    explicit TScheduledEnd(TClock clock = &QDateTime::currentDateTime);
-
-    QDateTime Now() const { return Clock(); }
-    const TClock &ClockSource() const { return Clock; }
-
     bool IsPending() const { return InterruptREC.isActive(); }
     const QDateTime &EndTime() const { return End; }
 
@@ -32,7 +22,7 @@ public:
     // Nothing pending any more. Called when the end is reached, and whenever the recording
     // ends otherwise, so that a stale end never stops a later recording.
     void Cancel();
-    // A pending end whose time the clock has reached.
+    // A pending end whose time the clock (CurrentTime) has reached.
     bool EndReached() const;
 
     // "Recording end scheduled on " + the end in the locale's short date and long time.
@@ -41,6 +31,5 @@ public:
     QTimer InterruptREC;
 
 private:
-    TClock Clock;
     QDateTime End;
 };

@@ -1,6 +1,6 @@
 #include "storage/FileUtils.h"
 
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
-#include "model/MessageBoxSeam.h"
 #include "model/ProgramVersion.h"
+#include "model/Services.h"
 #include "report/RecordExport.h"
 #include "storage/ModalSeam.h"
 #include "windows/RecordExportCommands.h"

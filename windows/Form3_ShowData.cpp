@@ -7,7 +7,7 @@
 #include "charts/RChart.h"
 #include "model/DecimalSeparators.h"
 #include "model/GlobalState.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/FileUtils.h"
@@ -20,7 +20,6 @@
 #include "windows/StatisticsPanel.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFileInfo>
@@ -145,7 +144,7 @@ void TForm3::ReadRecordMeta(const QString &fileName)
                                       "appropriate for the recording."));
         TMetaData defaults;
         defaults.Version = 1;
-        defaults.StartTime = ToTDateTime(QDateTime::currentDateTime());
+        defaults.StartTime = ToTDateTime(CurrentTime());
         defaults.Unit = UnitMWm2;
         defaults.Correction = 0;
         defaults.Interval = DefaultRecordInterval;

@@ -7,7 +7,7 @@
 #include "charts/ChartReadouts.h"
 #include "charts/RChart.h"
 #include "model/InOutError.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "windows/DensityColours.h"
 #include "windows/DensityCurve.h"
 #include "windows/DensityLegend.h"

@@ -4,7 +4,7 @@
 #include "charts/RChart.h"
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "model/Units.h"
 #include "storage/FileUtils.h"
 #include "storage/LogFile.h"
@@ -14,7 +14,6 @@
 #include "windows/RecordWindowsHost.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -27,7 +26,6 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QTreeView>
-#include <QUrl>
 
 namespace {
 
@@ -43,7 +41,6 @@ QString CleanFolder(const QString &folder)
 TForm7::TForm7(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent)
     : QWidget(parent, Qt::Window), PreviewHistogram(LevelFloorDb, LevelCeilingDb), Host(host), Paths(paths)
 {
-    OpenFolder = [](const QString &folder) { return QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); };
     BuildLayout();
     FillDriveList();
     if (IsDirectory(Paths.LogDir)) {
@@ -450,8 +447,7 @@ void TForm7::ArchiveBClick()
 
 void TForm7::OpenDirBClick()
 {
-    if (OpenFolder)
-        OpenFolder(Folder);
+    ShellOpen(Folder);
 }
 
 // The preview follows the highlighted log only while the window is active; it catches up

@@ -48,9 +48,6 @@ public:
     std::function<void(const QString &logFile, bool useTempCopy)> OnOpenRecord;
     std::function<void(const QStringList &histogramFiles)> OnShowDensities;
     std::function<void(const QString &logFile)> OnExportRecord;
-    // Opens a folder in the desktop's file browser; false when nothing could. The desktop's
-    // own by default.
-    std::function<bool(const QString &folder)> OpenFolder;
 
     // The folder whose logs are listed: clean, absolute, without a trailing '/'.
     QString ListedFolder() const { return Folder; }

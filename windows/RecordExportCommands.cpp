@@ -1,11 +1,10 @@
 #include "windows/RecordExportCommands.h"
 
 #include "model/FileError.h"
-#include "model/MessageBoxSeam.h"
 #include "model/ProgramVersion.h"
+#include "model/Services.h"
 #include "report/ChartPicture.h"
 #include "report/RecordExport.h"
-#include "storage/SaveFileDialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -24,7 +24,7 @@ MainWindowTest::MainWindowTest()
 {
     ResetGlobalState();
     InstallResources(App.Paths());
-    Form = std::make_unique<TForm1>(App.Paths(), [this] { return Now; });
+    Form = std::make_unique<TForm1>(App.Paths());
 }
 
 MainWindowTest::~MainWindowTest()

@@ -1,9 +1,10 @@
 #pragma once
 // A main window in a temporary application folder that holds the installation's resources,
-// with the message boxes recorded and the shared state of a fresh start.
+// with fake services (the message boxes recorded, the clock the test sets) and the shared
+// state of a fresh start.
 
 #include "app/UnitMain.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ protected:
     QAction *MenuItem(const QString &text) const;
 
     TempAppDir App;
-    MessageBoxRecorder Boxes;
-    QDateTime Now{QDate(2026, 12, 6), QTime(8, 0, 0)}; // the session's clock
+    TFakeServices Boxes{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
+    QDateTime &Now = Boxes.Now;
     std::unique_ptr<TForm1> Form;
 };

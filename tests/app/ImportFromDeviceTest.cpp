@@ -4,6 +4,7 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "app/ImportSaveDialog.h"
+#include "app/QtServices.h"
 #include "windows/ChoiceGroup.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"
@@ -32,14 +33,7 @@ namespace {
 
 class ImportFromDeviceTest : public MeterSession {
 protected:
-    ImportFromDeviceTest()
-    {
-        TSaveDialogSeam::Hook = [this](const TSaveFileRequest &request) {
-            Requests.push_back(request);
-            return SaveAs;
-        };
-    }
-    ~ImportFromDeviceTest() override { TSaveDialogSeam::Hook = nullptr; }
+    ImportFromDeviceTest() { SaveAs = App.Paths().LogDir + "Field trip.zlog"; }
 
     // Data > Import from device, the HOLD notice confirmed.
     void StartImport()
@@ -80,8 +74,8 @@ protected:
         EXPECT_TRUE(Form1->ProgressBar->isHidden());
     }
 
-    QString SaveAs = App.Paths().LogDir + "Field trip.zlog";
-    std::vector<TSaveFileRequest> Requests;
+    QString &SaveAs = Boxes.SaveAs;
+    const std::vector<TSaveFileRequest> &Requests = Boxes.SaveRequests;
 };
 
 } // namespace
@@ -236,5 +230,5 @@ TEST(ImportSaveDialog, TheFileDialogAsksWithTheTextsOfTheRequest)
         dialog->selectFile(app.Paths().LogDir + "Trip");
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    EXPECT_EQ(AskSaveFileName(request, nullptr), app.Paths().LogDir + "Trip.zlog");
+    EXPECT_EQ(QtServices().SaveFileDialog(request, nullptr), app.Paths().LogDir + "Trip.zlog");
 }

@@ -3,7 +3,6 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "app/ShellOpen.h"
 #include "storage/WidgetStyle.h"
 #include "charts/RChart.h"
 #include "model/GlobalState.h"
@@ -23,23 +22,6 @@
 
 namespace {
 
-// Records what would be opened, answering with opened.
-class ShellRecorder {
-public:
-    explicit ShellRecorder(bool opened)
-    {
-        Previous = SetShellOpenHandler([this, opened](const QString &path) {
-            Paths.append(path);
-            return opened;
-        });
-    }
-    ~ShellRecorder() { SetShellOpenHandler(Previous); }
-
-    QStringList Paths;
-
-private:
-    TShellOpenHandler Previous;
-};
 
 } // namespace
 
@@ -124,22 +106,20 @@ TEST_F(MainWindowTest, HelpDocumentsOpenWhenPresentAndAreReportedOtherwise)
 {
     const QString missing = "The requirred pdf file has not been found. Please reinstall the application.";
     QFile::remove(App.Paths().ResourcesDir + "ZELTAR Logger User Manual.pdf");
-    {
-        ShellRecorder shell(true);
-        Form->English2Click();
-        EXPECT_TRUE(shell.Paths.isEmpty());
-        ASSERT_EQ(Boxes.Texts(), QStringList{missing});
-        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Plain);
+    Form->English2Click();
+    EXPECT_TRUE(Boxes.Opened.isEmpty());
+    ASSERT_EQ(Boxes.Texts(), QStringList{missing});
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Plain);
 
-        const QString manual = App.WriteFile("Resources/Risk ITA.pdf", "%PDF");
-        Form->Italiano1Click();
-        EXPECT_EQ(shell.Paths, QStringList{manual});
-        EXPECT_EQ(Boxes.Shown.size(), 1u);
+    const QString manual = App.WriteFile("Resources/Risk ITA.pdf", "%PDF");
+    Form->Italiano1Click();
+    EXPECT_EQ(Boxes.Opened, QStringList{manual});
+    EXPECT_EQ(Boxes.Shown.size(), 1u);
 
-        MenuItem("Open Log directory")->trigger();
-        EXPECT_EQ(shell.Paths.last(), App.Paths().LogDir);
-    }
-    ShellRecorder failing(false); // no program for PDF documents
+    MenuItem("Open Log directory")->trigger();
+    EXPECT_EQ(Boxes.Opened.last(), App.Paths().LogDir);
+
+    Boxes.OpenWith = [](const QString &) { return false; }; // no program for PDF documents
     Form->Italiano1Click();
     EXPECT_EQ(Boxes.Shown.size(), 2u);
 }
@@ -236,7 +216,7 @@ TEST(MainWindowLocale, SeparatorsComeFromTheLocaleOrAreReportedMissing)
         ResetGlobalState();
         TempAppDir app;
         InstallResources(app.Paths());
-        MessageBoxRecorder boxes;
+        TFakeServices boxes;
         QLocale::setDefault(c.Locale);
         TForm1 form(app.Paths());
         QLocale::setDefault(original);

@@ -3,7 +3,7 @@
 #include "app/TerminationSignals.h"
 
 #include "model/InOutError.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -31,7 +31,7 @@ int RunEventLoop()
 
 TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTellsStandardError)
 {
-    const MessageBoxRecorder boxes;
+    const TFakeServices boxes;
     TTerminationSignals terminationSignals;
     int saves = 0;
     terminationSignals.BeforeQuit = [&saves] {
@@ -58,7 +58,7 @@ TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTe
 
 TEST(TerminationSignals, ASignalDuringStartUpIsNotLost)
 {
-    const MessageBoxRecorder boxes;
+    const TFakeServices boxes;
     TTerminationSignals terminationSignals;
     std::raise(SIGINT);
     EXPECT_FALSE(terminationSignals.QuitRequested());

@@ -1,9 +1,8 @@
 #include "device/Form2_Port.h"
 #include "model/GlobalState.h"
-#include "model/ProcessExit.h"
 #include "tests/device/FakeConnectionClient.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
-#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QTemporaryDir>
@@ -27,14 +26,10 @@ protected:
     ConnectionFormReceive()
     {
         DecSeparators = {u'.', u','};
-        PreviousExit = SetProcessExitHandler([this](int exitCode) {
+        Boxes.AtExit = [this](int exitCode) {
             Client.Events << QString("process ended with %1").arg(exitCode);
             SettingsAtExit = ReadWholeFile(App.Paths().SettingsDir + "LastSettings.ls");
-        });
-    }
-    ~ConnectionFormReceive() override
-    {
-        SetProcessExitHandler(PreviousExit);
+        };
     }
 
     void Receive(const QStringList &lines)
@@ -47,8 +42,7 @@ protected:
     TempAppDir App;
     QTemporaryDir Devices;
     FakeConnectionClient Client;
-    MessageBoxRecorder Boxes;
-    TProcessExitHandler PreviousExit;
+    TFakeServices Boxes;
     QByteArray SettingsAtExit;
     TForm2 Form{Client, App.Paths(), Devices.path()};
 };

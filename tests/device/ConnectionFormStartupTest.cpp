@@ -1,8 +1,8 @@
 #include "device/Form2_Port.h"
 #include "device/PortPermission.h"
 #include "tests/device/FakeConnectionClient.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
-#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempAppDir.h"
 #include "tools/meter-sim/MeterTerminal.h"
 #include "tools/meter-sim/TerminalLink.h"
@@ -54,7 +54,7 @@ protected:
     TempAppDir App;
     QTemporaryDir Devices;
     FakeConnectionClient Client;
-    MessageBoxRecorder Boxes;
+    TFakeServices Boxes;
 };
 
 TEST_F(ConnectionFormStartup, OpensTheHighestPortAndStartsListening)

@@ -16,12 +16,11 @@ MeterSession::MeterSession()
 {
     ResetGlobalState();
     InstallResources(App.Paths());
-    PreviousExit = SetProcessExitHandler([this](int code) { ExitCodes.push_back(code); });
     TModalSeam<TForm5>::Hook = [this](TForm5 &dialog) {
         ++MetaDialogs;
         MetaAnswer(dialog);
     };
-    Form1 = std::make_unique<TForm1>(App.Paths(), [this] { return Now; });
+    Form1 = std::make_unique<TForm1>(App.Paths());
     // The sample in progress is up the stack: waiting for it here would only take time.
     Form1->Session.PauseForSample = [](int) {};
 }
@@ -31,7 +30,6 @@ MeterSession::~MeterSession()
     Form2.reset();
     Form1.reset();
     TModalSeam<TForm5>::Hook = nullptr;
-    SetProcessExitHandler(PreviousExit);
     ResetGlobalState();
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 // The program's main window and connection form against a simulated meter on a
 // pseudo-terminal that the connection form finds in a device folder of the test's own.
-// The lines travel the real serial path. Message boxes, the metadata dialog, the clock of
-// the scheduled end and the end of the process are in the test's hands, and an error that
-// escapes the handling of a line is shown as the application object shows it.
+// The lines travel the real serial path. The services (message boxes, the clock, the end of
+// the process, the save dialog) and the metadata dialog are in the test's hands, and an error
+// that escapes the handling of a line is shown as the application object shows it.
 
 #include "tests/app/AppTestSupport.h"
 
 #include "device/Form2_Port.h"
-#include "model/ProcessExit.h"
 #include "model/SampleRecord.h"
 #include "storage/Form5_MetaData.h"
 #include "tests/support/RecordFiles.h"
@@ -53,19 +52,16 @@ protected:
 
     TempAppDir App;
     QTemporaryDir Devices;
-    MessageBoxRecorder Boxes;
+    TFakeServices Boxes{QDateTime::currentDateTime()};
+    QDateTime &Now = Boxes.Now;
     std::unique_ptr<TMeterTerminal> Meter = TMeterTerminal::OpenPseudoTerminal();
-    QDateTime Now = QDateTime::currentDateTime(); // the session's clock
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TForm2> Form2;
     int Delivered = 0;
     int MetaDialogs = 0;
     // How the metadata dialog is answered; OK with the fields as they are by default.
     std::function<void(TForm5 &)> MetaAnswer = [](TForm5 &dialog) { dialog.ImageOKbClick(); };
-    std::vector<int> ExitCodes;
-
-private:
-    TProcessExitHandler PreviousExit;
+    const std::vector<int> &ExitCodes = Boxes.ExitCodes;
 };
 
 // The readings MeasureSeries sends, as the log stores them with a correction factor.

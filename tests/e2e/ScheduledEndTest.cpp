@@ -169,12 +169,11 @@ TEST_F(ScheduledEndTest, AnEndReachedWhilePlayAsksLeavesListeningToStartFromTheS
     const QDateTime end = Now.addSecs(60);
     ScheduleEndAt(end);
     // The question is open when the timer finds the end; then the user says Yes.
-    const TMessageBoxHandler recorder = SetMessageBoxHandler([&](TMsgKind, const QString &, TMsgButtons) {
+    Boxes.AnswerWith = [&](const TShownBox &) {
         TickAt(end);
         return TMsgAnswer::Yes;
-    });
+    };
     Form1->PlayB->click();
-    SetMessageBoxHandler(recorder);
     EXPECT_EQ(LogRecords(Log()).size(), 2u);
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_TRUE(Form2->ComPort1.isOpen());
@@ -191,18 +190,18 @@ TEST_F(ScheduledEndTest, AnEndReachedWhileImportAsksSavesTheRecordOnce)
     const QDateTime end = Now.addSecs(60);
     ScheduleEndAt(end);
     // The end comes while the question is open; Yes, then Cancel to the notice about HOLD.
-    const TMessageBoxHandler recorder = SetMessageBoxHandler([&](TMsgKind, const QString &text, TMsgButtons) {
-        if (text != "Are you sure you want to stop recording?")
+    Boxes.AnswerWith = [&](const TShownBox &box) {
+        if (box.Text != "Are you sure you want to stop recording?")
             return TMsgAnswer::Cancel;
         TickAt(end);
         return TMsgAnswer::Yes;
-    });
+    };
     Form1->Import1Click();
-    SetMessageBoxHandler(recorder);
     EXPECT_EQ(RecordingState, Stopped);
     EXPECT_EQ(LogRecords(log).size(), 2u);
     const QStringList files = QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden);
     const QString base = QFileInfo(log).completeBaseName();
     EXPECT_EQ(files, QStringList({base + ".histo", base + ".meta", base + ".zlog"}));
-    EXPECT_TRUE(Boxes.Shown.empty());
+    // The question and the notice, and no error.
+    EXPECT_EQ(Boxes.Shown.size(), 2u);
 }

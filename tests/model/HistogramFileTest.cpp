@@ -1,7 +1,7 @@
 #include "model/UnitHistogram_COMMON.h"
 
 #include "model/InOutError.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ TEST(HistogramFile, WritesCrLfLinesAndReadsThemBack)
     written.Counts = {4294967295u, 0, 7};
     written.Total = written.MaxCount = 4294967295u;
     written.ModeIndex = 2; // taken from the file as it stands, not recomputed
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     boxes.Answer(TMsgAnswer::Yes);
     written.WriteToFile(path);
     EXPECT_EQ(ReadWholeFile(path), Lines({"-1", "1", "3", "4294967295", "4294967295", "2", "4294967295", "0", "7"}));
@@ -53,7 +53,7 @@ TEST(HistogramFile, OverwriteQuestionAnsweredNoLeavesTheFile)
 {
     TempAppDir dir;
     const QString path = dir.WriteFile("Log/c.histo", "old\r\ncontent");
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     boxes.Answer(TMsgAnswer::No);
     THistogram(-1, 1).WriteToFile(path);
     EXPECT_EQ(ReadWholeFile(path), "old\r\ncontent");
@@ -73,7 +73,7 @@ TEST(HistogramFile, FailuresAndMalformedFiles)
         EXPECT_TRUE(error.Message.contains("d.histo") && error.Message.contains("(2)")) << error.Message.toStdString();
     }
 
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     EXPECT_EQ(THistogram::ReadFromFile(dir.Paths().LogDir + "none.histo").Counts.size(), 0u);
     EXPECT_EQ(boxes.Texts(), QStringList{"THistogram class, constructor ReadFromFile: the file argument does not exist"});
 

@@ -1,6 +1,6 @@
 #include "model/UnitHistogram_COMMON.h"
 
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ TEST(Histogram, MaxDensitySkipsEmptyHistogramsAndUnallocatableClassesAreReported
     EXPECT_EQ(MaxDensity({&empty, &first, &second}), 0.75);
     EXPECT_EQ(MaxDensity({}), 0.0);
 
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     THistogram tooWide(INT_MIN, INT_MAX);
     EXPECT_EQ(tooWide.Add(0), 0u);
     EXPECT_EQ(boxes.Texts(), QStringList{"THistogram CREATE procedure: out of memory error"});

@@ -1,7 +1,7 @@
 #include "model/Risk.h"
 
 #include "model/Units.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QImage>
@@ -57,7 +57,7 @@ TEST(Risk, PaletteIsTheTopRowAndUnusableImagesAreReportedAsMissing)
 
     TempAppDir unusable;
     const QString &resources = unusable.Paths().ResourcesDir;
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     EXPECT_FALSE(LoadRiskPalette(resources));
     QImage(39, 1, QImage::Format_RGB32).save(resources + "Risk Palette.bmp", "BMP");
     EXPECT_FALSE(LoadRiskPalette(resources));

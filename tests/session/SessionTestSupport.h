@@ -1,11 +1,11 @@
 #pragma once
-// A session in a temporary application folder, on a clock the test sets, with the message
-// boxes recorded and the status texts it reports collected.
+// A session in a temporary application folder, with fake services (the clock the test sets,
+// the message boxes recorded) and the status texts it reports collected.
 
 #include "model/Units.h"
 #include "session/AcquisitionSession.h"
 #include "storage/LogFile.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QStringList>
@@ -28,12 +28,9 @@ protected:
     qsizetype LogSize() const { return ReadWholeFile(Session.CurrentLogFile()).size(); }
 
     TempAppDir App;
-    MessageBoxRecorder Boxes;
-    QDateTime Now{QDate(2025, 1, 7), QTime(9, 5, 3)};
-    int ClockReads = 0;
-    TAcquisitionSession Session{App.Paths().LogDir, [this] {
-                                    ++ClockReads;
-                                    return Now;
-                                }};
+    TFakeServices Boxes;
+    QDateTime &Now = Boxes.Now;
+    int &ClockReads = Boxes.ClockReads;
+    TAcquisitionSession Session{App.Paths().LogDir};
     QStringList Status;
 };

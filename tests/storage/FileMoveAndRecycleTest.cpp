@@ -1,6 +1,6 @@
 #include "storage/FileUtils.h"
 
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDir>
@@ -91,7 +91,7 @@ TEST_F(FileUtilities, MovingNeverOverwritesAndNumbersTheNewName)
     App.WriteFile("Log/rec.zlog", "new");
     App.WriteFile("Log/notes", "new notes");
 
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     for (const char *name : {"rec.zlog", "rec.meta", "notes"})
         EXPECT_TRUE(ShellMoveFile(Log(name), Archive(name), false)) << name;
     EXPECT_EQ(Files(App.Paths().ArchiveDir), (QStringList{"notes", "notes (2)", "rec (2).zlog", "rec (3).zlog", "rec.meta", "rec.zlog"}));
@@ -104,7 +104,7 @@ TEST_F(FileUtilities, MovingNeverOverwritesAndNumbersTheNewName)
 
 TEST_F(FileUtilities, AFailedMoveIsToldUnlessSilent)
 {
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     EXPECT_FALSE(ShellMoveFile(Log("rec.histo"), Archive("rec.histo"), true));
     EXPECT_TRUE(boxes.Shown.empty());
     EXPECT_FALSE(ShellMoveFile(Log("rec.histo"), Archive("rec.histo"), false));

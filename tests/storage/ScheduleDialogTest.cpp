@@ -2,8 +2,8 @@
 
 #include "tests/storage/EscapeAndClose.h"
 #include "tests/storage/ModalHookGuard.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
-#include "tests/support/MessageBoxRecorder.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -51,10 +51,10 @@ protected:
             interval);
     }
 
-    QDateTime Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
-    TScheduledEnd Schedule{[this] { return Now; }};
+    TFakeServices Boxes{QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0))};
+    QDateTime &Now = Boxes.Now;
+    TScheduledEnd Schedule;
     TForm6 Form;
-    MessageBoxRecorder Boxes;
     TRowTexts EndRowAfterOk;
 };
 

@@ -1,8 +1,8 @@
 #include "storage/ScheduleEndQuestion.h"
 #include "storage/ScheduledEnd.h"
 
+#include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
-#include "tests/support/MessageBoxRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,9 @@ TEST(ScheduledEnd, IsReachedThroughTheClockWhilePendingAndLooksAtThePeriodOfTheI
     EXPECT_EQ(InterruptPeriodMs(1.0), 1000);
     EXPECT_EQ(InterruptPeriodMs(10.0), 10000);
 
-    QDateTime now(QDate(2026, 12, 6), QTime(10, 0, 0));
-    TScheduledEnd schedule([&] { return now; });
+    TFakeServices services(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
+    QDateTime &now = services.Now;
+    TScheduledEnd schedule;
     const QDateTime end = now.addSecs(60);
     schedule.Schedule(now.addSecs(3600), 60.0);
     schedule.Schedule(end, 0.5);  // replaces end and period
@@ -42,7 +43,7 @@ TEST(ScheduledEnd, LabelShowsTheEndInTheLocalesShortDateAndLongTime)
 
 TEST(ScheduleEndQuestion, OnlyYesStartsARecording)
 {
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     boxes.Answer(TMsgAnswer::Cancel);
     boxes.Answer(TMsgAnswer::Yes);
     EXPECT_FALSE(ConfirmStartRecordingForSchedule());

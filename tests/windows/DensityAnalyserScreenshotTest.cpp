@@ -4,7 +4,7 @@
 #include "charts/RChart.h"
 #include "model/UnitHistogram_COMMON.h"
 #include "model/Units.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 #include "windows/DensityColours.h"
 #include "windows/Form4_Density.h"
@@ -46,7 +46,7 @@ THistogram RecordedLevels(const TRecordShape &shape, unsigned seed)
 TEST(DensityAnalyserPicture, FiveRecordsShowFiveCurvesAndTheirLegend)
 {
     TempAppDir app;
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     const TRecordShape records[] = {
         {"2022 12 23 - 10 11 12", -14, 2.5, 1800}, {"2023 01 05 - 08 30 00", -6, 3.5, 3600},
         {"2023 01 05 - 17 45 10", 2, 2.0, 900},    {"2023 02 14 - 12 00 05", -22, 4.0, 2400},

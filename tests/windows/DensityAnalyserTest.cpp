@@ -3,7 +3,7 @@
 
 #include "charts/RChart.h"
 #include "model/Units.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 #include "windows/Form4_Density.h"
 
@@ -84,7 +84,7 @@ protected:
     }
 
     TempAppDir App;
-    MessageBoxRecorder Boxes;
+    TFakeServices Boxes;
     TForm4 Form{App.Paths()};
 };
 

@@ -6,7 +6,7 @@
 #include "charts/RChart.h"
 #include "model/InOutError.h"
 #include "model/Units.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 #include "tests/windows/RecordTestFiles.h"
 
@@ -58,7 +58,7 @@ protected:
 
     TTrashHome Trash;
     TempAppDir App;
-    MessageBoxRecorder Boxes;
+    TFakeServices Boxes;
     TFakeHost Host;
     std::unique_ptr<TForm7> Window;
     std::vector<std::pair<QString, bool>> Opened;
@@ -325,13 +325,8 @@ TEST_F(FileManager, AMissingLogFolderIsReportedAtCreation)
 
 TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatClick)
 {
-    QString opened;
-    bool reachable = false;
-    Form().OpenFolder = [&](const QString &folder) {
-        if (!reachable)
-            throw EInOutError("Permission denied (13): " + folder, 13);
-        opened = folder;
-        return true;
+    Boxes.OpenWith = [](const QString &folder) -> bool {
+        throw EInOutError("Permission denied (13): " + folder, 13);
     };
     Form().ShowFileManager(0);
     Boxes.Shown.clear();
@@ -340,11 +335,10 @@ TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatCl
     ASSERT_EQ(Boxes.Shown.size(), 1u);
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
     EXPECT_EQ(Boxes.Shown[0].Text, "Permission denied (13): " + App.Paths().LogDir.chopped(1));
-    EXPECT_TRUE(opened.isEmpty());
 
-    reachable = true;
+    Boxes.OpenWith = nullptr;
     QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
-    EXPECT_EQ(opened + "/", App.Paths().LogDir);
+    EXPECT_EQ(Boxes.Opened, QStringList(2, App.Paths().LogDir.chopped(1)));
     EXPECT_EQ(Boxes.Shown.size(), 1u);
 }
 

@@ -7,9 +7,8 @@
 #include "model/Units.h"
 #include "storage/LogFile.h"
 #include "storage/ModalSeam.h"
-#include "storage/SaveFileDialog.h"
 #include "tests/support/BuiltProgram.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 #include "tests/windows/RecordTestFiles.h"
 #include "windows/ChoiceGroup.h"
@@ -45,15 +44,7 @@ protected:
     {
         ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
     }
-    RecordExport()
-    {
-        TSaveDialogSeam::Hook = [this](const TSaveFileRequest &request) {
-            Requests.push_back(request);
-            return Answer;
-        };
-        Form.resize(1056, 701);
-    }
-    ~RecordExport() override { TSaveDialogSeam::Hook = nullptr; }
+    RecordExport() { Form.resize(1056, 701); }
 
     // A field-strength record long enough for several blocks of the CSV writer.
     QString LongRecord(const QString &name, std::size_t samples = 150000)
@@ -69,11 +60,11 @@ protected:
 
     TTrashHome Trash;
     TempAppDir App;
-    MessageBoxRecorder Boxes;
+    TFakeServices Boxes;
     TFakeHost Host;
     TForm3 Form{Host, App.Paths()};
-    std::vector<TSaveFileRequest> Requests;
-    QString Answer;
+    const std::vector<TSaveFileRequest> &Requests = Boxes.SaveRequests;
+    QString &Answer = Boxes.SaveAs;
 };
 
 TEST_F(RecordExport, ViewerCsvIsByteForByteWhatTheExportCommandWrites)

@@ -5,7 +5,7 @@
 #include "windows/RecordInfo.h"
 
 #include "model/Units.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 #include "tests/windows/RecordTestFiles.h"
 
@@ -59,7 +59,7 @@ TEST_F(RecordFiles, AMovedRecordKeepsItsFilesTogetherUnderAFreeName)
     for (const char *name : {"Log/Archive/R.meta", "Log/Archive/R (2).histo", "Log/R.zlog", "Log/R.meta", "Log/R.histo"})
         App.WriteFile(name, name);
     EXPECT_EQ(FreeRecordBaseName(App.Paths().ArchiveDir, "R"), "R (3)");
-    MessageBoxRecorder boxes;
+    TFakeServices boxes;
     EXPECT_EQ(MoveRecordFiles(App.Paths().LogDir + "R.zlog", App.Paths().ArchiveDir), 3);
     EXPECT_TRUE(boxes.Shown.empty());
     EXPECT_EQ(FilesIn(App.Paths().ArchiveDir),

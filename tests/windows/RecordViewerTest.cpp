@@ -9,7 +9,7 @@
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
-#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 #include "tests/windows/RecordTestFiles.h"
 #include "windows/ChoiceGroup.h"
@@ -66,7 +66,7 @@ protected:
 
     TTrashHome Trash;
     TempAppDir App;
-    MessageBoxRecorder Boxes;
+    TFakeServices Boxes;
     TFakeHost Host;
     TForm3 Form{Host, App.Paths()};
 };
@@ -224,13 +224,12 @@ TEST_F(RecordViewer, AFailedCopyClosesTheViewerAndReleasesTheLines)
 TEST_F(RecordViewer, ALogWithoutMetadataIsShownWithTheDefaults)
 {
     const QString log = WriteLog(App.Paths().LogDir, "bare", {Sample(1), Sample(2)});
-    const QDateTime before = QDateTime::currentDateTime();
     Form.OpenRecord(log, false);
     ASSERT_EQ(Boxes.Shown.size(), 1u);
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Information);
     EXPECT_TRUE(Boxes.Shown[0].Text.startsWith("The meta data file associated to the log file you have selected"));
     EXPECT_EQ(Form.RecordMeta.Interval, 0.5);
-    EXPECT_GE(Form.RecordMeta.StartTime, ToTDateTime(before) - 1e-8);
+    EXPECT_EQ(Form.RecordMeta.StartTime, ToTDateTime(Boxes.Now));
     EXPECT_TRUE(Form.PanelStatus->text().endsWith(" | Interval: 0.5 sec | Unit: mW/m² | Correction: 0(dB)"));
     EXPECT_EQ(Form.windowTitle(), "  Log file: bare.zlog | Operator:  | Place: ");
     EXPECT_EQ(Form.PanelCoolBar->text(), "   Notes: ");
@@ -312,14 +311,13 @@ TEST_F(RecordViewer, AnotherOpeningWhileOneLoadsIsIgnored)
     int nested = 0;
     // The metadata notice of the first opening pumps messages; a click that opens the second
     // record arrives meanwhile.
-    const TMessageBoxHandler recorder = SetMessageBoxHandler([&](TMsgKind, const QString &, TMsgButtons) {
+    Boxes.AnswerWith = [&](const TShownBox &) {
         ++nested;
         EXPECT_TRUE(Form.Loading());
         Form.OpenRecord(second, false);
         return TMsgAnswer::Ok;
-    });
+    };
     Form.OpenRecord(first, false);
-    SetMessageBoxHandler(recorder);
     EXPECT_EQ(nested, 1);
     EXPECT_EQ(Form.SampleCount, 1u);
     EXPECT_TRUE(Form.windowTitle().startsWith("  Log file: first.zlog"));

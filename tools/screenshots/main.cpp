@@ -8,7 +8,7 @@
 #include "app/RecordWindows.h"
 #include "app/UnitMain.h"
 #include "model/GlobalState.h"
-#include "model/MessageBoxSeam.h"
+#include "model/Services.h"
 #include "model/Risk.h"
 #include "storage/LogFile.h"
 #include "tools/screenshots/ShowcaseFolder.h"
@@ -25,16 +25,7 @@ namespace {
 TMsgAnswer AnswerSafely(TMsgKind, const QString &text, TMsgButtons buttons)
 {
     std::fprintf(stderr, "zeltar-screenshots: message box: %s\n", qPrintable(text));
-    switch (buttons) {
-    case TMsgButtons::Ok:
-        return TMsgAnswer::Ok;
-    case TMsgButtons::YesNo:
-        return TMsgAnswer::No;
-    case TMsgButtons::OkCancel:
-    case TMsgButtons::YesCancel:
-        break;
-    }
-    return TMsgAnswer::Cancel;
+    return SafeAnswer(buttons);
 }
 
 void TakePictures(const QDir &output, const QString &samplesDir)
@@ -71,7 +62,9 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELTAR Logger"));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    SetMessageBoxHandler(AnswerSafely);
+    TServices services;
+    services.MessageBox = AnswerSafely;
+    InstallServices(services);
     try {
         if (!QDir().mkpath(outputFolder))
             throw std::runtime_error(QStringLiteral("cannot make %1").arg(outputFolder).toStdString());

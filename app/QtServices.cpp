@@ -1,7 +1,12 @@
-#include "app/QtMessageBox.h"
+#include "app/QtServices.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
+
+#include <cstdlib>
 
 namespace {
 
@@ -38,8 +43,6 @@ TMsgAnswer AnswerOf(int button)
     }
 }
 
-} // namespace
-
 TMsgAnswer ShowQtMessageBox(TMsgKind kind, const QString &text, TMsgButtons buttons)
 {
     QMessageBox box(IconOf(kind), QApplication::applicationName(), text, ButtonsOf(buttons),
@@ -50,7 +53,28 @@ TMsgAnswer ShowQtMessageBox(TMsgKind kind, const QString &text, TMsgButtons butt
     return AnswerOf(box.exec());
 }
 
-void InstallQtMessageBoxes()
+QString AskQtSaveFileName(const TSaveFileRequest &request, QWidget *parent)
 {
-    SetMessageBoxHandler(ShowQtMessageBox);
+    QFileDialog dialog(parent, request.Title, request.Folder, request.Filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.DefaultSuffix);
+    dialog.selectFile(request.ProposedFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+} // namespace
+
+TServices QtServices()
+{
+    return {
+        .MessageBox = ShowQtMessageBox,
+        .Clock = &QDateTime::currentDateTime,
+        .EndProcess = [](int exitCode) { std::_Exit(exitCode); },
+        .ShellOpen = [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
+        .SaveFileDialog = AskQtSaveFileName,
+    };
 }

@@ -1,0 +1,73 @@
+#include "model/Services.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+TServices &Installed()
+{
+    static TServices services;
+    return services;
+}
+
+} // namespace
+
+TServices InstallServices(TServices services)
+{
+    return std::exchange(Installed(), std::move(services));
+}
+
+TMsgAnswer ShowMessageBox(TMsgKind kind, const QString &text, TMsgButtons buttons)
+{
+    // A copy: the box runs events meanwhile, and a termination signal replaces the installed one.
+    const auto messageBox = Installed().MessageBox;
+    return messageBox ? messageBox(kind, text, buttons) : SafeAnswer(buttons);
+}
+
+TMsgAnswer SafeAnswer(TMsgButtons buttons)
+{
+    switch (buttons) {
+    case TMsgButtons::Ok: return TMsgAnswer::Ok;
+    case TMsgButtons::OkCancel: return TMsgAnswer::Cancel;
+    case TMsgButtons::YesNo: return TMsgAnswer::No;
+    case TMsgButtons::YesCancel: return TMsgAnswer::Cancel;
+    }
+    return TMsgAnswer::Cancel;
+}
+
+void SendMessagesToStandardError()
+{
+    Installed().MessageBox = [](TMsgKind, const QString &text, TMsgButtons buttons) {
+        std::fprintf(stderr, "ZELTAR Logger: %s\n", text.toLocal8Bit().constData());
+        std::fflush(stderr);
+        return SafeAnswer(buttons);
+    };
+}
+
+QDateTime CurrentTime()
+{
+    const auto &clock = Installed().Clock;
+    return clock ? clock() : QDateTime::currentDateTime();
+}
+
+void EndProcessAtOnce(int exitCode)
+{
+    const auto &endProcess = Installed().EndProcess;
+    if (!endProcess)
+        std::_Exit(exitCode);
+    endProcess(exitCode);
+}
+
+bool ShellOpen(const QString &path)
+{
+    const auto &shellOpen = Installed().ShellOpen;
+    return shellOpen && shellOpen(path);
+}
+
+QString AskSaveFileName(const TSaveFileRequest &request, QWidget *parent)
+{
+    const auto saveFileDialog = Installed().SaveFileDialog; // a copy, as for the boxes
+    return saveFileDialog ? saveFileDialog(request, parent) : QString();
+}

@@ -1,0 +1,58 @@
+#include "tests/support/FakeServices.h"
+
+#include <utility>
+
+TFakeServices::TFakeServices(const QDateTime &now) : Now(now)
+{
+    Previous = InstallServices({
+        .MessageBox = [this](TMsgKind kind, const QString &text, TMsgButtons buttons) {
+            return ShowBox(kind, text, buttons);
+        },
+        .Clock = [this] {
+            ++ClockReads;
+            return Now;
+        },
+        .EndProcess = [this](int exitCode) {
+            ExitCodes.push_back(exitCode);
+            if (AtExit)
+                AtExit(exitCode);
+        },
+        .ShellOpen = [this](const QString &path) {
+            Opened << path;
+            return !OpenWith || OpenWith(path);
+        },
+        .SaveFileDialog = [this](const TSaveFileRequest &request, QWidget *) { return AskSaveFileName(request); },
+    });
+}
+
+TFakeServices::~TFakeServices()
+{
+    InstallServices(std::move(Previous));
+}
+
+QStringList TFakeServices::Texts() const
+{
+    QStringList texts;
+    for (const TShownBox &box : Shown)
+        texts << box.Text;
+    return texts;
+}
+
+TMsgAnswer TFakeServices::ShowBox(TMsgKind kind, const QString &text, TMsgButtons buttons)
+{
+    const TShownBox box{kind, text, buttons};
+    Shown.push_back(box);
+    if (AnswerWith)
+        return AnswerWith(box);
+    if (Answers.empty())
+        return SafeAnswer(buttons);
+    const TMsgAnswer answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+}
+
+QString TFakeServices::AskSaveFileName(const TSaveFileRequest &request)
+{
+    SaveRequests.push_back(request);
+    return SaveAnswerWith ? SaveAnswerWith(request) : SaveAs;
+}

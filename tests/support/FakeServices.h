@@ -1,0 +1,59 @@
+#pragma once
+// Installs fakes of the program's services for its lifetime and puts the previous ones back
+// afterwards: every box is recorded and answered, the clock stands at Now, an end of the
+// process is recorded and returns, and the desktop and the save dialog are asked nothing.
+
+#include "model/Services.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+struct TShownBox {
+    TMsgKind Kind;
+    QString Text;
+    TMsgButtons Buttons;
+};
+
+class TFakeServices {
+public:
+    // now: where the clock stands until the test moves it.
+    explicit TFakeServices(const QDateTime &now = QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)));
+    ~TFakeServices();
+    TFakeServices(const TFakeServices &) = delete;
+    TFakeServices &operator=(const TFakeServices &) = delete;
+
+    void Answer(TMsgAnswer answer) { Answers.push_back(answer); }
+    QStringList Texts() const;
+
+    // Message boxes: answered by AnswerWith when set, else from Answers, else safely.
+    std::vector<TShownBox> Shown;
+    std::deque<TMsgAnswer> Answers;
+    std::function<TMsgAnswer(const TShownBox &)> AnswerWith;
+
+    QDateTime Now;
+    int ClockReads = 0;
+
+    // Ends of the process; AtExit runs at each, when set.
+    std::vector<int> ExitCodes;
+    std::function<void(int exitCode)> AtExit;
+
+    // Paths handed to the desktop: opened unless OpenWith, when set, answers otherwise.
+    QStringList Opened;
+    std::function<bool(const QString &path)> OpenWith;
+
+    // Save dialogs: answered by SaveAnswerWith when set, else with SaveAs (empty: Cancel).
+    std::vector<TSaveFileRequest> SaveRequests;
+    QString SaveAs;
+    std::function<QString(const TSaveFileRequest &)> SaveAnswerWith;
+
+private:
+    TMsgAnswer ShowBox(TMsgKind kind, const QString &text, TMsgButtons buttons);
+    QString AskSaveFileName(const TSaveFileRequest &request);
+
+    TServices Previous;
+};
