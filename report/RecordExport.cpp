@@ -128,20 +128,6 @@ private:
     char *At;
 };
 
-// The level in dB of a density, as PowerToDB gives it, from the double logarithm where that
-// cannot change the CSV: the two agree to far better than 1e-9 dB, so only a level within a
-// hair of a rounding edge of its two decimals or of the risk's whole number asks the model.
-double CsvPowerDb(double density)
-{
-    if (!(density >= 1e-300 && density <= 1e300))
-        return PowerToDB(density);
-    const double powerDb = 10.0 * std::log10(density);
-    const auto nearEdge = [](double x) { return std::fabs(x - std::floor(x) - 0.5) < 1e-9; };
-    if (nearEdge(std::fabs(powerDb) * 100.0) || nearEdge(powerDb + 30.0))
-        return PowerToDB(density);
-    return powerDb;
-}
-
 void AppendKey(TOutput &output, const char *key, const QString &value)
 {
     output.Append(key);
@@ -239,7 +225,7 @@ bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &me
             row.Integer(record.Frequency);
             row.Separator(',');
             // One logarithm for the level and the risk, as LevelOf and EvaluateRisk take it.
-            const double powerDb = CsvPowerDb(DensityOf(meta.Unit, value));
+            const double powerDb = PowerToDB(DensityOf(meta.Unit, value));
             row.Level(std::clamp(powerDb, double(LevelFloorDb), double(LevelCeilingDb)));
             row.Separator(',');
             const int risk = LevelToRiskBase(powerDb) + riskOffset;

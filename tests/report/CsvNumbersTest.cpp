@@ -4,12 +4,6 @@
 
 #include "report/CsvNumbers.h"
 
-#include "model/Risk.h"
-#include "model/Units.h"
-#include "report/RecordExport.h"
-#include "storage/LogFile.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -78,43 +72,6 @@ TEST(CsvNumbers, MatchPrintfForRandomReadingsAndLevels)
         ASSERT_EQ(Written(WriteSignificant9, reading), Printf("%.9g", reading)) << reading;
         const double db = level(random);
         ASSERT_EQ(Written(WriteFixed2, db), Printf("%.2f", db)) << db;
-    }
-}
-
-// The CSV takes the level with a double logarithm where the model takes a long double one: its
-// level and risk columns must still be the model's, also for readings a hair from a rounding edge.
-TEST(CsvNumbers, LevelAndRiskColumnsAreTheModelsNextToRoundingEdges)
-{
-    std::vector<float> readings;
-    for (int hundredths = -3300; hundredths <= 3300; hundredths += 7) {
-        const double edgeDb = hundredths / 100.0 + 0.005;
-        for (const double db : {edgeDb, double(hundredths / 100 * 100 + 50) / 100.0})
-            for (const float reading : {float(DBToPower(db)), std::nextafter(float(DBToPower(db)), 0.0f),
-                                        std::nextafter(float(DBToPower(db)), 1e30f)})
-                readings.push_back(reading);
-    }
-    QTemporaryDir dir;
-    const QString log = dir.filePath("edges.zlog");
-    CreateLogFile(log);
-    std::vector<TSampleRecord> records(readings.size());
-    for (std::size_t i = 0; i < readings.size(); ++i)
-        records[i].Value = readings[i];
-    AppendSamples(log, records);
-    TMetaData meta{};
-    meta.Unit = UnitMWm2;
-    meta.Interval = 0.5;
-    std::string csv;
-    WriteCsv([&](const char *data, std::size_t size) { csv.append(data, size); }, log, meta, 0, 0, {});
-
-    std::size_t row = csv.find('\n') + 1;
-    for (const float reading : readings) {
-        const std::size_t end = csv.find('\n', row);
-        const std::string line = csv.substr(row, end - row);
-        row = end + 1;
-        const double level = LevelOf(UnitMWm2, reading);
-        const std::string expected = Printf("%.2f", level <= 0 && level > -0.005 ? 0.0 : level) + "," +
-                                     std::to_string(EvaluateRisk(UnitMWm2, reading, 0, 0)) + ",";
-        ASSERT_NE(line.find("," + expected), std::string::npos) << line << " expected " << expected;
     }
 }
 
