@@ -53,9 +53,9 @@ void MainWindowTest::Expand()
     Form->PanelBottom->SetExpanded(true);
 }
 
-QAction *MainWindowTest::MenuItem(const QString &text) const
+QAction *MenuItem(const TForm1 &form, const QString &text)
 {
-    for (QAction *action : Form->findChildren<QAction *>())
+    for (QAction *action : form.findChildren<QAction *>())
         if (action->text() == text)
             return action;
     ADD_FAILURE() << "no menu item " << text.toStdString();

@@ -13,6 +13,8 @@
 
 // Copies the generated resources of the build into paths.ResourcesDir and loads the palette.
 void InstallResources(const TAppPaths &paths);
+// The window's menu entry of that text; a missing one fails the test.
+QAction *MenuItem(const TForm1 &form, const QString &text);
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -26,8 +28,7 @@ protected:
     // A recording at 0.5 s in mW/m2 without correction, its log named by Now.
     void Record();
     void Expand();
-    // The menu's entry of that text; a missing one fails the test.
-    QAction *MenuItem(const QString &text) const;
+    QAction *MenuItem(const QString &text) const { return ::MenuItem(*Form, text); }
 
     TempAppDir App;
     TFakeServices Boxes{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};

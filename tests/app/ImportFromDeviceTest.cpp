@@ -1,7 +1,9 @@
 // Importing the meter's memory through the program's windows, against the simulator's dump
-// over a pseudo-terminal: the transfer, its replay on the charts, and the record it is saved as.
+// over a pseudo-terminal: what the window shows of the transfer and its replay, and the
+// dialogs it asks with. The import's rules are the session's (tests/session/ImportTest).
 
 #include "tests/e2e/MeterSession.h"
+#include "tests/support/BuiltProgram.h"
 
 #include "app/ImportSaveDialog.h"
 #include "app/QtServices.h"
@@ -19,7 +21,6 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
-#include <QProcess>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -80,14 +81,10 @@ protected:
 
 } // namespace
 
-TEST_F(ImportFromDeviceTest, ReadingsArePlottedCorrectedAndSavedAsSentInReverseOrder)
+TEST_F(ImportFromDeviceTest, TheBarFollowsTheTransferAndTheChartsShowItsReplay)
 {
     PlugIn();
     Start();
-    Form1->IrrUnitGB->SetItemIndex(0); // V/m: 6 dB doubles the readings
-    Form1->IrrUnitGBClick();
-    Form1->CorrectionCB->setCurrentText("6");
-    Form1->correctionCBChange();
     Measure(1.0);
     StartImport();
     EXPECT_TRUE(Form1->StopB->isChecked());
@@ -103,16 +100,16 @@ TEST_F(ImportFromDeviceTest, ReadingsArePlottedCorrectedAndSavedAsSentInReverseO
                      [&](int value) { furthest = std::max(furthest, value); });
     Dump({0.5, 1.25, 2.0, 3.5}, {900, 1800, 2450, 0});
     EXPECT_EQ(furthest, 4);
-    EXPECT_EQ(Plotted(), (std::vector<float>{7.0f, 4.0f, 2.5f, 1.0f}));
+    EXPECT_EQ(Plotted(), (std::vector<float>{3.5f, 2.0f, 1.25f, 0.5f}));
     EXPECT_GT(Form1->HChart->ItemCount(), 0u);
     EXPECT_EQ(Form1->PanelStatus->text(), "");
     ExpectEnded();
 
-    // The session's proposal in the save dialog, the metadata dialog, and the record as sent.
+    // The session's proposal in the save dialog, the metadata dialog, and the record there.
     ASSERT_EQ(Requests.size(), 1u);
     EXPECT_EQ(Requests[0].ProposedFile, App.Paths().LogDir + "Import1.zlog");
     EXPECT_EQ(MetaDialogs, 1);
-    EXPECT_EQ(StoredValues(LogRecords(SaveAs)), (std::vector<float>{3.5f, 2.0f, 1.25f, 0.5f}));
+    EXPECT_EQ(LogRecords(SaveAs).size(), 4u);
 }
 
 TEST_F(ImportFromDeviceTest, ThreeThousandRecordsAllArriveInTheSavedLog)
@@ -143,15 +140,11 @@ TEST_F(ImportFromDeviceTest, WhileRecordingCancelLeavesRecordLitAndYesThenCancel
     PlugIn();
     Start();
     Record();
-    QAction *import1 = nullptr;
-    for (QAction *action : Form1->findChildren<QAction *>())
-        if (action->text() == "&Import from device")
-            import1 = action;
+    QAction *import1 = MenuItem(*Form1, "&Import from device");
     ASSERT_NE(import1, nullptr);
     EXPECT_EQ(import1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
     Boxes.Answer(TMsgAnswer::Cancel);
     import1->trigger();
-    EXPECT_EQ(Boxes.Texts(), QStringList{"Are you sure you want to stop recording?"});
     EXPECT_TRUE(Form1->RecB->isChecked());
 
     // Yes ends the recording; cancelling the HOLD notice then leaves the window stopped, not
@@ -172,7 +165,6 @@ TEST_F(ImportFromDeviceTest, AnUnwritableFileIsReportedOnceAndTheImportStillEnds
     Dump({1.0});
     ASSERT_EQ(Boxes.Shown.size(), 2u);
     EXPECT_EQ(Boxes.Shown[1].Kind, TMsgKind::Error);
-    EXPECT_TRUE(Boxes.Shown[1].Text.contains("gone"));
     ExpectEnded();
 }
 
@@ -190,30 +182,24 @@ TEST_F(ImportFromDeviceTest, ADumpOfFiveHundredReadsBackInReverseOrder)
     Form1->resize(1100, 700);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->PanelCoolBar->width() == 1100; }, 5000));
     EXPECT_EQ(Form1->ProgressBar->geometry(), QRect(206 + 125, 5, 975 - 216, 16));
-    const QString appDir = qEnvironmentVariable("ZELTAR_BUILD_APP_DIR");
-    QProcess simulator;
-    simulator.start(appDir + "/zeltar-meter-sim",
-                    {"--dump", "500", "--pattern", "ramp", "--level", "0.25", "--step", "0.25", "--max", "1000",
-                     "--interval", "0.05", "--wait-reader", "--linger", "-1", "--link", Devices.filePath("ttyUSB0")});
-    ASSERT_TRUE(simulator.waitForStarted());
+    TStartedProgram simulator(BuiltProgramPath("zeltar-meter-sim"),
+                              {"--dump", "500", "--pattern", "ramp", "--level", "0.25", "--step", "0.25", "--max",
+                               "1000", "--interval", "0.05", "--wait-reader", "--linger", "-1", "--link",
+                               Devices.filePath("ttyUSB0")});
     ASSERT_TRUE(QTest::qWaitFor([this] { return QFile::exists(Devices.filePath("ttyUSB0")); }, 10000));
     Form2->Timer1Timer();
     EXPECT_EQ(RecordingState, Importing);
     EXPECT_TRUE(Form2->ComPort1.isOpen());
     EXPECT_EQ(Form1->PanelStatus->text(), "   Waiting for data to be sent from ZELTAR device...");
     const bool ended = QTest::qWaitFor([] { return RecordingState != Importing; }, 60000);
-    simulator.terminate();
-    simulator.waitForFinished();
+    simulator.Terminate();
     ASSERT_TRUE(ended);
 
     const std::vector<TSampleRecord> saved = LogRecords(SaveAs);
     ASSERT_EQ(saved.size(), 500u);
     EXPECT_EQ(saved.front().Value, 125.0f);
     EXPECT_EQ(saved.back().Value, 0.25f);
-    QProcess exporter;
-    exporter.start(appDir + "/zeltar-export", {"--summary", SaveAs});
-    ASSERT_TRUE(exporter.waitForFinished(60000));
-    EXPECT_TRUE(QString::fromUtf8(exporter.readAllStandardOutput()).split('\n').contains("samples: 500"));
+    EXPECT_TRUE(RunBuiltProgram("zeltar-export", {"--summary", SaveAs}).OutputText().split('\n').contains("samples: 500"));
 }
 
 TEST(ImportSaveDialog, TheFileDialogAsksWithTheTextsOfTheRequest)
