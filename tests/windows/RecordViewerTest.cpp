@@ -9,6 +9,7 @@
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
+#include "tests/support/BuiltProgram.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 #include "tests/windows/RecordTestFiles.h"
@@ -38,7 +39,7 @@ class RecordViewer : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        ASSERT_TRUE(LoadRiskPalette(qEnvironmentVariable("ZELTAR_BUILD_APP_DIR") + "/Resources/"));
+        ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
     }
 
     QString Record(const QString &name, const std::vector<TSampleRecord> &samples, const TMetaData &meta)
