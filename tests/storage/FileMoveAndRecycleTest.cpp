@@ -2,11 +2,10 @@
 
 #include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
+#include "tests/support/TrashHome.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,26 +13,10 @@ namespace {
 
 class FileUtilities : public ::testing::Test {
 protected:
-    // The trash of a file on the home volume is $XDG_DATA_HOME/Trash; that folder does not
-    // exist yet, as on a fresh account.
-    void SetUp() override
-    {
-        qputenv("HOME", Home.path().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", (Home.path() + "/data").toLocal8Bit());
-    }
-    void TearDown() override
-    {
-        qputenv("HOME", SavedHome);
-        qputenv("XDG_DATA_HOME", SavedDataHome);
-    }
-    QStringList Trashed() const { return QDir(Home.path() + "/data/Trash/files").entryList(QDir::Files, QDir::Name); }
-    QStringList Files(const QString &dir) const { return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
     QString Log(const QString &name) const { return App.Paths().LogDir + name; }
     QString Archive(const QString &name) const { return App.Paths().ArchiveDir + name; }
 
-    const QByteArray SavedHome = qgetenv("HOME");
-    const QByteArray SavedDataHome = qgetenv("XDG_DATA_HOME");
-    QTemporaryDir Home;
+    TTrashHome Trash;
     TempAppDir App;
 };
 
@@ -47,8 +30,8 @@ TEST_F(FileUtilities, RecyclingTakesTheNamedFilesAsTheyStand)
 
     QList<TRecycleFailure> stayed;
     EXPECT_EQ(RecycleFiles({Log("A?.zlog"), Log("Import[1].zlog"), Log(".hidden.zlog"), Log("rec.old")}, stayed), 2);
-    EXPECT_EQ(Trashed(), (QStringList{"A?.zlog", "Import[1].zlog"}));
-    EXPECT_EQ(Files(App.Paths().LogDir), (QStringList{".hidden.zlog", "Ab.zlog"}));
+    EXPECT_EQ(Trash.Trashed(), (QStringList{"A?.zlog", "Import[1].zlog"}));
+    EXPECT_EQ(FilesIn(App.Paths().LogDir), (QStringList{".hidden.zlog", "Ab.zlog"}));
     EXPECT_TRUE(IsDirectory(Log("rec.old")));
     EXPECT_TRUE(stayed.isEmpty());
     EXPECT_EQ(FileSizeOf(Log("A?.zlog")), -1);
@@ -59,13 +42,7 @@ TEST_F(FileUtilities, FilesThatCannotGoToTheTrashStayAndAreNamedWithTheReason)
 {
     App.WriteFile("Log/rec.zlog", "x");
     App.WriteFile("Log/rec.meta", "x");
-    const auto block = [](const QString &path) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly);
-    };
-    // The trash's folder for files is taken by a file.
-    ASSERT_TRUE(block(Home.path() + "/data/Trash/files"));
+    ASSERT_TRUE(Trash.Block());
     QList<TRecycleFailure> stayed;
     EXPECT_EQ(RecycleFiles({Log("rec.zlog"), Log("rec.meta")}, stayed), 0);
     ASSERT_EQ(stayed.size(), 2);
@@ -73,11 +50,13 @@ TEST_F(FileUtilities, FilesThatCannotGoToTheTrashStayAndAreNamedWithTheReason)
     EXPECT_EQ(stayed[0].Reason, "Not a directory");
     EXPECT_EQ(RecycleFailureLines(stayed),
               Log("rec.zlog") + ": Not a directory\n" + Log("rec.meta") + ": Not a directory");
-    EXPECT_EQ(Files(App.Paths().LogDir), (QStringList{"rec.meta", "rec.zlog"}));
+    EXPECT_EQ(FilesIn(App.Paths().LogDir), (QStringList{"rec.meta", "rec.zlog"}));
 
     // No trash can be made at all: the file must not end up under the working directory.
-    ASSERT_TRUE(QDir(Home.path() + "/data/Trash").removeRecursively());
-    ASSERT_TRUE(block(Home.path() + "/data/Trash"));
+    const QString trash = qEnvironmentVariable("XDG_DATA_HOME") + "/Trash";
+    ASSERT_TRUE(QDir(trash).removeRecursively());
+    QFile blocker(trash);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     stayed.clear();
     EXPECT_EQ(RecycleFiles({Log("rec.zlog")}, stayed), 0);
     ASSERT_EQ(stayed.size(), 1);
@@ -94,11 +73,11 @@ TEST_F(FileUtilities, MovingNeverOverwritesAndNumbersTheNewName)
     TFakeServices boxes;
     for (const char *name : {"rec.zlog", "rec.meta", "notes"})
         EXPECT_TRUE(ShellMoveFile(Log(name), Archive(name), false)) << name;
-    EXPECT_EQ(Files(App.Paths().ArchiveDir), (QStringList{"notes", "notes (2)", "rec (2).zlog", "rec (3).zlog", "rec.meta", "rec.zlog"}));
+    EXPECT_EQ(FilesIn(App.Paths().ArchiveDir), (QStringList{"notes", "notes (2)", "rec (2).zlog", "rec (3).zlog", "rec.meta", "rec.zlog"}));
     EXPECT_EQ(ReadWholeFile(Archive("rec (3).zlog")), "new");
     EXPECT_EQ(ReadWholeFile(Archive("rec.zlog")), "old");
     EXPECT_EQ(ReadWholeFile(Archive("notes (2)")), "new notes");
-    EXPECT_TRUE(Files(App.Paths().LogDir).isEmpty());
+    EXPECT_TRUE(FilesIn(App.Paths().LogDir).isEmpty());
     EXPECT_TRUE(boxes.Shown.empty());
 }
 

@@ -1,11 +1,12 @@
 #pragma once
-// For the record-window tests: a stand-in for the main window and a private trash.
+// For the record-window tests: a stand-in for the main window; the records and the trash
+// they write to come from tests/support.
 
 #include "tests/support/RecordFiles.h"
+#include "tests/support/TrashHome.h"
 #include "windows/RecordWindowsHost.h"
 
-#include <QStringList>
-#include <QTemporaryDir>
+#include <QString>
 
 #include <functional>
 #include <vector>
@@ -30,22 +31,3 @@ public:
     int Population = 0;
     int State = 0;
 };
-
-// HOME and XDG_DATA_HOME point at a temporary folder for the object's lifetime, so the tests'
-// trash is their own.
-class TTrashHome {
-public:
-    TTrashHome();
-    ~TTrashHome();
-    QStringList Trashed() const;
-    // Makes every move to the trash fail ("Not a directory"): a file takes the name of the
-    // trash's folder for files.
-    bool Block() const;
-
-private:
-    const QByteArray SavedHome;
-    const QByteArray SavedDataHome;
-    QTemporaryDir Home;
-};
-
-QStringList FilesIn(const QString &folder);

@@ -3,7 +3,6 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 # The record viewer and the file manager, built in a temporary application folder.
 zeltar_add_test(record_viewer_test
   SOURCES
-    RecordTestFiles.cpp
     RecordViewerTest.cpp
   LIBS zeltar_windows zeltar_test_support Qt6::Test
   GUI
@@ -13,7 +12,6 @@ zeltar_add_test(file_manager_test
   SOURCES
     FileManagerTest.cpp
     RecordFilesTest.cpp
-    RecordTestFiles.cpp
   LIBS zeltar_windows zeltar_test_support Qt6::Test
   GUI
 )
@@ -22,7 +20,6 @@ zeltar_add_test(file_manager_test
 zeltar_add_test(record_export_test
   SOURCES
     RecordExportTest.cpp
-    RecordTestFiles.cpp
   LIBS zeltar_windows zeltar_test_support Qt6::Test
   GUI
 )

@@ -1,4 +1,4 @@
-#include "tests/windows/RecordTestFiles.h"
+#include "tests/support/TrashHome.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +7,6 @@ TTrashHome::TTrashHome() : SavedHome(qgetenv("HOME")), SavedDataHome(qgetenv("XD
 {
     qputenv("HOME", Home.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", (Home.path() + "/data").toLocal8Bit());
-    QDir().mkpath(Home.path() + "/data");
 }
 
 TTrashHome::~TTrashHome()
