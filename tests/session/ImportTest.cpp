@@ -12,6 +12,7 @@
 #include "session/MemoryImport.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/MetaData.h"
+#include "tests/support/RecordFiles.h"
 #include "tests/support/StoredValues.h"
 
 #include <QDir>
@@ -23,14 +24,6 @@ namespace {
 const QString HoldNotice = QStringLiteral(
     "Please make sure the ZELTAR device is on HOLD before proceeding (if not, the application may crush)");
 const QString StopRecordingQuestion = QStringLiteral("Are you sure you want to stop recording?");
-
-std::vector<TSampleRecord> LogRecords(const QString &logPath)
-{
-    TLogReader reader(logPath);
-    std::vector<TSampleRecord> records(reader.Count());
-    records.resize(reader.Read(records));
-    return records;
-}
 
 class ImportTest : public SessionTest {
 protected:
@@ -182,8 +175,7 @@ TEST_F(ImportTest, ARecordingEndsOnceAgreedAndATransferIsReplayedCorrectedInReve
     EXPECT_EQ(Proposed, QStringList{LogDir() + "Import1.zlog"});
     EXPECT_EQ(Session.CurrentLogFile(), SaveAs);
     EXPECT_EQ(StoredValues(LogRecords(SaveAs)), (std::vector<float>{3.5f, 2.0f, 1.25f, 0.5f}));
-    TMetaData meta;
-    ReadMetaFile(CompanionName(SaveAs, ".meta"), meta);
+    const TMetaData meta = RecordMeta(SaveAs);
     EXPECT_EQ(meta.StartTime, ToTDateTime(Now));
     EXPECT_EQ(meta.Unit, UnitVm);
     // The stored readings carry no correction, and their files say so: the histogram counts
