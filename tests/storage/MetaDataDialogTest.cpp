@@ -44,22 +44,6 @@ TEST_F(MetaDataDialog, OkUntouchedStoresThePlaceholdersAndLeavesTheRestOfTheReco
     EXPECT_EQ(Bytes().mid(547), before.mid(547));
 }
 
-TEST_F(MetaDataDialog, LongTextsAreCutToTheirFields)
-{
-    const QString operatorText = QString(25, u'O') + QString(25, u'P');
-    const QString notesText = QString(250, u'N') + QString(50, u'M');
-    Form.EditOperator->setText(operatorText);
-    Form.EditNotes->setText(notesText);
-    EXPECT_TRUE(Execute([](TForm5 &form) { form.ImageOKbClick(); }));
-
-    const QByteArray bytes = Bytes();
-    EXPECT_EQ(static_cast<quint8>(bytes[2]), 32);
-    EXPECT_EQ(bytes.mid(3, 32), operatorText.left(32).toLatin1());
-    EXPECT_EQ(static_cast<quint8>(bytes[291]), 255);
-    EXPECT_EQ(bytes.mid(292, 255), notesText.left(255).toLatin1());
-    EXPECT_EQ(Meta.StartTime, 0.0);  // the notes did not run over into the next field
-}
-
 TEST_F(MetaDataDialog, AClickEmptiesOnlyAPlaceholderAndTextsPersistBetweenShowings)
 {
     Form.EditNotes->setText(QStringLiteral("0"));
