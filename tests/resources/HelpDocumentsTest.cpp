@@ -98,7 +98,6 @@ TEST(HelpDocumentText, RiskDocumentsCarryTheComputedTablesInTheirOwnNumberFormat
         EXPECT_FALSE(text.contains("risk-table"));
         const QString limit = SignificantText(generalSleepVeryLowTop, 4, language);
         EXPECT_TRUE(text.contains(limit)) << limit.toStdString();
-        EXPECT_EQ(limit, QString(language) == "en" ? "0.001122" : "0,001122");
         for (const QString &name : RiskCategoryNames)
             EXPECT_TRUE(text.contains(name)) << name.toStdString();
     }

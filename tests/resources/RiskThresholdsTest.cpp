@@ -75,16 +75,6 @@ TEST(RiskThresholds, LevelsFollowTheOffsetsOfPopulationAndState)
     }
 }
 
-TEST(RiskThresholds, LimitsLieHalfwayBetweenWholeDecibels)
-{
-    const TRiskColumn generalSleep = ComputeRiskThresholds()[1];
-    // Very low up to a level of 0.5 dB re 1 µW/m²: 1.122 µW/m².
-    const double veryLowTop = *Band(generalSleep, VeryLow).DensityUpTo;
-    EXPECT_NEAR(veryLowTop, std::pow(10.0, (0.5 - 30.0) / 10.0), 1e-12);
-    EXPECT_NEAR(*Band(generalSleep, VeryLow).FieldUpTo, std::sqrt(veryLowTop * 0.37673), 1e-12);
-    EXPECT_NEAR(*Band(generalSleep, VeryHigh).DensityUpTo, std::pow(10.0, (40.5 - 30.0) / 10.0), 1e-9);
-}
-
 TEST(RiskTableText, NumbersHaveFourSignificantFiguresInTheDocumentsLanguage)
 {
     EXPECT_EQ(SignificantText(0.00112202, 4, "en"), "0.001122");
