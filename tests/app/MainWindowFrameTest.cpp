@@ -20,11 +20,6 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace {
-
-
-} // namespace
-
 TEST_F(MainWindowTest, StatisticsPanelFoldsOnClicksOnItsCaptionsButNotOnTheStatusLine)
 {
     int recordsOpened = 0;
