@@ -31,7 +31,6 @@ protected:
     QAction *MenuItem(const QString &text) const { return ::MenuItem(*Form, text); }
 
     TempAppDir App;
-    TFakeServices Boxes{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
-    QDateTime &Now = Boxes.Now;
+    TFakeServices Services{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
     std::unique_ptr<TForm1> Form;
 };

@@ -34,12 +34,12 @@ namespace {
 
 class ImportFromDeviceTest : public MeterSession {
 protected:
-    ImportFromDeviceTest() { SaveAs = App.Paths().LogDir + "Field trip.zlog"; }
+    ImportFromDeviceTest() { Services.SaveAs = App.Paths().LogDir + "Field trip.zlog"; }
 
     // Data > Import from device, the HOLD notice confirmed.
     void StartImport()
     {
-        Boxes.Answer(TMsgAnswer::Ok);
+        Services.Answer(TMsgAnswer::Ok);
         Form1->Import1Click();
     }
 
@@ -75,8 +75,6 @@ protected:
         EXPECT_TRUE(Form1->ProgressBar->isHidden());
     }
 
-    QString &SaveAs = Boxes.SaveAs;
-    const std::vector<TSaveFileRequest> &Requests = Boxes.SaveRequests;
 };
 
 } // namespace
@@ -106,10 +104,10 @@ TEST_F(ImportFromDeviceTest, TheBarFollowsTheTransferAndTheChartsShowItsReplay)
     ExpectEnded();
 
     // The session's proposal in the save dialog, the metadata dialog, and the record there.
-    ASSERT_EQ(Requests.size(), 1u);
-    EXPECT_EQ(Requests[0].ProposedFile, App.Paths().LogDir + "Import1.zlog");
+    ASSERT_EQ(Services.SaveRequests.size(), 1u);
+    EXPECT_EQ(Services.SaveRequests[0].ProposedFile, App.Paths().LogDir + "Import1.zlog");
     EXPECT_EQ(MetaDialogs, 1);
-    EXPECT_EQ(LogRecords(SaveAs).size(), 4u);
+    EXPECT_EQ(LogRecords(Services.SaveAs).size(), 4u);
 }
 
 TEST_F(ImportFromDeviceTest, ThreeThousandRecordsAllArriveInTheSavedLog)
@@ -129,7 +127,7 @@ TEST_F(ImportFromDeviceTest, ThreeThousandRecordsAllArriveInTheSavedLog)
     }
     WaitForTheEnd();
     EXPECT_EQ(Form1->ProgressBar->maximum(), 4096);
-    const std::vector<TSampleRecord> saved = LogRecords(SaveAs);
+    const std::vector<TSampleRecord> saved = LogRecords(Services.SaveAs);
     ASSERT_EQ(saved.size(), 3000u);
     for (std::size_t i = 0; i < saved.size(); ++i)
         ASSERT_EQ(saved[i].Value, static_cast<float>((3000 - i) * 0.0625)) << i;
@@ -143,14 +141,14 @@ TEST_F(ImportFromDeviceTest, WhileRecordingCancelLeavesRecordLitAndYesThenCancel
     QAction *import1 = MenuItem(*Form1, "&Import from device");
     ASSERT_NE(import1, nullptr);
     EXPECT_EQ(import1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
-    Boxes.Answer(TMsgAnswer::Cancel);
+    Services.Answer(TMsgAnswer::Cancel);
     import1->trigger();
     EXPECT_TRUE(Form1->RecB->isChecked());
 
     // Yes ends the recording; cancelling the HOLD notice then leaves the window stopped, not
     // looking as if it still ran.
-    Boxes.Answer(TMsgAnswer::Yes);
-    Boxes.Answer(TMsgAnswer::Cancel);
+    Services.Answer(TMsgAnswer::Yes);
+    Services.Answer(TMsgAnswer::Cancel);
     import1->trigger();
     EXPECT_TRUE(Form1->StopB->isChecked());
     EXPECT_FALSE(Form2->ComPort1.isOpen());
@@ -160,11 +158,11 @@ TEST_F(ImportFromDeviceTest, AnUnwritableFileIsReportedOnceAndTheImportStillEnds
 {
     PlugIn();
     Start();
-    SaveAs = App.Paths().AppDir + "gone/Import1.zlog";
+    Services.SaveAs = App.Paths().AppDir + "gone/Import1.zlog";
     StartImport();
     Dump({1.0});
-    ASSERT_EQ(Boxes.Shown.size(), 2u);
-    EXPECT_EQ(Boxes.Shown[1].Kind, TMsgKind::Error);
+    ASSERT_EQ(Services.Shown.size(), 2u);
+    EXPECT_EQ(Services.Shown[1].Kind, TMsgKind::Error);
     ExpectEnded();
 }
 
@@ -195,11 +193,12 @@ TEST_F(ImportFromDeviceTest, ADumpOfFiveHundredReadsBackInReverseOrder)
     simulator.Terminate();
     ASSERT_TRUE(ended);
 
-    const std::vector<TSampleRecord> saved = LogRecords(SaveAs);
+    const std::vector<TSampleRecord> saved = LogRecords(Services.SaveAs);
     ASSERT_EQ(saved.size(), 500u);
     EXPECT_EQ(saved.front().Value, 125.0f);
     EXPECT_EQ(saved.back().Value, 0.25f);
-    EXPECT_TRUE(RunBuiltProgram("zeltar-export", {"--summary", SaveAs}).OutputText().split('\n').contains("samples: 500"));
+    const TProgramRun summary = RunBuiltProgram("zeltar-export", {"--summary", Services.SaveAs});
+    EXPECT_TRUE(summary.OutputText().split('\n').contains("samples: 500"));
 }
 
 TEST(ImportSaveDialog, TheFileDialogAsksWithTheTextsOfTheRequest)

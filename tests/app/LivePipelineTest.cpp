@@ -133,10 +133,10 @@ TEST_F(MainWindowTest, PointsThatAreNoPositiveNumberAreRefusedAndTheRunGoesOn)
     Form->VisibleSamplesCB->setCurrentText("60");
     Form->CorrectionCB->setCurrentText("three");
     Form->correctionCBChange();
-    EXPECT_EQ(Boxes.Texts(), (QStringList{"'6x' is not a valid integer value", "'' is not a valid integer value",
-                                          "'0' is not a valid integer value", "'-15' is not a valid integer value",
-                                          "'three' is not a valid integer value"}));
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_EQ(Services.Texts(), (QStringList{"'6x' is not a valid integer value", "'' is not a valid integer value",
+                                             "'0' is not a valid integer value", "'-15' is not a valid integer value",
+                                             "'three' is not a valid integer value"}));
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
     EXPECT_EQ(Form->Session.Statistics().SampleCount(), 1u);
 }
 
@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, PickingTheSettingsInUseAgainKeepsTheRun)
     emit Form->VisibleSamplesCB->activated(0);
     EXPECT_EQ(Form->Session.VisibleSamples(), 15u);
     EXPECT_EQ(Form->Session.Statistics().SampleCount(), 0u);
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 }
 
 namespace {

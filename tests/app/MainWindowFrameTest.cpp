@@ -78,23 +78,23 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecordingAndSavesTheRecording)
     Record();
     Feed(1.0f);
     EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Recording since "));
-    Boxes.Answer(TMsgAnswer::Cancel);
+    Services.Answer(TMsgAnswer::Cancel);
     EXPECT_FALSE(Form->close());
     EXPECT_TRUE(Form->isVisible());
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Confirmation);
-    EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::OkCancel);
-    EXPECT_EQ(Boxes.Shown[0].Text,
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Confirmation);
+    EXPECT_EQ(Services.Shown[0].Buttons, TMsgButtons::OkCancel);
+    EXPECT_EQ(Services.Shown[0].Text,
               "Currently recording. Are you sure you want to stop recording and close the application?");
 
-    Boxes.Answer(TMsgAnswer::Ok);
+    Services.Answer(TMsgAnswer::Ok);
     EXPECT_TRUE(Form->close());
     EXPECT_EQ(ReadWholeFile(Form->Session.CurrentLogFile()).size(), 8);
     EXPECT_FALSE(ReadWholeFile(App.Paths().LogDir + "2026 12 06 - 08 00 00.histo").isEmpty());
 
     Form->show();
     EXPECT_TRUE(Form->close());
-    EXPECT_EQ(Boxes.Shown.size(), 2u);
+    EXPECT_EQ(Services.Shown.size(), 2u);
 }
 
 TEST_F(MainWindowTest, HelpDocumentsOpenWhenPresentAndAreReportedOtherwise)
@@ -102,21 +102,21 @@ TEST_F(MainWindowTest, HelpDocumentsOpenWhenPresentAndAreReportedOtherwise)
     const QString missing = "The requirred pdf file has not been found. Please reinstall the application.";
     QFile::remove(App.Paths().ResourcesDir + "ZELTAR Logger User Manual.pdf");
     Form->English2Click();
-    EXPECT_TRUE(Boxes.Opened.isEmpty());
-    ASSERT_EQ(Boxes.Texts(), QStringList{missing});
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Plain);
+    EXPECT_TRUE(Services.Opened.isEmpty());
+    ASSERT_EQ(Services.Texts(), QStringList{missing});
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Plain);
 
     const QString manual = App.WriteFile("Resources/Risk ITA.pdf", "%PDF");
     Form->Italiano1Click();
-    EXPECT_EQ(Boxes.Opened, QStringList{manual});
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Opened, QStringList{manual});
+    EXPECT_EQ(Services.Shown.size(), 1u);
 
     MenuItem("Open Log directory")->trigger();
-    EXPECT_EQ(Boxes.Opened.last(), App.Paths().LogDir);
+    EXPECT_EQ(Services.Opened.last(), App.Paths().LogDir);
 
-    Boxes.OpenWith = [](const QString &) { return false; }; // no program for PDF documents
+    Services.OpenWith = [](const QString &) { return false; }; // no program for PDF documents
     Form->Italiano1Click();
-    EXPECT_EQ(Boxes.Shown.size(), 2u);
+    EXPECT_EQ(Services.Shown.size(), 2u);
 }
 
 TEST_F(MainWindowTest, SpeakerTogglesTheAlertsSwitch)
@@ -130,8 +130,8 @@ TEST_F(MainWindowTest, SpeakerTogglesTheAlertsSwitch)
 TEST_F(MainWindowTest, PlayWithoutAMeterAsksToConnectOne)
 {
     Form->PlayB->click();
-    EXPECT_EQ(Boxes.Texts(), QStringList{"Please connect a ZELTAR device first"});
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Information);
+    EXPECT_EQ(Services.Texts(), QStringList{"Please connect a ZELTAR device first"});
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Information);
     EXPECT_TRUE(Form->PlayB->isChecked());
     EXPECT_EQ(Form->windowTitle(), "  ZELTAR Logger");
 }
@@ -202,7 +202,7 @@ TEST(MainWindowLocale, SeparatorsComeFromTheLocaleOrAreReportedMissing)
     struct TCase {
         QLocale Locale;
         std::array<QChar, 2> Separators;
-        qsizetype Boxes;
+        qsizetype BoxCount;
     };
     const QLocale original;
     for (const TCase &c : {TCase{QLocale(QLocale::French, QLocale::France), {u',', u'.'}, 0},
@@ -211,14 +211,14 @@ TEST(MainWindowLocale, SeparatorsComeFromTheLocaleOrAreReportedMissing)
         ResetGlobalState();
         TempAppDir app;
         InstallResources(app.Paths());
-        TFakeServices boxes;
+        TFakeServices services;
         QLocale::setDefault(c.Locale);
         TForm1 form(app.Paths());
         QLocale::setDefault(original);
         EXPECT_EQ(DecSeparators, c.Separators) << c.Locale.name().toStdString();
-        ASSERT_EQ(boxes.Texts().size(), c.Boxes);
-        if (c.Boxes > 0) {
-            EXPECT_TRUE(boxes.Texts()[0].startsWith("I cannot determine the local separator."));
+        ASSERT_EQ(services.Texts().size(), c.BoxCount);
+        if (c.BoxCount > 0) {
+            EXPECT_TRUE(services.Texts()[0].startsWith("I cannot determine the local separator."));
         }
     }
     ResetGlobalState();
@@ -239,12 +239,12 @@ TEST_F(MainWindowTest, RecordWithoutAMeterAsksToConnectOneAndChangesNothing)
     int dialogs = 0;
     TModalSeam<TForm5>::Hook = [&](TForm5 &) { ++dialogs; };
     Form->RecB->click();
-    Boxes.Answer(TMsgAnswer::Yes);
+    Services.Answer(TMsgAnswer::Yes);
     Form->ScheduleEnd1Click();
     TModalSeam<TForm5>::Hook = nullptr;
-    EXPECT_EQ(Boxes.Texts(), (QStringList{"Please connect a ZELTAR device first",
-                                          "Do you want to start recording and schedule the end of recording?",
-                                          "Please connect a ZELTAR device first"}));
+    EXPECT_EQ(Services.Texts(), (QStringList{"Please connect a ZELTAR device first",
+                                             "Do you want to start recording and schedule the end of recording?",
+                                             "Please connect a ZELTAR device first"}));
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_TRUE(Form->RecB->isChecked());
     EXPECT_TRUE(Form->PanelRight1->isEnabled());

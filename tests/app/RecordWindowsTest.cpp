@@ -69,7 +69,7 @@ TEST_F(RecordWindowsTest, DensityComparesTheHighlightedRecordsThatHaveAHistogram
 TEST_F(RecordWindowsTest, TheDensityAnalyserItemTellsFirstThatNothingIsLoaded)
 {
     MenuItem("&Density Analyser")->trigger();
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown.size(), 1u);
     EXPECT_FALSE(Windows->Form4.isVisible());
 }
 

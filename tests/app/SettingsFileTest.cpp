@@ -64,9 +64,10 @@ TEST_F(SettingsFileTest, ABadNumberLineIsReportedAfterTheLinesBeforeItTookEffect
     EXPECT_EQ(Form->VisibleSamplesCB->currentText(), "60");
     EXPECT_EQ(Form->RiskPopulationRG->ItemIndex(), 0);
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 80);
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_TRUE(Boxes.Shown[0].Text.contains("line 3 is not an integer: 'fast'")) << Boxes.Shown[0].Text.toStdString();
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_TRUE(Services.Shown[0].Text.contains("line 3 is not an integer: 'fast'"))
+        << Services.Shown[0].Text.toStdString();
 }
 
 TEST_F(SettingsFileTest, BoxTextsThatAreNoNumbersAreSavedAsTheValuesInEffectIntoARecreatedFolder)

@@ -31,7 +31,7 @@ int RunEventLoop()
 
 TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTellsStandardError)
 {
-    const TFakeServices boxes;
+    const TFakeServices services;
     TTerminationSignals terminationSignals;
     int saves = 0;
     terminationSignals.BeforeQuit = [&saves] {
@@ -52,13 +52,13 @@ TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTe
     const std::string standardError = testing::internal::GetCapturedStderr();
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(saves, 1);
-    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_TRUE(services.Shown.empty());
     EXPECT_THAT(standardError, testing::HasSubstr("No space left on device (28): /app/Log/run.histo"));
 }
 
 TEST(TerminationSignals, ASignalDuringStartUpIsNotLost)
 {
-    const TFakeServices boxes;
+    const TFakeServices services;
     TTerminationSignals terminationSignals;
     std::raise(SIGINT);
     EXPECT_FALSE(terminationSignals.QuitRequested());

@@ -26,7 +26,7 @@ protected:
     ConnectionFormReceive()
     {
         DecSeparators = {u'.', u','};
-        Boxes.AtExit = [this](int exitCode) {
+        Services.AtExit = [this](int exitCode) {
             Client.Events << QString("process ended with %1").arg(exitCode);
             SettingsAtExit = ReadWholeFile(App.Paths().SettingsDir + "LastSettings.ls");
         };
@@ -42,7 +42,7 @@ protected:
     TempAppDir App;
     QTemporaryDir Devices;
     FakeConnectionClient Client;
-    TFakeServices Boxes;
+    TFakeServices Services;
     QByteArray SettingsAtExit;
     TForm2 Form{Client, App.Paths(), Devices.path()};
 };
@@ -61,7 +61,7 @@ TEST_F(ConnectionFormReceive, OnHoldIgnoresEveryLineAndAnImportTakesEveryLength)
     Receive({Measurement, Dbm, Dbm, Stray, "\r\n"});
     EXPECT_EQ(Client.Imported, (QStringList{Measurement, Dbm, Dbm, Stray, "\r\n"}));
     EXPECT_TRUE(Client.Samples.empty());
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
     EXPECT_FALSE(Form.StrayLineSeen);
     EXPECT_FALSE(Ended());
 }
@@ -69,11 +69,11 @@ TEST_F(ConnectionFormReceive, OnHoldIgnoresEveryLineAndAnImportTakesEveryLength)
 TEST_F(ConnectionFormReceive, DbmWarningOncePerRunOfDbmLines)
 {
     Receive({Dbm, Dbm});
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Warning);
-    EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::Ok);
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Warning);
+    EXPECT_EQ(Services.Shown[0].Buttons, TMsgButtons::Ok);
     Receive({Measurement, Dbm, Dbm, Stray, Dbm});
-    EXPECT_EQ(Boxes.Texts(), (QStringList{DbmWarning, DbmWarning, DbmWarning}));
+    EXPECT_EQ(Services.Texts(), (QStringList{DbmWarning, DbmWarning, DbmWarning}));
 }
 
 TEST_F(ConnectionFormReceive, MeasurementsAreHandedOnAndGarbledOnesDropped)
@@ -83,7 +83,7 @@ TEST_F(ConnectionFormReceive, MeasurementsAreHandedOnAndGarbledOnesDropped)
     ASSERT_EQ(Client.Samples.size(), 1u);
     EXPECT_EQ(Client.Samples[0].PeakFrequency, 900);
     EXPECT_EQ(Client.Samples[0].Value, 0.1234f);
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 
     Client.SampleError = "disk full";
     EXPECT_THROW(Receive({Measurement}), EInOutError);
@@ -94,12 +94,12 @@ TEST_F(ConnectionFormReceive, SecondStrayLineEndsTheRunAfterSavingRecordingAndSe
     Client.Interval = 1.0;
     Client.Settings.VisibleSamples = 321;
     Receive({Stray, Measurement});
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
     EXPECT_FALSE(Ended());
 
     Receive({Stray});
-    EXPECT_EQ(Boxes.Texts(), QStringList{StrayWarning});
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Warning);
+    EXPECT_EQ(Services.Texts(), QStringList{StrayWarning});
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Warning);
     EXPECT_EQ(Client.Events, (QStringList{"recording saved", "settings read", "process ended with 1"}));
     EXPECT_EQ(SettingsAtExit.split('\n').value(3), "321\r");
 }
@@ -109,8 +109,8 @@ TEST_F(ConnectionFormReceive, AFailedSaveOfTheRecordingIsShownAndTheEndGoesOn)
     Client.Interval = 60.0;
     Client.SaveRecordingError = "x.zlog: No space left on device (28)";
     Receive({Stray});
-    EXPECT_EQ(Boxes.Texts(), (QStringList{StrayWarning, "x.zlog: No space left on device (28)"}));
-    EXPECT_EQ(Boxes.Shown[1].Kind, TMsgKind::Error);
+    EXPECT_EQ(Services.Texts(), (QStringList{StrayWarning, "x.zlog: No space left on device (28)"}));
+    EXPECT_EQ(Services.Shown[1].Kind, TMsgKind::Error);
     EXPECT_EQ(Client.Events, (QStringList{"recording saved", "settings read", "process ended with 1"}));
 }
 

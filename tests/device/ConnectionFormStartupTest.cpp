@@ -48,13 +48,13 @@ protected:
         EXPECT_EQ(Client.StartListeningCalls, 1);
         EXPECT_FALSE(form.Timer1.isActive());
         EXPECT_TRUE((form.Panel1 + form.Panel2).isEmpty());
-        EXPECT_TRUE(Boxes.Shown.empty());
+        EXPECT_TRUE(Services.Shown.empty());
     }
 
     TempAppDir App;
     QTemporaryDir Devices;
     FakeConnectionClient Client;
-    TFakeServices Boxes;
+    TFakeServices Services;
 };
 
 TEST_F(ConnectionFormStartup, OpensTheHighestPortAndStartsListening)
@@ -84,7 +84,7 @@ TEST_F(ConnectionFormStartup, APortThatCannotBeOpenedIsReportedAtStartUpAndFromT
         QTemporaryDir devices;
         const QString port = devices.filePath("ttyUSB0");
         QFile portFile(port); // listed as openable, but no terminal
-        Boxes.Shown.clear();
+        Services.Shown.clear();
         if (atStartUp) {
             ASSERT_TRUE(portFile.open(QIODevice::WriteOnly));
         }
@@ -93,9 +93,9 @@ TEST_F(ConnectionFormStartup, APortThatCannotBeOpenedIsReportedAtStartUpAndFromT
             ASSERT_TRUE(portFile.open(QIODevice::WriteOnly));
             form.Timer1Timer();
         }
-        ASSERT_EQ(Boxes.Shown.size(), 1u);
-        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
-        EXPECT_TRUE(Boxes.Shown[0].Text.startsWith("TCOMPORT : cannot open " + port + "\r"));
+        ASSERT_EQ(Services.Shown.size(), 1u);
+        EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
+        EXPECT_TRUE(Services.Shown[0].Text.startsWith("TCOMPORT : cannot open " + port + "\r"));
         EXPECT_FALSE(form.ComPort1.isOpen());
         EXPECT_FALSE(form.Timer1.isActive());
         EXPECT_EQ(Client.StartListeningCalls, 0);
@@ -131,9 +131,9 @@ TEST_F(ConnectionFormStartup, SettingsThatCannotBeReadOrWrittenAreReportedAndSta
     EXPECT_TRUE(Client.Applied.empty());
     ExpectWaiting(*form);
     form.reset();
-    ASSERT_EQ(Boxes.Shown.size(), 2u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_EQ(Boxes.Shown[1].Kind, TMsgKind::Error);
+    ASSERT_EQ(Services.Shown.size(), 2u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_EQ(Services.Shown[1].Kind, TMsgKind::Error);
 }
 
 TEST_F(ConnectionFormStartup, APortThisUserMayNotOpenIsNamedInTheWaitingStatus)

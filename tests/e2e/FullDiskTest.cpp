@@ -105,12 +105,13 @@ protected:
     // Records until the log cannot take the next flush: ten at a time, a flush each.
     void SendUntilAnErrorBox()
     {
-        const std::size_t boxes = Boxes.Shown.size();
-        for (int flushes = 0; Boxes.Shown.size() == boxes && flushes < 100; ++flushes)
+        const std::size_t boxes = Services.Shown.size();
+        for (int flushes = 0; Services.Shown.size() == boxes && flushes < 100; ++flushes)
             SendReadings(10);
-        ASSERT_EQ(Boxes.Shown.size(), boxes + 1);
-        EXPECT_EQ(Boxes.Shown.back().Kind, TMsgKind::Error);
-        EXPECT_TRUE(Boxes.Shown.back().Text.contains("No space left on device")) << Boxes.Shown.back().Text.toStdString();
+        ASSERT_EQ(Services.Shown.size(), boxes + 1);
+        EXPECT_EQ(Services.Shown.back().Kind, TMsgKind::Error);
+        EXPECT_TRUE(Services.Shown.back().Text.contains("No space left on device"))
+            << Services.Shown.back().Text.toStdString();
     }
     // Every file of the Log folder with its bytes, hidden ones too.
     std::map<QString, QByteArray> Files() const
@@ -153,10 +154,10 @@ TEST_P(FullDiskTest, TheRecordingHoldsItsSamplesUntilThereIsRoomAndStopSaysWhatI
     SendReadings(10);
     Disk->Fill();
     SendUntilAnErrorBox();
-    EXPECT_TRUE(Boxes.Shown.back().Text.contains(QFileInfo(log).fileName()));
+    EXPECT_TRUE(Services.Shown.back().Text.contains(QFileInfo(log).fileName()));
     EXPECT_EQ(Form1->PanelStatus->text(), NotWritingStatus);
     SendReadings(30);
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown.size(), 1u);
     EXPECT_EQ(Form1->PanelStatus->text(), NotWritingStatus);
 
     // Room again: the next flush puts down everything held, and the recording goes on.
@@ -170,8 +171,8 @@ TEST_P(FullDiskTest, TheRecordingHoldsItsSamplesUntilThereIsRoomAndStopSaysWhatI
     SendUntilAnErrorBox();
     const std::size_t inLog = LogRecords(log).size();
     Form1->StopB->click();
-    EXPECT_EQ(Boxes.Shown.size(), 3u);
-    EXPECT_TRUE(Boxes.Shown.back().Text.contains(".histo")) << Boxes.Shown.back().Text.toStdString();
+    EXPECT_EQ(Services.Shown.size(), 3u);
+    EXPECT_TRUE(Services.Shown.back().Text.contains(".histo")) << Services.Shown.back().Text.toStdString();
     EXPECT_EQ(RecordingState, Stopped);
     EXPECT_EQ(Form1->PanelStatus->text(), QStringLiteral("   The record is incomplete: %1 samples could not be "
                                                          "written to its log").arg(Sent.size() - inLog));
@@ -185,7 +186,7 @@ TEST_P(FullDiskTest, TheRecordingHoldsItsSamplesUntilThereIsRoomAndStopSaysWhatI
     Sent.clear();
     RecordThirteen();
     EXPECT_EQ(StoredValues(LogRecords(App.Paths().LogDir + Logs().back())), Sent);
-    EXPECT_EQ(Boxes.Shown.size(), 3u);
+    EXPECT_EQ(Services.Shown.size(), 3u);
     for (const auto &[name, bytes] : earlier)
         EXPECT_EQ(Files().at(name), bytes) << name.toStdString();
     ExpectNoEmptyCompanion();
@@ -199,10 +200,10 @@ TEST_P(FullDiskTest, MetadataThatCannotBeWrittenIsReportedAndTheRecordingGoesOn)
 
     Disk->Fill();
     Record();
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_TRUE(Boxes.Shown[0].Text.contains(".meta") && Boxes.Shown[0].Text.contains("No space left on device"))
-        << Boxes.Shown[0].Text.toStdString();
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_TRUE(Services.Shown[0].Text.contains(".meta") && Services.Shown[0].Text.contains("No space left on device"))
+        << Services.Shown[0].Text.toStdString();
     EXPECT_EQ(RecordingState, Recording);
     const QString log = Form1->Session.CurrentLogFile();
     EXPECT_FALSE(QFileInfo::exists(CompanionName(log, ".meta")));
@@ -213,7 +214,7 @@ TEST_P(FullDiskTest, MetadataThatCannotBeWrittenIsReportedAndTheRecordingGoesOn)
     EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
     EXPECT_EQ(StoredValues(LogRecords(log)), Sent);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(log, ".histo")));
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown.size(), 1u);
     for (const auto &[name, bytes] : earlier)
         EXPECT_EQ(Files().at(name), bytes) << name.toStdString();
     ExpectNoEmptyCompanion();

@@ -53,5 +53,5 @@ TEST_F(LiveListeningTest, StopClosesThePortAndPlayReopensIt)
     EXPECT_EQ(RecordingState, Listening);
     Measure(2.0);
     EXPECT_EQ(Samples(), 1u);
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 }

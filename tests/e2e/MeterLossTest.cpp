@@ -51,7 +51,7 @@ TEST_F(MeterLossTest, ARecordingKeepsEverySampleAndGoesOnInTheSameLog)
     EXPECT_EQ(StoredValues(LogRecords(log)), expected);
     EXPECT_EQ(Logs().size(), 1);
     EXPECT_EQ(MetaDialogs, 1);
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 }
 
 TEST_F(MeterLossTest, ListeningGoesOnWithoutAFreshStartAndStopEndsTheWait)
@@ -68,7 +68,7 @@ TEST_F(MeterLossTest, ListeningGoesOnWithoutAFreshStartAndStopEndsTheWait)
     Unplug();
     Form1->StopB->click();
     EXPECT_FALSE(Form2->ReconnectTimer.isActive());
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 }
 
 TEST_F(MeterLossTest, TheLineCutByTheUnpluggingIsNotTakenForAStrayLine)
@@ -80,8 +80,8 @@ TEST_F(MeterLossTest, TheLineCutByTheUnpluggingIsNotTakenForAStrayLine)
     PlugInAgain();
     Form2->ReconnectTimerTimer();
     Measure(0.5);
-    EXPECT_TRUE(ExitCodes.empty());
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.ExitCodes.empty());
+    EXPECT_TRUE(Services.Shown.empty());
     EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 1u);
     EXPECT_EQ(Form1->PanelBottom->LabelPeak->text(), "0.5000");
 }

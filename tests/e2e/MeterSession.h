@@ -52,8 +52,7 @@ protected:
 
     TempAppDir App;
     QTemporaryDir Devices;
-    TFakeServices Boxes{QDateTime::currentDateTime()};
-    QDateTime &Now = Boxes.Now;
+    TFakeServices Services{QDateTime::currentDateTime()};
     std::unique_ptr<TMeterTerminal> Meter = TMeterTerminal::OpenPseudoTerminal();
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TForm2> Form2;
@@ -61,7 +60,6 @@ protected:
     int MetaDialogs = 0;
     // How the metadata dialog is answered; OK with the fields as they are by default.
     std::function<void(TForm5 &)> MetaAnswer = [](TForm5 &dialog) { dialog.ImageOKbClick(); };
-    const std::vector<int> &ExitCodes = Boxes.ExitCodes;
 };
 
 // The readings MeasureSeries sends, as the log stores them with a correction factor.

@@ -66,7 +66,7 @@ TEST_F(RecordingTest, TwentySevenSamplesMakeACompleteRecordThatTheExportReads)
     Form1->IrrUnitGBClick();
     Form1->CorrectionCB->setCurrentText("6");
     Form1->correctionCBChange();
-    Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0, 250));
+    Services.Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0, 250));
     Record();
     ASSERT_EQ(RecordingState, Recording);
     EXPECT_EQ(MetaDialogs, 1);
@@ -93,7 +93,7 @@ TEST_F(RecordingTest, TwentySevenSamplesMakeACompleteRecordThatTheExportReads)
     EXPECT_EQ(meta.Unit, 0);
     EXPECT_EQ(meta.Correction, 6);
     EXPECT_EQ(meta.Interval, 0.5);
-    EXPECT_EQ(FromTDateTime(meta.StartTime), Now);
+    EXPECT_EQ(FromTDateTime(meta.StartTime), Services.Now);
 
     // The export reads the three files as one record.
     const TProgramRun exporter = RunBuiltProgram("zeltar-export", {"--summary", log});
@@ -109,17 +109,17 @@ TEST_F(RecordingTest, PlayAsksBeforeEndingTheRecordingAndCancelKeepsItGoing)
 {
     Record();
     MeasureSeries(3);
-    Boxes.Answer(TMsgAnswer::Cancel);
+    Services.Answer(TMsgAnswer::Cancel);
     Form1->PlayB->click();
-    ASSERT_EQ(Boxes.Texts(), QStringList{StopRecordingQuestion});
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Confirmation);
-    EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::YesCancel);
+    ASSERT_EQ(Services.Texts(), QStringList{StopRecordingQuestion});
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Confirmation);
+    EXPECT_EQ(Services.Shown[0].Buttons, TMsgButtons::YesCancel);
     EXPECT_TRUE(Form1->RecB->isChecked());
     EXPECT_EQ(RecordingState, Recording);
     EXPECT_FALSE(Form1->PanelRight1->isEnabled());
 
     MeasureSeries(3, 5.0);
-    Boxes.Answer(TMsgAnswer::Yes);
+    Services.Answer(TMsgAnswer::Yes);
     Form1->PlayB->click();
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_TRUE(Form1->PanelRight1->isEnabled());
@@ -130,13 +130,13 @@ TEST_F(RecordingTest, PlayAsksBeforeEndingTheRecordingAndCancelKeepsItGoing)
 
 TEST_F(RecordingTest, RestartAsksThenBeginsAnotherRecordWithoutTheDialogAndListeningStartsAfresh)
 {
-    Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
+    Services.Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
     Record();
     MeasureSeries(4);
-    Now = Now.addSecs(5);
-    Boxes.Answer(TMsgAnswer::Yes);
+    Services.Now = Services.Now.addSecs(5);
+    Services.Answer(TMsgAnswer::Yes);
     Form1->RestartB->click();
-    EXPECT_EQ(Boxes.Texts(), QStringList{StartOverQuestion});
+    EXPECT_EQ(Services.Texts(), QStringList{StartOverQuestion});
     EXPECT_EQ(MetaDialogs, 1);
     ASSERT_EQ(Logs(), (QStringList{"2026 03 10 - 10 00 00.zlog", "2026 03 10 - 10 00 05.zlog"}));
     EXPECT_EQ(RecordingState, Recording);
@@ -154,15 +154,15 @@ TEST_F(RecordingTest, RestartAsksThenBeginsAnotherRecordWithoutTheDialogAndListe
     Form1->RestartB->click();
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 0u);
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown.size(), 1u);
 }
 
 TEST_F(RecordingTest, ARecordingThatCannotMakeItsLogIsReportedOnceAndListens)
 {
     ASSERT_TRUE(QDir(App.Paths().LogDir).removeRecursively());
     Record();
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_TRUE(Form1->PlayB->isChecked());
     EXPECT_TRUE(Form1->PanelRight1->isEnabled());
@@ -170,5 +170,5 @@ TEST_F(RecordingTest, ARecordingThatCannotMakeItsLogIsReportedOnceAndListens)
     // Samples come, and the stop finds no log to report again.
     MeasureSeries(12);
     Stop();
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown.size(), 1u);
 }

@@ -47,7 +47,7 @@ protected:
     ScheduledEndTest()
     {
         // Whole seconds, so that the fields say exactly when.
-        Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
+        Services.Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
         PlugIn();
         Start();
     }
@@ -74,7 +74,7 @@ protected:
     // One tick of InterruptREC at the given time.
     void TickAt(const QDateTime &moment)
     {
-        Now = moment;
+        Services.Now = moment;
         Form1->InterruptRECTimer();
     }
 
@@ -87,13 +87,13 @@ protected:
 
 TEST_F(ScheduledEndTest, TheMenuEntryOffersToStartARecordingFirst)
 {
-    Boxes.Answer(TMsgAnswer::Cancel);
+    Services.Answer(TMsgAnswer::Cancel);
     ScheduleEnd([](TForm6 &) {});
-    EXPECT_EQ(Boxes.Texts(), QStringList{"Do you want to start recording and schedule the end of recording?"});
+    EXPECT_EQ(Services.Texts(), QStringList{"Do you want to start recording and schedule the end of recording?"});
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_EQ(ScheduleDialogs, 0);
 
-    Boxes.Answer(TMsgAnswer::Yes);
+    Services.Answer(TMsgAnswer::Yes);
     TRowTexts start;
     ScheduleEnd([&](TForm6 &dialog) {
         start = {dialog.hour_Start->text(), dialog.min_Start->text(),   dialog.sec_Start->text(),
@@ -112,7 +112,7 @@ TEST_F(ScheduledEndTest, TheEndSavesAndStopsTheRecording)
 {
     Record();
     MeasureSeries(13);
-    const QDateTime end = Now.addSecs(60);
+    const QDateTime end = Services.Now.addSecs(60);
     ScheduleEndAt(end);
     EXPECT_FALSE(Form1->LabelInterrupt->isHidden());
     EXPECT_TRUE(Form1->LabelInterrupt->text().startsWith("Recording end scheduled on "));
@@ -123,8 +123,8 @@ TEST_F(ScheduledEndTest, TheEndSavesAndStopsTheRecording)
     EXPECT_FALSE(Form2->ComPort1.isOpen());
     EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
     EXPECT_EQ(LogRecords(Log()).size(), 13u);
-    EXPECT_TRUE(ExitCodes.empty());
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.ExitCodes.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 }
 
 TEST_F(ScheduledEndTest, WithShutdownTheProgramEndsOnceTheRecordIsSaved)
@@ -132,10 +132,10 @@ TEST_F(ScheduledEndTest, WithShutdownTheProgramEndsOnceTheRecordIsSaved)
     ChooseInterval(2); // 10 sec: the clock is looked at every ten seconds
     Record();
     MeasureSeries(2);
-    const QDateTime end = Now.addSecs(600);
+    const QDateTime end = Services.Now.addSecs(600);
     ScheduleEndAt(end, true);
     TickAt(end.addSecs(5));
-    EXPECT_EQ(ExitCodes, std::vector<int>{EXIT_SUCCESS});
+    EXPECT_EQ(Services.ExitCodes, std::vector<int>{EXIT_SUCCESS});
     EXPECT_EQ(LogRecords(Log()).size(), 2u);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(Log(), ".histo")));
     EXPECT_TRUE(QFileInfo::exists(App.Paths().SettingsDir + "LastSettings.ls"));
@@ -144,11 +144,11 @@ TEST_F(ScheduledEndTest, WithShutdownTheProgramEndsOnceTheRecordIsSaved)
 TEST_F(ScheduledEndTest, TheLabelOfThePendingEndStaysThroughARestartAndGoesWithAStop)
 {
     Record();
-    const QDateTime end = Now.addSecs(60);
+    const QDateTime end = Services.Now.addSecs(60);
     ScheduleEndAt(end);
     const QString label = Form1->LabelInterrupt->text();
 
-    Boxes.Answer(TMsgAnswer::Yes);
+    Services.Answer(TMsgAnswer::Yes);
     Form1->RestartBClick();
     ASSERT_EQ(Logs().size(), 2);
     EXPECT_FALSE(Form1->LabelInterrupt->isHidden());
@@ -157,17 +157,17 @@ TEST_F(ScheduledEndTest, TheLabelOfThePendingEndStaysThroughARestartAndGoesWithA
     MeasureSeries(3);
     Form1->StopB->click();
     EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown.size(), 1u);
 }
 
 TEST_F(ScheduledEndTest, AnEndReachedWhilePlayAsksLeavesListeningToStartFromTheStop)
 {
     Record();
     MeasureSeries(2);
-    const QDateTime end = Now.addSecs(60);
+    const QDateTime end = Services.Now.addSecs(60);
     ScheduleEndAt(end);
     // The question is open when the timer finds the end; then the user says Yes.
-    Boxes.AnswerWith = [&](const TShownBox &) {
+    Services.AnswerWith = [&](const TShownBox &) {
         TickAt(end);
         return TMsgAnswer::Yes;
     };
@@ -185,10 +185,10 @@ TEST_F(ScheduledEndTest, AnEndReachedWhileImportAsksSavesTheRecordOnce)
     Record();
     MeasureSeries(2);
     const QString log = Log();
-    const QDateTime end = Now.addSecs(60);
+    const QDateTime end = Services.Now.addSecs(60);
     ScheduleEndAt(end);
     // The end comes while the question is open; Yes, then Cancel to the notice about HOLD.
-    Boxes.AnswerWith = [&](const TShownBox &box) {
+    Services.AnswerWith = [&](const TShownBox &box) {
         if (box.Text != "Are you sure you want to stop recording?")
             return TMsgAnswer::Cancel;
         TickAt(end);
@@ -201,5 +201,5 @@ TEST_F(ScheduledEndTest, AnEndReachedWhileImportAsksSavesTheRecordOnce)
     const QString base = QFileInfo(log).completeBaseName();
     EXPECT_EQ(files, QStringList({base + ".histo", base + ".meta", base + ".zlog"}));
     // The question and the notice, and no error.
-    EXPECT_EQ(Boxes.Shown.size(), 2u);
+    EXPECT_EQ(Services.Shown.size(), 2u);
 }

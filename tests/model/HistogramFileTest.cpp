@@ -39,8 +39,8 @@ TEST(HistogramFile, WritesCrLfLinesAndReadsThemBack)
     written.Counts = {4294967295u, 0, 7};
     written.Total = written.MaxCount = 4294967295u;
     written.ModeIndex = 2; // taken from the file as it stands, not recomputed
-    TFakeServices boxes;
-    boxes.Answer(TMsgAnswer::Yes);
+    TFakeServices services;
+    services.Answer(TMsgAnswer::Yes);
     written.WriteToFile(path);
     EXPECT_EQ(ReadWholeFile(path), Lines({"-1", "1", "3", "4294967295", "4294967295", "2", "4294967295", "0", "7"}));
     const THistogram read = THistogram::ReadFromFile(path);
@@ -53,14 +53,15 @@ TEST(HistogramFile, OverwriteQuestionAnsweredNoLeavesTheFile)
 {
     TempAppDir dir;
     const QString path = dir.WriteFile("Log/c.histo", "old\r\ncontent");
-    TFakeServices boxes;
-    boxes.Answer(TMsgAnswer::No);
+    TFakeServices services;
+    services.Answer(TMsgAnswer::No);
     THistogram(-1, 1).WriteToFile(path);
     EXPECT_EQ(ReadWholeFile(path), "old\r\ncontent");
-    ASSERT_EQ(boxes.Texts(), QStringList{"THistogram Class, Procedure WriteToFile: the argument file already exists. "
-                                         "Do you want to overwrite it?"});
-    EXPECT_EQ(boxes.Shown[0].Kind, TMsgKind::Warning);
-    EXPECT_EQ(boxes.Shown[0].Buttons, TMsgButtons::YesNo);
+    ASSERT_EQ(services.Texts(),
+              QStringList{"THistogram Class, Procedure WriteToFile: the argument file already exists. "
+                          "Do you want to overwrite it?"});
+    EXPECT_EQ(services.Shown[0].Kind, TMsgKind::Warning);
+    EXPECT_EQ(services.Shown[0].Buttons, TMsgButtons::YesNo);
 }
 
 TEST(HistogramFile, FailuresAndMalformedFiles)
@@ -73,9 +74,10 @@ TEST(HistogramFile, FailuresAndMalformedFiles)
         EXPECT_TRUE(error.Message.contains("d.histo") && error.Message.contains("(2)")) << error.Message.toStdString();
     }
 
-    TFakeServices boxes;
+    TFakeServices services;
     EXPECT_EQ(THistogram::ReadFromFile(dir.Paths().LogDir + "none.histo").Counts.size(), 0u);
-    EXPECT_EQ(boxes.Texts(), QStringList{"THistogram class, constructor ReadFromFile: the file argument does not exist"});
+    EXPECT_EQ(services.Texts(),
+              QStringList{"THistogram class, constructor ReadFromFile: the file argument does not exist"});
 
     const QByteArray malformed[] = {
         Lines({"-33", "33", "68", "0", "0", "0"}, 68),              // classes do not match the bounds

@@ -30,8 +30,8 @@ TEST(Histogram, MaxDensitySkipsEmptyHistogramsAndUnallocatableClassesAreReported
     EXPECT_EQ(MaxDensity({&empty, &first, &second}), 0.75);
     EXPECT_EQ(MaxDensity({}), 0.0);
 
-    TFakeServices boxes;
+    TFakeServices services;
     THistogram tooWide(INT_MIN, INT_MAX);
     EXPECT_EQ(tooWide.Add(0), 0u);
-    EXPECT_EQ(boxes.Texts(), QStringList{"THistogram CREATE procedure: out of memory error"});
+    EXPECT_EQ(services.Texts(), QStringList{"THistogram CREATE procedure: out of memory error"});
 }

@@ -57,7 +57,7 @@ TEST(Risk, PaletteIsTheTopRowAndUnusableImagesAreReportedAsMissing)
 
     TempAppDir unusable;
     const QString &resources = unusable.Paths().ResourcesDir;
-    TFakeServices boxes;
+    TFakeServices services;
     EXPECT_FALSE(LoadRiskPalette(resources));
     QImage(39, 1, QImage::Format_RGB32).save(resources + "Risk Palette.bmp", "BMP");
     EXPECT_FALSE(LoadRiskPalette(resources));
@@ -65,6 +65,6 @@ TEST(Risk, PaletteIsTheTopRowAndUnusableImagesAreReportedAsMissing)
     EXPECT_FALSE(LoadRiskPalette(resources));
     const QString missing = "Some files used by this aplication have not been found. Please repeat the "
                             "installation of the application";
-    EXPECT_EQ(boxes.Texts(), QStringList({missing, missing, missing}));
+    EXPECT_EQ(services.Texts(), QStringList({missing, missing, missing}));
     EXPECT_EQ(RiskColor(39), colour(39));
 }

@@ -129,19 +129,19 @@ TEST_F(ImportTest, ARecordingEndsOnceAgreedAndATransferIsReplayedCorrectedInReve
 {
     Record();
     const QString recorded = CompanionName(Session.CurrentLogFile(), ".histo");
-    Boxes.Answer(TMsgAnswer::Cancel);
+    Services.Answer(TMsgAnswer::Cancel);
     EXPECT_EQ(Session.AskToImport(), TImportConsent::Declined);
     EXPECT_EQ(RecordingState, Recording);
     // Yes ends the recording for good, even when the import is then declined.
-    Boxes.Answer(TMsgAnswer::Yes);
-    Boxes.Answer(TMsgAnswer::Cancel);
+    Services.Answer(TMsgAnswer::Yes);
+    Services.Answer(TMsgAnswer::Cancel);
     EXPECT_EQ(Session.AskToImport(), TImportConsent::RecordingEnded);
     EXPECT_EQ(RecordingState, Stopped);
     EXPECT_TRUE(QFileInfo::exists(recorded));
-    Boxes.Answer(TMsgAnswer::Ok);
+    Services.Answer(TMsgAnswer::Ok);
     EXPECT_EQ(Session.AskToImport(), TImportConsent::Agreed);
-    EXPECT_EQ(Boxes.Texts(), (QStringList{StopRecordingQuestion, StopRecordingQuestion, HoldNotice, HoldNotice}));
-    EXPECT_EQ(Boxes.Shown[2].Buttons, TMsgButtons::OkCancel);
+    EXPECT_EQ(Services.Texts(), (QStringList{StopRecordingQuestion, StopRecordingQuestion, HoldNotice, HoldNotice}));
+    EXPECT_EQ(Services.Shown[2].Buttons, TMsgButtons::OkCancel);
 
     Events.clear();
     Session.BeginImport();
@@ -161,7 +161,7 @@ TEST_F(ImportTest, ARecordingEndsOnceAgreedAndATransferIsReplayedCorrectedInReve
     Choice = {UnitVm, 1.0, 6, 0}; // 6 dB doubles a reading in V/m
     Events.clear();
     Progress.clear();
-    Now = Now.addSecs(60);
+    Services.Now = Services.Now.addSecs(60);
     Session.EndTransfer();
     EXPECT_EQ(Replayed, (std::vector<float>{7.0f, 4.0f, 2.5f, 1.0f}));
     EXPECT_EQ(Progress, (QStringList{"0/1024", "1/1024", "2/1024", "3/1024", "4/1024"}));
@@ -176,7 +176,7 @@ TEST_F(ImportTest, ARecordingEndsOnceAgreedAndATransferIsReplayedCorrectedInReve
     EXPECT_EQ(Session.CurrentLogFile(), SaveAs);
     EXPECT_EQ(StoredValues(LogRecords(SaveAs)), (std::vector<float>{3.5f, 2.0f, 1.25f, 0.5f}));
     const TMetaData meta = RecordMeta(SaveAs);
-    EXPECT_EQ(meta.StartTime, ToTDateTime(Now));
+    EXPECT_EQ(meta.StartTime, ToTDateTime(Services.Now));
     EXPECT_EQ(meta.Unit, UnitVm);
     // The stored readings carry no correction, and their files say so: the histogram counts
     // the stored values (3.5 V/m is 15.1 dB, class 48), not the plotted ones (7 V/m, class 54).
@@ -184,15 +184,15 @@ TEST_F(ImportTest, ARecordingEndsOnceAgreedAndATransferIsReplayedCorrectedInReve
     const THistogram histogram = THistogram::ReadFromFile(CompanionName(SaveAs, ".histo"));
     EXPECT_EQ(histogram.Counts[48], 1u);
     EXPECT_EQ(histogram.Counts[54], 0u);
-    EXPECT_EQ(Boxes.Shown.size(), 4u);
+    EXPECT_EQ(Services.Shown.size(), 4u);
 }
 
 TEST_F(ImportTest, AnImportWithoutAStoredRecordANameOrADescriptionWritesNothing)
 {
     Transfer({"  0.0000    0\r\n", "  0.0000    0\r\n"});
     Session.EndTransfer();
-    EXPECT_EQ(Boxes.Texts(), QStringList{"No measurement has been received from the ZELTAR device"});
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Information);
+    EXPECT_EQ(Services.Texts(), QStringList{"No measurement has been received from the ZELTAR device"});
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Information);
     EXPECT_EQ(Events, (QStringList{"", "hidden", "ended"}));
     EXPECT_TRUE(Proposed.isEmpty());
 
@@ -234,5 +234,5 @@ TEST_F(ImportTest, ErrorsAreReportedOnceAndTheImportStillEnds)
     Session.EndTransfer();
     EXPECT_EQ(Events, (QStringList{"ended", "error '6x' is not a valid integer value"}));
     EXPECT_EQ(Proposed.size(), 1);
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 }

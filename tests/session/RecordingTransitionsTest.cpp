@@ -13,15 +13,15 @@
 
 TEST_F(SessionTest, RecordNamesItsLogAndStartsAtOneReadingOfTheClock)
 {
-    ClockReads = 0;
+    Services.ClockReads = 0;
     Record();
-    EXPECT_EQ(ClockReads, 1);
+    EXPECT_EQ(Services.ClockReads, 1);
     EXPECT_EQ(RecordingState, Recording);
     EXPECT_EQ(Session.CurrentLogFile(), LogDir() + "2025 01 07 - 09 05 03.zlog");
     EXPECT_TRUE(QFileInfo::exists(Session.CurrentLogFile()));
-    EXPECT_EQ(Session.SessionStart(), ToTDateTime(Now));
+    EXPECT_EQ(Session.SessionStart(), ToTDateTime(Services.Now));
     Session.WriteRecordMeta();
-    EXPECT_EQ(RecordMeta(Session.CurrentLogFile()).StartTime, ToTDateTime(Now));
+    EXPECT_EQ(RecordMeta(Session.CurrentLogFile()).StartTime, ToTDateTime(Services.Now));
 
     // Within the same second: the first is completed, the second takes the next free name.
     Feed(1.0f);
@@ -55,7 +55,7 @@ TEST_F(SessionTest, RestartKeepsThePendingEndAndTheDescription)
 {
     Record();
     Session.DescriptionToEdit().Operator.Set("Ann");
-    const QDateTime end = Now.addSecs(3600);
+    const QDateTime end = Services.Now.addSecs(3600);
     Session.ScheduleEnd(end);
     bool markedAsRestart = false;
     Session.RestartRecording([&] {
@@ -76,10 +76,10 @@ TEST_F(SessionTest, TheScheduledEndStopsTheRecordingOnceItsTimeHasCome)
 {
     Record();
     Feed(1.0f);
-    Session.ScheduleEnd(Now.addSecs(10));
+    Session.ScheduleEnd(Services.Now.addSecs(10));
     EXPECT_FALSE(Session.TakeReachedEnd());
     EXPECT_TRUE(Session.ScheduledEnd().IsPending());
-    Now = Now.addSecs(10);
+    Services.Now = Services.Now.addSecs(10);
     EXPECT_TRUE(Session.TakeReachedEnd());
     EXPECT_FALSE(Session.ScheduledEnd().IsPending());
     Session.FinishRecording();
@@ -91,7 +91,7 @@ TEST_F(SessionTest, TheScheduledEndStopsTheRecordingOnceItsTimeHasCome)
     Status.clear();
     Session.FinishRecording();
     EXPECT_TRUE(Status.isEmpty());
-    Session.ScheduleEnd(Now);
+    Session.ScheduleEnd(Services.Now);
     EXPECT_FALSE(Session.TakeReachedEnd());
     EXPECT_FALSE(Session.ScheduledEnd().IsPending());
 }

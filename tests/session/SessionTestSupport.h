@@ -28,9 +28,7 @@ protected:
     qsizetype LogSize() const { return ReadWholeFile(Session.CurrentLogFile()).size(); }
 
     TempAppDir App;
-    TFakeServices Boxes;
-    QDateTime &Now = Boxes.Now;
-    int &ClockReads = Boxes.ClockReads;
+    TFakeServices Services;
     TAcquisitionSession Session{App.Paths().LogDir};
     QStringList Status;
 };

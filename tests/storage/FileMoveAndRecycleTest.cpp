@@ -70,7 +70,7 @@ TEST_F(FileUtilities, MovingNeverOverwritesAndNumbersTheNewName)
     App.WriteFile("Log/rec.zlog", "new");
     App.WriteFile("Log/notes", "new notes");
 
-    TFakeServices boxes;
+    TFakeServices services;
     for (const char *name : {"rec.zlog", "rec.meta", "notes"})
         EXPECT_TRUE(ShellMoveFile(Log(name), Archive(name), false)) << name;
     EXPECT_EQ(FilesIn(App.Paths().ArchiveDir), (QStringList{"notes", "notes (2)", "rec (2).zlog", "rec (3).zlog", "rec.meta", "rec.zlog"}));
@@ -78,16 +78,16 @@ TEST_F(FileUtilities, MovingNeverOverwritesAndNumbersTheNewName)
     EXPECT_EQ(ReadWholeFile(Archive("rec.zlog")), "old");
     EXPECT_EQ(ReadWholeFile(Archive("notes (2)")), "new notes");
     EXPECT_TRUE(FilesIn(App.Paths().LogDir).isEmpty());
-    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_TRUE(services.Shown.empty());
 }
 
 TEST_F(FileUtilities, AFailedMoveIsToldUnlessSilent)
 {
-    TFakeServices boxes;
+    TFakeServices services;
     EXPECT_FALSE(ShellMoveFile(Log("rec.histo"), Archive("rec.histo"), true));
-    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_TRUE(services.Shown.empty());
     EXPECT_FALSE(ShellMoveFile(Log("rec.histo"), Archive("rec.histo"), false));
-    ASSERT_EQ(boxes.Shown.size(), 1u);
-    EXPECT_EQ(boxes.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_TRUE(boxes.Shown[0].Text.contains(Log("rec.histo"))) << boxes.Shown[0].Text.toStdString();
+    ASSERT_EQ(services.Shown.size(), 1u);
+    EXPECT_EQ(services.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_TRUE(services.Shown[0].Text.contains(Log("rec.histo"))) << services.Shown[0].Text.toStdString();
 }

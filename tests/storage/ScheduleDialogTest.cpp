@@ -51,8 +51,7 @@ protected:
             interval);
     }
 
-    TFakeServices Boxes{QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0))};
-    QDateTime &Now = Boxes.Now;
+    TFakeServices Services{QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0))};
     TScheduledEnd Schedule;
     TForm6 Form;
     TRowTexts EndRowAfterOk;
@@ -74,7 +73,7 @@ TEST_F(ScheduleDialog, OpensWithTheStartAndAnEndSixMinutesAhead)
     EXPECT_EQ(start, (TRowTexts{"9", "5", "3", "10", "3", "2026"}));
     EXPECT_EQ(end, SixMinutesAhead);
 
-    Now = QDateTime(QDate(2026, 12, 31), QTime(23, 58, 0));
+    Services.Now = QDateTime(QDate(2026, 12, 31), QTime(23, 58, 0));
     Execute([&](TForm6 &form) { end = RowTexts(EndRow(form)); });
     EXPECT_EQ(end, (TRowTexts{"0", "4", "0", "1", "1", "2027"}));
 }
@@ -82,14 +81,14 @@ TEST_F(ScheduleDialog, OpensWithTheStartAndAnEndSixMinutesAhead)
 TEST_F(ScheduleDialog, RefusesAnEndFifteenSecondsAheadAndAcceptsSixteen)
 {
     EXPECT_FALSE(EnterEnd({"10", "0", "15", "10", "3", "2026"}));
-    EXPECT_EQ(Boxes.Texts(), QStringList{"The scheduled time and date is too close"});
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Warning);
+    EXPECT_EQ(Services.Texts(), QStringList{"The scheduled time and date is too close"});
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Warning);
     EXPECT_EQ(EndRowAfterOk, SixMinutesAhead);
     EXPECT_FALSE(Schedule.IsPending());
 
     // A blank before the year is allowed, and the year stays the one typed.
     EXPECT_TRUE(EnterEnd({"10", "0", "16", "10", "3", " 2026"}, 10.0));
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown.size(), 1u);
     EXPECT_EQ(Schedule.EndTime(), QDateTime(QDate(2026, 3, 10), QTime(10, 0, 16)));
     EXPECT_EQ(Schedule.InterruptREC.interval(), 10000);
 }
@@ -98,13 +97,13 @@ TEST_F(ScheduleDialog, AWrongFieldKeepsTheTextsAsTypedAnImpossibleDateIsRefilled
 {
     const TRowTexts entry = {"11", "0", "0", "", "3", "2026"};
     EXPECT_FALSE(EnterEnd(entry));
-    EXPECT_EQ(Boxes.Texts(), (QStringList{"Error in the Day field at position: 1",
-                                          "Error in the Day field: Day must be comprised in between 1 and 31"}));
+    EXPECT_EQ(Services.Texts(), (QStringList{"Error in the Day field at position: 1",
+                                             "Error in the Day field: Day must be comprised in between 1 and 31"}));
     EXPECT_EQ(EndRowAfterOk, entry);
 
-    Boxes.Shown.clear();
+    Services.Shown.clear();
     EXPECT_FALSE(EnterEnd({"12", "0", "0", "31", "2", "2026"}));
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
     EXPECT_EQ(EndRowAfterOk, SixMinutesAhead);
     EXPECT_FALSE(Schedule.IsPending());
 }

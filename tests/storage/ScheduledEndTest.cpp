@@ -43,11 +43,11 @@ TEST(ScheduledEnd, LabelShowsTheEndInTheLocalesShortDateAndLongTime)
 
 TEST(ScheduleEndQuestion, OnlyYesStartsARecording)
 {
-    TFakeServices boxes;
-    boxes.Answer(TMsgAnswer::Cancel);
-    boxes.Answer(TMsgAnswer::Yes);
+    TFakeServices services;
+    services.Answer(TMsgAnswer::Cancel);
+    services.Answer(TMsgAnswer::Yes);
     EXPECT_FALSE(ConfirmStartRecordingForSchedule());
     EXPECT_TRUE(ConfirmStartRecordingForSchedule());
-    EXPECT_EQ(boxes.Shown[0].Buttons, TMsgButtons::YesCancel);
-    EXPECT_EQ(boxes.Shown[0].Text, "Do you want to start recording and schedule the end of recording?");
+    EXPECT_EQ(services.Shown[0].Buttons, TMsgButtons::YesCancel);
+    EXPECT_EQ(services.Shown[0].Text, "Do you want to start recording and schedule the end of recording?");
 }

@@ -46,7 +46,7 @@ THistogram RecordedLevels(const TRecordShape &shape, unsigned seed)
 TEST(DensityAnalyserPicture, FiveRecordsShowFiveCurvesAndTheirLegend)
 {
     TempAppDir app;
-    TFakeServices boxes;
+    TFakeServices services;
     const TRecordShape records[] = {
         {"2022 12 23 - 10 11 12", -14, 2.5, 1800}, {"2023 01 05 - 08 30 00", -6, 3.5, 3600},
         {"2023 01 05 - 17 45 10", 2, 2.0, 900},    {"2023 02 14 - 12 00 05", -22, 4.0, 2400},
@@ -70,7 +70,7 @@ TEST(DensityAnalyserPicture, FiveRecordsShowFiveCurvesAndTheirLegend)
     EXPECT_TRUE(form.HChartEdit->text().startsWith("2 = "));
     const QImage shot = form.grab().toImage();
     ASSERT_EQ(shot.size(), form.size());
-    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_TRUE(services.Shown.empty());
     EXPECT_EQ(form.RichEdit->document()->blockCount(), 2 + 5 + 1);
 
     // Every curve shows on the plot in its own colour.

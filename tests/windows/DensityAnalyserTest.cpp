@@ -84,7 +84,7 @@ protected:
     }
 
     TempAppDir App;
-    TFakeServices Boxes;
+    TFakeServices Services;
     TForm4 Form{App.Paths()};
 };
 
@@ -107,7 +107,7 @@ TEST_F(DensityAnalyser, TallestCurveSetsTheTopAndARightClickTheLastCurvesPeak)
     chart.SetRanges(-33.5, 0, 33.5, 0.21); // 0.21 x 0.95 = 0.1995
     Form.DrawDensityCurve(LevelHistogram(PeakFifth), chart, Qt::red);
     EXPECT_NEAR(chart.RangeHiY(), 0.22, 1e-12);
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 }
 
 TEST_F(DensityAnalyser, CurvesJoinEveryClassFrequencyInFileColoursThatRepeatFromTheThirteenth)
@@ -187,9 +187,9 @@ TEST_F(DensityAnalyser, LegendNamesEveryFileAndTheOnesWithoutCurveSayWhy)
     EXPECT_EQ(LegendFormat(*Form.RichEdit, 3).foreground().color().rgb(), qRgb(0x47, 0x7B, 0xF3));
     ExpectView({-33.5, 0, 33.5, 0.55});
 
-    ASSERT_EQ(Boxes.Shown.size(), 2u); // the missing file's own box, then the unreadable one
-    EXPECT_EQ(Boxes.Shown[1].Kind, TMsgKind::Error);
-    EXPECT_TRUE(Boxes.Shown[1].Text.contains("broken.histo")) << Boxes.Shown[1].Text.toStdString();
+    ASSERT_EQ(Services.Shown.size(), 2u); // the missing file's own box, then the unreadable one
+    EXPECT_EQ(Services.Shown[1].Kind, TMsgKind::Error);
+    EXPECT_TRUE(Services.Shown[1].Text.contains("broken.histo")) << Services.Shown[1].Text.toStdString();
 }
 
 TEST_F(DensityAnalyser, MenuGivesTheMessageUntilACurveIsDrawnThenShowsTheWindowEvenWhenClosed)
@@ -197,8 +197,8 @@ TEST_F(DensityAnalyser, MenuGivesTheMessageUntilACurveIsDrawnThenShowsTheWindowE
     const QString noDensity = "No density has been analyzed yet. To do so, select in the \"Analysis\" menu the "
                               "\"Density\" option";
     Form.ShowDensityAnalyser();
-    EXPECT_EQ(Boxes.Texts(), QStringList{noDensity});
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Information);
+    EXPECT_EQ(Services.Texts(), QStringList{noDensity});
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Information);
     EXPECT_FALSE(Form.isVisible());
 
     // Nothing drawable: an empty plot of the whole scale, and still nothing analysed.
@@ -209,14 +209,14 @@ TEST_F(DensityAnalyser, MenuGivesTheMessageUntilACurveIsDrawnThenShowsTheWindowE
     ExpectView({-33.5, 0, 33.5, 1});
     Form.close();
     Form.ShowDensityAnalyser();
-    EXPECT_EQ(Boxes.Texts(), (QStringList{noDensity, noDensity}));
+    EXPECT_EQ(Services.Texts(), (QStringList{noDensity, noDensity}));
 
     Form.LoadDensities({Histo("a", PeakHalf)});
     Form.close();
     EXPECT_FALSE(Form.isVisible());
     Form.ShowDensityAnalyser();
     EXPECT_TRUE(Form.isVisible());
-    EXPECT_EQ(Boxes.Shown.size(), 2u);
+    EXPECT_EQ(Services.Shown.size(), 2u);
 }
 
 TEST_F(DensityAnalyser, PointerReadsTheLevelAndALeftPressChoosesTheMode)

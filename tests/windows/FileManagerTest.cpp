@@ -58,7 +58,7 @@ protected:
 
     TTrashHome Trash;
     TempAppDir App;
-    TFakeServices Boxes;
+    TFakeServices Services;
     TFakeHost Host;
     std::unique_ptr<TForm7> Window;
     std::vector<std::pair<QString, bool>> Opened;
@@ -105,7 +105,7 @@ TEST_F(FileManager, OkInModeZeroOpensOnlyTheCurrentLog)
 
     Form().FileListBox1->clearSelection();
     Form().ImageOKbClick();
-    EXPECT_EQ(Boxes.Texts(), QStringList{"Please select at least one Log File"});
+    EXPECT_EQ(Services.Texts(), QStringList{"Please select at least one Log File"});
     EXPECT_EQ(Opened.size(), 2u);
 }
 
@@ -114,8 +114,8 @@ TEST_F(FileManager, ModeOneHandsOnTheHistogramsThatExist)
     Form().ShowFileManager(1);
     Highlight({Oldest, Middle, Newest});
     Form().ImageOKbClick();
-    EXPECT_EQ(Boxes.Texts(), QStringList{"1 Histogram files corresponding to the Log files you have selected do not "
-                                         "exist. The density will be shown only for the existing files"});
+    EXPECT_EQ(Services.Texts(), QStringList{"1 Histogram files corresponding to the Log files you have selected do not "
+                                            "exist. The density will be shown only for the existing files"});
     ASSERT_EQ(Densities.size(), 1u);
     EXPECT_EQ(Densities[0], (QStringList{App.Paths().LogDir + Oldest + ".histo", App.Paths().LogDir + Newest + ".histo"}));
     EXPECT_FALSE(Form().isVisible());
@@ -123,8 +123,8 @@ TEST_F(FileManager, ModeOneHandsOnTheHistogramsThatExist)
     Form().ShowFileManager(1);
     Highlight({Middle});
     Form().ImageOKbClick();
-    EXPECT_EQ(Boxes.Texts().last(), "The Histogram files corresponding to the Log files you have selected do not "
-                                    "exist. Densities cannot be shown.");
+    EXPECT_EQ(Services.Texts().last(), "The Histogram files corresponding to the Log files you have selected do not "
+                                       "exist. Densities cannot be shown.");
     EXPECT_EQ(Densities.size(), 1u);
     EXPECT_TRUE(Form().isVisible());
 }
@@ -156,24 +156,24 @@ TEST_F(FileManager, DeletionSparesTheLogInRecordingAndAsksOncePerRun)
     Host.CurrentLog = LogPath(Oldest);
     Form().ShowFileManager(0);
     Highlight({Oldest, Newest});
-    Boxes.Answer(TMsgAnswer::Cancel);
+    Services.Answer(TMsgAnswer::Cancel);
     Form().DeleteFilesBClick();
     EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 8u);
     EXPECT_FALSE(Form().DeleteConfirmed);
 
-    Boxes.Answer(TMsgAnswer::Yes);
+    Services.Answer(TMsgAnswer::Yes);
     Form().DeleteFilesBClick();
-    EXPECT_EQ(Boxes.Texts().mid(1), (QStringList{"Do you really want to delete the highlighted files ?",
-                                                 "You have highlighted the file currently being recorded (" +
-                                                     LogPath(Oldest) + "). It will not be deleted."}));
+    EXPECT_EQ(Services.Texts().mid(1), (QStringList{"Do you really want to delete the highlighted files ?",
+                                                    "You have highlighted the file currently being recorded (" +
+                                                        LogPath(Oldest) + "). It will not be deleted."}));
     EXPECT_EQ(Trash.Trashed(), (QStringList{Newest + ".histo", Newest + ".meta", Newest + ".zlog"}));
     EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 5u);
     EXPECT_EQ(Form().FileListBox1->count(), 2);
 
     Highlight({Middle});
-    const std::size_t shown = Boxes.Shown.size();
+    const std::size_t shown = Services.Shown.size();
     Form().DeleteFilesBClick();
-    EXPECT_EQ(Boxes.Shown.size(), shown);
+    EXPECT_EQ(Services.Shown.size(), shown);
     EXPECT_EQ(Trash.Trashed().size(), 5u);
 }
 
@@ -185,7 +185,7 @@ TEST_F(FileManager, ArchivingAndDeletingOnlyWithinTheLogFolders)
     Highlight({"elsewhere"});
     Form().ArchiveBClick();
     Form().DeleteFilesBClick();
-    EXPECT_EQ(Boxes.Texts(),
+    EXPECT_EQ(Services.Texts(),
               (QStringList{"You can archive or restore files only if the current directory is the default \"Log\" "
                            "directory or its \"Archive\" folder, respectively",
                            "File deletion is allowed only within the \"Log\" or \"Archive\" directory"}));
@@ -200,10 +200,10 @@ TEST_F(FileManager, ArchiveAndRestoreMoveTheWholeRecordUnderOneName)
     Form().ShowFileManager(0);
     Highlight({Oldest, Middle, Newest});
     Form().ArchiveBClick();
-    ASSERT_EQ(Boxes.Shown.size(), 2u);
-    EXPECT_EQ(Boxes.Shown[0].Text,
+    ASSERT_EQ(Services.Shown.size(), 2u);
+    EXPECT_EQ(Services.Shown[0].Text,
               "You have highlighted the file currently being recorded (" + LogPath(Oldest) + "). It will not be moved.");
-    EXPECT_TRUE(Boxes.Shown[1].Text.contains(Middle + ".histo"));  // it has none to move
+    EXPECT_TRUE(Services.Shown[1].Text.contains(Middle + ".histo"));  // it has none to move
     EXPECT_EQ(FilesIn(App.Paths().ArchiveDir),
               (QStringList{Middle + ".meta", Middle + ".zlog", Newest + " (2).histo", Newest + " (2).meta",
                            Newest + " (2).zlog", Newest + ".zlog"}));
@@ -247,17 +247,17 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
     App.WriteFile("Log/" + damaged + ".histo", "not a histogram");
     // Built at start-up with the damaged record preselected: nobody looks at it yet.
     Form();
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
     EXPECT_TRUE(Form().MemoOperator->text().isEmpty());
     EXPECT_TRUE(Form().LabelItemIndex->text().isEmpty());
     EXPECT_TRUE(Form().LabelReadProblem->text().contains(damaged + ".meta"));
 
     Form().ShowFileManager(0);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_TRUE(Boxes.Shown[0].Text.startsWith("Read beyond end of file"));
-    EXPECT_TRUE(Boxes.Shown[0].Text.contains(damaged + ".histo"));
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_TRUE(Services.Shown[0].Text.startsWith("Read beyond end of file"));
+    EXPECT_TRUE(Services.Shown[0].Text.contains(damaged + ".histo"));
     // One line per file, without the folder.
     const QStringList lines = Form().LabelReadProblem->text().split('\n');
     ASSERT_EQ(lines.size(), 2);
@@ -273,7 +273,7 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     Form().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown.size(), 1u);
 
     // Another record, then the damaged one again: one box for that click, not one per signal.
     const auto click = [this](const QString &name) {
@@ -284,7 +284,7 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
     EXPECT_EQ(Form().MemoOperator->text(), "Ann");
     EXPECT_TRUE(Form().LabelReadProblem->isHidden());
     click(damaged);
-    EXPECT_EQ(Boxes.Shown.size(), 2u);
+    EXPECT_EQ(Services.Shown.size(), 2u);
 }
 
 TEST_F(FileManager, OkOnAnUnreadableRecordLeavesTheTellingToTheViewer)
@@ -296,7 +296,7 @@ TEST_F(FileManager, OkOnAnUnreadableRecordLeavesTheTellingToTheViewer)
     Form().ImageOKbClick();
     ASSERT_EQ(Opened.size(), 1u);
     EXPECT_EQ(Opened[0].first, LogPath(Middle));
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 }
 
 TEST_F(FileManager, FilesThatCannotBeTrashedAreListedInOneWarning)
@@ -305,11 +305,11 @@ TEST_F(FileManager, FilesThatCannotBeTrashedAreListedInOneWarning)
     Form().DeleteConfirmed = true;
     Form().ShowFileManager(0);
     Highlight({Oldest, Middle});
-    Boxes.Shown.clear();
+    Services.Shown.clear();
     Form().DeleteFilesBClick();
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Warning);
-    const QStringList lines = Boxes.Shown[0].Text.split('\n');
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Warning);
+    const QStringList lines = Services.Shown[0].Text.split('\n');
     EXPECT_EQ(lines.size(), 1 + 5);  // the heading and the five files of the two records
     EXPECT_TRUE(lines.contains(LogPath(Middle) + ": Not a directory"));
     EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 8u);
@@ -320,26 +320,26 @@ TEST_F(FileManager, AMissingLogFolderIsReportedAtCreation)
 {
     ASSERT_TRUE(QDir(App.Paths().LogDir).removeRecursively());
     Form();
-    EXPECT_EQ(Boxes.Texts(), QStringList{"Unexpected Error: Log directory does not exist"});
+    EXPECT_EQ(Services.Texts(), QStringList{"Unexpected Error: Log directory does not exist"});
 }
 
 TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatClick)
 {
-    Boxes.OpenWith = [](const QString &folder) -> bool {
+    Services.OpenWith = [](const QString &folder) -> bool {
         throw EInOutError("Permission denied (13): " + folder, 13);
     };
     Form().ShowFileManager(0);
-    Boxes.Shown.clear();
+    Services.Shown.clear();
     // The error leaves the click in the program's box, not through the button's signal.
     QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_EQ(Boxes.Shown[0].Text, "Permission denied (13): " + App.Paths().LogDir.chopped(1));
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
+    EXPECT_EQ(Services.Shown[0].Text, "Permission denied (13): " + App.Paths().LogDir.chopped(1));
 
-    Boxes.OpenWith = nullptr;
+    Services.OpenWith = nullptr;
     QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
-    EXPECT_EQ(Boxes.Opened, QStringList(2, App.Paths().LogDir.chopped(1)));
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Opened, QStringList(2, App.Paths().LogDir.chopped(1)));
+    EXPECT_EQ(Services.Shown.size(), 1u);
 }
 
 } // namespace

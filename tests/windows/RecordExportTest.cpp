@@ -60,11 +60,9 @@ protected:
 
     TTrashHome Trash;
     TempAppDir App;
-    TFakeServices Boxes;
+    TFakeServices Services;
     TFakeHost Host;
     TForm3 Form{Host, App.Paths()};
-    const std::vector<TSaveFileRequest> &Requests = Boxes.SaveRequests;
-    QString &Answer = Boxes.SaveAs;
 };
 
 TEST_F(RecordExport, ViewerCsvIsByteForByteWhatTheExportCommandWrites)
@@ -72,29 +70,30 @@ TEST_F(RecordExport, ViewerCsvIsByteForByteWhatTheExportCommandWrites)
     const QString log = LongRecord("long");
     Form.OpenRecord(log, false);
     Form.RiskPopulationRG->SetItemIndex(1);
-    Answer = Output("long.csv");
+    Services.SaveAs = Output("long.csv");
     Form.ExportCsvClick();
 
-    ASSERT_EQ(Requests.size(), 1u);
-    EXPECT_EQ(QFileInfo(Requests[0].ProposedFile).fileName(), "long.csv");
-    EXPECT_EQ(QFileInfo(Requests[0].ProposedFile).absolutePath(), QFileInfo(Requests[0].Folder).absoluteFilePath());
-    EXPECT_EQ(Requests[0].DefaultSuffix, "csv");
-    EXPECT_TRUE(Boxes.Shown.empty()) << Boxes.Texts().join('\n').toStdString();
+    ASSERT_EQ(Services.SaveRequests.size(), 1u);
+    EXPECT_EQ(QFileInfo(Services.SaveRequests[0].ProposedFile).fileName(), "long.csv");
+    EXPECT_EQ(QFileInfo(Services.SaveRequests[0].ProposedFile).absolutePath(),
+              QFileInfo(Services.SaveRequests[0].Folder).absoluteFilePath());
+    EXPECT_EQ(Services.SaveRequests[0].DefaultSuffix, "csv");
+    EXPECT_TRUE(Services.Shown.empty()) << Services.Texts().join('\n').toStdString();
     const QByteArray expected = ExportCommandOutput({"--population", "sensitive", log});
     ASSERT_FALSE(expected.isEmpty());
-    EXPECT_TRUE(ReadWholeFile(Answer) == expected);
+    EXPECT_TRUE(ReadWholeFile(Services.SaveAs) == expected);
 
     // The next dialog opens where the last file went.
-    Answer.clear();
+    Services.SaveAs.clear();
     Form.SaveReportClick();
-    EXPECT_TRUE(QDir(Requests.back().Folder) == QDir(App.Paths().AppDir));
-    EXPECT_EQ(QFileInfo(Requests.back().ProposedFile).fileName(), "long.pdf");
+    EXPECT_TRUE(QDir(Services.SaveRequests.back().Folder) == QDir(App.Paths().AppDir));
+    EXPECT_EQ(QFileInfo(Services.SaveRequests.back().ProposedFile).fileName(), "long.pdf");
 }
 
 TEST_F(RecordExport, CancelledCsvLeavesNoFile)
 {
     Form.OpenRecord(LongRecord("long"), false);
-    Answer = Output("cancelled.csv");
+    Services.SaveAs = Output("cancelled.csv");
     bool cancelled = false;
     QTimer::singleShot(0, &Form, [&] {
         if (auto *progress = Form.findChild<QProgressDialog *>()) {
@@ -105,19 +104,20 @@ TEST_F(RecordExport, CancelledCsvLeavesNoFile)
     Form.ExportCsvClick();
     EXPECT_TRUE(cancelled);
     EXPECT_EQ(FilesInAppDir(), QStringList());
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
 }
 
 TEST_F(RecordExport, ViewerReportAndPicturesOfTheRecordShown)
 {
     Form.OpenRecord(LongRecord("long", 2000), false);
-    Answer = Output("long.pdf");
+    Services.SaveAs = Output("long.pdf");
     Form.SaveReportClick();
-    EXPECT_TRUE(RunProgram("pdfinfo", {Answer}).OutputText().contains(QRegularExpression(R"(Pages:\s+[12]\n)")));
+    EXPECT_TRUE(
+        RunProgram("pdfinfo", {Services.SaveAs}).OutputText().contains(QRegularExpression(R"(Pages:\s+[12]\n)")));
 
-    Answer = Output("long.png");
+    Services.SaveAs = Output("long.png");
     Form.SavePictureClick();
-    const QImage picture(Answer);
+    const QImage picture(Services.SaveAs);
     ASSERT_EQ(picture.size(), QSize(Form.TChart->width(), Form.TChart->height() + Form.HChart->height()));
     // The marks of the time chart in their colour inside its plot area.
     int marks = 0;
@@ -127,10 +127,10 @@ TEST_F(RecordExport, ViewerReportAndPicturesOfTheRecordShown)
             marks += picture.pixelColor(x, y) == Form.TChart->DataColor();
     EXPECT_GT(marks, 500);
 
-    Answer = Output("long.svg");
+    Services.SaveAs = Output("long.svg");
     Form.SavePictureClick();
-    EXPECT_TRUE(ReadWholeFile(Answer).contains("<svg"));
-    EXPECT_TRUE(Boxes.Shown.empty()) << Boxes.Texts().join('\n').toStdString();
+    EXPECT_TRUE(ReadWholeFile(Services.SaveAs).contains("<svg"));
+    EXPECT_TRUE(Services.Shown.empty()) << Services.Texts().join('\n').toStdString();
 }
 
 TEST_F(RecordExport, AnUnwritableFolderGivesOneErrorBoxPerCommandAndNoFile)
@@ -142,30 +142,30 @@ TEST_F(RecordExport, AnUnwritableFolderGivesOneErrorBoxPerCommandAndNoFile)
     for (const auto &[name, command] : {std::pair<QString, void (TForm3::*)()>{"a.pdf", &TForm3::SaveReportClick},
                                         {"a.csv", &TForm3::ExportCsvClick},
                                         {"a.png", &TForm3::SavePictureClick}}) {
-        Boxes.Shown.clear();
-        Answer = blocker + "/" + name;
+        Services.Shown.clear();
+        Services.SaveAs = blocker + "/" + name;
         (Form.*command)();
-        ASSERT_EQ(Boxes.Shown.size(), 1u) << name.toStdString();
-        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Error);
-        EXPECT_TRUE(Boxes.Shown[0].Text.contains("blocker")) << Boxes.Shown[0].Text.toStdString();
+        ASSERT_EQ(Services.Shown.size(), 1u) << name.toStdString();
+        EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
+        EXPECT_TRUE(Services.Shown[0].Text.contains("blocker")) << Services.Shown[0].Text.toStdString();
     }
     EXPECT_EQ(FilesInAppDir(), QStringList({"blocker"}));
 
     // Naming the record's own log refuses the export and keeps the log.
-    Boxes.Shown.clear();
-    Answer = log;
+    Services.Shown.clear();
+    Services.SaveAs = log;
     Form.ExportCsvClick();
-    EXPECT_EQ(Boxes.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown.size(), 1u);
     EXPECT_EQ(ReadWholeFile(log), logBytes);
 }
 
 TEST_F(RecordExport, NothingIsExportedBeforeARecordIsShown)
 {
-    Answer = Output("none.csv");
+    Services.SaveAs = Output("none.csv");
     Form.ExportCsvClick();
     Form.SaveReportClick();
     Form.SavePictureClick();
-    EXPECT_TRUE(Requests.empty());
+    EXPECT_TRUE(Services.SaveRequests.empty());
 }
 
 TEST_F(RecordExport, DensityAnalyserPictureHasTheChartsSize)
@@ -174,11 +174,11 @@ TEST_F(RecordExport, DensityAnalyserPictureHasTheChartsSize)
     TForm4 analyser(App.Paths());
     analyser.resize(1104, 459);
     analyser.LoadDensities({CompanionName(log, ".histo")});
-    Answer = Output("density.png");
+    Services.SaveAs = Output("density.png");
     analyser.SavePictureClick();
-    ASSERT_EQ(Requests.size(), 1u);
-    EXPECT_EQ(QFileInfo(Requests[0].ProposedFile).fileName(), "Density.png");
-    EXPECT_EQ(QImage(Answer).size(), analyser.HChart->size());
+    ASSERT_EQ(Services.SaveRequests.size(), 1u);
+    EXPECT_EQ(QFileInfo(Services.SaveRequests[0].ProposedFile).fileName(), "Density.png");
+    EXPECT_EQ(QImage(Services.SaveAs).size(), analyser.HChart->size());
 }
 
 TEST_F(RecordExport, MainMenuExportWritesWhatIsChosenForThePickedLog)
@@ -193,18 +193,18 @@ TEST_F(RecordExport, MainMenuExportWritesWhatIsChosenForThePickedLog)
     EXPECT_EQ(QFileInfo(picked).canonicalFilePath(), QFileInfo(log).canonicalFilePath());
 
     TModalSeam<TExportChoiceDialog>::Hook = [](TExportChoiceDialog &dialog) { dialog.CsvButton->click(); };
-    Answer = Output("picked.csv");
+    Services.SaveAs = Output("picked.csv");
     ExportPickedRecord(nullptr, picked, 0, 1);
     TModalSeam<TExportChoiceDialog>::Hook = nullptr;
-    EXPECT_TRUE(ReadWholeFile(Answer) == ExportCommandOutput({"--state", "sleep", log}));
-    EXPECT_EQ(QFileInfo(Requests.back().ProposedFile).fileName(), "picked.csv");
+    EXPECT_TRUE(ReadWholeFile(Services.SaveAs) == ExportCommandOutput({"--state", "sleep", log}));
+    EXPECT_EQ(QFileInfo(Services.SaveRequests.back().ProposedFile).fileName(), "picked.csv");
 
     // Cancel in the question writes nothing and asks for no file.
     TModalSeam<TExportChoiceDialog>::Hook = [](TExportChoiceDialog &dialog) { dialog.CancelButton->click(); };
-    const std::size_t asked = Requests.size();
+    const std::size_t asked = Services.SaveRequests.size();
     ExportPickedRecord(nullptr, picked, 0, 0);
     TModalSeam<TExportChoiceDialog>::Hook = nullptr;
-    EXPECT_EQ(Requests.size(), asked);
+    EXPECT_EQ(Services.SaveRequests.size(), asked);
 }
 
 } // namespace

@@ -59,9 +59,9 @@ TEST_F(RecordFiles, AMovedRecordKeepsItsFilesTogetherUnderAFreeName)
     for (const char *name : {"Log/Archive/R.meta", "Log/Archive/R (2).histo", "Log/R.zlog", "Log/R.meta", "Log/R.histo"})
         App.WriteFile(name, name);
     EXPECT_EQ(FreeRecordBaseName(App.Paths().ArchiveDir, "R"), "R (3)");
-    TFakeServices boxes;
+    TFakeServices services;
     EXPECT_EQ(MoveRecordFiles(App.Paths().LogDir + "R.zlog", App.Paths().ArchiveDir), 3);
-    EXPECT_TRUE(boxes.Shown.empty());
+    EXPECT_TRUE(services.Shown.empty());
     EXPECT_EQ(FilesIn(App.Paths().ArchiveDir),
               (QStringList{"R (2).histo", "R (3).histo", "R (3).meta", "R (3).zlog", "R.meta"}));
     EXPECT_EQ(ReadWholeFile(App.Paths().ArchiveDir + "R (3).meta"), "Log/R.meta");

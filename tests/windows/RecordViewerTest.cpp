@@ -67,7 +67,7 @@ protected:
 
     TTrashHome Trash;
     TempAppDir App;
-    TFakeServices Boxes;
+    TFakeServices Services;
     TFakeHost Host;
     TForm3 Form{Host, App.Paths()};
 };
@@ -78,7 +78,7 @@ TEST_F(RecordViewer, ASingleSampleIsItsOwnMaximumMinimumAndMeanOverOneInterval)
         Record("one", {Sample(2.5f, 2450)}, MakeMeta(UnitMWm2, 1, Start, "Ann", "Roof", "first try", 3));
     Form.OpenRecord(log, false);
 
-    EXPECT_TRUE(Boxes.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
     EXPECT_TRUE(Form.isVisible());
     EXPECT_FALSE(Form.ProgressBar->isVisible());
     EXPECT_TRUE(Form.RiskPopulationRG->isEnabled());
@@ -203,8 +203,8 @@ TEST_F(RecordViewer, AFailedCopyClosesTheViewerAndReleasesTheLines)
     const QString log = Record("rec", {Sample(1)}, MakeMeta(UnitMWm2, 0.5, Start));
     ASSERT_TRUE(QDir(App.Paths().LogDir).mkdir("temp.zlog"));  // nothing can be written there
     Form.OpenRecord(log, true);
-    EXPECT_EQ(Boxes.Texts(), QStringList{"ERROR WRITING TEMP FILE"});
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Plain);
+    EXPECT_EQ(Services.Texts(), QStringList{"ERROR WRITING TEMP FILE"});
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Plain);
     EXPECT_EQ(Host.Holds, (std::vector<bool>{true, false}));
     EXPECT_FALSE(Form.isVisible());
     EXPECT_EQ(Form.TChart->ItemCount(), 0u);
@@ -214,11 +214,11 @@ TEST_F(RecordViewer, ALogWithoutMetadataIsShownWithTheDefaults)
 {
     const QString log = WriteLog(App.Paths().LogDir, "bare", {Sample(1), Sample(2)});
     Form.OpenRecord(log, false);
-    ASSERT_EQ(Boxes.Shown.size(), 1u);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::Information);
-    EXPECT_TRUE(Boxes.Shown[0].Text.startsWith("The meta data file associated to the log file you have selected"));
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Information);
+    EXPECT_TRUE(Services.Shown[0].Text.startsWith("The meta data file associated to the log file you have selected"));
     EXPECT_EQ(Form.RecordMeta.Interval, 0.5);
-    EXPECT_EQ(Form.RecordMeta.StartTime, ToTDateTime(Boxes.Now));
+    EXPECT_EQ(Form.RecordMeta.StartTime, ToTDateTime(Services.Now));
     EXPECT_TRUE(Form.PanelStatus->text().endsWith(" | Interval: 0.5 sec | Unit: mW/m² | Correction: 0(dB)"));
     EXPECT_EQ(Form.windowTitle(), "  Log file: bare.zlog | Operator:  | Place: ");
     EXPECT_EQ(Form.PanelCoolBar->text(), "   Notes: ");
@@ -227,14 +227,14 @@ TEST_F(RecordViewer, ALogWithoutMetadataIsShownWithTheDefaults)
 TEST_F(RecordViewer, AnEmptyLogGoesToTheTrashOnlyWhenTheUserSaysYes)
 {
     const QString log = Record("empty", {}, MakeMeta(UnitMWm2, 1, Start));
-    Boxes.Answer(TMsgAnswer::Cancel);
+    Services.Answer(TMsgAnswer::Cancel);
     Form.OpenRecord(log, false);
-    EXPECT_EQ(Boxes.Texts().last(), "The selected file is empty. Do you want to move it to the recycle bin?");
-    EXPECT_EQ(Boxes.Shown.back().Buttons, TMsgButtons::YesCancel);
+    EXPECT_EQ(Services.Texts().last(), "The selected file is empty. Do you want to move it to the recycle bin?");
+    EXPECT_EQ(Services.Shown.back().Buttons, TMsgButtons::YesCancel);
     EXPECT_TRUE(QFileInfo::exists(log));
     EXPECT_EQ(Form.PanelStatus->text(), "   Opening log file \"empty.zlog\"");
 
-    Boxes.Answer(TMsgAnswer::Yes);
+    Services.Answer(TMsgAnswer::Yes);
     Form.OpenRecord(log, false);
     EXPECT_FALSE(QFileInfo::exists(log));
     EXPECT_EQ(Trash.Trashed(), QStringList{"empty.zlog"});
@@ -243,10 +243,11 @@ TEST_F(RecordViewer, AnEmptyLogGoesToTheTrashOnlyWhenTheUserSaysYes)
     // When the trash cannot take it, the log stays and the user learns why.
     const QString stays = Record("stays", {}, MakeMeta(UnitMWm2, 1, Start));
     ASSERT_TRUE(Trash.Block());
-    Boxes.Answer(TMsgAnswer::Yes);
+    Services.Answer(TMsgAnswer::Yes);
     Form.OpenRecord(stays, false);
-    EXPECT_EQ(Boxes.Shown.back().Kind, TMsgKind::Information);
-    EXPECT_EQ(Boxes.Texts().last(), "The file could not be moved to the recycle bin\n" + stays + ": Not a directory");
+    EXPECT_EQ(Services.Shown.back().Kind, TMsgKind::Information);
+    EXPECT_EQ(Services.Texts().last(),
+              "The file could not be moved to the recycle bin\n" + stays + ": Not a directory");
     EXPECT_TRUE(QFileInfo::exists(stays));
 }
 
@@ -300,7 +301,7 @@ TEST_F(RecordViewer, AnotherOpeningWhileOneLoadsIsIgnored)
     int nested = 0;
     // The metadata notice of the first opening pumps messages; a click that opens the second
     // record arrives meanwhile.
-    Boxes.AnswerWith = [&](const TShownBox &) {
+    Services.AnswerWith = [&](const TShownBox &) {
         ++nested;
         EXPECT_TRUE(Form.Loading());
         Form.OpenRecord(second, false);
