@@ -5,31 +5,18 @@
 #include "windows/RecordInfo.h"
 
 #include "model/Units.h"
-#include "tests/support/FakeServices.h"
-#include "tests/support/TempAppDir.h"
-#include "tests/windows/RecordTestFiles.h"
-
-#include <gtest/gtest.h>
+#include "tests/windows/RecordWindowTest.h"
 
 namespace {
 
-class RecordFiles : public ::testing::Test {
-protected:
-    QString Log(const QString &name, std::size_t samples, double interval, std::uint16_t version = 1)
-    {
-        TMetaData meta = MakeMeta(UnitVm, interval, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), "Bo", "Lab",
-                                  "line", 6);
-        meta.Version = version;
-        return WriteRecord(App.Paths().LogDir, name, std::vector<TSampleRecord>(samples, Sample(1)), meta, false);
-    }
-
-    TTrashHome Trash;
-    TempAppDir App;
-};
+using RecordFiles = RecordWindowTest;
 
 TEST_F(RecordFiles, EveryFieldIsShownWhateverTheVersion)
 {
-    const std::optional<TRecordInfo> info = ReadRecordInfo(Log("old", 20, 10, 7));
+    TMetaData meta = MakeMeta(UnitVm, 10, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), "Bo", "Lab", "line", 6);
+    meta.Version = 7;
+    const std::optional<TRecordInfo> info = ReadRecordInfo(
+        WriteRecord(App.Paths().LogDir, "old", std::vector<TSampleRecord>(20, Sample(1)), meta, false));
     ASSERT_TRUE(info);
     EXPECT_EQ(info->Operator, "Bo");
     EXPECT_EQ(info->Place, "Lab");
@@ -59,9 +46,8 @@ TEST_F(RecordFiles, AMovedRecordKeepsItsFilesTogetherUnderAFreeName)
     for (const char *name : {"Log/Archive/R.meta", "Log/Archive/R (2).histo", "Log/R.zlog", "Log/R.meta", "Log/R.histo"})
         App.WriteFile(name, name);
     EXPECT_EQ(FreeRecordBaseName(App.Paths().ArchiveDir, "R"), "R (3)");
-    TFakeServices services;
     EXPECT_EQ(MoveRecordFiles(App.Paths().LogDir + "R.zlog", App.Paths().ArchiveDir), 3);
-    EXPECT_TRUE(services.Shown.empty());
+    EXPECT_TRUE(Services.Shown.empty());
     EXPECT_EQ(FilesIn(App.Paths().ArchiveDir),
               (QStringList{"R (2).histo", "R (3).histo", "R (3).meta", "R (3).zlog", "R.meta"}));
     EXPECT_EQ(ReadWholeFile(App.Paths().ArchiveDir + "R (3).meta"), "Log/R.meta");
