@@ -146,7 +146,7 @@ TEST_F(RecordViewer, ReadingsAreCountedInTheRecordsUnitAndDrawnAtTheirValue)
     EXPECT_EQ(chunk.Y, (std::vector<float>{0, -1, 1}));
 }
 
-TEST_F(RecordViewer, TheLogInRecordingIsReadFromACopyMadeWhileLinesAreHeld)
+TEST_F(RecordViewer, TheLogInRecordingIsReadFromACopyMadeWhileLinesAreHeldAndAFailedCopyClosesTheViewer)
 {
     const QString log = Record("rec", std::vector<TSampleRecord>(100, Sample(0.5f, 1000)));
     const QString copy = App.Paths().LogDir + "temp.zlog";
@@ -166,15 +166,12 @@ TEST_F(RecordViewer, TheLogInRecordingIsReadFromACopyMadeWhileLinesAreHeld)
     EXPECT_EQ(FileSizeOf(log), 110 * 8);
     EXPECT_FALSE(QFileInfo::exists(copy));
     EXPECT_EQ(Trash.Trashed(), QStringList{"temp.zlog"});
-}
 
-TEST_F(RecordViewer, AFailedCopyClosesTheViewerAndReleasesTheLines)
-{
-    const QString log = Record("rec", {Sample(1)});
+    Host.OnHold = nullptr;
     ASSERT_TRUE(QDir(App.Paths().LogDir).mkdir("temp.zlog"));  // nothing can be written there
     Form.OpenRecord(log, true);
     EXPECT_EQ(Services.Texts(), QStringList{"ERROR WRITING TEMP FILE"});
-    EXPECT_EQ(Host.Holds, (std::vector<bool>{true, false}));
+    EXPECT_EQ(Host.Holds, (std::vector<bool>{true, false, true, false}));
     EXPECT_FALSE(Form.isVisible());
     EXPECT_EQ(Form.TChart->ItemCount(), 0u);
 }
@@ -212,18 +209,9 @@ TEST_F(RecordViewer, AnEmptyLogGoesToTheTrashOnlyWhenTheUserSaysYes)
     EXPECT_TRUE(QFileInfo::exists(stays));
 }
 
-TEST_F(RecordViewer, AfterAnEmptyLogTheRiskChoicesBringBackNoBars)
-{
-    Form.OpenRecord(Record("risk", {Sample(0.02f), Sample(1.5f)}), false);
-    ASSERT_EQ(BarColours().size(), 2u);
-    Form.OpenRecord(Record("empty", {}), false);
-    Form.RiskPopulationRG->Item(1)->click();
-    Form.RiskStateRG->Item(1)->click();
-    EXPECT_TRUE(BarColours().empty());
-}
-
-// The top-left corner of the time chart's plot shows the plot, not a patch of the window's colour.
-TEST_F(RecordViewer, TheHistoryCornerShowsThePlotFromTheFirstShowing)
+// The top-left corner of the time chart's plot shows the plot from the first showing, not a
+// patch of the window's colour.
+TEST_F(RecordViewer, TheHistoryCornerReadoutsAndFullView)
 {
     Form.OpenRecord(Record("rec", {Sample(2), Sample(4)}, MakeMeta(UnitMWm2, 10, Start)), false);
     const QPoint corner = Form.TChart->mapTo(&Form, QPoint(Form.TChart->LRim(), Form.TChart->TRim()));
@@ -233,9 +221,20 @@ TEST_F(RecordViewer, TheHistoryCornerShowsThePlotFromTheFirstShowing)
         for (int x = 0; x < picture.width(); ++x)
             windowColoured += picture.pixelColor(x, y) == Form.HChartEdit->palette().color(QPalette::Base);
     EXPECT_EQ(windowColoured, 0);
+
+    Form.HChartMouseMoveInChart(Form.HChart, true, {}, 3.4, 0);
+    EXPECT_EQ(Form.HChartEdit->text(), "3 = " + FormatValue(4, DBToPower(3)) + " mW/m²");
+    EXPECT_EQ(Form.PanelBottom->LabelPeak->text(), FormatValue(4, DBToPower(3)));
+    Form.HChartMouseMoveInChart(Form.HChart, false, {}, 0, 0);
+    EXPECT_TRUE(Form.PanelBottom->LabelPeak->text().isEmpty());
+
+    Form.TChart->SetRanges(0, 0, 1, 1);
+    Form.TChartMouseDown(Form.TChart, Qt::RightButton, {}, 0, 0);
+    EXPECT_EQ(Form.TChart->RangeHiX(), StartSecond + 20);
+    EXPECT_DOUBLE_EQ(Form.TChart->RangeHiY(), 4.4);
 }
 
-TEST_F(RecordViewer, PopulationAndStateRecolourTheBarsOnly)
+TEST_F(RecordViewer, PopulationAndStateRecolourTheBarsOnlyAndBringBackNoneAfterAnEmptyLog)
 {
     // 0.02 mW/m² (level -17 dB) and 1.5 mW/m² (level 1 dB).
     Form.OpenRecord(Record("risk", {Sample(0.02f), Sample(1.5f), Sample(1.5f)}), false);
@@ -246,6 +245,11 @@ TEST_F(RecordViewer, PopulationAndStateRecolourTheBarsOnly)
     Form.RiskStateRG->Item(1)->click();
     EXPECT_EQ(BarColours(), (std::vector<QRgb>{RiskColor(23).rgb(), RiskColor(39).rgb()}));
     EXPECT_EQ(Form.TChart->ItemCount(), marks);
+
+    Form.OpenRecord(Record("empty", {}), false);
+    Form.RiskPopulationRG->Item(0)->click();
+    Form.RiskStateRG->Item(0)->click();
+    EXPECT_TRUE(BarColours().empty());
 }
 
 TEST_F(RecordViewer, AnotherOpeningWhileOneLoadsIsIgnored)
@@ -265,21 +269,6 @@ TEST_F(RecordViewer, AnotherOpeningWhileOneLoadsIsIgnored)
     EXPECT_EQ(nested, 1);
     EXPECT_EQ(Form.SampleCount, 1u);
     EXPECT_FALSE(Form.Loading());
-}
-
-TEST_F(RecordViewer, ReadoutsAndFullView)
-{
-    Form.OpenRecord(Record("rec", {Sample(2), Sample(4)}, MakeMeta(UnitMWm2, 10, Start)), false);
-    Form.HChartMouseMoveInChart(Form.HChart, true, {}, 3.4, 0);
-    EXPECT_EQ(Form.HChartEdit->text(), "3 = " + FormatValue(4, DBToPower(3)) + " mW/m²");
-    EXPECT_EQ(Form.PanelBottom->LabelPeak->text(), FormatValue(4, DBToPower(3)));
-    Form.HChartMouseMoveInChart(Form.HChart, false, {}, 0, 0);
-    EXPECT_TRUE(Form.PanelBottom->LabelPeak->text().isEmpty());
-
-    Form.TChart->SetRanges(0, 0, 1, 1);
-    Form.TChartMouseDown(Form.TChart, Qt::RightButton, {}, 0, 0);
-    EXPECT_EQ(Form.TChart->RangeHiX(), StartSecond + 20);
-    EXPECT_DOUBLE_EQ(Form.TChart->RangeHiY(), 4.4);
 }
 
 TEST(PeakFrequencyList, StopsWithANoticeAfterTheLastAllowedLine)
