@@ -1,5 +1,6 @@
 // The file manager over a temporary Log folder: the current log and highlighting, the
-// information panel, OK by mode, deletion, archiving and restoring, and the preview.
+// information panel, OK by mode, deletion, archiving and restoring, and the preview; what it
+// shows of a record, and how a record moves and goes to the trash as a whole.
 
 #include "windows/Form7_FileManager.h"
 
@@ -7,6 +8,8 @@
 #include "model/InOutError.h"
 #include "model/Units.h"
 #include "tests/windows/RecordWindowTest.h"
+#include "windows/RecordFileMoves.h"
+#include "windows/RecordInfo.h"
 
 #include <QDir>
 #include <QLabel>
@@ -141,7 +144,7 @@ TEST_F(FileManager, DoubleClickOpensInModeZeroOnlyAndEnterRunsOkInBoth)
     EXPECT_EQ(Opened.size(), 2u);
 }
 
-TEST_F(FileManager, DeletionSparesTheLogInRecordingAndAsksOncePerRun)
+TEST_F(FileManager, DeletionSparesTheLogInRecordingAsksOncePerRunAndListsWhatTheTrashRefused)
 {
     Host.CurrentLog = LogPath(Oldest);
     Form().ShowFileManager(0);
@@ -158,11 +161,17 @@ TEST_F(FileManager, DeletionSparesTheLogInRecordingAndAsksOncePerRun)
     EXPECT_EQ(Trash.Trashed(), (QStringList{Newest + ".histo", Newest + ".meta", Newest + ".zlog"}));
     EXPECT_EQ(Form().FileListBox1->count(), 2);
 
+    // No question the second time; files the trash refuses are listed in one warning.
+    ASSERT_TRUE(Trash.Block());
     Highlight({Middle});
     const std::size_t shown = Services.Shown.size();
     Form().DeleteFilesBClick();
-    EXPECT_EQ(Services.Shown.size(), shown);
-    EXPECT_EQ(Trash.Trashed().size(), 5u);
+    ASSERT_EQ(Services.Shown.size(), shown + 1);
+    EXPECT_EQ(Services.Shown.back().Kind, TMsgKind::Warning);
+    const QStringList lines = Services.Shown.back().Text.split('\n');
+    EXPECT_EQ(lines.size(), 1 + 2);  // the heading and the record's two files
+    EXPECT_TRUE(lines.contains(LogPath(Middle) + ": Not a directory"));
+    EXPECT_EQ(Form().FileListBox1->count(), 2);
 }
 
 TEST_F(FileManager, ArchivingAndDeletingOnlyWithinTheLogFolders)
@@ -271,21 +280,6 @@ TEST_F(FileManager, OkOnAnUnreadableRecordLeavesTheTellingToTheViewer)
     EXPECT_TRUE(Services.Shown.empty());
 }
 
-TEST_F(FileManager, FilesThatCannotBeTrashedAreListedInOneWarning)
-{
-    ASSERT_TRUE(Trash.Block());
-    Form().DeleteConfirmed = true;
-    Form().ShowFileManager(0);
-    Highlight({Oldest, Middle});
-    Services.Shown.clear();
-    Form().DeleteFilesBClick();
-    ASSERT_EQ(Services.Shown.size(), 1u);
-    const QStringList lines = Services.Shown[0].Text.split('\n');
-    EXPECT_EQ(lines.size(), 1 + 5);  // the heading and the five files of the two records
-    EXPECT_TRUE(lines.contains(LogPath(Middle) + ": Not a directory"));
-    EXPECT_EQ(Form().FileListBox1->count(), 3);
-}
-
 TEST_F(FileManager, AMissingLogFolderIsReportedAtCreation)
 {
     ASSERT_TRUE(QDir(App.Paths().LogDir).removeRecursively());
@@ -308,6 +302,44 @@ TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatCl
     QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
     EXPECT_EQ(Services.Opened, QStringList(2, App.Paths().LogDir.chopped(1)));
     EXPECT_EQ(Services.Shown.size(), 1u);
+}
+
+using RecordFiles = RecordWindowTest;
+
+TEST_F(RecordFiles, EveryFieldIsShownWhateverTheVersion)
+{
+    TMetaData meta = MakeMeta(UnitVm, 10, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), "Bo", "Lab", "line", 6);
+    meta.Version = 7;
+    const std::optional<TRecordInfo> info = ReadRecordInfo(
+        WriteRecord(App.Paths().LogDir, "old", std::vector<TSampleRecord>(20, Sample(1)), meta, false));
+    ASSERT_TRUE(info);
+    EXPECT_EQ((QStringList{info->Operator, info->Place, info->Notes, info->Unit, info->Correction, info->Interval,
+                           info->Size, info->Samples, info->Duration}),
+              (QStringList{"Bo", "Lab", "line", "V/m", "6 dB", "10 sec", "160 bytes", "20", "~ 3 minutes, 20 seconds"}));
+    EXPECT_FALSE(ReadRecordInfo(WriteLog(App.Paths().LogDir, "bare", {})));
+}
+
+TEST_F(RecordFiles, TrashingARecordTakesItsOwnFilesOnlyAndReadsNamesLiterally)
+{
+    for (const char *name : {"A?.zlog", "A?.meta", "Ab.zlog", "Ab.meta", "A?.1.zlog", ".A?.zlog"})
+        App.WriteFile(QString("Log/") + name, "x");
+    QList<TRecycleFailure> stayed;
+    EXPECT_EQ(RecycleRecordFiles(App.Paths().LogDir + "A?.zlog", stayed), 2);
+    EXPECT_TRUE(stayed.isEmpty());
+    EXPECT_EQ(Trash.Trashed(), (QStringList{"A?.meta", "A?.zlog"}));
+    EXPECT_EQ(FilesIn(App.Paths().LogDir), (QStringList{".A?.zlog", "A?.1.zlog", "Ab.meta", "Ab.zlog"}));
+}
+
+TEST_F(RecordFiles, AMovedRecordKeepsItsFilesTogetherUnderAFreeName)
+{
+    for (const char *name : {"Log/Archive/R.meta", "Log/Archive/R (2).histo", "Log/R.zlog", "Log/R.meta", "Log/R.histo"})
+        App.WriteFile(name, name);
+    EXPECT_EQ(FreeRecordBaseName(App.Paths().ArchiveDir, "R"), "R (3)");
+    EXPECT_EQ(MoveRecordFiles(App.Paths().LogDir + "R.zlog", App.Paths().ArchiveDir), 3);
+    EXPECT_TRUE(Services.Shown.empty());
+    EXPECT_EQ(FilesIn(App.Paths().ArchiveDir),
+              (QStringList{"R (2).histo", "R (3).histo", "R (3).meta", "R (3).zlog", "R.meta"}));
+    EXPECT_EQ(ReadWholeFile(App.Paths().ArchiveDir + "R (3).meta"), "Log/R.meta");
 }
 
 } // namespace
