@@ -4,7 +4,6 @@
 
 #include "report/CsvNumbers.h"
 
-
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -49,7 +48,7 @@ std::vector<double> EdgeValues()
     return values;
 }
 
-TEST(CsvNumbers, MatchPrintfAtTheEdges)
+TEST(CsvNumbers, MatchPrintfAtTheEdgesAndForRandomReadingsAndLevels)
 {
     for (const double value : EdgeValues()) {
         EXPECT_EQ(Written(WriteSignificant9, value), Printf("%.9g", value)) << value;
@@ -57,10 +56,6 @@ TEST(CsvNumbers, MatchPrintfAtTheEdges)
             EXPECT_EQ(Written(WriteFixed2, value), Printf("%.2f", value)) << value;
         }
     }
-}
-
-TEST(CsvNumbers, MatchPrintfForRandomReadingsAndLevels)
-{
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> level(-120.0, 120.0);
     std::uniform_real_distribution<double> decades(-14.0, 23.0);

@@ -1,6 +1,7 @@
 // The record report, its numbers and its charts: the sample record's report read back with
-// pdfinfo and pdftotext against numbers worked out here from its samples; the one pass over a
-// log; the pictures of charts; failures that must leave nothing behind.
+// pdfinfo and pdftotext against numbers worked out here from its samples, without the program's
+// statistics or risk classes; the one pass over a log; the pictures of charts; failures that
+// must leave nothing behind.
 
 #include "charts/RChart.h"
 #include "model/InOutError.h"
@@ -12,7 +13,6 @@
 #include "report/RecordReport.h"
 #include "report/ReportCharts.h"
 #include "storage/LogFile.h"
-#include "tests/report/SampleRecordFacts.h"
 #include "tests/support/BuiltProgram.h"
 #include "tests/support/RecordFiles.h"
 #include "tests/support/TempAppDir.h"
@@ -25,11 +25,45 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
 #include <limits>
+#include <numeric>
 
 namespace {
 
 const QString SampleName = QStringLiteral("2025 01 07 - 09 05 03");
+
+// The power densities (mW/m²) of a log; the copy keeps the sanitizer build from reading an
+// empty QByteArray's shared byte.
+std::vector<float> ReadDensities(const QString &logPath)
+{
+    const std::string bytes = ReadWholeFile(logPath).toStdString();
+    std::vector<float> values(bytes.size() / 8);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        std::memcpy(&values[i], bytes.data() + 8 * i, 4);
+    return values;
+}
+
+// Each risk category's row: its samples and share. The thresholds are every 10 dB above
+// 1 µW/m², halves to the even neighbour; offset -10 general wake, +10 sensitive sleep.
+void ExpectCategoryRows(const QString &text, const std::vector<float> &densities, int offset)
+{
+    std::array<int, 6> counts{};
+    for (const float density : densities) {
+        const double base = density > 0 ? std::max(std::nearbyint(10 * std::log10(double(density)) + 30), -99.0) : -99;
+        const int index = int(base) + offset;
+        ++counts[std::size_t(index <= 0 ? 0 : std::min((index - 1) / 10 + 1, 5))];
+    }
+    for (std::size_t category = 0; category < counts.size(); ++category) {
+        const QString share = QString::asprintf("%.1f %%", 100.0 * counts[category] / double(densities.size()));
+        const QRegularExpression row(QRegularExpression::escape(RiskCategoryNames[category]) + R"(\s+)" +
+                                     QString::number(counts[category]) + R"(\s+)" + QRegularExpression::escape(share));
+        EXPECT_TRUE(row.match(text).hasMatch()) << row.pattern().toStdString();
+    }
+}
 
 class Report : public ::testing::Test {
 protected:
@@ -57,56 +91,38 @@ protected:
     TempAppDir App;
 };
 
-// One row of the risk table: the category, its samples and its share, as worked out here.
-void ExpectCategoryRows(const QString &text, const TSampleFacts &facts, int offset)
-{
-    const std::array<double, 6> shares = CategoryShares(facts.Values, offset);
-    for (std::size_t category = 0; category < shares.size(); ++category) {
-        const auto samples = qRound64(shares[category] * double(facts.Values.size()) / 100);
-        const QRegularExpression row(QRegularExpression::escape(RiskCategoryNames[category]) + R"(\s+)" +
-                                     QString::number(samples) + R"(\s+)" +
-                                     QRegularExpression::escape(ShareText(shares[category])));
-        EXPECT_TRUE(row.match(text).hasMatch()) << row.pattern().toStdString();
-    }
-}
-
 TEST_F(Report, OfTheSampleRecordCarriesItsMetadataStatisticsAndRiskShares)
 {
     const QString log = SampleLog();
     const QString pdf = App.Paths().AppDir + "report.pdf";
     SaveRecordReport(pdf, Request(log));
 
-    const int pages = PdfPageCount(pdf);
-    EXPECT_GE(pages, 1);
-    EXPECT_LE(pages, 2);
-    const QString text = PdfText(pdf);
+    EXPECT_TRUE(RunProgram("pdfinfo", {pdf}).OutputText().contains(QRegularExpression(R"(Pages:\s+[12]\n)")));
+    const QString text = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText();
     for (const char *expected : {"M. Rossi", "Bedroom, bedside table", "Router in the hall, DECT base on the desk",
                                  "1 sec", "0 dB", "~ 20 minutes", "ZELTAR Logger 0.8.5", "History",
                                  "Histogram of dBmW/m²", "population: General, state: Wake"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     EXPECT_TRUE(QRegularExpression(R"(Samples\s+1200)").match(text).hasMatch());
 
-    const TSampleFacts facts = ReadSampleFacts(log);
-    const std::uint8_t decimals = DisplayDecimals(facts.Maximum);
-    for (const auto &[name, value] : {std::pair{"Maximum", facts.Maximum}, std::pair{"Minimum", facts.Minimum},
-                                      std::pair{"Mean", facts.Mean}}) {
+    const std::vector<float> densities = ReadDensities(log);
+    const double maximum = *std::max_element(densities.begin(), densities.end());
+    const double minimum = *std::min_element(densities.begin(), densities.end());
+    const double mean = std::accumulate(densities.begin(), densities.end(), 0.0) / double(densities.size());
+    for (const auto &[name, value] :
+         {std::pair{"Maximum", maximum}, std::pair{"Minimum", minimum}, std::pair{"Mean", mean}}) {
         const QRegularExpression row(QString(name) + R"(\s+)" +
-                                     QRegularExpression::escape(FormatValue(decimals, value) + " mW/m²"));
+                                     QRegularExpression::escape(FormatValue(DisplayDecimals(maximum), value) + " mW/m²"));
         EXPECT_TRUE(row.match(text).hasMatch()) << row.pattern().toStdString();
     }
-    const double rangeDb = std::nearbyint(10 * std::log10(facts.Maximum / facts.Minimum));
+    const double rangeDb = std::nearbyint(10 * std::log10(maximum / minimum));
     EXPECT_TRUE(QRegularExpression(R"(Range\s+)" + QString::number(rangeDb) + " dB").match(text).hasMatch());
-    ExpectCategoryRows(text, facts, -10);
-}
+    ExpectCategoryRows(text, densities, -10);
 
-TEST_F(Report, SensitiveSleepersGetTheirOwnCategoryShares)
-{
-    const QString log = SampleLog();
-    const QString pdf = App.Paths().AppDir + "sleep.pdf";
     SaveRecordReport(pdf, Request(log, PopulationSensitive, StateSleep));
-    const QString text = PdfText(pdf);
-    EXPECT_TRUE(text.contains("population: Sensitive, state: Sleep"));
-    ExpectCategoryRows(text, ReadSampleFacts(log), 10);
+    const QString sleeping = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText();
+    EXPECT_TRUE(sleeping.contains("population: Sensitive, state: Sleep"));
+    ExpectCategoryRows(sleeping, densities, 10);
 }
 
 TEST_F(Report, DigestCountsFrequenciesAndTakesNonFiniteReadingsAsZero)
@@ -122,17 +138,14 @@ TEST_F(Report, DigestCountsFrequenciesAndTakesNonFiniteReadingsAsZero)
                                               [&](std::uint64_t index, double) { visited = index; });
 
     EXPECT_EQ(visited, samples.size());
-    EXPECT_EQ(digest.Samples(), samples.size());
     EXPECT_EQ(digest.Statistics.Maximum(), 1.0); // the infinite reading counts as 0
     EXPECT_EQ(digest.Statistics.Minimum(), 0.0);
     EXPECT_EQ(digest.SamplesWithFrequency, samples.size() - 2);
     ASSERT_EQ(digest.TopFrequencies.size(), 10u);
     EXPECT_EQ(digest.TopFrequencies[0].Frequency, 900); // two each: the lower frequency first
     EXPECT_EQ(digest.TopFrequencies[1].Frequency, 2450);
-    EXPECT_EQ(digest.TopFrequencies[1].Samples, 2u);
-    EXPECT_EQ(digest.TopFrequencies[2].Frequency, 100);
     EXPECT_EQ(digest.TopFrequencies[9].Frequency, 107);
-    // 1 mW/m² is "Moderate" for the general population awake; 0.5 mW/m² too; 0 is "Very low".
+    // 1 and 0.5 mW/m² are "Moderate" for the general population awake; 0 is "Very low".
     EXPECT_EQ(digest.CategorySamples[0], 2u);
     EXPECT_EQ(digest.CategorySamples[2], samples.size() - 2);
 }
@@ -153,16 +166,14 @@ TEST_F(Report, PicturesHaveTheChartsSizeAndShowTheirData)
                 count += (picture.pixel(x, y) & 0xFFFFFFu) == (colour & 0xFFFFFFu);
         return count;
     };
-    const QRect timeArea = charts->Time.PlotArea();
-    const QRect histogramArea = charts->Histogram.PlotArea().translated(0, 300);
-    EXPECT_GT(countOf(timeArea, charts->Time.DataColor().rgb()), 100); // the marks
-    // The tallest bar reaches near the top of the plot, in the palette's colour of its level.
-    EXPECT_GT(countOf(histogramArea, RiskColor(HistogramClassRiskIndex(-21, 0, 0)).rgb()), 200);
+    EXPECT_GT(countOf(charts->Time.PlotArea(), charts->Time.DataColor().rgb()), 100); // the marks
+    // The tallest bar, in the palette's colour of its level.
+    EXPECT_GT(countOf(charts->Histogram.PlotArea().translated(0, 300), RiskColor(HistogramClassRiskIndex(-21, 0, 0)).rgb()),
+              200);
 
     const QString svg = App.Paths().AppDir + "charts.svg";
     SaveChartPicture(svg, both);
     const QByteArray document = ReadWholeFile(svg);
-    EXPECT_TRUE(document.contains("<svg"));
     EXPECT_TRUE(document.contains("width=\"640\"")) << document.left(400).toStdString();
     EXPECT_TRUE(document.contains("History"));
 }

@@ -1,31 +1,28 @@
 // The file manager over a temporary Log folder: the current log and highlighting, the
-// information panel, OK by mode, deletion, archiving and restoring, and the preview.
+// information panel, OK by mode, deletion, archiving and restoring, and the preview; what it
+// shows of a record, and how a record moves and goes to the trash as a whole.
 
 #include "windows/Form7_FileManager.h"
 
 #include "charts/RChart.h"
 #include "model/InOutError.h"
 #include "model/Units.h"
-#include "tests/support/FakeServices.h"
-#include "tests/support/TempAppDir.h"
-#include "tests/windows/RecordTestFiles.h"
+#include "tests/windows/RecordWindowTest.h"
+#include "windows/RecordFileMoves.h"
+#include "windows/RecordInfo.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 const QString Oldest = "2025 01 07 - 09 05 03", Middle = "2025 01 08 - 10 00 00", Newest = "2025 01 09 - 11 00 00";
 
-class FileManager : public ::testing::Test {
+class FileManager : public RecordWindowTest {
 protected:
     FileManager()
     {
@@ -48,6 +45,11 @@ protected:
         return *Window;
     }
     QListWidgetItem *Item(const QString &name) { return Form().FileListBox1->findItems(name + ".zlog", Qt::MatchExactly).value(0); }
+    void Click(const QString &name)
+    {
+        QTest::mouseClick(Form().FileListBox1->viewport(), Qt::LeftButton, {},
+                          Form().FileListBox1->visualItemRect(Item(name)).center());
+    }
     void Highlight(const QStringList &names)
     {
         Form().FileListBox1->clearSelection();
@@ -56,10 +58,6 @@ protected:
     }
     QString LogPath(const QString &name) const { return App.Paths().LogDir + name + ".zlog"; }
 
-    TTrashHome Trash;
-    TempAppDir App;
-    TFakeServices Services;
-    TFakeHost Host;
     std::unique_ptr<TForm7> Window;
     std::vector<std::pair<QString, bool>> Opened;
     std::vector<QStringList> Densities;
@@ -71,13 +69,9 @@ TEST_F(FileManager, TheNewestLogIsCurrentUntilTheUserPicksOne)
     EXPECT_EQ(Form().windowTitle(), "File Manager - open a Log File");
     EXPECT_EQ(Form().CurrentFile(), Newest + ".zlog");
     // What the panel says of a record is RecordInfo's rule.
-    EXPECT_EQ(Form().MemoOperator->text(), "Ann");
-    EXPECT_EQ(Form().MemoDuration->text(), "~ 2 seconds");
     EXPECT_EQ(Form().LabelItemIndex->text(), Newest + " (1)");
 
-    const QRect first = Form().FileListBox1->visualItemRect(Item(Oldest));
-    QTest::mouseClick(Form().FileListBox1->viewport(), Qt::LeftButton, {}, first.center());
-    EXPECT_TRUE(Form().UserPickedFile);
+    Click(Oldest);
     Form().hide();
     Record("2025 01 10 - 08 00 00");
     Form().ShowFileManager(1);
@@ -94,7 +88,6 @@ TEST_F(FileManager, OkInModeZeroOpensOnlyTheCurrentLog)
     Form().ImageOKbClick();
     ASSERT_EQ(Opened.size(), 1u);
     EXPECT_EQ(Opened[0], std::pair(LogPath(Middle), false));
-    EXPECT_EQ(Form().HighlightedFiles(), QStringList{Middle + ".zlog"});
     EXPECT_FALSE(Form().isVisible());
 
     // The log in recording is opened from a copy.
@@ -133,9 +126,9 @@ TEST_F(FileManager, DoubleClickOpensInModeZeroOnlyAndEnterRunsOkInBoth)
 {
     // A double click is a press and release followed by the double-click press.
     const auto doubleClick = [this] {
-        const QPoint newest = Form().FileListBox1->visualItemRect(Item(Newest)).center();
-        QTest::mouseClick(Form().FileListBox1->viewport(), Qt::LeftButton, {}, newest);
-        QTest::mouseDClick(Form().FileListBox1->viewport(), Qt::LeftButton, {}, newest);
+        Click(Newest);
+        QTest::mouseDClick(Form().FileListBox1->viewport(), Qt::LeftButton, {},
+                           Form().FileListBox1->visualItemRect(Item(Newest)).center());
     };
     Form().ShowFileManager(1);
     doubleClick();
@@ -151,7 +144,7 @@ TEST_F(FileManager, DoubleClickOpensInModeZeroOnlyAndEnterRunsOkInBoth)
     EXPECT_EQ(Opened.size(), 2u);
 }
 
-TEST_F(FileManager, DeletionSparesTheLogInRecordingAndAsksOncePerRun)
+TEST_F(FileManager, DeletionSparesTheLogInRecordingAsksOncePerRunAndListsWhatTheTrashRefused)
 {
     Host.CurrentLog = LogPath(Oldest);
     Form().ShowFileManager(0);
@@ -159,7 +152,6 @@ TEST_F(FileManager, DeletionSparesTheLogInRecordingAndAsksOncePerRun)
     Services.Answer(TMsgAnswer::Cancel);
     Form().DeleteFilesBClick();
     EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 8u);
-    EXPECT_FALSE(Form().DeleteConfirmed);
 
     Services.Answer(TMsgAnswer::Yes);
     Form().DeleteFilesBClick();
@@ -167,14 +159,19 @@ TEST_F(FileManager, DeletionSparesTheLogInRecordingAndAsksOncePerRun)
                                                     "You have highlighted the file currently being recorded (" +
                                                         LogPath(Oldest) + "). It will not be deleted."}));
     EXPECT_EQ(Trash.Trashed(), (QStringList{Newest + ".histo", Newest + ".meta", Newest + ".zlog"}));
-    EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 5u);
     EXPECT_EQ(Form().FileListBox1->count(), 2);
 
+    // No question the second time; files the trash refuses are listed in one warning.
+    ASSERT_TRUE(Trash.Block());
     Highlight({Middle});
     const std::size_t shown = Services.Shown.size();
     Form().DeleteFilesBClick();
-    EXPECT_EQ(Services.Shown.size(), shown);
-    EXPECT_EQ(Trash.Trashed().size(), 5u);
+    ASSERT_EQ(Services.Shown.size(), shown + 1);
+    EXPECT_EQ(Services.Shown.back().Kind, TMsgKind::Warning);
+    const QStringList lines = Services.Shown.back().Text.split('\n');
+    EXPECT_EQ(lines.size(), 1 + 2);  // the heading and the record's two files
+    EXPECT_TRUE(lines.contains(LogPath(Middle) + ": Not a directory"));
+    EXPECT_EQ(Form().FileListBox1->count(), 2);
 }
 
 TEST_F(FileManager, ArchivingAndDeletingOnlyWithinTheLogFolders)
@@ -193,9 +190,8 @@ TEST_F(FileManager, ArchivingAndDeletingOnlyWithinTheLogFolders)
     EXPECT_TRUE(FilesIn(App.Paths().ArchiveDir).isEmpty());
 }
 
-TEST_F(FileManager, ArchiveAndRestoreMoveTheWholeRecordUnderOneName)
+TEST_F(FileManager, ArchiveAndRestoreMoveTheWholeRecord)
 {
-    WriteLog(App.Paths().ArchiveDir, Newest, {});  // an older record of the same name, log alone
     Host.CurrentLog = LogPath(Oldest);
     Form().ShowFileManager(0);
     Highlight({Oldest, Middle, Newest});
@@ -204,17 +200,14 @@ TEST_F(FileManager, ArchiveAndRestoreMoveTheWholeRecordUnderOneName)
     EXPECT_EQ(Services.Shown[0].Text,
               "You have highlighted the file currently being recorded (" + LogPath(Oldest) + "). It will not be moved.");
     EXPECT_TRUE(Services.Shown[1].Text.contains(Middle + ".histo"));  // it has none to move
-    EXPECT_EQ(FilesIn(App.Paths().ArchiveDir),
-              (QStringList{Middle + ".meta", Middle + ".zlog", Newest + " (2).histo", Newest + " (2).meta",
-                           Newest + " (2).zlog", Newest + ".zlog"}));
-    EXPECT_EQ(FilesIn(App.Paths().LogDir), (QStringList{Oldest + ".histo", Oldest + ".meta", Oldest + ".zlog"}));
+    EXPECT_EQ(FilesIn(App.Paths().ArchiveDir), (QStringList{Middle + ".meta", Middle + ".zlog", Newest + ".histo",
+                                                          Newest + ".meta", Newest + ".zlog"}));
 
     Form().DirectoryListBox1Change(App.Paths().ArchiveDir);
-    Highlight({Newest + " (2)"});
+    Highlight({Newest});
     Form().ArchiveBClick();
     EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 6u);
-    EXPECT_TRUE(QFileInfo::exists(App.Paths().LogDir + Newest + " (2).histo"));
-    EXPECT_EQ(Form().FileListBox1->count(), 2);
+    EXPECT_EQ(Form().FileListBox1->count(), 1);
 }
 
 TEST_F(FileManager, ThePreviewFollowsTheListOnlyWhileTheWindowIsActive)
@@ -229,8 +222,6 @@ TEST_F(FileManager, ThePreviewFollowsTheListOnlyWhileTheWindowIsActive)
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     Form().FileListBox1->setCurrentItem(Item(Middle));  // it has no histogram
-    EXPECT_TRUE(Form().LabelItemIndex->text().startsWith(Middle));
-    EXPECT_EQ(Form().HChart->ItemCount(), 2u);
     EXPECT_EQ(Form().Label6->text(), "Histogram of dBmW/m²");
 
     Form().activateWindow();
@@ -248,23 +239,18 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
     // Built at start-up with the damaged record preselected: nobody looks at it yet.
     Form();
     EXPECT_TRUE(Services.Shown.empty());
-    EXPECT_TRUE(Form().MemoOperator->text().isEmpty());
-    EXPECT_TRUE(Form().LabelItemIndex->text().isEmpty());
     EXPECT_TRUE(Form().LabelReadProblem->text().contains(damaged + ".meta"));
 
     Form().ShowFileManager(0);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
     ASSERT_EQ(Services.Shown.size(), 1u);
     EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_TRUE(Services.Shown[0].Text.startsWith("Read beyond end of file"));
     EXPECT_TRUE(Services.Shown[0].Text.contains(damaged + ".histo"));
     // One line per file, without the folder.
     const QStringList lines = Form().LabelReadProblem->text().split('\n');
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0], damaged + ".meta: Read beyond end of file (100 of 576 bytes)");
     EXPECT_TRUE(lines[1].startsWith(damaged + ".histo: Invalid histogram file, line 1: ")) << lines[1].toStdString();
-    EXPECT_FALSE(lines[1].contains(App.Paths().LogDir));
-    EXPECT_EQ(Form().Label6->text(), "Histogram not available");
 
     // The window manager hands the focus back after the box: no further box.
     QWidget other;
@@ -276,14 +262,10 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
     EXPECT_EQ(Services.Shown.size(), 1u);
 
     // Another record, then the damaged one again: one box for that click, not one per signal.
-    const auto click = [this](const QString &name) {
-        QTest::mouseClick(Form().FileListBox1->viewport(), Qt::LeftButton, {},
-                          Form().FileListBox1->visualItemRect(Item(name)).center());
-    };
-    click(Oldest);
+    Click(Oldest);
     EXPECT_EQ(Form().MemoOperator->text(), "Ann");
     EXPECT_TRUE(Form().LabelReadProblem->isHidden());
-    click(damaged);
+    Click(damaged);
     EXPECT_EQ(Services.Shown.size(), 2u);
 }
 
@@ -295,25 +277,7 @@ TEST_F(FileManager, OkOnAnUnreadableRecordLeavesTheTellingToTheViewer)
     Highlight({Middle});  // the newest stays current
     Form().ImageOKbClick();
     ASSERT_EQ(Opened.size(), 1u);
-    EXPECT_EQ(Opened[0].first, LogPath(Middle));
     EXPECT_TRUE(Services.Shown.empty());
-}
-
-TEST_F(FileManager, FilesThatCannotBeTrashedAreListedInOneWarning)
-{
-    ASSERT_TRUE(Trash.Block());
-    Form().DeleteConfirmed = true;
-    Form().ShowFileManager(0);
-    Highlight({Oldest, Middle});
-    Services.Shown.clear();
-    Form().DeleteFilesBClick();
-    ASSERT_EQ(Services.Shown.size(), 1u);
-    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Warning);
-    const QStringList lines = Services.Shown[0].Text.split('\n');
-    EXPECT_EQ(lines.size(), 1 + 5);  // the heading and the five files of the two records
-    EXPECT_TRUE(lines.contains(LogPath(Middle) + ": Not a directory"));
-    EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 8u);
-    EXPECT_EQ(Form().FileListBox1->count(), 3);
 }
 
 TEST_F(FileManager, AMissingLogFolderIsReportedAtCreation)
@@ -332,14 +296,50 @@ TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatCl
     Services.Shown.clear();
     // The error leaves the click in the program's box, not through the button's signal.
     QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
-    ASSERT_EQ(Services.Shown.size(), 1u);
-    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_EQ(Services.Shown[0].Text, "Permission denied (13): " + App.Paths().LogDir.chopped(1));
+    EXPECT_EQ(Services.Texts(), QStringList{"Permission denied (13): " + App.Paths().LogDir.chopped(1)});
 
     Services.OpenWith = nullptr;
     QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
     EXPECT_EQ(Services.Opened, QStringList(2, App.Paths().LogDir.chopped(1)));
     EXPECT_EQ(Services.Shown.size(), 1u);
+}
+
+using RecordFiles = RecordWindowTest;
+
+TEST_F(RecordFiles, EveryFieldIsShownWhateverTheVersion)
+{
+    TMetaData meta = MakeMeta(UnitVm, 10, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), "Bo", "Lab", "line", 6);
+    meta.Version = 7;
+    const std::optional<TRecordInfo> info = ReadRecordInfo(
+        WriteRecord(App.Paths().LogDir, "old", std::vector<TSampleRecord>(20, Sample(1)), meta, false));
+    ASSERT_TRUE(info);
+    EXPECT_EQ((QStringList{info->Operator, info->Place, info->Notes, info->Unit, info->Correction, info->Interval,
+                           info->Size, info->Samples, info->Duration}),
+              (QStringList{"Bo", "Lab", "line", "V/m", "6 dB", "10 sec", "160 bytes", "20", "~ 3 minutes, 20 seconds"}));
+    EXPECT_FALSE(ReadRecordInfo(WriteLog(App.Paths().LogDir, "bare", {})));
+}
+
+TEST_F(RecordFiles, TrashingARecordTakesItsOwnFilesOnlyAndReadsNamesLiterally)
+{
+    for (const char *name : {"A?.zlog", "A?.meta", "Ab.zlog", "Ab.meta", "A?.1.zlog", ".A?.zlog"})
+        App.WriteFile(QString("Log/") + name, "x");
+    QList<TRecycleFailure> stayed;
+    EXPECT_EQ(RecycleRecordFiles(App.Paths().LogDir + "A?.zlog", stayed), 2);
+    EXPECT_TRUE(stayed.isEmpty());
+    EXPECT_EQ(Trash.Trashed(), (QStringList{"A?.meta", "A?.zlog"}));
+    EXPECT_EQ(FilesIn(App.Paths().LogDir), (QStringList{".A?.zlog", "A?.1.zlog", "Ab.meta", "Ab.zlog"}));
+}
+
+TEST_F(RecordFiles, AMovedRecordKeepsItsFilesTogetherUnderAFreeName)
+{
+    for (const char *name : {"Log/Archive/R.meta", "Log/Archive/R (2).histo", "Log/R.zlog", "Log/R.meta", "Log/R.histo"})
+        App.WriteFile(name, name);
+    EXPECT_EQ(FreeRecordBaseName(App.Paths().ArchiveDir, "R"), "R (3)");
+    EXPECT_EQ(MoveRecordFiles(App.Paths().LogDir + "R.zlog", App.Paths().ArchiveDir), 3);
+    EXPECT_TRUE(Services.Shown.empty());
+    EXPECT_EQ(FilesIn(App.Paths().ArchiveDir),
+              (QStringList{"R (2).histo", "R (3).histo", "R (3).meta", "R (3).zlog", "R.meta"}));
+    EXPECT_EQ(ReadWholeFile(App.Paths().ArchiveDir + "R (3).meta"), "Log/R.meta");
 }
 
 } // namespace

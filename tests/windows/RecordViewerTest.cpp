@@ -5,18 +5,14 @@
 #include "windows/Form3_ShowData.h"
 
 #include "charts/RChart.h"
-#include "model/Risk.h"
+#include "model/FrequencyColours.h"
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
-#include "storage/LogFile.h"
-#include "tests/support/BuiltProgram.h"
-#include "tests/support/FakeServices.h"
-#include "tests/support/TempAppDir.h"
-#include "tests/windows/RecordTestFiles.h"
-#include "windows/ChoiceGroup.h"
 #include "storage/FileUtils.h"
-#include "model/FrequencyColours.h"
 #include "storage/LocaleTimeText.h"
+#include "storage/LogFile.h"
+#include "tests/windows/RecordWindowTest.h"
+#include "windows/ChoiceGroup.h"
 #include "windows/PeakFrequencyList.h"
 #include "windows/StatisticsPanel.h"
 
@@ -25,24 +21,17 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QRadioButton>
-
-#include <gtest/gtest.h>
 
 namespace {
 
 const QDateTime Start(QDate(2025, 1, 7), QTime(9, 5, 3));
 constexpr double StartSecond = 9 * 3600 + 5 * 60 + 3;
 
-class RecordViewer : public ::testing::Test {
+class RecordViewer : public RecordWindowTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
-    }
-
-    QString Record(const QString &name, const std::vector<TSampleRecord> &samples, const TMetaData &meta)
+    QString Record(const QString &name, const std::vector<TSampleRecord> &samples,
+                   const TMetaData &meta = MakeMeta(UnitMWm2, 1, Start))
     {
         return WriteRecord(App.Paths().LogDir, name, samples, meta);
     }
@@ -65,10 +54,6 @@ protected:
         return colours;
     }
 
-    TTrashHome Trash;
-    TempAppDir App;
-    TFakeServices Services;
-    TFakeHost Host;
     TForm3 Form{Host, App.Paths()};
 };
 
@@ -79,15 +64,10 @@ TEST_F(RecordViewer, ASingleSampleIsItsOwnMaximumMinimumAndMeanOverOneInterval)
     Form.OpenRecord(log, false);
 
     EXPECT_TRUE(Services.Shown.empty());
-    EXPECT_TRUE(Form.isVisible());
-    EXPECT_FALSE(Form.ProgressBar->isVisible());
-    EXPECT_TRUE(Form.RiskPopulationRG->isEnabled());
-    EXPECT_TRUE(Form.RiskStateRG->isEnabled());
     const TStatisticsPanel &panel = *Form.PanelBottom;
     for (QLabel *label : {panel.LabelMaxValue, panel.LabelMinValue, panel.LabelMeanValue})
         EXPECT_EQ(label->text(), FormatValue(4, 2.5));
-    EXPECT_EQ(Form.PanelBottom->LabelRangedBValue->text(), "0 dB");
-    EXPECT_EQ(Form.LabelSample->text(), "Samples: 1");
+    EXPECT_EQ(panel.LabelRangedBValue->text(), "0 dB");
     EXPECT_EQ(Form.TChart->RangeLoX(), StartSecond - 1);
     EXPECT_EQ(Form.TChart->RangeHiX(), StartSecond + 1);
     EXPECT_DOUBLE_EQ(Form.TChart->RangeHiY(), 2.75);
@@ -120,12 +100,8 @@ TEST_F(RecordViewer, ADateHeaderOpensEachNewDayOfFrequencies)
     const auto line = [](int h, int m, int s, int f) { return LocaleLongTime(QTime(h, m, s)) + " " + QString::number(f); };
     EXPECT_EQ(ListRows(), (QStringList{day7, "", line(23, 59, 59, 900), "", day8, line(0, 0, 0, 1800),
                                        line(0, 0, 1, 2450)}));
-    const auto rowData = [&](int row, int role) { return Form.PeakFrequencies->index(row).data(role); };
-    EXPECT_TRUE(rowData(4, Qt::FontRole).value<QFont>().bold());
-    EXPECT_TRUE(rowData(4, Qt::FontRole).value<QFont>().italic());
-    EXPECT_EQ(rowData(4, Qt::ForegroundRole).value<QColor>(), QColor(Qt::white));
-    EXPECT_EQ(rowData(2, Qt::ForegroundRole).value<QColor>(), FrequencyColours[0]);
-    EXPECT_EQ(rowData(6, Qt::ForegroundRole).value<QColor>(), FrequencyColours[2]);
+    EXPECT_TRUE(Form.PeakFrequencies->index(4).data(Qt::FontRole).value<QFont>().bold());
+    EXPECT_EQ(Form.PeakFrequencies->index(6).data(Qt::ForegroundRole).value<QColor>(), FrequencyColours[2]);
 
     // Two days later at 3-minute intervals, nothing reported in between: one header, not two.
     std::vector<TSampleRecord> samples(961, Sample(1));
@@ -139,26 +115,23 @@ TEST_F(RecordViewer, ADateHeaderOpensEachNewDayOfFrequencies)
 
 TEST_F(RecordViewer, ACollapsedPanelLeavesMinimumMeanAndRangeUnshownUntilTheNextOpening)
 {
-    const QString log = Record("rec", {Sample(1), Sample(3)}, MakeMeta(UnitMWm2, 1, Start));
+    const QString log = Record("rec", {Sample(1), Sample(3)});
     Form.PanelBottom->SetExpanded(false);
     Form.OpenRecord(log, false);
-    EXPECT_EQ(Form.PanelBottom->LabelMaxValue->text(), Value(3));
-    EXPECT_FALSE(Form.PanelBottom->LabelModeValue->text().isEmpty());
-    Form.PanelBottom->SetExpanded(true);
     const TStatisticsPanel &panel = *Form.PanelBottom;
+    EXPECT_EQ(panel.LabelMaxValue->text(), Value(3));
+    Form.PanelBottom->SetExpanded(true);
     for (QLabel *label : {panel.LabelMinValue, panel.LabelMeanValue, panel.LabelRangedBValue})
         EXPECT_TRUE(label->text().isEmpty());
 
     Form.OpenRecord(log, false);
-    EXPECT_EQ(Form.PanelBottom->LabelMinValue->text(), Value(1));
-    EXPECT_EQ(Form.PanelBottom->LabelMeanValue->text(), Value(2));
-    EXPECT_EQ(Form.PanelBottom->LabelRangedBValue->text(), "5 dB");  // 10 log10(3) = 4.77
+    EXPECT_EQ(panel.LabelMeanValue->text(), Value(2));
+    EXPECT_EQ(panel.LabelRangedBValue->text(), "5 dB");  // 10 log10(3) = 4.77
 }
 
-TEST_F(RecordViewer, ItsReadoutsGrowToShowLargeValuesInFull)
+TEST_F(RecordViewer, ItsReadoutsShowLargeValuesInFull)
 {
-    Form.OpenRecord(Record("large", {Sample(99999999.0f), Sample(1)}, MakeMeta(UnitMWm2, 1, Start)), false);
-    EXPECT_EQ(Form.PanelBottom->LabelMaxValue->text(), Value(99999999.0f));
+    Form.OpenRecord(Record("large", {Sample(99999999.0f), Sample(1)}), false);
     EXPECT_EQ(Form.PanelBottom->LabelMeanValue->text(), Value((double(99999999.0f) + 1) / 2));
 }
 
@@ -167,17 +140,15 @@ TEST_F(RecordViewer, ItsReadoutsGrowToShowLargeValuesInFull)
 TEST_F(RecordViewer, ReadingsAreCountedInTheRecordsUnitAndDrawnAtTheirValue)
 {
     Form.OpenRecord(Record("low", {Sample(0), Sample(-1), Sample(1)}, MakeMeta(UnitVm, 1, Start)), false);
-    EXPECT_EQ(Form.Statistics.Unit(), UnitVm);
-    EXPECT_NE(Form.PanelStatus->text().indexOf("Unit: V/m"), -1);
+    EXPECT_TRUE(Form.PanelStatus->text().contains("Unit: V/m"));
     EXPECT_EQ(Form.PanelBottom->LabelMinValue->text(), Value(-1));
     const auto &chunk = std::get<TMarkChunk>(Form.TChart->ItemStore().Runs().front());
     EXPECT_EQ(chunk.Y, (std::vector<float>{0, -1, 1}));
 }
 
-TEST_F(RecordViewer, TheLogInRecordingIsReadFromACopyMadeWhileLinesAreHeld)
+TEST_F(RecordViewer, TheLogInRecordingIsReadFromACopyMadeWhileLinesAreHeldAndAFailedCopyClosesTheViewer)
 {
-    const QString log = Record("rec", std::vector<TSampleRecord>(100, Sample(0.5f, 1000)),
-                               MakeMeta(UnitMWm2, 0.5, Start));
+    const QString log = Record("rec", std::vector<TSampleRecord>(100, Sample(0.5f, 1000)));
     const QString copy = App.Paths().LogDir + "temp.zlog";
     Host.CurrentLog = log;
     Host.Recording = true;
@@ -195,17 +166,12 @@ TEST_F(RecordViewer, TheLogInRecordingIsReadFromACopyMadeWhileLinesAreHeld)
     EXPECT_EQ(FileSizeOf(log), 110 * 8);
     EXPECT_FALSE(QFileInfo::exists(copy));
     EXPECT_EQ(Trash.Trashed(), QStringList{"temp.zlog"});
-    EXPECT_TRUE(Form.windowTitle().startsWith("  Log file: rec.zlog |"));
-}
 
-TEST_F(RecordViewer, AFailedCopyClosesTheViewerAndReleasesTheLines)
-{
-    const QString log = Record("rec", {Sample(1)}, MakeMeta(UnitMWm2, 0.5, Start));
+    Host.OnHold = nullptr;
     ASSERT_TRUE(QDir(App.Paths().LogDir).mkdir("temp.zlog"));  // nothing can be written there
     Form.OpenRecord(log, true);
     EXPECT_EQ(Services.Texts(), QStringList{"ERROR WRITING TEMP FILE"});
-    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Plain);
-    EXPECT_EQ(Host.Holds, (std::vector<bool>{true, false}));
+    EXPECT_EQ(Host.Holds, (std::vector<bool>{true, false, true, false}));
     EXPECT_FALSE(Form.isVisible());
     EXPECT_EQ(Form.TChart->ItemCount(), 0u);
 }
@@ -215,62 +181,39 @@ TEST_F(RecordViewer, ALogWithoutMetadataIsShownWithTheDefaults)
     const QString log = WriteLog(App.Paths().LogDir, "bare", {Sample(1), Sample(2)});
     Form.OpenRecord(log, false);
     ASSERT_EQ(Services.Shown.size(), 1u);
-    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Information);
     EXPECT_TRUE(Services.Shown[0].Text.startsWith("The meta data file associated to the log file you have selected"));
-    EXPECT_EQ(Form.RecordMeta.Interval, 0.5);
     EXPECT_EQ(Form.RecordMeta.StartTime, ToTDateTime(Services.Now));
     EXPECT_TRUE(Form.PanelStatus->text().endsWith(" | Interval: 0.5 sec | Unit: mW/m² | Correction: 0(dB)"));
     EXPECT_EQ(Form.windowTitle(), "  Log file: bare.zlog | Operator:  | Place: ");
-    EXPECT_EQ(Form.PanelCoolBar->text(), "   Notes: ");
 }
 
 TEST_F(RecordViewer, AnEmptyLogGoesToTheTrashOnlyWhenTheUserSaysYes)
 {
-    const QString log = Record("empty", {}, MakeMeta(UnitMWm2, 1, Start));
+    const QString log = Record("empty", {});
     Services.Answer(TMsgAnswer::Cancel);
     Form.OpenRecord(log, false);
     EXPECT_EQ(Services.Texts().last(), "The selected file is empty. Do you want to move it to the recycle bin?");
-    EXPECT_EQ(Services.Shown.back().Buttons, TMsgButtons::YesCancel);
     EXPECT_TRUE(QFileInfo::exists(log));
-    EXPECT_EQ(Form.PanelStatus->text(), "   Opening log file \"empty.zlog\"");
 
     Services.Answer(TMsgAnswer::Yes);
     Form.OpenRecord(log, false);
-    EXPECT_FALSE(QFileInfo::exists(log));
     EXPECT_EQ(Trash.Trashed(), QStringList{"empty.zlog"});
-    EXPECT_FALSE(Form.ProgressBar->isVisible());
 
     // When the trash cannot take it, the log stays and the user learns why.
-    const QString stays = Record("stays", {}, MakeMeta(UnitMWm2, 1, Start));
+    const QString stays = Record("stays", {});
     ASSERT_TRUE(Trash.Block());
     Services.Answer(TMsgAnswer::Yes);
     Form.OpenRecord(stays, false);
-    EXPECT_EQ(Services.Shown.back().Kind, TMsgKind::Information);
     EXPECT_EQ(Services.Texts().last(),
               "The file could not be moved to the recycle bin\n" + stays + ": Not a directory");
     EXPECT_TRUE(QFileInfo::exists(stays));
 }
 
-TEST_F(RecordViewer, AfterAnEmptyLogTheRiskChoicesBringBackNoBars)
-{
-    Form.OpenRecord(Record("risk", {Sample(0.02f), Sample(1.5f)}, MakeMeta(UnitMWm2, 1, Start)), false);
-    ASSERT_EQ(BarColours().size(), 2u);
-    Form.OpenRecord(Record("empty", {}, MakeMeta(UnitMWm2, 1, Start)), false);
-    Form.RiskPopulationRG->Item(1)->click();
-    Form.RiskStateRG->Item(1)->click();
-    EXPECT_TRUE(BarColours().empty());
-}
-
-TEST_F(RecordViewer, TheHistogramReadoutAndTheHistoryCornerAreInPlaceFromTheFirstShowing)
+// The top-left corner of the time chart's plot shows the plot from the first showing, not a
+// patch of the window's colour.
+TEST_F(RecordViewer, TheHistoryCornerReadoutsAndFullView)
 {
     Form.OpenRecord(Record("rec", {Sample(2), Sample(4)}, MakeMeta(UnitMWm2, 10, Start)), false);
-    const QRect chart(Form.HChart->mapTo(Form.PanelPlots, QPoint(0, 0)), Form.HChart->size());
-    const QRect readout = Form.HChartEdit->geometry();
-    EXPECT_TRUE(chart.contains(readout));
-    EXPECT_GT(readout.left(), chart.center().x());
-    EXPECT_LT(readout.bottom(), chart.top() + Form.HChart->TRim());
-
-    // The plot's top-left corner of the time chart shows the plot, not a patch of the window's colour.
     const QPoint corner = Form.TChart->mapTo(&Form, QPoint(Form.TChart->LRim(), Form.TChart->TRim()));
     const QImage picture = Form.grab(QRect(corner, QSize(20, 13))).toImage();
     int windowColoured = 0;
@@ -278,12 +221,23 @@ TEST_F(RecordViewer, TheHistogramReadoutAndTheHistoryCornerAreInPlaceFromTheFirs
         for (int x = 0; x < picture.width(); ++x)
             windowColoured += picture.pixelColor(x, y) == Form.HChartEdit->palette().color(QPalette::Base);
     EXPECT_EQ(windowColoured, 0);
+
+    Form.HChartMouseMoveInChart(Form.HChart, true, {}, 3.4, 0);
+    EXPECT_EQ(Form.HChartEdit->text(), "3 = " + FormatValue(4, DBToPower(3)) + " mW/m²");
+    EXPECT_EQ(Form.PanelBottom->LabelPeak->text(), FormatValue(4, DBToPower(3)));
+    Form.HChartMouseMoveInChart(Form.HChart, false, {}, 0, 0);
+    EXPECT_TRUE(Form.PanelBottom->LabelPeak->text().isEmpty());
+
+    Form.TChart->SetRanges(0, 0, 1, 1);
+    Form.TChartMouseDown(Form.TChart, Qt::RightButton, {}, 0, 0);
+    EXPECT_EQ(Form.TChart->RangeHiX(), StartSecond + 20);
+    EXPECT_DOUBLE_EQ(Form.TChart->RangeHiY(), 4.4);
 }
 
-TEST_F(RecordViewer, PopulationAndStateRecolourTheBarsOnly)
+TEST_F(RecordViewer, PopulationAndStateRecolourTheBarsOnlyAndBringBackNoneAfterAnEmptyLog)
 {
     // 0.02 mW/m² (level -17 dB) and 1.5 mW/m² (level 1 dB).
-    Form.OpenRecord(Record("risk", {Sample(0.02f), Sample(1.5f), Sample(1.5f)}, MakeMeta(UnitMWm2, 1, Start)), false);
+    Form.OpenRecord(Record("risk", {Sample(0.02f), Sample(1.5f), Sample(1.5f)}), false);
     const std::size_t marks = Form.TChart->ItemCount();
     EXPECT_EQ(BarColours(), (std::vector<QRgb>{RiskColor(3).rgb(), RiskColor(21).rgb()}));
     Form.RiskPopulationRG->Item(1)->click();
@@ -291,13 +245,17 @@ TEST_F(RecordViewer, PopulationAndStateRecolourTheBarsOnly)
     Form.RiskStateRG->Item(1)->click();
     EXPECT_EQ(BarColours(), (std::vector<QRgb>{RiskColor(23).rgb(), RiskColor(39).rgb()}));
     EXPECT_EQ(Form.TChart->ItemCount(), marks);
-    EXPECT_EQ(Form.HChart->RangeHiY(), 2);
+
+    Form.OpenRecord(Record("empty", {}), false);
+    Form.RiskPopulationRG->Item(0)->click();
+    Form.RiskStateRG->Item(0)->click();
+    EXPECT_TRUE(BarColours().empty());
 }
 
 TEST_F(RecordViewer, AnotherOpeningWhileOneLoadsIsIgnored)
 {
     const QString first = WriteLog(App.Paths().LogDir, "first", {Sample(1)});
-    const QString second = Record("second", {Sample(1), Sample(2)}, MakeMeta(UnitMWm2, 1, Start));
+    const QString second = Record("second", {Sample(1), Sample(2)});
     int nested = 0;
     // The metadata notice of the first opening pumps messages; a click that opens the second
     // record arrives meanwhile.
@@ -310,30 +268,7 @@ TEST_F(RecordViewer, AnotherOpeningWhileOneLoadsIsIgnored)
     Form.OpenRecord(first, false);
     EXPECT_EQ(nested, 1);
     EXPECT_EQ(Form.SampleCount, 1u);
-    EXPECT_TRUE(Form.windowTitle().startsWith("  Log file: first.zlog"));
     EXPECT_FALSE(Form.Loading());
-}
-
-TEST_F(RecordViewer, ReadoutsFullViewAndStatusLineClick)
-{
-    Form.OpenRecord(Record("rec", {Sample(2), Sample(4)}, MakeMeta(UnitMWm2, 10, Start)), false);
-    Form.HChartMouseMoveInChart(Form.HChart, true, {}, 3.4, 0);
-    EXPECT_EQ(Form.HChartEdit->text(), "3 = " + FormatValue(4, DBToPower(3)) + " mW/m²");
-    EXPECT_EQ(Form.PanelBottom->LabelPeak->text(), FormatValue(4, DBToPower(3)));
-    Form.HChartMouseMoveInChart(Form.HChart, false, {}, 0, 0);
-    EXPECT_TRUE(Form.HChartEdit->text().isEmpty());
-    EXPECT_TRUE(Form.PanelBottom->LabelPeak->text().isEmpty());
-
-    Form.TChart->SetRanges(0, 0, 1, 1);
-    Form.TChartMouseDown(Form.TChart, Qt::RightButton, {}, 0, 0);
-    EXPECT_EQ(Form.TChart->RangeLoX(), StartSecond - 10);
-    EXPECT_EQ(Form.TChart->RangeHiX(), StartSecond + 20);
-    EXPECT_DOUBLE_EQ(Form.TChart->RangeHiY(), 4.4);
-
-    int asked = 0;
-    Form.OnOpenAnotherRecord = [&] { ++asked; };
-    Form.PanelStatusClick();
-    EXPECT_EQ(asked, 1);
 }
 
 TEST(PeakFrequencyList, StopsWithANoticeAfterTheLastAllowedLine)

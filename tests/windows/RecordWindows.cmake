@@ -11,7 +11,6 @@ zeltar_add_test(record_viewer_test
 zeltar_add_test(file_manager_test
   SOURCES
     FileManagerTest.cpp
-    RecordFilesTest.cpp
   LIBS zeltar_windows zeltar_test_support Qt6::Test
   GUI
 )
