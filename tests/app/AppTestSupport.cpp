@@ -33,21 +33,6 @@ MainWindowTest::~MainWindowTest()
     ResetGlobalState();
 }
 
-void MainWindowTest::Feed(float value, int frequency)
-{
-    Form->ProcessSample(frequency, value);
-}
-
-void MainWindowTest::Listen()
-{
-    Form->ApplySettings(Listening);
-}
-
-void MainWindowTest::Record()
-{
-    Form->Session.StartRecording({UnitMWm2, 0.5, 0, 60});
-}
-
 void MainWindowTest::Expand()
 {
     Form->PanelBottom->SetExpanded(true);

@@ -22,11 +22,11 @@ protected:
     ~MainWindowTest() override;
 
     // One measurement as the connection form hands it over.
-    void Feed(float value, int frequency = 0);
+    void Feed(float value, int frequency = 0) { Form->ProcessSample(frequency, value); }
     // The settings of the controls applied for listening, as Play does.
-    void Listen();
+    void Listen() { Form->ApplySettings(Listening); }
     // A recording at 0.5 s in mW/m2 without correction, its log named by Now.
-    void Record();
+    void Record() { Form->Session.StartRecording({UnitMWm2, 0.5, 0, 60}); }
     void Expand();
     QAction *MenuItem(const QString &text) const { return ::MenuItem(*Form, text); }
 

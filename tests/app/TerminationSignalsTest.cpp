@@ -14,21 +14,6 @@
 
 #include <csignal>
 
-namespace {
-
-// Runs the application's event loop as main does; a loop still running after five seconds
-// is a program that did not end, and returns 1.
-int RunEventLoop()
-{
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    watchdog.start(5000);
-    return QApplication::exec();
-}
-
-} // namespace
-
 TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTellsStandardError)
 {
     const TFakeServices services;
@@ -47,8 +32,12 @@ TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTe
         });
         modal.exec();
     });
+    // A loop still running after five seconds is a program that did not end.
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(5000);
     testing::internal::CaptureStderr();
-    const int exitCode = RunEventLoop();
+    const int exitCode = QApplication::exec();
     const std::string standardError = testing::internal::GetCapturedStderr();
     EXPECT_EQ(exitCode, 0);
     EXPECT_EQ(saves, 1);
