@@ -22,7 +22,6 @@ TEST(MeterSimProgram, PlaysThroughItsLinkAndRemovesItAtTheEnd)
                                           "--wait-reader", "--linger", "0.1"});
     // The terminal's path is the first line it prints.
     const QString terminal = simulator.ReadLine();
-    ASSERT_TRUE(terminal.startsWith("/dev/pts/")) << qPrintable(terminal);
     EXPECT_EQ(QFileInfo(link).symLinkTarget(), terminal);
 
     TComPort port;
