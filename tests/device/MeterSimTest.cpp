@@ -49,11 +49,3 @@ TEST(MeterSim, DecimalCommaDbmAndStrayLines)
     EXPECT_EQ(Play({1, 2}, [](TSimOptions &options) { options.StrayText = "ZELTAR"; options.StrayAt = 2; }),
               (QStringList{"  1.0000    0\r\n", "ZELTAR\r\n", "  2.0000    0\r\n"}));
 }
-
-TEST(MeterSim, DumpSendsTwoHeaderLinesThenTheRecordsThenFallsSilent)
-{
-    const QStringList lines = Play({0.5, 0.25}, [](TSimOptions &options) { options.Count = 0; options.DumpRecords = 3; });
-    ASSERT_EQ(lines.size(), 5);
-    EXPECT_TRUE(lines[0].contains("Interval") && lines[1].contains("Interval"));
-    EXPECT_EQ(lines.mid(2), (QStringList{"  0.5000    0\r\n", "  0.2500    0\r\n", "  0.5000    0\r\n"}));
-}
