@@ -1,7 +1,6 @@
 #include "storage/LogFile.h"
 
 #include "model/InOutError.h"
-#include "tests/support/FullDisk.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QFile>
@@ -41,9 +40,8 @@ protected:
 
 } // namespace
 
-TEST(LogFileNames, LogsAreNamedAfterTheirStartAndOnlyANamedRecordHasCompanions)
+TEST(LogFileNames, OnlyANamedRecordHasCompanions)
 {
-    EXPECT_EQ(LogFileName("/app/Log/", QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3))), "/app/Log/2025 01 07 - 09 05 03.zlog");
     EXPECT_EQ(CompanionName("/my.data/v1.2/rec.tar.zlog", ".histo"), "/my.data/v1.2/rec.tar.histo");
     EXPECT_EQ(CompanionToWrite("/app/Log/Import3", ".meta"), "/app/Log/Import3.meta");
     // The Log folder of a stopped recording, and a log called only ".zlog".
@@ -82,24 +80,4 @@ TEST_F(LogFile, ReaderDeliversEveryWholeRecordInOrderWhateverTheChunkSize)
         EXPECT_EQ(BytesOf(ReadAll(reader, chunk)), BytesOf(records)) << "chunk " << chunk;
     }
     EXPECT_THROW(TLogReader(App.Paths().LogDir + "missing.zlog"), EInOutError);
-}
-
-TEST_F(LogFile, AnAppendThatRunsOutOfRoomLeavesTheLogAsItWasForTheNextTry)
-{
-    CreateLogFile(Path);
-    AppendSamples(Path, Numbered(3));
-    {
-        // Room for two and a half records of the five.
-        const TFullDisk disk(20);
-        try {
-            AppendSamples(Path, Numbered(5, 3));
-            ADD_FAILURE() << "the append went through";
-        } catch (const EInOutError &error) {
-            EXPECT_TRUE(error.Message.contains("rec.zlog")) << error.Message.toStdString();
-        }
-        EXPECT_EQ(ReadWholeFile(Path), BytesOf(Numbered(3)));
-    }
-    // The same records again once there is room: each of them once.
-    AppendSamples(Path, Numbered(5, 3));
-    EXPECT_EQ(ReadWholeFile(Path), BytesOf(Numbered(8)));
 }

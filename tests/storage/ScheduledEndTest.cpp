@@ -1,4 +1,3 @@
-#include "storage/ScheduleEndQuestion.h"
 #include "storage/ScheduledEnd.h"
 
 #include "tests/support/FakeServices.h"
@@ -6,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(ScheduledEnd, IsReachedThroughTheClockWhilePendingAndLooksAtThePeriodOfTheInterval)
+// A cancelled end is the session's test.
+TEST(ScheduledEnd, IsReachedToTheMillisecondAndLooksAtThePeriodOfTheInterval)
 {
     TFakeServices services(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
     QDateTime &now = services.Now;
@@ -21,11 +21,6 @@ TEST(ScheduledEnd, IsReachedThroughTheClockWhilePendingAndLooksAtThePeriodOfTheI
     EXPECT_FALSE(schedule.EndReached());
     now = end;
     EXPECT_TRUE(schedule.EndReached());
-
-    // Once cancelled, a passed end stops nothing.
-    schedule.Cancel();
-    EXPECT_FALSE(schedule.IsPending());
-    EXPECT_FALSE(schedule.EndReached());
 }
 
 TEST(ScheduledEnd, LabelShowsTheEndInTheLocalesShortDateAndLongTime)
@@ -34,15 +29,4 @@ TEST(ScheduledEnd, LabelShowsTheEndInTheLocalesShortDateAndLongTime)
     schedule.Schedule(QDateTime(QDate(2026, 12, 6), QTime(10, 6, 0)), 1.0);
     EXPECT_EQ(schedule.LabelText(QLocale(QLocale::English, QLocale::UnitedStates)),
               "Recording end scheduled on 12/6/26 10:06:00 AM  ");
-}
-
-TEST(ScheduleEndQuestion, OnlyYesStartsARecording)
-{
-    TFakeServices services;
-    services.Answer(TMsgAnswer::Cancel);
-    services.Answer(TMsgAnswer::Yes);
-    EXPECT_FALSE(ConfirmStartRecordingForSchedule());
-    EXPECT_TRUE(ConfirmStartRecordingForSchedule());
-    EXPECT_EQ(services.Shown[0].Buttons, TMsgButtons::YesCancel);
-    EXPECT_EQ(services.Shown[0].Text, "Do you want to start recording and schedule the end of recording?");
 }
