@@ -84,8 +84,9 @@ TEST_F(ConnectionFormStartup, APortThatCannotBeOpenedIsReportedAtStartUpAndFromT
         const QString port = devices.filePath("ttyUSB0");
         QFile portFile(port); // listed as openable, but no terminal
         Services.Shown.clear();
-        if (atStartUp)
+        if (atStartUp) {
             ASSERT_TRUE(portFile.open(QIODevice::WriteOnly));
+        }
         TForm2 form(Client, App.Paths(), devices.path());
         if (!atStartUp) {
             ASSERT_TRUE(portFile.open(QIODevice::WriteOnly));
