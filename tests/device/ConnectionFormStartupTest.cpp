@@ -56,12 +56,16 @@ protected:
     TFakeServices Services;
 };
 
-TEST_F(ConnectionFormStartup, OpensTheHighestPortAndStartsListening)
+// Loading and saving the settings is the settings file's application test.
+TEST_F(ConnectionFormStartup, OpensTheHighestPortAndStartsListeningUntilDestroyed)
 {
     PluggedMeter lower(Devices, "ttyUSB0"), higher(Devices, "ttyACM1"), highest(Devices, "ttyUSB1");
-    const std::unique_ptr<TForm2> form = CreateForm();
+    std::unique_ptr<TForm2> form = CreateForm();
     ExpectListening(*form, "ttyUSB1");
     EXPECT_TRUE(Client.Statuses.isEmpty());
+    ASSERT_TRUE(highest.Terminal->HasReader());
+    form.reset();
+    EXPECT_FALSE(highest.Terminal->HasReader());
 }
 
 TEST_F(ConnectionFormStartup, WithoutAPortItWaitsAndTheNextTickConnects)
@@ -96,16 +100,6 @@ TEST_F(ConnectionFormStartup, APortThatCannotBeOpenedIsReportedAtStartUpAndFromT
         EXPECT_TRUE(Services.Shown[0].Text.startsWith("TCOMPORT : cannot open " + port + "\r"));
         EXPECT_FALSE(form.ComPort1.isOpen() || form.Timer1.isActive());
     }
-}
-
-// Loading and saving the settings is the settings file's application test.
-TEST_F(ConnectionFormStartup, DestructionClosesThePort)
-{
-    PluggedMeter meter(Devices, "ttyUSB0");
-    std::unique_ptr<TForm2> form = CreateForm();
-    ASSERT_TRUE(meter.Terminal->HasReader());
-    form.reset();
-    EXPECT_FALSE(meter.Terminal->HasReader());
 }
 
 TEST_F(ConnectionFormStartup, SettingsThatCannotBeReadOrWrittenAreReportedAndStartUpGoesOn)
