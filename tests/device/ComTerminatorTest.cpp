@@ -3,50 +3,25 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const QString IllegalText = "Illegal terminator string.\rformat : #<asciicode>#<asciicode>#<...>\rexample: #13#10";
-
-QString ErrorOf(TComPort &port, const QString &text)
+TEST(ComTerminator, ReadsBackAsWrittenAndARefusedTextLeavesItsOwnTerminator)
 {
-    try {
-        port.SetTerminator(text);
-    } catch (const EComError &error) {
-        return error.Message;
-    }
-    return QString();
-}
-
-} // namespace
-
-TEST(ComTerminator, TextualFormReadsBackAsWritten)
-{
-    TComPort port;
-    for (const QString text : {"#13#10", "#10", "#0#255", "#3"}) {
-        port.SetTerminator(text);
-        EXPECT_EQ(port.Terminator(), text);
-    }
-    port.SetTerminator("#13#");
-    EXPECT_EQ(port.Terminator(), "#13") << "a trailing # adds nothing";
-    port.SetTerminator("#266");
-    EXPECT_EQ(port.Terminator(), "#10") << "only the low 8 bits count";
-}
-
-TEST(ComTerminator, EmptyTextIsRefusedAndLeavesNoTerminator)
-{
-    TComPort port;
-    for (const QString text : {"", "#"}) {
-        EXPECT_EQ(ErrorOf(port, text), "Terminator string cannot be empty!") << qPrintable(text);
-        EXPECT_EQ(port.Terminator(), "");
-    }
-}
-
-TEST(ComTerminator, MalformedCodeIsRefusedAndLeavesCrLf)
-{
-    TComPort port;
-    for (const QString text : {"#13##10", "#1x#10", "#a", "13#10"}) {
+    const QString illegal = "Illegal terminator string.\rformat : #<asciicode>#<asciicode>#<...>\rexample: #13#10";
+    // Text, what is read back, the error; a malformed code leaves CR LF, an empty text none.
+    const std::tuple<QString, QString, QString> cases[] = {
+        {"#13#10", "#13#10", ""}, {"#0#255", "#0#255", ""}, {"#13#", "#13", ""}, {"#266", "#10", ""},
+        {"", "", "Terminator string cannot be empty!"}, {"#", "", "Terminator string cannot be empty!"},
+        {"#13##10", "#13#10", illegal}, {"#1x#10", "#13#10", illegal}, {"13#10", "#13#10", illegal},
+    };
+    for (const auto &[text, readBack, error] : cases) {
+        TComPort port;
         port.SetTerminator("#10");
-        EXPECT_EQ(ErrorOf(port, text), IllegalText) << qPrintable(text);
-        EXPECT_EQ(port.Terminator(), "#13#10") << qPrintable(text);
+        QString raised;
+        try {
+            port.SetTerminator(text);
+        } catch (const EComError &e) {
+            raised = e.Message;
+        }
+        EXPECT_EQ(raised, error) << qPrintable(text);
+        EXPECT_EQ(port.Terminator(), readBack) << qPrintable(text);
     }
 }

@@ -26,11 +26,7 @@ struct FakeConnectionClient : IConnectionClient {
     void ShowStatus(const QString &text) override { Statuses << text; }
     double CurrentInterval() const override { return Interval; }
     TLastSettings CurrentSettings() const override { return Events << "settings read", Settings; }
-    void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect) override
-    {
-        Applied.push_back(settings);
-        AppliedLines.push_back(linesInEffect);
-    }
+    void ApplyLoadedSettings(const TLastSettings &settings, int) override { Applied.push_back(settings); }
     void SaveRecordingBeforeExit() override
     {
         Events << "recording saved";
@@ -45,7 +41,6 @@ struct FakeConnectionClient : IConnectionClient {
     double Interval = 0.5;
     TLastSettings Settings;
     std::vector<TLastSettings> Applied;
-    std::vector<int> AppliedLines;
     mutable QStringList Events;
     std::optional<QString> SampleError;        // thrown by ProcessSample
     std::optional<QString> SaveRecordingError; // thrown by SaveRecordingBeforeExit

