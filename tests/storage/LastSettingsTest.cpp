@@ -81,7 +81,13 @@ TEST_F(LastSettingsFile, ABadLineEndsTheReadingWithTheLinesBeforeItInEffect)
     EXPECT_EQ(Read(cases[2].Bytes)->Settings.VisibleSamples, 60);
 }
 
-// A missing folder is made again: the settings file's application test.
+TEST_F(LastSettingsFile, AMissingSettingsFolderIsCreated)
+{
+    ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());
+    SaveSettingsFile(Path(), TLastSettings{});
+    EXPECT_EQ(LoadSettingsFile(Path())->LinesInEffect, SettingsLineCount);
+}
+
 TEST_F(LastSettingsFile, AnUnwritableFolderIsAnError)
 {
     ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());
