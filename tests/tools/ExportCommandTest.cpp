@@ -37,10 +37,7 @@ protected:
 
 QStringList Lines(const QString &text)
 {
-    QStringList lines = text.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return text.split('\n', Qt::SkipEmptyParts);
 }
 
 TEST_F(ExportCommand, CsvRowsCarryTimeLevelAndRiskOfEverySample)
