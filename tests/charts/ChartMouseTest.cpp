@@ -107,6 +107,8 @@ TEST_F(ChartMouse, DragZoomScalesBothSpansAboutTheirCentres)
     Press({50, 50});
     Drag({64, 36}); // right and up: x x0.9 (14 / 140), y x0.86 (14 / 100)
     ExpectRanges(6, 5.6, 114, 74.4);
+    Drag({36, 64}); // left and down, from the press again: x1.1 and x1.14
+    ExpectRanges(-6, -5.6, 126, 85.6);
     Drag({50 + 300, 50}); // beyond the control's width: down to the minimum range
     EXPECT_NEAR(Chart.RangeHiX() - Chart.RangeLoX(), Chart.MinRangeX(), 1e-12);
     EXPECT_NEAR(Chart.RangeLoX(), 60, 1e-9);

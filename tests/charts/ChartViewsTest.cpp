@@ -70,6 +70,8 @@ TEST_F(LevelHistogramChart, DrawsOneBarPerCountedClassInItsRiskColour)
     EXPECT_EQ(Chart.ItemCount(), 2u); // the earlier bars are gone
     EXPECT_EQ(BarColour(-20, 3), RiskColor(-20 + 20).rgb());
     EXPECT_EQ(BarColour(10, 1), RiskColor(10 + 20).rgb());
+    DrawLevelHistogram(Chart, THistogram(-33, 33), PopulationGeneral, StateWake, true);
+    EXPECT_EQ(Chart.RangeHiY(), 3); // a live top only grows
 }
 
 TEST_F(LevelHistogramChart, AllZeroHistogramDrawsNoBarsAndLeavesTheRangeOpen)
