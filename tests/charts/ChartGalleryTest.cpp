@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <random>
 
 namespace {
@@ -50,107 +51,78 @@ void PlotRecord(TRChart &chart, const std::vector<double> &readings, double star
     chart.SetDecPlaceY(DisplayDecimals(maximum) - 1);
 }
 
-class ChartGallery : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { LoadTestRiskPalette(); }
+struct TGalleryChart {
+    const char *Name;
+    TChartConfiguration Configuration;
+    QSize Size;
+    std::function<void(TRChart &)> Draw;
+};
 
-    // Checks the frame shows its colour and that the items left their mark on the plot,
-    // then writes the picture when asked to.
-    void Finish(TRChart &chart, const QString &name)
-    {
+// The analyser's density curve of a sample record.
+void DrawAnalyserCurve(TRChart &chart)
+{
+    const THistogram histogram = HistogramOf(SampleReadings(3000, 10, -10));
+    const auto density = [&](int l) { return double(histogram.Counts[std::size_t(l - histogram.Lower)]) / histogram.Total; };
+    chart.SetRangeHiY(1.1 * MaxDensity({&histogram}));
+    chart.SetLineWidth(2);
+    chart.SetDataColor(QColor(0x23, 0x91, 0xFE));
+    for (int level = histogram.Lower; level < histogram.Upper; ++level)
+        chart.AddLine(level, density(level), level + 1, density(level + 1));
+}
+
+// Each chart shows its frame colour and the items leave their mark on the plot.
+TEST(ChartGallery, EveryChartOfTheProgramShowsItsData)
+{
+    LoadTestRiskPalette();
+    const double viewerStart = 9 * 3600 + 5 * 60 + 3;
+    const std::vector<TGalleryChart> charts = {
+        {"main-time-chart", MainTimeChartConfiguration(60, 0.5), {960, 232},
+         [](TRChart &chart) {
+             chart.SetIdOrdinate(*UnitName(UnitMWm2));
+             PlotRecord(chart, SampleReadings(60, 1, -8), 0, 0.5, 24);
+         }},
+        {"main-histogram-chart", MainHistogramChartConfiguration(), {960, 330},
+         [](TRChart &chart) {
+             DrawLevelHistogram(chart, HistogramOf(SampleReadings(900, 2, -8)), PopulationGeneral, StateSleep, true);
+         }},
+        {"viewer-time-chart", ViewerTimeChartConfiguration(), {1000, 252},
+         [&](TRChart &chart) {
+             chart.SetRanges(viewerStart - 1, 0, viewerStart + 2400, 0.001);
+             PlotRecord(chart, SampleReadings(2400, 3, -6), viewerStart, 1.0, 7);
+         }},
+        {"viewer-histogram-chart", ViewerHistogramChartConfiguration(), {1000, 330},
+         [](TRChart &chart) {
+             chart.SetRanges(-33.5, 0, 33.5, 4);
+             DrawLevelHistogram(chart, HistogramOf(SampleReadings(2400, 3, -6)), PopulationSensitive, StateSleep, false);
+         }},
+        {"analyser-chart", AnalyserChartConfiguration(), {820, 460}, DrawAnalyserCurve},
+        {"file-manager-chart", FileManagerChartConfiguration(), {560, 250},
+         [](TRChart &chart) {
+             DrawLevelHistogram(chart, HistogramOf(SampleReadings(1500, 4, -10)), PopulationGeneral, StateWake, false);
+         }},
+    };
+    const QString folder = qEnvironmentVariable("ZELTAR_CHART_PNG_DIR");
+    for (const TGalleryChart &gallery : charts) {
+        SCOPED_TRACE(gallery.Name);
+        TRChart chart;
+        chart.resize(gallery.Size);
+        ConfigureChart(chart, gallery.Configuration);
+        gallery.Draw(chart);
         chart.Redraw();
         const QImage &picture = chart.Picture();
         ASSERT_EQ(picture.size(), chart.size());
-        EXPECT_EQ(QColor(picture.pixel(1, picture.height() - 2)), chart.WindColor()) << name.toStdString();
+        EXPECT_EQ(QColor(picture.pixel(1, picture.height() - 2)), chart.WindColor());
         const QRect area = chart.PlotArea();
         int itemPixels = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
                 itemPixels += QColor(picture.pixel(x, y)) != chart.ChartColor() ? 1 : 0;
-        EXPECT_GT(itemPixels, 500) << name.toStdString();
-        const QString folder = qEnvironmentVariable("ZELTAR_CHART_PNG_DIR");
+        EXPECT_GT(itemPixels, 500);
         if (!folder.isEmpty()) {
             ASSERT_TRUE(QDir().mkpath(folder));
-            EXPECT_TRUE(picture.save(QDir(folder).filePath(name + ".png"))) << name.toStdString();
+            EXPECT_TRUE(picture.save(QDir(folder).filePath(QString(gallery.Name) + ".png")));
         }
     }
-};
-
-TEST_F(ChartGallery, MainTimeChart)
-{
-    TRChart chart;
-    chart.resize(960, 232);
-    ConfigureChart(chart, MainTimeChartConfiguration(60, 0.5));
-    chart.SetIdOrdinate(*UnitName(UnitMWm2));
-    PlotRecord(chart, SampleReadings(60, 1, -8), 0, 0.5, 24);
-    Finish(chart, "main-time-chart");
-}
-
-TEST_F(ChartGallery, MainHistogramChart)
-{
-    TRChart chart;
-    chart.resize(960, 330);
-    ConfigureChart(chart, MainHistogramChartConfiguration());
-    DrawLevelHistogram(chart, HistogramOf(SampleReadings(900, 2, -8)), PopulationGeneral, StateSleep, true);
-    Finish(chart, "main-histogram-chart");
-}
-
-TEST_F(ChartGallery, ViewerTimeChart)
-{
-    TRChart chart;
-    chart.resize(1000, 252);
-    ConfigureChart(chart, ViewerTimeChartConfiguration());
-    const double start = 9 * 3600 + 5 * 60 + 3;
-    const int samples = 2400;
-    chart.SetRanges(start - 1, 0, start + samples * 1.0, 0.001);
-    chart.SetDecPlaceY(3);
-    PlotRecord(chart, SampleReadings(samples, 3, -6), start, 1.0, 7);
-    Finish(chart, "viewer-time-chart");
-}
-
-TEST_F(ChartGallery, ViewerHistogramChart)
-{
-    TRChart chart;
-    chart.resize(1000, 330);
-    ConfigureChart(chart, ViewerHistogramChartConfiguration());
-    chart.SetRanges(-33.5, 0, 33.5, 4);
-    DrawLevelHistogram(chart, HistogramOf(SampleReadings(2400, 3, -6)), PopulationSensitive, StateSleep, false);
-    Finish(chart, "viewer-histogram-chart");
-}
-
-TEST_F(ChartGallery, AnalyserChart)
-{
-    TRChart chart;
-    chart.resize(820, 460);
-    ConfigureChart(chart, AnalyserChartConfiguration());
-    const std::array<QColor, 3> colours = {QColor(0xFF, 0xB7, 0x00), QColor(0x66, 0xBE, 0x21), QColor(0x23, 0x91, 0xFE)};
-    std::vector<THistogram> curves;
-    for (unsigned curve = 0; curve < colours.size(); ++curve)
-        curves.push_back(HistogramOf(SampleReadings(3000, 10 + curve, -18.0 + 8 * curve)));
-    const double highest = MaxDensity({&curves[0], &curves[1], &curves[2]});
-    chart.SetRangeHiY(highest + highest * 0.1);
-    for (unsigned curve = 0; curve < colours.size(); ++curve) {
-        const THistogram &histogram = curves[curve];
-        const double peak = double(histogram.MaxCount) / histogram.Total;
-        if (chart.RangeHiY() * 0.95 <= peak)
-            chart.SetRangeHiY(peak * 0.1 + peak);
-        chart.SetDataColor(colours[curve]);
-        chart.SetLineWidth(2);
-        for (int level = histogram.Lower; level < histogram.Upper; ++level) {
-            const auto density = [&](int l) { return double(histogram.Counts[std::size_t(l - histogram.Lower)]) / histogram.Total; };
-            chart.AddLine(level, density(level), level + 1, density(level + 1));
-        }
-    }
-    Finish(chart, "analyser-chart");
-}
-
-TEST_F(ChartGallery, FileManagerChart)
-{
-    TRChart chart;
-    chart.resize(560, 250);
-    ConfigureChart(chart, FileManagerChartConfiguration());
-    DrawLevelHistogram(chart, HistogramOf(SampleReadings(1500, 4, -10)), PopulationGeneral, StateWake, false);
-    Finish(chart, "file-manager-chart");
 }
 
 } // namespace

@@ -10,8 +10,7 @@
 
 namespace {
 
-// A 140 x 100 control whose plotting area (10, 10, 120 x 80) shows 0 ... 120 by 0 ... 80:
-// one data unit per pixel, x = column - 10, y = 89 - row.
+// A chart in pixel units (see MakePixelChart): x = column - 10, y = 89 - row.
 class ChartMouse : public ::testing::Test {
 protected:
     ChartMouse()
@@ -46,8 +45,7 @@ protected:
 
     struct TReport {
         bool InChart;
-        double X;
-        double Y;
+        double X, Y;
     };
 
     TRChart Chart;
@@ -65,12 +63,11 @@ TEST_F(ChartMouse, PanMovesTheContentWithThePointer)
     // Repainted during the drag, the mark still under the pointer; the pointer's data point too.
     EXPECT_EQ(Chart.Picture().pixel(60, 40), qRgb(0, 255, 0));
     ASSERT_FALSE(Reports.empty());
-    EXPECT_NEAR(Reports.back().X, 40, 1e-9);
-    EXPECT_NEAR(Reports.back().Y, 39, 1e-9);
+    EXPECT_TRUE(Reports.back().X == 40 && Reports.back().Y == 39);
     Drag({45, 50}); // always relative to the ranges at the press
     ExpectRanges(5, 0, 125, 80);
     Release({45, 50});
-    Hover({30, 30});
+    Hover({30, 30}); // the drag has ended
     ExpectRanges(5, 0, 125, 80);
 }
 
@@ -89,16 +86,7 @@ TEST_F(ChartMouse, RubberBandZoomsToItsRectangleOnRelease)
     ExpectRanges(20, 19, 70, 69);
 }
 
-TEST_F(ChartMouse, RubberBandIsClampedToThePlottingArea)
-{
-    Chart.SetMouseAction(maZoomWindPos);
-    Press({30, 20});
-    Drag({300, 300});
-    Release({300, 300});
-    ExpectRanges(20, 0, 119, 69);
-}
-
-TEST_F(ChartMouse, RubberBandWithoutWidthOrHeightChangesNothing)
+TEST_F(ChartMouse, RubberBandWithoutWidthOrHeightChangesNothingAndIsClampedToThePlot)
 {
     Chart.SetMouseAction(maZoomWindPos);
     Press({30, 20});
@@ -107,6 +95,10 @@ TEST_F(ChartMouse, RubberBandWithoutWidthOrHeightChangesNothing)
     Drag({90, 40});
     Release({90, 20});
     ExpectRanges(0, 0, 120, 80);
+    Press({30, 20});
+    Drag({300, 300});
+    Release({300, 300});
+    ExpectRanges(20, 0, 119, 69);
 }
 
 TEST_F(ChartMouse, DragZoomScalesBothSpansAboutTheirCentres)
@@ -137,17 +129,15 @@ TEST_F(ChartMouse, NoModeOrAPressOutsideThePlotStartsNothing)
 
 TEST_F(ChartMouse, MouseDownHandlerRunsBeforeTheDragStarts)
 {
-    std::vector<std::pair<Qt::MouseButton, QPoint>> presses;
-    Chart.OnMouseDown = [&](TRChart *sender, Qt::MouseButton button, TShiftState shift, int x, int y) {
-        presses.push_back({button, {x, y}});
-        EXPECT_EQ(sender, &Chart);
+    std::vector<QPoint> presses;
+    Chart.OnMouseDown = [&](TRChart *sender, Qt::MouseButton, TShiftState shift, int x, int y) {
+        presses.push_back({x, y});
         EXPECT_TRUE(shift.Keys & Qt::ControlModifier);
         sender->SetMouseAction(maPan);
     };
     Press({50, 50}, Qt::LeftButton, Qt::ControlModifier);
     Drag({60, 50});
-    ASSERT_EQ(presses.size(), 1u);
-    EXPECT_EQ(presses[0].second, QPoint(50, 50));
+    EXPECT_EQ(presses, std::vector<QPoint>{QPoint(50, 50)});
     ExpectRanges(-10, 0, 110, 80);
 }
 
@@ -160,14 +150,9 @@ TEST_F(ChartMouse, PointerReportsDataCoordinatesOnlyInsideThePlot)
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&Chart, &leave);
     ASSERT_EQ(Reports.size(), 5u);
-    EXPECT_TRUE(Reports[0].InChart);
-    EXPECT_DOUBLE_EQ(Reports[0].X, 0);
-    EXPECT_DOUBLE_EQ(Reports[0].Y, 0);
-    EXPECT_TRUE(Reports[1].InChart);
-    EXPECT_DOUBLE_EQ(Reports[1].X, 119);
-    EXPECT_DOUBLE_EQ(Reports[1].Y, 79);
+    EXPECT_TRUE(Reports[0].InChart && Reports[0].X == 0 && Reports[0].Y == 0);
+    EXPECT_TRUE(Reports[1].InChart && Reports[1].X == 119 && Reports[1].Y == 79);
     EXPECT_FALSE(Reports[2].InChart);
-    EXPECT_TRUE(Reports[3].InChart);
     EXPECT_FALSE(Reports[4].InChart); // leaving the control counts as leaving the plot
 }
 

@@ -1,5 +1,4 @@
 #pragma once
-// Loads a risk palette for chart tests: 40 colours running from dark green through yellow to a
-// dark red-brown, like the installed one.
+// Loads a risk palette for chart tests: distinct colours running from green through yellow to red.
 
 void LoadTestRiskPalette();

@@ -20,12 +20,12 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString SourceFolder = QStringLiteral(ZELTAR_DOC_SOURCE_DIR);
-const QStringList WindowPictures{"main-window", "viewer", "file-manager", "analyser"};
 
 QString BuiltResources()
 {
@@ -46,13 +46,6 @@ int PdfPageCount(const QByteArray &pdf)
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-void WritePicture(const QString &path, int width, int height)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(Qt::darkGray);
-    ASSERT_TRUE(picture.save(path));
-}
-
 } // namespace
 
 TEST(BuiltHelpDocuments, AreCompletePdfsWithTheirPagesBesideTheProgram)
@@ -61,14 +54,10 @@ TEST(BuiltHelpDocuments, AreCompletePdfsWithTheirPagesBesideTheProgram)
         SCOPED_TRACE(help.PdfName.toStdString());
         const QByteArray pdf = ReadWholeFile(BuiltResources() + help.PdfName);
         ASSERT_FALSE(pdf.isEmpty());
-        EXPECT_TRUE(pdf.startsWith("%PDF-"));
-        EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+        EXPECT_TRUE(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
         const int pages = PdfPageCount(pdf);
         EXPECT_EQ(pages, pdf.count("/Type /Page\n")); // the tree counts every page object
-        if (help.SourceName.startsWith("manual"))
-            EXPECT_GE(pages, 10);
-        else
-            EXPECT_GE(pages, 2);
+        EXPECT_GE(pages, help.SourceName.startsWith("manual") ? 10 : 2);
     }
 }
 
@@ -110,9 +99,7 @@ TEST(HelpDocumentText, ManualsOnlyAskForTheWindowPicturesTheBuildMakes)
         document.setHtml(QString::fromUtf8(ReadWholeFile(QDir(SourceFolder).filePath(source))));
         QStringList names = ScreenshotNames(document);
         names.sort();
-        QStringList expected = WindowPictures;
-        expected.sort();
-        EXPECT_EQ(names, expected) << source.toStdString();
+        EXPECT_EQ(names, QStringList({"analyser", "file-manager", "main-window", "viewer"})) << source.toStdString();
     }
 }
 
@@ -120,7 +107,9 @@ TEST(Screenshots, PicturesFoundAreScaledToTheColumnAndMissingOnesLeaveNoTrace)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    WritePicture(folder.filePath("wide.png"), 2000, 500);
+    QImage wide(2000, 500, QImage::Format_RGB32);
+    wide.fill(Qt::darkGray);
+    ASSERT_TRUE(wide.save(folder.filePath("wide.png")));
     const QString html = "<p>Before.</p>"
                          "<p class=\"figure\"><img src=\"screenshot:wide\"/><br/>Caption of the wide one</p>"
                          "<p class=\"figure\"><img src=\"screenshot:absent\"/><br/>Caption of the absent one</p>"
@@ -130,11 +119,8 @@ TEST(Screenshots, PicturesFoundAreScaledToTheColumnAndMissingOnesLeaveNoTrace)
     const int blocksBefore = document.blockCount();
     PlaceScreenshots(document, folder.path(), 600, 400);
 
-    const QString text = document.toPlainText();
-    EXPECT_TRUE(text.contains("Caption of the wide one"));
-    EXPECT_FALSE(text.contains("Caption of the absent one"));
+    EXPECT_EQ(document.toPlainText(), "Before.\n\uFFFC\nCaption of the wide one\nAfter.");
     EXPECT_EQ(document.blockCount(), blocksBefore - 1);
-    EXPECT_EQ(ScreenshotNames(document), QStringList{"wide"});
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it)
             if (it.fragment().charFormat().isImageFormat()) {
@@ -148,17 +134,6 @@ TEST(Screenshots, PicturesFoundAreScaledToTheColumnAndMissingOnesLeaveNoTrace)
     without.setHtml(html);
     PlaceScreenshots(without, QString(), 600, 400);
     EXPECT_EQ(without.toPlainText(), "Before.\nAfter.");
-}
-
-TEST(Screenshots, ManualsKeepExactlyThePicturesGiven)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    WritePicture(folder.filePath("viewer.png"), 1056, 701);
-    const TBuiltDocument manual = BuildHelpDocument(QDir(SourceFolder).filePath("manual-en.html"), folder.path(), false);
-    EXPECT_EQ(ScreenshotNames(*manual.Document), QStringList{"viewer"});
-    EXPECT_TRUE(manual.Document->toPlainText().contains("The record viewer."));
-    EXPECT_FALSE(manual.Document->toPlainText().contains("The main window while listening."));
 }
 
 TEST(PdfPages, ContentsGiveThePageEachSectionStartsOn)
@@ -190,21 +165,15 @@ TEST(PdfPages, ContentsGiveThePageEachSectionStartsOn)
 TEST(PdfPages, AFileThatCannotBeWrittenIsReportedByName)
 {
     TBuiltDocument risk = BuildHelpDocument(QDir(SourceFolder).filePath("risk-en.html"), QString(), false);
-    try {
-        WritePdf(*risk.Document, "/nonexistent-folder/Risk ENG.pdf", {risk.Title, false});
-        FAIL() << "no error";
-    } catch (const std::runtime_error &error) {
-        EXPECT_TRUE(QString(error.what()).contains("/nonexistent-folder/Risk ENG.pdf"));
-    }
+    EXPECT_THAT([&] { WritePdf(*risk.Document, "/nonexistent-folder/Risk ENG.pdf", {risk.Title, false}); },
+                ::testing::ThrowsMessage<std::runtime_error>(::testing::HasSubstr("/nonexistent-folder/Risk ENG.pdf")));
 }
 
 TEST(DocGenCommand, RefusesABadCommandLineAndNamesAMissingSource)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const TProgramRun usage = RunBuiltProgram("zeltar-doc-gen", {folder.path()});
-    EXPECT_EQ(usage.ExitCode, 2);
-    EXPECT_TRUE(usage.Errors.contains("usage"));
+    EXPECT_EQ(RunBuiltProgram("zeltar-doc-gen", {folder.path()}).ExitCode, 2);
 
     const TProgramRun missing = RunBuiltProgram("zeltar-doc-gen", {folder.filePath("out"), folder.filePath("no-sources")});
     EXPECT_EQ(missing.ExitCode, 1);

@@ -60,7 +60,7 @@ TEST_F(MenuEntry, StartsTheProgramFromTheScriptsFolderEvenWithBlanksAndPercentSi
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     const QString real = QFileInfo(Folder).canonicalFilePath();
     const QStringList entry = Lines(MenuEntryPath());
-    EXPECT_EQ(entry.first(), "[Desktop Entry]");
+    ASSERT_EQ(entry.value(0), "[Desktop Entry]");
     // Exec quotes the path and writes a literal % twice; Path and Icon are plain strings.
     EXPECT_TRUE(entry.contains("Exec=\"" + QString(real).replace("%", "%%") + "/zeltar-logger\""));
     EXPECT_TRUE(entry.contains("Path=" + real));
@@ -69,8 +69,12 @@ TEST_F(MenuEntry, StartsTheProgramFromTheScriptsFolderEvenWithBlanksAndPercentSi
     EXPECT_TRUE(QDir(MenuData() + "/applications").entryList({"*.partial.*"}, QDir::Files).isEmpty());
 }
 
-TEST_F(MenuEntry, FollowsAMovedFolderAndCanBeRemoved)
+TEST_F(MenuEntry, FollowsAMovedFolderAndCanBeRemovedOrLeftOutOfTheMenu)
 {
+    ASSERT_EQ(Run(Folder, {"--folder-only"}).ExitCode, 0);
+    EXPECT_TRUE(QFileInfo::exists(Folder + "/zeltar-logger.desktop"));
+    EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
+
     ASSERT_EQ(Run(Folder).ExitCode, 0);
     const QString moved = Home.filePath("elsewhere");
     ASSERT_TRUE(QDir().rename(Folder, moved));
@@ -81,13 +85,6 @@ TEST_F(MenuEntry, FollowsAMovedFolderAndCanBeRemoved)
     EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
 }
 
-TEST_F(MenuEntry, FolderOnlyLeavesTheMenuAlone)
-{
-    ASSERT_EQ(Run(Folder, {"--folder-only"}).ExitCode, 0);
-    EXPECT_TRUE(QFileInfo::exists(Folder + "/zeltar-logger.desktop"));
-    EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
-}
-
 TEST_F(MenuEntry, RefusesWhatItCannotWriteRight)
 {
     const QString quoted = Home.filePath("say \"cheese\"");
@@ -95,15 +92,14 @@ TEST_F(MenuEntry, RefusesWhatItCannotWriteRight)
     TProgramRun run = Run(quoted);
     EXPECT_NE(run.ExitCode, 0);
     EXPECT_TRUE(run.Errors.contains("rename the folder"));
-    EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
 
     ASSERT_TRUE(QFile::remove(Folder + "/zeltar-logger"));
     run = Run(Folder);
     EXPECT_NE(run.ExitCode, 0);
     EXPECT_TRUE(run.Errors.contains("no program zeltar-logger"));
-    EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
 
     EXPECT_NE(Run(Folder, {"--bogus"}).ExitCode, 0);
+    EXPECT_FALSE(QFileInfo::exists(MenuEntryPath()));
 }
 
 TEST(BuiltMenuEntry, PointsAtTheBuiltProgram)

@@ -37,10 +37,7 @@ protected:
 
 QStringList Lines(const QString &text)
 {
-    QStringList lines = text.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return text.split('\n', Qt::SkipEmptyParts);
 }
 
 TEST_F(ExportCommand, CsvRowsCarryTimeLevelAndRiskOfEverySample)
@@ -61,42 +58,23 @@ TEST_F(ExportCommand, CsvRowsCarryTimeLevelAndRiskOfEverySample)
 TEST_F(ExportCommand, PopulationAndStateShiftTheRiskIndex)
 {
     const QString log = MakeRecord("rec", 1, {{1.0f, 0}});
-    const TProgramRun sleep = RunExport({"--population", "sensitive", "--state", "sleep", log});
-    ASSERT_EQ(sleep.ExitCode, 0);
-    EXPECT_TRUE(Lines(sleep.OutputText()).at(1).endsWith(",40,Very high"));
-    const TProgramRun general = RunExport({"--state", "sleep", log});
-    EXPECT_TRUE(Lines(general.OutputText()).at(1).endsWith(",30,High"));
+    EXPECT_TRUE(Lines(RunExport({"--population", "sensitive", "--state", "sleep", log}).OutputText())
+                    .value(1)
+                    .endsWith(",40,Very high"));
+    EXPECT_TRUE(Lines(RunExport({"--state", "sleep", log}).OutputText()).value(1).endsWith(",30,High"));
 }
 
-TEST_F(ExportCommand, FieldStrengthRecordsAreConvertedToDensityLevels)
+// Field strength is converted to density levels; numbers take a point whatever the locale.
+TEST_F(ExportCommand, FieldStrengthRecordsInAGermanLocale)
 {
     const QString log = MakeRecord("vm", 0, {{1.0f, 0}, {0.6138f, 0}});
-    const TProgramRun run = RunExport({log});
-    ASSERT_EQ(run.ExitCode, 0);
-    EXPECT_EQ(Lines(run.OutputText()).at(1), "1,2025-01-07 09:05:03.000,1,V/m,0,4.24,24,High");
-    EXPECT_EQ(Lines(run.OutputText()).at(2), "2,2025-01-07 09:05:03.500,0.613799989,V/m,0,0.00,20,Moderate");
-}
-
-TEST_F(ExportCommand, SampleTimesCarryOverMidnight)
-{
-    const QString log = MakeRecord("night", 1, {{1, 0}, {1, 0}, {1, 0}, {1, 0}},
-                                   QDateTime(QDate(2024, 2, 28), QTime(23, 59, 59)), 0.5);
-    const QStringList lines = Lines(RunExport({log}).OutputText());
-    ASSERT_EQ(lines.size(), 5);
-    EXPECT_TRUE(lines[2].startsWith("2,2024-02-28 23:59:59.500,"));
-    EXPECT_TRUE(lines[3].startsWith("3,2024-02-29 00:00:00.000,"));
-    EXPECT_TRUE(lines[4].startsWith("4,2024-02-29 00:00:00.500,"));
-}
-
-TEST_F(ExportCommand, NumbersUseAPointWhateverTheLocale)
-{
-    const QString log = MakeRecord("rec", 1, {{0.25f, 0}});
     TProgramOptions german;
     german.Environment.insert("LC_ALL", "de_DE.UTF-8");
     german.Environment.insert("LANG", "de_DE.UTF-8");
     const TProgramRun run = RunExport({log}, german);
     ASSERT_EQ(run.ExitCode, 0);
-    EXPECT_TRUE(Lines(run.OutputText()).at(1).contains(",0.25,mW/m²,0,-6.02,"));
+    EXPECT_EQ(Lines(run.OutputText()).mid(1), QStringList({"1,2025-01-07 09:05:03.000,1,V/m,0,4.24,24,High",
+                                                           "2,2025-01-07 09:05:03.500,0.613799989,V/m,0,0.00,20,Moderate"}));
 }
 
 TEST_F(ExportCommand, SummaryOfAPowerDensityRecord)
@@ -129,16 +107,6 @@ TEST_F(ExportCommand, SummaryOfAPowerDensityRecord)
                               }));
 }
 
-TEST_F(ExportCommand, SummaryOfAFieldStrengthRecordUsesTheQuadraticMean)
-{
-    const QString log = MakeRecord("vm", 0, {{1.0f, 0}, {4.0f, 0}}, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), 60);
-    const QStringList lines = Lines(RunExport({"--summary", log}).OutputText());
-    ASSERT_EQ(lines.size(), 18);
-    EXPECT_EQ(lines[7], "interval: 1 min");
-    EXPECT_EQ(lines[11], "mean: 2.915475947");
-    EXPECT_EQ(lines[12], "range_db: 12");
-}
-
 TEST_F(ExportCommand, MissingMetaFallsBackToTheViewerDefaults)
 {
     const QString log = MakeRecord("bare", 0, {{2.0f, 0}});
@@ -147,10 +115,9 @@ TEST_F(ExportCommand, MissingMetaFallsBackToTheViewerDefaults)
     ASSERT_EQ(run.ExitCode, 0);
     EXPECT_TRUE(run.Errors.contains("bare.zlog"));
     const QStringList lines = Lines(run.OutputText());
+    ASSERT_EQ(lines.size(), 18);
     EXPECT_EQ(lines[1], "operator: ");
-    EXPECT_EQ(lines[5], "unit: mW/m²");
-    EXPECT_EQ(lines[6], "correction: 0");
-    EXPECT_EQ(lines[7], "interval: 0.5 sec");
+    EXPECT_EQ(lines.mid(5, 3), QStringList({"unit: mW/m²", "correction: 0", "interval: 0.5 sec"}));
     EXPECT_TRUE(lines[4].startsWith("start: " + QDate::currentDate().toString("yyyy-MM-dd")) ||
                 lines[4].startsWith("start: " + QDate::currentDate().addDays(-1).toString("yyyy-MM-dd")));
 }
@@ -169,10 +136,9 @@ TEST_F(ExportCommand, AMissingHistogramIsAWarningAndTheSummaryFollows)
 TEST_F(ExportCommand, NonFiniteReadingsCountAsZeroAndADamagedIntervalAsHalfASecond)
 {
     const float infinity = std::numeric_limits<float>::infinity();
-    const QDateTime start(QDate(2025, 1, 7), QTime(9, 5, 3));
     for (const double interval : {std::nan(""), std::numeric_limits<double>::infinity(), -1.0, 0.0}) {
         const QString log = MakeRecord("damaged", 1, {{infinity, 0}, {std::nanf(""), 0}, {2.0f, 0}, {-infinity, 0}},
-                                       start, interval);
+                                       QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), interval);
         const TProgramRun csv = RunExport({log});
         ASSERT_EQ(csv.ExitCode, 0) << csv.Errors.toStdString();
         EXPECT_EQ(Lines(csv.OutputText()).mid(1), QStringList({
@@ -185,10 +151,9 @@ TEST_F(ExportCommand, NonFiniteReadingsCountAsZeroAndADamagedIntervalAsHalfASeco
 
         const QStringList summary = Lines(RunExport({"--summary", log}).OutputText());
         ASSERT_EQ(summary.size(), 18);
-        EXPECT_EQ(summary[4], "start: 2025-01-07 09:05:03.000");
         EXPECT_EQ(summary[7], "interval: 0.5 sec");
         EXPECT_EQ(summary.mid(9, 4), QStringList({"maximum: 2", "minimum: 0", "mean: 0.5", "range_db: 36"}));
-        EXPECT_FALSE(csv.OutputText().contains("inf") || csv.OutputText().contains("nan") || summary.join('\n').contains("nan"));
+        EXPECT_FALSE(summary.join('\n').contains("nan"));
     }
 }
 
@@ -220,21 +185,26 @@ TEST_F(ExportCommand, FailuresEndWithOneLineNamingTheCauseAndTouchNothing)
 {
     const QString log = MakeRecord("rec", 1, {{1, 0}});
     const QString meta = CompanionName(log, ".meta");
-    const QByteArray logBytes = ReadWholeFile(log);
+    const QByteArray logBytes = ReadWholeFile(log), metaBytes = ReadWholeFile(meta);
     const QDateTime logTime = QFileInfo(log).lastModified();
+    const QString blocked = App.WriteFile("blocker", "x") + "/rec.pdf";
 
     const TProgramRun missing = RunExport({App.Paths().LogDir + "nothing.zlog"});
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_TRUE(missing.Errors.contains("nothing.zlog"));
-    EXPECT_EQ(missing.Errors.count('\n'), 1);
     EXPECT_TRUE(missing.OutputText().isEmpty());
 
     for (const QStringList &bad : {QStringList{"--population", "children", log}, QStringList{"--colour", log},
-                                   QStringList{}, QStringList{log, log}, QStringList{"--state"}}) {
+                                   QStringList{}, QStringList{log, log}, QStringList{"--state"},
+                                   QStringList{"--report", blocked, log}, QStringList{"--report", log, log},
+                                   QStringList{"--report", meta, log}, QStringList{"--summary", "--report", "x.pdf", log},
+                                   QStringList{log, "--report"}}) {
         const TProgramRun run = RunExport(bad);
         EXPECT_EQ(run.ExitCode, 1) << bad.join(' ').toStdString();
         EXPECT_EQ(run.Errors.count('\n'), 1) << run.Errors.toStdString();
     }
+    EXPECT_FALSE(QFileInfo::exists(blocked));
+    EXPECT_EQ(ReadWholeFile(meta), metaBytes);
 
     App.WriteFile("Log/rec.meta", QByteArray(100, '\0'));
     const TProgramRun shortMeta = RunExport({"--summary", log});
@@ -248,6 +218,7 @@ TEST_F(ExportCommand, FailuresEndWithOneLineNamingTheCauseAndTouchNothing)
 
 TEST_F(ExportCommand, ReportIsWrittenWithoutADisplayInTheChosenRiskColumns)
 {
+    EXPECT_TRUE(RunExport({"--help"}).OutputText().contains("--report OUT.pdf"));
     const QString log = MakeRecord("rec", 1, {{1.0f, 2450}, {0.001f, 2450}, {0.02f, 900}});
     const QString pdf = App.Paths().AppDir + "rec.pdf";
     TProgramOptions noDisplay;
@@ -257,29 +228,10 @@ TEST_F(ExportCommand, ReportIsWrittenWithoutADisplayInTheChosenRiskColumns)
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     EXPECT_TRUE(run.OutputText().isEmpty());
     const QString report = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText();
-    EXPECT_TRUE(report.contains("Anna Müller"));
     EXPECT_TRUE(report.contains("population: Sensitive, state: Sleep"));
     // 1 mW/m² is "Very high" for sensitive sleepers, 0.02 mW/m² "Moderate", 0.001 "Low".
     EXPECT_TRUE(report.contains(QRegularExpression(R"(Very high\s+1\s+33.3 %)"))) << report.toStdString();
     EXPECT_TRUE(report.contains(QRegularExpression(R"(2450\s+2\s+66.7 %)")));
-}
-
-TEST_F(ExportCommand, ReportFailuresEndWithOneLineAndLeaveTheRecordAlone)
-{
-    const QString log = MakeRecord("rec", 1, {{1, 0}});
-    const QByteArray logBytes = ReadWholeFile(log);
-    const QString blocked = App.WriteFile("blocker", "x") + "/rec.pdf";
-    for (const QStringList &bad : {QStringList{"--report", blocked, log}, QStringList{"--report", log, log},
-                                   QStringList{"--report", CompanionName(log, ".meta"), log},
-                                   QStringList{"--summary", "--report", "x.pdf", log}, QStringList{log, "--report"}}) {
-        const TProgramRun run = RunExport(bad);
-        EXPECT_EQ(run.ExitCode, 1) << bad.join(' ').toStdString();
-        EXPECT_EQ(run.Errors.count('\n'), 1) << run.Errors.toStdString();
-    }
-    EXPECT_FALSE(QFileInfo::exists(blocked));
-    EXPECT_EQ(ReadWholeFile(log), logBytes);
-    EXPECT_EQ(ReadWholeFile(CompanionName(log, ".meta")).size(), 576);
-    EXPECT_TRUE(RunExport({"--help"}).OutputText().contains("--report OUT.pdf"));
 }
 
 } // namespace

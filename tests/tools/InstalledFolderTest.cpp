@@ -19,10 +19,12 @@ TEST(InstalledFolder, HoldsTheProgramsAndFoldersAndTheProgramStartsFromIt)
         RunProgram("cmake", {"--install", ZELTAR_BUILD_DIR, "--prefix", folder}, {.TimeoutMs = 120000});
     ASSERT_EQ(install.ExitCode, 0) << install.Errors.toStdString();
 
-    for (const char *file : {"zeltar-logger", "zeltar-export", "zeltar-meter-sim", "install-menu-entry.sh",
-                             "Resources/Risk Palette.bmp", "Resources/Zeltar.ico", "Resources/Speaker.bmp",
-                             "Resources/ZELTAR Logger User Manual.pdf", "Resources/Risk ITA.pdf"})
-        EXPECT_TRUE(QFileInfo(folder + "/" + file).isFile()) << file;
+    QStringList files{"zeltar-logger", "zeltar-export", "zeltar-meter-sim", "install-menu-entry.sh",
+                      "Resources/ZELTAR Logger User Manual.pdf", "Resources/Risk ITA.pdf"};
+    for (const QString &resource : QString(ZELTAR_RESOURCE_FILES).split('|'))
+        files.append("Resources/" + resource);
+    for (const QString &file : files)
+        EXPECT_TRUE(QFileInfo(folder + "/" + file).isFile()) << file.toStdString();
     for (const char *empty : {"Settings", "Log", "Log/Archive"})
         EXPECT_TRUE(QFileInfo(folder + "/" + empty).isDir()) << empty;
 
