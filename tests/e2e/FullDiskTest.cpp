@@ -16,90 +16,61 @@
 #include <QToolButton>
 
 #include <map>
-#include <memory>
 #include <optional>
 #include <sys/mount.h>
-#include <unistd.h>
 
 namespace {
 
 const QString NotWritingStatus = QStringLiteral("   The record is incomplete: nothing is being written to its log");
 
-// A disk that can be filled and emptied again.
-class TLimitedDisk {
-public:
-    virtual ~TLimitedDisk() = default;
-    virtual void Fill() = 0;
-    virtual void Free() = 0;
-};
-
-class TInjectedFullDisk : public TLimitedDisk {
-public:
-    // Some bytes still go through, so that a record is cut in the middle.
-    void Fill() override { Disk.emplace(20); }
-    void Free() override { Disk.reset(); }
-
-private:
-    std::optional<TFullDisk> Disk;
-};
-
-class TTmpfsDisk : public TLimitedDisk {
-public:
-    // Mounts a 256 KiB tmpfs over folder; false where mounting is not allowed.
-    bool Mount(const QString &folder)
-    {
-        Folder = folder;
-        Mounted = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=256k") == 0;
-        return Mounted;
-    }
-    ~TTmpfsDisk() override
-    {
-        if (Mounted)
-            ::umount2(QFile::encodeName(Folder).constData(), MNT_DETACH);
-    }
-    // Takes every free block with a file outside the records.
-    void Fill() override
-    {
-        QFile filler(Folder + "filler.bin");
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Append));
-        const QByteArray block(4096, '\0');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
-    }
-    void Free() override { ASSERT_TRUE(QFile::remove(Folder + "filler.bin")); }
-
-private:
-    QString Folder;
-    bool Mounted = false;
-};
-
-class FullDiskTest : public MeterSession, public ::testing::WithParamInterface<const char *> {
+class FullDiskTest : public ConnectedMeterSession, public ::testing::WithParamInterface<const char *> {
 protected:
     void SetUp() override
     {
-        if (QByteArray(GetParam()) == "Tmpfs") {
-            auto tmpfs = std::make_unique<TTmpfsDisk>();
-            if (::geteuid() != 0 || !tmpfs->Mount(App.Paths().LogDir))
-                GTEST_SKIP() << "no tmpfs can be mounted here; the injected full disk stands in";
-            Disk = std::move(tmpfs);
-        } else {
-            Disk = std::make_unique<TInjectedFullDisk>();
-        }
-        PlugIn();
-        Start();
+        if (QByteArray(GetParam()) != "Tmpfs")
+            return;
+        Mounted = ::mount("tmpfs", QFile::encodeName(App.Paths().LogDir).constData(), "tmpfs", 0, "size=256k") == 0;
+        if (!Mounted)
+            GTEST_SKIP() << "no tmpfs can be mounted here; the injected full disk stands in";
     }
     void TearDown() override
     {
         Form2.reset();
         Form1.reset();
-        Disk.reset();
+        Injected.reset();
+        if (Mounted)
+            ::umount2(QFile::encodeName(App.Paths().LogDir).constData(), MNT_DETACH);
+    }
+
+    QString Filler() const { return App.Paths().LogDir + "filler.bin"; }
+    // The tmpfs has every free block taken by a file outside the records; the injected full
+    // disk lets some bytes through, so that a record is cut in the middle.
+    void Fill()
+    {
+        if (!Mounted) {
+            Injected.emplace(20);
+            return;
+        }
+        QFile filler(Filler());
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Append));
+        const QByteArray block(4096, '\0');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    void Free()
+    {
+        Injected.reset();
+        if (Mounted) {
+            ASSERT_TRUE(QFile::remove(Filler()));
+        }
     }
 
     // Sends count more readings, all different, and remembers them.
     void SendReadings(int count)
     {
-        MeasureSeries(count, 0.25 + 0.125 * static_cast<double>(Sent.size()));
-        const std::vector<float> values = SeriesValues(count, 0.25 + 0.125 * static_cast<double>(Sent.size()));
+        const double first = 0.25 + 0.125 * static_cast<double>(Sent.size());
+        MeasureSeries(count, first);
+        const std::vector<float> values = SeriesValues(count, first);
         Sent.insert(Sent.end(), values.begin(), values.end());
     }
     // Records until the log cannot take the next flush: ten at a time, a flush each.
@@ -123,36 +94,32 @@ protected:
                 files[name] = ReadWholeFile(folder.filePath(name));
         return files;
     }
-    void ExpectNoEmptyCompanion() const
+    // Thirteen readings and a stop that saves them all.
+    void SendThirteenAndStop()
     {
-        for (const auto &[name, bytes] : Files())
-            EXPECT_TRUE(name.endsWith(".zlog") || !bytes.isEmpty()) << name.toStdString();
-    }
-    // A complete record of thirteen readings.
-    void RecordThirteen()
-    {
-        Record();
         SendReadings(13);
         Form1->StopB->click();
         EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
     }
 
-    std::unique_ptr<TLimitedDisk> Disk;
+    bool Mounted = false;
+    std::optional<TFullDisk> Injected;
     std::vector<float> Sent;
 };
 
 } // namespace
 
-TEST_P(FullDiskTest, TheRecordingHoldsItsSamplesUntilThereIsRoomAndStopSaysWhatIsMissing)
+TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissing)
 {
-    RecordThirteen();
+    Record();
+    SendThirteenAndStop();
     const std::map<QString, QByteArray> earlier = Files();
     Sent.clear();
 
     Record();
     const QString log = Form1->Session.CurrentLogFile();
     SendReadings(10);
-    Disk->Fill();
+    Fill();
     SendUntilAnErrorBox();
     EXPECT_TRUE(Services.Shown.back().Text.contains(QFileInfo(log).fileName()));
     EXPECT_EQ(Form1->PanelStatus->text(), NotWritingStatus);
@@ -161,13 +128,13 @@ TEST_P(FullDiskTest, TheRecordingHoldsItsSamplesUntilThereIsRoomAndStopSaysWhatI
     EXPECT_EQ(Form1->PanelStatus->text(), NotWritingStatus);
 
     // Room again: the next flush puts down everything held, and the recording goes on.
-    Disk->Free();
+    Free();
     SendReadings(10);
     EXPECT_EQ(StoredValues(LogRecords(log)), Sent);
     EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   Recording since "));
 
     // Full again, and stopped while full: the histogram cannot be written either.
-    Disk->Fill();
+    Fill();
     SendUntilAnErrorBox();
     const std::size_t inLog = LogRecords(log).size();
     Form1->StopB->click();
@@ -177,47 +144,29 @@ TEST_P(FullDiskTest, TheRecordingHoldsItsSamplesUntilThereIsRoomAndStopSaysWhatI
     EXPECT_EQ(Form1->PanelStatus->text(), QStringLiteral("   The record is incomplete: %1 samples could not be "
                                                          "written to its log").arg(Sent.size() - inLog));
     EXPECT_FALSE(QFileInfo::exists(CompanionName(log, ".histo")));
-    std::vector<float> written = Sent;
-    written.resize(inLog);
-    EXPECT_EQ(StoredValues(LogRecords(log)), written);
-
-    // The program goes on: with room, the next recording is complete.
-    Disk->Free();
-    Sent.clear();
-    RecordThirteen();
-    EXPECT_EQ(StoredValues(LogRecords(App.Paths().LogDir + Logs().back())), Sent);
-    EXPECT_EQ(Services.Shown.size(), 3u);
-    for (const auto &[name, bytes] : earlier)
-        EXPECT_EQ(Files().at(name), bytes) << name.toStdString();
-    ExpectNoEmptyCompanion();
-}
-
-TEST_P(FullDiskTest, MetadataThatCannotBeWrittenIsReportedAndTheRecordingGoesOn)
-{
-    RecordThirteen();
-    const std::map<QString, QByteArray> earlier = Files();
-    Sent.clear();
-
-    Disk->Fill();
-    Record();
-    ASSERT_EQ(Services.Shown.size(), 1u);
-    EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
-    EXPECT_TRUE(Services.Shown[0].Text.contains(".meta") && Services.Shown[0].Text.contains("No space left on device"))
-        << Services.Shown[0].Text.toStdString();
-    EXPECT_EQ(RecordingState, Recording);
-    const QString log = Form1->Session.CurrentLogFile();
-    EXPECT_FALSE(QFileInfo::exists(CompanionName(log, ".meta")));
-
-    Disk->Free();
-    SendReadings(13);
-    Form1->StopB->click();
-    EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
+    Sent.resize(inLog);
     EXPECT_EQ(StoredValues(LogRecords(log)), Sent);
-    EXPECT_TRUE(QFileInfo::exists(CompanionName(log, ".histo")));
-    EXPECT_EQ(Services.Shown.size(), 1u);
+
+    // Still full: the next recording's .meta is reported and the recording goes on, complete
+    // once there is room.
+    Sent.clear();
+    Record();
+    ASSERT_EQ(Services.Shown.size(), 4u);
+    EXPECT_TRUE(Services.Shown.back().Text.contains(".meta") &&
+                Services.Shown.back().Text.contains("No space left on device"))
+        << Services.Shown.back().Text.toStdString();
+    EXPECT_EQ(RecordingState, Recording);
+    const QString next = Form1->Session.CurrentLogFile();
+    EXPECT_FALSE(QFileInfo::exists(CompanionName(next, ".meta")));
+    Free();
+    SendThirteenAndStop();
+    EXPECT_EQ(StoredValues(LogRecords(next)), Sent);
+    EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".histo")));
+    EXPECT_EQ(Services.Shown.size(), 4u);
     for (const auto &[name, bytes] : earlier)
         EXPECT_EQ(Files().at(name), bytes) << name.toStdString();
-    ExpectNoEmptyCompanion();
+    for (const auto &[name, bytes] : Files())
+        EXPECT_TRUE(name.endsWith(".zlog") || !bytes.isEmpty()) << name.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Disk, FullDiskTest, ::testing::Values("Injected", "Tmpfs"),

@@ -1,11 +1,11 @@
-// The real program, killed while it records: what it has written must be a readable record
-// that holds every sample but those still waiting in the write buffer, each as the meter
-// sent it. The program is the unmodified binary in an application folder of the test's own;
-// it finds the simulated meter where it finds real ones, and a small library loaded into it
-// presses Record and confirms the metadata dialog.
+// The real program, killed while it records, leaves a readable record of every sample but
+// those still in the write buffer, each as the meter sent it. The unmodified binary runs in an
+// application folder of the test's own, finds the simulated meter where it finds real ones,
+// and a small library loaded into it presses Record and confirms the metadata dialog.
 
 #include "model/SampleRecord.h"
 #include "tests/support/BuiltProgram.h"
+#include "tests/support/TempAppDir.h"
 #include "tools/meter-sim/MeterLines.h"
 #include "tools/meter-sim/MeterTerminal.h"
 
@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -32,15 +31,8 @@ constexpr int BufferedSamples = 10;
 // Faster than the meter's 0.5 s: the program's setting is what counts.
 constexpr int SendEveryMs = 20;
 
-double Reading(int i)
-{
-    return 0.25 + 0.125 * i;
-}
-
-int Frequency(int i)
-{
-    return 100 * (i + 1);
-}
+double Reading(int i) { return 0.25 + 0.125 * i; }
+int Frequency(int i) { return 100 * (i + 1); }
 
 class KilledWhileRecording : public ::testing::TestWithParam<int> {
 protected:
@@ -56,14 +48,10 @@ protected:
         ASSERT_TRUE(QFile::link(Meter->Path(), MeterLink));
         LinkMade = true;
 
-        ASSERT_TRUE(App.isValid());
-        const QDir app(App.path());
-        for (const char *folder : {"Resources", "Settings", "Log/Archive"})
-            ASSERT_TRUE(app.mkpath(folder));
         const QDir resources(BuiltProgramPath("Resources"));
         for (const QString &file : resources.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(resources.filePath(file), app.filePath("Resources/" + file)));
-        ASSERT_TRUE(QFile::copy(BuiltProgramPath("zeltar-logger"), app.filePath("zeltar-logger")));
+            ASSERT_TRUE(QFile::copy(resources.filePath(file), App.Paths().ResourcesDir + file));
+        ASSERT_TRUE(QFile::copy(BuiltProgramPath("zeltar-logger"), App.Paths().AppDir + "zeltar-logger"));
     }
 
     void TearDown() override
@@ -73,53 +61,41 @@ protected:
             QFile::remove(MeterLink);
     }
 
-    void StartRecording()
-    {
-        TProgramOptions options;
-        options.Environment.insert("QT_QPA_PLATFORM", "offscreen");
-        options.Environment.insert("LD_PRELOAD", ZELTAR_RECORD_CLICKER);
-        // Under the sanitizers the library comes before their runtime.
-        options.Environment.insert("ASAN_OPTIONS",
-                                   options.Environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
-        Program = std::make_unique<TStartedProgram>(QDir(App.path()).filePath("zeltar-logger"), QStringList(), options);
-        // The .meta is written once the recording runs and its dialog is confirmed.
-        ASSERT_TRUE(QTest::qWaitFor([this] { return LogFolder().entryList({"*.meta"}).size() == 1; }, 60000))
-            << "the recording did not start";
-        const QStringList logs = LogFolder().entryList({"*.zlog"});
-        ASSERT_EQ(logs.size(), 1);
-        Log = LogFolder().filePath(logs[0]);
-    }
-
-    QDir LogFolder() const { return QDir(QDir(App.path()).filePath("Log")); }
-
     std::unique_ptr<TMeterTerminal> Meter = TMeterTerminal::OpenPseudoTerminal();
     QLockFile Lock{QDir::temp().filePath("zeltar-ttyUSB255.lock")};
     bool LinkMade = false;
-    QTemporaryDir App;
+    TempAppDir App;
     std::unique_ptr<TStartedProgram> Program;
-    QString Log;
 };
 
 TEST_P(KilledWhileRecording, LeavesEverySampleButTheBufferedOnesAsSentAndAReadableRecord)
 {
+    TProgramOptions options;
+    options.Environment.insert("QT_QPA_PLATFORM", "offscreen");
+    options.Environment.insert("LD_PRELOAD", ZELTAR_RECORD_CLICKER);
+    // Under the sanitizers the library comes before their runtime.
+    options.Environment.insert("ASAN_OPTIONS", options.Environment.value("ASAN_OPTIONS") + ":verify_asan_link_order=0");
+    Program = std::make_unique<TStartedProgram>(App.Paths().AppDir + "zeltar-logger", QStringList(), options);
+    // The .meta is written once the recording runs and its dialog is confirmed.
+    const QDir logFolder(App.Paths().LogDir);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return logFolder.entryList({"*.meta"}).size() == 1; }, 60000))
+        << "the recording did not start";
+    const QStringList logs = logFolder.entryList({"*.zlog"});
+    ASSERT_EQ(logs.size(), 1);
+    const QString log = logFolder.filePath(logs[0]);
+
     const int sent = GetParam();
-    StartRecording();
-    if (HasFatalFailure())
-        return;
     for (int i = 0; i < sent; ++i) {
         const QByteArray line = MeasurementLine(Reading(i), Frequency(i), false);
         ASSERT_EQ(Meter->Write(line), line.size());
         QTest::qWait(SendEveryMs);
     }
     const qint64 flushed = (sent / BufferedSamples) * BufferedSamples * qint64(sizeof(TSampleRecord));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(Log).size() >= flushed; }, 20000))
-        << QFileInfo(Log).size() << " of " << flushed << " bytes";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(log).size() >= flushed; }, 20000))
+        << QFileInfo(log).size() << " of " << flushed << " bytes";
     Program->Kill();
 
-    const QByteArray bytes = [&] {
-        QFile file(Log);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray bytes = ReadWholeFile(log);
     const int kept = int(bytes.size() / qsizetype(sizeof(TSampleRecord)));
     EXPECT_EQ(bytes.size() % qsizetype(sizeof(TSampleRecord)), 0);
     EXPECT_GE(kept, sent - (BufferedSamples - 1));
@@ -131,7 +107,7 @@ TEST_P(KilledWhileRecording, LeavesEverySampleButTheBufferedOnesAsSentAndAReadab
             << "sample " << i;
     }
 
-    const TProgramRun exporter = RunBuiltProgram("zeltar-export", {"--summary", Log});
+    const TProgramRun exporter = RunBuiltProgram("zeltar-export", {"--summary", log});
     EXPECT_EQ(exporter.ExitCode, 0);
     EXPECT_TRUE(exporter.OutputText().split('\n').contains(QStringLiteral("samples: %1").arg(kept)))
         << exporter.OutputText().toStdString();

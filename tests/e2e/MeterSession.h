@@ -1,9 +1,8 @@
 #pragma once
 // The program's main window and connection form against a simulated meter on a
-// pseudo-terminal that the connection form finds in a device folder of the test's own.
-// The lines travel the real serial path. The services (message boxes, the clock, the end of
-// the process, the save dialog) and the metadata dialog are in the test's hands, and an error
-// that escapes the handling of a line is shown as the application object shows it.
+// pseudo-terminal in a device folder of the test's own, over the real serial path. The
+// services and the metadata dialog are the test's; an error that escapes the handling of a
+// line is shown as the application object shows it.
 
 #include "tests/app/AppTestSupport.h"
 
@@ -60,6 +59,16 @@ protected:
     int MetaDialogs = 0;
     // How the metadata dialog is answered; OK with the fields as they are by default.
     std::function<void(TForm5 &)> MetaAnswer = [](TForm5 &dialog) { dialog.ImageOKbClick(); };
+};
+
+// The meter plugged in and the program started.
+class ConnectedMeterSession : public MeterSession {
+protected:
+    ConnectedMeterSession()
+    {
+        PlugIn();
+        Start();
+    }
 };
 
 // The readings MeasureSeries sends, as the log stores them with a correction factor.

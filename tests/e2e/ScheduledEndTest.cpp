@@ -5,7 +5,6 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "model/GlobalState.h"
-#include "storage/DateTimeConvert.h"
 #include "storage/Form6_Schedule.h"
 #include "storage/LogFile.h"
 #include "tests/storage/ModalHookGuard.h"
@@ -21,36 +20,10 @@
 
 namespace {
 
-using TRowTexts = std::array<QString, 6>; // hour, minute, second, day, month, year
-
-std::array<QLineEdit *, 6> EndRow(const TForm6 &dialog)
-{
-    return {dialog.hour_End, dialog.min_End, dialog.sec_End, dialog.day_End, dialog.month_End, dialog.year_End};
-}
-
-TRowTexts Texts(const QDateTime &moment)
-{
-    const QDate date = moment.date();
-    const QTime time = moment.time();
-    return {QString::number(time.hour()), QString::number(time.minute()), QString::number(time.second()),
-            QString::number(date.day()),  QString::number(date.month()),  QString::number(date.year())};
-}
-
-void Type(TForm6 &dialog, const TRowTexts &texts)
-{
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        EndRow(dialog)[i]->setText(texts[i]);
-}
-
-class ScheduledEndTest : public MeterSession {
+class ScheduledEndTest : public ConnectedMeterSession {
 protected:
-    ScheduledEndTest()
-    {
-        // Whole seconds, so that the fields say exactly when.
-        Services.Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0));
-        PlugIn();
-        Start();
-    }
+    // Whole seconds, so that the fields say exactly when.
+    ScheduledEndTest() { Services.Now = QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0)); }
 
     // The menu entry, with the dialog answered by answer.
     void ScheduleEnd(const std::function<void(TForm6 &)> &answer)
@@ -62,13 +35,15 @@ protected:
         Form1->ScheduleEnd1Click();
     }
 
-    void ScheduleEndAt(const QDateTime &end, bool shutDown = false)
+    // Records, and schedules the end the dialog offers: six minutes after the start.
+    QDateTime RecordUntilTheOfferedEnd(bool shutDown = false)
     {
+        Record();
         ScheduleEnd([&](TForm6 &dialog) {
             dialog.ShutDownCB->setChecked(shutDown);
-            Type(dialog, Texts(end));
             dialog.ImageOKbClick();
         });
+        return Services.Now.addSecs(360);
     }
 
     // One tick of InterruptREC at the given time.
@@ -85,55 +60,62 @@ protected:
 
 } // namespace
 
-TEST_F(ScheduledEndTest, TheMenuEntryOffersToStartARecordingFirst)
+TEST_F(ScheduledEndTest, TheMenuEntryStartsARecordingFirstAndOpensTheDialogAtItsStart)
 {
     Services.Answer(TMsgAnswer::Cancel);
     ScheduleEnd([](TForm6 &) {});
-    EXPECT_EQ(Services.Texts(), QStringList{"Do you want to start recording and schedule the end of recording?"});
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_EQ(ScheduleDialogs, 0);
 
     Services.Answer(TMsgAnswer::Yes);
-    TRowTexts start;
+    QStringList start;
     ScheduleEnd([&](TForm6 &dialog) {
-        start = {dialog.hour_Start->text(), dialog.min_Start->text(),   dialog.sec_Start->text(),
-                 dialog.day_Start->text(),  dialog.month_Start->text(), dialog.year_start->text()};
+        for (const QLineEdit *field : {dialog.hour_Start, dialog.min_Start, dialog.sec_Start, dialog.day_Start,
+                                       dialog.month_Start, dialog.year_start})
+            start << field->text();
     });
     EXPECT_EQ(RecordingState, Recording);
-    EXPECT_TRUE(Form1->RecB->isChecked());
     EXPECT_EQ(MetaDialogs, 1);
     EXPECT_EQ(ScheduleDialogs, 1);
-    EXPECT_EQ(start, Texts(FromTDateTime(Form1->Session.CurrentMetaData().StartTime)));
-    EXPECT_FALSE(Form1->Session.ScheduledEnd().IsPending());
+    EXPECT_EQ(start, (QStringList{"10", "0", "0", "10", "3", "2026"}));
     EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
 }
 
-TEST_F(ScheduledEndTest, TheEndSavesAndStopsTheRecording)
+TEST_F(ScheduledEndTest, TheEndOutlivesARestartAndThenSavesAndStopsTheRecording)
 {
-    Record();
-    MeasureSeries(13);
-    const QDateTime end = Services.Now.addSecs(60);
-    ScheduleEndAt(end);
+    const QDateTime end = RecordUntilTheOfferedEnd();
+    const QString label = Form1->LabelInterrupt->text();
+    EXPECT_TRUE(label.startsWith("Recording end scheduled on "));
+    Services.Answer(TMsgAnswer::Yes);
+    Form1->RestartBClick();
+    ASSERT_EQ(Logs().size(), 2);
+    EXPECT_EQ(Form1->LabelInterrupt->text(), label);
     EXPECT_FALSE(Form1->LabelInterrupt->isHidden());
-    EXPECT_TRUE(Form1->LabelInterrupt->text().startsWith("Recording end scheduled on "));
+    MeasureSeries(13);
 
     TickAt(end);
     EXPECT_EQ(RecordingState, Stopped);
     EXPECT_TRUE(Form1->StopB->isChecked());
     EXPECT_FALSE(Form2->ComPort1.isOpen());
     EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
-    EXPECT_EQ(LogRecords(Log()).size(), 13u);
+    EXPECT_EQ(LogRecords(App.Paths().LogDir + Logs().value(1)).size(), 13u);
     EXPECT_TRUE(Services.ExitCodes.empty());
-    EXPECT_TRUE(Services.Shown.empty());
+    EXPECT_EQ(Services.Shown.size(), 1u);
+}
+
+TEST_F(ScheduledEndTest, AStopTakesAwayTheLabelOfThePendingEnd)
+{
+    RecordUntilTheOfferedEnd();
+    EXPECT_FALSE(Form1->LabelInterrupt->isHidden());
+    Form1->StopB->click();
+    EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
 }
 
 TEST_F(ScheduledEndTest, WithShutdownTheProgramEndsOnceTheRecordIsSaved)
 {
     ChooseInterval(2); // 10 sec: the clock is looked at every ten seconds
-    Record();
+    const QDateTime end = RecordUntilTheOfferedEnd(true);
     MeasureSeries(2);
-    const QDateTime end = Services.Now.addSecs(600);
-    ScheduleEndAt(end, true);
     TickAt(end.addSecs(5));
     EXPECT_EQ(Services.ExitCodes, std::vector<int>{EXIT_SUCCESS});
     EXPECT_EQ(LogRecords(Log()).size(), 2u);
@@ -141,31 +123,10 @@ TEST_F(ScheduledEndTest, WithShutdownTheProgramEndsOnceTheRecordIsSaved)
     EXPECT_TRUE(QFileInfo::exists(App.Paths().SettingsDir + "LastSettings.ls"));
 }
 
-TEST_F(ScheduledEndTest, TheLabelOfThePendingEndStaysThroughARestartAndGoesWithAStop)
-{
-    Record();
-    const QDateTime end = Services.Now.addSecs(60);
-    ScheduleEndAt(end);
-    const QString label = Form1->LabelInterrupt->text();
-
-    Services.Answer(TMsgAnswer::Yes);
-    Form1->RestartBClick();
-    ASSERT_EQ(Logs().size(), 2);
-    EXPECT_FALSE(Form1->LabelInterrupt->isHidden());
-    EXPECT_EQ(Form1->LabelInterrupt->text(), label);
-
-    MeasureSeries(3);
-    Form1->StopB->click();
-    EXPECT_TRUE(Form1->LabelInterrupt->isHidden());
-    EXPECT_EQ(Services.Shown.size(), 1u);
-}
-
 TEST_F(ScheduledEndTest, AnEndReachedWhilePlayAsksLeavesListeningToStartFromTheStop)
 {
-    Record();
+    const QDateTime end = RecordUntilTheOfferedEnd();
     MeasureSeries(2);
-    const QDateTime end = Services.Now.addSecs(60);
-    ScheduleEndAt(end);
     // The question is open when the timer finds the end; then the user says Yes.
     Services.AnswerWith = [&](const TShownBox &) {
         TickAt(end);
@@ -174,7 +135,6 @@ TEST_F(ScheduledEndTest, AnEndReachedWhilePlayAsksLeavesListeningToStartFromTheS
     Form1->PlayB->click();
     EXPECT_EQ(LogRecords(Log()).size(), 2u);
     EXPECT_EQ(RecordingState, Listening);
-    EXPECT_TRUE(Form2->ComPort1.isOpen());
     EXPECT_TRUE(Form1->PlayB->isChecked());
     MeasureSeries(1);
     EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 1u);
@@ -182,11 +142,8 @@ TEST_F(ScheduledEndTest, AnEndReachedWhilePlayAsksLeavesListeningToStartFromTheS
 
 TEST_F(ScheduledEndTest, AnEndReachedWhileImportAsksSavesTheRecordOnce)
 {
-    Record();
+    const QDateTime end = RecordUntilTheOfferedEnd();
     MeasureSeries(2);
-    const QString log = Log();
-    const QDateTime end = Services.Now.addSecs(60);
-    ScheduleEndAt(end);
     // The end comes while the question is open; Yes, then Cancel to the notice about HOLD.
     Services.AnswerWith = [&](const TShownBox &box) {
         if (box.Text != "Are you sure you want to stop recording?")
@@ -196,10 +153,10 @@ TEST_F(ScheduledEndTest, AnEndReachedWhileImportAsksSavesTheRecordOnce)
     };
     Form1->Import1Click();
     EXPECT_EQ(RecordingState, Stopped);
-    EXPECT_EQ(LogRecords(log).size(), 2u);
-    const QStringList files = QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden);
-    const QString base = QFileInfo(log).completeBaseName();
-    EXPECT_EQ(files, QStringList({base + ".histo", base + ".meta", base + ".zlog"}));
+    EXPECT_EQ(LogRecords(Log()).size(), 2u);
+    const QString base = QFileInfo(Log()).completeBaseName();
+    EXPECT_EQ(QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden),
+              QStringList({base + ".histo", base + ".meta", base + ".zlog"}));
     // The question and the notice, and no error.
     EXPECT_EQ(Services.Shown.size(), 2u);
 }
