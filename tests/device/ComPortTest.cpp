@@ -1,10 +1,40 @@
+// The serial port component, listening on pseudo-terminals whose other end the test writes to.
+
 #include "device/ComPort.h"
-#include "tests/device/ListeningPort.h"
+#include "tests/support/QtPrinters.h"
+#include "tools/meter-sim/MeterTerminal.h"
 #include "tools/meter-sim/TerminalLink.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct ListeningPort {
+    ListeningPort()
+    {
+        Port.SetPort(Terminal->Path());
+        Port.ReceiveCallBack = [this](const QString &data) { Lines.append(data); };
+        Port.Open();
+    }
+
+    void Send(const QByteArray &bytes) { ASSERT_EQ(Terminal->Write(bytes), bytes.size()); }
+    bool WaitForLines(qsizetype count) { return QTest::qWaitFor([&] { return Lines.size() >= count; }, 5000); }
+    // Long enough for written bytes to reach the port when nothing can be observed.
+    static void LetBytesArrive() { QTest::qWait(50); }
+
+    std::unique_ptr<TMeterTerminal> Terminal = TMeterTerminal::OpenPseudoTerminal();
+    TComPort Port;
+    QStringList Lines;
+};
+
+} // namespace
 
 TEST(ComPortReceive, AccumulateHoldsUntilTermReleasesAtNextTurn)
 {
@@ -32,8 +62,7 @@ TEST(ComPortReceive, CallbackThatRunsTheEventLoopIsNeverEnteredTwice)
     QStringList events;
     int depth = 0;
     listener.Port.ReceiveCallBack = [&](const QString &data) {
-        ++depth;
-        events << QStringLiteral("enter %1 at depth %2").arg(data.trimmed()).arg(depth);
+        events << QStringLiteral("enter %1 at depth %2").arg(data.trimmed()).arg(++depth);
         if (data == "A\r\n") {
             // As a modal message box would: more lines arrive while the event loop runs.
             listener.Send("B\r\nC\r\n");
@@ -48,36 +77,19 @@ TEST(ComPortReceive, CallbackThatRunsTheEventLoopIsNeverEnteredTwice)
                                    "enter C at depth 1", "leave C"}));
 }
 
-TEST(ComPortReceive, RawModeHandsOverBytesAsRead)
+TEST(ComPortOpenClose, RepeatedOpenAndCloseDoNothingAndTextLeftAtCloseLeadsTheNextLine)
 {
     ListeningPort listener;
-    listener.Port.SetReceiveMode(rmRAW);
-    listener.Send("no\r\nline end");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return listener.Lines.join("") == "no\r\nline end"; }, 5000));
-}
-
-TEST(ComPortOpenClose, RepeatedOpenAndCloseDoNothing)
-{
-    ListeningPort listener;
-    int opened = 0;
-    int closed = 0;
-    listener.Port.OnPortOpen = [&](QObject *sender) { opened += sender == &listener.Port; };
-    listener.Port.OnPortClose = [&](QObject *sender) { closed += sender == &listener.Port; };
-
-    listener.Port.Open();
-    listener.Port.Close();
-    listener.Port.Close();
-    listener.Port.Open();
-    EXPECT_EQ(std::make_pair(opened, closed), std::make_pair(1, 1));
-}
-
-TEST(ComPortOpenClose, TextLeftAtCloseLeadsTheNextLine)
-{
-    ListeningPort listener;
+    int opened = 0, closed = 0;
+    listener.Port.OnPortOpen = [&](QObject *) { ++opened; };
+    listener.Port.OnPortClose = [&](QObject *) { ++closed; };
     listener.Send("AB");
     listener.LetBytesArrive();
     listener.Port.Close();
+    listener.Port.Close();
     listener.Port.Open();
+    listener.Port.Open();
+    EXPECT_EQ(std::make_pair(opened, closed), std::make_pair(1, 1));
     listener.Send("C\r\n");
     ASSERT_TRUE(listener.WaitForLines(1));
     EXPECT_EQ(listener.Lines, QStringList{"ABC\r\n"});
@@ -87,12 +99,8 @@ TEST(ComPortOpenClose, MissingDeviceRaisesTheComponentsText)
 {
     TComPort port;
     port.SetPort("/nonexistent/ttyUSB0");
-    try {
-        port.Open();
-        FAIL() << "no error";
-    } catch (const EComError &error) {
-        EXPECT_EQ(error.Message, "TCOMPORT : cannot open /nonexistent/ttyUSB0\rNo such file or directory");
-    }
+    EXPECT_THAT([&] { port.Open(); }, ::testing::ThrowsMessage<EComError>(::testing::StrEq(
+                                          "TCOMPORT : cannot open /nonexistent/ttyUSB0\rNo such file or directory")));
     EXPECT_FALSE(port.isOpen());
 }
 
@@ -102,11 +110,9 @@ TEST(ComPortOpenClose, UnpluggedDeviceClosesThePortAndCanBeOpenedAgain)
     const QString name = dir.filePath("ttyUSB0");
     auto meter = TMeterTerminal::OpenPseudoTerminal();
     auto link = std::make_unique<TTerminalLink>(name, meter->Path());
-
     TComPort port;
     QStringList lines;
-    int closed = 0;
-    int errors = 0;
+    int closed = 0, errors = 0;
     port.ReceiveCallBack = [&](const QString &data) { lines << data; };
     port.OnPortClose = [&](QObject *) { ++closed; };
     port.OnError = [&](QObject *) { ++errors; };
@@ -116,8 +122,7 @@ TEST(ComPortOpenClose, UnpluggedDeviceClosesThePortAndCanBeOpenedAgain)
     meter->Close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !port.isOpen(); }, 5000));
     QTest::qWait(50);
-    EXPECT_EQ(closed, 1);
-    EXPECT_EQ(errors, 0) << "the hang-up was reported as line errors";
+    EXPECT_EQ(std::make_pair(closed, errors), std::make_pair(1, 0)) << "the hang-up was reported as line errors";
 
     // Plugged in again under the same name.
     link.reset();
