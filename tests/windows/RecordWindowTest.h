@@ -10,12 +10,9 @@
 #include "tests/support/TrashHome.h"
 #include "windows/RecordWindowsHost.h"
 
-#include <QString>
-
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
 
 class TFakeHost : public IRecordWindowsHost {
 public:
@@ -38,10 +35,7 @@ public:
 
 class RecordWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/"))); }
 
     TTrashHome Trash;
     TempAppDir App;
