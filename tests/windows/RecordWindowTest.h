@@ -1,14 +1,21 @@
 #pragma once
 // For the record-window tests: a stand-in for the main window, and a fixture with the risk
-// palette, a temporary application folder, its own trash and the fake services.
+// palette, a temporary application folder, its own trash and the fake services; with what
+// every one of them reads: charts, units, files and text boxes.
 
+#include "charts/RChart.h"
 #include "model/Risk.h"
+#include "model/Units.h"
 #include "tests/support/BuiltProgram.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/RecordFiles.h"
 #include "tests/support/TempAppDir.h"
 #include "tests/support/TrashHome.h"
 #include "windows/RecordWindowsHost.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
