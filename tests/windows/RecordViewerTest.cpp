@@ -28,21 +28,13 @@ protected:
         return WriteRecord(App.Paths().LogDir, name, samples, meta);
     }
     QString Value(double value) const { return FormatValue(DisplayDecimals(Form.Statistics.Maximum()), value); }
-    QStringList ListRows() const
-    {
-        QStringList rows;
-        for (int row = 0; row < Form.PeakFrequencies->rowCount(); ++row)
-            rows << Form.PeakFrequencies->index(row).data().toString();
-        return rows;
-    }
     // The fill colours of the histogram's bars, in level order.
     std::vector<QRgb> BarColours() const
     {
         std::vector<QRgb> colours;
         for (const TItemRun &run : Form.HChart->ItemStore().Runs())
-            if (const auto *figures = std::get_if<TFigureRun>(&run))
-                for (const TFigure &figure : figures->Figures)
-                    colours.push_back(std::get<TBarItem>(figure).Fill);
+            for (const TFigure &figure : std::get<TFigureRun>(run).Figures)
+                colours.push_back(std::get<TBarItem>(figure).Fill);
         return colours;
     }
 
@@ -64,13 +56,16 @@ TEST_F(RecordViewer, ADateHeaderOpensEachNewDayOfFrequencies)
     Form.OpenRecord(Record("midnight", {Sample(1, 900), Sample(1, 1800), Sample(1, 2450)},
                            MakeMeta(UnitMWm2, 1, QDateTime(QDate(2025, 1, 7), QTime(23, 59, 59)))),
                     false);
+    QStringList rows;
+    for (int row = 0; row < Form.PeakFrequencies->rowCount(); ++row)
+        rows << Form.PeakFrequencies->index(row).data().toString();
     const auto line = [](int h, int m, int s, int f) { return LocaleLongTime(QTime(h, m, s)) + " " + QString::number(f); };
-    EXPECT_EQ(ListRows(), (QStringList{LocaleShortDate(QDate(2025, 1, 7)), "", line(23, 59, 59, 900), "",
+    EXPECT_EQ(rows, (QStringList{LocaleShortDate(QDate(2025, 1, 7)), "", line(23, 59, 59, 900), "",
                                        LocaleShortDate(QDate(2025, 1, 8)), line(0, 0, 0, 1800), line(0, 0, 1, 2450)}));
 }
 
-// The statistics' rules are SampleStatistics'; the viewer takes the unit from the record, draws
-// each reading at its value, those of zero or below included, and shows large values in full.
+// The viewer takes the unit from the record, draws each reading at its value, those of zero or
+// below included, and shows large values in full.
 TEST_F(RecordViewer, ReadingsAreCountedInTheRecordsUnitDrawnAtTheirValueAndShownInFull)
 {
     Form.OpenRecord(Record("low", {Sample(0), Sample(-1), Sample(99999999.0f)}, MakeMeta(UnitVm, 1, Start)), false);
@@ -102,7 +97,6 @@ TEST_F(RecordViewer, TheLogInRecordingIsReadFromACopyMadeWhileLinesAreHeldAndAFa
     EXPECT_EQ(Services.Texts(), QStringList{"ERROR WRITING TEMP FILE"});
     EXPECT_EQ(Host.Holds, (std::vector<bool>{true, false, true, false}));
     EXPECT_FALSE(Form.isVisible());
-    EXPECT_EQ(Form.TChart->ItemCount(), 0u);
 }
 
 // The metadata notice pumps messages; a click that opens another record arrives meanwhile.
@@ -186,7 +180,6 @@ TEST(PeakFrequencyList, StopsWithANoticeAfterTheLastAllowedLine)
     for (std::uint32_t line = 0; line <= TPeakFrequencyModel::LineLimit + 5; ++line)
         list.Add({45664, 1000}, 65535);
     list.Publish();
-    EXPECT_FALSE(list.Listing());
     ASSERT_EQ(list.rowCount(), int(TPeakFrequencyModel::LineLimit) + 2 + 5);
     QStringList tail;
     for (int row = list.rowCount() - 5; row < list.rowCount(); ++row)

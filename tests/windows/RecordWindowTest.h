@@ -1,7 +1,6 @@
 #pragma once
 // For the record-window tests: a stand-in for the main window, and a fixture with the risk
-// palette, a temporary application folder, its own trash and the fake services; with what
-// every one of them reads: charts, units, files and text boxes.
+// palette, a temporary application folder, its own trash and the fake services.
 
 #include "charts/RChart.h"
 #include "model/Risk.h"
