@@ -2,7 +2,9 @@
 // For the record-window tests: a stand-in for the main window, and a fixture with the risk
 // palette, a temporary application folder, its own trash and the fake services.
 
+#include "charts/RChart.h"
 #include "model/Risk.h"
+#include "model/Units.h"
 #include "tests/support/BuiltProgram.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/RecordFiles.h"
@@ -10,12 +12,13 @@
 #include "tests/support/TrashHome.h"
 #include "windows/RecordWindowsHost.h"
 
-#include <QString>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
 
 class TFakeHost : public IRecordWindowsHost {
 public:
@@ -38,10 +41,7 @@ public:
 
 class RecordWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/"))); }
 
     TTrashHome Trash;
     TempAppDir App;
