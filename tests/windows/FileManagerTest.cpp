@@ -150,6 +150,23 @@ TEST_F(FileManager, ArchiveAndRestoreMoveWholeRecords)
     EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 5u);
 }
 
+// Archiving and deleting must never touch the user's files outside the Log folders.
+TEST_F(FileManager, ArchivingAndDeletingOnlyWithinTheLogFolders)
+{
+    Form().DirectoryListBox1Change(App.Paths().SettingsDir);
+    WriteRecord(App.Paths().SettingsDir, "elsewhere", {Sample(1)}, MakeMeta(UnitMWm2, 1, {}, "Ann"));
+    Form().RefreshFileList();
+    Highlight({"elsewhere"});
+    Form().ArchiveBClick();
+    Form().DeleteFilesBClick();
+    EXPECT_EQ(Services.Texts(),
+              (QStringList{"You can archive or restore files only if the current directory is the default \"Log\" "
+                           "directory or its \"Archive\" folder, respectively",
+                           "File deletion is allowed only within the \"Log\" or \"Archive\" directory"}));
+    EXPECT_EQ(FilesIn(App.Paths().SettingsDir).size(), 3u);
+    EXPECT_TRUE(FilesIn(App.Paths().ArchiveDir).isEmpty());
+}
+
 TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
 {
     const QString damaged = "2025 01 10 - 08 00 00";
