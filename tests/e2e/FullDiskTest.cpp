@@ -1,11 +1,10 @@
 // Recording onto a Log folder whose disk runs full and gets room again: one error box per
 // failed action, nothing lost once there is room, no empty companion file, earlier records
-// untouched. The disk is a small tmpfs mounted over the Log folder where this process may
-// mount one, and always the program's writes told that the disk is full.
+// untouched. The disk is a small tmpfs over the Log folder where this process may mount one,
+// and always the program's writes told that the disk is full.
 
 #include "tests/e2e/MeterSession.h"
 
-#include "model/GlobalState.h"
 #include "storage/LogFile.h"
 #include "tests/support/FullDisk.h"
 
@@ -21,15 +20,13 @@
 
 namespace {
 
-const QString NotWritingStatus = QStringLiteral("   The record is incomplete: nothing is being written to its log");
-
 class FullDiskTest : public ConnectedMeterSession, public ::testing::WithParamInterface<const char *> {
 protected:
     void SetUp() override
     {
         if (QByteArray(GetParam()) != "Tmpfs")
             return;
-        Mounted = ::mount("tmpfs", QFile::encodeName(App.Paths().LogDir).constData(), "tmpfs", 0, "size=256k") == 0;
+        Mounted = ::mount("tmpfs", LogDir().constData(), "tmpfs", 0, "size=256k") == 0;
         if (!Mounted)
             GTEST_SKIP() << "no tmpfs can be mounted here; the injected full disk stands in";
     }
@@ -39,10 +36,10 @@ protected:
         Form1.reset();
         Injected.reset();
         if (Mounted)
-            ::umount2(QFile::encodeName(App.Paths().LogDir).constData(), MNT_DETACH);
+            ::umount2(LogDir().constData(), MNT_DETACH);
     }
+    QByteArray LogDir() const { return QFile::encodeName(App.Paths().LogDir); }
 
-    QString Filler() const { return App.Paths().LogDir + "filler.bin"; }
     // The tmpfs has every free block taken by a file outside the records; the injected full
     // disk lets some bytes through, so that a record is cut in the middle.
     void Fill()
@@ -51,7 +48,7 @@ protected:
             Injected.emplace(20);
             return;
         }
-        QFile filler(Filler());
+        QFile filler(App.Paths().LogDir + "filler.bin");
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Append));
         const QByteArray block(4096, '\0');
         while (filler.write(block) == block.size() && filler.flush()) {
@@ -60,12 +57,10 @@ protected:
     void Free()
     {
         Injected.reset();
-        if (Mounted) {
-            ASSERT_TRUE(QFile::remove(Filler()));
-        }
+        ASSERT_TRUE(!Mounted || QFile::remove(App.Paths().LogDir + "filler.bin"));
     }
 
-    // Sends count more readings, all different, and remembers them.
+    // count more readings, all different, remembered in Sent.
     void SendReadings(int count)
     {
         const double first = 0.25 + 0.125 * static_cast<double>(Sent.size());
@@ -73,16 +68,20 @@ protected:
         const std::vector<float> values = SeriesValues(count, first);
         Sent.insert(Sent.end(), values.begin(), values.end());
     }
-    // Records until the log cannot take the next flush: ten at a time, a flush each.
+    // Records ten at a time, a flush each, until the log cannot take one.
     void SendUntilAnErrorBox()
     {
         const std::size_t boxes = Services.Shown.size();
         for (int flushes = 0; Services.Shown.size() == boxes && flushes < 100; ++flushes)
             SendReadings(10);
         ASSERT_EQ(Services.Shown.size(), boxes + 1);
-        EXPECT_EQ(Services.Shown.back().Kind, TMsgKind::Error);
-        EXPECT_TRUE(Services.Shown.back().Text.contains("No space left on device"))
-            << Services.Shown.back().Text.toStdString();
+        ExpectLastBoxAbout(QFileInfo(Form1->Session.CurrentLogFile()).fileName());
+    }
+    void ExpectLastBoxAbout(const QString &file)
+    {
+        const TShownBox &box = Services.Shown.back();
+        EXPECT_TRUE(box.Kind == TMsgKind::Error && box.Text.contains(file) && box.Text.contains("No space left on device"))
+            << box.Text.toStdString();
     }
     // Every file of the Log folder with its bytes, hidden ones too.
     std::map<QString, QByteArray> Files() const
@@ -90,16 +89,8 @@ protected:
         std::map<QString, QByteArray> files;
         const QDir folder(App.Paths().LogDir);
         for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden))
-            if (name != "filler.bin")
-                files[name] = ReadWholeFile(folder.filePath(name));
+            files[name] = ReadWholeFile(folder.filePath(name));
         return files;
-    }
-    // Thirteen readings and a stop that saves them all.
-    void SendThirteenAndStop()
-    {
-        SendReadings(13);
-        Form1->StopB->click();
-        EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
     }
 
     bool Mounted = false;
@@ -112,7 +103,8 @@ protected:
 TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissing)
 {
     Record();
-    SendThirteenAndStop();
+    SendReadings(13);
+    Form1->StopB->click();
     const std::map<QString, QByteArray> earlier = Files();
     Sent.clear();
 
@@ -121,11 +113,7 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     SendReadings(10);
     Fill();
     SendUntilAnErrorBox();
-    EXPECT_TRUE(Services.Shown.back().Text.contains(QFileInfo(log).fileName()));
-    EXPECT_EQ(Form1->PanelStatus->text(), NotWritingStatus);
-    SendReadings(30);
-    EXPECT_EQ(Services.Shown.size(), 1u);
-    EXPECT_EQ(Form1->PanelStatus->text(), NotWritingStatus);
+    EXPECT_EQ(Form1->PanelStatus->text(), "   The record is incomplete: nothing is being written to its log");
 
     // Room again: the next flush puts down everything held, and the recording goes on.
     Free();
@@ -138,9 +126,8 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     SendUntilAnErrorBox();
     const std::size_t inLog = LogRecords(log).size();
     Form1->StopB->click();
-    EXPECT_EQ(Services.Shown.size(), 3u);
-    EXPECT_TRUE(Services.Shown.back().Text.contains(".histo")) << Services.Shown.back().Text.toStdString();
-    EXPECT_EQ(RecordingState, Stopped);
+    ASSERT_EQ(Services.Shown.size(), 3u);
+    ExpectLastBoxAbout(".histo");
     EXPECT_EQ(Form1->PanelStatus->text(), QStringLiteral("   The record is incomplete: %1 samples could not be "
                                                          "written to its log").arg(Sent.size() - inLog));
     EXPECT_FALSE(QFileInfo::exists(CompanionName(log, ".histo")));
@@ -152,14 +139,13 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     Sent.clear();
     Record();
     ASSERT_EQ(Services.Shown.size(), 4u);
-    EXPECT_TRUE(Services.Shown.back().Text.contains(".meta") &&
-                Services.Shown.back().Text.contains("No space left on device"))
-        << Services.Shown.back().Text.toStdString();
-    EXPECT_EQ(RecordingState, Recording);
+    ExpectLastBoxAbout(".meta");
     const QString next = Form1->Session.CurrentLogFile();
     EXPECT_FALSE(QFileInfo::exists(CompanionName(next, ".meta")));
     Free();
-    SendThirteenAndStop();
+    SendReadings(13);
+    Form1->StopB->click();
+    EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
     EXPECT_EQ(StoredValues(LogRecords(next)), Sent);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".histo")));
     EXPECT_EQ(Services.Shown.size(), 4u);

@@ -28,11 +28,8 @@ namespace {
 const QString MeterLink = QStringLiteral("/dev/ttyUSB255");
 // The write buffer at the 0.5 s interval: what it holds is lost with the process.
 constexpr int BufferedSamples = 10;
-// Faster than the meter's 0.5 s: the program's setting is what counts.
-constexpr int SendEveryMs = 20;
 
 double Reading(int i) { return 0.25 + 0.125 * i; }
-int Frequency(int i) { return 100 * (i + 1); }
 
 class KilledWhileRecording : public ::testing::TestWithParam<int> {
 protected:
@@ -45,15 +42,12 @@ protected:
         if (link.exists() && !link.isSymLink())
             GTEST_SKIP() << MeterLink.toStdString() << " is a device of this machine";
         QFile::remove(MeterLink); // left by a run that was itself killed
-        ASSERT_TRUE(QFile::link(Meter->Path(), MeterLink));
-        LinkMade = true;
-
+        ASSERT_TRUE(LinkMade = QFile::link(Meter->Path(), MeterLink));
         const QDir resources(BuiltProgramPath("Resources"));
         for (const QString &file : resources.entryList(QDir::Files))
             ASSERT_TRUE(QFile::copy(resources.filePath(file), App.Paths().ResourcesDir + file));
         ASSERT_TRUE(QFile::copy(BuiltProgramPath("zeltar-logger"), App.Paths().AppDir + "zeltar-logger"));
     }
-
     void TearDown() override
     {
         Program.reset();
@@ -80,15 +74,14 @@ TEST_P(KilledWhileRecording, LeavesEverySampleButTheBufferedOnesAsSentAndAReadab
     const QDir logFolder(App.Paths().LogDir);
     ASSERT_TRUE(QTest::qWaitFor([&] { return logFolder.entryList({"*.meta"}).size() == 1; }, 60000))
         << "the recording did not start";
-    const QStringList logs = logFolder.entryList({"*.zlog"});
-    ASSERT_EQ(logs.size(), 1);
-    const QString log = logFolder.filePath(logs[0]);
+    const QString log = logFolder.filePath(logFolder.entryList({"*.zlog"}).value(0));
 
+    // Sent faster than the meter's 0.5 s: the program's setting is what counts.
     const int sent = GetParam();
     for (int i = 0; i < sent; ++i) {
-        const QByteArray line = MeasurementLine(Reading(i), Frequency(i), false);
+        const QByteArray line = MeasurementLine(Reading(i), 100 * (i + 1), false);
         ASSERT_EQ(Meter->Write(line), line.size());
-        QTest::qWait(SendEveryMs);
+        QTest::qWait(20);
     }
     const qint64 flushed = (sent / BufferedSamples) * BufferedSamples * qint64(sizeof(TSampleRecord));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo(log).size() >= flushed; }, 20000))
@@ -102,7 +95,7 @@ TEST_P(KilledWhileRecording, LeavesEverySampleButTheBufferedOnesAsSentAndAReadab
     EXPECT_LE(kept, sent);
     for (int i = 0; i < kept; ++i) {
         TSampleRecord expected{};
-        MakeSampleRecord(std::uint16_t(Frequency(i)), 0, expected, float(Reading(i)));
+        MakeSampleRecord(std::uint16_t(100 * (i + 1)), 0, expected, float(Reading(i)));
         EXPECT_EQ(std::memcmp(bytes.constData() + i * sizeof(TSampleRecord), &expected, sizeof expected), 0)
             << "sample " << i;
     }

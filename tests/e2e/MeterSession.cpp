@@ -1,24 +1,20 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "model/HandlerErrors.h"
-#include "model/GlobalState.h"
+#include "storage/Form5_MetaData.h"
 #include "storage/ModalSeam.h"
-#include "storage/LogFile.h"
 #include "tools/meter-sim/MeterLines.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <QToolButton>
 
 MeterSession::MeterSession()
 {
-    ResetGlobalState();
     InstallResources(App.Paths());
     TModalSeam<TForm5>::Hook = [this](TForm5 &dialog) {
         ++MetaDialogs;
-        MetaAnswer(dialog);
+        dialog.ImageOKbClick();
     };
     Form1 = std::make_unique<TForm1>(App.Paths());
     // The sample in progress is up the stack: waiting for it here would only take time.
@@ -30,11 +26,11 @@ MeterSession::~MeterSession()
     Form2.reset();
     Form1.reset();
     TModalSeam<TForm5>::Hook = nullptr;
-    ResetGlobalState();
 }
 
 void MeterSession::PlugIn()
 {
+    Meter = TMeterTerminal::OpenPseudoTerminal();
     ASSERT_TRUE(QFile::link(Meter->Path(), Devices.filePath("ttyUSB0")));
 }
 
@@ -46,12 +42,6 @@ void MeterSession::Unplug()
     ASSERT_TRUE(QTest::qWaitFor([this] { return !Form2->ComPort1.isOpen(); }, 5000));
 }
 
-void MeterSession::PlugInAgain()
-{
-    Meter = TMeterTerminal::OpenPseudoTerminal();
-    PlugIn();
-}
-
 void MeterSession::Start()
 {
     Form2 = std::make_unique<TForm2>(*Form1, App.Paths(), Devices.path());
@@ -59,11 +49,7 @@ void MeterSession::Start()
     auto deliver = Form2->ComPort1.ReceiveCallBack;
     Form2->ComPort1.ReceiveCallBack = [this, deliver](const QString &line) {
         ++Delivered;
-        try {
-            deliver(line);
-        } catch (...) {
-            ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
-        }
+        RunShowingErrors([&] { deliver(line); });
     };
 }
 
@@ -73,11 +59,6 @@ void MeterSession::Send(const QList<QByteArray> &lines)
     for (const QByteArray &line : lines)
         ASSERT_EQ(Meter->Write(line), line.size());
     ASSERT_TRUE(QTest::qWaitFor([&] { return Delivered >= expected; }, 5000)) << Delivered << " of " << expected;
-}
-
-void MeterSession::Measure(double value, int frequency)
-{
-    Send({MeasurementLine(value, frequency, false)});
 }
 
 void MeterSession::MeasureSeries(int count, double first, double step)
@@ -96,18 +77,7 @@ std::vector<float> SeriesValues(int count, double first, double step, float fact
     return values;
 }
 
-void MeterSession::Record()
+QString MeterSession::Log(int index) const
 {
-    Form1->RecB->click();
-}
-
-void MeterSession::ChooseInterval(int index)
-{
-    Form1->IntervalCB->setCurrentIndex(index);
-    Form1->IntervalCBChange();
-}
-
-QStringList MeterSession::Logs() const
-{
-    return QDir(App.Paths().LogDir).entryList({"*.zlog"}, QDir::Files, QDir::Name);
+    return App.Paths().LogDir + QDir(App.Paths().LogDir).entryList({"*.zlog"}, QDir::Files, QDir::Name).value(index);
 }

@@ -3,29 +3,23 @@
 // would. Nothing of the program is changed; the library only finds its widgets by name.
 
 #include <QApplication>
-#include <QDialog>
 #include <QTimer>
 #include <QToolButton>
 
 namespace {
 
-constexpr int LookEveryMs = 20;
-
 QToolButton *VisibleButton(const QString &name)
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->isVisible())
-            continue;
+    for (QWidget *window : QApplication::topLevelWidgets())
         if (auto *button = window->findChild<QToolButton *>(name); button && button->isVisible())
             return button;
-    }
     return nullptr;
 }
 
 void PressRecordAndConfirm()
 {
     auto *timer = new QTimer(QCoreApplication::instance());
-    timer->setInterval(LookEveryMs);
+    timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, pressed = false]() mutable {
         if (!pressed) {
             QToolButton *play = VisibleButton(QStringLiteral("PlayB"));

@@ -1,11 +1,9 @@
-// Listening, recording, restarting, holding and the scheduled end, as the session changes
-// its state; the clock is the test's.
+// Recording, restarting, the scheduled end and a lost meter, as the session changes its
+// state; the clock is the test's.
 
 #include "tests/session/SessionTestSupport.h"
 
-#include "model/InOutError.h"
 #include "storage/DateTimeConvert.h"
-#include "storage/LogFile.h"
 #include "tests/support/RecordFiles.h"
 
 #include <QDir>
@@ -16,39 +14,21 @@ TEST_F(SessionTest, RecordNamesItsLogAndStartsAtOneReadingOfTheClock)
     Services.ClockReads = 0;
     Record();
     EXPECT_EQ(Services.ClockReads, 1);
-    EXPECT_EQ(RecordingState, Recording);
     EXPECT_EQ(Session.CurrentLogFile(), LogDir() + "2025 01 07 - 09 05 03.zlog");
     EXPECT_TRUE(QFileInfo::exists(Session.CurrentLogFile()));
     EXPECT_EQ(Session.SessionStart(), ToTDateTime(Services.Now));
     Session.WriteRecordMeta();
     EXPECT_EQ(RecordMeta(Session.CurrentLogFile()).StartTime, ToTDateTime(Services.Now));
 
-    // Within the same second: the first is completed, the second takes the next free name.
+    // Within the same second: the first is completed, the second takes the next second of
+    // which no file of a record exists.
     Feed(1.0f);
+    App.WriteFile("Log/2025 01 07 - 09 05 04.meta", {});
+    App.WriteFile("Log/2025 01 07 - 09 05 05.histo", {});
     Record();
     EXPECT_EQ(ReadWholeFile(LogDir() + "2025 01 07 - 09 05 03.zlog").size(), 8);
     EXPECT_TRUE(QFileInfo::exists(LogDir() + "2025 01 07 - 09 05 03.histo"));
-    EXPECT_EQ(Session.CurrentLogFile(), LogDir() + "2025 01 07 - 09 05 04.zlog");
-}
-
-TEST_F(SessionTest, ARecordingThatCannotMakeItsLogListensInstead)
-{
-    ASSERT_TRUE(QDir(LogDir()).removeRecursively());
-    EXPECT_THROW(Record(), EInOutError);
-    EXPECT_EQ(RecordingState, Listening);
-    EXPECT_EQ(Session.CurrentLogFile(), LogDir());
-    Feed(1.0f);
-    EXPECT_EQ(Session.Statistics().SampleCount(), 1u);
-}
-
-TEST_F(SessionTest, ListeningAfterARecordingReportsAFailedSaveOnceListening)
-{
-    Record();
-    Feed(1.0f);
-    ASSERT_TRUE(QDir(LogDir()).removeRecursively());
-    EXPECT_THROW(Session.StartListening({UnitMWm2, 0.5, 0, 60}), EInOutError);
-    EXPECT_EQ(RecordingState, Listening);
-    EXPECT_EQ(Session.Statistics().SampleCount(), 0u);
+    EXPECT_EQ(Session.CurrentLogFile(), LogDir() + "2025 01 07 - 09 05 06.zlog");
 }
 
 TEST_F(SessionTest, RestartKeepsThePendingEndAndTheDescription)
@@ -72,25 +52,33 @@ TEST_F(SessionTest, RestartKeepsThePendingEndAndTheDescription)
     EXPECT_EQ(RecordMeta(Session.CurrentLogFile()).Operator.Text(), "Ann");
 }
 
-TEST_F(SessionTest, TheScheduledEndStopsTheRecordingOnceItsTimeHasCome)
+TEST_F(SessionTest, TheScheduledEndStopsTheRecordingOnceEvenWhenAQuestionIsOpen)
 {
     Record();
     Feed(1.0f);
     Session.ScheduleEnd(Services.Now.addSecs(10));
     EXPECT_FALSE(Session.TakeReachedEnd());
     EXPECT_TRUE(Session.ScheduledEnd().IsPending());
-    Services.Now = Services.Now.addSecs(10);
-    EXPECT_TRUE(Session.TakeReachedEnd());
-    EXPECT_FALSE(Session.ScheduledEnd().IsPending());
-    Session.FinishRecording();
-    EXPECT_EQ(RecordingState, Stopped);
-    EXPECT_EQ(LogSize(), 8);
-    EXPECT_EQ(Status.last(), "   Data has been saved");
+    // The end is reached while the import asks to stop, and is handled as the window's timer
+    // does; the Yes that follows saves nothing again.
+    bool reached = false;
+    Services.AnswerWith = [&](const TShownBox &box) {
+        if (box.Kind != TMsgKind::Confirmation)
+            return TMsgAnswer::Cancel;
+        Services.Now = Services.Now.addSecs(10);
+        reached = Session.TakeReachedEnd();
+        Session.FinishRecording();
+        Session.Stop();
+        return TMsgAnswer::Yes;
+    };
+    EXPECT_EQ(Session.AskToImport(), TImportConsent::RecordingEnded);
+    EXPECT_TRUE(reached);
+    EXPECT_EQ(Status.count("   Data has been saved"), 1);
+    EXPECT_EQ(ReadWholeFile(LogDir() + "2025 01 07 - 09 05 03.zlog").size(), 8);
+    EXPECT_EQ(QDir(LogDir()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"2025 01 07 - 09 05 03.histo", "2025 01 07 - 09 05 03.zlog"}));
 
-    // Saved once: finishing again saves nothing, and an end reached now stops nothing.
-    Status.clear();
-    Session.FinishRecording();
-    EXPECT_TRUE(Status.isEmpty());
+    // Stopped, an end reached stops nothing.
     Session.ScheduleEnd(Services.Now);
     EXPECT_FALSE(Session.TakeReachedEnd());
     EXPECT_FALSE(Session.ScheduledEnd().IsPending());

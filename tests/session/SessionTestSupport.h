@@ -16,10 +16,8 @@ class SessionTest : public ::testing::Test {
 protected:
     SessionTest()
     {
-        ResetGlobalState();
         QObject::connect(&Session, &TAcquisitionSession::StatusText, [this](const QString &text) { Status << text; });
     }
-    ~SessionTest() override { ResetGlobalState(); }
 
     void Feed(float value, int frequency = 0) { Session.ProcessSample(frequency, value); }
     // A recording at 0.5 s in mW/m2 without correction, its log named by Now.
