@@ -5,7 +5,6 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "charts/RChart.h"
-#include "model/GlobalState.h"
 #include "tools/meter-sim/MeterScript.h"
 #include "tools/meter-sim/MeterSimulator.h"
 

@@ -1,5 +1,5 @@
-// The window's frame: panels that fold, the caption, the close query, help documents, the
-// controls without a meter, pause and stop.
+// The window's frame: panels that fold, the caption, the close query, the controls without a
+// meter, pause and stop.
 
 #include "tests/app/AppTestSupport.h"
 
@@ -59,19 +59,6 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecordingAndSavesTheRecording)
     Form->show();
     EXPECT_TRUE(Form->close());
     EXPECT_EQ(Services.Shown.size(), 2u);
-}
-
-TEST_F(MainWindowTest, HelpDocumentsOpenWhenPresentAndAreReportedOtherwise)
-{
-    QFile::remove(App.Paths().ResourcesDir + "ZELTAR Logger User Manual.pdf");
-    Form->English2Click();
-    const QString manual = App.WriteFile("Resources/Risk ITA.pdf", "%PDF");
-    Form->Italiano1Click();
-    EXPECT_EQ(Services.Opened, QStringList{manual});
-    Services.OpenWith = [](const QString &) { return false; }; // no program for PDF documents
-    Form->Italiano1Click();
-    const QString missing = "The requirred pdf file has not been found. Please reinstall the application.";
-    EXPECT_EQ(Services.Texts(), (QStringList{missing, missing}));
 }
 
 TEST_F(MainWindowTest, PlayAndRecordWithoutAMeterAskToConnectOneAndChangeNothing)

@@ -10,7 +10,6 @@
 #include <QTimer>
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <csignal>
 
@@ -38,8 +37,7 @@ TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTe
     watchdog.start(5000);
     testing::internal::CaptureStderr();
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_THAT(testing::internal::GetCapturedStderr(),
-                testing::HasSubstr("No space left on device (28): /app/Log/run.histo"));
+    EXPECT_THAT(testing::internal::GetCapturedStderr(), testing::HasSubstr("No space left on device (28)"));
     EXPECT_EQ(saves, 1);
     EXPECT_TRUE(services.Shown.empty());
 }
@@ -52,7 +50,6 @@ TEST(TerminationSignals, ASignalDuringStartUpIsNotLost)
     EXPECT_FALSE(terminationSignals.QuitRequested());
     // A box of the start-up runs the events: the program is on its way out from there.
     QEventLoop startUpBox;
-    QTimer::singleShot(0, &startUpBox, [&startUpBox] { startUpBox.processEvents(); });
     QTimer::singleShot(1000, &startUpBox, &QEventLoop::quit);
     startUpBox.exec();
     EXPECT_TRUE(terminationSignals.QuitRequested());
