@@ -1,14 +1,11 @@
 #include "tests/app/AppTestSupport.h"
 
-#include "model/GlobalState.h"
 #include "model/Risk.h"
 #include "tests/support/BuiltProgram.h"
-#include "windows/StatisticsPanel.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFrame>
 
 void InstallResources(const TAppPaths &paths)
 {
@@ -22,25 +19,13 @@ void InstallResources(const TAppPaths &paths)
 
 MainWindowTest::MainWindowTest()
 {
-    ResetGlobalState();
     InstallResources(App.Paths());
     Form = std::make_unique<TForm1>(App.Paths());
 }
 
-MainWindowTest::~MainWindowTest()
+QAction *MainWindowTest::MenuItem(const QString &text) const
 {
-    Form.reset();
-    ResetGlobalState();
-}
-
-void MainWindowTest::Expand()
-{
-    Form->PanelBottom->SetExpanded(true);
-}
-
-QAction *MenuItem(const TForm1 &form, const QString &text)
-{
-    for (QAction *action : form.findChildren<QAction *>())
+    for (QAction *action : Form->findChildren<QAction *>())
         if (action->text() == text)
             return action;
     ADD_FAILURE() << "no menu item " << text.toStdString();

@@ -4,4 +4,3 @@ zeltar_add_test(app_import_device_test
   LIBS zeltar_e2e_support
   GUI
 )
-add_dependencies(app_import_device_test zeltar-meter-sim)

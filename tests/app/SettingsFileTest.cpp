@@ -3,7 +3,6 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "windows/ChoiceGroup.h"
 #include "device/Form2_Port.h"
 #include "windows/StatisticsPanel.h"
 
@@ -14,11 +13,10 @@ namespace {
 
 class SettingsFileTest : public MainWindowTest {
 protected:
-    QString SettingsPath() const { return App.Paths().SettingsDir + "LastSettings.ls"; }
-
-    // A connection form that finds no port: it only loads and saves the settings.
-    std::unique_ptr<TForm2> ConnectionForm()
+    // A connection form that finds no port: it only loads the settings, and saves them when destroyed.
+    std::unique_ptr<TForm2> ConnectionForm(const QByteArray &settings)
     {
+        App.WriteFile("Settings/LastSettings.ls", settings);
         auto form = std::make_unique<TForm2>(*Form, App.Paths(), NoPorts.path());
         Form->AttachConnectionForm(*form);
         return form;
@@ -29,39 +27,25 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsFileTest, TheFileSetsTheControlsAndTheControlsAreWrittenBack)
+TEST_F(SettingsFileTest, TheFileSetsTheControlsAndTheValuesInEffectAreWrittenBack)
 {
-    App.WriteFile("Settings/LastSettings.ls", "TRUE\r\nmw/m\xB2\r\n4\r\n120\r\n3\r\nSENSITIVE\r\nSLEEP\r\nYES\r\n");
-    auto connection = ConnectionForm();
-    EXPECT_TRUE(Form->AlertsOn);
-    EXPECT_EQ(Form->Session.CurrentMetaData().Unit, UnitVm);
-    EXPECT_EQ(Form->CurrentInterval(), 60.0);
-    EXPECT_EQ(Form->Session.VisibleSamples(), 120u);
-    EXPECT_EQ(Form->Session.CurrentMetaData().Correction, 3);
-    EXPECT_EQ(Form->RiskPopulationRG->ItemIndex(), 1);
+    auto connection = ConnectionForm("TRUE\r\nmw/m\xB2\r\n4\r\n120\r\n3\r\nSENSITIVE\r\nSLEEP\r\nYES\r\n");
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
-
+    // Box texts that are no numbers are saved as the values in effect, which the file set.
+    Form->VisibleSamplesCB->setCurrentText("12a");
+    Form->CorrectionCB->setCurrentText("");
     connection.reset();
-    EXPECT_EQ(ReadWholeFile(SettingsPath()), "True\r\nV/m\r\n4\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
+    EXPECT_EQ(ReadWholeFile(App.Paths().SettingsDir + "LastSettings.ls"),
+              "True\r\nV/m\r\n4\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
 }
 
 // Which lines take effect is the file's rule; here the error reaches the user.
 TEST_F(SettingsFileTest, ABadNumberLineIsReportedAfterTheLinesBeforeItTookEffect)
 {
-    App.WriteFile("Settings/LastSettings.ls", "TRUE\r\nV/m\r\nfast\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
-    auto connection = ConnectionForm();
+    auto connection = ConnectionForm("TRUE\r\nV/m\r\nfast\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
     EXPECT_TRUE(Form->AlertsOn);
     EXPECT_EQ(Form->IntervalCB->currentText(), "0.5 sec");
     ASSERT_EQ(Services.Shown.size(), 1u);
     EXPECT_TRUE(Services.Shown[0].Text.contains("line 3 is not an integer: 'fast'"))
         << Services.Shown[0].Text.toStdString();
-}
-
-TEST_F(SettingsFileTest, BoxTextsThatAreNoNumbersAreSavedAsTheValuesInEffect)
-{
-    auto connection = ConnectionForm();
-    Form->VisibleSamplesCB->setCurrentText("12a");
-    Form->CorrectionCB->setCurrentText("");
-    connection.reset();
-    EXPECT_EQ(ReadWholeFile(SettingsPath()), "False\r\nmW/m\xB2\r\n0\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n");
 }

@@ -1,8 +1,11 @@
-// The window-free helpers of the main window: date texts and escaped errors.
+// The window-free helpers of the main window: date texts, escaped errors, the locale's separators.
 
+#include "model/DecimalSeparators.h"
+#include "model/GlobalState.h"
 #include "model/HandlerErrors.h"
-#include "storage/LocaleTimeText.h"
 #include "model/InOutError.h"
+#include "storage/LocaleTimeText.h"
+#include "tests/support/FakeServices.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +14,8 @@
 TEST(LocaleDateTimeText, ShortDateAndClockWithoutZoneLeavingMidnightOut)
 {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
-    const QDate day(2025, 1, 7);
-    EXPECT_EQ(LocaleDateTimeText(QDateTime(day, QTime(9, 5, 3)), locale), "1/7/25 9:05:03 AM");
-    EXPECT_EQ(LocaleDateTimeText(QDateTime(day, QTime(0, 0)), locale), "1/7/25");
-    EXPECT_EQ(LocaleDateTimeText(QDateTime(day, QTime(17, 0, 0)), QLocale(QLocale::German, QLocale::Germany)),
-              "07.01.25 17:00:00");
+    EXPECT_EQ(LocaleDateTimeText(QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), locale), "1/7/25 9:05:03 AM");
+    EXPECT_EQ(LocaleDateTimeText(QDateTime(QDate(2025, 1, 7), QTime(0, 0)), locale), "1/7/25");
 }
 
 TEST(EscapedErrorText, ShowsTheMessageOfEveryKindOfError)
@@ -24,4 +24,15 @@ TEST(EscapedErrorText, ShowsTheMessageOfEveryKindOfError)
     EXPECT_EQ(text(EInOutError("Permission denied (13): /x/run.zlog", 13)), "Permission denied (13): /x/run.zlog");
     EXPECT_EQ(text(std::runtime_error("bad_alloc")), "bad_alloc");
     EXPECT_EQ(text(42), "Unknown error");
+}
+
+TEST(DecimalSeparators, ComeFromTheLocaleOrAreReportedMissingAndLeftAsTheyWere)
+{
+    const TFakeServices services;
+    CheckDecimalSeparator(QLocale(QLocale::French, QLocale::France));
+    EXPECT_EQ(DecSeparators, (std::array<QChar, 2>{u',', u'.'}));
+    CheckDecimalSeparator(QLocale(QLocale::Arabic, QLocale::Egypt));
+    EXPECT_EQ(DecSeparators, (std::array<QChar, 2>{u',', u'.'}));
+    ASSERT_EQ(services.Texts().size(), 1);
+    EXPECT_TRUE(services.Texts()[0].startsWith("I cannot determine the local separator."));
 }

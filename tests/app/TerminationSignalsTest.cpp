@@ -10,7 +10,6 @@
 #include <QTimer>
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <csignal>
 
@@ -37,12 +36,10 @@ TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTe
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     watchdog.start(5000);
     testing::internal::CaptureStderr();
-    const int exitCode = QApplication::exec();
-    const std::string standardError = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(exitCode, 0);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_THAT(testing::internal::GetCapturedStderr(), testing::HasSubstr("No space left on device (28)"));
     EXPECT_EQ(saves, 1);
     EXPECT_TRUE(services.Shown.empty());
-    EXPECT_THAT(standardError, testing::HasSubstr("No space left on device (28): /app/Log/run.histo"));
 }
 
 TEST(TerminationSignals, ASignalDuringStartUpIsNotLost)
@@ -53,7 +50,6 @@ TEST(TerminationSignals, ASignalDuringStartUpIsNotLost)
     EXPECT_FALSE(terminationSignals.QuitRequested());
     // A box of the start-up runs the events: the program is on its way out from there.
     QEventLoop startUpBox;
-    QTimer::singleShot(0, &startUpBox, [&startUpBox] { startUpBox.processEvents(); });
     QTimer::singleShot(1000, &startUpBox, &QEventLoop::quit);
     startUpBox.exec();
     EXPECT_TRUE(terminationSignals.QuitRequested());
