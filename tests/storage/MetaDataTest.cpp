@@ -1,4 +1,7 @@
+// The .meta file's 576 bytes and the Windows-1252 texts it holds.
+
 #include "storage/MetaData.h"
+#include "storage/Windows1252.h"
 
 #include "model/InOutError.h"
 #include "tests/support/TempAppDir.h"
@@ -12,14 +15,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-template <typename T>
-T ValueAt(const QByteArray &bytes, int offset)
-{
-    T value;
-    std::memcpy(&value, bytes.constData() + offset, sizeof value);
-    return value;
-}
 
 class MetaFile : public ::testing::Test {
 protected:
@@ -46,14 +41,12 @@ TEST_F(MetaFile, EveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
 
     const QByteArray bytes = ReadWholeFile(Path);
     ASSERT_EQ(bytes.size(), 576);
-    EXPECT_EQ(ValueAt<std::uint16_t>(bytes, 0), 1);
-    EXPECT_EQ(bytes.mid(2, 10), QByteArray("\x02XYCDEFGH\0", 10));
-    EXPECT_EQ(bytes.mid(35, 7), QByteArray("\x06Roof \x80"));
-    EXPECT_EQ(bytes.mid(291, 6), QByteArray("\x05mW/m\xB2"));
-    EXPECT_EQ(bytes.mid(547, 5), QByteArray(5, '\0'));
-    EXPECT_EQ(ValueAt<double>(bytes, 552), 45664.25);
-    EXPECT_EQ(bytes.mid(560, 8), QByteArray("\x01\x06\0\0\0\x5A\0\0", 8));
-    EXPECT_EQ(ValueAt<double>(bytes, 568), 0.5);
+    const std::pair<int, QByteArray> fields[] = {
+        {0, QByteArray("\x01\x00\x02XYCDEFGH\0", 12)}, {35, "\x06Roof \x80"},  {291, "\x05mW/m\xB2"},
+        {547, QByteArray(5, '\0')}, {552, QByteArray::fromHex("00000000084ce640")},
+        {560, QByteArray("\x01\x06\0\0\0\x5A\0\0", 8)}, {568, QByteArray::fromHex("000000000000e03f")}};
+    for (const auto &[offset, expected] : fields)
+        EXPECT_EQ(bytes.mid(offset, expected.size()).toHex(), expected.toHex()) << offset;
 
     TMetaData read;
     ReadMetaFile(Path, read);
@@ -74,8 +67,7 @@ TEST_F(MetaFile, TextsAreCutToTheirFieldAndReadNoFurther)
 TEST_F(MetaFile, AShortOrMissingFileIsAnInOutErrorNamingItAndLeavesTheRecord)
 {
     Meta.Operator.Set("kept");
-    const QString shortPath = App.WriteFile("Log/short.meta", QByteArray(575, '\1'));
-    for (const QString &path : {shortPath, App.Paths().LogDir + "missing.meta"}) {
+    for (const QString &path : {App.WriteFile("Log/short.meta", QByteArray(575, '\1')), App.Paths().LogDir + "none.meta"}) {
         try {
             ReadMetaFile(path, Meta);
             ADD_FAILURE() << "accepted " << path.toStdString();
@@ -86,6 +78,8 @@ TEST_F(MetaFile, AShortOrMissingFileIsAnInOutErrorNamingItAndLeavesTheRecord)
     EXPECT_EQ(Meta.Operator.Text(), "kept");
 }
 
+// Files of this process may not grow past 100 bytes: the record meets that limit only when
+// its buffer goes to the disk, after every write call has succeeded.
 TEST_F(MetaFile, WritingReplacesTheWholeFileOrKeepsTheOldOneAndNamesIt)
 {
     App.WriteFile("Log/rec.meta", QByteArray(1000, 'o'));
@@ -93,13 +87,10 @@ TEST_F(MetaFile, WritingReplacesTheWholeFileOrKeepsTheOldOneAndNamesIt)
     const QByteArray old = ReadWholeFile(Path);
     EXPECT_EQ(old.size(), 576);
 
-    // Files of this process may not grow past 100 bytes: the record meets that limit only
-    // when its buffer goes to the disk, after every write call has succeeded.
     rlimit saved {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit limited = saved;
-    limited.rlim_cur = 100;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limited{100, saved.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     QString message;
     try {
@@ -112,4 +103,15 @@ TEST_F(MetaFile, WritingReplacesTheWholeFileOrKeepsTheOldOneAndNamesIt)
     EXPECT_TRUE(message.contains("File too large") && message.contains("rec.meta")) << message.toStdString();
     EXPECT_EQ(ReadWholeFile(Path), old);
     EXPECT_EQ(QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden), QStringList{"rec.meta"});
+}
+
+TEST(Windows1252, RoundTripsEveryByteAndReplacesWhatItCannotHold)
+{
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte)
+        all.append(static_cast<char>(byte));
+    EXPECT_EQ(FromWindows1252(all).size(), 256);
+    EXPECT_EQ(ToWindows1252(FromWindows1252(all)), all);
+    // A character outside the BMP is two UTF-16 units but one character: one '?'.
+    EXPECT_EQ(ToWindows1252(QStringLiteral("a\u2603b\U0001F600c\u0080")), QByteArray("a?b?c?"));
 }
