@@ -1,7 +1,9 @@
-// The metadata and schedule dialogs, answered through their modal seam as the user would.
+// The metadata and schedule dialogs, answered through their modal seam as the user would, and
+// the schedule's end row checks and pending end beneath the dialog.
 
 #include "storage/Form5_MetaData.h"
 #include "storage/Form6_Schedule.h"
+#include "storage/ScheduleValidation.h"
 #include "tests/storage/ModalHookGuard.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
@@ -16,6 +18,11 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+QDateTime At(int year, int month, int day, int hour, int min, int sec)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, min, sec));
+}
 
 // Escape, then the window manager's close: true when the dialog is still open, not accepted.
 bool StaysOpenOnEscapeAndClose(QDialog &dialog)
@@ -50,11 +57,9 @@ protected:
     bool Execute(const std::function<void(TForm6 &)> &answer)
     {
         ModalHookGuard<TForm6> guard(answer);
-        return Form.Execute(QDateTime(QDate(2026, 3, 10), QTime(9, 5, 3)), Schedule, Interval);
+        return Form.Execute(At(2026, 3, 10, 9, 5, 3), Schedule, 0.5);
     }
-
-    double Interval = 0.5;
-    TFakeServices Services{QDateTime(QDate(2026, 3, 10), QTime(10, 0, 0))};
+    TFakeServices Services{At(2026, 3, 10, 10, 0, 0)};
     TScheduledEnd Schedule;
     TForm6 Form;
     TRowTexts EndRowAfterOk;
@@ -68,8 +73,6 @@ TEST(MetaDataDialog, OkStoresTheTextsAClickEmptiesOnlyAPlaceholderAndNothingElse
 {
     TMetaData meta;
     meta.StartTime = 46000.5;
-    const auto bytes = [&] { return QByteArray(reinterpret_cast<const char *>(&meta), sizeof meta); };
-    const QByteArray before = bytes();
     TForm5 form{meta};
     bool stayedOpen = false;
     {
@@ -81,7 +84,7 @@ TEST(MetaDataDialog, OkStoresTheTextsAClickEmptiesOnlyAPlaceholderAndNothingElse
     }
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(meta.Operator.Text() + meta.Place.Text() + meta.Notes.Text(), "UnknownUnknownNone");
-    EXPECT_EQ(bytes().left(2) + bytes().mid(547), before.left(2) + before.mid(547));
+    EXPECT_EQ(meta.StartTime, 46000.5);
 
     form.EditNotes->setText(QStringLiteral("0"));
     form.EditPlace->setText(QStringLiteral("Unknown user"));
@@ -95,6 +98,7 @@ TEST(MetaDataDialog, OkStoresTheTextsAClickEmptiesOnlyAPlaceholderAndNothingElse
     EXPECT_EQ(form.EditPlace->text(), "Unknown user");
 }
 
+// The row is refilled with the proposal of six minutes ahead.
 TEST_F(ScheduleDialog, RefusedEntriesAreToldOrRefilledAndScheduleNothing)
 {
     const TRowTexts wrongDay = {"11", "0", "0", "", "3", "2026"};
@@ -113,18 +117,13 @@ TEST_F(ScheduleDialog, RefusedEntriesAreToldOrRefilledAndScheduleNothing)
     EXPECT_FALSE(Schedule.IsPending());
 }
 
-// Opens six minutes ahead; an accepted end is then proposed and kept, with the shutdown
-// choice, through Escape, close, Cancel and a refused entry.
+// An accepted end is proposed again and kept, with the shutdown choice, through Escape,
+// close, Cancel and a refused entry.
 TEST_F(ScheduleDialog, AnAcceptedEndAndTheShutdownChoiceSurviveCancelAndRefusal)
 {
-    TRowTexts proposed;
-    Execute([&](TForm6 &form) { proposed = EndRowTexts(form); });
-    EXPECT_EQ(proposed, SixMinutesAhead);
     // A blank before the year is allowed, and the year stays the one typed.
-    Interval = 10.0;
     ASSERT_TRUE(EnterEnd({"10", "0", "16", "10", "3", " 2026"}));
-    EXPECT_EQ(Schedule.InterruptREC.interval(), 10000);
-
+    TRowTexts proposed;
     bool stayedOpen = false;
     EXPECT_FALSE(Execute([&](TForm6 &form) {
         proposed = EndRowTexts(form);
@@ -137,6 +136,60 @@ TEST_F(ScheduleDialog, AnAcceptedEndAndTheShutdownChoiceSurviveCancelAndRefusal)
     EXPECT_EQ(proposed, accepted);
     EXPECT_FALSE(EnterEnd({"10", "0", "0", "10", "3", "2026"}));
     EXPECT_EQ(EndRowAfterOk, accepted);
-    EXPECT_EQ(Schedule.EndTime(), QDateTime(QDate(2026, 3, 10), QTime(10, 0, 16)));
+    EXPECT_EQ(Schedule.EndTime(), At(2026, 3, 10, 10, 0, 16));
     EXPECT_TRUE(Form.ShutDownCB->isChecked());
+}
+
+// Blanks and a sign only before the digits; the first failing field alone, its stray
+// character's position before its range.
+TEST(EndFields, ReportTheFirstFailingFieldOnlyPositionMessageFirst)
+{
+    using Texts = std::array<QString, 6>;
+    const std::pair<Texts, QStringList> refused[] = {
+        {{"24", "x"}, {"Error in the Hour field: Hour must be comprised in between 0 and 23"}},
+        {{"99999999999999999999"}, {"Error in the Hour field: Hour must be comprised in between 0 and 23"}},
+        {{"0", "5x"}, {"Error in the Min. field at position: 2"}},
+        {{"0", "0", "12 "}, {"Error in the Sec. field at position: 3"}},
+        {{"0", "0", "0", "-"}, {"Error in the Day field at position: 2",
+                                "Error in the Day field: Day must be comprised in between 1 and 31"}},
+    };
+    for (const auto &[texts, messages] : refused)
+        EXPECT_EQ(CheckEndFields(texts).Messages, messages) << texts[0].toStdString();
+    const TEndFieldsCheck good = CheckEndFields(Texts{" 7", "+5", "09", "31", "2", "2030"});
+    ASSERT_TRUE(good.Messages.isEmpty());
+    const TEndFields &f = good.Fields;
+    EXPECT_EQ((std::array{f.Hour, f.Min, f.Sec, f.Day, f.Month, f.Year}), (std::array{7, 5, 9, 31, 2, 2030}));
+}
+
+TEST(JudgeEnd, ComparesTheWholeMomentAndTakesTheYearThroughAHundredYearWindow)
+{
+    const QDateTime now = At(2026, 3, 10, 10, 0, 0);
+    // An earlier day at a later time of day is the past.
+    EXPECT_EQ(JudgeEnd({11, 0, 0, 9, 3, 2026}, now).Verdict, TEndVerdict::TooClose);
+    EXPECT_EQ(JudgeEnd({10, 0, 16, 10, 3, 2026}, now.addMSecs(500)).Verdict, TEndVerdict::Accepted);
+    EXPECT_EQ(JudgeEnd({10, 0, 16, 29, 2, 2028}, now).End, At(2028, 2, 29, 10, 0, 16));
+    // 2099 reads as 1999, which has passed; the window begins 50 years back.
+    EXPECT_EQ(JudgeEnd({12, 0, 0, 1, 1, 2099}, now).Verdict, TEndVerdict::TooClose);
+    EXPECT_EQ(ExpandTwoDigitYear(76, 2026), 1976);
+    EXPECT_EQ(ExpandTwoDigitYear(75, 2026), 2075);
+}
+
+// A cancelled end is the session's test.
+TEST(ScheduledEnd, IsReachedToTheMillisecondAtThePeriodOfTheIntervalAndShownInTheLocalesTexts)
+{
+    TFakeServices services(At(2026, 12, 6, 10, 0, 0));
+    TScheduledEnd schedule;
+    const QDateTime end = services.Now.addSecs(360);
+    schedule.Schedule(services.Now.addSecs(3600), 60.0);
+    EXPECT_EQ(schedule.InterruptREC.interval(), 10000);
+    schedule.Schedule(end, 0.5);  // replaces end and period
+    EXPECT_TRUE(schedule.IsPending());
+    EXPECT_EQ(schedule.InterruptREC.interval(), 1000);
+    EXPECT_EQ(schedule.LabelText(QLocale(QLocale::English, QLocale::UnitedStates)),
+              "Recording end scheduled on 12/6/26 10:06:00 AM  ");
+
+    services.Now = end.addMSecs(-1);
+    EXPECT_FALSE(schedule.EndReached());
+    services.Now = end;
+    EXPECT_TRUE(schedule.EndReached());
 }

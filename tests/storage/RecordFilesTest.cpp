@@ -1,0 +1,216 @@
+// A record's files: the log's 8-byte records, the .meta's 576 bytes with their Windows-1252
+// texts, and the day count of its start time.
+
+#include "storage/DateTimeConvert.h"
+#include "storage/LogFile.h"
+#include "storage/MetaData.h"
+#include "storage/Windows1252.h"
+
+#include "model/InOutError.h"
+#include "tests/support/TempAppDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <cstring>
+#include <ctime>
+#include <sys/resource.h>
+
+namespace {
+
+// Records first, first + 1, ... of a log numbered from 0.
+std::vector<TSampleRecord> Numbered(std::size_t count, std::size_t first = 0)
+{
+    std::vector<TSampleRecord> records(count);
+    for (std::size_t i = 0; i < count; ++i)
+        MakeSampleRecord(static_cast<std::uint16_t>((first + i) * 7), 0, records[i], static_cast<float>(first + i));
+    return records;
+}
+
+QByteArray BytesOf(std::span<const TSampleRecord> records)
+{
+    return QByteArray(reinterpret_cast<const char *>(records.data()), static_cast<qsizetype>(records.size_bytes()));
+}
+
+class RecordFile : public ::testing::Test {
+protected:
+    TempAppDir App;
+    QString Log = App.Paths().LogDir + "rec.zlog";
+    QString MetaPath = App.Paths().LogDir + "rec.meta";
+    TMetaData Meta;
+};
+
+QDateTime Local(int y, int mo, int d, int h, int mi)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi), Qt::LocalTime);
+}
+
+QDateTime Utc(int y, int mo, int d, int h, int mi)
+{
+    return QDateTime(QDate(y, mo, d), QTime(h, mi), QTimeZone::utc());
+}
+
+// Local time follows TZ; Paris has both daylight-saving changes.
+class TDateTimeConversion : public ::testing::Test {
+protected:
+    void SetUp() override { SetTz("Europe/Paris"); }
+    void TearDown() override { SetTz(SavedTz); }
+    static void SetTz(const QByteArray &tz) { qputenv("TZ", tz); tzset(); }
+    const QByteArray SavedTz = qgetenv("TZ");
+};
+
+} // namespace
+
+TEST(LogFileNames, OnlyANamedRecordHasCompanions)
+{
+    EXPECT_EQ(CompanionName("/my.data/v1.2/rec.tar.zlog", ".histo"), "/my.data/v1.2/rec.tar.histo");
+    EXPECT_EQ(CompanionToWrite("/app/Log/Import3", ".meta"), "/app/Log/Import3.meta");
+    // The Log folder of a stopped recording, and a log called only ".zlog".
+    EXPECT_THROW(CompanionToWrite("/app/Log/", ".histo"), EInOutError);
+    EXPECT_THROW(CompanionToWrite("/app/Log/.zlog", ".meta"), EInOutError);
+}
+
+TEST_F(RecordFile, CreatingEmptiesTheLogAndAppendsFollowItsLastWholeRecord)
+{
+    App.WriteFile("Log/rec.zlog", QByteArray(80, 'x'));
+    CreateLogFile(Log);
+    AppendSamples(Log, Numbered(3));
+    AppendSamples(Log, Numbered(2, 3));
+    EXPECT_EQ(ReadWholeFile(Log), BytesOf(Numbered(5)));
+    // Little-endian layout of the second record: 1.0f, frequency 7, mark, padding.
+    EXPECT_EQ(ReadWholeFile(Log).mid(8, 8), QByteArray("\x00\x00\x80\x3F\x07\x00\x00\x00", 8));
+
+    App.WriteFile("Log/rec.zlog", BytesOf(Numbered(2)) + QByteArray(5, '\xEE'));  // torn last record
+    AppendSamples(Log, Numbered(1, 2));
+    EXPECT_EQ(ReadWholeFile(Log), BytesOf(Numbered(3)));
+
+    ASSERT_TRUE(QFile::remove(Log));
+    EXPECT_THROW(AppendSamples(Log, Numbered(1)), EInOutError);
+    EXPECT_FALSE(QFile::exists(Log)) << "a vanished log was created again";
+}
+
+// Two internal blocks of 65536 records and a bit, so chunks straddle the block boundaries, and
+// a torn last record that is never delivered.
+TEST_F(RecordFile, LogReaderDeliversEveryWholeRecordInOrderWhateverTheChunkSize)
+{
+    const QByteArray log = BytesOf(Numbered(2 * 65536 + 3));
+    App.WriteFile("Log/rec.zlog", log + "torn");
+    for (const std::size_t chunk : {1000, 65536, 200000}) {
+        TLogReader reader(Log);
+        EXPECT_EQ(reader.Count(), 2 * 65536 + 3);
+        QByteArray read;
+        std::vector<TSampleRecord> buffer(chunk);
+        while (const std::size_t got = reader.Read(buffer))
+            read += BytesOf(std::span(buffer).first(got));
+        EXPECT_EQ(read, log) << "chunk " << chunk;
+    }
+    EXPECT_THROW(TLogReader(App.Paths().LogDir + "missing.zlog"), EInOutError);
+}
+TEST_F(RecordFile, MetaEveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
+{
+    Meta.Version = 1;
+    Meta.Operator.Set(QString(40, 'o'));
+    Meta.Place.Set(QString(300, 'p'));
+    EXPECT_EQ(Meta.Operator.Text() + Meta.Place.Text(), QString(32, 'o') + QString(255, 'p'));  // cut to their field
+    Meta.Operator.Set(QStringLiteral("XY"));  // the old tail stays behind
+    Meta.Place.Set(QStringLiteral("Roof €"));
+    Meta.Notes.Set(QStringLiteral("mW/m²"));
+    Meta.Unit = 1;
+    Meta.Correction = 6;
+    Meta.Pad2[3] = 0x5A;  // not significant, but written as it lies in memory
+    Meta.Interval = 0.5;
+    WriteMetaFile(MetaPath, Meta, 45664.25);
+    EXPECT_EQ(Meta.StartTime, 45664.25);
+
+    const QByteArray bytes = ReadWholeFile(MetaPath);
+    ASSERT_EQ(bytes.size(), 576);
+    const std::pair<int, QByteArray> fields[] = {
+        {0, QByteArray("\x01\x00\x02XY", 5) + QByteArray(30, 'o')}, {35, "\x06Roof \x80ppp"}, {291, "\x05mW/m\xB2"},
+        {547, QByteArray(5, '\0')}, {552, QByteArray::fromHex("00000000084ce640")},
+        {560, QByteArray("\x01\x06\0\0\0\x5A\0\0", 8)}, {568, QByteArray::fromHex("000000000000e03f")}};
+    for (const auto &[offset, expected] : fields)
+        EXPECT_EQ(bytes.mid(offset, expected.size()).toHex(), expected.toHex()) << offset;
+
+    TMetaData read;
+    ReadMetaFile(MetaPath, read);
+    EXPECT_EQ(std::memcmp(&read, &Meta, sizeof read), 0);
+    EXPECT_EQ(read.Place.Text(), QStringLiteral("Roof €"));
+    read.Operator.Length = 200;  // damaged: read no further than the field
+    EXPECT_EQ(read.Operator.Text(), "XY" + QString(30, 'o'));
+}
+
+TEST_F(RecordFile, MetaAShortOrMissingFileIsAnInOutErrorNamingItAndLeavesTheRecord)
+{
+    Meta.Operator.Set("kept");
+    for (const QString &path : {App.WriteFile("Log/short.meta", QByteArray(575, '\1')), App.Paths().LogDir + "none.meta"}) {
+        try {
+            ReadMetaFile(path, Meta);
+            ADD_FAILURE() << "accepted " << path.toStdString();
+        } catch (const EInOutError &error) {
+            EXPECT_TRUE(error.Message.contains(path)) << error.Message.toStdString();
+        }
+    }
+    EXPECT_EQ(Meta.Operator.Text(), "kept");
+}
+
+// Files of this process may not grow past 100 bytes: the record meets that limit only when
+// its buffer goes to the disk, after every write call has succeeded.
+TEST_F(RecordFile, MetaWritingReplacesTheWholeFileOrKeepsTheOldOneAndNamesIt)
+{
+    App.WriteFile("Log/rec.meta", QByteArray(1000, 'o'));
+    WriteMetaFile(MetaPath, Meta, 1.0);
+    const QByteArray old = ReadWholeFile(MetaPath);
+    EXPECT_EQ(old.size(), 576);
+
+    rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limited{100, saved.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    QString message;
+    try {
+        WriteMetaFile(MetaPath, Meta, 2.0);
+    } catch (const EInOutError &error) {
+        message = error.Message;
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_TRUE(message.contains("File too large") && message.contains("rec.meta")) << message.toStdString();
+    EXPECT_EQ(ReadWholeFile(MetaPath), old);
+    EXPECT_EQ(QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden), QStringList{"rec.meta"});
+}
+
+TEST(Windows1252, RoundTripsEveryByteAndReplacesWhatItCannotHold)
+{
+    QByteArray all;
+    for (int byte = 0; byte < 256; ++byte)
+        all.append(static_cast<char>(byte));
+    EXPECT_EQ(FromWindows1252(all).size(), 256);
+    EXPECT_EQ(ToWindows1252(FromWindows1252(all)), all);
+    // A character outside the BMP is two UTF-16 units but one character: one '?'.
+    EXPECT_EQ(ToWindows1252(QStringLiteral("a\u2603b\U0001F600c\u0080")), QByteArray("a?b?c?"));
+}
+
+TEST_F(TDateTimeConversion, CountsLocalDaysWithTheTimeOfDayAsFractionAcrossDaylightSavingChanges)
+{
+    constexpr double Hour = 1.0 / 24;
+    EXPECT_DOUBLE_EQ(ToTDateTime(Local(2025, 1, 7, 9, 5).addSecs(3)), 45664 + (9 * 3600 + 5 * 60 + 3) / 86400.0);
+    EXPECT_DOUBLE_EQ(ToTDateTime(Utc(2025, 1, 7, 23, 30)), 45665 + 0.5 * Hour);  // 00:30 in Paris
+    // Before 30 December 1899 the day counts down while the time of day still counts up.
+    EXPECT_DOUBLE_EQ(ToTDateTime(Local(1899, 12, 29, 6, 0)), -1.25);
+    EXPECT_EQ(FromTDateTime(-1.25), Local(1899, 12, 29, 6, 0));
+    EXPECT_EQ(FromTDateTime(45664.9999999999), Local(2025, 1, 8, 0, 0));  // rounds up to the next midnight
+    EXPECT_FALSE(FromTDateTime(std::nan("")).isValid() || FromTDateTime(1e300).isValid());
+
+    // 30 March 2025, 01:00 UTC: 02:00 becomes 03:00; 02:30 never shows and reads an hour later.
+    EXPECT_DOUBLE_EQ(ToTDateTime(Utc(2025, 3, 30, 1, 0)), 45746 + 3 * Hour);
+    EXPECT_EQ(FromTDateTime(45746 + 2.5 * Hour), Local(2025, 3, 30, 3, 30));
+    // 26 October 2025: 02:30 shows twice, at 00:30 and at 01:30 UTC.
+    EXPECT_DOUBLE_EQ(ToTDateTime(Utc(2025, 10, 26, 0, 30)), 45956 + 2.5 * Hour);
+    EXPECT_DOUBLE_EQ(ToTDateTime(Utc(2025, 10, 26, 1, 30)), 45956 + 2.5 * Hour);
+}
