@@ -35,10 +35,8 @@ TEST_F(FileUtilities, CopyByBlocksTakesContentTimeAndWritablePermissionsStopsWhe
 {
     const QString source = App.WriteFile("Log/source.zlog", Pattern(16384));
     const QDateTime modified(QDate(2024, 6, 1), QTime(8, 30, 15, 250));
-    {
-        QFile file(source);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(modified, QFileDevice::FileModificationTime));
-    }
+    QFile file(source);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(modified, QFileDevice::FileModificationTime));
     const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     ASSERT_TRUE(QFile::setPermissions(source, readOnly));
     App.WriteFile("Log/temp.zlog", QByteArray(50000, 'x'));  // replaced, not merged
@@ -49,10 +47,9 @@ TEST_F(FileUtilities, CopyByBlocksTakesContentTimeAndWritablePermissionsStopsWhe
     const auto forAnyUser = ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
     EXPECT_EQ(QFile::permissions(Log("temp.zlog")) & forAnyUser, readOnly | QFileDevice::WriteOwner);
 
-    const QString longer = App.WriteFile("Log/longer.zlog", Pattern(40000));
     // A flag left over from an earlier copy is cleared at the start; progress comes before each block.
     CopyAbortFlag = true;
-    ASSERT_EQ(CopyFileByBlocks(longer, Log("temp.zlog"), false, [](std::int64_t done, std::int64_t) {
+    ASSERT_EQ(CopyFileByBlocks(App.WriteFile("Log/longer.zlog", Pattern(40000)), Log("temp.zlog"), false, [](std::int64_t done, std::int64_t) {
                   CopyAbortFlag = done == 8192;
               }),
               0);
@@ -114,9 +111,8 @@ TEST(Duration, TextNamesTheNonZeroPartsWithTheirOddCommasAndRoundsHalvesToEvenWi
     EXPECT_EQ(DurationText(3601), "~ 1 hour, 1 second");
     EXPECT_EQ(DurationText(2 * 86400 + 60), "~ 2 days, 1 minute");
     EXPECT_EQ(RecordDurationText(0, 0.5), "0");
-    EXPECT_EQ(RecordDurationText(3, 0.5), "~ 2 seconds");  // 1.5
-    EXPECT_EQ(RecordDurationText(5, 0.5), "~ 2 seconds");  // 2.5
-    EXPECT_EQ(RecordDurationText(1, 0.5), "~ ");           // 0.5
+    EXPECT_EQ(RecordDurationText(3, 0.5) + RecordDurationText(5, 0.5), "~ 2 seconds~ 2 seconds");  // 1.5 and 2.5
+    EXPECT_EQ(RecordDurationText(1, 0.5), "~ ");                                                // 0.5
     EXPECT_EQ(RecordDurationText(1'000'000'000'000ull, 180.0), DurationText(4294967295u));
     EXPECT_EQ(RecordDurationText(10, -1.0), "~ ");
 }

@@ -1,12 +1,14 @@
-// A record's files: the log's 8-byte records, the .meta's 576 bytes with their Windows-1252
-// texts, and the day count of its start time.
+// The files the program writes: a record's log of 8-byte records, its .meta of 576 bytes with
+// Windows-1252 texts and a day-count start, and the settings file.
 
 #include "storage/DateTimeConvert.h"
+#include "storage/LastSettings.h"
 #include "storage/LogFile.h"
 #include "storage/MetaData.h"
 #include "storage/Windows1252.h"
 
 #include "model/InOutError.h"
+#include "model/Units.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QDir>
@@ -19,6 +21,8 @@
 #include <csignal>
 #include <cstring>
 #include <ctime>
+#include <functional>
+#include <numeric>
 #include <sys/resource.h>
 
 namespace {
@@ -37,6 +41,17 @@ QByteArray BytesOf(std::span<const TSampleRecord> records)
     return QByteArray(reinterpret_cast<const char *>(records.data()), static_cast<qsizetype>(records.size_bytes()));
 }
 
+// The message of the EInOutError that action throws; empty when it throws none.
+QString ErrorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const EInOutError &error) {
+        return error.Message;
+    }
+    return {};
+}
+
 class RecordFile : public ::testing::Test {
 protected:
     TempAppDir App;
@@ -45,15 +60,22 @@ protected:
     TMetaData Meta;
 };
 
-QDateTime Local(int y, int mo, int d, int h, int mi)
+auto Fields(const TLastSettings &s)
 {
-    return QDateTime(QDate(y, mo, d), QTime(h, mi), Qt::LocalTime);
+    return std::tie(s.AlertsOn, s.Unit, s.IntervalIndex, s.VisibleSamples, s.Correction, s.Population, s.State,
+                    s.StatisticsExpanded);
 }
 
-QDateTime Utc(int y, int mo, int d, int h, int mi)
-{
-    return QDateTime(QDate(y, mo, d), QTime(h, mi), QTimeZone::utc());
-}
+class LastSettingsFile : public ::testing::Test {
+protected:
+    TempAppDir App;
+    QString Path() const { return App.Paths().SettingsDir + LastSettingsFileName; }
+    TSettingsFileRead Read(const QByteArray &bytes)
+    {
+        App.WriteFile(QString("Settings/") + LastSettingsFileName, bytes);
+        return LoadSettingsFile(Path()).value();
+    }
+};
 
 // Local time follows TZ; Paris has both daylight-saving changes.
 class TDateTimeConversion : public ::testing::Test {
@@ -111,6 +133,7 @@ TEST_F(RecordFile, LogReaderDeliversEveryWholeRecordInOrderWhateverTheChunkSize)
     }
     EXPECT_THROW(TLogReader(App.Paths().LogDir + "missing.zlog"), EInOutError);
 }
+
 TEST_F(RecordFile, MetaEveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
 {
     Meta.Version = 1;
@@ -125,7 +148,6 @@ TEST_F(RecordFile, MetaEveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
     Meta.Pad2[3] = 0x5A;  // not significant, but written as it lies in memory
     Meta.Interval = 0.5;
     WriteMetaFile(MetaPath, Meta, 45664.25);
-    EXPECT_EQ(Meta.StartTime, 45664.25);
 
     const QByteArray bytes = ReadWholeFile(MetaPath);
     ASSERT_EQ(bytes.size(), 576);
@@ -144,53 +166,36 @@ TEST_F(RecordFile, MetaEveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
     EXPECT_EQ(read.Operator.Text(), "XY" + QString(30, 'o'));
 }
 
-TEST_F(RecordFile, MetaAShortOrMissingFileIsAnInOutErrorNamingItAndLeavesTheRecord)
-{
-    Meta.Operator.Set("kept");
-    for (const QString &path : {App.WriteFile("Log/short.meta", QByteArray(575, '\1')), App.Paths().LogDir + "none.meta"}) {
-        try {
-            ReadMetaFile(path, Meta);
-            ADD_FAILURE() << "accepted " << path.toStdString();
-        } catch (const EInOutError &error) {
-            EXPECT_TRUE(error.Message.contains(path)) << error.Message.toStdString();
-        }
-    }
-    EXPECT_EQ(Meta.Operator.Text(), "kept");
-}
-
 // Files of this process may not grow past 100 bytes: the record meets that limit only when
 // its buffer goes to the disk, after every write call has succeeded.
-TEST_F(RecordFile, MetaWritingReplacesTheWholeFileOrKeepsTheOldOneAndNamesIt)
+TEST_F(RecordFile, MetaFailuresNameTheFileAndLeaveTheRecordAndTheOldFileAsTheyWere)
 {
     App.WriteFile("Log/rec.meta", QByteArray(1000, 'o'));
     WriteMetaFile(MetaPath, Meta, 1.0);
     const QByteArray old = ReadWholeFile(MetaPath);
     EXPECT_EQ(old.size(), 576);
-
     rlimit saved {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limited{100, saved.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    QString message;
-    try {
-        WriteMetaFile(MetaPath, Meta, 2.0);
-    } catch (const EInOutError &error) {
-        message = error.Message;
-    }
+    const QString message = ErrorOf([&] { WriteMetaFile(MetaPath, Meta, 2.0); });
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_TRUE(message.contains("File too large") && message.contains("rec.meta")) << message.toStdString();
     EXPECT_EQ(ReadWholeFile(MetaPath), old);
     EXPECT_EQ(QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden), QStringList{"rec.meta"});
+
+    Meta.Operator.Set("kept");
+    for (const QString &path : {App.WriteFile("Log/short.meta", QByteArray(575, '\1')), App.Paths().LogDir + "none.meta"})
+        EXPECT_TRUE(ErrorOf([&] { ReadMetaFile(path, Meta); }).contains(path)) << path.toStdString();
+    EXPECT_EQ(Meta.Operator.Text(), "kept");
 }
 
 TEST(Windows1252, RoundTripsEveryByteAndReplacesWhatItCannotHold)
 {
-    QByteArray all;
-    for (int byte = 0; byte < 256; ++byte)
-        all.append(static_cast<char>(byte));
-    EXPECT_EQ(FromWindows1252(all).size(), 256);
+    QByteArray all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0');
     EXPECT_EQ(ToWindows1252(FromWindows1252(all)), all);
     // A character outside the BMP is two UTF-16 units but one character: one '?'.
     EXPECT_EQ(ToWindows1252(QStringLiteral("a\u2603b\U0001F600c\u0080")), QByteArray("a?b?c?"));
@@ -199,6 +204,10 @@ TEST(Windows1252, RoundTripsEveryByteAndReplacesWhatItCannotHold)
 TEST_F(TDateTimeConversion, CountsLocalDaysWithTheTimeOfDayAsFractionAcrossDaylightSavingChanges)
 {
     constexpr double Hour = 1.0 / 24;
+    const auto Local = [](int y, int mo, int d, int h, int mi) { return QDateTime(QDate(y, mo, d), QTime(h, mi)); };
+    const auto Utc = [](int y, int mo, int d, int h, int mi) {
+        return QDateTime(QDate(y, mo, d), QTime(h, mi), QTimeZone::utc());
+    };
     EXPECT_DOUBLE_EQ(ToTDateTime(Local(2025, 1, 7, 9, 5).addSecs(3)), 45664 + (9 * 3600 + 5 * 60 + 3) / 86400.0);
     EXPECT_DOUBLE_EQ(ToTDateTime(Utc(2025, 1, 7, 23, 30)), 45665 + 0.5 * Hour);  // 00:30 in Paris
     // Before 30 December 1899 the day counts down while the time of day still counts up.
@@ -213,4 +222,50 @@ TEST_F(TDateTimeConversion, CountsLocalDaysWithTheTimeOfDayAsFractionAcrossDayli
     // 26 October 2025: 02:30 shows twice, at 00:30 and at 01:30 UTC.
     EXPECT_DOUBLE_EQ(ToTDateTime(Utc(2025, 10, 26, 0, 30)), 45956 + 2.5 * Hour);
     EXPECT_DOUBLE_EQ(ToTDateTime(Utc(2025, 10, 26, 1, 30)), 45956 + 2.5 * Hour);
+}
+
+TEST_F(LastSettingsFile, EightWindowsLinesKeepEverySettingAndAMissingFolderIsMadeAgain)
+{
+    ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());
+    SaveSettingsFile(Path(), TLastSettings{});
+    EXPECT_EQ(ReadWholeFile(Path()), QByteArray("False\r\nmW/m\xb2\r\n0\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n"));
+    const TLastSettings chosen{true, 0, 4, 480, 6, 1, 1, true};
+    SaveSettingsFile(Path(), chosen);
+    EXPECT_EQ(ReadWholeFile(Path()), QByteArray("True\r\nV/m\r\n4\r\n480\r\n6\r\nSensitive\r\nSleep\r\nyes\r\n"));
+    const TSettingsFileRead read = LoadSettingsFile(Path()).value();
+    EXPECT_EQ(Fields(read.Settings), Fields(chosen));
+    EXPECT_EQ(std::pair(read.LinesInEffect, read.Error), std::pair(SettingsLineCount, QString()));
+
+    ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());
+    App.WriteFile("Settings", "not a folder");
+    EXPECT_THROW(SaveSettingsFile(Path(), TLastSettings{}), EInOutError);
+}
+
+// Words without letter case but the unit exactly; integers with blanks and trailing words; an
+// interval outside the list selects half a second.
+TEST_F(LastSettingsFile, ReadingIsLenientExceptForTheUnit)
+{
+    EXPECT_EQ(Fields(Read("TRUE\nMW/M\xb2\n  +7 sec\n 120 points\n  6\nSENSITIVE\nSLEEP\nYES\n").Settings),
+              Fields(TLastSettings{true, UnitVm, 0, 120, 6, 1, 1, true}));
+    EXPECT_EQ(Fields(Read("1\r\nmW/m\xb2\r\n-1\r\n15\r\n3\r\nGeneral\r\nWake\r\nno\r\n").Settings),
+              Fields(TLastSettings{false, UnitMWm2, 0, 15, 3, 0, 0, false}));
+}
+
+// The number rules themselves are the model's DecimalTextToInt test.
+TEST_F(LastSettingsFile, ABadLineEndsTheReadingWithTheLinesBeforeItInEffect)
+{
+    EXPECT_FALSE(LoadSettingsFile(Path()));
+    const std::tuple<QByteArray, int, const char *> cases[] = {
+        {"True\r\nV/m\r\nfive\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n", 2, "line 3 is not an integer: 'five'"},
+        {"True\r\nV/m\r\n1\r\n0\r\n0\r\nGeneral\r\nWake\r\nno\r\n", 3, "line 4 is not a number of points: '0'"},
+        {"True\r\nV/m\r\n1\r\n90\r\n", 4, "line 5 is not an integer: ''"},
+        {"True\r\nV/m\r\n1\r\n60\r\n3\r\nSleep", 6, "the file holds 6 of its 8 lines"},
+    };
+    for (const auto &[bytes, linesInEffect, reason] : cases) {
+        const TSettingsFileRead read = Read(bytes);
+        EXPECT_EQ(read.LinesInEffect, linesInEffect) << bytes.toStdString();
+        EXPECT_TRUE(read.Error.startsWith(QDir::toNativeSeparators(Path()) + ": " + reason)) << read.Error.toStdString();
+        EXPECT_TRUE(read.Settings.AlertsOn && read.Settings.Unit == UnitVm);
+    }
+    EXPECT_EQ(Read(std::get<0>(cases[2])).Settings.VisibleSamples, 90);
 }
