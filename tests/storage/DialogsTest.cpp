@@ -69,29 +69,24 @@ const TRowTexts SixMinutesAhead = {"10", "6", "0", "10", "3", "2026"};
 
 } // namespace
 
-TEST(MetaDataDialog, OkStoresTheTextsAClickEmptiesOnlyAPlaceholderAndNothingElseClosesIt)
+// Opens with placeholders that a click empties; only OK closes it, storing the texts as left,
+// and they stay from one showing to the next.
+TEST(MetaDataDialog, AClickEmptiesOnlyAPlaceholderAndOnlyOkClosesItStoringTheTexts)
 {
     TMetaData meta;
     TForm5 form{meta};
-    {
-        ModalHookGuard<TForm5> guard([&](TForm5 &shown) {
-            EXPECT_TRUE(StaysOpenOnEscapeAndClose(shown));
-            shown.ImageOKb->click();
-        });
-        EXPECT_TRUE(form.Execute());
-    }
-    EXPECT_EQ(meta.Operator.Text() + meta.Place.Text() + meta.Notes.Text(), "UnknownUnknownNone");
-
+    EXPECT_EQ(form.EditOperator->text() + form.EditPlace->text() + form.EditNotes->text(), "UnknownUnknownNone");
     form.EditNotes->setText(QStringLiteral("0"));
     form.EditPlace->setText(QStringLiteral("Unknown user"));
     for (QLineEdit *field : {form.EditOperator, form.EditPlace, form.EditNotes})
         QTest::mouseClick(field, Qt::LeftButton);
-    EXPECT_EQ(form.EditOperator->text() + form.EditPlace->text() + form.EditNotes->text(), "Unknown user");
-
-    // Without OK the caller writes no .meta; the texts stay for the next showing.
-    ModalHookGuard<TForm5> guard([](TForm5 &) {});
-    EXPECT_FALSE(form.Execute());
-    EXPECT_EQ(form.EditPlace->text(), "Unknown user");
+    {
+        ModalHookGuard<TForm5> guard([](TForm5 &shown) { EXPECT_TRUE(StaysOpenOnEscapeAndClose(shown)); });
+        EXPECT_FALSE(form.Execute());  // the caller writes no .meta
+    }
+    ModalHookGuard<TForm5> guard([](TForm5 &shown) { shown.ImageOKb->click(); });
+    EXPECT_TRUE(form.Execute());
+    EXPECT_EQ(meta.Operator.Text() + "|" + meta.Place.Text() + "|" + meta.Notes.Text(), "|Unknown user|");
 }
 
 // The row is refilled with the proposal of six minutes ahead.

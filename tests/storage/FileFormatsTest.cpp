@@ -52,23 +52,17 @@ QString ErrorOf(const std::function<void()> &action)
     return {};
 }
 
-class RecordFile : public ::testing::Test {
+// Local time follows TZ; Paris has both daylight-saving changes.
+class StoredFile : public ::testing::Test {
 protected:
+    void SetUp() override { SetTz("Europe/Paris"); }
+    void TearDown() override { SetTz(SavedTz); }
+    static void SetTz(const QByteArray &tz) { qputenv("TZ", tz); tzset(); }
+    const QByteArray SavedTz = qgetenv("TZ");
     TempAppDir App;
     QString Log = App.Paths().LogDir + "rec.zlog";
     QString MetaPath = App.Paths().LogDir + "rec.meta";
     TMetaData Meta;
-};
-
-auto Fields(const TLastSettings &s)
-{
-    return std::tie(s.AlertsOn, s.Unit, s.IntervalIndex, s.VisibleSamples, s.Correction, s.Population, s.State,
-                    s.StatisticsExpanded);
-}
-
-class LastSettingsFile : public ::testing::Test {
-protected:
-    TempAppDir App;
     QString Path() const { return App.Paths().SettingsDir + LastSettingsFileName; }
     TSettingsFileRead Read(const QByteArray &bytes)
     {
@@ -77,14 +71,11 @@ protected:
     }
 };
 
-// Local time follows TZ; Paris has both daylight-saving changes.
-class TDateTimeConversion : public ::testing::Test {
-protected:
-    void SetUp() override { SetTz("Europe/Paris"); }
-    void TearDown() override { SetTz(SavedTz); }
-    static void SetTz(const QByteArray &tz) { qputenv("TZ", tz); tzset(); }
-    const QByteArray SavedTz = qgetenv("TZ");
-};
+auto Fields(const TLastSettings &s)
+{
+    return std::tie(s.AlertsOn, s.Unit, s.IntervalIndex, s.VisibleSamples, s.Correction, s.Population, s.State,
+                    s.StatisticsExpanded);
+}
 
 } // namespace
 
@@ -97,7 +88,7 @@ TEST(LogFileNames, OnlyANamedRecordHasCompanions)
     EXPECT_THROW(CompanionToWrite("/app/Log/.zlog", ".meta"), EInOutError);
 }
 
-TEST_F(RecordFile, CreatingEmptiesTheLogAndAppendsFollowItsLastWholeRecord)
+TEST_F(StoredFile, LogCreatingEmptiesTheLogAndAppendsFollowItsLastWholeRecord)
 {
     App.WriteFile("Log/rec.zlog", QByteArray(80, 'x'));
     CreateLogFile(Log);
@@ -118,7 +109,7 @@ TEST_F(RecordFile, CreatingEmptiesTheLogAndAppendsFollowItsLastWholeRecord)
 
 // Two internal blocks of 65536 records and a bit, so chunks straddle the block boundaries, and
 // a torn last record that is never delivered.
-TEST_F(RecordFile, LogReaderDeliversEveryWholeRecordInOrderWhateverTheChunkSize)
+TEST_F(StoredFile, LogReaderDeliversEveryWholeRecordInOrderWhateverTheChunkSize)
 {
     const QByteArray log = BytesOf(Numbered(2 * 65536 + 3));
     App.WriteFile("Log/rec.zlog", log + "torn");
@@ -134,7 +125,7 @@ TEST_F(RecordFile, LogReaderDeliversEveryWholeRecordInOrderWhateverTheChunkSize)
     EXPECT_THROW(TLogReader(App.Paths().LogDir + "missing.zlog"), EInOutError);
 }
 
-TEST_F(RecordFile, MetaEveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
+TEST_F(StoredFile, MetaEveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
 {
     Meta.Version = 1;
     Meta.Operator.Set(QString(40, 'o'));
@@ -142,7 +133,8 @@ TEST_F(RecordFile, MetaEveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
     EXPECT_EQ(Meta.Operator.Text() + Meta.Place.Text(), QString(32, 'o') + QString(255, 'p'));  // cut to their field
     Meta.Operator.Set(QStringLiteral("XY"));  // the old tail stays behind
     Meta.Place.Set(QStringLiteral("Roof €"));
-    Meta.Notes.Set(QStringLiteral("mW/m²"));
+    // A character outside the BMP is two UTF-16 units but one character: one '?'.
+    Meta.Notes.Set(QStringLiteral("mW/m²\U0001F600\u0080"));
     Meta.Unit = 1;
     Meta.Correction = 6;
     Meta.Pad2[3] = 0x5A;  // not significant, but written as it lies in memory
@@ -152,7 +144,7 @@ TEST_F(RecordFile, MetaEveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
     const QByteArray bytes = ReadWholeFile(MetaPath);
     ASSERT_EQ(bytes.size(), 576);
     const std::pair<int, QByteArray> fields[] = {
-        {0, QByteArray("\x01\x00\x02XY", 5) + QByteArray(30, 'o')}, {35, "\x06Roof \x80ppp"}, {291, "\x05mW/m\xB2"},
+        {0, QByteArray("\x01\x00\x02XY", 5) + QByteArray(30, 'o')}, {35, "\x06Roof \x80ppp"}, {291, "\x07mW/m\xB2??"},
         {547, QByteArray(5, '\0')}, {552, QByteArray::fromHex("00000000084ce640")},
         {560, QByteArray("\x01\x06\0\0\0\x5A\0\0", 8)}, {568, QByteArray::fromHex("000000000000e03f")}};
     for (const auto &[offset, expected] : fields)
@@ -164,11 +156,14 @@ TEST_F(RecordFile, MetaEveryFieldLiesAtItsOffsetAndReadsBackByteForByte)
     EXPECT_EQ(read.Place.Text(), QStringLiteral("Roof €"));
     read.Operator.Length = 200;  // damaged: read no further than the field
     EXPECT_EQ(read.Operator.Text(), "XY" + QString(30, 'o'));
+    QByteArray all(256, '\0');  // every byte a text may hold comes back
+    std::iota(all.begin(), all.end(), '\0');
+    EXPECT_EQ(ToWindows1252(FromWindows1252(all)), all);
 }
 
 // Files of this process may not grow past 100 bytes: the record meets that limit only when
 // its buffer goes to the disk, after every write call has succeeded.
-TEST_F(RecordFile, MetaFailuresNameTheFileAndLeaveTheRecordAndTheOldFileAsTheyWere)
+TEST_F(StoredFile, MetaFailuresNameTheFileAndLeaveTheRecordAndTheOldFileAsTheyWere)
 {
     App.WriteFile("Log/rec.meta", QByteArray(1000, 'o'));
     WriteMetaFile(MetaPath, Meta, 1.0);
@@ -192,16 +187,7 @@ TEST_F(RecordFile, MetaFailuresNameTheFileAndLeaveTheRecordAndTheOldFileAsTheyWe
     EXPECT_EQ(Meta.Operator.Text(), "kept");
 }
 
-TEST(Windows1252, RoundTripsEveryByteAndReplacesWhatItCannotHold)
-{
-    QByteArray all(256, '\0');
-    std::iota(all.begin(), all.end(), '\0');
-    EXPECT_EQ(ToWindows1252(FromWindows1252(all)), all);
-    // A character outside the BMP is two UTF-16 units but one character: one '?'.
-    EXPECT_EQ(ToWindows1252(QStringLiteral("a\u2603b\U0001F600c\u0080")), QByteArray("a?b?c?"));
-}
-
-TEST_F(TDateTimeConversion, CountsLocalDaysWithTheTimeOfDayAsFractionAcrossDaylightSavingChanges)
+TEST_F(StoredFile, StartTimeCountsLocalDaysWithTheTimeOfDayAsFractionAcrossDaylightSavingChanges)
 {
     constexpr double Hour = 1.0 / 24;
     const auto Local = [](int y, int mo, int d, int h, int mi) { return QDateTime(QDate(y, mo, d), QTime(h, mi)); };
@@ -224,7 +210,7 @@ TEST_F(TDateTimeConversion, CountsLocalDaysWithTheTimeOfDayAsFractionAcrossDayli
     EXPECT_DOUBLE_EQ(ToTDateTime(Utc(2025, 10, 26, 1, 30)), 45956 + 2.5 * Hour);
 }
 
-TEST_F(LastSettingsFile, EightWindowsLinesKeepEverySettingAndAMissingFolderIsMadeAgain)
+TEST_F(StoredFile, SettingsEightWindowsLinesKeepEverySettingAndAMissingFolderIsMadeAgain)
 {
     ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());
     SaveSettingsFile(Path(), TLastSettings{});
@@ -243,7 +229,7 @@ TEST_F(LastSettingsFile, EightWindowsLinesKeepEverySettingAndAMissingFolderIsMad
 
 // Words without letter case but the unit exactly; integers with blanks and trailing words; an
 // interval outside the list selects half a second.
-TEST_F(LastSettingsFile, ReadingIsLenientExceptForTheUnit)
+TEST_F(StoredFile, SettingsReadingIsLenientExceptForTheUnit)
 {
     EXPECT_EQ(Fields(Read("TRUE\nMW/M\xb2\n  +7 sec\n 120 points\n  6\nSENSITIVE\nSLEEP\nYES\n").Settings),
               Fields(TLastSettings{true, UnitVm, 0, 120, 6, 1, 1, true}));
@@ -252,7 +238,7 @@ TEST_F(LastSettingsFile, ReadingIsLenientExceptForTheUnit)
 }
 
 // The number rules themselves are the model's DecimalTextToInt test.
-TEST_F(LastSettingsFile, ABadLineEndsTheReadingWithTheLinesBeforeItInEffect)
+TEST_F(StoredFile, SettingsReadingEndsAtABadLineWithTheLinesBeforeItInEffect)
 {
     EXPECT_FALSE(LoadSettingsFile(Path()));
     const std::tuple<QByteArray, int, const char *> cases[] = {

@@ -81,8 +81,7 @@ TEST_F(FileUtilities, RecyclingTakesTheNamedFilesAndWhatCannotGoStays)
     QFile blocker(qEnvironmentVariable("XDG_DATA_HOME") + "/Trash");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     EXPECT_EQ(RecycleFiles({Log("Ab.zlog")}, stayed), 0);
-    EXPECT_EQ(stayed.size(), 1);
-    EXPECT_EQ(FilesIn(App.Paths().LogDir), (QStringList{".hidden.zlog", "Ab.zlog"}));
+    EXPECT_TRUE(stayed.size() == 1 && QFile::exists(Log("Ab.zlog")));
 }
 
 TEST_F(FileUtilities, MovingNeverOverwritesNumbersTheNewNameAndTellsAFailureUnlessSilent)
@@ -101,8 +100,7 @@ TEST_F(FileUtilities, MovingNeverOverwritesNumbersTheNewNameAndTellsAFailureUnle
     EXPECT_FALSE(ShellMoveFile(Log("rec.histo"), Archive("rec.histo"), true));
     EXPECT_TRUE(services.Shown.empty());
     EXPECT_FALSE(ShellMoveFile(Log("rec.histo"), Archive("rec.histo"), false));
-    ASSERT_EQ(services.Shown.size(), 1u);
-    EXPECT_TRUE(services.Shown[0].Text.contains(Log("rec.histo"))) << services.Shown[0].Text.toStdString();
+    EXPECT_TRUE(services.Texts().size() == 1 && services.Texts()[0].contains(Log("rec.histo")));
 }
 
 TEST(Duration, TextNamesTheNonZeroPartsWithTheirOddCommasAndRoundsHalvesToEvenWithin32Bits)
@@ -112,7 +110,6 @@ TEST(Duration, TextNamesTheNonZeroPartsWithTheirOddCommasAndRoundsHalvesToEvenWi
     EXPECT_EQ(DurationText(2 * 86400 + 60), "~ 2 days, 1 minute");
     EXPECT_EQ(RecordDurationText(0, 0.5), "0");
     EXPECT_EQ(RecordDurationText(3, 0.5) + RecordDurationText(5, 0.5), "~ 2 seconds~ 2 seconds");  // 1.5 and 2.5
-    EXPECT_EQ(RecordDurationText(1, 0.5), "~ ");                                                // 0.5
+    EXPECT_EQ(RecordDurationText(1, 0.5) + RecordDurationText(10, -1.0), "~ ~ ");                // 0.5 and below 0
     EXPECT_EQ(RecordDurationText(1'000'000'000'000ull, 180.0), DurationText(4294967295u));
-    EXPECT_EQ(RecordDurationText(10, -1.0), "~ ");
 }
