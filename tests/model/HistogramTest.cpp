@@ -1,4 +1,5 @@
-// The level histogram: counts and mode, and its ".histo" file of CR LF lines.
+// The level histogram: counts and mode, and its ".histo" file of CR LF lines, whose questions
+// and errors go through the services.
 
 #include "model/UnitHistogram_COMMON.h"
 
@@ -6,6 +7,7 @@
 #include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -37,10 +39,9 @@ TEST_F(Histogram, ModeIsTheFirstClassToReachTheLargestCountClearingEmptiesEveryC
     THistogram histogram(-33, 33);
     for (const int index : {5, 7, 7, 5, 67, -1})
         histogram.Add(index);
-    EXPECT_EQ(histogram.Total, 4u); // indexes outside the classes are not counted
-    EXPECT_EQ(std::tie(histogram.MaxCount, histogram.ModeIndex), std::make_tuple(2u, 7));
-    EXPECT_EQ(histogram.Add(5), 3u);
-    EXPECT_EQ(histogram.ModeIndex, 5);
+    // Indexes outside the classes are not counted.
+    EXPECT_EQ(std::tie(histogram.Total, histogram.MaxCount, histogram.ModeIndex), std::make_tuple(4u, 2u, 7));
+    EXPECT_EQ(std::pair(histogram.Add(5), histogram.ModeIndex), std::pair(3u, 5));
     histogram.Clear();
     EXPECT_EQ(Fields(histogram), Fields(THistogram(-33, 33)));
 
@@ -49,11 +50,9 @@ TEST_F(Histogram, ModeIsTheFirstClassToReachTheLargestCountClearingEmptiesEveryC
     first.Counts = {1, 3};
     second.Counts = {2, 2};
     first.Total = second.Total = 4;
-    EXPECT_EQ(MaxDensity({&empty, &first, &second}), 0.75);
-    EXPECT_EQ(MaxDensity({}), 0.0);
+    EXPECT_EQ(std::pair(MaxDensity({&empty, &first, &second}), MaxDensity({})), std::pair(0.75, 0.0));
 
-    THistogram tooWide(INT_MIN, INT_MAX);
-    EXPECT_EQ(tooWide.Add(0), 0u);
+    EXPECT_EQ(THistogram(INT_MIN, INT_MAX).Add(0), 0u);
     EXPECT_EQ(Services.Texts(), QStringList{"THistogram CREATE procedure: out of memory error"});
 }
 
@@ -82,12 +81,9 @@ TEST_F(Histogram, FileHoldsBoundsClassesTotalsModeAndCountsAndReadsBack)
 
 TEST_F(Histogram, FileFailuresNameTheFileAndMalformedFilesAreRefused)
 {
-    try {
-        THistogram(-1, 1).WriteToFile(Dir.Paths().LogDir + "no folder/d.histo");
-        ADD_FAILURE() << "written";
-    } catch (const EInOutError &error) {
-        EXPECT_TRUE(error.Message.contains("d.histo") && error.Message.contains("(2)")) << error.Message.toStdString();
-    }
+    using namespace testing;
+    EXPECT_THAT([&] { THistogram(-1, 1).WriteToFile(Dir.Paths().LogDir + "no folder/d.histo"); },
+                ThrowsMessage<EInOutError>(AllOf(HasSubstr("d.histo"), HasSubstr("(2)"))));
     EXPECT_EQ(THistogram::ReadFromFile(Dir.Paths().LogDir + "none.histo").Counts.size(), 0u);
     EXPECT_EQ(Services.Texts(),
               QStringList{"THistogram class, constructor ReadFromFile: the file argument does not exist"});
@@ -103,4 +99,15 @@ TEST_F(Histogram, FileFailuresNameTheFileAndMalformedFilesAreRefused)
     for (const QByteArray &bytes : malformed)
         EXPECT_THROW(THistogram::ReadFromFile(Dir.WriteFile("Log/bad.histo", bytes)), EInOutError)
             << bytes.toStdString();
+}
+
+TEST(Services, WithoutAnInstalledSetNothingIsAskedAndTheSafeAnswerIsGiven)
+{
+    const TServices previous = InstallServices({});
+    EXPECT_EQ(ShowMessageBox(TMsgKind::Warning, "notice"), TMsgAnswer::Ok);
+    EXPECT_EQ(ShowMessageBox(TMsgKind::Confirmation, "question", TMsgButtons::YesNo), TMsgAnswer::No);
+    EXPECT_EQ(ShowMessageBox(TMsgKind::Confirmation, "question", TMsgButtons::YesCancel), TMsgAnswer::Cancel);
+    EXPECT_FALSE(ShellOpen("/"));
+    EXPECT_EQ(AskSaveFileName({"Save", "Text (*.txt)", "txt", "/tmp", "/tmp/a.txt"}, nullptr), QString());
+    InstallServices(previous);
 }

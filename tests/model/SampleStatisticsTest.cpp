@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,8 +26,7 @@ TSampleStatistics StatisticsOf(std::uint8_t unit, std::initializer_list<double> 
 TEST(SampleStatistics, MeanRangeExtremesAndModeInEachUnitAndAResetForgetsThem)
 {
     TSampleStatistics density = StatisticsOf(UnitMWm2, {1.0, 4.0});
-    EXPECT_EQ(density.Mean(), 2.5);
-    EXPECT_EQ(density.RangeDB(), 6);
+    EXPECT_EQ(std::tuple(density.Mean(), density.RangeDB()), std::tuple(2.5, 6));
     const TSampleStatistics field = StatisticsOf(UnitVm, {1.0, 4.0});
     EXPECT_DOUBLE_EQ(field.Mean(), std::sqrt(8.5)); // quadratic mean
     EXPECT_EQ(field.RangeDB(), 12);
@@ -39,7 +39,7 @@ TEST(SampleStatistics, MeanRangeExtremesAndModeInEachUnitAndAResetForgetsThem)
 
     // Extremes keep the time they were first reached; the mode is its class's density.
     const TSampleStatistics statistics = StatisticsOf(UnitMWm2, {2.0, 1.0, 2.0, 1.0, 1.2});
-    EXPECT_EQ(std::pair(statistics.MaximumTime(), statistics.MinimumTime()), std::pair(101.0, 102.0));
+    EXPECT_EQ(std::tuple(statistics.MaximumTime(), statistics.MinimumTime()), std::tuple(101.0, 102.0));
     EXPECT_EQ(statistics.ModeValue(), 1.0); // class 33 reached two first
     EXPECT_DOUBLE_EQ(field.ModeValue(), DBToPower(4));
 }
@@ -48,8 +48,7 @@ TEST(SampleStatistics, ZeroNegativeAndNaNReadingsStayFinite)
 {
     for (const std::uint8_t unit : {UnitVm, UnitMWm2}) {
         const TSampleStatistics statistics = StatisticsOf(unit, {4.0, 0.0, NAN, -1.0});
-        EXPECT_EQ(statistics.Histogram().Counts[0], 3u);
-        EXPECT_EQ(statistics.Level(), -33.0);
+        EXPECT_EQ(std::tuple(statistics.Histogram().Counts[0], statistics.Level()), std::tuple(3u, -33.0));
         EXPECT_TRUE(std::isfinite(statistics.Mean()));
         // The minimum counts at -33 dB: 4 mW/m² is 6 dB, 4 V/m is 16.3 dB.
         EXPECT_EQ(statistics.RangeDB(), unit == UnitVm ? 49 : 39);
@@ -62,9 +61,8 @@ TEST(CircBuffer, KeepsTheLastCapacityRecordsOldestFirst)
     const auto values = [](const TCircBuffer &buffer) {
         std::vector<TSampleRecord> records(3); // GetAll replaces, never appends
         buffer.GetAll(records);
-        std::vector<float> values;
-        for (const TSampleRecord &record : records)
-            values.push_back(record.Value);
+        std::vector<float> values(records.size());
+        std::ranges::transform(records, values.begin(), &TSampleRecord::Value);
         return values;
     };
     const auto push = [](TCircBuffer &buffer, int from, int to) {

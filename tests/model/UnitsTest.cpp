@@ -17,11 +17,12 @@
 #include <cmath>
 #include <random>
 
-TEST(Units, LevelsClassesAndRiskBaseIncludingReadingsWithoutALogarithm)
+TEST(Units, LevelsClassesAndRiskBaseIncludingReadingsWithoutALogarithmAndTheFastClassOfADensity)
 {
     EXPECT_NEAR(FieldToDensity(1.0), 2.65442, 5e-6);
-    EXPECT_EQ(LevelClassIndex(-0.001), 32); // floor, not truncation
-    EXPECT_EQ(LevelClassIndex(LevelOf(UnitMWm2, 1e9)), 66);
+    // Floor, not truncation; held within the classes, and a NaN level in the lowest.
+    EXPECT_EQ((std::array{LevelClassIndex(-0.001), LevelClassIndex(LevelOf(UnitMWm2, 1e9)), LevelClassIndex(NAN)}),
+              (std::array{32, 66, 0}));
     // 1 µW/m² is 0; at least -99; halves to even.
     EXPECT_EQ((std::array{DensityToRiskBase(0.001), DensityToRiskBase(1e-14), DensityToRiskBase(DBToPower(10.5 - 30))}),
               (std::array{0, -99, 10}));
@@ -32,41 +33,8 @@ TEST(Units, LevelsClassesAndRiskBaseIncludingReadingsWithoutALogarithm)
             EXPECT_EQ(DensityToRiskBase(DensityOf(unit, reading)), -99) << reading;
             EXPECT_TRUE(std::isfinite(PowerToDB(reading))) << reading;
         }
-    EXPECT_EQ(LevelClassIndex(NAN), 0);
-}
 
-TEST(Units, DisplayDecimalsAndFormat)
-{
-    const std::pair<double, int> decimals[] = {{9.99, 4}, {10.0, 3}, {999.99999999, 2}, {1e300, 0}, {NAN, 4}};
-    for (const auto &[x, expected] : decimals)
-        EXPECT_EQ(DisplayDecimals(x), expected) << x;
-
-    const QLocale point = QLocale::c();
-    const QLocale comma(QLocale::German, QLocale::Germany);
-    EXPECT_EQ(FormatValue(3, 12345.6789, comma), "12345,679"); // no thousands separator
-    EXPECT_EQ(FormatValue(2, 2.675, point), "2.68");           // 2.67499999... is 2.675 in 15 digits
-    EXPECT_EQ(FormatValue(2, 9.995, point), "10.00");
-    EXPECT_EQ(FormatValue(4, -0.00001, point), "0.0000");
-    EXPECT_EQ(FormatValue(2, NAN, point), "0.00");
-}
-
-TEST(Units, IntervalNamesAndCorrection)
-{
-    const std::pair<const char *, double> table[] = {{"0.5 sec", 0.5}, {"10 sec", 10}, {"1 min", 60}, {"3 min", 180}};
-    for (const auto &[text, seconds] : table)
-        EXPECT_TRUE(IntervalName(seconds) == text && IntervalSeconds(text) == seconds) << text;
-    EXPECT_TRUE(IntervalName(59.95) == "1 min" && !IntervalName(0.65) && !IntervalSeconds("1 Min"));
-
-    // 3 and 6 dB on a field and a density; any other correction changes nothing.
-    EXPECT_EQ((std::array{ApplyCorrection(1.0f, UnitVm, 3), ApplyCorrection(1.0f, UnitMWm2, 6),
-                          ApplyCorrection(1.5f, UnitVm, 5), ApplyCorrection(NAN, UnitVm, 3),
-                          ApplyCorrection(3e38f, UnitMWm2, 6)}),
-              (std::array{1.4142f, 4.0f, 1.5f, 0.0f, FLT_MAX}));
-}
-
-// The comparison with precomputed boundaries must give the class of the logarithm exactly.
-TEST(LevelClasses, EqualTheClassOfTheLogarithm)
-{
+    // The comparison with precomputed boundaries must give the class of the logarithm exactly.
     const auto byLogarithm = [](std::uint8_t unit, double value) { return LevelClassIndex(LevelOf(unit, value)); };
     for (const double boundary : LevelClassBoundaries()) {
         double s = std::nextafter(std::nextafter(boundary, 0.0), 0.0);
@@ -80,6 +48,31 @@ TEST(LevelClasses, EqualTheClassOfTheLogarithm)
         ASSERT_EQ(LevelClassOfDensity(DensityOf(UnitVm, field)), byLogarithm(UnitVm, field)) << field;
     }
     EXPECT_EQ(std::pair(LevelClassOfDensity(std::nan("")), LevelClassOfDensity(INFINITY)), std::pair(0, 66));
+}
+
+TEST(Units, ValueTextsIntervalNamesAndCorrection)
+{
+    const std::pair<double, int> decimals[] = {{9.99, 4}, {10.0, 3}, {999.99999999, 2}, {1e300, 0}, {NAN, 4}};
+    for (const auto &[x, expected] : decimals)
+        EXPECT_EQ(DisplayDecimals(x), expected) << x;
+
+    EXPECT_EQ(FormatValue(3, 12345.6789, QLocale(QLocale::German)), "12345,679"); // no thousands separator
+    // 2.67499999... is 2.675 in 15 digits; no negative zero; NaN as 0.
+    const std::tuple<int, double, const char *> formatted[] = {
+        {2, 2.675, "2.68"}, {2, 9.995, "10.00"}, {4, -0.00001, "0.0000"}, {2, NAN, "0.00"}};
+    for (const auto &[places, value, text] : formatted)
+        EXPECT_EQ(FormatValue(places, value, QLocale::c()), text) << value;
+
+    const std::pair<const char *, double> table[] = {{"0.5 sec", 0.5}, {"10 sec", 10}, {"1 min", 60}, {"3 min", 180}};
+    for (const auto &[text, seconds] : table)
+        EXPECT_TRUE(IntervalName(seconds) == text && IntervalSeconds(text) == seconds) << text;
+    EXPECT_TRUE(IntervalName(59.95) == "1 min" && !IntervalName(0.65) && !IntervalSeconds("1 Min"));
+
+    // 3 and 6 dB on a field and a density; any other correction changes nothing.
+    EXPECT_EQ((std::array{ApplyCorrection(1.0f, UnitVm, 3), ApplyCorrection(1.0f, UnitMWm2, 6),
+                          ApplyCorrection(1.5f, UnitVm, 5), ApplyCorrection(NAN, UnitVm, 3),
+                          ApplyCorrection(3e38f, UnitMWm2, 6)}),
+              (std::array{1.4142f, 4.0f, 1.5f, 0.0f, FLT_MAX}));
 }
 
 TEST(Risk, IndexCategoryAndColourIndex)
