@@ -11,12 +11,12 @@
 
 TEST(NumberText, EitherSeparatorWithSignExponentAndBlanksAndNothingThatIsNotOneNumber)
 {
-    for (const std::array<QChar, 2> separators : {std::array<QChar, 2>{u'.', u','}, std::array<QChar, 2>{u',', u'.'}}) {
-        DecSeparators = separators;
+    for (const std::array<QChar, 2> seps : {std::array<QChar, 2>{u'.', u','}, std::array<QChar, 2>{u',', u'.'}}) {
+        DecSeparators = seps;
         EXPECT_EQ(StrToFloatAnySep("  0.25"), 0.25L);
         EXPECT_EQ(StrToFloatAnySep("-12,5e1 "), -125.0L);
         EXPECT_EQ(StrToFloatAnySep(" +5,"), 5.0L);
-        EXPECT_EQ(StrToFloatAnySep(QString("1%12%13").arg(separators[1])), std::nullopt) << "only the first is translated";
+        EXPECT_EQ(StrToFloatAnySep(QString("1%12%13").arg(seps[1])), std::nullopt) << "only the first is translated";
     }
     for (const char *text : {"", "   ", "1 2", "1e", "--1", "0x10", "inf", "nan", "1.2.3", "1e99999"})
         EXPECT_EQ(StrToFloatAnySep(text), std::nullopt) << text;

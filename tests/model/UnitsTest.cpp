@@ -103,7 +103,7 @@ TEST(Risk, PaletteIsTheTopRowAndAnUnusableImageIsReportedAsMissing)
         image.setPixelColor(i, 0, colour(i));
     ASSERT_TRUE(image.save(path, "BMP"));
     ASSERT_TRUE(LoadRiskPalette(dir.Paths().ResourcesDir));
-    EXPECT_EQ((std::array{RiskColor(17), RiskColor(-50), RiskColor(400)}), (std::array{colour(17), colour(0), colour(39)}));
+    EXPECT_EQ(std::tuple(RiskColor(17), RiskColor(-50), RiskColor(400)), std::tuple(colour(17), colour(0), colour(39)));
 
     TFakeServices services;
     QImage narrow(39, 1, QImage::Format_RGB32);

@@ -59,8 +59,8 @@ protected:
     QString SampleLog() const
     {
         const QString name = QStringLiteral("2025 01 07 - 09 05 03");
-        for (const char *extension : {".zlog", ".meta", ".histo"})
-            QFile::copy(QStringLiteral(ZELTAR_SAMPLES_DIR "/") + name + extension, App.Paths().LogDir + name + extension);
+        for (const char *suffix : {".zlog", ".meta", ".histo"})
+            QFile::copy(QStringLiteral(ZELTAR_SAMPLES_DIR "/") + name + suffix, App.Paths().LogDir + name + suffix);
         return App.Paths().LogDir + name + ".zlog";
     }
 
@@ -130,8 +130,8 @@ TEST_F(Report, PicturesShowTheChartsAndAFailedPictureReportOrCsvExportLeavesNoFi
     };
     EXPECT_GT(countOf(charts->Time.PlotArea(), charts->Time.DataColor().rgb()), 100); // the marks
     // The tallest bar, in the palette's colour of its level.
-    EXPECT_GT(countOf(charts->Histogram.PlotArea().translated(0, 300), RiskColor(HistogramClassRiskIndex(-21, 0, 0)).rgb()),
-              200);
+    const QRgb tallest = RiskColor(HistogramClassRiskIndex(-21, 0, 0)).rgb();
+    EXPECT_GT(countOf(charts->Histogram.PlotArea().translated(0, 300), tallest), 200);
     SaveChartPicture(App.Paths().AppDir + "charts.svg", both);
     const QByteArray document = ReadWholeFile(App.Paths().AppDir + "charts.svg");
     EXPECT_TRUE(document.contains("width=\"640\"") && document.contains("History")) << document.left(400).toStdString();

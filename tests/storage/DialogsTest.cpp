@@ -47,7 +47,8 @@ protected:
     bool EnterEnd(const TRowTexts &texts)
     {
         return Execute([&](TForm6 &form) {
-            const std::array row{form.hour_End, form.min_End, form.sec_End, form.day_End, form.month_End, form.year_End};
+            const std::array row{form.hour_End, form.min_End,   form.sec_End,
+                                 form.day_End,  form.month_End, form.year_End};
             for (std::size_t i = 0; i < row.size(); ++i)
                 row[i]->setText(texts[i]);
             form.ImageOKbClick();

@@ -15,13 +15,13 @@
 #include <QFile>
 #include <QTimeZone>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <csignal>
 #include <cstring>
 #include <ctime>
-#include <functional>
 #include <numeric>
 #include <sys/resource.h>
 
@@ -41,17 +41,6 @@ QByteArray BytesOf(std::span<const TSampleRecord> records)
     return QByteArray(reinterpret_cast<const char *>(records.data()), static_cast<qsizetype>(records.size_bytes()));
 }
 
-// The message of the EInOutError that action throws; empty when it throws none.
-QString ErrorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const EInOutError &error) {
-        return error.Message;
-    }
-    return {};
-}
-
 // Local time follows TZ; Paris has both daylight-saving changes.
 class StoredFile : public ::testing::Test {
 protected:
@@ -63,11 +52,11 @@ protected:
     QString Log = App.Paths().LogDir + "rec.zlog";
     QString MetaPath = App.Paths().LogDir + "rec.meta";
     TMetaData Meta;
-    QString Path() const { return App.Paths().SettingsDir + LastSettingsFileName; }
+    QString SettingsPath() const { return App.Paths().SettingsDir + LastSettingsFileName; }
     TSettingsFileRead Read(const QByteArray &bytes)
     {
         App.WriteFile(QString("Settings/") + LastSettingsFileName, bytes);
-        return LoadSettingsFile(Path()).value();
+        return LoadSettingsFile(SettingsPath()).value();
     }
 };
 
@@ -174,16 +163,18 @@ TEST_F(StoredFile, MetaFailuresNameTheFileAndLeaveTheRecordAndTheOldFileAsTheyWe
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limited{100, saved.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const QString message = ErrorOf([&] { WriteMetaFile(MetaPath, Meta, 2.0); });
+    using namespace testing;
+    EXPECT_THAT([&] { WriteMetaFile(MetaPath, Meta, 2.0); },
+                ThrowsMessage<EInOutError>(AllOf(HasSubstr("File too large"), HasSubstr("rec.meta"))));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_TRUE(message.contains("File too large") && message.contains("rec.meta")) << message.toStdString();
     EXPECT_EQ(ReadWholeFile(MetaPath), old);
     EXPECT_EQ(QDir(App.Paths().LogDir).entryList(QDir::Files | QDir::Hidden), QStringList{"rec.meta"});
 
     Meta.Operator.Set("kept");
-    for (const QString &path : {App.WriteFile("Log/short.meta", QByteArray(575, '\1')), App.Paths().LogDir + "none.meta"})
-        EXPECT_TRUE(ErrorOf([&] { ReadMetaFile(path, Meta); }).contains(path)) << path.toStdString();
+    const QString shortFile = App.WriteFile("Log/short.meta", QByteArray(575, '\1'));
+    for (const QString &path : {shortFile, App.Paths().LogDir + "none.meta"})
+        EXPECT_THAT([&] { ReadMetaFile(path, Meta); }, ThrowsMessage<EInOutError>(HasSubstr(path.toStdString())));
     EXPECT_EQ(Meta.Operator.Text(), "kept");
 }
 
@@ -213,18 +204,20 @@ TEST_F(StoredFile, StartTimeCountsLocalDaysWithTheTimeOfDayAsFractionAcrossDayli
 TEST_F(StoredFile, SettingsEightWindowsLinesKeepEverySettingAndAMissingFolderIsMadeAgain)
 {
     ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());
-    SaveSettingsFile(Path(), TLastSettings{});
-    EXPECT_EQ(ReadWholeFile(Path()), QByteArray("False\r\nmW/m\xb2\r\n0\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n"));
+    SaveSettingsFile(SettingsPath(), TLastSettings{});
+    EXPECT_EQ(ReadWholeFile(SettingsPath()),
+              QByteArray("False\r\nmW/m\xb2\r\n0\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n"));
     const TLastSettings chosen{true, 0, 4, 480, 6, 1, 1, true};
-    SaveSettingsFile(Path(), chosen);
-    EXPECT_EQ(ReadWholeFile(Path()), QByteArray("True\r\nV/m\r\n4\r\n480\r\n6\r\nSensitive\r\nSleep\r\nyes\r\n"));
-    const TSettingsFileRead read = LoadSettingsFile(Path()).value();
+    SaveSettingsFile(SettingsPath(), chosen);
+    EXPECT_EQ(ReadWholeFile(SettingsPath()),
+              QByteArray("True\r\nV/m\r\n4\r\n480\r\n6\r\nSensitive\r\nSleep\r\nyes\r\n"));
+    const TSettingsFileRead read = LoadSettingsFile(SettingsPath()).value();
     EXPECT_EQ(Fields(read.Settings), Fields(chosen));
     EXPECT_EQ(std::pair(read.LinesInEffect, read.Error), std::pair(SettingsLineCount, QString()));
 
     ASSERT_TRUE(QDir(App.Paths().SettingsDir).removeRecursively());
     App.WriteFile("Settings", "not a folder");
-    EXPECT_THROW(SaveSettingsFile(Path(), TLastSettings{}), EInOutError);
+    EXPECT_THROW(SaveSettingsFile(SettingsPath(), TLastSettings{}), EInOutError);
 }
 
 // Words without letter case but the unit exactly; integers with blanks and trailing words; an
@@ -240,7 +233,7 @@ TEST_F(StoredFile, SettingsReadingIsLenientExceptForTheUnit)
 // The number rules themselves are the model's DecimalTextToInt test.
 TEST_F(StoredFile, SettingsReadingEndsAtABadLineWithTheLinesBeforeItInEffect)
 {
-    EXPECT_FALSE(LoadSettingsFile(Path()));
+    EXPECT_FALSE(LoadSettingsFile(SettingsPath()));
     const std::tuple<QByteArray, int, const char *> cases[] = {
         {"True\r\nV/m\r\nfive\r\n60\r\n0\r\nGeneral\r\nWake\r\nno\r\n", 2, "line 3 is not an integer: 'five'"},
         {"True\r\nV/m\r\n1\r\n0\r\n0\r\nGeneral\r\nWake\r\nno\r\n", 3, "line 4 is not a number of points: '0'"},
@@ -250,7 +243,8 @@ TEST_F(StoredFile, SettingsReadingEndsAtABadLineWithTheLinesBeforeItInEffect)
     for (const auto &[bytes, linesInEffect, reason] : cases) {
         const TSettingsFileRead read = Read(bytes);
         EXPECT_EQ(read.LinesInEffect, linesInEffect) << bytes.toStdString();
-        EXPECT_TRUE(read.Error.startsWith(QDir::toNativeSeparators(Path()) + ": " + reason)) << read.Error.toStdString();
+        EXPECT_TRUE(read.Error.startsWith(QDir::toNativeSeparators(SettingsPath()) + ": " + reason))
+            << read.Error.toStdString();
         EXPECT_TRUE(read.Settings.AlertsOn && read.Settings.Unit == UnitVm);
     }
     EXPECT_EQ(Read(std::get<0>(cases[2])).Settings.VisibleSamples, 90);

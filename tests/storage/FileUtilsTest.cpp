@@ -49,7 +49,8 @@ TEST_F(FileUtilities, CopyByBlocksTakesContentTimeAndWritablePermissionsStopsWhe
 
     // A flag left over from an earlier copy is cleared at the start; progress comes before each block.
     CopyAbortFlag = true;
-    ASSERT_EQ(CopyFileByBlocks(App.WriteFile("Log/longer.zlog", Pattern(40000)), Log("temp.zlog"), false, [](std::int64_t done, std::int64_t) {
+    const QString longer = App.WriteFile("Log/longer.zlog", Pattern(40000));
+    ASSERT_EQ(CopyFileByBlocks(longer, Log("temp.zlog"), false, [](std::int64_t done, std::int64_t) {
                   CopyAbortFlag = done == 8192;
               }),
               0);
@@ -93,7 +94,8 @@ TEST_F(FileUtilities, MovingNeverOverwritesNumbersTheNewNameAndTellsAFailureUnle
     TFakeServices services;
     for (const char *name : {"rec.zlog", "rec.meta", "notes"})
         EXPECT_TRUE(ShellMoveFile(Log(name), Archive(name), false)) << name;
-    EXPECT_EQ(FilesIn(App.Paths().ArchiveDir), (QStringList{"notes", "notes (2)", "rec (2).zlog", "rec (3).zlog", "rec.meta", "rec.zlog"}));
+    EXPECT_EQ(FilesIn(App.Paths().ArchiveDir),
+              (QStringList{"notes", "notes (2)", "rec (2).zlog", "rec (3).zlog", "rec.meta", "rec.zlog"}));
     EXPECT_EQ(ReadWholeFile(Archive("rec (3).zlog")) + ReadWholeFile(Archive("notes (2)")), "newnew notes");
     EXPECT_TRUE(FilesIn(App.Paths().LogDir).isEmpty());
 
