@@ -1,3 +1,6 @@
+// The meter's number texts and its measurement line; value texts fitted to their space.
+
+#include "model/FittedValueText.h"
 #include "model/GlobalState.h"
 #include "model/MeasurementLine.h"
 #include "model/NumberText.h"
@@ -6,28 +9,15 @@
 
 #include <array>
 
-namespace {
-
-class NumberTextOnLocale : public ::testing::TestWithParam<std::array<QChar, 2>> {
-protected:
-    void SetUp() override { DecSeparators = GetParam(); }
-};
-
-INSTANTIATE_TEST_SUITE_P(PointAndComma, NumberTextOnLocale,
-                         ::testing::Values(std::array<QChar, 2>{u'.', u','}, std::array<QChar, 2>{u',', u'.'}));
-
-TEST_P(NumberTextOnLocale, EitherSeparatorWithSignExponentAndBlanks)
+TEST(NumberText, EitherSeparatorWithSignExponentAndBlanksAndNothingThatIsNotOneNumber)
 {
-    EXPECT_EQ(StrToFloatAnySep("  0.25"), 0.25L);
-    EXPECT_EQ(StrToFloatAnySep("-12,5e1 "), -125.0L);
-    EXPECT_EQ(StrToFloatAnySep(" +5,"), 5.0L);
-    const QChar other = GetParam()[1];
-    EXPECT_EQ(StrToFloatAnySep(QString("1%12%13").arg(other)), std::nullopt) << "only the first is translated";
-}
-
-TEST(NumberText, RefusesWhatIsNotOneNumber)
-{
-    DecSeparators = {u'.', u','};
+    for (const std::array<QChar, 2> seps : {std::array<QChar, 2>{u'.', u','}, std::array<QChar, 2>{u',', u'.'}}) {
+        DecSeparators = seps;
+        EXPECT_EQ(StrToFloatAnySep("  0.25"), 0.25L);
+        EXPECT_EQ(StrToFloatAnySep("-12,5e1 "), -125.0L);
+        EXPECT_EQ(StrToFloatAnySep(" +5,"), 5.0L);
+        EXPECT_EQ(StrToFloatAnySep(QString("1%12%13").arg(seps[1])), std::nullopt) << "only the first is translated";
+    }
     for (const char *text : {"", "   ", "1 2", "1e", "--1", "0x10", "inf", "nan", "1.2.3", "1e99999"})
         EXPECT_EQ(StrToFloatAnySep(text), std::nullopt) << text;
     for (const char *text : {"", "90 0", "900 ", "1.5", "- 5", "99999999999"})
@@ -35,8 +25,7 @@ TEST(NumberText, RefusesWhatIsNotOneNumber)
     EXPECT_EQ(DecimalTextToInt("  -5"), -5);
 
     ResetGlobalState();
-    EXPECT_EQ(StrToFloatAnySep(" 2.5"), 2.5L) << "before the locale is known";
-    EXPECT_EQ(StrToFloatAnySep(" 2,5"), std::nullopt);
+    EXPECT_TRUE(StrToFloatAnySep(" 2.5") == 2.5L && !StrToFloatAnySep(" 2,5")) << "before the locale is known";
 }
 
 TEST(NumberText, MeasurementLineFieldsAreReadAtTheirPlaces)
@@ -49,4 +38,20 @@ TEST(NumberText, MeasurementLineFieldsAreReadAtTheirPlaces)
     EXPECT_FALSE(ParseMeasurementLine("    1e39  900\r\n")) << "beyond a float";
 }
 
-} // namespace
+// The fixed form where it fits, the exponent form (the locale's separator, a plain exponent)
+// where it would overflow.
+TEST(FittedValueText, KeepsTheFixedFormWhereItFitsAndShortensOnlyWhatOverflows)
+{
+    const QLocale c = QLocale::c();
+    EXPECT_EQ(ExponentText(1.23456e38, 4, c), "1.2346E38");
+    EXPECT_EQ(ExponentText(-4.6e-7, 0, c), "-5E-7");
+    EXPECT_EQ(ExponentText(0.0, 3, c), "0");
+    EXPECT_EQ(ExponentText(2.5e12, 1, QLocale(QLocale::German)), "2,5E12");
+
+    const auto atMost = [](qsizetype count) { return [count](const QString &text) { return text.size() <= count; }; };
+    EXPECT_EQ(FittedValueText(0, 99999, atMost(6), c), "99999");
+    EXPECT_EQ(FittedValueText(0, 123456789, {}, c), "123456789");
+    // A float reading of 99999999 is 1e8.
+    EXPECT_EQ(FittedValueText(0, double(99999999.0f), atMost(6), c), "1.00E8");
+    EXPECT_EQ(FittedValueText(0, 123456789, atMost(8), c), "1.2346E8");
+}

@@ -1,0 +1,179 @@
+// The metadata and schedule dialogs, answered through their modal seam as the user would, and
+// the schedule's end row checks and pending end beneath the dialog.
+
+#include "storage/Form5_MetaData.h"
+#include "storage/Form6_Schedule.h"
+#include "storage/ScheduleValidation.h"
+#include "tests/storage/ModalHookGuard.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QDateTime At(int year, int month, int day, int hour, int min, int sec)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, min, sec));
+}
+
+// Escape, then the window manager's close: true when the dialog is still open, not accepted.
+bool StaysOpenOnEscapeAndClose(QDialog &dialog)
+{
+    dialog.show();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &escape);
+    return !dialog.close() && dialog.isVisible() && dialog.result() != QDialog::Accepted;
+}
+
+using TRowTexts = std::array<QString, 6>;  // hour, minute, second, day, month, year
+
+TRowTexts EndRowTexts(const TForm6 &form)
+{
+    return {form.hour_End->text(), form.min_End->text(),   form.sec_End->text(),
+            form.day_End->text(),  form.month_End->text(), form.year_End->text()};
+}
+
+class ScheduleDialog : public ::testing::Test {
+protected:
+    // Types texts into the end row and presses OK; EndRowAfterOk is what the row then shows.
+    bool EnterEnd(const TRowTexts &texts)
+    {
+        return Execute([&](TForm6 &form) {
+            const std::array row{form.hour_End, form.min_End,   form.sec_End,
+                                 form.day_End,  form.month_End, form.year_End};
+            for (std::size_t i = 0; i < row.size(); ++i)
+                row[i]->setText(texts[i]);
+            form.ImageOKbClick();
+            EndRowAfterOk = EndRowTexts(form);
+        });
+    }
+    bool Execute(const std::function<void(TForm6 &)> &answer)
+    {
+        ModalHookGuard<TForm6> guard(answer);
+        return Form.Execute(At(2026, 3, 10, 9, 5, 3), Schedule, 0.5);
+    }
+    TFakeServices Services{At(2026, 3, 10, 10, 0, 0)};
+    TScheduledEnd Schedule;
+    TForm6 Form;
+    TRowTexts EndRowAfterOk;
+};
+
+const TRowTexts SixMinutesAhead = {"10", "6", "0", "10", "3", "2026"};
+
+} // namespace
+
+// Opens with placeholders that a click empties; only OK closes it, storing the texts as left,
+// and they stay from one showing to the next.
+TEST(MetaDataDialog, AClickEmptiesOnlyAPlaceholderAndOnlyOkClosesItStoringTheTexts)
+{
+    TMetaData meta;
+    TForm5 form{meta};
+    EXPECT_EQ(form.EditOperator->text() + form.EditPlace->text() + form.EditNotes->text(), "UnknownUnknownNone");
+    form.EditNotes->setText(QStringLiteral("0"));
+    form.EditPlace->setText(QStringLiteral("Unknown user"));
+    for (QLineEdit *field : {form.EditOperator, form.EditPlace, form.EditNotes})
+        QTest::mouseClick(field, Qt::LeftButton);
+    {
+        ModalHookGuard<TForm5> guard([](TForm5 &shown) { EXPECT_TRUE(StaysOpenOnEscapeAndClose(shown)); });
+        EXPECT_FALSE(form.Execute());  // the caller writes no .meta
+    }
+    ModalHookGuard<TForm5> guard([](TForm5 &shown) { shown.ImageOKb->click(); });
+    EXPECT_TRUE(form.Execute());
+    EXPECT_EQ(meta.Operator.Text() + "|" + meta.Place.Text() + "|" + meta.Notes.Text(), "|Unknown user|");
+}
+
+// The row is refilled with the proposal of six minutes ahead.
+TEST_F(ScheduleDialog, RefusedEntriesAreToldOrRefilledAndScheduleNothing)
+{
+    const TRowTexts wrongDay = {"11", "0", "0", "", "3", "2026"};
+    const std::tuple<TRowTexts, QStringList, TRowTexts> cases[] = {
+        {wrongDay, {"Error in the Day field at position: 1",
+                    "Error in the Day field: Day must be comprised in between 1 and 31"}, wrongDay},
+        {{"12", "0", "0", "31", "2", "2026"}, {}, SixMinutesAhead},  // no such day: refilled silently
+        {{"10", "0", "15", "10", "3", "2026"}, {"The scheduled time and date is too close"}, SixMinutesAhead},
+    };
+    for (const auto &[entry, messages, rowAfterOk] : cases) {
+        Services.Shown.clear();
+        EXPECT_FALSE(EnterEnd(entry));
+        EXPECT_EQ(Services.Texts(), messages);
+        EXPECT_EQ(EndRowAfterOk, rowAfterOk);
+    }
+    EXPECT_FALSE(Schedule.IsPending());
+}
+
+// An accepted end is proposed again and kept, with the shutdown choice, through Escape,
+// close, Cancel and a refused entry.
+TEST_F(ScheduleDialog, AnAcceptedEndAndTheShutdownChoiceSurviveCancelAndRefusal)
+{
+    // Blanks and a sign before the digits are allowed, and the year stays the one typed.
+    ASSERT_TRUE(EnterEnd({"11", "+0", "16", "10", "3", " 2026"}));
+    TRowTexts proposed;
+    EXPECT_FALSE(Execute([&](TForm6 &form) {
+        proposed = EndRowTexts(form);
+        form.ShutDownCB->setChecked(true);
+        EXPECT_TRUE(StaysOpenOnEscapeAndClose(form));
+        form.ImageCancelbClick();
+    }));
+    const TRowTexts accepted = {"11", "0", "16", "10", "3", "2026"};
+    EXPECT_EQ(proposed, accepted);
+    EXPECT_FALSE(EnterEnd({"10", "0", "0", "10", "3", "2026"}));
+    EXPECT_EQ(EndRowAfterOk, accepted);
+    EXPECT_EQ(Schedule.EndTime(), At(2026, 3, 10, 11, 0, 16));
+    EXPECT_TRUE(Form.ShutDownCB->isChecked());
+}
+
+// The first failing field alone, its stray character's position before its range; the
+// accepted fields are the dialog's test.
+TEST(EndFields, ReportTheFirstFailingFieldOnlyPositionMessageFirst)
+{
+    using Texts = std::array<QString, 6>;
+    const std::pair<Texts, QStringList> refused[] = {
+        {{"24", "x"}, {"Error in the Hour field: Hour must be comprised in between 0 and 23"}},
+        {{"99999999999999999999"}, {"Error in the Hour field: Hour must be comprised in between 0 and 23"}},
+        {{"0", "5x"}, {"Error in the Min. field at position: 2"}},
+        {{"0", "0", "12 "}, {"Error in the Sec. field at position: 3"}},
+        {{"0", "0", "0", "-"}, {"Error in the Day field at position: 2",
+                                "Error in the Day field: Day must be comprised in between 1 and 31"}},
+    };
+    for (const auto &[texts, messages] : refused)
+        EXPECT_EQ(CheckEndFields(texts).Messages, messages) << texts[0].toStdString();
+}
+
+TEST(JudgeEnd, ComparesTheWholeMomentAndTakesTheYearThroughAHundredYearWindow)
+{
+    const QDateTime now = At(2026, 3, 10, 10, 0, 0);
+    // An earlier day at a later time of day is the past.
+    EXPECT_EQ(JudgeEnd({11, 0, 0, 9, 3, 2026}, now).Verdict, TEndVerdict::TooClose);
+    EXPECT_EQ(JudgeEnd({10, 0, 16, 10, 3, 2026}, now.addMSecs(500)).Verdict, TEndVerdict::Accepted);
+    // 2099 reads as 1999, which has passed; the window begins 50 years back.
+    EXPECT_EQ(JudgeEnd({12, 0, 0, 1, 1, 2099}, now).Verdict, TEndVerdict::TooClose);
+    EXPECT_EQ(ExpandTwoDigitYear(76, 2026), 1976);
+    EXPECT_EQ(ExpandTwoDigitYear(75, 2026), 2075);
+}
+
+// A cancelled end is the session's test.
+TEST(ScheduledEnd, IsReachedToTheMillisecondAtThePeriodOfTheIntervalAndShownInTheLocalesTexts)
+{
+    TFakeServices services(At(2026, 12, 6, 10, 0, 0));
+    TScheduledEnd schedule;
+    const QDateTime end = services.Now.addSecs(360);
+    schedule.Schedule(services.Now.addSecs(3600), 60.0);
+    EXPECT_EQ(schedule.InterruptREC.interval(), 10000);
+    schedule.Schedule(end, 0.5);  // replaces end and period
+    EXPECT_EQ(schedule.InterruptREC.interval(), 1000);
+    EXPECT_EQ(schedule.LabelText(QLocale(QLocale::English, QLocale::UnitedStates)),
+              "Recording end scheduled on 12/6/26 10:06:00 AM  ");
+
+    services.Now = end.addMSecs(-1);
+    EXPECT_FALSE(schedule.EndReached());
+    services.Now = end;
+    EXPECT_TRUE(schedule.EndReached());
+}
