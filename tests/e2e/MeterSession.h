@@ -8,7 +8,6 @@
 
 #include "device/Form2_Port.h"
 #include "tests/support/RecordFiles.h"
-#include "tests/support/StoredValues.h"
 #include "tools/meter-sim/MeterTerminal.h"
 
 #include <QList>

@@ -13,7 +13,6 @@
 #include "storage/DateTimeConvert.h"
 #include "storage/MetaData.h"
 #include "tests/support/RecordFiles.h"
-#include "tests/support/StoredValues.h"
 
 #include <QDir>
 #include <QFile>

@@ -43,18 +43,10 @@ TStartedProgram::TStartedProgram(const QString &program, const QStringList &argu
 
 TStartedProgram::~TStartedProgram()
 {
-    if (Running()) {
+    if (Process.state() != QProcess::NotRunning) {
         Process.kill();
         Process.waitForFinished(10000);
     }
-}
-
-QString TStartedProgram::ReadLine()
-{
-    while (!Process.canReadLine())
-        if (!Process.waitForReadyRead(5000))
-            return QString();
-    return QString::fromLocal8Bit(Process.readLine()).trimmed();
 }
 
 bool TStartedProgram::EndsWithin(int ms)

@@ -40,9 +40,6 @@ public:
     TStartedProgram(const TStartedProgram &) = delete;
     TStartedProgram &operator=(const TStartedProgram &) = delete;
 
-    bool Running() const { return Process.state() != QProcess::NotRunning; }
-    // The next line of its output without the line end; empty when none comes within the timeout.
-    QString ReadLine();
     // False when the program is still running after ms.
     bool EndsWithin(int ms);
     // SIGTERM or SIGKILL, and the end waited for.

@@ -54,5 +54,5 @@ TMsgAnswer TFakeServices::ShowBox(TMsgKind kind, const QString &text, TMsgButton
 QString TFakeServices::AskSaveFileName(const TSaveFileRequest &request)
 {
     SaveRequests.push_back(request);
-    return SaveAnswerWith ? SaveAnswerWith(request) : SaveAs;
+    return SaveAs;
 }

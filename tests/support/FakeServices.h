@@ -46,10 +46,9 @@ public:
     QStringList Opened;
     std::function<bool(const QString &path)> OpenWith;
 
-    // Save dialogs: answered by SaveAnswerWith when set, else with SaveAs (empty: Cancel).
+    // Save dialogs: answered with SaveAs (empty: Cancel).
     std::vector<TSaveFileRequest> SaveRequests;
     QString SaveAs;
-    std::function<QString(const TSaveFileRequest &)> SaveAnswerWith;
 
 private:
     TMsgAnswer ShowBox(TMsgKind kind, const QString &text, TMsgButtons buttons);

@@ -2,15 +2,16 @@
 
 #include "model/GlobalState.h"
 
-void TGlobalStateReset::OnTestStart(const ::testing::TestInfo &)
-{
-    ResetGlobalState();
-}
+#include <gtest/gtest.h>
 
-void TGlobalStateReset::OnTestEnd(const ::testing::TestInfo &)
-{
-    ResetGlobalState();
-}
+namespace {
+
+class TGlobalStateReset : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo &) override { ResetGlobalState(); }
+    void OnTestEnd(const ::testing::TestInfo &) override { ResetGlobalState(); }
+};
+
+} // namespace
 
 void ResetGlobalStateAroundEachTest()
 {

@@ -44,26 +44,17 @@ TMetaData MakeMeta(std::uint8_t unit, double interval, const QDateTime &start, c
     return meta;
 }
 
-void WriteMeta(const QString &logPath, TMetaData meta)
-{
-    WriteMetaFile(CompanionName(logPath, ".meta"), meta, meta.StartTime);
-}
-
-void WriteHisto(const QString &logPath, std::uint8_t unit, const std::vector<TSampleRecord> &samples)
-{
-    THistogram histogram(LevelFloorDb, LevelCeilingDb);
-    for (const TSampleRecord &sample : samples)
-        histogram.Add(LevelClassOfDensity(DensityOf(unit, sample.Value)));
-    histogram.WriteToFile(CompanionName(logPath, ".histo"));
-}
-
 QString WriteRecord(const QString &folder, const QString &baseName, const std::vector<TSampleRecord> &samples,
                     const TMetaData &meta, bool withHisto)
 {
     const QString log = WriteLog(folder, baseName, samples);
-    WriteMeta(log, meta);
-    if (withHisto)
-        WriteHisto(log, meta.Unit, samples);
+    WriteMetaFile(CompanionName(log, ".meta"), meta, meta.StartTime);
+    if (withHisto) {
+        THistogram histogram(LevelFloorDb, LevelCeilingDb);
+        for (const TSampleRecord &sample : samples)
+            histogram.Add(LevelClassOfDensity(DensityOf(meta.Unit, sample.Value)));
+        histogram.WriteToFile(CompanionName(log, ".histo"));
+    }
     return log;
 }
 
@@ -87,4 +78,12 @@ TMetaData RecordMeta(const QString &logPath)
     TMetaData meta;
     ReadMetaFile(CompanionName(logPath, ".meta"), meta);
     return meta;
+}
+
+std::vector<float> StoredValues(const std::vector<TSampleRecord> &records)
+{
+    std::vector<float> values;
+    for (const TSampleRecord &record : records)
+        values.push_back(record.Value);
+    return values;
 }

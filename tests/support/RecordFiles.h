@@ -17,10 +17,6 @@ QString WriteLog(const QString &folder, const QString &baseName, const std::vect
 
 TMetaData MakeMeta(std::uint8_t unit, double interval, const QDateTime &start, const QString &operatorName = {},
                    const QString &place = {}, const QString &notes = {}, std::int8_t correction = 0);
-void WriteMeta(const QString &logPath, TMetaData meta);
-
-// The level histogram of the samples, written beside the log.
-void WriteHisto(const QString &logPath, std::uint8_t unit, const std::vector<TSampleRecord> &samples);
 
 // A whole record: log, .meta and (unless told otherwise) .histo.
 QString WriteRecord(const QString &folder, const QString &baseName, const std::vector<TSampleRecord> &samples,
@@ -29,3 +25,5 @@ QString WriteRecord(const QString &folder, const QString &baseName, const std::v
 // Every whole record of a log, and the .meta beside it.
 std::vector<TSampleRecord> LogRecords(const QString &logPath);
 TMetaData RecordMeta(const QString &logPath);
+// The readings of records, in their order.
+std::vector<float> StoredValues(const std::vector<TSampleRecord> &records);
