@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // A chart in pixel units (see MakePixelChart): x = column - 10, y = 89 - row.
@@ -17,7 +19,7 @@ protected:
     {
         MakePixelChart(Chart);
         Chart.OnMouseMoveInChart = [this](TRChart *, bool inChart, TShiftState, double x, double y) {
-            Reports.push_back({inChart, x, y});
+            Reports.emplace_back(inChart, x, y);
         };
     }
 
@@ -37,33 +39,44 @@ protected:
 
     void ExpectRanges(double xLo, double yLo, double xHi, double yHi)
     {
-        EXPECT_NEAR(Chart.RangeLoX(), xLo, 1e-9);
-        EXPECT_NEAR(Chart.RangeLoY(), yLo, 1e-9);
-        EXPECT_NEAR(Chart.RangeHiX(), xHi, 1e-9);
-        EXPECT_NEAR(Chart.RangeHiY(), yHi, 1e-9);
+        const double shown[] = {Chart.RangeLoX(), Chart.RangeLoY(), Chart.RangeHiX(), Chart.RangeHiY()};
+        const double expected[] = {xLo, yLo, xHi, yHi};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_NEAR(shown[i], expected[i], 1e-9) << i;
     }
 
-    struct TReport {
-        bool InChart;
-        double X, Y;
-    };
-
     TRChart Chart;
-    std::vector<TReport> Reports;
+    std::vector<std::tuple<bool, double, double>> Reports; // in the plot, x, y
 };
 
-TEST_F(ChartMouse, PanMovesTheContentWithThePointer)
+// The windows pick the mode in the mouse-down handler, so it must run before the drag starts.
+TEST_F(ChartMouse, PanStartsInTheModeTheMouseDownHandlerPicksAndMovesTheContentWithThePointer)
 {
-    Chart.SetMouseAction(maPan);
+    int presses = 0;
+    Chart.OnMouseDown = [&](TRChart *sender, Qt::MouseButton, TShiftState shift, int, int) {
+        ++presses;
+        if (shift.Keys & Qt::ControlModifier)
+            sender->SetMouseAction(maPan);
+    };
+    Press({50, 50}); // no mode yet
+    Drag({70, 70});
+    Release({70, 70});
+    Press({5, 50}, Qt::LeftButton, Qt::ControlModifier); // outside the plot
+    Drag({70, 70});
+    Press({50, 50}, Qt::RightButton);
+    Send(QEvent::MouseMove, {70, 70}, Qt::NoButton, Qt::RightButton);
+    ExpectRanges(0, 0, 120, 80);
+
     Chart.SetDataColor(Qt::green);
     Chart.AddMark(40, 39, 7); // under the press point (50, 50)
-    Press({50, 50});
+    Press({50, 50}, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(presses, 4);
     Drag({60, 40});
     ExpectRanges(-10, -10, 110, 70);
     // Repainted during the drag, the mark still under the pointer; the pointer's data point too.
     EXPECT_EQ(Chart.Picture().pixel(60, 40), qRgb(0, 255, 0));
     ASSERT_FALSE(Reports.empty());
-    EXPECT_TRUE(Reports.back().X == 40 && Reports.back().Y == 39);
+    EXPECT_EQ(Reports.back(), std::tuple(true, 40.0, 39.0));
     Drag({45, 50}); // always relative to the ranges at the press
     ExpectRanges(5, 0, 125, 80);
     Release({45, 50});
@@ -71,9 +84,21 @@ TEST_F(ChartMouse, PanMovesTheContentWithThePointer)
     ExpectRanges(5, 0, 125, 80);
 }
 
-TEST_F(ChartMouse, RubberBandZoomsToItsRectangleOnRelease)
+TEST_F(ChartMouse, RubberBandZoomsToItsRectangleClampedToThePlotOnRelease)
 {
     Chart.SetMouseAction(maZoomWindPos);
+    Press({30, 20}); // without width or height: nothing
+    Release({30, 60});
+    Press({30, 20});
+    Drag({90, 40});
+    Release({90, 20});
+    ExpectRanges(0, 0, 120, 80);
+    Press({30, 20});
+    Drag({300, 300});
+    Release({300, 300});
+    ExpectRanges(20, 0, 119, 69);
+
+    Chart.SetRanges(0, 0, 120, 80);
     Press({80, 70});
     Drag({30, 20});
     ExpectRanges(0, 0, 120, 80); // nothing before the release
@@ -84,21 +109,6 @@ TEST_F(ChartMouse, RubberBandZoomsToItsRectangleOnRelease)
     EXPECT_EQ(shown.pixel(55, 45), Chart.Picture().pixel(55, 45));
     Release({30, 20});
     ExpectRanges(20, 19, 70, 69);
-}
-
-TEST_F(ChartMouse, RubberBandWithoutWidthOrHeightChangesNothingAndIsClampedToThePlot)
-{
-    Chart.SetMouseAction(maZoomWindPos);
-    Press({30, 20});
-    Release({30, 60});
-    Press({30, 20});
-    Drag({90, 40});
-    Release({90, 20});
-    ExpectRanges(0, 0, 120, 80);
-    Press({30, 20});
-    Drag({300, 300});
-    Release({300, 300});
-    ExpectRanges(20, 0, 119, 69);
 }
 
 TEST_F(ChartMouse, DragZoomScalesBothSpansAboutTheirCentres)
@@ -114,33 +124,6 @@ TEST_F(ChartMouse, DragZoomScalesBothSpansAboutTheirCentres)
     EXPECT_NEAR(Chart.RangeLoX(), 60, 1e-9);
 }
 
-TEST_F(ChartMouse, NoModeOrAPressOutsideThePlotStartsNothing)
-{
-    Press({50, 50});
-    Drag({70, 70});
-    Release({70, 70});
-    Chart.SetMouseAction(maPan);
-    Press({5, 50});
-    Drag({70, 70});
-    Press({50, 50}, Qt::RightButton);
-    Send(QEvent::MouseMove, {70, 70}, Qt::NoButton, Qt::RightButton);
-    ExpectRanges(0, 0, 120, 80);
-}
-
-TEST_F(ChartMouse, MouseDownHandlerRunsBeforeTheDragStarts)
-{
-    std::vector<QPoint> presses;
-    Chart.OnMouseDown = [&](TRChart *sender, Qt::MouseButton, TShiftState shift, int x, int y) {
-        presses.push_back({x, y});
-        EXPECT_TRUE(shift.Keys & Qt::ControlModifier);
-        sender->SetMouseAction(maPan);
-    };
-    Press({50, 50}, Qt::LeftButton, Qt::ControlModifier);
-    Drag({60, 50});
-    EXPECT_EQ(presses, std::vector<QPoint>{QPoint(50, 50)});
-    ExpectRanges(-10, 0, 110, 80);
-}
-
 TEST_F(ChartMouse, PointerReportsDataCoordinatesOnlyInsideThePlot)
 {
     Hover({10, 89});
@@ -150,10 +133,10 @@ TEST_F(ChartMouse, PointerReportsDataCoordinatesOnlyInsideThePlot)
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&Chart, &leave);
     ASSERT_EQ(Reports.size(), 5u);
-    EXPECT_TRUE(Reports[0].InChart && Reports[0].X == 0 && Reports[0].Y == 0);
-    EXPECT_TRUE(Reports[1].InChart && Reports[1].X == 119 && Reports[1].Y == 79);
-    EXPECT_FALSE(Reports[2].InChart);
-    EXPECT_FALSE(Reports[4].InChart); // leaving the control counts as leaving the plot
+    EXPECT_EQ(Reports[0], std::tuple(true, 0.0, 0.0));
+    EXPECT_EQ(Reports[1], std::tuple(true, 119.0, 79.0));
+    EXPECT_FALSE(std::get<0>(Reports[2]));
+    EXPECT_FALSE(std::get<0>(Reports[4])); // leaving the control counts as leaving the plot
 }
 
 } // namespace

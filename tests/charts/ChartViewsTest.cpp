@@ -1,17 +1,16 @@
-// The program's use of its charts: the level histogram, the read-outs, the mouse-down rules
-// and full views, the chart settings and the risk scale.
+// The program's use of its charts: the level histogram, the read-outs, the mouse-down rules,
+// the full views and the frame and ordinate labels of its charts.
 
 #include "charts/ChartConfigurations.h"
 #include "charts/ChartFrame.h"
-#include "charts/NumericTicks.h"
 #include "charts/ChartMouse.h"
 #include "charts/ChartReadouts.h"
 #include "charts/LevelHistogram.h"
+#include "charts/NumericTicks.h"
 #include "charts/RChart.h"
-#include "charts/RiskScale.h"
 #include "model/Risk.h"
 #include "model/UnitHistogram_COMMON.h"
-#include "tests/charts/TestPalette.h"
+#include "tests/support/BuiltProgram.h"
 
 #include <QFontMetrics>
 
@@ -21,135 +20,73 @@
 
 namespace {
 
-// The live top only grows, once the tallest bar reaches 95 %; otherwise it follows the tallest
-// bar both ways. A tenth is added, rounded half to even.
-TEST(HistogramTop, LiveTopOnlyGrowsOtherwiseFollowsTheTallestBar)
+TEST(LevelHistogram, DrawsOneBarPerCountedClassInItsRiskColourUnderATopThatALiveChartOnlyRaises)
 {
-    EXPECT_EQ(HistogramTop(4, 3, true), 4);
-    EXPECT_EQ(HistogramTop(4, 5, true), 5);   // 0.5 goes to the even 0
-    EXPECT_EQ(HistogramTop(4, 15, true), 17); // 1.5 goes to 2
+    // A tenth is added to the tallest bar, rounded half to even; the live top only grows, once
+    // the tallest bar reaches 95 %.
+    EXPECT_EQ(HistogramTop(4, 5, true), 5);    // 0.5 goes to the even 0
+    EXPECT_EQ(HistogramTop(4, 15, true), 17);  // 1.5 goes to 2
     EXPECT_EQ(HistogramTop(20, 19, true), 21); // 19 >= 20 x 0.95
-    EXPECT_EQ(HistogramTop(100, 3, false), 3);
-    EXPECT_EQ(HistogramTop(4, 35, false), 39);  // 3.5 goes to 4
     EXPECT_EQ(HistogramTop(4, 4294967295u, false), 4294967295.0 + 429496730.0);
-}
-
-class LevelHistogramChart : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { LoadTestRiskPalette(); }
-
-    LevelHistogramChart()
-    {
-        Chart.resize(700, 300);
-        ConfigureChart(Chart, MainHistogramChartConfiguration());
-    }
-
-    // The colour in the middle of the bar of a level.
-    QRgb BarColour(int level, double count)
-    {
-        const TPlotMapping mapping = Chart.Mapping();
-        return Chart.Picture().pixel(int(mapping.Column(level)), int(mapping.Row(count / 2)));
-    }
-
-    TRChart Chart;
-};
-
-TEST_F(LevelHistogramChart, DrawsOneBarPerCountedClassInItsRiskColour)
-{
+    ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
+    TRChart chart;
+    chart.resize(700, 300);
+    ConfigureChart(chart, MainHistogramChartConfiguration());
+    const auto barColour = [&](int level, double count) { // in the middle of the bar
+        return chart.Picture().pixel(int(chart.Mapping().Column(level)), int(chart.Mapping().Row(count / 2)));
+    };
     THistogram histogram(-33, 33);
     for (int i = 0; i < 3; ++i)
         histogram.Add(-20 + 33);
     histogram.Add(10 + 33);
-    DrawLevelHistogram(Chart, histogram, PopulationSensitive, StateSleep, false);
-    EXPECT_EQ(Chart.ItemCount(), 2u);
-    EXPECT_EQ(Chart.RangeHiY(), 3);
-    EXPECT_EQ(BarColour(-20, 3), RiskColor(-20 + 40).rgb());
-    EXPECT_EQ(BarColour(10, 1), RiskColor(10 + 40).rgb());
+    DrawLevelHistogram(chart, histogram, PopulationSensitive, StateSleep, false);
+    EXPECT_EQ(chart.ItemCount(), 2u);
+    EXPECT_EQ(chart.RangeHiY(), 3);
+    EXPECT_EQ(barColour(-20, 3), RiskColor(-20 + 40).rgb());
+    EXPECT_EQ(barColour(10, 1), RiskColor(10 + 40).rgb());
 
-    DrawLevelHistogram(Chart, histogram, PopulationGeneral, StateWake, false);
-    EXPECT_EQ(Chart.ItemCount(), 2u); // the earlier bars are gone
-    EXPECT_EQ(BarColour(-20, 3), RiskColor(-20 + 20).rgb());
-    EXPECT_EQ(BarColour(10, 1), RiskColor(10 + 20).rgb());
-    DrawLevelHistogram(Chart, THistogram(-33, 33), PopulationGeneral, StateWake, true);
-    EXPECT_EQ(Chart.RangeHiY(), 3); // a live top only grows
-}
-
-TEST_F(LevelHistogramChart, AllZeroHistogramDrawsNoBarsAndLeavesTheRangeOpen)
-{
-    DrawLevelHistogram(Chart, THistogram(-33, 33), PopulationGeneral, StateSleep, false);
-    EXPECT_EQ(Chart.ItemCount(), 0u);
-    EXPECT_EQ(Chart.RangeHiY(), 0);
-    EXPECT_DOUBLE_EQ(Chart.RangeLoY(), -1e-10);
+    DrawLevelHistogram(chart, histogram, PopulationGeneral, StateWake, false);
+    EXPECT_EQ(chart.ItemCount(), 2u); // the earlier bars are gone
+    EXPECT_EQ(barColour(-20, 3), RiskColor(-20 + 20).rgb());
+    DrawLevelHistogram(chart, THistogram(-33, 33), PopulationGeneral, StateWake, true);
+    EXPECT_EQ(chart.RangeHiY(), 3); // a live top only grows
+    DrawLevelHistogram(chart, THistogram(-33, 33), PopulationGeneral, StateSleep, false);
+    EXPECT_EQ(chart.ItemCount(), 0u);
+    EXPECT_EQ(chart.RangeHiY(), 0);
+    EXPECT_DOUBLE_EQ(chart.RangeLoY(), -1e-10);
 }
 
 // The level is rounded half to even and shown with its density; a value has the decimals of
 // the largest value.
 TEST(Readouts, LevelWithItsDensityAndValuesWithTheDecimalsOfTheLargest)
 {
-    const QLocale c = QLocale::c();
-    EXPECT_EQ(LevelReadoutText(3.4, c), QString::fromUtf8("3 = 1.9953 mW/m²"));
     EXPECT_EQ(LevelReadoutText(3.4, QLocale(QLocale::German)), QString::fromUtf8("3 = 1,9953 mW/m²"));
-    EXPECT_EQ(LevelValueText(20, c), "100.00");
-    EXPECT_EQ(ReadoutLevel(2.5), 2);
+    EXPECT_EQ(LevelValueText(20, QLocale::c()), "100.00");
     EXPECT_EQ(ReadoutLevel(-2.5), -2);
-    EXPECT_EQ(ReadoutLevel(500), 127);
     EXPECT_EQ(ReadoutLevel(-1e300), -128);
     EXPECT_EQ(ValueReadoutText(0.2, 0.123456, QLocale::c()), "0.1235");
     EXPECT_EQ(ValueReadoutText(250, 12.345, QLocale::c()), "12.35");
 }
 
-TEST(FullViews, FollowTheirInputs)
+// The full views; Shift before Ctrl before the rubber band; right or middle click restores the
+// full view and keeps the mode.
+TEST(ChartMouseDown, ModifiersPickTheModeAndOtherButtonsRestoreTheFullView)
 {
     EXPECT_EQ(MainTimeChartFullView(0.5, 100, 2), (TRangeBox{0, 0, 50, 1.1 * 2}));
     EXPECT_EQ(ViewerTimeChartFullView(32703, 10, 2400, 0.2), (TRangeBox{32693, 0, 32703 + 24000, 1.1 * 0.2}));
-    EXPECT_EQ(AnalyserFullView(0.12), (TRangeBox{-33.5, 0, 33.5, 1.1 * 0.12}));
-}
-
-// Shift before Ctrl before the rubber band; right or middle click restores the full view and
-// keeps the mode.
-TEST(ChartMouseDown, ModifiersPickTheModeAndOtherButtonsRestoreTheFullView)
-{
     EXPECT_EQ(MouseActionFor(Qt::ShiftModifier | Qt::ControlModifier), maZoomDrag);
     EXPECT_EQ(MouseActionFor(Qt::AltModifier), maZoomWindPos);
     TRChart chart;
     ConfigureChart(chart, AnalyserChartConfiguration());
-    const auto view = [&] { return TRangeBox{chart.RangeLoX(), chart.RangeLoY(), chart.RangeHiX(), chart.RangeHiY()}; };
     HandleChartMouseDown(chart, Qt::LeftButton, Qt::ControlModifier, AnalyserFullView(0.5));
     EXPECT_EQ(chart.MouseAction(), maPan);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         chart.SetRanges(0, 0, 5, 5);
-        HandleChartMouseDown(chart, button, {}, AnalyserFullView(0.5));
-        EXPECT_EQ(view(), AnalyserFullView(0.5));
+        HandleChartMouseDown(chart, button, {}, AnalyserFullView(0.12));
+        EXPECT_EQ((TRangeBox{chart.RangeLoX(), chart.RangeLoY(), chart.RangeHiX(), chart.RangeHiY()}),
+                  (TRangeBox{-33.5, 0, 33.5, 1.1 * 0.12}));
         EXPECT_EQ(chart.MouseAction(), maPan);
     }
-}
-
-TEST(ChartConfigurations, ViewerChartsKeepTheirRangesUntilARecordOpens)
-{
-    TRChart chart;
-    chart.SetRanges(1, 2, 3, 4);
-    ConfigureChart(chart, ViewerTimeChartConfiguration());
-    EXPECT_EQ(chart.RangeLoY(), 2);
-    EXPECT_EQ(chart.RangeHiX(), 3);
-}
-
-TEST(RiskScale, PaintsWhiteNamesAndAGreyBottomLine)
-{
-    QImage strip(600, 24, QImage::Format_RGB32);
-    strip.fill(Qt::black);
-    {
-        QPainter painter(&strip);
-        QFont font;
-        font.setPixelSize(14);
-        PaintRiskScale(painter, strip.rect(), font);
-    }
-    EXPECT_EQ(strip.pixel(599, 23), qRgb(105, 105, 105));
-    int white = 0;
-    for (int x = 0; x < 40; ++x)
-        for (int y = 0; y < 23; ++y)
-            white += strip.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
-    EXPECT_GT(white, 5); // "Very low" at the left
-    EXPECT_EQ(strip.pixel(300, 22), qRgb(0, 0, 0));
 }
 
 TEST(TimeChartScale, OrdinateLabelsOfAnyFiniteRangeFitBesideTheAxisAndNameTheirTicks)
@@ -174,8 +111,8 @@ TEST(TimeChartScale, OrdinateLabelsOfAnyFiniteRangeFitBesideTheAxisAndNameTheirT
             if (tick.Label.isEmpty())
                 continue;
             ++labelled;
-            QString number = tick.Label;
-            EXPECT_NEAR(number.replace('E', 'e').toDouble(), tick.Value, 1e-9 * top) << tick.Label.toStdString();
+            EXPECT_NEAR(QString(tick.Label).replace('E', 'e').toDouble(), tick.Value, 1e-9 * top)
+                << tick.Label.toStdString();
         }
         EXPECT_GE(labelled, 3) << top;
     }
@@ -193,15 +130,14 @@ TEST(ChartFrame, ShowsTheGridTheAxesWithTheirLabelsAndTheCaptions)
     const QImage &picture = chart.Picture();
     const TChartAppearance &look = chart.Appearance();
     const QRect area = chart.PlotArea();
-    const auto pixelsIn = [&](const QRect &box, auto &&counts) {
+    // The pixels of a box in a colour, or with drawn, in any other colour.
+    const auto count = [&](const QRect &box, const QColor &colour, bool drawn = false) {
         int found = 0;
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x)
-                found += counts(QColor(picture.pixel(x, y))) ? 1 : 0;
+                found += (QColor(picture.pixel(x, y)) == colour) != drawn ? 1 : 0;
         return found;
     };
-    const auto inColour = [](const QColor &colour) { return [colour](const QColor &pixel) { return pixel == colour; }; };
-    const auto drawn = [&](const QColor &pixel) { return pixel != look.WindColor; };
 
     int gridRows = 0;
     const QFontMetrics metrics(chart.font());
@@ -210,22 +146,20 @@ TEST(ChartFrame, ShowsTheGridTheAxesWithTheirLabelsAndTheCaptions)
         if (row <= area.top() || row >= area.bottom())
             continue;
         ++gridRows;
-        EXPECT_GE(pixelsIn(QRect(area.left(), row, area.width(), 1), inColour(look.GridColor)), area.width() / 3)
-            << tick.Value;
-        EXPECT_EQ(pixelsIn(QRect(area.left(), row + 2, area.width(), 1), inColour(look.GridColor)), 0) << tick.Value;
+        EXPECT_GE(count(QRect(area.left(), row, area.width(), 1), look.GridColor), area.width() / 3) << tick.Value;
+        EXPECT_EQ(count(QRect(area.left(), row + 2, area.width(), 1), look.GridColor), 0) << tick.Value;
     }
     EXPECT_GE(gridRows, 2);
 
     // The axes along the left and the bottom edge of the plot, labelled beyond them.
-    EXPECT_EQ(pixelsIn(QRect(area.left() - 1, area.top(), 1, area.height()), inColour(look.ScaleColor)), area.height());
-    EXPECT_EQ(pixelsIn(QRect(area.left(), area.bottom() + 1, area.width(), 1), inColour(look.ScaleColor)), area.width());
-    EXPECT_GT(pixelsIn(QRect(0, area.top(), area.left() - 6, area.height()), drawn), 40);
-    EXPECT_GT(pixelsIn(QRect(area.left(), area.bottom() + 6, area.width(), look.BRim - 6), drawn), 40);
+    EXPECT_EQ(count(QRect(area.left() - 1, area.top(), 1, area.height()), look.ScaleColor), area.height());
+    EXPECT_EQ(count(QRect(area.left(), area.bottom() + 1, area.width(), 1), look.ScaleColor), area.width());
+    EXPECT_GT(count(QRect(0, area.top(), area.left() - 6, area.height()), look.WindColor, true), 40);
+    EXPECT_GT(count(QRect(area.left(), area.bottom() + 6, area.width(), look.BRim - 6), look.WindColor, true), 40);
 
     // The caption over the middle of the plot, the ordinate's name at the left.
-    const QRect rim(0, 0, chart.width(), look.TRim);
-    EXPECT_GT(pixelsIn(rim.adjusted(area.left() + area.width() / 3, 0, -area.width() / 3, 0), drawn), 40);
-    EXPECT_GT(pixelsIn(QRect(0, 0, area.left(), look.TRim), drawn), 20);
+    EXPECT_GT(count(QRect(area.left() + area.width() / 3, 0, area.width() / 3, look.TRim), look.WindColor, true), 40);
+    EXPECT_GT(count(QRect(0, 0, area.left(), look.TRim), look.WindColor, true), 20);
 }
 
 } // namespace

@@ -10,7 +10,6 @@ inline void MakePixelChart(TRChart &chart, QSize area = QSize(120, 80))
     chart.SetRRim(10);
     chart.SetTRim(10);
     chart.SetBRim(10);
-    chart.SetShadowStyle(ssNone);
     chart.SetGridStyle(gsNone);
     chart.resize(area + QSize(20, 20));
     chart.SetRanges(0, 0, area.width(), area.height());
