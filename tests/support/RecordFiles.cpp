@@ -48,7 +48,8 @@ QString WriteRecord(const QString &folder, const QString &baseName, const std::v
                     const TMetaData &meta, bool withHisto)
 {
     const QString log = WriteLog(folder, baseName, samples);
-    WriteMetaFile(CompanionName(log, ".meta"), meta, meta.StartTime);
+    TMetaData written = meta;  // the writer stamps its start
+    WriteMetaFile(CompanionName(log, ".meta"), written, meta.StartTime);
     if (withHisto) {
         THistogram histogram(LevelFloorDb, LevelCeilingDb);
         for (const TSampleRecord &sample : samples)
