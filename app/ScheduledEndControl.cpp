@@ -53,6 +53,9 @@ void TForm1::InterruptRECTimer()
         saveError.Rethrow();
         return;
     }
+    // The program ends: what earlier records still lack gets its last chance.
+    saveError.Run([this] { Session.SaveBeforeExit(); });
+    const bool saved = !saveError;
     // The error is shown before the program ends, or nobody would ever see it.
     try {
         saveError.Rethrow();
@@ -61,5 +64,5 @@ void TForm1::InterruptRECTimer()
     }
     if (ConnectionForm)
         ConnectionForm->SaveSettings();
-    EndProcessAtOnce(EXIT_SUCCESS);
+    EndProcessAtOnce(saved ? EXIT_SUCCESS : EXIT_FAILURE);
 }

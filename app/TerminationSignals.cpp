@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <utility>
@@ -64,8 +65,17 @@ void TTerminationSignals::SignalArrived()
     if (std::exchange(Quitting, true))
         return;
     SendMessagesToStandardError();
+    bool saved = true;
     if (BeforeQuit)
-        RunShowingErrors(BeforeQuit);
-    // Not quit(): that asks every window to close, and a modal one may refuse.
-    QCoreApplication::exit(0);
+        RunShowingErrors([this, &saved] {
+            try {
+                BeforeQuit();
+            } catch (...) {
+                saved = false;
+                throw;
+            }
+        });
+    // Not quit(): that asks every window to close, and a modal one may refuse. Whoever
+    // started the program learns from the exit code that something could not be saved.
+    QCoreApplication::exit(saved ? EXIT_SUCCESS : EXIT_FAILURE);
 }

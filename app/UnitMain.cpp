@@ -231,7 +231,7 @@ double TForm1::CurrentInterval() const
 
 void TForm1::SaveRecordingBeforeExit()
 {
-    Session.FinishRecording();
+    Session.SaveBeforeExit();
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -260,8 +260,12 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 bool TForm1::FormCloseQuery()
 {
-    if (RecordingState != Recording)
+    if (RecordingState != Recording) {
+        // A record that still lacks files gets its last chance to be completed.
+        if (Session.HasUnsavedFiles())
+            RunShowingErrors([this] { SaveRecordingBeforeExit(); });
         return true;
+    }
     const TMsgAnswer answer = ShowMessageBox(
         TMsgKind::Confirmation,
         QStringLiteral("Currently recording. Are you sure you want to stop recording and close the application?"),

@@ -9,7 +9,6 @@
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
 
-#include <array>
 #include <optional>
 #include <utility>
 
@@ -28,19 +27,6 @@ private:
     bool &Flag;
 };
 
-// The level histogram of the samples that are in the log.
-THistogram HistogramOfLog(const QString &logPath, std::uint8_t unit)
-{
-    TSampleStatistics statistics;
-    statistics.Reset(unit);
-    TLogReader reader(logPath);
-    std::array<TSampleRecord, 4096> block;
-    while (const std::size_t count = reader.Read(block))
-        for (std::size_t i = 0; i < count; ++i)
-            statistics.Add(block[i].Value);
-    return statistics.Histogram();
-}
-
 } // namespace
 
 TAcquisitionSession::TAcquisitionSession(const QString &logDir, QObject *parent)
@@ -49,6 +35,8 @@ TAcquisitionSession::TAcquisitionSession(const QString &logDir, QObject *parent)
     PauseForSample = &ProcessEventsFor;
     MetaData.Version = 1;
     connect(&Import.ImportTimer, &QTimer::timeout, this, &TAcquisitionSession::EndTransfer);
+    UnsavedRetryTimer.setInterval(UnsavedRetryIntervalMs);
+    connect(&UnsavedRetryTimer, &QTimer::timeout, this, &TAcquisitionSession::RetryUnsavedFiles);
 }
 
 TAcquisitionChoice TAcquisitionSession::Settings() const
@@ -90,7 +78,10 @@ void TAcquisitionSession::ResetLiveState(TRecordingState mode, const TAcquisitio
     if (mode == Recording) {
         WriteBuffer = std::make_unique<TCircBuffer>(WriteBufferCapacityFor(choice.Interval));
         WriteFailed = false;
+        MetaOwed = false;
         NotInLog.Clear();
+        // The status line must not keep what it said of the previous record.
+        emit StatusText(QString());
         CreateLogFile(LogFile);
         emit LogFileCreated();
     }
@@ -151,18 +142,34 @@ void TAcquisitionSession::StartRecording(const TAcquisitionChoice &choice)
 
 void TAcquisitionSession::WriteRecordMeta()
 {
-    WriteMetaFile(CompanionToWrite(LogFile, QStringLiteral(".meta")), MetaData, Start);
+    MetaOwed = true;
+    try {
+        WriteMetaFile(CompanionToWrite(LogFile, QStringLiteral(".meta")), MetaData, Start);
+    } catch (const EInOutError &) {
+        UnsavedRetryTimer.start();
+        throw;
+    }
+    MetaOwed = false;
 }
 
 void TAcquisitionSession::Stop()
 {
     // A save that could not be written does not keep the recording from stopping.
     TDeferredError saveError;
-    if (RecordingState == Recording)
+    const bool recording = RecordingState == Recording;
+    if (recording)
         saveError.Run([this] { SaveOnStop(); });
     RunStatistics.Histogram().Clear();
     LogFile = LogDir;
     SetState(Stopped);
+    // Stop again: what earlier records lack is written now, or the status says what is missing.
+    if (!recording && !Unsaved.empty()) {
+        TDeferredError retryError;
+        RetryOwedFiles(retryError);
+        emit StatusText(Unsaved.empty() ? QStringLiteral("   Data has been saved") : UnsavedText());
+        if (Unsaved.empty())
+            emit RecordSaved();
+    }
     saveError.Rethrow();
 }
 
@@ -173,6 +180,56 @@ void TAcquisitionSession::FinishRecording()
     // Whatever comes in while it is saved belongs to no record any more.
     SetState(Stopped);
     SaveOnStop();
+}
+
+void TAcquisitionSession::SaveBeforeExit()
+{
+    TDeferredError error;
+    error.Run([this] { FinishRecording(); });
+    RetryOwedFiles(error);
+    if (!Unsaved.empty() && !error)
+        throw EInOutError(UnsavedText().trimmed());
+    error.Rethrow();
+}
+
+void TAcquisitionSession::RetryUnsavedFiles()
+{
+    TDeferredError error;
+    RetryOwedFiles(error);
+    if (Unsaved.empty() && RecordingState == Stopped) {
+        emit StatusText(QStringLiteral("   Data has been saved"));
+        emit RecordSaved();
+    }
+}
+
+void TAcquisitionSession::RetryOwedFiles(TDeferredError &error)
+{
+    if (MetaOwed && RecordingState == Recording)
+        error.Run([this] { WriteRecordMeta(); });
+    for (TUnsavedRecord &record : Unsaved)
+        record.Retry(error);
+    std::erase_if(Unsaved, [](const TUnsavedRecord &record) { return !record.Owed(); });
+    if (Unsaved.empty() && !MetaOwed)
+        UnsavedRetryTimer.stop();
+}
+
+void TAcquisitionSession::KeepUnsaved(TUnsavedRecord record)
+{
+    if (!record.Owed())
+        return;
+    Unsaved.push_back(std::move(record));
+    UnsavedRetryTimer.start();
+}
+
+QString TAcquisitionSession::UnsavedText() const
+{
+    std::uint64_t missing = 0;
+    QStringList files;
+    for (const TUnsavedRecord &record : Unsaved) {
+        missing += record.Samples.size() + record.Lost;
+        files << record.OwedFiles();
+    }
+    return IncompleteRecordText(missing, files);
 }
 
 void TAcquisitionSession::RestartRecording(const std::function<void()> &stopAndRecord)
@@ -214,22 +271,33 @@ void TAcquisitionSession::SaveOnStop()
     WaitWhileSampleInProgress(PauseForSample);
     TDeferredError error;
     error.Run([this] { AppendWriteBuffer(); });
+    if (MetaOwed)
+        error.Run([this] { WriteRecordMeta(); });
+
+    TUnsavedRecord record{LogFile, MetaData.Unit, NotInLog.Records(), 0, true, std::nullopt, std::nullopt};
     const std::uint64_t missing = NotInLog.MissingCount();
-    error.Run([this, missing] {
-        const QString histogramFile = CompanionToWrite(LogFile, QStringLiteral(".histo"));
-        // The histogram tells what the log holds, without the samples it could not take.
-        if (missing == 0)
-            LiveHistogram().WriteToFile(histogramFile);
-        else
-            HistogramOfLog(LogFile, MetaData.Unit).WriteToFile(histogramFile);
-    });
-    if (missing > 0) {
-        const QString samples = missing == 1 ? QStringLiteral("1 sample") : QStringLiteral("%1 samples").arg(missing);
-        emit StatusText(QStringLiteral("   The record is incomplete: %1 could not be written to its log").arg(samples));
+    record.Lost = missing - record.Samples.size();
+    // The live histogram tells what the log holds only when the log lacks no sample.
+    if (missing == 0)
+        record.LiveHistogram = LiveHistogram();
+    if (MetaOwed) {
+        record.Meta = MetaData;
+        record.Meta->StartTime = Start;
+    }
+    // Samples the log has just refused are not offered again at once.
+    error.Run([&record] { record.WriteHistogram(); });
+    // What is still owed belongs to that record now, not to the next recording.
+    NotInLog.Clear();
+    MetaOwed = false;
+
+    const QString incomplete = IncompleteRecordText(missing, record.OwedFiles());
+    if (!incomplete.isEmpty()) {
+        emit StatusText(incomplete);
     } else if (!error) {
         emit StatusText(QStringLiteral("   Data has been saved"));
         emit RecordSaved();
     }
+    KeepUnsaved(std::move(record));
     error.Rethrow();
 }
 
@@ -252,6 +320,11 @@ void TAcquisitionSession::AppendWriteBuffer()
     }
     NotInLog.Written();
     WriteFailed = false;
+    // The disk takes writes again: what is still owed goes down with them.
+    if (MetaOwed || !Unsaved.empty()) {
+        TDeferredError quiet;
+        RetryOwedFiles(quiet);
+    }
 }
 
 void TAcquisitionSession::ScheduleEnd(const QDateTime &end)

@@ -15,12 +15,14 @@
 #include "model/UnwrittenSamples.h"
 #include "session/LiveSettings.h"
 #include "session/MemoryImport.h"
+#include "session/UnsavedRecord.h"
 #include "storage/MetaData.h"
 #include "storage/ScheduledEnd.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -100,13 +102,25 @@ public:
     // A new recording, named and started at one reading of the clock. A recording in progress
     // is completed first. When no log can be made, listening goes on and the error is thrown.
     void StartRecording(const TAcquisitionChoice &choice);
-    // The recording's .meta with the session's start time.
+    // The recording's .meta with the session's start time. One that cannot be written is
+    // thrown, and written with the next write of the recording that works.
     void WriteRecordMeta();
     // Stops the run: a recording is saved, the live histogram emptied; a failed save is thrown
-    // once stopped.
+    // once stopped. Files that earlier records still lack are written again.
     void Stop();
     // A recording in progress stops taking samples and is saved (scheduled end, import, exit).
     void FinishRecording();
+    // The program ends: the recording in progress is saved and every record's missing files
+    // are written; what still could not be written is thrown.
+    void SaveBeforeExit();
+    // Some completed record still lacks samples or files that may yet be written.
+    bool HasUnsavedFiles() const { return !Unsaved.empty(); }
+    // How often the missing files are tried again, so that they are written soon after
+    // there is room again.
+    static constexpr int UnsavedRetryIntervalMs = 5000;
+    // Writes what completed records still lack (the retry timer runs this); the status line
+    // says when they are complete. Errors are not shown: the user has seen them once.
+    void RetryUnsavedFiles();
     // Restart of a recording: stopAndRecord stops it and records anew; the new recording keeps
     // the pending end and the description of the previous one.
     void RestartRecording(const std::function<void()> &stopAndRecord);
@@ -115,9 +129,11 @@ public:
     // The meter is gone: a recording's buffered samples go to its log at once.
     void MeterLost();
 
-    // Completing a recording: the write buffer's records appended, the live histogram written
-    // beside the log, "   Data has been saved". A pending scheduled end belonged to this
-    // recording and goes with it. File errors are thrown after both files have been tried.
+    // Completing a recording: the write buffer's records appended, a .meta still owed and the
+    // live histogram written beside the log, "   Data has been saved". What could not be
+    // written is kept for later writes and the status says what the record lacks. A pending
+    // scheduled end belonged to this recording and goes with it. File errors are thrown after
+    // every file has been tried.
     void SaveOnStop();
     // Appends what the write buffer holds, after the samples the log could not take before,
     // and empties it. Only the first failure is thrown, so that the error is shown once.
@@ -174,6 +190,9 @@ private:
     void HideImportProgress();
     void SaveImportedRecord(const std::vector<TSampleRecord> &records);
     void EndImport();
+    void KeepUnsaved(TUnsavedRecord record);
+    void RetryOwedFiles(TDeferredError &error);
+    QString UnsavedText() const;
 
     const QString LogDir;
     QString LogFile;
@@ -182,6 +201,10 @@ private:
     std::unique_ptr<TCircBuffer> WriteBuffer;
     TUnwrittenSamples NotInLog;
     bool WriteFailed = false;
+    // The .meta of the recording in progress could not be written yet.
+    bool MetaOwed = false;
+    std::vector<TUnsavedRecord> Unsaved;
+    QTimer UnsavedRetryTimer;
     TScheduledEnd End;
     float Value = 0.0f;
     std::uint16_t Frequency = 0;

@@ -12,6 +12,7 @@
 #include <gmock/gmock.h>
 
 #include <csignal>
+#include <cstdlib>
 
 TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTellsStandardError)
 {
@@ -36,7 +37,7 @@ TEST(TerminationSignals, ASaveThatFailsUnderAModalWindowStillEndsTheProgramAndTe
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     watchdog.start(5000);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(QApplication::exec(), EXIT_FAILURE);
     EXPECT_THAT(testing::internal::GetCapturedStderr(), testing::HasSubstr("No space left on device (28)"));
     EXPECT_EQ(saves, 1);
     EXPECT_TRUE(services.Shown.empty());

@@ -1,6 +1,6 @@
 // Recording onto a Log folder whose disk runs full and gets room again: one error box per
-// failed action, nothing lost once there is room, no empty companion file, earlier records
-// untouched. The disk is a small tmpfs over the Log folder where this process may mount one,
+// failed action, nothing lost and every companion file written once there is room, no empty
+// companion file, earlier records untouched. The disk is a small tmpfs over the Log folder where this process may mount one,
 // and always the program's writes told that the disk is full.
 
 #include "tests/e2e/MeterSession.h"
@@ -121,34 +121,58 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     EXPECT_EQ(StoredValues(LogRecords(log)), Sent);
     EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   Recording since "));
 
-    // Full again, and stopped while full: the histogram cannot be written either.
+    // Full again, and stopped while full: the log has said so already, so no second box; the
+    // status says what the record lacks.
     Fill();
     SendUntilAnErrorBox();
     const std::size_t inLog = LogRecords(log).size();
     Form1->StopB->click();
-    ASSERT_EQ(Services.Shown.size(), 3u);
-    ExpectLastBoxAbout(".histo");
-    EXPECT_EQ(Form1->PanelStatus->text(), QStringLiteral("   The record is incomplete: %1 samples could not be "
-                                                         "written to its log").arg(Sent.size() - inLog));
+    ASSERT_EQ(Services.Shown.size(), 2u);
+    EXPECT_EQ(Form1->PanelStatus->text(),
+              QStringLiteral("   The record is incomplete: %1 samples could not be written to its log; %2 could not "
+                             "be written")
+                  .arg(Sent.size() - inLog)
+                  .arg(QFileInfo(CompanionName(log, ".histo")).fileName()));
     EXPECT_FALSE(QFileInfo::exists(CompanionName(log, ".histo")));
-    Sent.resize(inLog);
-    EXPECT_EQ(StoredValues(LogRecords(log)), Sent);
+    const std::vector<float> sentToLog = Sent;
 
-    // Still full: the next recording's .meta is reported and the recording goes on, complete
-    // once there is room.
+    // Still full: the next recording's .meta is reported at the metadata dialog's OK, and the
+    // recording goes on. Once there is room its first write completes both records.
     Sent.clear();
     Record();
-    ASSERT_EQ(Services.Shown.size(), 4u);
+    ASSERT_EQ(Services.Shown.size(), 3u);
     ExpectLastBoxAbout(".meta");
     const QString next = Form1->Session.CurrentLogFile();
     EXPECT_FALSE(QFileInfo::exists(CompanionName(next, ".meta")));
     Free();
     SendReadings(13);
+    EXPECT_EQ(StoredValues(LogRecords(log)), sentToLog);
+    EXPECT_TRUE(QFileInfo::exists(CompanionName(log, ".histo")));
+    EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".meta")));
     Form1->StopB->click();
     EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
     EXPECT_EQ(StoredValues(LogRecords(next)), Sent);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".histo")));
+
+    // A Stop that meets the full disk first: one box, the truth in the status line, and the
+    // next Stop writes what is missing once there is room.
+    Sent.clear();
+    Record();
+    const QString last = Form1->Session.CurrentLogFile();
+    SendReadings(3);
+    Fill();
+    Form1->StopB->click();
+    ASSERT_EQ(Services.Shown.size(), 4u);
+    ExpectLastBoxAbout(QFileInfo(last).fileName());
+    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   The record is incomplete: "));
+    EXPECT_TRUE(Form1->StopB->isChecked());
+    Free();
+    Form1->StopB->click();
+    EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
+    EXPECT_EQ(StoredValues(LogRecords(last)), Sent);
+    EXPECT_TRUE(QFileInfo::exists(CompanionName(last, ".histo")));
     EXPECT_EQ(Services.Shown.size(), 4u);
+
     for (const auto &[name, bytes] : earlier)
         EXPECT_EQ(Files().at(name), bytes) << name.toStdString();
     for (const auto &[name, bytes] : Files())
