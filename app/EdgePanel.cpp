@@ -1,6 +1,6 @@
 #include "app/EdgePanel.h"
 
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QPainter>
 

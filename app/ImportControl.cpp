@@ -10,7 +10,7 @@
 #include "model/ConvertError.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
-#include "storage/Form5_MetaData.h"
+#include "dialogs/MetaDataDialog.h"
 #include "windows/ChoiceGroup.h"
 
 #include <QComboBox>
@@ -39,7 +39,7 @@ void TForm1::WatchImport()
         [this] { return ImportSettingsInControls(); },
         [this](const std::function<void()> &action) { WithLinesHeld(action); },
         [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), this); },
-        [this] { return Form5->Execute(); },
+        [this] { return MetaDataDialog->Execute(); },
     };
     connect(&Session, &TAcquisitionSession::ImportProgressShown, this, &TForm1::ShowImportProgress);
     connect(&Session, &TAcquisitionSession::ImportProgress, ProgressBar, [this](int done, int length) {

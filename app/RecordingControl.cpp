@@ -5,12 +5,12 @@
 #include "windows/ChoiceGroup.h"
 #include "app/UnitMain.h"
 #include "app/Version.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 #include "charts/RChart.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
 #include "session/DeferredError.h"
-#include "storage/Form5_MetaData.h"
+#include "dialogs/MetaDataDialog.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QApplication>
@@ -98,7 +98,7 @@ void TForm1::RecBClick()
     }
     if (RestartInProgress)
         return;
-    if (Form5->Execute())
+    if (MetaDataDialog->Execute())
         Session.WriteRecordMeta();
 }
 

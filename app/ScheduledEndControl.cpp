@@ -6,8 +6,8 @@
 #include "model/Services.h"
 #include "session/DeferredError.h"
 #include "storage/DateTimeConvert.h"
-#include "storage/Form6_Schedule.h"
-#include "storage/ScheduleEndQuestion.h"
+#include "dialogs/ScheduleDialog.h"
+#include "dialogs/ScheduleEndQuestion.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -24,7 +24,7 @@ void TForm1::ScheduleEnd1Click()
     if (RecordingState != Recording)
         return;
     const TMetaData &meta = Session.CurrentMetaData();
-    if (!Form6->Execute(FromTDateTime(meta.StartTime), Session.ScheduledEnd(), meta.Interval))
+    if (!ScheduleDialog->Execute(FromTDateTime(meta.StartTime), Session.ScheduledEnd(), meta.Interval))
         return;
     // The recording may have ended while the dialog was open: the end was set for nothing.
     if (RecordingState != Recording) {
@@ -49,7 +49,7 @@ void TForm1::InterruptRECTimer()
     // Saved and stopped first, so that the stop does not save a second time.
     saveError.Run([this] { Session.FinishRecording(); });
     PressStopButton();
-    if (!Form6->ShutDownCB->isChecked()) {
+    if (!ScheduleDialog->ShutDownCB->isChecked()) {
         saveError.Rethrow();
         return;
     }

@@ -7,15 +7,15 @@
 #include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
 #include "app/Version.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/RChart.h"
 #include "device/Form2_Port.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
-#include "storage/DialogLook.h"
-#include "storage/Form5_MetaData.h"
-#include "storage/Form6_Schedule.h"
+#include "dialogs/DialogLook.h"
+#include "dialogs/MetaDataDialog.h"
+#include "dialogs/ScheduleDialog.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QCloseEvent>
@@ -47,8 +47,8 @@ const QColor ShownTitleColour(255, 255, 210);
 TForm1::TForm1(const TAppPaths &paths, QWidget *parent)
     : QMainWindow(parent), Paths(paths), Session(paths.LogDir)
 {
-    Form5 = new TForm5(Session.DescriptionToEdit(), this);
-    Form6 = new TForm6(this);
+    MetaDataDialog = new TMetaDataDialog(Session.DescriptionToEdit(), this);
+    ScheduleDialog = new TScheduleDialog(this);
     BuildLayout();
     BuildMenu();
     WireHandlers();

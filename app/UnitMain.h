@@ -27,8 +27,8 @@ class QProgressBar;
 class QSplitter;
 class QToolButton;
 class TForm2;
-class TForm5;
-class TForm6;
+class TMetaDataDialog;
+class TScheduleDialog;
 class TRChart;
 class TChoiceGroup;
 class TRiskScaleBox;
@@ -199,8 +199,8 @@ public:
 
     QTimer LabelPeakFreqTimer;
 
-    TForm5 *Form5 = nullptr; // the metadata dialog
-    TForm6 *Form6 = nullptr; // the schedule dialog
+    TMetaDataDialog *MetaDataDialog = nullptr; // the metadata dialog
+    TScheduleDialog *ScheduleDialog = nullptr; // the schedule dialog
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -5,7 +5,7 @@
 #include "app/RiskScaleBox.h"
 #include "app/UnitMain.h"
 #include "model/HandlerErrors.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 #include "charts/RChart.h"
 #include "windows/StatisticsPanel.h"
 

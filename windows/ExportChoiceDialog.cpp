@@ -5,7 +5,7 @@
 #include "model/ProgramVersion.h"
 #include "model/Services.h"
 #include "report/RecordExport.h"
-#include "storage/ModalSeam.h"
+#include "dialogs/ModalSeam.h"
 #include "windows/RecordExportCommands.h"
 
 #include <QFileInfo>

@@ -22,7 +22,7 @@ public:
     QPushButton *CancelButton = nullptr;
 };
 
-// Shown modally through the dialog seam (storage/ModalSeam.h); none for Cancel.
+// Shown modally through the dialog seam (dialogs/ModalSeam.h); none for Cancel.
 std::optional<TExportChoiceDialog::TChoice> AskExportChoice(const QString &logName, QWidget *parent);
 
 // Asks what to write for logFile and writes it with the risk columns of population and state.

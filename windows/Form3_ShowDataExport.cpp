@@ -8,7 +8,7 @@
 #include "charts/RChart.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/RecordExportCommands.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -10,7 +10,7 @@
 #include "windows/ChoiceGroup.h"
 #include "windows/ClickForwarder.h"
 #include "windows/PeakFrequencyList.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 #include "windows/RiskScaleStrip.h"
 #include "windows/StatisticsPanel.h"
 

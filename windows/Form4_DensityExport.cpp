@@ -4,7 +4,7 @@
 
 #include "model/HandlerErrors.h"
 #include "windows/RecordExportCommands.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QToolButton>
 

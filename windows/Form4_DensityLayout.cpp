@@ -6,7 +6,7 @@
 #include "model/HandlerErrors.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/RChart.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -8,7 +8,7 @@
 #include "charts/RChart.h"
 #include "windows/FileManagerGlyphs.h"
 #include "windows/FolderChainFilter.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QComboBox>
 #include <QFileSystemModel>

@@ -1,7 +1,7 @@
 #include "windows/RiskScaleStrip.h"
 
 #include "charts/RiskScale.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QPainter>
 

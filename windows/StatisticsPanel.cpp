@@ -1,7 +1,7 @@
 #include "windows/StatisticsPanel.h"
 
 #include "charts/TextSpace.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 #include "windows/ClickForwarder.h"
 
 #include <QHBoxLayout>

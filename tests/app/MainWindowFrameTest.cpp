@@ -5,8 +5,8 @@
 
 #include "charts/RChart.h"
 #include "model/InOutError.h"
-#include "storage/Form5_MetaData.h"
-#include "storage/ModalSeam.h"
+#include "dialogs/MetaDataDialog.h"
+#include "dialogs/ModalSeam.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QAction>
@@ -63,10 +63,10 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecordingAndSavesTheRecording)
 
 TEST_F(MainWindowTest, PlayAndRecordWithoutAMeterAskToConnectOneAndChangeNothing)
 {
-    TModalSeam<TForm5>::Hook = [](TForm5 &) { ADD_FAILURE() << "the metadata dialog was shown"; };
+    TModalSeam<TMetaDataDialog>::Hook = [](TMetaDataDialog &) { ADD_FAILURE() << "the metadata dialog was shown"; };
     Form->PlayB->click();
     Form->RecB->click();
-    TModalSeam<TForm5>::Hook = nullptr;
+    TModalSeam<TMetaDataDialog>::Hook = nullptr;
     EXPECT_EQ(Services.Texts(), QStringList(2, "Please connect a ZELTAR device first"));
     EXPECT_EQ(RecordingState, Listening);
     EXPECT_TRUE(QDir(App.Paths().LogDir).entryList(QDir::Files).isEmpty());

@@ -1,8 +1,8 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "model/HandlerErrors.h"
-#include "storage/Form5_MetaData.h"
-#include "storage/ModalSeam.h"
+#include "dialogs/MetaDataDialog.h"
+#include "dialogs/ModalSeam.h"
 #include "tools/meter-sim/MeterLines.h"
 
 #include <QDir>
@@ -12,7 +12,7 @@
 MeterSession::MeterSession()
 {
     InstallResources(App.Paths());
-    TModalSeam<TForm5>::Hook = [this](TForm5 &dialog) {
+    TModalSeam<TMetaDataDialog>::Hook = [this](TMetaDataDialog &dialog) {
         ++MetaDialogs;
         dialog.ImageOKbClick();
     };
@@ -25,7 +25,7 @@ MeterSession::~MeterSession()
 {
     Form2.reset();
     Form1.reset();
-    TModalSeam<TForm5>::Hook = nullptr;
+    TModalSeam<TMetaDataDialog>::Hook = nullptr;
 }
 
 void MeterSession::PlugIn()

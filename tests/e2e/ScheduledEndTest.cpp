@@ -4,9 +4,9 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "model/GlobalState.h"
-#include "storage/Form6_Schedule.h"
+#include "dialogs/ScheduleDialog.h"
 #include "storage/LogFile.h"
-#include "tests/storage/ModalHookGuard.h"
+#include "tests/dialogs/ModalHookGuard.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -21,7 +21,7 @@ TEST_F(ScheduledEndTest, TheMenuEntryRecordsAndAnEndWithShutdownSavesAndEndsTheP
 {
     // Yes to recording first; the dialog's offer is six minutes after the start.
     Services.Answer(TMsgAnswer::Yes);
-    const ModalHookGuard<TForm6> guard([](TForm6 &dialog) {
+    const ModalHookGuard<TScheduleDialog> guard([](TScheduleDialog &dialog) {
         dialog.ShutDownCB->setChecked(true);
         dialog.ImageOKbClick();
     });

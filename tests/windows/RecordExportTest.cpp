@@ -2,7 +2,7 @@
 // menu's export of a log picked in the file manager. The save dialog is answered through its
 // seam; the CSV is compared with what zeltar-export writes.
 
-#include "storage/ModalSeam.h"
+#include "dialogs/ModalSeam.h"
 #include "tests/windows/RecordWindowTest.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/ExportChoiceDialog.h"

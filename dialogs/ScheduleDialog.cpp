@@ -1,11 +1,11 @@
-#include "storage/Form6_Schedule.h"
+#include "dialogs/ScheduleDialog.h"
 
 #include "model/HandlerErrors.h"
 #include "model/Services.h"
-#include "storage/DialogLook.h"
-#include "storage/ModalSeam.h"
+#include "dialogs/DialogLook.h"
+#include "dialogs/ModalSeam.h"
 #include "storage/ScheduleValidation.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -53,7 +53,7 @@ QLabel *NewCaption(const QString &text, int width, QWidget *parent)
 
 } // namespace
 
-TForm6::TForm6(QWidget *parent) : TButtonClosedDialog(parent, CaptionOnlyTitleBar)
+TScheduleDialog::TScheduleDialog(QWidget *parent) : TButtonClosedDialog(parent, CaptionOnlyTitleBar)
 {
     setWindowTitle(QStringLiteral("Schedule"));
     SetColours(this, DialogTextGrey, palette().color(QPalette::Window));
@@ -88,7 +88,7 @@ TForm6::TForm6(QWidget *parent) : TButtonClosedDialog(parent, CaptionOnlyTitleBa
     setFixedSize(560, 200);
 }
 
-QWidget *TForm6::NewHeading()
+QWidget *TScheduleDialog::NewHeading()
 {
     auto *heading = new QWidget(this);
     SetColours(heading, DialogTextGrey, Qt::white);
@@ -107,7 +107,7 @@ QWidget *TForm6::NewHeading()
     return heading;
 }
 
-QWidget *TForm6::NewFieldRow(const QString &caption, TFieldRow &fields, bool readOnly)
+QWidget *TScheduleDialog::NewFieldRow(const QString &caption, TFieldRow &fields, bool readOnly)
 {
     auto *row = new QWidget(this);
     QHBoxLayout *layout = NewRowLayout(row);
@@ -124,7 +124,7 @@ QWidget *TForm6::NewFieldRow(const QString &caption, TFieldRow &fields, bool rea
     return row;
 }
 
-QWidget *TForm6::NewBottomBar()
+QWidget *TScheduleDialog::NewBottomBar()
 {
     auto *bar = new QWidget(this);
     QHBoxLayout *layout = NewRowLayout(bar);
@@ -132,8 +132,8 @@ QWidget *TForm6::NewBottomBar()
     ShutDownCB = new QCheckBox(QStringLiteral("Shutdown upon completion"), bar);
     ImageCancelb = NewImageButton(QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, bar);
     ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, bar);
-    connect(ImageCancelb, &QToolButton::clicked, this, ShowingErrors(this, &TForm6::ImageCancelbClick));
-    connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TForm6::ImageOKbClick));
+    connect(ImageCancelb, &QToolButton::clicked, this, ShowingErrors(this, &TScheduleDialog::ImageCancelbClick));
+    connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TScheduleDialog::ImageOKbClick));
     layout->addWidget(ShutDownCB);
     layout->addStretch();
     layout->addWidget(ImageCancelb);
@@ -141,17 +141,17 @@ QWidget *TForm6::NewBottomBar()
     return bar;
 }
 
-TForm6::TFieldRow TForm6::StartRow() const
+TScheduleDialog::TFieldRow TScheduleDialog::StartRow() const
 {
     return {hour_Start, min_Start, sec_Start, day_Start, month_Start, year_start};
 }
 
-TForm6::TFieldRow TForm6::EndRow() const
+TScheduleDialog::TFieldRow TScheduleDialog::EndRow() const
 {
     return {hour_End, min_End, sec_End, day_End, month_End, year_End};
 }
 
-bool TForm6::Execute(const QDateTime &recordingStart, TScheduledEnd &schedule, double intervalSeconds)
+bool TScheduleDialog::Execute(const QDateTime &recordingStart, TScheduledEnd &schedule, double intervalSeconds)
 {
     RecordingStart = recordingStart;
     PendingEnd = schedule.IsPending() ? std::optional(schedule.EndTime()) : std::nullopt;
@@ -163,19 +163,19 @@ bool TForm6::Execute(const QDateTime &recordingStart, TScheduledEnd &schedule, d
     return true;
 }
 
-void TForm6::FormShow()
+void TScheduleDialog::FormShow()
 {
     FillRow(StartRow(), RecordingStart);
     ProposedEnd = PendingEnd ? *PendingEnd : CurrentTime().addSecs(ProposedDelaySeconds);
     RefillEndRow();
 }
 
-void TForm6::RefillEndRow()
+void TScheduleDialog::RefillEndRow()
 {
     FillRow(EndRow(), ProposedEnd);
 }
 
-void TForm6::ImageOKbClick()
+void TScheduleDialog::ImageOKbClick()
 {
     std::array<QString, 6> texts;
     const TFieldRow row = EndRow();
@@ -204,7 +204,7 @@ void TForm6::ImageOKbClick()
     }
 }
 
-void TForm6::ImageCancelbClick()
+void TScheduleDialog::ImageCancelbClick()
 {
     done(QDialog::Rejected);
 }

@@ -1,4 +1,4 @@
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QGuiApplication>
 #include <QPalette>

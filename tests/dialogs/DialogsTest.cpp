@@ -1,10 +1,10 @@
 // The metadata and schedule dialogs, answered through their modal seam as the user would, and
 // the schedule's end row checks and pending end beneath the dialog.
 
-#include "storage/Form5_MetaData.h"
-#include "storage/Form6_Schedule.h"
+#include "dialogs/MetaDataDialog.h"
+#include "dialogs/ScheduleDialog.h"
 #include "storage/ScheduleValidation.h"
-#include "tests/storage/ModalHookGuard.h"
+#include "tests/dialogs/ModalHookGuard.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
 
@@ -35,7 +35,7 @@ bool StaysOpenOnEscapeAndClose(QDialog &dialog)
 
 using TRowTexts = std::array<QString, 6>;  // hour, minute, second, day, month, year
 
-TRowTexts EndRowTexts(const TForm6 &form)
+TRowTexts EndRowTexts(const TScheduleDialog &form)
 {
     return {form.hour_End->text(), form.min_End->text(),   form.sec_End->text(),
             form.day_End->text(),  form.month_End->text(), form.year_End->text()};
@@ -46,7 +46,7 @@ protected:
     // Types texts into the end row and presses OK; EndRowAfterOk is what the row then shows.
     bool EnterEnd(const TRowTexts &texts)
     {
-        return Execute([&](TForm6 &form) {
+        return Execute([&](TScheduleDialog &form) {
             const std::array row{form.hour_End, form.min_End,   form.sec_End,
                                  form.day_End,  form.month_End, form.year_End};
             for (std::size_t i = 0; i < row.size(); ++i)
@@ -55,14 +55,14 @@ protected:
             EndRowAfterOk = EndRowTexts(form);
         });
     }
-    bool Execute(const std::function<void(TForm6 &)> &answer)
+    bool Execute(const std::function<void(TScheduleDialog &)> &answer)
     {
-        ModalHookGuard<TForm6> guard(answer);
+        ModalHookGuard<TScheduleDialog> guard(answer);
         return Form.Execute(At(2026, 3, 10, 9, 5, 3), Schedule, 0.5);
     }
     TFakeServices Services{At(2026, 3, 10, 10, 0, 0)};
     TScheduledEnd Schedule;
-    TForm6 Form;
+    TScheduleDialog Form;
     TRowTexts EndRowAfterOk;
 };
 
@@ -75,17 +75,17 @@ const TRowTexts SixMinutesAhead = {"10", "6", "0", "10", "3", "2026"};
 TEST(MetaDataDialog, AClickEmptiesOnlyAPlaceholderAndOnlyOkClosesItStoringTheTexts)
 {
     TMetaData meta;
-    TForm5 form{meta};
+    TMetaDataDialog form{meta};
     EXPECT_EQ(form.EditOperator->text() + form.EditPlace->text() + form.EditNotes->text(), "UnknownUnknownNone");
     form.EditNotes->setText(QStringLiteral("0"));
     form.EditPlace->setText(QStringLiteral("Unknown user"));
     for (QLineEdit *field : {form.EditOperator, form.EditPlace, form.EditNotes})
         QTest::mouseClick(field, Qt::LeftButton);
     {
-        ModalHookGuard<TForm5> guard([](TForm5 &shown) { EXPECT_TRUE(StaysOpenOnEscapeAndClose(shown)); });
+        ModalHookGuard<TMetaDataDialog> guard([](TMetaDataDialog &shown) { EXPECT_TRUE(StaysOpenOnEscapeAndClose(shown)); });
         EXPECT_FALSE(form.Execute());  // the caller writes no .meta
     }
-    ModalHookGuard<TForm5> guard([](TForm5 &shown) { shown.ImageOKb->click(); });
+    ModalHookGuard<TMetaDataDialog> guard([](TMetaDataDialog &shown) { shown.ImageOKb->click(); });
     EXPECT_TRUE(form.Execute());
     EXPECT_EQ(meta.Operator.Text() + "|" + meta.Place.Text() + "|" + meta.Notes.Text(), "|Unknown user|");
 }
@@ -116,7 +116,7 @@ TEST_F(ScheduleDialog, AnAcceptedEndAndTheShutdownChoiceSurviveCancelAndRefusal)
     // Blanks and a sign before the digits are allowed, and the year stays the one typed.
     ASSERT_TRUE(EnterEnd({"11", "+0", "16", "10", "3", " 2026"}));
     TRowTexts proposed;
-    EXPECT_FALSE(Execute([&](TForm6 &form) {
+    EXPECT_FALSE(Execute([&](TScheduleDialog &form) {
         proposed = EndRowTexts(form);
         form.ShutDownCB->setChecked(true);
         EXPECT_TRUE(StaysOpenOnEscapeAndClose(form));

@@ -3,21 +3,21 @@
 // is written. Made once and reused, so the texts of one recording are proposed for the
 // next. OK is the only way out: no Cancel, no close box, Escape does nothing.
 
-#include "storage/ButtonClosedDialog.h"
+#include "dialogs/ButtonClosedDialog.h"
 #include "storage/MetaData.h"
 
 class QLineEdit;
 class QToolButton;
 class QVBoxLayout;
 
-class TForm5 : public TButtonClosedDialog {
+class TMetaDataDialog : public TButtonClosedDialog {
     Q_OBJECT
 
 public:
     // The dialog writes into currentMetaData, which must outlive it.
-    explicit TForm5(TMetaData &currentMetaData, QWidget *parent = nullptr);
+    explicit TMetaDataDialog(TMetaData &currentMetaData, QWidget *parent = nullptr);
 
-    // Shows the dialog modally (see storage/ModalSeam.h); true when it was closed by OK,
+    // Shows the dialog modally (see dialogs/ModalSeam.h); true when it was closed by OK,
     // the texts then being in the metadata.
     bool Execute();
 

@@ -1,4 +1,4 @@
-#include "storage/ScheduleEndQuestion.h"
+#include "dialogs/ScheduleEndQuestion.h"
 
 #include "model/Services.h"
 

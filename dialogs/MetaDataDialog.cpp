@@ -1,9 +1,9 @@
-#include "storage/Form5_MetaData.h"
+#include "dialogs/MetaDataDialog.h"
 
 #include "model/HandlerErrors.h"
-#include "storage/DialogLook.h"
-#include "storage/ModalSeam.h"
-#include "storage/WidgetStyle.h"
+#include "dialogs/DialogLook.h"
+#include "dialogs/ModalSeam.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -19,7 +19,7 @@ constexpr int BarHeight = 2;
 
 } // namespace
 
-TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
+TMetaDataDialog::TMetaDataDialog(TMetaData &currentMetaData, QWidget *parent)
     : TButtonClosedDialog(parent, CaptionOnlyTitleBar | Qt::WindowStaysOnTopHint), CurrentMetaData(currentMetaData)
 {
     setWindowTitle(QStringLiteral("Edit Meta Data to be saved with the record"));
@@ -39,7 +39,7 @@ TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
     ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, this);
     ImageOKb->setObjectName(QStringLiteral("ImageOKb"));
     ImageOKb->setToolTip(QStringLiteral("Save the session using current Meta-Data"));
-    connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TForm5::ImageOKbClick));
+    connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TMetaDataDialog::ImageOKbClick));
     auto *bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 4, 8, 4);
     bottom->addStretch();
@@ -49,7 +49,7 @@ TForm5::TForm5(TMetaData &currentMetaData, QWidget *parent)
     setFixedSize(878, 176);
 }
 
-QLineEdit *TForm5::AddRow(QVBoxLayout &rows, const QString &caption, const QString &initialText)
+QLineEdit *TMetaDataDialog::AddRow(QVBoxLayout &rows, const QString &caption, const QString &initialText)
 {
     auto *label = new QLabel(caption, this);
     label->setFixedWidth(CaptionWidth);
@@ -67,20 +67,20 @@ QLineEdit *TForm5::AddRow(QVBoxLayout &rows, const QString &caption, const QStri
     return edit;
 }
 
-bool TForm5::Execute()
+bool TMetaDataDialog::Execute()
 {
     CentreOnScreen(*this);
     return RunModal(*this) == QDialog::Accepted;
 }
 
-void TForm5::EditOperatorClick(QLineEdit *Sender)
+void TMetaDataDialog::EditOperatorClick(QLineEdit *Sender)
 {
     const QString text = Sender->text();
     if (text == u"Unknown" || text == u"0" || text == u"None")
         Sender->clear();
 }
 
-void TForm5::ImageOKbClick()
+void TMetaDataDialog::ImageOKbClick()
 {
     CurrentMetaData.Operator.Set(EditOperator->text());
     CurrentMetaData.Place.Set(EditPlace->text());
@@ -88,7 +88,7 @@ void TForm5::ImageOKbClick()
     done(QDialog::Accepted);
 }
 
-bool TForm5::eventFilter(QObject *watched, QEvent *event)
+bool TMetaDataDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         for (QLineEdit *edit : {EditOperator, EditPlace, EditNotes})

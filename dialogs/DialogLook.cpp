@@ -1,6 +1,6 @@
-#include "storage/DialogLook.h"
+#include "dialogs/DialogLook.h"
 
-#include "storage/WidgetStyle.h"
+#include "dialogs/WidgetStyle.h"
 
 #include <QFrame>
 #include <QToolButton>

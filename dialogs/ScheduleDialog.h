@@ -4,7 +4,7 @@
 // reused; the shutdown choice is kept from one opening to the next. Only its Cancel and OK
 // buttons close it.
 
-#include "storage/ButtonClosedDialog.h"
+#include "dialogs/ButtonClosedDialog.h"
 #include "storage/ScheduledEnd.h"
 
 #include <QDateTime>
@@ -17,13 +17,13 @@ class QLineEdit;
 class QToolButton;
 class QWidget;
 
-class TForm6 : public TButtonClosedDialog {
+class TScheduleDialog : public TButtonClosedDialog {
     Q_OBJECT
 
 public:
-    explicit TForm6(QWidget *parent = nullptr);
+    explicit TScheduleDialog(QWidget *parent = nullptr);
 
-    // Shows the dialog modally (see storage/ModalSeam.h) for the recording that began at
+    // Shows the dialog modally (see dialogs/ModalSeam.h) for the recording that began at
     // recordingStart. The end row proposes the end pending in schedule, or six minutes
     // from now (CurrentTime) when none is. True when an end was accepted: it is then the
     // pending end of schedule, looked for at the period of the live intervalSeconds.

@@ -1,7 +1,7 @@
 #pragma once
 // Answers a dialog class's modal showings with a test's hook while it lives.
 
-#include "storage/ModalSeam.h"
+#include "dialogs/ModalSeam.h"
 
 #include <functional>
 #include <utility>
