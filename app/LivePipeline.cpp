@@ -181,7 +181,7 @@ void TForm1::SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSample
     else if (RecordingState == Importing)
         chart.SetRangeHiX(visibleSamples * interval);
     if (const std::optional<QString> name = UnitName(unit))
-        chart.SetIdOrdinate(*name);
+        chart.ChangeAppearance([&](TChartAppearance &look) { look.IdOrdinate = *name; });
     MarkShape = MarkShapeFor(visibleSamples);
 }
 
@@ -192,7 +192,7 @@ void TForm1::PlotSample(TRChart &chart, int decimals)
     if (chart.RangeHiY() < maximum)
         chart.SetRangeHiY(maximum + 0.1 * maximum);
     chart.AddMark(ElapsedX, Session.CurrentValue(), MarkShape);
-    chart.SetDecPlaceY(decimals);
+    chart.ChangeAppearance([decimals](TChartAppearance &look) { look.DecPlaceY = decimals; });
     const double interval = Session.CurrentMetaData().Interval;
     if (PlottedCount <= Session.VisibleSamples()) {
         ++PlottedCount;

@@ -37,6 +37,8 @@ struct TChartAppearance {
     int RRim = 12;
     int TRim = 32;
     int BRim = 34;
+
+    bool operator==(const TChartAppearance &) const = default;
 };
 
 // How far the flying shadow reaches beyond the plot, right and down.

@@ -16,28 +16,23 @@ const QColor DarkWind(0x45, 0x45, 0x45);
 const QColor LightWind(0xFB, 0xFB, 0xFB);
 const QColor PlotColour(0x27, 0x27, 0x27);
 
-void ApplyCommonSettings(TRChart &chart)
+// What every chart of the program shares.
+void ApplyCommonLook(TChartAppearance &look)
 {
-    chart.SetAutoRedraw(false);
-    chart.setCursor(Qt::CrossCursor);
-    chart.SetLRim(70);
-    chart.SetGridStyle(gsHorizDotLines);
-    chart.SetGridColor(QColor(0x9B, 0x9B, 0x9B));
-    chart.SetScaleColor(QColor(0x64, 0x64, 0x64));
-    chart.SetFillColor(QColor(0x80, 0x00, 0x00));
-    chart.SetChartColor(PlotColour);
-    chart.SetShadowStyle(ssFlying);
-    chart.SetShadowColor(QColor(0xEA, 0xEA, 0xEA));
-    chart.SetShadowBakColor(QColor(0xEE, 0xEE, 0xEE));
-    chart.SetMinTickY(4);
-    chart.SetMinRangeX(1e-10);
-    chart.SetMinRangeY(1e-10);
-    chart.SetMouseAction(maNone);
-    chart.SetShortTicksX(true);
-    chart.SetShortTicksY(true);
-    chart.SetXAxisPos(xapBottom);
-    chart.SetYAxisPos(yapLeft);
-    chart.SetYLabelType(ftNum);
+    look.LRim = 70;
+    look.GridStyle = gsHorizDotLines;
+    look.GridColor = QColor(0x9B, 0x9B, 0x9B);
+    look.ScaleColor = QColor(0x64, 0x64, 0x64);
+    look.FillColor = QColor(0x80, 0x00, 0x00);
+    look.ShadowStyle = ssFlying;
+    look.ShadowColor = QColor(0xEA, 0xEA, 0xEA);
+    look.ShadowBakColor = QColor(0xEE, 0xEE, 0xEE);
+    look.MinTickY = 4;
+    look.ShortTicksX = true;
+    look.ShortTicksY = true;
+    look.XAxisPos = xapBottom;
+    look.YAxisPos = yapLeft;
+    look.YLabelType = ftNum;
 }
 
 } // namespace
@@ -82,23 +77,30 @@ TChartConfiguration FileManagerChartConfiguration()
 
 void ConfigureChart(TRChart &chart, const TChartConfiguration &configuration)
 {
-    ApplyCommonSettings(chart);
+    chart.SetAutoRedraw(false);
+    chart.setCursor(Qt::CrossCursor);
+    chart.SetMinRangeX(1e-10);
+    chart.SetMinRangeY(1e-10);
+    chart.SetMouseAction(maNone);
     QFont font(QStringLiteral("Berlin Sans FB"));
     font.setPixelSize(configuration.FontPixels);
     chart.setFont(font);
-    chart.SetFontColor(configuration.FontColor);
-    chart.SetRRim(configuration.RRim);
-    chart.SetTRim(configuration.TRim);
-    chart.SetBRim(configuration.BRim);
-    chart.SetWindColor(configuration.WindColor);
-    chart.SetDataColor(configuration.DataColor);
-    chart.SetChartColor(configuration.ChartColor);
-    chart.SetCaption(configuration.Caption);
-    chart.SetIdOrdinate(configuration.IdOrdinate);
-    chart.SetXLabelType(configuration.XLabelType);
-    chart.SetMinTickX(configuration.MinTickX);
+    TChartAppearance look = chart.Appearance();
+    ApplyCommonLook(look);
+    look.FontColor = configuration.FontColor;
+    look.RRim = configuration.RRim;
+    look.TRim = configuration.TRim;
+    look.BRim = configuration.BRim;
+    look.WindColor = configuration.WindColor;
+    look.DataColor = configuration.DataColor;
+    look.ChartColor = configuration.ChartColor;
+    look.Caption = configuration.Caption;
+    look.IdOrdinate = configuration.IdOrdinate;
+    look.XLabelType = configuration.XLabelType;
+    look.MinTickX = configuration.MinTickX;
+    look.DecPlaceX = configuration.DecPlaceX;
+    look.DecPlaceY = configuration.DecPlaceY;
+    chart.SetAppearance(look);
     if (configuration.Ranges)
         chart.SetRanges(*configuration.Ranges);
-    chart.SetDecPlaceX(configuration.DecPlaceX);
-    chart.SetDecPlaceY(configuration.DecPlaceY);
 }

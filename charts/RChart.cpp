@@ -143,34 +143,23 @@ void TRChart::RemoveFirstItem()
     Changed();
 }
 
+void TRChart::SetAppearance(const TChartAppearance &look)
+{
+    TChartAppearance bounded = look;
+    bounded.LineWidth = std::max(look.LineWidth, 1);
+    bounded.IdOrdinate = look.IdOrdinate.left(IdOrdinateLength);
+    bounded.DecPlaceX = std::clamp(look.DecPlaceX, -3, 12);
+    bounded.DecPlaceY = std::clamp(look.DecPlaceY, -3, 12);
+    bounded.MinTickX = std::clamp(look.MinTickX, 2, 10);
+    bounded.MinTickY = std::clamp(look.MinTickY, 2, 10);
+    for (int *rim : {&bounded.LRim, &bounded.RRim, &bounded.TRim, &bounded.BRim})
+        *rim = std::max(*rim, 0);
+    Assign(Look, bounded);
+}
+
 void TRChart::SetDataColor(const QColor &colour) { Assign(Look.DataColor, colour); }
 void TRChart::SetFillColor(const QColor &colour) { Assign(Look.FillColor, colour); }
-void TRChart::SetScaleColor(const QColor &colour) { Assign(Look.ScaleColor, colour); }
-void TRChart::SetChartColor(const QColor &colour) { Assign(Look.ChartColor, colour); }
-void TRChart::SetWindColor(const QColor &colour) { Assign(Look.WindColor, colour); }
-void TRChart::SetGridColor(const QColor &colour) { Assign(Look.GridColor, colour); }
-void TRChart::SetShadowColor(const QColor &colour) { Assign(Look.ShadowColor, colour); }
-void TRChart::SetShadowBakColor(const QColor &colour) { Assign(Look.ShadowBakColor, colour); }
-void TRChart::SetFontColor(const QColor &colour) { Assign(Look.FontColor, colour); }
-void TRChart::SetGridStyle(TGridStyle style) { Assign(Look.GridStyle, style); }
-void TRChart::SetShadowStyle(TShadowStyle style) { Assign(Look.ShadowStyle, style); }
 void TRChart::SetLineWidth(int width) { Assign(Look.LineWidth, std::max(width, 1)); }
-void TRChart::SetCaption(const QString &text) { Assign(Look.Caption, text); }
-void TRChart::SetIdOrdinate(const QString &text) { Assign(Look.IdOrdinate, text.left(IdOrdinateLength)); }
-void TRChart::SetDecPlaceX(int decimals) { Assign(Look.DecPlaceX, std::clamp(decimals, -3, 12)); }
-void TRChart::SetDecPlaceY(int decimals) { Assign(Look.DecPlaceY, std::clamp(decimals, -3, 12)); }
-void TRChart::SetMinTickX(int ticks) { Assign(Look.MinTickX, std::clamp(ticks, 2, 10)); }
-void TRChart::SetMinTickY(int ticks) { Assign(Look.MinTickY, std::clamp(ticks, 2, 10)); }
-void TRChart::SetXLabelType(TLabelType type) { Assign(Look.XLabelType, type); }
-void TRChart::SetYLabelType(TLabelType type) { Assign(Look.YLabelType, type); }
-void TRChart::SetShortTicksX(bool shortTicks) { Assign(Look.ShortTicksX, shortTicks); }
-void TRChart::SetShortTicksY(bool shortTicks) { Assign(Look.ShortTicksY, shortTicks); }
-void TRChart::SetXAxisPos(TXAxisPos position) { Assign(Look.XAxisPos, position); }
-void TRChart::SetYAxisPos(TYAxisPos position) { Assign(Look.YAxisPos, position); }
-void TRChart::SetLRim(int pixels) { Assign(Look.LRim, std::max(pixels, 0)); }
-void TRChart::SetRRim(int pixels) { Assign(Look.RRim, std::max(pixels, 0)); }
-void TRChart::SetTRim(int pixels) { Assign(Look.TRim, std::max(pixels, 0)); }
-void TRChart::SetBRim(int pixels) { Assign(Look.BRim, std::max(pixels, 0)); }
 
 void TRChart::SetAutoRedraw(bool on)
 {

@@ -68,70 +68,24 @@ public:
     TPlotMapping Mapping() const { return {PlotArea(), RangeX, RangeY}; }
 
     const TChartAppearance &Appearance() const { return Look; }
-    QColor DataColor() const { return Look.DataColor; }
-    QColor FillColor() const { return Look.FillColor; }
-    QColor ScaleColor() const { return Look.ScaleColor; }
-    QColor ChartColor() const { return Look.ChartColor; }
-    QColor WindColor() const { return Look.WindColor; }
-    QColor GridColor() const { return Look.GridColor; }
-    QColor ShadowColor() const { return Look.ShadowColor; }
-    QColor ShadowBakColor() const { return Look.ShadowBakColor; }
-    QColor FontColor() const { return Look.FontColor; }
-    TGridStyle GridStyle() const { return Look.GridStyle; }
-    TShadowStyle ShadowStyle() const { return Look.ShadowStyle; }
-    int LineWidth() const { return Look.LineWidth; }
-    QString Caption() const { return Look.Caption; }
-    QString IdOrdinate() const { return Look.IdOrdinate; }
-    int DecPlaceX() const { return Look.DecPlaceX; }
-    int DecPlaceY() const { return Look.DecPlaceY; }
-    int MinTickX() const { return Look.MinTickX; }
-    int MinTickY() const { return Look.MinTickY; }
-    TLabelType XLabelType() const { return Look.XLabelType; }
-    TLabelType YLabelType() const { return Look.YLabelType; }
-    bool ShortTicksX() const { return Look.ShortTicksX; }
-    bool ShortTicksY() const { return Look.ShortTicksY; }
-    TXAxisPos XAxisPos() const { return Look.XAxisPos; }
-    TYAxisPos YAxisPos() const { return Look.YAxisPos; }
-    int LRim() const { return Look.LRim; }
-    int RRim() const { return Look.RRim; }
-    int TRim() const { return Look.TRim; }
-    int BRim() const { return Look.BRim; }
+    // The whole look at once, each value brought into its bounds: line width at least 1, the
+    // ordinate caption at most 50 characters, decimals -3 ... 12 (negative ones round the
+    // labels to tens, hundreds, thousands), minimum ticks 2 ... 10, rims at least 0.
+    void SetAppearance(const TChartAppearance &look);
+    // Changes part of the look: change edits a copy, which is then set.
+    template <class TChange> void ChangeAppearance(TChange &&change)
+    {
+        TChartAppearance look = Look;
+        change(look);
+        SetAppearance(look);
+    }
+    // The pen of the items added next (they take these when they are added).
+    void SetDataColor(const QColor &colour);
+    void SetFillColor(const QColor &colour);
+    void SetLineWidth(int width);
     bool AutoRedraw() const { return AutoRedrawOn; }
     TMouseAction MouseAction() const { return Action; }
 
-    void SetDataColor(const QColor &colour);
-    void SetFillColor(const QColor &colour);
-    void SetScaleColor(const QColor &colour);
-    void SetChartColor(const QColor &colour);
-    void SetWindColor(const QColor &colour);
-    void SetGridColor(const QColor &colour);
-    void SetShadowColor(const QColor &colour);
-    void SetShadowBakColor(const QColor &colour);
-    void SetFontColor(const QColor &colour);
-    void SetGridStyle(TGridStyle style);
-    void SetShadowStyle(TShadowStyle style);
-    // At least 1.
-    void SetLineWidth(int width);
-    void SetCaption(const QString &text);
-    // At most 50 characters are kept.
-    void SetIdOrdinate(const QString &text);
-    // Clamped to -3 ... 12; negative values round the labels to tens, hundreds, thousands.
-    void SetDecPlaceX(int decimals);
-    void SetDecPlaceY(int decimals);
-    // Clamped to 2 ... 10.
-    void SetMinTickX(int ticks);
-    void SetMinTickY(int ticks);
-    void SetXLabelType(TLabelType type);
-    void SetYLabelType(TLabelType type);
-    void SetShortTicksX(bool shortTicks);
-    void SetShortTicksY(bool shortTicks);
-    void SetXAxisPos(TXAxisPos position);
-    void SetYAxisPos(TYAxisPos position);
-    // Rims below 0 count as 0.
-    void SetLRim(int pixels);
-    void SetRRim(int pixels);
-    void SetTRim(int pixels);
-    void SetBRim(int pixels);
     // On: every change is painted at once.
     void SetAutoRedraw(bool on);
     void SetMouseAction(TMouseAction action);

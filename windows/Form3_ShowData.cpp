@@ -188,10 +188,9 @@ void TForm3::PrepareRecord()
     ProgressBar->setValue(0);
     Statistics.Reset(RecordMeta.Unit);
     TChart->SetRanges(StartSecond - Interval, 0, StartSecond + double(SampleCount) * Interval, 0.001);
-    TChart->SetDecPlaceY(3);
+    TChart->ChangeAppearance([](TChartAppearance &look) { look.DecPlaceY = 3; });
     HChart->SetRanges(-33.5, 0, 33.5, 4);
-    HChart->SetDecPlaceY(0);
-    HChart->SetDecPlaceX(0);
+    HChart->ChangeAppearance([](TChartAppearance &look) { look.DecPlaceX = look.DecPlaceY = 0; });
 }
 
 void TForm3::ReadSamples(TLogReader &reader)

@@ -219,7 +219,7 @@ bool TForm3::eventFilter(QObject *watched, QEvent *event)
 void TForm3::Splitter1Moved()
 {
     const QRect chart = HChart->geometry().translated(Splitter1->pos());
-    HChartEdit->move(chart.right() - HChart->RRim() - HChartEdit->width(), chart.top() + 8);
+    HChartEdit->move(chart.right() - HChart->Appearance().RRim - HChartEdit->width(), chart.top() + 8);
     HChartEdit->raise();
 }
 

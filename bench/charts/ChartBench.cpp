@@ -70,10 +70,12 @@ TRChart &LoadedChart(std::uint8_t shape)
     auto &chart = LoadedCharts[shape];
     if (!chart) {
         chart = std::make_unique<TRChart>();
-        chart->SetShadowStyle(ssFlying);
-        chart->resize(PlotSize + QSize(chart->LRim() + chart->RRim() + ShadowDepth,
-                                       chart->TRim() + chart->BRim() + ShadowDepth));
-        chart->SetXLabelType(ftTime);
+        chart->ChangeAppearance([](TChartAppearance &look) {
+            look.ShadowStyle = ssFlying;
+            look.XLabelType = ftTime;
+        });
+        const TChartAppearance &look = chart->Appearance();
+        chart->resize(PlotSize + QSize(look.LRim + look.RRim + ShadowDepth, look.TRim + look.BRim + ShadowDepth));
         chart->show();
         QCoreApplication::processEvents(); // exposed, so that a repaint really paints
         FillChart(*chart, shape);
@@ -151,7 +153,7 @@ void BM_RepaintNaive(benchmark::State &state)
         batch.push_back(&std::get<TMarkChunk>(run));
     QImage picture(chart.size(), QImage::Format_RGB32);
     for (auto _ : state) {
-        picture.fill(chart.ChartColor());
+        picture.fill(chart.Appearance().ChartColor);
         QPainter painter(&picture);
         painter.setClipRect(mapping.Area);
         PaintMarksInOrder(painter, mapping, VisibleMarkSpans(batch, mapping, MaxMarkRadius));

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 using ::testing::ElementsAre;
 
@@ -34,6 +35,25 @@ TEST(ChartRanges, StayOpenAndFiniteAndAWriteTooCloseToTheOtherLimitPushesItAway)
     chart.SetRangeLoY(INFINITY);
     EXPECT_TRUE(std::isfinite(chart.RangeLoY()) && std::isfinite(chart.RangeHiY()));
     EXPECT_GT(chart.RangeHiY() - chart.RangeLoY(), 0);
+}
+
+// The look is taken whole, with every value brought into its bounds.
+TEST(ChartAppearance, IsTakenWithinItsBounds)
+{
+    TRChart chart;
+    TChartAppearance look;
+    look.LineWidth = 0;
+    look.IdOrdinate = QString(60, u'x');
+    look.DecPlaceX = -7;
+    look.DecPlaceY = 20;
+    look.MinTickX = 1;
+    look.MinTickY = 11;
+    look.LRim = -4;
+    chart.SetAppearance(look);
+    const TChartAppearance &taken = chart.Appearance();
+    EXPECT_EQ(std::tuple(taken.LineWidth, taken.IdOrdinate.size(), taken.DecPlaceX, taken.DecPlaceY, taken.MinTickX,
+                         taken.MinTickY, taken.LRim),
+              std::tuple(1, 50, -3, 12, 2, 10, 0));
 }
 
 std::vector<double> NumericTicks(double lo, double hi, int minTicks)

@@ -72,7 +72,7 @@ TEST_F(ChartPainting, EtchedEdgeIsTwoShiftedOutlinesAndAOnePixelBarItsFill)
     const QPoint pixel = PixelOf(80, 30);
     EXPECT_EQ(picture.pixel(pixel), Fill);
     for (const QPoint &neighbour : {QPoint(1, 0), QPoint(0, 1), QPoint(-1, 0), QPoint(0, -1), QPoint(1, 1)})
-        EXPECT_EQ(picture.pixel(pixel + neighbour), Chart.ChartColor().rgb());
+        EXPECT_EQ(picture.pixel(pixel + neighbour), Chart.Appearance().ChartColor.rgb());
 }
 
 TEST_F(ChartPainting, BarsMarksAndLinesAreDrawnInListOrderAndRemovedFromTheFront)
@@ -96,7 +96,7 @@ TEST_F(ChartPainting, BarsMarksAndLinesAreDrawnInListOrderAndRemovedFromTheFront
 
     Chart.RemoveFirstItem(); // the first bar goes, the rest stays in order
     EXPECT_EQ(Chart.ItemCount(), 3u);
-    EXPECT_EQ(Painted().pixel(PixelOf(10, 10)), Chart.ChartColor().rgb());
+    EXPECT_EQ(Painted().pixel(PixelOf(10, 10)), Chart.Appearance().ChartColor.rgb());
     EXPECT_EQ(Chart.Picture().pixel(PixelOf(31, 31)), blue);
 }
 

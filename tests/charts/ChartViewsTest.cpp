@@ -98,7 +98,7 @@ TEST(TimeChartScale, OrdinateLabelsOfAnyFiniteRangeFitBesideTheAxisAndNameTheirT
     const int room = chart.PlotArea().left() - 8; // tick and gap
     const auto ordinateTicks = [&](double top, int decimals) {
         chart.SetRanges(0, 0, 31.5, top);
-        chart.SetDecPlaceY(decimals);
+        chart.ChangeAppearance([decimals](TChartAppearance &look) { look.DecPlaceY = decimals; });
         return MakeChartScales(chart.Appearance(), chart.Mapping(), QLocale::c(), metrics, chart.width()).Y;
     };
     // Within the usual range the labels stay as they are.

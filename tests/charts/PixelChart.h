@@ -6,11 +6,10 @@
 
 inline void MakePixelChart(TRChart &chart, QSize area = QSize(120, 80))
 {
-    chart.SetLRim(10);
-    chart.SetRRim(10);
-    chart.SetTRim(10);
-    chart.SetBRim(10);
-    chart.SetGridStyle(gsNone);
+    chart.ChangeAppearance([](TChartAppearance &look) {
+        look.LRim = look.RRim = look.TRim = look.BRim = 10;
+        look.GridStyle = gsNone;
+    });
     chart.resize(area + QSize(20, 20));
     chart.SetRanges(0, 0, area.width(), area.height());
 }

@@ -128,7 +128,7 @@ TEST_F(Report, PicturesShowTheChartsAndAFailedPictureReportOrCsvExportLeavesNoFi
         const auto *pixels = reinterpret_cast<const QRgb *>(part.constBits());
         return std::count(pixels, pixels + part.width() * part.height(), colour | 0xFF000000u);
     };
-    EXPECT_GT(countOf(charts->Time.PlotArea(), charts->Time.DataColor().rgb()), 100); // the marks
+    EXPECT_GT(countOf(charts->Time.PlotArea(), charts->Time.Appearance().DataColor.rgb()), 100); // the marks
     // The tallest bar, in the palette's colour of its level.
     const QRgb tallest = RiskColor(HistogramClassRiskIndex(-21, 0, 0)).rgb();
     EXPECT_GT(countOf(charts->Histogram.PlotArea().translated(0, 300), tallest), 200);

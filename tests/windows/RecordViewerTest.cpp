@@ -162,9 +162,9 @@ TEST_F(RecordViewer, TheRecordsTextsTheHistogramReadoutAndTheHistoryCornerAreInP
     const QRect readout = Form.HChartEdit->geometry();
     EXPECT_TRUE(chart.contains(readout));
     EXPECT_GT(readout.left(), chart.center().x());
-    EXPECT_LT(readout.bottom(), chart.top() + Form.HChart->TRim());
+    EXPECT_LT(readout.bottom(), chart.top() + Form.HChart->Appearance().TRim);
 
-    const QPoint corner = Form.TChart->mapTo(&Form, QPoint(Form.TChart->LRim(), Form.TChart->TRim()));
+    const QPoint corner = Form.TChart->mapTo(&Form, QPoint(Form.TChart->Appearance().LRim, Form.TChart->Appearance().TRim));
     const QImage picture = Form.grab(QRect(corner, QSize(20, 13))).toImage();
     int windowColoured = 0;
     for (int y = 0; y < picture.height(); ++y)
