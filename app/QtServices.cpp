@@ -45,12 +45,7 @@ TMsgAnswer AnswerOf(int button)
 
 TMsgAnswer ShowQtMessageBox(TMsgKind kind, const QString &text, TMsgButtons buttons)
 {
-    QMessageBox box(IconOf(kind), QApplication::applicationName(), text, ButtonsOf(buttons),
-                    QApplication::activeWindow());
-    // Closing the box with Escape or its frame is the safe answer.
-    if (buttons == TMsgButtons::YesNo)
-        box.setEscapeButton(QMessageBox::No);
-    return AnswerOf(box.exec());
+    return AnswerOf(MakeQtMessageBox(kind, text, buttons)->exec());
 }
 
 QString AskQtSaveFileName(const TSaveFileRequest &request, QWidget *parent)
@@ -67,6 +62,19 @@ QString AskQtSaveFileName(const TSaveFileRequest &request, QWidget *parent)
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> MakeQtMessageBox(TMsgKind kind, const QString &text, TMsgButtons buttons)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    auto box = std::make_unique<QMessageBox>(IconOf(kind), QApplication::applicationName(), lines, ButtonsOf(buttons),
+                                             QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
+    // Closing the box with Escape or its frame is the safe answer.
+    if (buttons == TMsgButtons::YesNo)
+        box->setEscapeButton(QMessageBox::No);
+    return box;
+}
 
 TServices QtServices()
 {

@@ -4,4 +4,12 @@
 
 #include "model/Services.h"
 
+#include <memory>
+
+class QMessageBox;
+
 TServices QtServices();
+
+// The box the real services show: the program's title, the kind's icon, the buttons, and the
+// text with its line breaks (the program's texts end lines with CR, as the meter's port does).
+std::unique_ptr<QMessageBox> MakeQtMessageBox(TMsgKind kind, const QString &text, TMsgButtons buttons);

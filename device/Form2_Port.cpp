@@ -63,7 +63,10 @@ void TForm2::FormCreate()
     ComPort1.SetTerminator(QStringLiteral("#13#10"));
     ComPort1.ReceiveCallBack = [this](const QString &Data) { ComPort1ReceiveCallBack(Data); };
     // However the port opens again, nobody needs to look for it any more.
-    ComPort1.OnPortOpen = [this](QObject *) { ReconnectTimer.stop(); };
+    ComPort1.OnPortOpen = [this](QObject *) {
+        ReconnectTimer.stop();
+        ReportedOpenError.clear();
+    };
     ComPort1.OnPortClose = [this](QObject *) { ComPort1PortClose(); };
 
     EnumComPorts(ListBoxPorts.Items, DeviceDir);
@@ -99,13 +102,16 @@ void TForm2::ConnectDevice(bool startListening)
 }
 
 // Creation and the retry timer are not user actions: nobody above them shows an open
-// failure, so they show it themselves.
+// failure, so they show it themselves, once, and go on waiting: a port another program holds
+// may be let go.
 void TForm2::ConnectFromOwnEvent()
 {
     try {
         ConnectDevice(true);
     } catch (const EComError &error) {
-        ShowMessageBox(TMsgKind::Error, error.Message);
+        if (error.Message != std::exchange(ReportedOpenError, error.Message))
+            ShowMessageBox(TMsgKind::Error, error.Message);
+        ShowWaiting();
     }
 }
 

@@ -79,5 +79,6 @@ private:
     const QString DeviceDir;
     QString SettingsFile;
     QString ShownPermissionHint; // the sentence the waiting status line carries now
+    QString ReportedOpenError;   // the open failure last shown: the retries do not show it again
     bool ClosingOnPurpose = false;
 };

@@ -11,5 +11,6 @@ std::optional<TMeasurement> ParseMeasurementLine(const QString &line)
     const std::optional<int> frequency = DecimalTextToInt(line.mid(9, 4));
     if (!reading || !frequency || std::fabs(*reading) > std::numeric_limits<float>::max())
         return std::nullopt;
-    return TMeasurement{*frequency, static_cast<float>(*reading)};
+    // The meter has no negative frequency: such a field reports none.
+    return TMeasurement{*frequency < 0 ? 0 : *frequency, static_cast<float>(*reading)};
 }

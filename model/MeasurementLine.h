@@ -14,5 +14,5 @@ struct TMeasurement {
 };
 
 // nullopt when the reading or the frequency is not a number, or the reading does not fit
-// a float: such a line carries no measurement.
+// a float: such a line carries no measurement. A negative frequency is none (0).
 std::optional<TMeasurement> ParseMeasurementLine(const QString &line);

@@ -102,14 +102,23 @@ TEST_F(ConnectionForm, WaitsForAPortThenListensOnTheHighestUntilDestroyed)
     EXPECT_EQ(Services.Shown.size(), 2u);
 }
 
-TEST_F(ConnectionForm, APortThatCannotBeOpenedIsReportedOnceAndTheWaitingEnds)
+TEST_F(ConnectionForm, APortThatCannotBeOpenedIsReportedOnceAndWaitedFor)
 {
     const std::unique_ptr<TForm2> form = CreateForm();
     ASSERT_TRUE(QFile(Devices.filePath("ttyUSB0")).open(QIODevice::WriteOnly)); // listed, but no terminal
     form->Timer1Timer();
     ASSERT_EQ(Services.Shown.size(), 1u);
     EXPECT_TRUE(Services.Shown[0].Text.startsWith("TCOMPORT : cannot open " + Devices.filePath("ttyUSB0") + "\r"));
-    EXPECT_FALSE(form->ComPort1.isOpen() || form->Timer1.isActive());
+    ExpectWaiting(*form);
+    // Each retry meets the same failure and keeps waiting without a box.
+    form->Timer1Timer();
+    form->Timer1Timer();
+    EXPECT_EQ(Services.Shown.size(), 1u);
+    ExpectWaiting(*form);
+    ASSERT_TRUE(QFile::remove(Devices.filePath("ttyUSB0")));
+    PluggedMeter meter(Devices, "ttyUSB0");
+    form->Timer1Timer();
+    ExpectListening(*form, "ttyUSB0");
 }
 
 // A form without a port, fed the lines its port would deliver.

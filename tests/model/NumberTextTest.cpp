@@ -36,6 +36,7 @@ TEST(NumberText, MeasurementLineFieldsAreReadAtTheirPlaces)
     EXPECT_EQ(measurement->Value, 12345678.0f);
     EXPECT_FALSE(ParseMeasurementLine("  0.1234     \r\n"));
     EXPECT_FALSE(ParseMeasurementLine("    1e39  900\r\n")) << "beyond a float";
+    EXPECT_EQ(ParseMeasurementLine("  0.1234 -001\r\n")->PeakFrequency, 0) << "a negative frequency is none";
 }
 
 // The fixed form where it fits, the exponent form (the locale's separator, a plain exponent)
