@@ -10,6 +10,7 @@
 #include "model/AppPaths.h"
 #include "model/GlobalState.h"
 #include "session/AcquisitionSession.h"
+#include "windows/ElidedLabel.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -31,6 +32,7 @@ class TMetaDataDialog;
 class TScheduleDialog;
 class TRChart;
 class TChoiceGroup;
+
 class TRiskScaleBox;
 class TStatisticsPanel;
 
@@ -194,7 +196,7 @@ public:
     TStatisticsPanel *PanelBottom = nullptr;
     QLabel *LabelRisk = nullptr;
     QLabel *Label1 = nullptr;
-    QLabel *PanelStatus = nullptr;
+    TElidedLabel *PanelStatus = nullptr;
     QLabel *LabelSample = nullptr;
 
     QTimer LabelPeakFreqTimer;

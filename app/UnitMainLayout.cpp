@@ -7,6 +7,8 @@
 #include "model/HandlerErrors.h"
 #include "dialogs/WidgetStyle.h"
 #include "charts/RChart.h"
+#include "model/Risk.h"
+#include "windows/ElidedLabel.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QButtonGroup>
@@ -325,10 +327,15 @@ QFrame *TForm1::BuildBottomPanel()
     Label1 = NewLabel(QStringLiteral("risk"), PanelBottom);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     Label1->setContentsMargins(0, 0, 0, 6);
+    // As wide as the widest category, so that no window width can cut one.
+    int widestRisk = 0;
+    for (const QString &name : RiskCategoryNames)
+        widestRisk = std::max(widestRisk, LabelRisk->fontMetrics().horizontalAdvance(name));
+    LabelRisk->setMinimumWidth(widestRisk + LabelRisk->contentsMargins().left() + LabelRisk->contentsMargins().right());
     PanelBottom->AddToFirstRow(LabelRisk);
     PanelBottom->AddToFirstRow(Label1);
 
-    PanelStatus = new QLabel;
+    PanelStatus = new TElidedLabel;
     PanelBottom->AddStatusLine(PanelStatus);
     LabelSample = NewLabel(QString(), PanelStatus, QStringLiteral("Clock and serial number of the current Peak sample"));
     // A click on the sample clock is nobody's: it opens no record.

@@ -2,6 +2,7 @@
 target_sources(zeltar_windows PRIVATE
   ChoiceGroup.cpp
   ClickForwarder.cpp
+  ElidedLabel.cpp
   ExportChoiceDialog.cpp
   FileManagerGlyphs.cpp
   FolderChainFilter.cpp

@@ -7,6 +7,8 @@
 #include "model/InOutError.h"
 #include "dialogs/MetaDataDialog.h"
 #include "dialogs/ModalSeam.h"
+#include "model/Risk.h"
+#include "windows/ElidedLabel.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QAction>
@@ -30,6 +32,37 @@ TEST_F(MainWindowTest, PanelsFoldOnTheirCaptionsAndOnlyTheStatusLineOpensTheReco
     EXPECT_EQ(Form->PanelRight->maximumWidth(), 6);
     QTest::mouseClick(Form->PanelRight, Qt::LeftButton, {}, QPoint(3, 300));
     EXPECT_EQ(Form->PanelRight->maximumWidth(), 155);
+}
+
+// At the default size and at the narrowest the window allows, folded and unfolded: every risk
+// category shows whole beside its caption, and a long status text ends before the sample clock.
+TEST_F(MainWindowTest, RiskAndStatusTextsFitWithoutOverlapping)
+{
+    Form->show();
+    const QString status = "   Recording since 12/6/26 8:00:00 AM; Last max on 12/6/26 8:00:00 AM; and more words to "
+                           "make the status line much longer than the space the window leaves for it";
+    Form->PanelStatus->setText(status);
+    Form->LabelSample->setText("12/6/26 8:00:00 AM; Samples: 1234567");
+    for (const QSize size : {QSize(975, 676), Form->minimumSize()}) {
+        for (int fold = 0; fold < 2; ++fold) {
+            Form->resize(size);
+            QTest::mouseClick(Form->PanelBottom->LabelPeak, Qt::LeftButton);
+            QCoreApplication::processEvents();
+            for (const QString &name : RiskCategoryNames) {
+                Form->LabelRisk->setText(name);
+                QCoreApplication::processEvents();
+                const QRect risk = Form->LabelRisk->contentsRect().translated(Form->LabelRisk->pos());
+                EXPECT_GE(risk.width(), Form->LabelRisk->fontMetrics().horizontalAdvance(name)) << name.toStdString();
+                EXPECT_LE(Form->LabelRisk->geometry().right(), Form->Label1->geometry().left());
+            }
+            const QString shown = Form->PanelStatus->ShownText();
+            EXPECT_TRUE(shown.endsWith(QChar(0x2026)) && shown.startsWith("   Recording since"));
+            EXPECT_LT(Form->PanelStatus->contentsRect().left() + Form->PanelStatus->fontMetrics().horizontalAdvance(shown),
+                      Form->LabelSample->x());
+        }
+    }
+    Form->PanelStatus->setText("   Data has been saved");
+    EXPECT_EQ(Form->PanelStatus->ShownText(), "   Data has been saved");
 }
 
 TEST_F(MainWindowTest, TheFirstShowingCentresTheWindowAndSetsTheCaptionOnce)
