@@ -99,6 +99,8 @@ void TForm1::ShowSampleValues(std::uint8_t decimals)
 
 void TForm1::ShowRunningStatus()
 {
+    if (NoticeTimer.isActive())
+        return;
     if (RecordingState == Recording && Session.LogWriteFailed()) {
         PanelStatus->setText(QStringLiteral("   The record is incomplete: nothing is being written to its log"));
         return;

@@ -37,6 +37,8 @@ namespace {
 const QString MissingPdfMessage =
     QStringLiteral("The requirred pdf file has not been found. Please reinstall the application.");
 constexpr int PeakFrequencyClearMs = 10000;
+// Long enough to read a notice before the running status comes back.
+constexpr int NoticeMs = 10000;
 constexpr int CollapsedRightWidth = 6;
 constexpr int ExpandedRightWidth = 155;
 
@@ -81,6 +83,8 @@ void TForm1::FormCreate()
     ConfigureChart(*HChart, MainHistogramChartConfiguration());
     PanelBottom->SetExpanded(false);
 
+    NoticeTimer.setSingleShot(true);
+    NoticeTimer.setInterval(NoticeMs);
     LabelPeakFreqTimer.setInterval(PeakFrequencyClearMs);
     LabelPeakFreqTimer.start();
 }
@@ -222,6 +226,12 @@ void TForm1::StartListening()
 void TForm1::ShowStatus(const QString &text)
 {
     PanelStatus->setText(text);
+}
+
+void TForm1::ShowNotice(const QString &text)
+{
+    PanelStatus->setText(text);
+    NoticeTimer.start();
 }
 
 double TForm1::CurrentInterval() const

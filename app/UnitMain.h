@@ -54,6 +54,7 @@ public:
     void ImportLine(const QString &line) override;
     void StartListening() override;
     void ShowStatus(const QString &text) override;
+    void ShowNotice(const QString &text) override;
     double CurrentInterval() const override;
     TLastSettings CurrentSettings() const override;
     void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect) override;
@@ -200,6 +201,8 @@ public:
     QLabel *LabelSample = nullptr;
 
     QTimer LabelPeakFreqTimer;
+    // While it runs, a notice stays on the status line instead of the running status.
+    QTimer NoticeTimer;
 
     TMetaDataDialog *MetaDataDialog = nullptr; // the metadata dialog
     TScheduleDialog *ScheduleDialog = nullptr; // the schedule dialog

@@ -169,6 +169,9 @@ void TComPort::DeliverPending()
         const TReceiveProc callback = ReceiveCallBack; // it may replace itself
         callback(QString::fromLatin1(data));
     }
+    // After an exception from the callback the count waits for the next delivery.
+    if (const std::uint64_t dropped = Received.TakeDroppedCount(); dropped > 0 && OnLinesDropped)
+        OnLinesDropped(dropped);
 }
 
 void TComPort::HandleSerialError(QSerialPort::SerialPortError error)

@@ -11,6 +11,7 @@
 #include <QSerialPort>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 enum TParity { ptNONE, ptODD, ptEVEN, ptMARK, ptSPACE };
@@ -62,6 +63,13 @@ public:
     TReceiveProc ReceiveCallBack;
     // The device reported an error that did not end the connection.
     TNotifyEvent OnError;
+    // Lines were dropped while their delivery was held (beyond what may be held, or on
+    // purpose): told with their number once the delivery has gone on.
+    std::function<void(std::uint64_t count)> OnLinesDropped;
+
+    // Drops the complete lines received and not yet delivered: they are stale.
+    void DropReceivedLines() { Received.DropLines(); }
+    qsizetype HeldLineBytes() const { return Received.HeldLineBytes(); }
 
 private:
     void ReadArrived();

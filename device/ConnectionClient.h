@@ -19,6 +19,8 @@ public:
     virtual void StartListening() = 0;
     // The main window's status line.
     virtual void ShowStatus(const QString &text) = 0;
+    // A notice on the status line that the running status does not replace at once.
+    virtual void ShowNotice(const QString &text) = 0;
     // The interval of the live settings, in seconds.
     virtual double CurrentInterval() const = 0;
     // The settings as the main window's controls hold them, and applying loaded ones to them:

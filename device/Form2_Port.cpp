@@ -30,6 +30,12 @@ const QString StrayLineWarning = QStringLiteral(
     "Please connect your ZELTAR device to the PC via USB port and run this application again. If you have already "
     "connected the device, just start the application again. If this message appears again, re-connect the device.");
 
+QString DroppedLinesText(std::uint64_t count)
+{
+    return count == 1 ? QStringLiteral("   1 line received while a message was open has been dropped")
+                      : QStringLiteral("   %1 lines received while a message was open have been dropped").arg(count);
+}
+
 } // namespace
 
 TForm2::TForm2(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir, QObject *parent)
@@ -68,6 +74,7 @@ void TForm2::FormCreate()
         ReportedOpenError.clear();
     };
     ComPort1.OnPortClose = [this](QObject *) { ComPort1PortClose(); };
+    ComPort1.OnLinesDropped = [this](std::uint64_t count) { MainWindow.ShowNotice(DroppedLinesText(count)); };
 
     EnumComPorts(ListBoxPorts.Items, DeviceDir);
     if (!ListBoxPorts.Items.isEmpty())
@@ -203,6 +210,9 @@ void TForm2::HandleDbmLine()
         return;
     DbmWarningShown = true;
     ShowMessageBox(TMsgKind::Warning, DbmWarning);
+    // What came while the warning was open is stale now, unless a recording keeps it.
+    if (RecordingState != Recording)
+        ComPort1.DropReceivedLines();
 }
 
 void TForm2::HandleMeasurementLine(const QString &Data)

@@ -1,6 +1,7 @@
 #include "device/LineFramer.h"
 
 #include <algorithm>
+#include <utility>
 
 void TLineFramer::SetTerminator(const QByteArray &terminator)
 {
@@ -23,7 +24,30 @@ QByteArray TLineFramer::TakeLine()
 {
     QByteArray line = std::move(Lines.front());
     Lines.pop_front();
+    HeldBytes -= line.size();
     return line;
+}
+
+void TLineFramer::DropLines()
+{
+    Dropped += Lines.size();
+    Lines.clear();
+    HeldBytes = 0;
+}
+
+std::uint64_t TLineFramer::TakeDroppedCount()
+{
+    return std::exchange(Dropped, 0);
+}
+
+void TLineFramer::Hold(QByteArray line)
+{
+    if (HeldBytes + line.size() > MaxHeldLineBytes) {
+        ++Dropped;
+        return;
+    }
+    HeldBytes += line.size();
+    Lines.push_back(std::move(line));
 }
 
 QByteArray TLineFramer::TakeAll()
@@ -33,6 +57,7 @@ QByteArray TLineFramer::TakeAll()
         all.append(line);
     all.append(Rest);
     Lines.clear();
+    HeldBytes = 0;
     Rest.clear();
     return all;
 }
@@ -44,10 +69,10 @@ void TLineFramer::CutLines(qsizetype searchFrom)
         const qsizetype found = Terminator.isEmpty() ? -1 : Rest.indexOf(Terminator, std::max(start, searchFrom));
         if (found >= 0 && found - start < MaxUnterminated) {
             const qsizetype end = found + Terminator.size();
-            Lines.push_back(Rest.mid(start, end - start));
+            Hold(Rest.mid(start, end - start));
             start = end;
         } else if (Rest.size() - start >= MaxUnterminated) {
-            Lines.push_back(Rest.mid(start, MaxUnterminated));
+            Hold(Rest.mid(start, MaxUnterminated));
             start += MaxUnterminated;
         } else {
             break;

@@ -32,6 +32,7 @@ struct FakeConnectionClient : IConnectionClient {
     void ImportLine(const QString &line) override { Imported << line; }
     void StartListening() override { ++StartListeningCalls; }
     void ShowStatus(const QString &text) override { Statuses << text; }
+    void ShowNotice(const QString &text) override { Statuses << text; }
     double CurrentInterval() const override { return Interval; }
     TLastSettings CurrentSettings() const override { return Events << "settings read", Settings; }
     void ApplyLoadedSettings(const TLastSettings &, int) override {}
