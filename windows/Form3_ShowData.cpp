@@ -11,7 +11,10 @@
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/FileUtils.h"
+#include "model/InOutError.h"
+#include "model/SingleLineText.h"
 #include "storage/LogFile.h"
+#include "storage/MetaPlausibility.h"
 #include "storage/RecordReadings.h"
 #include "windows/ChoiceGroup.h"
 #include "storage/LocaleTimeText.h"
@@ -107,7 +110,7 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
         readFile = tempCopy;
     }
 
-    {
+    try {
         TLogReader reader(readFile);
         SampleCount = reader.Count();
         if (SampleCount == 0) {
@@ -116,6 +119,10 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
         }
         PrepareRecord();
         ReadSamples(reader);
+    } catch (const EInOutError &error) {
+        // The box says what went wrong; the window must not go on saying it is opening.
+        PanelStatus->setText(QStringLiteral("   The record cannot be shown: ") + error.Message);
+        throw;
     }
     ProgressBar->setValue(0);
     ProgressBar->hide();
@@ -132,25 +139,41 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
     activateWindow();
 }
 
+// The log is shown whatever its .meta holds: one box says what stands in for what is missing.
 void TForm3::ReadRecordMeta(const QString &fileName)
 {
+    const double now = ToTDateTime(CurrentTime());
+    TMetaData defaults;
+    defaults.Version = 1;
+    defaults.StartTime = now;
+    defaults.Unit = UnitMWm2;
+    defaults.Correction = 0;
+    defaults.Interval = DefaultRecordInterval;
+
     const QString metaPath = CompanionName(fileName, QStringLiteral(".meta"));
-    if (QFileInfo(metaPath).isFile()) {
-        ReadMetaFile(metaPath, RecordMeta);
-    } else {
+    if (!QFileInfo(metaPath).isFile()) {
         ShowMessageBox(TMsgKind::Information,
                        QStringLiteral("The meta data file associated to the log file you have selected has not been "
                                       "found. Default control parameters will be used, but they may not be "
                                       "appropriate for the recording."));
-        TMetaData defaults;
-        defaults.Version = 1;
-        defaults.StartTime = ToTDateTime(CurrentTime());
-        defaults.Unit = UnitMWm2;
-        defaults.Correction = 0;
-        defaults.Interval = DefaultRecordInterval;
         RecordMeta = defaults;
+    } else {
+        try {
+            ReadMetaFile(metaPath, RecordMeta);
+        } catch (const EInOutError &error) {
+            ShowMessageBox(TMsgKind::Information,
+                           QStringLiteral("The meta data file associated to the log file you have selected cannot be "
+                                          "read (%1). Default control parameters will be used, but they may not be "
+                                          "appropriate for the recording.")
+                               .arg(error.Message));
+            RecordMeta = defaults;
+        }
     }
-    Interval = RecordInterval(RecordMeta.Interval);
+    const TCheckedMeta checked = CheckMeta(RecordMeta, now);
+    if (!checked.Damaged.empty())
+        ShowMessageBox(TMsgKind::Information, DamagedMetaText(checked));
+    RecordMeta = checked.Meta;
+    Interval = RecordMeta.Interval;
     Clock.emplace(RecordMeta.StartTime, Interval);
     StartSecond = RoundHalfEven(double(Clock->Start().MsOfDay) / 1000.0);
 }
@@ -243,15 +266,15 @@ void TForm3::ShowRecordSummary(const QString &fileName)
     PanelBottom->ShowStatistics(Statistics, decimals);
 
     setWindowTitle(QStringLiteral("  Log file: ") + QFileInfo(fileName).fileName() + QStringLiteral(" | ") +
-                   QStringLiteral("Operator: ") + RecordMeta.Operator.Text() + QStringLiteral(" | ") +
-                   QStringLiteral("Place: ") + RecordMeta.Place.Text());
+                   QStringLiteral("Operator: ") + SingleLineText(RecordMeta.Operator.Text()) + QStringLiteral(" | ") +
+                   QStringLiteral("Place: ") + SingleLineText(RecordMeta.Place.Text()));
     PanelStatus->setText(QStringLiteral("  Started: ") + LocaleDateTimeText(FromTDateTime(RecordMeta.StartTime)) +
                          QStringLiteral(" | ") + QStringLiteral("Interval: ") +
                          IntervalName(RecordMeta.Interval).value_or(QString()) + QStringLiteral(" | ") +
                          QStringLiteral("Unit: ") + UnitName(RecordMeta.Unit).value_or(QString()) +
                          QStringLiteral(" | ") + QStringLiteral("Correction: ") +
                          QString::number(RecordMeta.Correction) + QStringLiteral("(dB)"));
-    PanelCoolBar->setText(QStringLiteral("   Notes: ") + RecordMeta.Notes.Text());
+    PanelCoolBar->setText(QStringLiteral("   Notes: ") + SingleLineText(RecordMeta.Notes.Text()));
 }
 
 void TForm3::DrawHistogram()

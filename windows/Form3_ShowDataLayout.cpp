@@ -173,6 +173,7 @@ void TForm3::BuildLayout()
             .Spacing = 10,
             .ValueWidth = 150,
             .ValuesGrow = true,
+            .MaxValueWidth = 300,
         },
         this);
     PanelStatus = new QLabel;

@@ -260,6 +260,8 @@ void TForm7::ShowInformation(const QString &logPath)
     MemoSize->setText(info->Size);
     MemoNumSamples->setText(info->Samples);
     MemoDuration->setText(info->Duration);
+    if (!info->Damage.isEmpty())
+        ReadProblems.Set(TRecordReadProblems::Meta, CompanionName(logPath, QStringLiteral(".meta")), info->Damage);
     InformationShown = true;
     ShowHighlightCount();
 }

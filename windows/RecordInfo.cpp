@@ -4,7 +4,10 @@
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
+#include "model/Services.h"
+#include "model/SingleLineText.h"
 #include "storage/MetaData.h"
+#include "storage/MetaPlausibility.h"
 #include "storage/FileUtils.h"
 #include "storage/LocaleTimeText.h"
 
@@ -15,15 +18,17 @@ std::optional<TRecordInfo> ReadRecordInfo(const QString &logPath, const QLocale 
     const QString metaPath = CompanionName(logPath, QStringLiteral(".meta"));
     if (!QFileInfo(metaPath).isFile())
         return std::nullopt;
-    TMetaData meta;
-    ReadMetaFile(metaPath, meta);
+    TMetaData stored;
+    ReadMetaFile(metaPath, stored);
+    const TCheckedMeta checked = CheckMeta(stored, ToTDateTime(CurrentTime()));
+    const TMetaData &meta = checked.Meta;
 
     const std::int64_t size = FileSizeOf(logPath);
     const std::uint64_t samples = size > 0 ? std::uint64_t(size) / sizeof(TSampleRecord) : 0;
     TRecordInfo info;
-    info.Operator = meta.Operator.Text();
-    info.Place = meta.Place.Text();
-    info.Notes = meta.Notes.Text();
+    info.Operator = SingleLineText(meta.Operator.Text());
+    info.Place = SingleLineText(meta.Place.Text());
+    info.Notes = SingleLineText(meta.Notes.Text());
     info.DateTime = LocaleDateTimeText(FromTDateTime(meta.StartTime), locale);
     info.Unit = UnitName(meta.Unit).value_or(QString());
     info.Correction = QString::number(meta.Correction) + QStringLiteral(" dB");
@@ -31,5 +36,6 @@ std::optional<TRecordInfo> ReadRecordInfo(const QString &logPath, const QLocale 
     info.Size = QString::number(size) + QStringLiteral(" bytes");
     info.Samples = QString::number(samples);
     info.Duration = RecordDurationText(samples, meta.Interval);
+    info.Damage = DamagedMetaText(checked);
     return info;
 }

@@ -18,9 +18,11 @@ struct TRecordInfo {
     QString Size;
     QString Samples;
     QString Duration;
+    // What of the .meta cannot be right and what the fields show instead; empty when nothing.
+    QString Damage;
 };
 
 // None when the log has no .meta file. The number of samples and the duration come from the
-// log's size whatever version the .meta file names. A .meta file that cannot be read throws
-// EInOutError.
+// log's size whatever version the .meta file names. Damaged values are shown as their
+// replacements, and texts on one line. A .meta file that cannot be read throws EInOutError.
 std::optional<TRecordInfo> ReadRecordInfo(const QString &logPath, const QLocale &locale = QLocale::system());

@@ -47,9 +47,10 @@ QLabel *NewReadout(int pixelHeight, const QColor &colour, const TStatisticsPanel
     readout->setFont(NamedFont(QStringLiteral("Georgia"), pixelHeight, QFont::Normal, QFont::Serif));
     SetTextColour(readout, colour);
     readout->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    if (look.ValuesGrow)
+    if (look.ValuesGrow) {
         readout->setMinimumWidth(look.ValueWidth);
-    else
+        readout->setMaximumWidth(look.MaxValueWidth);
+    } else
         readout->setFixedWidth(look.ValueWidth);
     return readout;
 }
@@ -57,7 +58,7 @@ QLabel *NewReadout(int pixelHeight, const QColor &colour, const TStatisticsPanel
 } // namespace
 
 TStatisticsPanel::TStatisticsPanel(const TStatisticsPanelLook &look, QWidget *parent)
-    : QFrame(parent), ValuesGrow(look.ValuesGrow)
+    : QFrame(parent), ValuesGrow(look.ValuesGrow), MaxValueWidth(look.MaxValueWidth)
 {
     setFixedHeight(ExpandedHeight);
     setToolTip(QStringLiteral("Click to hide/show additional statistics"));
@@ -150,5 +151,9 @@ void TStatisticsPanel::Clear()
 
 void TStatisticsPanel::ShowValue(QLabel &readout, std::uint8_t decimals, double value)
 {
-    readout.setText(FittedValueText(decimals, value, ValuesGrow ? TTextFits() : FitsInside(readout)));
+    const QMargins margins = readout.contentsMargins();
+    readout.setText(FittedValueText(
+        decimals, value,
+        ValuesGrow ? FitsWidth(readout.fontMetrics(), MaxValueWidth - margins.left() - margins.right())
+                   : FitsInside(readout)));
 }

@@ -4,7 +4,9 @@
 #include "storage/DateTimeConvert.h"
 #include "storage/LastSettings.h"
 #include "storage/LogFile.h"
+#include "storage/LocaleTimeText.h"
 #include "storage/MetaData.h"
+#include "storage/MetaPlausibility.h"
 #include "storage/Windows1252.h"
 
 #include "model/InOutError.h"
@@ -23,6 +25,7 @@
 #include <cstring>
 #include <ctime>
 #include <numeric>
+#include <tuple>
 #include <sys/resource.h>
 
 namespace {
@@ -248,4 +251,40 @@ TEST_F(StoredFile, SettingsReadingEndsAtABadLineWithTheLinesBeforeItInEffect)
         EXPECT_TRUE(read.Settings.AlertsOn && read.Settings.Unit == UnitVm);
     }
     EXPECT_EQ(Read(std::get<0>(cases[2])).Settings.VisibleSamples, 90);
+}
+
+// Values a .meta cannot rightly hold are replaced, each once, and named in one sentence.
+TEST(MetaPlausibility, DamagedValuesAreReplacedAndNamed)
+{
+    TMetaData stored;
+    stored.Unit = 1;
+    stored.Correction = 6;
+    stored.Interval = 10;
+    stored.StartTime = ToTDateTime(QDateTime(QDate(2025, 1, 7), QTime(9, 0)));
+    const TCheckedMeta sound = CheckMeta(stored, 1.0);
+    EXPECT_TRUE(sound.Damaged.empty());
+    EXPECT_EQ(std::memcmp(&sound.Meta, &stored, sizeof stored), 0);
+    EXPECT_TRUE(DamagedMetaText(sound).isEmpty());
+
+    const double replacement = ToTDateTime(QDateTime(QDate(2026, 12, 6), QTime(8, 0)));
+    for (const double interval : {0.0, -1.0, std::nan(""), double(INFINITY)}) {
+        TMetaData damaged = stored;
+        damaged.Unit = 7;
+        damaged.Correction = -128;
+        damaged.Interval = interval;
+        damaged.StartTime = 36500000.0; // in the year 101833
+        const TCheckedMeta checked = CheckMeta(damaged, replacement);
+        EXPECT_EQ(std::tuple(checked.Meta.Unit, checked.Meta.Correction, checked.Meta.Interval, checked.Meta.StartTime),
+                  std::tuple(std::uint8_t(1), std::int8_t(0), 0.5, replacement));
+        EXPECT_EQ(checked.Damaged.size(), 4u);
+        EXPECT_TRUE(DamagedMetaText(checked).startsWith(
+            "The meta data file holds values that cannot be right: unit, correction, interval, start time. "
+            "mW/m², 0 dB, 0.5 sec, "))
+            << DamagedMetaText(checked).toStdString();
+    }
+    TMetaData old = stored;
+    old.StartTime = 0.0; // 30 December 1899
+    EXPECT_EQ(DamagedMetaText(CheckMeta(old, replacement)),
+              "The meta data file holds values that cannot be right: start time. " +
+                  LocaleDateTimeText(FromTDateTime(replacement)) + " is used instead.");
 }

@@ -12,6 +12,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cmath>
+#include <tuple>
+
 namespace {
 
 const QString Oldest = "2025 01 07 - 09 05 03", Middle = "2025 01 08 - 10 00 00", Newest = "2025 01 09 - 11 00 00";
@@ -207,6 +210,24 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
     Form().ImageOKbClick();
     EXPECT_EQ(Opened, (std::vector{std::pair(LogPath(damaged), false)}));
     EXPECT_EQ(Services.Shown.size(), 2u);
+}
+
+// Damaged values show as what stands in for them, told once on the problem line and in one box.
+TEST_F(FileManager, DamagedValuesOfAMetaShowTheirReplacementsAndAreToldOnce)
+{
+    const QString damaged = "2025 01 10 - 08 00 00";
+    TMetaData meta = MakeMeta(UnitMWm2, INFINITY, QDateTime(QDate(2025, 1, 10), QTime(8, 0)), "Ann\nBob");
+    meta.Correction = -128;
+    WriteRecord(App.Paths().LogDir, damaged, {Sample(1), Sample(2)}, meta);
+    Form().ShowFileManager(0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    Click(damaged);
+    EXPECT_EQ(std::tuple(Form().MemoInterval->text(), Form().MemoDuration->text(), Form().MemoCorrection->text(),
+                         Form().MemoOperator->text()),
+              std::tuple(QString("0.5 sec"), QString("~ 1 second"), QString("0 dB"), QString("Ann\uFFFDBob")));
+    EXPECT_EQ(Form().LabelReadProblem->text(), damaged + ".meta: The meta data file holds values that cannot be "
+                                                         "right: correction, interval. 0 dB, 0.5 sec are used instead.");
+    EXPECT_EQ(Services.Shown.size(), 1u);
 }
 
 TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatClick)

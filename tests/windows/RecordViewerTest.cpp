@@ -4,6 +4,7 @@
 
 #include "windows/Form3_ShowData.h"
 
+#include "model/InOutError.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LocaleTimeText.h"
 #include "storage/LogFile.h"
@@ -14,6 +15,8 @@
 
 #include <QLabel>
 #include <QRadioButton>
+
+#include <cmath>
 
 namespace {
 
@@ -116,6 +119,49 @@ TEST_F(RecordViewer, ALogWithoutMetadataIsShownWithTheDefaultsAndAnotherOpeningM
     EXPECT_EQ(Form.RecordMeta.StartTime, ToTDateTime(Services.Now));
     EXPECT_TRUE(Form.PanelStatus->text().endsWith(" | Interval: 0.5 sec | Unit: mW/m² | Correction: 0(dB)"));
     EXPECT_EQ(Form.windowTitle(), "  Log file: bare.zlog | Operator:  | Place: ");
+}
+
+// A .meta that cannot be read or holds what cannot be right: one box, and the log is shown with
+// what stands in, alike in the fields, the list and the title; a reading too large for its
+// read-out is shown in exponent form.
+TEST_F(RecordViewer, ADamagedMetaIsToldOnceAndTheRecordShownWithItsReplacements)
+{
+    const QString shortMeta = Record("short", {Sample(1), Sample(2)});
+    App.WriteFile("Log/short.meta", QByteArray(6, 'x'));
+    Form.OpenRecord(shortMeta, false);
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_TRUE(Services.Shown[0].Text.startsWith("The meta data file associated to the log file you have selected "
+                                                  "cannot be read (Read beyond end of file (6 of 576 bytes)"))
+        << Services.Shown[0].Text.toStdString();
+    EXPECT_EQ(Form.SampleCount, 2u);
+    EXPECT_TRUE(Form.PanelStatus->text().startsWith("  Started: ")) << Form.PanelStatus->text().toStdString();
+
+    TMetaData meta = MakeMeta(UnitMWm2, 1, Start, "Ann\rBob\x1b", "Kitchen\nHall");
+    const std::vector<TSampleRecord> samples{Sample(1e38f, 900), Sample(2, 1800)};
+    const QString damaged = Record("damaged", samples, meta);
+    meta.Correction = -128;
+    meta.Interval = std::nan("");
+    WriteMetaFile(CompanionName(damaged, ".meta"), meta, 36500000.0);
+    Services.Shown.clear();
+    Form.OpenRecord(damaged, false);
+    ASSERT_EQ(Services.Shown.size(), 1u);
+    EXPECT_TRUE(Services.Shown[0].Text.startsWith(
+        "The meta data file holds values that cannot be right: correction, interval, start time. 0 dB, 0.5 sec, "));
+    EXPECT_TRUE(Form.PanelStatus->text().contains(" | Interval: 0.5 sec | ") &&
+                Form.PanelStatus->text().endsWith("Correction: 0(dB)"));
+    EXPECT_TRUE(Form.PanelStatus->text().contains(LocaleDateTimeText(Services.Now)));
+    EXPECT_EQ(Form.PeakFrequencies->index(0).data().toString(), LocaleShortDate(Services.Now.date()));
+    EXPECT_EQ(Form.windowTitle(), QString("  Log file: damaged.zlog | Operator: Ann\uFFFDBob\uFFFD | Place: "
+                                          "Kitchen\uFFFDHall"));
+    const QLabel &maximum = *Form.PanelBottom->LabelMaxValue;
+    EXPECT_TRUE(maximum.text().contains("E38")) << maximum.text().toStdString();
+    EXPECT_LE(maximum.fontMetrics().horizontalAdvance(maximum.text()), maximum.maximumWidth());
+
+    // A log that cannot be read: the status line says why instead of "Opening log file".
+    const QString folder = App.Paths().LogDir + "folder.zlog";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_THROW(Form.OpenRecord(folder, false), EInOutError);
+    EXPECT_TRUE(Form.PanelStatus->text().startsWith("   The record cannot be shown: "));
 }
 
 // After an empty log the choices bring back no bars; it goes to the trash only when the user says Yes.

@@ -1,0 +1,82 @@
+#include "storage/MetaPlausibility.h"
+
+#include "model/Units.h"
+#include "storage/DateTimeConvert.h"
+#include "storage/LocaleTimeText.h"
+#include "storage/RecordReadings.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+bool IsPlausibleStart(double days)
+{
+    if (!std::isfinite(days))
+        return false;
+    const QDateTime start = FromTDateTime(days);
+    return start.isValid() && start.date() >= QDate(1990, 1, 1) && start.date() <= QDate(9999, 12, 31);
+}
+
+QString FieldName(TMetaField field)
+{
+    switch (field) {
+    case TMetaField::Unit: return QStringLiteral("unit");
+    case TMetaField::Correction: return QStringLiteral("correction");
+    case TMetaField::Interval: return QStringLiteral("interval");
+    case TMetaField::StartTime: return QStringLiteral("start time");
+    }
+    return {};
+}
+
+QString ReplacementText(TMetaField field, const TMetaData &meta)
+{
+    switch (field) {
+    case TMetaField::Unit: return UnitName(meta.Unit).value_or(QString());
+    case TMetaField::Correction: return QStringLiteral("0 dB");
+    case TMetaField::Interval: return IntervalName(meta.Interval).value_or(QString());
+    case TMetaField::StartTime: return LocaleDateTimeText(FromTDateTime(meta.StartTime));
+    }
+    return {};
+}
+
+} // namespace
+
+TCheckedMeta CheckMeta(const TMetaData &stored, double replacementStart)
+{
+    TCheckedMeta checked{stored, {}};
+    TMetaData &meta = checked.Meta;
+    if (!UnitName(meta.Unit)) {
+        meta.Unit = UnitMWm2;
+        checked.Damaged.push_back(TMetaField::Unit);
+    }
+    if (meta.Correction != 0 && meta.Correction != 3 && meta.Correction != 6) {
+        meta.Correction = 0;
+        checked.Damaged.push_back(TMetaField::Correction);
+    }
+    if (RecordInterval(meta.Interval) != meta.Interval) {
+        meta.Interval = RecordInterval(meta.Interval);
+        checked.Damaged.push_back(TMetaField::Interval);
+    }
+    if (!IsPlausibleStart(meta.StartTime)) {
+        meta.StartTime = replacementStart;
+        checked.Damaged.push_back(TMetaField::StartTime);
+    }
+    return checked;
+}
+
+QString DamagedMetaText(const TCheckedMeta &checked)
+{
+    if (checked.Damaged.empty())
+        return {};
+    QStringList fields, replacements;
+    for (const TMetaField field : checked.Damaged) {
+        fields << FieldName(field);
+        replacements << ReplacementText(field, checked.Meta);
+    }
+    return QStringLiteral("The meta data file holds values that cannot be right: %1. %2 %3 used instead.")
+        .arg(fields.join(QStringLiteral(", ")), replacements.join(QStringLiteral(", ")),
+             replacements.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+}
