@@ -4,6 +4,8 @@
 
 #include <mosquitto.h>
 
+#include <poll.h>
+
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -17,8 +19,14 @@ using namespace std::chrono_literals;
 constexpr int KeepAliveSeconds = 30;
 // A broker that takes the connection but never answers it counts as unreachable.
 constexpr auto AnswerTimeout = 10s;
-// How long one turn of the network loop waits for the socket before it looks at the queue.
-constexpr int LoopTimeoutMs = 50;
+// How long the network thread waits for the socket or a new reading. The library checks the
+// keep-alive on each turn; a stop in progress and a connection not yet answered look at the
+// clock more often. While readings are in flight their acknowledgements are read with the
+// next reading rather than on a wake-up of their own, at most AcknowledgeWaitMs late: a
+// reading every half second then costs the thread one wake-up, not two.
+constexpr int IdleWaitMs = 5000;
+constexpr int AcknowledgeWaitMs = 1000;
+constexpr int BusyWaitMs = 50;
 // Readings sent and not yet acknowledged, at most; the library's own default window.
 constexpr std::size_t SendWindow = 20;
 // After the readings, how long "offline" and the disconnection may take.
@@ -167,6 +175,7 @@ void TBrokerLink::Stop(std::chrono::milliseconds wait)
         }
     }
     StopWake.notify_all();
+    WakeUp.Notify();
     if (Thread.joinable())
         Thread.join();
 }
@@ -247,8 +256,10 @@ bool TBrokerLink::Connect()
         return false;
     }
     while (!connection.Ended && connection.RefusedCode == 0) {
+        WaitForWork(connection);
         errno = 0;
-        const int turn = mosquitto_loop(client.get(), LoopTimeoutMs, 1);
+        // The socket or the queue has work now: the library's own turn does not wait.
+        const int turn = mosquitto_loop(client.get(), 0, 1);
         if (turn != MOSQ_ERR_SUCCESS && !connection.Ended) {
             connection.Ended = true;
             connection.EndCode = turn;
@@ -272,6 +283,20 @@ bool TBrokerLink::Connect()
             ReportFailure(connection);
     }
     return connection.Accepted;
+}
+
+void TBrokerLink::WaitForWork(const TConnection &connection)
+{
+    const bool busy = !connection.Accepted || StopAsked() || connection.InFlight.size() >= SendWindow;
+    const bool acknowledgementsOnly = !busy && !connection.InFlight.empty();
+    pollfd waits[2] = {{WakeUp.Fd(), POLLIN, 0}, {mosquitto_socket(connection.Client), 0, 0}};
+    if (!acknowledgementsOnly)
+        waits[1].events |= POLLIN;
+    if (mosquitto_want_write(connection.Client))
+        waits[1].events |= POLLOUT;
+    ::poll(waits, waits[1].fd < 0 ? 1 : 2, busy ? BusyWaitMs : acknowledgementsOnly ? AcknowledgeWaitMs : IdleWaitMs);
+    if (waits[0].revents & POLLIN)
+        WakeUp.Drain();
 }
 
 void TBrokerLink::ReportFailure(const TConnection &connection)

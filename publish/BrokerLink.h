@@ -1,5 +1,7 @@
 #pragma once
 // The connection to the broker, on a network thread of its own that alone calls libmosquitto.
+// The thread sleeps until the socket, a Wake or a timeout has work for it, so that an idle
+// publisher costs nothing between two samples.
 // It takes the readings from the queue in order and removes each once the broker has
 // acknowledged it (QoS 1); it makes a new connection after every failure, waiting as
 // TReconnectDelay says; it publishes the availability ("online" when connected, "offline" as
@@ -10,6 +12,7 @@
 #include "publish/PublishOptions.h"
 #include "publish/ReadingQueue.h"
 #include "publish/ReconnectDelay.h"
+#include "publish/WakeUp.h"
 
 #include <QString>
 
@@ -30,6 +33,8 @@ public:
     TBrokerLink &operator=(const TBrokerLink &) = delete;
 
     void Start();
+    // New readings are queued: the network thread sends them at once.
+    void Wake() { WakeUp.Notify(); }
     // Ends the network thread and waits for it. While connected, the queued readings go out
     // for at most wait, then "offline" is published and the connection closed cleanly.
     void Stop(std::chrono::milliseconds wait);
@@ -47,6 +52,8 @@ private:
     // The clean end of a connection once asked to stop; true when it is over.
     bool Close(TConnection &connection);
 
+    // Waits until the connection or a Wake has something to do, or the timeout has passed.
+    void WaitForWork(const TConnection &connection);
     bool StopAsked() const;
     std::chrono::steady_clock::time_point StopDeadline() const;
     void WaitUnlessStopped(std::chrono::milliseconds delay);
@@ -60,6 +67,7 @@ private:
     const TReport Report;
     // The unit of the last reading sent: the discovery's unit of the reading sensor.
     std::optional<std::uint8_t> SentUnit;
+    TWakeUp WakeUp;
 
     mutable std::mutex StopMutex;
     std::condition_variable StopWake;

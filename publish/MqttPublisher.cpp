@@ -47,8 +47,10 @@ void TMqttPublisher::Start()
 
 void TMqttPublisher::Publish(TPublishedReading reading)
 {
-    if (!Stopped)
-        Queue.Push(std::move(reading));
+    if (Stopped)
+        return;
+    Queue.Push(std::move(reading));
+    Link->Wake();
 }
 
 void TMqttPublisher::Stop(std::chrono::milliseconds wait)

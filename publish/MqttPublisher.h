@@ -45,13 +45,15 @@ public:
     // Queues the reading; nothing is sent on the caller's thread. Ignored once stopped.
     void Publish(TPublishedReading reading);
     // The clean end: the queued readings go out for at most wait while connected, then
-    // "offline" is published and the connection closed. Returns when the network thread has
-    // ended; the readings still queued are dropped.
+    // "offline" is published and the connection closed, in at most two seconds more. Returns
+    // when the network thread has ended (a name look-up under way takes as long as the
+    // resolver does); the readings still queued are dropped.
     void Stop(std::chrono::milliseconds wait = DefaultStopWait);
 
     // The state last reported; none before the first report.
     std::optional<TBrokerState> State() const { return LastState; }
-    // Readings waiting or in flight.
+    // Readings not yet known to have reached the broker: waiting or in flight. The broker's
+    // acknowledgements are read with the next reading, or a second later.
     std::size_t QueuedReadings() const { return Queue.Size(); }
     // Readings dropped because the queue was full.
     std::uint64_t DroppedReadings() const { return Queue.Dropped(); }

@@ -45,12 +45,11 @@ TPublishedReading MakePublishedReading(const QDateTime &time, std::uint8_t unit,
 
 QByteArray IsoTimeWithOffset(const QDateTime &time)
 {
-    // One conversion to local time gives the fields and the offset; Qt's ISO text of a local
-    // time leaves the offset out.
+    // Qt's ISO text of a local time leaves the offset out. The date and time of day are those
+    // the time is kept in; only the offset takes a look-up of the time zone.
     const int offsetSeconds = time.offsetFromUtc();
-    const QDateTime local = time.toOffsetFromUtc(offsetSeconds);
-    const QDate date = local.date();
-    const QTime clock = local.time();
+    const QDate date = time.date();
+    const QTime clock = time.time();
     const int offsetMinutes = std::abs(offsetSeconds) / 60;
     char text[40];
     const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03d%c%02d:%02d", date.year(),

@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <arpa/inet.h>
+#include <csignal>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -105,6 +106,12 @@ void TLocalBroker::Kill()
         return;
     Process.kill();
     Process.waitForFinished(5000);
+}
+
+void TLocalBroker::Pause()
+{
+    if (Process.state() == QProcess::Running)
+        ::kill(static_cast<pid_t>(Process.processId()), SIGSTOP);
 }
 
 QString TLocalBroker::Log() const

@@ -28,6 +28,8 @@ public:
     bool Start();
     // SIGKILL: no goodbye to any client.
     void Kill();
+    // SIGSTOP: the connections stay open, and nothing is answered.
+    void Pause();
 
     std::uint16_t Port() const { return PlainPort; }
     // A folder for the test's own files (certificates, passwords), removed with the broker.
