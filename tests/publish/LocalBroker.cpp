@@ -108,6 +108,14 @@ void TLocalBroker::Kill()
     Process.waitForFinished(5000);
 }
 
+void TLocalBroker::Stop()
+{
+    if (Process.state() == QProcess::NotRunning)
+        return;
+    Process.terminate();
+    Process.waitForFinished(5000);
+}
+
 void TLocalBroker::Pause()
 {
     if (Process.state() == QProcess::Running)

@@ -28,6 +28,8 @@ public:
     bool Start();
     // SIGKILL: no goodbye to any client.
     void Kill();
+    // SIGTERM: the broker saves what it keeps and ends.
+    void Stop();
     // SIGSTOP: the connections stay open, and nothing is answered.
     void Pause();
 
