@@ -7,13 +7,17 @@
 
 #include <cerrno>
 
-void ReplaceFileContent(const QString &path, const void *data, std::size_t size)
+void ReplaceFileContent(const QString &path, const void *data, std::size_t size,
+                        std::optional<QFileDevice::Permissions> permissions)
 {
     if (DiskRoomFor(size) < size)
         throw FileError(path, ENOSPC);
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
+        throw FileError(file, path, errno);
+    errno = 0;
+    if (permissions && !file.setPermissions(*permissions))
         throw FileError(file, path, errno);
     errno = 0;
     if (file.write(static_cast<const char *>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))

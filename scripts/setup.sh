@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
+  libmosquitto-dev mosquitto mosquitto-clients openssl
 )
 
 missing=()

@@ -1,0 +1,65 @@
+// A published reading's JSON: the sample as the display shows it, with its own time.
+
+#include "publish/PublishedReading.h"
+
+#include "model/Risk.h"
+#include "model/Units.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QJsonObject JsonOf(const TPublishedReading &reading)
+{
+    return QJsonDocument::fromJson(ReadingJson(reading)).object();
+}
+
+} // namespace
+
+TEST(PublishedReadingTest, TheJsonCarriesTheReadingItsUnitLevelAndRiskAndLeavesOutWhatTheSampleLacks)
+{
+    const QDateTime at(QDate(2026, 12, 7), QTime(10, 49, 20, 500), Qt::OffsetFromUTC, 3600);
+    // 0.1 V/m is 0.02654 mW/m², -15.76 dB; +14 dB re 1 µW/m², -10 awake: "Low".
+    const TPublishedReading field = MakePublishedReading(at, UnitVm, 0.1f, 0, PopulationGeneral, StateWake);
+    const QByteArray json = ReadingJson(field);
+    EXPECT_EQ(json, R"({"level_db":-15.76,"risk":"Low","time":"2026-12-07T10:49:20.500+01:00","unit":"V/m","value":0.1})");
+
+    // 2.5 mW/m² is 3.98 dB; +34 dB re 1 µW/m², +10 sensitive, asleep: "Extreme".
+    TPublishedReading density =
+        MakePublishedReading(at, UnitMWm2, 2.5f, 2400, PopulationSensitive, StateSleep, QStringLiteral("Bedroom"));
+    density.Alert = true;
+    const QJsonObject object = JsonOf(density);
+    EXPECT_EQ(object["unit"].toString(), QStringLiteral("mW/m²"));
+    EXPECT_EQ(object["value"].toDouble(), 2.5);
+    EXPECT_EQ(object["level_db"].toDouble(), 3.98);
+    EXPECT_EQ(object["frequency_mhz"].toInt(), 2400);
+    EXPECT_EQ(object["risk"].toString(), "Extreme");
+    EXPECT_EQ(object["record"].toString(), "Bedroom");
+    EXPECT_EQ(object["alert"].toBool(false), true);
+
+    // A reading at the bottom of the scale has the scale's level, and still a number.
+    const QJsonObject zero = JsonOf(MakePublishedReading(at, UnitMWm2, 0.0f, 0, PopulationGeneral, StateWake));
+    EXPECT_EQ(zero["level_db"].toDouble(), -33.0);
+    EXPECT_EQ(zero["value"].toDouble(-1), 0.0);
+    EXPECT_EQ(zero["risk"].toString(), "Very low");
+}
+
+TEST(PublishedReadingTest, TimesCarryTheirOffsetFromUtcAndMilliseconds)
+{
+    const QTimeZone berlin("Europe/Berlin");
+    EXPECT_EQ(IsoTimeWithOffset(QDateTime(QDate(2026, 12, 7), QTime(10, 49, 20, 500), berlin)),
+              "2026-12-07T10:49:20.500+01:00");
+    EXPECT_EQ(IsoTimeWithOffset(QDateTime(QDate(2026, 7, 1), QTime(23, 59, 59, 999), berlin)),
+              "2026-07-01T23:59:59.999+02:00");
+    EXPECT_EQ(IsoTimeWithOffset(QDateTime(QDate(2026, 3, 1), QTime(0, 0), Qt::OffsetFromUTC, -(3 * 3600 + 1800))),
+              "2026-03-01T00:00:00.000-03:30");
+    EXPECT_EQ(IsoTimeWithOffset(QDateTime(QDate(2026, 3, 1), QTime(6, 5, 4, 3), Qt::UTC)),
+              "2026-03-01T06:05:04.003+00:00");
+    // The text reads back as the same instant.
+    const QDateTime local = QDateTime::currentDateTime();
+    EXPECT_EQ(QDateTime::fromString(QString::fromLatin1(IsoTimeWithOffset(local)), Qt::ISODateWithMs), local);
+}
