@@ -4,9 +4,9 @@
 // holds the import's state and rules.
 
 #include "app/ImportSaveDialog.h"
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 #include "charts/LevelHistogram.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/ConvertError.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
@@ -16,7 +16,7 @@
 #include <QComboBox>
 #include <QProgressBar>
 
-void TForm1::Import1Click()
+void TMainWindow::Import1Click()
 {
     const TImportConsent consent = Session.AskToImport();
     // A recording that has ended must not go on looking as if it ran.
@@ -28,12 +28,12 @@ void TForm1::Import1Click()
     ConnectDevice(false);
 }
 
-void TForm1::ImportLine(const QString &line)
+void TMainWindow::ImportLine(const QString &line)
 {
     Session.ImportLine(line);
 }
 
-void TForm1::WatchImport()
+void TMainWindow::WatchImport()
 {
     Session.ImportWindow = {
         [this] { return ImportSettingsInControls(); },
@@ -41,7 +41,7 @@ void TForm1::WatchImport()
         [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), this); },
         [this] { return MetaDataDialog->Execute(); },
     };
-    connect(&Session, &TAcquisitionSession::ImportProgressShown, this, &TForm1::ShowImportProgress);
+    connect(&Session, &TAcquisitionSession::ImportProgressShown, this, &TMainWindow::ShowImportProgress);
     connect(&Session, &TAcquisitionSession::ImportProgress, ProgressBar, [this](int done, int length) {
         ProgressBar->setMaximum(length);
         ProgressBar->setValue(done);
@@ -63,7 +63,7 @@ void TForm1::WatchImport()
             [](const QString &text) { ShowMessageBox(TMsgKind::Error, text); });
 }
 
-void TForm1::ShowImportProgress(int maximum)
+void TMainWindow::ShowImportProgress(int maximum)
 {
     ProgressBar->setGeometry(206, ProgressBarTop, width() - 216, ProgressBarHeight);
     ProgressBar->setRange(0, maximum);
@@ -71,7 +71,7 @@ void TForm1::ShowImportProgress(int maximum)
     ProgressBar->show();
 }
 
-TAcquisitionChoice TForm1::ImportSettingsInControls() const
+TAcquisitionChoice TMainWindow::ImportSettingsInControls() const
 {
     TAcquisitionChoice choice;
     choice.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);

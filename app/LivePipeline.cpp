@@ -7,10 +7,10 @@
 #include "model/ConvertError.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/ChoiceGroup.h"
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 #include "charts/LevelHistogram.h"
-#include "charts/RChart.h"
-#include "device/Form2_Port.h"
+#include "charts/ChartWidget.h"
+#include "device/MeterConnection.h"
 #include "model/NumberText.h"
 #include "model/Risk.h"
 #include "model/Services.h"
@@ -53,17 +53,17 @@ TTimedValue MakeTimedValue(double value, double time)
     return {value, time};
 }
 
-TTimedValue TForm1::MaxRecord() const
+TTimedValue TMainWindow::MaxRecord() const
 {
     return MakeTimedValue(Session.Statistics().Maximum(), Session.Statistics().MaximumTime());
 }
 
-void TForm1::ProcessSample(int peakFrequency, float value)
+void TMainWindow::ProcessSample(int peakFrequency, float value)
 {
     Session.ProcessSample(peakFrequency, value);
 }
 
-void TForm1::ShowSample(const QDateTime &at)
+void TMainWindow::ShowSample(const QDateTime &at)
 {
     RiskIndex = EvaluateRisk(Session.CurrentMetaData().Unit, Session.CurrentValue(), RiskPopulationRG->ItemIndex(),
                              RiskStateRG->ItemIndex());
@@ -79,7 +79,7 @@ void TForm1::ShowSample(const QDateTime &at)
     ShowSampleValues(decimals);
 }
 
-void TForm1::ShowSampleValues(std::uint8_t decimals)
+void TMainWindow::ShowSampleValues(std::uint8_t decimals)
 {
     PanelBottom->ShowReading(decimals, Session.CurrentValue());
     const std::uint16_t peakFrequency = Session.PeakFrequency();
@@ -97,7 +97,7 @@ void TForm1::ShowSampleValues(std::uint8_t decimals)
     ShowRunningStatus();
 }
 
-void TForm1::ShowRunningStatus()
+void TMainWindow::ShowRunningStatus()
 {
     if (NoticeTimer.isActive())
         return;
@@ -112,13 +112,13 @@ void TForm1::ShowRunningStatus()
     }
 }
 
-void TForm1::WithLinesHeld(const std::function<void()> &action)
+void TMainWindow::WithLinesHeld(const std::function<void()> &action)
 {
     const THeldDelivery held(ConnectionForm ? &ConnectionForm->ComPort1 : nullptr);
     action();
 }
 
-TAcquisitionChoice TForm1::SettingsInControls() const
+TAcquisitionChoice TMainWindow::SettingsInControls() const
 {
     const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);
     const int correction = StrToInt(CorrectionCB->currentText());
@@ -131,32 +131,32 @@ TAcquisitionChoice TForm1::SettingsInControls() const
     return {unit, interval, correction, visibleSamples};
 }
 
-void TForm1::ApplySettings(TRecordingState mode)
+void TMainWindow::ApplySettings(TRecordingState mode)
 {
     const TAcquisitionChoice choice = SettingsInControls();
     AppliedChoice = choice;
     WithLinesHeld([&] { Session.ResetLiveState(mode, choice); });
 }
 
-void TForm1::IrrUnitGBClick()
+void TMainWindow::IrrUnitGBClick()
 {
     if (UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex())) != AppliedChoice.Unit)
         ApplyChangedSetting();
 }
 
-void TForm1::IntervalCBChange()
+void TMainWindow::IntervalCBChange()
 {
     if (IntervalSeconds(IntervalCB->currentText()) != AppliedChoice.Interval)
         ApplyChangedSetting();
 }
 
-void TForm1::VisibleSamplesCBChange()
+void TMainWindow::VisibleSamplesCBChange()
 {
     if (DecimalTextToInt(VisibleSamplesCB->currentText()) != AppliedChoice.VisibleSamples)
         ApplyChangedSetting();
 }
 
-void TForm1::correctionCBChange()
+void TMainWindow::correctionCBChange()
 {
     if (DecimalTextToInt(CorrectionCB->currentText()) != AppliedChoice.Correction)
         ApplyChangedSetting();
@@ -164,7 +164,7 @@ void TForm1::correctionCBChange()
 
 // The run restarts only for a setting that really changed; a box holding no valid number
 // is reported here, and the run goes on as it was.
-void TForm1::ApplyChangedSetting()
+void TMainWindow::ApplyChangedSetting()
 {
     try {
         ApplySettings(RecordingState);
@@ -173,7 +173,7 @@ void TForm1::ApplyChangedSetting()
     }
 }
 
-void TForm1::SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSamples, double interval)
+void TMainWindow::SetupTimeChart(TChartWidget &chart, std::uint8_t unit, int visibleSamples, double interval)
 {
     chart.ClearItems();
     chart.SetRangeLoX(0.0);
@@ -187,7 +187,7 @@ void TForm1::SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSample
     MarkShape = MarkShapeFor(visibleSamples);
 }
 
-void TForm1::PlotSample(TRChart &chart, int decimals)
+void TMainWindow::PlotSample(TChartWidget &chart, int decimals)
 {
     chart.SetDataColor(RiskColor(RiskIndex));
     const double maximum = MaxRecord().Value;
@@ -206,7 +206,7 @@ void TForm1::PlotSample(TRChart &chart, int decimals)
     ElapsedX += interval;
 }
 
-void TForm1::ResetHistogramChart(TRChart &chart)
+void TMainWindow::ResetHistogramChart(TChartWidget &chart)
 {
     chart.ClearItems();
     chart.SetRangeHiY(4.0);

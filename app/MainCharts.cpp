@@ -1,7 +1,7 @@
 // The mouse on the main window's charts: zoom and pan of the time chart once samples no
 // longer arrive, and the value read-outs in the charts' corners.
 
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 #include "charts/ChartMouse.h"
 #include "charts/ChartReadouts.h"
 #include "charts/TextSpace.h"
@@ -9,7 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-void TForm1::TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
+void TMainWindow::TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
 {
     // While samples arrive live, the chart scrolls by itself.
     if (RecordingState != Stopped && RecordingState != Importing)
@@ -20,13 +20,13 @@ void TForm1::TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
                                                MaxRecord().Value));
 }
 
-void TForm1::TChartMouseMoveInChart(bool inChart, double y)
+void TMainWindow::TChartMouseMoveInChart(bool inChart, double y)
 {
     TChartEdit->setText(inChart ? ValueReadoutText(MaxRecord().Value, y, QLocale::system(), FitsInside(*TChartEdit))
                                 : QString());
 }
 
-void TForm1::HChartMouseMoveInChart(bool inChart, double x)
+void TMainWindow::HChartMouseMoveInChart(bool inChart, double x)
 {
     HChartEdit->setText(inChart ? LevelReadoutText(x, QLocale::system(), FitsInside(*HChartEdit)) : QString());
 }

@@ -2,7 +2,7 @@
 // analyser) go through the doors that the record windows fill when they are made.
 
 #include "model/HandlerErrors.h"
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -19,11 +19,11 @@ QAction *AddItem(QMenu *menu, const QString &text, const QKeySequence &shortcut 
 
 } // namespace
 
-void TForm1::BuildMenu()
+void TMainWindow::BuildMenu()
 {
     QMenu *data = menuBar()->addMenu(QStringLiteral("&Data"));
     QAction *openRecord1 = AddItem(data, QStringLiteral("&Open record"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(openRecord1, &QAction::triggered, this, ShowingErrors(this, &TForm1::OpenRecord1Click));
+    connect(openRecord1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::OpenRecord1Click));
     // The file manager picks the log, then the record is written as a report or as CSV.
     QAction *exportRecord1 = AddItem(data, QStringLiteral("&Export record…"));
     connect(exportRecord1, &QAction::triggered, this, ShowingErrors([this] {
@@ -31,7 +31,7 @@ void TForm1::BuildMenu()
             OpenFileManager(2);
     }));
     QAction *import1 = AddItem(data, QStringLiteral("&Import from device"), QKeySequence(Qt::CTRL | Qt::Key_I));
-    connect(import1, &QAction::triggered, this, ShowingErrors(this, &TForm1::Import1Click));
+    connect(import1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Import1Click));
 
     QMenu *log = menuBar()->addMenu(QStringLiteral("&Log"));
     QAction *play1 = AddItem(log, QStringLiteral("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -45,35 +45,35 @@ void TForm1::BuildMenu()
         PlayB->setChecked(true);
         PlayBClick();
     }));
-    connect(record1, &QAction::triggered, this, ShowingErrors(this, &TForm1::PressRecordButton));
+    connect(record1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PressRecordButton));
     connect(pause1, &QAction::triggered, this, ShowingErrors([this] {
         PauseB->toggle();
         PauseBClick();
     }));
-    connect(stop1, &QAction::triggered, this, ShowingErrors(this, &TForm1::PressStopButton));
-    connect(restart1, &QAction::triggered, this, ShowingErrors(this, &TForm1::RestartBClick));
-    connect(scheduleEnd1, &QAction::triggered, this, ShowingErrors(this, &TForm1::ScheduleEnd1Click));
+    connect(stop1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PressStopButton));
+    connect(restart1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::RestartBClick));
+    connect(scheduleEnd1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::ScheduleEnd1Click));
 
     QMenu *analysis = menuBar()->addMenu(QStringLiteral("&Analysis"));
     QAction *density1 = AddItem(analysis, QStringLiteral("&Density"), QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(density1, &QAction::triggered, this, ShowingErrors(this, &TForm1::Density1Click));
+    connect(density1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Density1Click));
 
     QMenu *show = menuBar()->addMenu(QStringLiteral("&Show"));
     QAction *controlPanel1 = AddItem(show, QStringLiteral("&Control Panel"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C));
     QAction *densityAnalyser1 =
         AddItem(show, QStringLiteral("&Density Analyser"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
-    connect(densityAnalyser1, &QAction::triggered, this, ShowingErrors(this, &TForm1::DensityAnalyser1Click));
-    connect(controlPanel1, &QAction::triggered, this, ShowingErrors(this, &TForm1::PanelRightClick));
+    connect(densityAnalyser1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::DensityAnalyser1Click));
+    connect(controlPanel1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PanelRightClick));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     QMenu *manual = help->addMenu(QStringLiteral("&Manual"));
-    connect(AddItem(manual, QStringLiteral("&English")), &QAction::triggered, this, ShowingErrors(this, &TForm1::English2Click));
-    connect(AddItem(manual, QStringLiteral("&Français")), &QAction::triggered, this, ShowingErrors(this, &TForm1::Franais1Click));
+    connect(AddItem(manual, QStringLiteral("&English")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::English2Click));
+    connect(AddItem(manual, QStringLiteral("&Français")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Franais1Click));
     QMenu *risk = help->addMenu(QStringLiteral("&Risk Evaluation"));
-    connect(AddItem(risk, QStringLiteral("English")), &QAction::triggered, this, ShowingErrors(this, &TForm1::English1Click));
-    connect(AddItem(risk, QStringLiteral("Français")), &QAction::triggered, this, ShowingErrors(this, &TForm1::French1Click));
-    connect(AddItem(risk, QStringLiteral("Italiano")), &QAction::triggered, this, ShowingErrors(this, &TForm1::Italiano1Click));
+    connect(AddItem(risk, QStringLiteral("English")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::English1Click));
+    connect(AddItem(risk, QStringLiteral("Français")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::French1Click));
+    connect(AddItem(risk, QStringLiteral("Italiano")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Italiano1Click));
     help->addSeparator();
     connect(AddItem(help, QStringLiteral("Open Log directory")), &QAction::triggered, this,
-            ShowingErrors(this, &TForm1::OpenLogdirectory1Click));
+            ShowingErrors(this, &TMainWindow::OpenLogdirectory1Click));
 }

@@ -2,7 +2,7 @@
 // and loaded settings put back into the controls.
 
 #include "windows/ChoiceGroup.h"
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 #include "model/NumberText.h"
 #include "windows/StatisticsPanel.h"
 
@@ -22,7 +22,7 @@ int NumberInBox(const QComboBox *box, int valueInEffect, int lowest)
 
 } // namespace
 
-TLastSettings TForm1::CurrentSettings() const
+TLastSettings TMainWindow::CurrentSettings() const
 {
     TLastSettings settings;
     settings.AlertsOn = AlertsOn;
@@ -37,7 +37,7 @@ TLastSettings TForm1::CurrentSettings() const
     return settings;
 }
 
-void TForm1::ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect)
+void TMainWindow::ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect)
 {
     if (linesInEffect < 1)
         return;

@@ -1,13 +1,13 @@
 // The meter unplugged during a run: nothing received is lost, and the run waits for it.
 
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 
-void TForm1::MeterDisconnected()
+void TMainWindow::MeterDisconnected()
 {
     Session.MeterLost();
 }
 
-void TForm1::MeterReconnected()
+void TMainWindow::MeterReconnected()
 {
     ShowRunningStatus();
 }

@@ -2,22 +2,22 @@
 
 #include "windows/ChoiceGroup.h"
 #include "windows/ExportChoiceDialog.h"
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 
-TRecordWindows::TRecordWindows(TForm1 &mainWindow, const TAppPaths &paths)
-    : Form4(paths, &mainWindow), Form3(*this, paths, &mainWindow), Form7(*this, paths, &mainWindow),
+TRecordWindows::TRecordWindows(TMainWindow &mainWindow, const TAppPaths &paths)
+    : DensityAnalyser(paths, &mainWindow), RecordViewer(*this, paths, &mainWindow), FileManager(*this, paths, &mainWindow),
       MainWindow(mainWindow)
 {
-    Form7.OnOpenRecord = [this](const QString &logFile, bool useTempCopy) { Form3.OpenRecord(logFile, useTempCopy); };
-    Form7.OnShowDensities = [this](const QStringList &histogramFiles) { Form4.LoadDensities(histogramFiles); };
-    Form7.OnExportRecord = [this](const QString &logFile) {
+    FileManager.OnOpenRecord = [this](const QString &logFile, bool useTempCopy) { RecordViewer.OpenRecord(logFile, useTempCopy); };
+    FileManager.OnShowDensities = [this](const QStringList &histogramFiles) { DensityAnalyser.LoadDensities(histogramFiles); };
+    FileManager.OnExportRecord = [this](const QString &logFile) {
         ExportPickedRecord(&MainWindow, logFile, RiskPopulationIndex(), RiskStateIndex());
     };
-    Form3.OnOpenAnotherRecord = [this] { Form7.ShowFileManager(0); };
+    RecordViewer.OnOpenAnotherRecord = [this] { FileManager.ShowFileManager(0); };
 
-    MainWindow.OpenFileManager = [this](int mode) { Form7.ShowFileManager(mode); };
-    MainWindow.ShowDensityAnalyser = [this] { Form4.ShowDensityAnalyser(); };
-    MainWindow.LogFileCreated = [this] { Form7.RefreshFileList(); };
+    MainWindow.OpenFileManager = [this](int mode) { FileManager.ShowFileManager(mode); };
+    MainWindow.ShowDensityAnalyser = [this] { DensityAnalyser.ShowDensityAnalyser(); };
+    MainWindow.LogFileCreated = [this] { FileManager.RefreshFileList(); };
 }
 
 TRecordWindows::~TRecordWindows()

@@ -3,18 +3,18 @@
 // after the main window and the connection form, connected to each other and to the main
 // window's menu, status line and recording, and gone before the main window goes.
 
-#include "windows/Form3_ShowData.h"
-#include "windows/Form4_Density.h"
-#include "windows/Form7_FileManager.h"
+#include "windows/RecordViewer.h"
+#include "windows/DensityAnalyser.h"
+#include "windows/FileManager.h"
 #include "windows/RecordWindowsHost.h"
 
 #include "model/AppPaths.h"
 
-class TForm1;
+class TMainWindow;
 
 class TRecordWindows : public IRecordWindowsHost {
 public:
-    TRecordWindows(TForm1 &mainWindow, const TAppPaths &paths);
+    TRecordWindows(TMainWindow &mainWindow, const TAppPaths &paths);
     ~TRecordWindows() override;
     TRecordWindows(const TRecordWindows &) = delete;
     TRecordWindows &operator=(const TRecordWindows &) = delete;
@@ -25,10 +25,10 @@ public:
     int RiskPopulationIndex() const override;
     int RiskStateIndex() const override;
 
-    TForm4 Form4;
-    TForm3 Form3;
-    TForm7 Form7;
+    TDensityAnalyser DensityAnalyser;
+    TRecordViewer RecordViewer;
+    TFileManager FileManager;
 
 private:
-    TForm1 &MainWindow;
+    TMainWindow &MainWindow;
 };

@@ -3,10 +3,10 @@
 
 #include "model/ConvertError.h"
 #include "windows/ChoiceGroup.h"
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 #include "app/Version.h"
 #include "dialogs/WidgetStyle.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
 #include "session/DeferredError.h"
@@ -39,7 +39,7 @@ QString StateIconFile(TRecordingState state)
 
 } // namespace
 
-void TForm1::PlayBClick()
+void TMainWindow::PlayBClick()
 {
     if (!PortIsOpen()) {
         // Once the port opens, the connection form starts listening through this action.
@@ -73,7 +73,7 @@ void TForm1::PlayBClick()
     WithLinesHeld([&] { Session.StartListening(choice); });
 }
 
-void TForm1::RecBClick()
+void TMainWindow::RecBClick()
 {
     if (!PortIsOpen())
         ConnectDevice(false);
@@ -102,7 +102,7 @@ void TForm1::RecBClick()
         Session.WriteRecordMeta();
 }
 
-void TForm1::PauseBClick()
+void TMainWindow::PauseBClick()
 {
     if (PauseB->isChecked() && StopB->isChecked()) {
         // Nothing arrives while stopped, so there is nothing to hold.
@@ -112,14 +112,14 @@ void TForm1::PauseBClick()
     }
 }
 
-void TForm1::StopBClick()
+void TMainWindow::StopBClick()
 {
     // A save that could not be written does not keep the recording from stopping.
     TDeferredError saveError;
     saveError.Run([this] { Session.Stop(); });
     ClosePort();
     UnlockAcquisitionSettings();
-    for (TRChart *chart : {TChart, HChart}) {
+    for (TChartWidget *chart : {TChart, HChart}) {
         chart->ClearItems();
         chart->Redraw();
     }
@@ -127,7 +127,7 @@ void TForm1::StopBClick()
     saveError.Rethrow();
 }
 
-void TForm1::RestartBClick()
+void TMainWindow::RestartBClick()
 {
     if (RecordingState == Listening) {
         ApplySettings(Listening);
@@ -145,47 +145,47 @@ void TForm1::RestartBClick()
     });
 }
 
-void TForm1::PressRecordButton()
+void TMainWindow::PressRecordButton()
 {
     RecB->setChecked(true);
     RecBClick();
 }
 
-void TForm1::PressStopButton()
+void TMainWindow::PressStopButton()
 {
     StopB->setChecked(true);
     StopBClick();
 }
 
-void TForm1::SetStateIcons(TRecordingState state)
+void TMainWindow::SetStateIcons(TRecordingState state)
 {
     const QIcon icon(Paths.ResourcesDir + StateIconFile(state));
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
 }
 
-void TForm1::LockAcquisitionSettings()
+void TMainWindow::LockAcquisitionSettings()
 {
     PanelRight1->setEnabled(false);
     PanelRight2->setEnabled(false);
     SetAcquisitionCaptionColour(LockedCaptionColour);
 }
 
-void TForm1::UnlockAcquisitionSettings()
+void TMainWindow::UnlockAcquisitionSettings()
 {
     PanelRight1->setEnabled(true);
     PanelRight2->setEnabled(true);
     SetAcquisitionCaptionColour(UnlockedCaptionColour);
 }
 
-void TForm1::SetAcquisitionCaptionColour(const QColor &colour)
+void TMainWindow::SetAcquisitionCaptionColour(const QColor &colour)
 {
     for (QWidget *caption : {static_cast<QWidget *>(StaticText1), static_cast<QWidget *>(StaticText2),
                              static_cast<QWidget *>(StaticText5), static_cast<QWidget *>(IrrUnitGB)})
         SetTextColour(caption, colour);
 }
 
-void TForm1::ClearStatistics()
+void TMainWindow::ClearStatistics()
 {
     PanelBottom->Clear();
     LabelRisk->clear();

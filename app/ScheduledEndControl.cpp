@@ -1,8 +1,8 @@
 // The scheduled end of a recording: the menu entry that asks for it, the label that shows
 // it, and the timer that ends the recording when its time has come.
 
-#include "app/UnitMain.h"
-#include "device/Form2_Port.h"
+#include "app/MainWindow.h"
+#include "device/MeterConnection.h"
 #include "model/Services.h"
 #include "session/DeferredError.h"
 #include "storage/DateTimeConvert.h"
@@ -14,7 +14,7 @@
 
 #include <cstdlib>
 
-void TForm1::ScheduleEnd1Click()
+void TMainWindow::ScheduleEnd1Click()
 {
     if (RecordingState != Recording) {
         if (!ConfirmStartRecordingForSchedule())
@@ -34,14 +34,14 @@ void TForm1::ScheduleEnd1Click()
     ShowPendingEnd();
 }
 
-void TForm1::ShowPendingEnd()
+void TMainWindow::ShowPendingEnd()
 {
     const TScheduledEnd &end = Session.ScheduledEnd();
     LabelInterrupt->setText(end.LabelText());
     LabelInterrupt->setVisible(end.IsPending());
 }
 
-void TForm1::InterruptRECTimer()
+void TMainWindow::InterruptRECTimer()
 {
     if (!Session.TakeReachedEnd())
         return;

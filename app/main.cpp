@@ -8,8 +8,8 @@
 #include "model/HandlerErrors.h"
 #include "app/RecordWindows.h"
 #include "app/TerminationSignals.h"
-#include "app/UnitMain.h"
-#include "device/Form2_Port.h"
+#include "app/MainWindow.h"
+#include "device/MeterConnection.h"
 #include "model/AppPaths.h"
 #include "model/Risk.h"
 
@@ -27,8 +27,8 @@ int main(int argc, char **argv)
     if (!LoadRiskPalette(paths.ResourcesDir))
         return EXIT_FAILURE;
 
-    TForm1 form1(paths);
-    TForm2 form2(form1, paths);
+    TMainWindow form1(paths);
+    TMeterConnection form2(form1, paths);
     // Listening did not start when this fails; the user can start it with Play.
     RunShowingErrors([&] { form1.AttachConnectionForm(form2); });
     TRecordWindows recordWindows(form1, paths);

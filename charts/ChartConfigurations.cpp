@@ -1,6 +1,6 @@
 #include "charts/ChartConfigurations.h"
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ TChartConfiguration FileManagerChartConfiguration()
             ftNum, 5, 0, 0, LevelRanges};
 }
 
-void ConfigureChart(TRChart &chart, const TChartConfiguration &configuration)
+void ConfigureChart(TChartWidget &chart, const TChartConfiguration &configuration)
 {
     chart.SetAutoRedraw(false);
     chart.setCursor(Qt::CrossCursor);

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-class TRChart;
+class TChartWidget;
 
 // What differs from chart to chart; everything else is common to all six.
 struct TChartConfiguration {
@@ -41,4 +41,4 @@ TChartConfiguration AnalyserChartConfiguration();
 TChartConfiguration FileManagerChartConfiguration();
 
 // The common settings, then the chart's own; the ranges before the decimals.
-void ConfigureChart(TRChart &chart, const TChartConfiguration &configuration);
+void ConfigureChart(TChartWidget &chart, const TChartConfiguration &configuration);

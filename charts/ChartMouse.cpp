@@ -1,6 +1,6 @@
 #include "charts/ChartMouse.h"
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 
 TMouseAction MouseActionFor(Qt::KeyboardModifiers keys)
 {
@@ -11,7 +11,7 @@ TMouseAction MouseActionFor(Qt::KeyboardModifiers keys)
     return maZoomWindPos;
 }
 
-void HandleChartMouseDown(TRChart &chart, Qt::MouseButton button, Qt::KeyboardModifiers keys,
+void HandleChartMouseDown(TChartWidget &chart, Qt::MouseButton button, Qt::KeyboardModifiers keys,
                           const TRangeBox &fullView)
 {
     if (button == Qt::RightButton || button == Qt::MiddleButton) {

@@ -13,7 +13,7 @@ TMouseAction MouseActionFor(Qt::KeyboardModifiers keys);
 // Right or middle button: the full view and a redraw, the mouse action untouched. Left
 // button: the mouse action for the keys held. (The main time chart ignores presses while
 // samples arrive live; its window checks that before calling.)
-void HandleChartMouseDown(TRChart &chart, Qt::MouseButton button, Qt::KeyboardModifiers keys,
+void HandleChartMouseDown(TChartWidget &chart, Qt::MouseButton button, Qt::KeyboardModifiers keys,
                           const TRangeBox &fullView);
 
 // Main time chart: 0, 0, interval x sampleCount, 1.1 x maxValue.

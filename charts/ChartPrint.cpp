@@ -4,7 +4,7 @@
 #include "charts/DirectMarkPainter.h"
 #include "charts/FigurePainter.h"
 #include "charts/MarkRasteriser.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "charts/VisibleMarks.h"
 
 #include <QFontMetrics>
@@ -48,7 +48,7 @@ void PrintFigures(QPainter &painter, const TPlotMapping &mapping, const TFigureR
 
 } // namespace
 
-void PrintChart(const TRChart &chart, QPainter &painter, int markScale)
+void PrintChart(const TChartWidget &chart, QPainter &painter, int markScale)
 {
     const QRect client(QPoint(0, 0), chart.size());
     const TPlotMapping mapping = chart.Mapping();

@@ -6,6 +6,6 @@
 // plotting area at markScale times the control's resolution, drawn over the plot.
 
 class QPainter;
-class TRChart;
+class TChartWidget;
 
-void PrintChart(const TRChart &chart, QPainter &painter, int markScale = 1);
+void PrintChart(const TChartWidget &chart, QPainter &painter, int markScale = 1);

@@ -1,11 +1,11 @@
 #pragma once
-// The enumerations and event types of the chart control TRChart.
+// The enumerations and event types of the chart control TChartWidget.
 
 #include <Qt>
 
 #include <functional>
 
-class TRChart;
+class TChartWidget;
 
 // What a left-button drag inside the plotting area does.
 enum TMouseAction { maNone, maPan, maZoomWindPos, maZoomDrag };
@@ -28,12 +28,12 @@ struct TShiftState {
 };
 
 using TMouseDownEvent =
-    std::function<void(TRChart *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y)>;
+    std::function<void(TChartWidget *Sender, Qt::MouseButton Button, TShiftState Shift, int X, int Y)>;
 
 // InChart: the pointer lies inside the plotting area; rMousePosX/Y are then its data
 // coordinates (0 otherwise).
 using TMouseMoveInChartEvent = std::function<void(
-    TRChart *Sender, bool InChart, TShiftState Shift, double rMousePosX, double rMousePosY)>;
+    TChartWidget *Sender, bool InChart, TShiftState Shift, double rMousePosX, double rMousePosY)>;
 
 // Four range limits, in the argument order of SetRanges.
 struct TRangeBox {

@@ -1,6 +1,6 @@
 #include "charts/LevelHistogram.h"
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/Risk.h"
 #include "model/UnitHistogram_COMMON.h"
 
@@ -30,7 +30,7 @@ double HistogramTop(double currentTop, std::uint32_t maxCount, bool growOnly)
     return CountWithMargin(maxCount);
 }
 
-void DrawLevelHistogram(TRChart &chart, const THistogram &histogram, int populationIndex, int stateIndex,
+void DrawLevelHistogram(TChartWidget &chart, const THistogram &histogram, int populationIndex, int stateIndex,
                         bool growOnly)
 {
     chart.ClearItems();

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-class TRChart;
+class TChartWidget;
 class THistogram;
 
 // The top of the count axis for a tallest bar of maxCount: maxCount plus a tenth of it
@@ -14,5 +14,5 @@ double HistogramTop(double currentTop, std::uint32_t maxCount, bool growOnly);
 
 // populationIndex, stateIndex: the item indexes of the population and state choices. With
 // growOnly false the emptied chart is shown at once while the bars are prepared.
-void DrawLevelHistogram(TRChart &chart, const THistogram &histogram, int populationIndex, int stateIndex,
+void DrawLevelHistogram(TChartWidget &chart, const THistogram &histogram, int populationIndex, int stateIndex,
                         bool growOnly);

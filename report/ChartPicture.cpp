@@ -1,7 +1,7 @@
 #include "report/ChartPicture.h"
 
 #include "charts/ChartPrint.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/FileError.h"
 #include "model/ProgramVersion.h"
 
@@ -17,10 +17,10 @@
 
 namespace {
 
-void PaintCharts(QPainter &painter, const std::vector<const TRChart *> &charts)
+void PaintCharts(QPainter &painter, const std::vector<const TChartWidget *> &charts)
 {
     int top = 0;
-    for (const TRChart *chart : charts) {
+    for (const TChartWidget *chart : charts) {
         painter.save();
         painter.translate(0, top);
         PrintChart(*chart, painter);
@@ -29,7 +29,7 @@ void PaintCharts(QPainter &painter, const std::vector<const TRChart *> &charts)
     }
 }
 
-void WriteSvg(QSaveFile &file, const std::vector<const TRChart *> &charts)
+void WriteSvg(QSaveFile &file, const std::vector<const TChartWidget *> &charts)
 {
     const QSize size = ChartPictureSize(charts);
     QSvgGenerator svg;
@@ -41,7 +41,7 @@ void WriteSvg(QSaveFile &file, const std::vector<const TRChart *> &charts)
     PaintCharts(painter, charts);
 }
 
-void WritePng(QSaveFile &file, const std::vector<const TRChart *> &charts)
+void WritePng(QSaveFile &file, const std::vector<const TChartWidget *> &charts)
 {
     QImage image(ChartPictureSize(charts), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -56,15 +56,15 @@ void WritePng(QSaveFile &file, const std::vector<const TRChart *> &charts)
 
 } // namespace
 
-QSize ChartPictureSize(const std::vector<const TRChart *> &charts)
+QSize ChartPictureSize(const std::vector<const TChartWidget *> &charts)
 {
     QSize size(0, 0);
-    for (const TRChart *chart : charts)
+    for (const TChartWidget *chart : charts)
         size = QSize(std::max(size.width(), chart->width()), size.height() + chart->height());
     return size;
 }
 
-void SaveChartPicture(const QString &path, const std::vector<const TRChart *> &charts)
+void SaveChartPicture(const QString &path, const std::vector<const TChartWidget *> &charts)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QStringLiteral("png") && suffix != QStringLiteral("svg"))

@@ -7,12 +7,12 @@
 
 #include <vector>
 
-class TRChart;
+class TChartWidget;
 
 // The widest chart's width by the charts' heights added up.
-QSize ChartPictureSize(const std::vector<const TRChart *> &charts);
+QSize ChartPictureSize(const std::vector<const TChartWidget *> &charts);
 
 // Replaces path only once the picture is complete; a failure is an EInOutError naming the
 // file and leaves the old file, or none. A name that ends neither in ".png" nor in ".svg" is
 // refused the same way.
-void SaveChartPicture(const QString &path, const std::vector<const TRChart *> &charts);
+void SaveChartPicture(const QString &path, const std::vector<const TChartWidget *> &charts);

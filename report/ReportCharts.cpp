@@ -30,7 +30,7 @@ std::unique_ptr<TRecordCharts> MakeRecordCharts(const QString &logPath, const TM
     const double startSecond =
         RoundHalfEven(double(TRecordClock(meta.StartTime, interval).Start().MsOfDay) / 1000.0);
     const std::uint8_t shape = MarkShapeFor(std::int64_t(TLogReader(logPath).Count()));
-    TRChart &time = charts->Time;
+    TChartWidget &time = charts->Time;
     charts->Digest = DigestRecord(logPath, meta.Unit, population, state, [&](std::uint64_t index, double value) {
         time.AddMark(startSecond + double(index - 1) * interval, value, shape);
     });

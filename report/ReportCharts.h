@@ -3,7 +3,7 @@
 // control: every sample on the time chart at the viewer's full view, and the level histogram
 // in the risk colours of a population and state.
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "report/RecordDigest.h"
 #include "storage/MetaData.h"
 
@@ -12,8 +12,8 @@
 #include <memory>
 
 struct TRecordCharts {
-    TRChart Time;
-    TRChart Histogram;
+    TChartWidget Time;
+    TChartWidget Histogram;
     TRecordDigest Digest;
 };
 

@@ -128,7 +128,7 @@ std::vector<std::pair<QString, QString>> StatisticsRows(const TRecordDigest &dig
     };
 }
 
-void PaintChart(QPainter &painter, const TRChart &chart, double y)
+void PaintChart(QPainter &painter, const TChartWidget &chart, double y)
 {
     painter.save();
     painter.translate(0, y);

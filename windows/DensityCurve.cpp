@@ -1,10 +1,10 @@
 #include "windows/DensityCurve.h"
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 
 #include <algorithm>
 
-void AddDensityLines(TRChart &chart, const THistogram &histogram)
+void AddDensityLines(TChartWidget &chart, const THistogram &histogram)
 {
     const auto density = [&histogram](std::int64_t level) {
         return double(histogram.Counts[std::size_t(level - histogram.Lower)]) / histogram.Total;

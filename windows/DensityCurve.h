@@ -4,7 +4,7 @@
 
 #include "model/UnitHistogram_COMMON.h"
 
-class TRChart;
+class TChartWidget;
 
 // A histogram without samples has no relative frequencies, hence no curve.
 inline bool HasDensityCurve(const THistogram &histogram)
@@ -20,4 +20,4 @@ inline double PeakDensityOf(const THistogram &histogram)
 
 // The polyline through (L, relative frequency of L) for every class L, zeros included: one
 // line item per step between neighbouring classes, in the chart's current colour and width.
-void AddDensityLines(TRChart &chart, const THistogram &histogram);
+void AddDensityLines(TChartWidget &chart, const THistogram &histogram);

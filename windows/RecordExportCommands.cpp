@@ -133,7 +133,7 @@ void ExportCsvCommand(QWidget *parent, const TReportRequest &request)
     });
 }
 
-void SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TRChart *> &charts)
+void SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TChartWidget *> &charts)
 {
     Guarded([&] {
         const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the picture"),

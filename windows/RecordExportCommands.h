@@ -11,7 +11,7 @@
 #include <vector>
 
 class QWidget;
-class TRChart;
+class TChartWidget;
 
 void SaveReportCommand(QWidget *parent, const TReportRequest &request);
 
@@ -20,7 +20,7 @@ void SaveReportCommand(QWidget *parent, const TReportRequest &request);
 void ExportCsvCommand(QWidget *parent, const TReportRequest &request);
 
 // baseName: the proposed file name without its suffix.
-void SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TRChart *> &charts);
+void SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TChartWidget *> &charts);
 
 // Where the next save dialog of these commands opens.
 QString ExportFolder();

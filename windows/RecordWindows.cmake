@@ -1,4 +1,4 @@
-# The record viewer (TForm3) and the file manager (TForm7), with their helpers.
+# The record viewer (TRecordViewer) and the file manager (TFileManager), with their helpers.
 target_sources(zeltar_windows PRIVATE
   ChoiceGroup.cpp
   ClickForwarder.cpp
@@ -6,11 +6,11 @@ target_sources(zeltar_windows PRIVATE
   ExportChoiceDialog.cpp
   FileManagerGlyphs.cpp
   FolderChainFilter.cpp
-  Form3_ShowData.cpp
-  Form3_ShowDataExport.cpp
-  Form3_ShowDataLayout.cpp
-  Form7_FileManager.cpp
-  Form7_FileManagerLayout.cpp
+  RecordViewer.cpp
+  RecordViewerExport.cpp
+  RecordViewerLayout.cpp
+  FileManager.cpp
+  FileManagerLayout.cpp
   PeakFrequencyList.cpp
   RecordExportCommands.cpp
   RecordFileMoves.cpp

@@ -4,7 +4,7 @@
 
 #include "charts/ChartItemStore.h"
 #include "charts/DirectMarkPainter.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -52,7 +52,7 @@ std::size_t HeapInUse()
     return info.uordblks + info.hblkhd;
 }
 
-void FillChart(TRChart &chart, std::uint8_t shape)
+void FillChart(TChartWidget &chart, std::uint8_t shape)
 {
     const TRecord &record = Record();
     for (int i = 0; i < MarkCount; ++i) {
@@ -62,14 +62,14 @@ void FillChart(TRChart &chart, std::uint8_t shape)
 }
 
 // The loaded charts by shape; they must go before the application object does.
-std::map<std::uint8_t, std::unique_ptr<TRChart>> LoadedCharts;
+std::map<std::uint8_t, std::unique_ptr<TChartWidget>> LoadedCharts;
 
 // A shown chart whose plotting area is PlotSize, holding the whole record in one shape.
-TRChart &LoadedChart(std::uint8_t shape)
+TChartWidget &LoadedChart(std::uint8_t shape)
 {
     auto &chart = LoadedCharts[shape];
     if (!chart) {
-        chart = std::make_unique<TRChart>();
+        chart = std::make_unique<TChartWidget>();
         chart->ChangeAppearance([](TChartAppearance &look) {
             look.ShadowStyle = ssFlying;
             look.XLabelType = ftTime;
@@ -88,7 +88,7 @@ void BM_AddMarks(benchmark::State &state)
     Record();
     for (auto _ : state) {
         const std::size_t heapBefore = HeapInUse();
-        auto chart = std::make_unique<TRChart>();
+        auto chart = std::make_unique<TChartWidget>();
         FillChart(*chart, 7);
         state.PauseTiming(); // neither the counting nor the freeing
         state.counters["bytes_per_mark"] = double(chart->ItemBytes()) / MarkCount;
@@ -126,14 +126,14 @@ void BM_AddMarksNaive(benchmark::State &state)
 BENCHMARK(BM_AddMarksNaive)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Two views of the whole record that differ a little, taken in turn.
-void ToggleRange(TRChart &chart, bool wide)
+void ToggleRange(TChartWidget &chart, bool wide)
 {
     chart.SetRanges(wide ? -Interval : 0, 0, MarkCount * Interval + (wide ? Interval : 0), 0.6);
 }
 
 void BM_RepaintAfterRangeChange(benchmark::State &state)
 {
-    TRChart &chart = LoadedChart(std::uint8_t(state.range(0)));
+    TChartWidget &chart = LoadedChart(std::uint8_t(state.range(0)));
     bool wide = false;
     for (auto _ : state) {
         ToggleRange(chart, wide = !wide);
@@ -145,7 +145,7 @@ BENCHMARK(BM_RepaintAfterRangeChange)->Arg(7)->Arg(24)->Arg(26)->Unit(benchmark:
 // Every mark painted in order through QPainter onto the picture of the empty chart.
 void BM_RepaintNaive(benchmark::State &state)
 {
-    TRChart &chart = LoadedChart(std::uint8_t(state.range(0)));
+    TChartWidget &chart = LoadedChart(std::uint8_t(state.range(0)));
     ToggleRange(chart, true);
     const TPlotMapping mapping = chart.Mapping();
     std::vector<const TMarkChunk *> batch;
@@ -164,7 +164,7 @@ BENCHMARK(BM_RepaintNaive)->Arg(7)->Arg(24)->Arg(26)->Unit(benchmark::kMilliseco
 // The picture is shown again, not rendered.
 void BM_RepaintUnchanged(benchmark::State &state)
 {
-    TRChart &chart = LoadedChart(7);
+    TChartWidget &chart = LoadedChart(7);
     chart.Redraw();
     for (auto _ : state)
         chart.Redraw();

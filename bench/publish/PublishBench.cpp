@@ -9,7 +9,7 @@
 // the network thread builds before sending it. The memory counter is what a day of readings
 // waiting for the broker takes.
 
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 #include "bench/PeakResident.h"
 #include "model/Risk.h"
 #include "model/Units.h"
@@ -86,7 +86,7 @@ struct TLiveWindow {
         TAppPaths paths = TAppPaths::FromAppDir(Dir.path());
         paths.ResourcesDir = QStringLiteral(ZELTAR_BENCH_RESOURCES "/");
         LoadRiskPalette(paths.ResourcesDir);
-        Form = std::make_unique<TForm1>(paths);
+        Form = std::make_unique<TMainWindow>(paths);
         Form->show();
         Form->ApplySettings(Listening);
         QCoreApplication::processEvents();
@@ -109,7 +109,7 @@ struct TLiveWindow {
     }
 
     QTemporaryDir Dir;
-    std::unique_ptr<TForm1> Form;
+    std::unique_ptr<TMainWindow> Form;
 };
 
 // Samples at a pace the network thread keeps up with, the process idle in between as it is

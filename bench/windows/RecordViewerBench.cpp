@@ -3,10 +3,10 @@
 // panning the time chart of the longest one. Memory is reported as the process's peak
 // resident size.
 
-#include "windows/Form3_ShowData.h"
+#include "windows/RecordViewer.h"
 
 #include "bench/PeakResident.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/Risk.h"
 #include "model/SampleRecord.h"
 #include "model/Units.h"
@@ -41,7 +41,7 @@ struct TBenchFolder {
     QTemporaryDir Dir;
     TAppPaths Paths = TAppPaths::FromAppDir(Dir.path());
     TIdleHost Host;
-    std::unique_ptr<TForm3> Viewer;
+    std::unique_ptr<TRecordViewer> Viewer;
     std::map<std::int64_t, QString> Logs;
 
     TBenchFolder()
@@ -54,7 +54,7 @@ struct TBenchFolder {
             palette.setPixel(i, 0, qRgb(6 * i, 200 - 4 * i, 40));
         palette.save(Paths.ResourcesDir + "Risk Palette.bmp", "BMP");
         LoadRiskPalette(Paths.ResourcesDir);
-        Viewer = std::make_unique<TForm3>(Host, Paths);
+        Viewer = std::make_unique<TRecordViewer>(Host, Paths);
         Viewer->resize(1056, 701);
     }
 
@@ -113,7 +113,7 @@ BENCHMARK(BM_OpenRecord)->Arg(1'000'000)->Arg(10'000'000)->Unit(benchmark::kMill
 void BM_ZoomRepaint(benchmark::State &state)
 {
     TBenchFolder &folder = Folder();
-    TForm3 &viewer = *folder.Viewer;
+    TRecordViewer &viewer = *folder.Viewer;
     if (viewer.SampleCount != 10'000'000)
         viewer.OpenRecord(folder.Log(10'000'000), false);
     const TRangeBox full = viewer.FullTimeView();
@@ -132,7 +132,7 @@ BENCHMARK(BM_ZoomRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_PanRepaint(benchmark::State &state)
 {
     TBenchFolder &folder = Folder();
-    TForm3 &viewer = *folder.Viewer;
+    TRecordViewer &viewer = *folder.Viewer;
     if (viewer.SampleCount != 10'000'000)
         viewer.OpenRecord(folder.Log(10'000'000), false);
     const TRangeBox full = viewer.FullTimeView();

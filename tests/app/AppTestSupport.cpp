@@ -20,7 +20,7 @@ void InstallResources(const TAppPaths &paths)
 MainWindowTest::MainWindowTest()
 {
     InstallResources(App.Paths());
-    Form = std::make_unique<TForm1>(App.Paths());
+    Form = std::make_unique<TMainWindow>(App.Paths());
 }
 
 QAction *MainWindowTest::MenuItem(const QString &text) const

@@ -2,7 +2,7 @@
 // A main window in a temporary application folder holding the installation's resources, with
 // fake services: the boxes recorded, the clock where the test sets it.
 
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 
@@ -28,5 +28,5 @@ protected:
 
     TempAppDir App;
     TFakeServices Services{QDateTime(QDate(2026, 12, 6), QTime(8, 0, 0))};
-    std::unique_ptr<TForm1> Form;
+    std::unique_ptr<TMainWindow> Form;
 };

@@ -4,7 +4,7 @@
 
 #include "tests/e2e/MeterSession.h"
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "tools/meter-sim/MeterScript.h"
 #include "tools/meter-sim/MeterSimulator.h"
 

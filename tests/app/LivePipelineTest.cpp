@@ -3,7 +3,7 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/StatisticsPanel.h"
 

@@ -3,7 +3,7 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/InOutError.h"
 #include "dialogs/MetaDataDialog.h"
 #include "dialogs/ModalSeam.h"

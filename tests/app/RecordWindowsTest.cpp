@@ -31,19 +31,19 @@ TEST_F(RecordWindowsTest, TheFileManagerOpensTheViewerComparesTheRecordsWithAHis
 {
     MakeLog("2025 01 07 - 09 05 03", true);
     QTest::mouseClick(Form->PanelStatus, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Windows.Form7.FileManagerMode, 0);
-    Windows.Form7.ImageOKbClick();
-    EXPECT_TRUE(Windows.Form3.windowTitle().contains("2025 01 07 - 09 05 03.zlog"));
+    EXPECT_EQ(Windows.FileManager.FileManagerMode, 0);
+    Windows.FileManager.ImageOKbClick();
+    EXPECT_TRUE(Windows.RecordViewer.windowTitle().contains("2025 01 07 - 09 05 03.zlog"));
 
     MakeLog("b", false);
     MakeLog("c", true);
     MenuItem("&Density")->trigger();
-    EXPECT_EQ(Windows.Form7.FileManagerMode, 1);
-    Windows.Form7.FileListBox1->selectAll();
-    Windows.Form7.ImageOKbClick();
-    EXPECT_EQ(Windows.Form4.DensityCount(), 2u);
-    EXPECT_TRUE(Windows.Form4.isVisible());
+    EXPECT_EQ(Windows.FileManager.FileManagerMode, 1);
+    Windows.FileManager.FileListBox1->selectAll();
+    Windows.FileManager.ImageOKbClick();
+    EXPECT_EQ(Windows.DensityAnalyser.DensityCount(), 2u);
+    EXPECT_TRUE(Windows.DensityAnalyser.isVisible());
 
     Record(); // a new recording shows up in the list
-    EXPECT_EQ(Windows.Form7.FileListBox1->findItems("2026 12 06 - 08 00 00.zlog", Qt::MatchExactly).size(), 1);
+    EXPECT_EQ(Windows.FileManager.FileListBox1->findItems("2026 12 06 - 08 00 00.zlog", Qt::MatchExactly).size(), 1);
 }

@@ -3,7 +3,7 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "device/Form2_Port.h"
+#include "device/MeterConnection.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QComboBox>
@@ -14,10 +14,10 @@ namespace {
 class SettingsFileTest : public MainWindowTest {
 protected:
     // A connection form that finds no port: it only loads the settings, and saves them when destroyed.
-    std::unique_ptr<TForm2> ConnectionForm(const QByteArray &settings)
+    std::unique_ptr<TMeterConnection> ConnectionForm(const QByteArray &settings)
     {
         App.WriteFile("Settings/LastSettings.ls", settings);
-        auto form = std::make_unique<TForm2>(*Form, App.Paths(), NoPorts.path());
+        auto form = std::make_unique<TMeterConnection>(*Form, App.Paths(), NoPorts.path());
         Form->AttachConnectionForm(*form);
         return form;
     }

@@ -2,7 +2,7 @@
 
 #include "charts/AxisTicks.h"
 #include "charts/NumericTicks.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "charts/TimeLabels.h"
 
 #include <gmock/gmock.h>
@@ -19,7 +19,7 @@ namespace {
 // finite where the minimum range is lost in precision and against non-finite writes.
 TEST(ChartRanges, StayOpenAndFiniteAndAWriteTooCloseToTheOtherLimitPushesItAway)
 {
-    TRChart chart;
+    TChartWidget chart;
     chart.SetMinRangeX(1e-10);
     chart.SetMinRangeY(1e-10);
     chart.SetRanges(5, 0, 5, 1);
@@ -40,7 +40,7 @@ TEST(ChartRanges, StayOpenAndFiniteAndAWriteTooCloseToTheOtherLimitPushesItAway)
 // The look is taken whole, with every value brought into its bounds.
 TEST(ChartAppearance, IsTakenWithinItsBounds)
 {
-    TRChart chart;
+    TChartWidget chart;
     TChartAppearance look;
     look.LineWidth = 0;
     look.IdOrdinate = QString(60, u'x');

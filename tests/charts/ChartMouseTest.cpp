@@ -1,6 +1,6 @@
 // The chart's mouse modes and pointer reports, driven by synthesised mouse events.
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "tests/charts/PixelChart.h"
 
 #include <QCoreApplication>
@@ -18,7 +18,7 @@ protected:
     ChartMouse()
     {
         MakePixelChart(Chart);
-        Chart.OnMouseMoveInChart = [this](TRChart *, bool inChart, TShiftState, double x, double y) {
+        Chart.OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double x, double y) {
             Reports.emplace_back(inChart, x, y);
         };
     }
@@ -45,7 +45,7 @@ protected:
             EXPECT_NEAR(shown[i], expected[i], 1e-9) << i;
     }
 
-    TRChart Chart;
+    TChartWidget Chart;
     std::vector<std::tuple<bool, double, double>> Reports; // in the plot, x, y
 };
 
@@ -53,7 +53,7 @@ protected:
 TEST_F(ChartMouse, PanStartsInTheModeTheMouseDownHandlerPicksAndMovesTheContentWithThePointer)
 {
     int presses = 0;
-    Chart.OnMouseDown = [&](TRChart *sender, Qt::MouseButton, TShiftState shift, int, int) {
+    Chart.OnMouseDown = [&](TChartWidget *sender, Qt::MouseButton, TShiftState shift, int, int) {
         ++presses;
         if (shift.Keys & Qt::ControlModifier)
             sender->SetMouseAction(maPan);

@@ -4,7 +4,7 @@
 #include "charts/ChartItemStore.h"
 #include "charts/DirectMarkPainter.h"
 #include "charts/MarkRasteriser.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "tests/charts/PixelChart.h"
 
 #include <QPainter>
@@ -48,7 +48,7 @@ protected:
         return Chart.Picture();
     }
 
-    TRChart Chart;
+    TChartWidget Chart;
 };
 
 TEST_F(ChartPainting, EtchedEdgeIsTwoShiftedOutlinesAndAOnePixelBarItsFill)

@@ -7,7 +7,7 @@
 #include "charts/ChartReadouts.h"
 #include "charts/LevelHistogram.h"
 #include "charts/NumericTicks.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/Risk.h"
 #include "model/UnitHistogram_COMMON.h"
 #include "tests/support/BuiltProgram.h"
@@ -29,7 +29,7 @@ TEST(LevelHistogram, DrawsOneBarPerCountedClassInItsRiskColourUnderATopThatALive
     EXPECT_EQ(HistogramTop(20, 19, true), 21); // 19 >= 20 x 0.95
     EXPECT_EQ(HistogramTop(4, 4294967295u, false), 4294967295.0 + 429496730.0);
     ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/")));
-    TRChart chart;
+    TChartWidget chart;
     chart.resize(700, 300);
     ConfigureChart(chart, MainHistogramChartConfiguration());
     const auto barColour = [&](int level, double count) { // in the middle of the bar
@@ -76,7 +76,7 @@ TEST(ChartMouseDown, ModifiersPickTheModeAndOtherButtonsRestoreTheFullView)
     EXPECT_EQ(ViewerTimeChartFullView(32703, 10, 2400, 0.2), (TRangeBox{32693, 0, 32703 + 24000, 1.1 * 0.2}));
     EXPECT_EQ(MouseActionFor(Qt::ShiftModifier | Qt::ControlModifier), maZoomDrag);
     EXPECT_EQ(MouseActionFor(Qt::AltModifier), maZoomWindPos);
-    TRChart chart;
+    TChartWidget chart;
     ConfigureChart(chart, AnalyserChartConfiguration());
     HandleChartMouseDown(chart, Qt::LeftButton, Qt::ControlModifier, AnalyserFullView(0.5));
     EXPECT_EQ(chart.MouseAction(), maPan);
@@ -91,7 +91,7 @@ TEST(ChartMouseDown, ModifiersPickTheModeAndOtherButtonsRestoreTheFullView)
 
 TEST(TimeChartScale, OrdinateLabelsOfAnyFiniteRangeFitBesideTheAxisAndNameTheirTicks)
 {
-    TRChart chart;
+    TChartWidget chart;
     ConfigureChart(chart, MainTimeChartConfiguration(60, 0.5));
     chart.resize(700, 232);
     const QFontMetrics metrics(chart.font());
@@ -122,7 +122,7 @@ TEST(TimeChartScale, OrdinateLabelsOfAnyFiniteRangeFitBesideTheAxisAndNameTheirT
 // their labels, and the captions in the top rim.
 TEST(ChartFrame, ShowsTheGridTheAxesWithTheirLabelsAndTheCaptions)
 {
-    TRChart chart;
+    TChartWidget chart;
     ConfigureChart(chart, ViewerHistogramChartConfiguration());
     chart.resize(700, 232);
     chart.SetRanges(-10, 0, 50, 100);

@@ -2,9 +2,9 @@
 // A chart whose data units are pixels: the plot starts at column and row 10, x = 0 on its first
 // column and y = 0 on its last row.
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 
-inline void MakePixelChart(TRChart &chart, QSize area = QSize(120, 80))
+inline void MakePixelChart(TChartWidget &chart, QSize area = QSize(120, 80))
 {
     chart.ChangeAppearance([](TChartAppearance &look) {
         look.LRim = look.RRim = look.TRim = look.BRim = 10;

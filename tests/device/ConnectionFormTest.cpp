@@ -1,7 +1,7 @@
 // The connection form against a fake main window, with simulated meters plugged in under the
 // port names of a test folder.
 
-#include "device/Form2_Port.h"
+#include "device/MeterConnection.h"
 #include "model/GlobalState.h"
 #include "model/InOutError.h"
 #include "tests/support/FakeServices.h"
@@ -62,16 +62,16 @@ struct PluggedMeter {
 
 class ConnectionForm : public ::testing::Test {
 protected:
-    std::unique_ptr<TForm2> CreateForm() { return std::make_unique<TForm2>(Client, App.Paths(), Devices.path()); }
+    std::unique_ptr<TMeterConnection> CreateForm() { return std::make_unique<TMeterConnection>(Client, App.Paths(), Devices.path()); }
 
-    void ExpectWaiting(const TForm2 &form)
+    void ExpectWaiting(const TMeterConnection &form)
     {
         EXPECT_EQ(form.Panel1 + "|" + form.Panel2, "Please connect the ZELTAR via USB cable to the PC|Waiting...");
         EXPECT_TRUE(form.Timer1.isActive() && form.Timer1.interval() == 1000 && !form.ComPort1.isOpen());
         EXPECT_EQ(Client.Statuses.value(Client.Statuses.size() - 1),
                   "  Connect a ZELTAR device or open a record (from the \"Data\" menu or just click here)");
     }
-    void ExpectListening(const TForm2 &form, const QString &portName)
+    void ExpectListening(const TMeterConnection &form, const QString &portName)
     {
         EXPECT_TRUE(form.ComPort1.isOpen() && !form.Timer1.isActive() && (form.Panel1 + form.Panel2).isEmpty());
         EXPECT_EQ(std::make_pair(form.ComPort1.Port(), Client.StartListeningCalls),
@@ -88,7 +88,7 @@ protected:
 TEST_F(ConnectionForm, WaitsForAPortThenListensOnTheHighestUntilDestroyed)
 {
     ASSERT_TRUE(QDir().mkpath(App.Paths().SettingsDir + "LastSettings.ls"));
-    std::unique_ptr<TForm2> form = CreateForm();
+    std::unique_ptr<TMeterConnection> form = CreateForm();
     ExpectWaiting(*form);
     form->Timer1Timer();
     ExpectWaiting(*form);
@@ -105,7 +105,7 @@ TEST_F(ConnectionForm, WaitsForAPortThenListensOnTheHighestUntilDestroyed)
 
 TEST_F(ConnectionForm, APortThatCannotBeOpenedIsReportedOnceAndWaitedFor)
 {
-    const std::unique_ptr<TForm2> form = CreateForm();
+    const std::unique_ptr<TMeterConnection> form = CreateForm();
     ASSERT_TRUE(QFile(Devices.filePath("ttyUSB0")).open(QIODevice::WriteOnly)); // listed, but no terminal
     form->Timer1Timer();
     ASSERT_EQ(Services.Shown.size(), 1u);
@@ -144,7 +144,7 @@ protected:
                                  "again. If you have already connected the device, just start the application again. "
                                  "If this message appears again, re-connect the device.";
     QByteArray SettingsAtExit;
-    const std::unique_ptr<TForm2> Form = CreateForm();
+    const std::unique_ptr<TMeterConnection> Form = CreateForm();
 };
 
 TEST_F(ConnectionFormReceive, OnHoldIgnoresEveryLineAndAnImportTakesEveryLength)

@@ -16,7 +16,7 @@ MeterSession::MeterSession()
         ++MetaDialogs;
         dialog.ImageOKbClick();
     };
-    Form1 = std::make_unique<TForm1>(App.Paths());
+    Form1 = std::make_unique<TMainWindow>(App.Paths());
     // The sample in progress is up the stack: waiting for it here would only take time.
     Form1->Session.PauseForSample = [](int) {};
 }
@@ -44,7 +44,7 @@ void MeterSession::Unplug()
 
 void MeterSession::Start()
 {
-    Form2 = std::make_unique<TForm2>(*Form1, App.Paths(), Devices.path());
+    Form2 = std::make_unique<TMeterConnection>(*Form1, App.Paths(), Devices.path());
     Form1->AttachConnectionForm(*Form2);
     auto deliver = Form2->ComPort1.ReceiveCallBack;
     Form2->ComPort1.ReceiveCallBack = [this, deliver](const QString &line) {

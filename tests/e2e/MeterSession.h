@@ -6,7 +6,7 @@
 
 #include "tests/app/AppTestSupport.h"
 
-#include "device/Form2_Port.h"
+#include "device/MeterConnection.h"
 #include "tests/support/RecordFiles.h"
 #include "tools/meter-sim/MeterTerminal.h"
 
@@ -41,8 +41,8 @@ protected:
     QTemporaryDir Devices;
     TFakeServices Services{QDateTime::currentDateTime()};
     std::unique_ptr<TMeterTerminal> Meter;
-    std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<TForm2> Form2;
+    std::unique_ptr<TMainWindow> Form1;
+    std::unique_ptr<TMeterConnection> Form2;
     int Delivered = 0;
     int MetaDialogs = 0;
 };

@@ -119,7 +119,7 @@ TEST_F(Report, DigestCountsFrequenciesAndTakesNonFiniteReadingsAsZero)
 TEST_F(Report, PicturesShowTheChartsAndAFailedPictureReportOrCsvExportLeavesNoFileBehind)
 {
     const auto charts = MakeRecordCharts(SampleLog(), RecordMeta(SampleLog()), 0, 0, QSize(640, 300));
-    const std::vector<const TRChart *> both{&charts->Time, &charts->Histogram};
+    const std::vector<const TChartWidget *> both{&charts->Time, &charts->Histogram};
     SaveChartPicture(App.Paths().AppDir + "charts.png", both);
     const QImage picture(App.Paths().AppDir + "charts.png");
     ASSERT_EQ(picture.size(), QSize(640, 600));

@@ -4,7 +4,7 @@
 #include "model/UnitHistogram_COMMON.h"
 #include "tests/windows/RecordWindowTest.h"
 #include "windows/DensityColours.h"
-#include "windows/Form4_Density.h"
+#include "windows/DensityAnalyser.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -19,7 +19,7 @@ using TLevelCounts = std::vector<std::pair<int, std::uint32_t>>;
 const TLevelCounts PeakHalf{{0, 5}, {1, 3}, {2, 2}};                        // 0.5 at 0 dB
 const TLevelCounts PeakFifth{{-10, 2}, {-9, 2}, {-8, 2}, {-7, 2}, {-6, 2}}; // 0.2
 
-std::vector<TLineItem> Lines(const TRChart &chart)
+std::vector<TLineItem> Lines(const TChartWidget &chart)
 {
     std::vector<TLineItem> lines;
     for (const TItemRun &run : chart.ItemStore().Runs())
@@ -50,7 +50,7 @@ protected:
     }
     void ExpectTop(double top) { EXPECT_NEAR(Form.HChart->RangeHiY(), top, 1e-12); }
 
-    TForm4 Form{App.Paths()};
+    TDensityAnalyser Form{App.Paths()};
 };
 
 TEST_F(DensityAnalyser, ACurveJoinsEveryClassFrequencyAndANewWidthRedrawsItInPlace)

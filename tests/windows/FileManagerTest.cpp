@@ -1,7 +1,7 @@
 // The file manager over a temporary Log folder: the current log and its preview, OK by mode,
 // deletion, archiving and an unreadable record, and which files go to the trash with a record.
 
-#include "windows/Form7_FileManager.h"
+#include "windows/FileManager.h"
 
 #include "model/InOutError.h"
 #include "tests/windows/RecordWindowTest.h"
@@ -32,10 +32,10 @@ protected:
         return WriteRecord(App.Paths().LogDir, name, {Sample(1, 900), Sample(2)},
                            MakeMeta(UnitMWm2, 1, QDateTime(QDate(2025, 1, 7), QTime(9, 5, 3)), "Ann"), withHisto);
     }
-    TForm7 &Form()
+    TFileManager &Form()
     {
         if (!Window) {
-            Window = std::make_unique<TForm7>(Host, App.Paths());
+            Window = std::make_unique<TFileManager>(Host, App.Paths());
             Window->OnOpenRecord = [this](const QString &log, bool copy) { Opened.emplace_back(log, copy); };
             Window->OnShowDensities = [this](const QStringList &files) { Densities.push_back(files); };
         }
@@ -58,7 +58,7 @@ protected:
     }
     QString LogPath(const QString &name) const { return App.Paths().LogDir + name + ".zlog"; }
 
-    std::unique_ptr<TForm7> Window;
+    std::unique_ptr<TFileManager> Window;
     std::vector<std::pair<QString, bool>> Opened;
     std::vector<QStringList> Densities;
 };

@@ -6,8 +6,8 @@
 #include "tests/windows/RecordWindowTest.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/ExportChoiceDialog.h"
-#include "windows/Form3_ShowData.h"
-#include "windows/Form7_FileManager.h"
+#include "windows/RecordViewer.h"
+#include "windows/FileManager.h"
 
 #include <QImage>
 #include <QProgressDialog>
@@ -33,7 +33,7 @@ protected:
     QString Output(const QString &name) const { return App.Paths().AppDir + name; }
     QStringList FilesInAppDir() const { return QDir(App.Paths().AppDir).entryList(QDir::Files); }
 
-    TForm3 Form{Host, App.Paths()};
+    TRecordViewer Form{Host, App.Paths()};
 };
 
 TEST_F(RecordExport, ViewerCsvIsByteForByteWhatTheExportCommandWrites)
@@ -64,9 +64,9 @@ TEST_F(RecordExport, ViewerCsvIsByteForByteWhatTheExportCommandWrites)
 // log is never replaced.
 TEST_F(RecordExport, ViewerCommandsWriteTheChosenFileOrOneErrorBox)
 {
-    using TCommand = void (TForm3::*)();
+    using TCommand = void (TRecordViewer::*)();
     const std::pair<QString, TCommand> commands[] = {
-        {"a.pdf", &TForm3::SaveReportClick}, {"a.csv", &TForm3::ExportCsvClick}, {"a.png", &TForm3::SavePictureClick}};
+        {"a.pdf", &TRecordViewer::SaveReportClick}, {"a.csv", &TRecordViewer::ExportCsvClick}, {"a.png", &TRecordViewer::SavePictureClick}};
     const QString log = LongRecord("long", 500);
     const QByteArray logBytes = ReadWholeFile(log);
     Form.OpenRecord(log, false);
@@ -95,7 +95,7 @@ TEST_F(RecordExport, ViewerCommandsWriteTheChosenFileOrOneErrorBox)
 TEST_F(RecordExport, MainMenuExportWritesWhatIsChosenForThePickedLog)
 {
     const QString log = LongRecord("picked", 1000);
-    TForm7 fileManager(Host, App.Paths());
+    TFileManager fileManager(Host, App.Paths());
     QString picked;
     fileManager.OnExportRecord = [&](const QString &logFile) { picked = logFile; };
     fileManager.ShowFileManager(2);

@@ -2,7 +2,7 @@
 // record, mark shapes, the peak-frequency list, the copy of a log in recording, missing
 // metadata, empty logs and the risk recolouring.
 
-#include "windows/Form3_ShowData.h"
+#include "windows/RecordViewer.h"
 
 #include "model/InOutError.h"
 #include "storage/DateTimeConvert.h"
@@ -41,7 +41,7 @@ protected:
         return colours;
     }
 
-    TForm3 Form{Host, App.Paths()};
+    TRecordViewer Form{Host, App.Paths()};
 };
 
 TEST_F(RecordViewer, MarksShrinkAsRecordsGrow)

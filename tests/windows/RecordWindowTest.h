@@ -2,7 +2,7 @@
 // For the record-window tests: a stand-in for the main window, and a fixture with the risk
 // palette, a temporary application folder, its own trash and the fake services.
 
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/Risk.h"
 #include "model/Units.h"
 #include "tests/support/BuiltProgram.h"

@@ -1,13 +1,13 @@
 #include "tools/screenshots/WindowPictures.h"
 
-#include "app/UnitMain.h"
-#include "charts/RChart.h"
+#include "app/MainWindow.h"
+#include "charts/ChartWidget.h"
 #include "model/UnitHistogram_COMMON.h"
 #include "tools/screenshots/FieldReadings.h"
 #include "windows/FolderChainFilter.h"
-#include "windows/Form3_ShowData.h"
-#include "windows/Form4_Density.h"
-#include "windows/Form7_FileManager.h"
+#include "windows/RecordViewer.h"
+#include "windows/DensityAnalyser.h"
+#include "windows/FileManager.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ void SavePicture(QWidget &window, const QString &pngFile)
         throw std::runtime_error(QStringLiteral("cannot write %1").arg(pngFile).toStdString());
 }
 
-void HoverOverChart(TRChart &chart, double x, double y)
+void HoverOverChart(TChartWidget &chart, double x, double y)
 {
     const TPlotMapping mapping = chart.Mapping();
     const QPointF point(mapping.Column(x), mapping.Row(y));
@@ -53,7 +53,7 @@ void HoverOverChart(TRChart &chart, double x, double y)
 
 } // namespace
 
-void SaveMainWindowPicture(TForm1 &mainWindow, const QString &pngFile)
+void SaveMainWindowPicture(TMainWindow &mainWindow, const QString &pngFile)
 {
     mainWindow.IntervalCB->setCurrentText(QStringLiteral("1 sec"));
     mainWindow.ApplySettings(Listening);
@@ -74,7 +74,7 @@ void SaveMainWindowPicture(TForm1 &mainWindow, const QString &pngFile)
     SavePicture(mainWindow, pngFile);
 }
 
-void SaveViewerPicture(TForm3 &viewer, const QString &logFile, const QString &pngFile)
+void SaveViewerPicture(TRecordViewer &viewer, const QString &logFile, const QString &pngFile)
 {
     viewer.OpenRecord(logFile, false);
     if (viewer.TChart->ItemCount() == 0)
@@ -82,7 +82,7 @@ void SaveViewerPicture(TForm3 &viewer, const QString &logFile, const QString &pn
     SavePicture(viewer, pngFile);
 }
 
-void SaveFileManagerPicture(TForm7 &fileManager, const QString &pngFile)
+void SaveFileManagerPicture(TFileManager &fileManager, const QString &pngFile)
 {
     fileManager.ShowFileManager(0);
     // The preview is drawn once the window is active.
@@ -94,7 +94,7 @@ void SaveFileManagerPicture(TForm7 &fileManager, const QString &pngFile)
     SavePicture(fileManager, pngFile);
 }
 
-void SaveAnalyserPicture(TForm4 &analyser, const QStringList &histogramFiles, const QString &pngFile)
+void SaveAnalyserPicture(TDensityAnalyser &analyser, const QStringList &histogramFiles, const QString &pngFile)
 {
     analyser.LoadDensities(histogramFiles);
     if (!analyser.HasDensity())

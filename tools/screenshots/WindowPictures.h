@@ -5,16 +5,16 @@
 #include <QString>
 #include <QStringList>
 
-class TForm1;
-class TForm3;
-class TForm4;
-class TForm7;
+class TMainWindow;
+class TRecordViewer;
+class TDensityAnalyser;
+class TFileManager;
 
 // The main window after a minute of readings at 1 s while listening.
-void SaveMainWindowPicture(TForm1 &mainWindow, const QString &pngFile);
+void SaveMainWindowPicture(TMainWindow &mainWindow, const QString &pngFile);
 // The viewer with logFile open.
-void SaveViewerPicture(TForm3 &viewer, const QString &logFile, const QString &pngFile);
+void SaveViewerPicture(TRecordViewer &viewer, const QString &logFile, const QString &pngFile);
 // The file manager in mode 0: the listed folder's newest log current, its information and preview shown.
-void SaveFileManagerPicture(TForm7 &fileManager, const QString &pngFile);
+void SaveFileManagerPicture(TFileManager &fileManager, const QString &pngFile);
 // The density analyser with the level distributions of histogramFiles.
-void SaveAnalyserPicture(TForm4 &analyser, const QStringList &histogramFiles, const QString &pngFile);
+void SaveAnalyserPicture(TDensityAnalyser &analyser, const QStringList &histogramFiles, const QString &pngFile);

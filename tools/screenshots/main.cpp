@@ -6,7 +6,7 @@
 
 #include "app/Application.h"
 #include "app/RecordWindows.h"
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 #include "model/GlobalState.h"
 #include "model/Services.h"
 #include "model/Risk.h"
@@ -34,15 +34,15 @@ void TakePictures(const QDir &output, const QString &samplesDir)
     if (!LoadRiskPalette(folder.Paths().ResourcesDir))
         throw std::runtime_error("the risk palette could not be loaded");
 
-    TForm1 mainWindow(folder.Paths());
+    TMainWindow mainWindow(folder.Paths());
     TRecordWindows recordWindows(mainWindow, folder.Paths());
     SaveMainWindowPicture(mainWindow, output.filePath("main-window.png"));
-    SaveViewerPicture(recordWindows.Form3, folder.SampleLog(), output.filePath("viewer.png"));
-    SaveFileManagerPicture(recordWindows.Form7, output.filePath("file-manager.png"));
+    SaveViewerPicture(recordWindows.RecordViewer, folder.SampleLog(), output.filePath("viewer.png"));
+    SaveFileManagerPicture(recordWindows.FileManager, output.filePath("file-manager.png"));
     QStringList histograms;
     for (const QString &log : folder.Logs())
         histograms << CompanionName(log, QStringLiteral(".histo"));
-    SaveAnalyserPicture(recordWindows.Form4, histograms, output.filePath("analyser.png"));
+    SaveAnalyserPicture(recordWindows.DensityAnalyser, histograms, output.filePath("analyser.png"));
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 // The density analyser's behaviour: loading a set of histogram files, drawing their curves,
 // the line width, and the chart's mouse.
 
-#include "windows/Form4_Density.h"
+#include "windows/DensityAnalyser.h"
 
 #include "charts/ChartMouse.h"
 #include "charts/ChartReadouts.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
 #include "windows/DensityColours.h"
@@ -34,12 +34,12 @@ std::optional<int> LineWidthFromText(const QString &text)
 
 } // namespace
 
-TRangeBox TForm4::FullView(double peak)
+TRangeBox TDensityAnalyser::FullView(double peak)
 {
     return peak > 0 ? AnalyserFullView(peak) : TRangeBox{-33.5, 0, 33.5, 1};
 }
 
-void TForm4::LoadDensities(const QStringList &histogramFiles)
+void TDensityAnalyser::LoadDensities(const QStringList &histogramFiles)
 {
     std::vector<THistogram> densities;
     densities.reserve(std::size_t(histogramFiles.size()));
@@ -77,7 +77,7 @@ void TForm4::LoadDensities(const QStringList &histogramFiles)
                            + unreadable.join(QLatin1Char('\n')));
 }
 
-void TForm4::DrawDensityCurve(const THistogram &histogram, TRChart &chart, const QColor &colour)
+void TDensityAnalyser::DrawDensityCurve(const THistogram &histogram, TChartWidget &chart, const QColor &colour)
 {
     if (!HasDensityCurve(histogram))
         return;
@@ -91,7 +91,7 @@ void TForm4::DrawDensityCurve(const THistogram &histogram, TRChart &chart, const
     DensityDrawn = true;
 }
 
-void TForm4::RedrawCurves()
+void TDensityAnalyser::RedrawCurves()
 {
     HChart->ClearItems();
     HChart->SetLineWidth(ChosenLineWidth);
@@ -104,7 +104,7 @@ void TForm4::RedrawCurves()
     HChart->Redraw();
 }
 
-void TForm4::ShowDensityAnalyser()
+void TDensityAnalyser::ShowDensityAnalyser()
 {
     if (!DensityDrawn) {
         ShowMessageBox(TMsgKind::Information, NoDensityYetMessage);
@@ -115,7 +115,7 @@ void TForm4::ShowDensityAnalyser()
     activateWindow();
 }
 
-void TForm4::LineWidthCBChange(const QString &text)
+void TDensityAnalyser::LineWidthCBChange(const QString &text)
 {
     const std::optional<int> width = LineWidthFromText(text);
     if (!width || *width == ChosenLineWidth)
@@ -125,12 +125,12 @@ void TForm4::LineWidthCBChange(const QString &text)
     RedrawCurves();
 }
 
-void TForm4::HChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
+void TDensityAnalyser::HChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
 {
     HandleChartMouseDown(*HChart, button, keys, FullView(LastPeak));
 }
 
-void TForm4::HChartMouseMoveInChart(bool inChart, double x)
+void TDensityAnalyser::HChartMouseMoveInChart(bool inChart, double x)
 {
     HChartEdit->setText(inChart ? LevelReadoutText(x) : QString());
 }

@@ -1,7 +1,7 @@
-#include "windows/Form7_FileManager.h"
+#include "windows/FileManager.h"
 
 #include "charts/LevelHistogram.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
@@ -38,7 +38,7 @@ QString CleanFolder(const QString &folder)
 
 } // namespace
 
-TForm7::TForm7(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent)
+TFileManager::TFileManager(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent)
     : QWidget(parent, Qt::Window), PreviewHistogram(LevelFloorDb, LevelCeilingDb), Host(host), Paths(paths)
 {
     BuildLayout();
@@ -51,9 +51,9 @@ TForm7::TForm7(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent
     }
 }
 
-TForm7::~TForm7() = default;
+TFileManager::~TFileManager() = default;
 
-void TForm7::FillDriveList()
+void TFileManager::FillDriveList()
 {
     const QSignalBlocker blocker(DriveComboBox1);
     DriveComboBox1->clear();
@@ -70,7 +70,7 @@ void TForm7::FillDriveList()
     }
 }
 
-void TForm7::SelectDriveOf(const QString &folder)
+void TFileManager::SelectDriveOf(const QString &folder)
 {
     const int index = DriveComboBox1->findData(QStorageInfo(folder).rootPath());
     if (index < 0)
@@ -79,7 +79,7 @@ void TForm7::SelectDriveOf(const QString &folder)
     DriveComboBox1->setCurrentIndex(index);
 }
 
-void TForm7::ShowFolderInTree()
+void TFileManager::ShowFolderInTree()
 {
     ChangingFolder = true;
     DirectoryModel->setRootPath(Folder);
@@ -98,14 +98,14 @@ void TForm7::ShowFolderInTree()
     ChangingFolder = false;
 }
 
-void TForm7::DriveComboBox1Change(int index)
+void TFileManager::DriveComboBox1Change(int index)
 {
     const QString root = DriveComboBox1->itemData(index).toString();
     if (!root.isEmpty())
         DirectoryListBox1Change(root);
 }
 
-void TForm7::DirectoryListBox1Change(const QString &folder)
+void TFileManager::DirectoryListBox1Change(const QString &folder)
 {
     Folder = CleanFolder(folder);
     SelectDriveOf(Folder);
@@ -120,7 +120,7 @@ void TForm7::DirectoryListBox1Change(const QString &folder)
     FileListBox1Change();
 }
 
-void TForm7::RefreshFileList()
+void TFileManager::RefreshFileList()
 {
     const QString current = CurrentFile();
     const QStringList highlighted = HighlightedFiles();
@@ -139,7 +139,7 @@ void TForm7::RefreshFileList()
     FileListBox1Change();
 }
 
-void TForm7::MakeNewestCurrent()
+void TFileManager::MakeNewestCurrent()
 {
     if (FileListBox1->count() == 0)
         return;
@@ -148,7 +148,7 @@ void TForm7::MakeNewestCurrent()
     newest->setSelected(true);
 }
 
-void TForm7::ShowFileManager(int mode)
+void TFileManager::ShowFileManager(int mode)
 {
     FileManagerMode = mode == 1 || mode == 2 ? std::uint8_t(mode) : 0;
     setWindowTitle(FileManagerMode == 1   ? QStringLiteral("File Manager - open Density Files")
@@ -170,13 +170,13 @@ void TForm7::ShowFileManager(int mode)
     activateWindow();
 }
 
-QString TForm7::CurrentFile() const
+QString TFileManager::CurrentFile() const
 {
     const QListWidgetItem *current = FileListBox1->currentItem();
     return current ? current->text() : QString();
 }
 
-QStringList TForm7::HighlightedFiles() const
+QStringList TFileManager::HighlightedFiles() const
 {
     QStringList names;
     for (int row = 0; row < FileListBox1->count(); ++row)
@@ -185,22 +185,22 @@ QStringList TForm7::HighlightedFiles() const
     return names;
 }
 
-QString TForm7::PathOf(const QString &fileName) const
+QString TFileManager::PathOf(const QString &fileName) const
 {
     return QDir(Folder).filePath(fileName);
 }
 
-bool TForm7::FolderIs(const QString &dir) const
+bool TFileManager::FolderIs(const QString &dir) const
 {
     return Folder == CleanFolder(dir);
 }
 
-bool TForm7::IsRecordingLog(const QString &path) const
+bool TFileManager::IsRecordingLog(const QString &path) const
 {
     return CleanFolder(path) == CleanFolder(Host.CurrentLogFile());
 }
 
-void TForm7::ClearInformation()
+void TFileManager::ClearInformation()
 {
     for (QLineEdit *field : {MemoOperator, MemoPlace, MemoDateTime, MemoiUnit, MemoCorrection, MemoInterval, MemoSize,
                              MemoNumSamples, MemoDuration})
@@ -212,7 +212,7 @@ void TForm7::ClearInformation()
     ShowReadProblems();
 }
 
-void TForm7::FileListBox1Change()
+void TFileManager::FileListBox1Change()
 {
     const QString name = CurrentFile();
     const QString path = PathOf(name);
@@ -235,7 +235,7 @@ void TForm7::FileListBox1Change()
     TellReadProblems();
 }
 
-void TForm7::ShowInformation(const QString &logPath)
+void TFileManager::ShowInformation(const QString &logPath)
 {
     std::optional<TRecordInfo> info;
     try {
@@ -266,14 +266,14 @@ void TForm7::ShowInformation(const QString &logPath)
     ShowHighlightCount();
 }
 
-void TForm7::ShowHighlightCount()
+void TFileManager::ShowHighlightCount()
 {
     if (InformationShown)
         LabelItemIndex->setText(QFileInfo(CurrentFile()).completeBaseName() + QStringLiteral(" (") +
                                 QString::number(HighlightedFiles().size()) + u')');
 }
 
-void TForm7::ShowPreview(const QString &logPath)
+void TFileManager::ShowPreview(const QString &logPath)
 {
     const QString histogramFile = CompanionName(logPath, QStringLiteral(".histo"));
     Label6->setText(QStringLiteral("Histogram not available"));
@@ -292,7 +292,7 @@ void TForm7::ShowPreview(const QString &logPath)
     DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulationIndex(), Host.RiskStateIndex(), false);
 }
 
-void TForm7::ShowReadProblems()
+void TFileManager::ShowReadProblems()
 {
     LabelReadProblem->setText(ReadProblems.Lines());
     LabelReadProblem->setVisible(!ReadProblems.Empty());
@@ -300,7 +300,7 @@ void TForm7::ShowReadProblems()
 
 // Once per highlighted record, and only while the user looks at the window: the box gives the
 // focus away and back, and telling again on that return would never let the user out.
-void TForm7::TellReadProblems()
+void TFileManager::TellReadProblems()
 {
     if (ReadProblems.Empty() || ReadProblemTold || !isActiveWindow())
         return;
@@ -308,18 +308,18 @@ void TForm7::TellReadProblems()
     ShowMessageBox(TMsgKind::Error, ReadProblems.Messages());
 }
 
-void TForm7::FileListBox1Click()
+void TFileManager::FileListBox1Click()
 {
     UserPickedFile = true;
 }
 
-void TForm7::FileListBox1DblClick()
+void TFileManager::FileListBox1DblClick()
 {
     if (FileManagerMode != 1)
         ImageOKbClick();
 }
 
-void TForm7::ImageOKbClick()
+void TFileManager::ImageOKbClick()
 {
     RunShowingErrors([this] {
         if (HighlightedFiles().isEmpty()) {
@@ -333,7 +333,7 @@ void TForm7::ImageOKbClick()
     });
 }
 
-void TForm7::OpenHighlightedRecord()
+void TFileManager::OpenHighlightedRecord()
 {
     QListWidgetItem *current = FileListBox1->currentItem();
     if (!current || !current->isSelected()) {
@@ -357,7 +357,7 @@ void TForm7::OpenHighlightedRecord()
     }
 }
 
-void TForm7::ShowHighlightedDensities()
+void TFileManager::ShowHighlightedDensities()
 {
     QStringList existing;
     int missing = 0;
@@ -383,7 +383,7 @@ void TForm7::ShowHighlightedDensities()
         OnShowDensities(existing);
 }
 
-void TForm7::DeleteFilesBClick()
+void TFileManager::DeleteFilesBClick()
 {
     RunShowingErrors([this] {
         if (!FolderIs(Paths.LogDir) && !FolderIs(Paths.ArchiveDir)) {
@@ -418,7 +418,7 @@ void TForm7::DeleteFilesBClick()
     });
 }
 
-void TForm7::ArchiveBClick()
+void TFileManager::ArchiveBClick()
 {
     RunShowingErrors([this] {
         QString destination;
@@ -447,21 +447,21 @@ void TForm7::ArchiveBClick()
     });
 }
 
-void TForm7::OpenDirBClick()
+void TFileManager::OpenDirBClick()
 {
     ShellOpen(Folder);
 }
 
 // The preview follows the highlighted log only while the window is active; it catches up
 // when the window becomes active again.
-void TForm7::changeEvent(QEvent *event)
+void TFileManager::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FileListBox1Change();
 }
 
-bool TForm7::eventFilter(QObject *watched, QEvent *event)
+bool TFileManager::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == FileListBox1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();

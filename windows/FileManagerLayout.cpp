@@ -1,11 +1,11 @@
 // The file manager's controls: the drive and folder column, the log list, and the information
 // panel with the histogram preview and the OK button.
 
-#include "windows/Form7_FileManager.h"
+#include "windows/FileManager.h"
 
 #include "model/HandlerErrors.h"
 #include "charts/ChartConfigurations.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "windows/FileManagerGlyphs.h"
 #include "windows/FolderChainFilter.h"
 #include "dialogs/WidgetStyle.h"
@@ -96,7 +96,7 @@ QWidget *Column(QSplitter *splitter, QVBoxLayout *&layout)
 
 } // namespace
 
-void TForm7::BuildLayout()
+void TFileManager::BuildLayout()
 {
     setWindowTitle(QStringLiteral("File Manager - open a Log File"));
     resize(1045, 653);
@@ -199,7 +199,7 @@ void TForm7::BuildLayout()
     right->addWidget(LabelReadProblem);
     Label6 = Heading(QStringLiteral(" Histogram of dBmW/m²"), this);
     right->addWidget(Label6);
-    HChart = new TRChart(this);
+    HChart = new TChartWidget(this);
     ConfigureChart(*HChart, FileManagerChartConfiguration());
     HChart->setMinimumHeight(150);
     right->addWidget(HChart, 1);
@@ -217,7 +217,7 @@ void TForm7::BuildLayout()
     columns->setStretchFactor(2, 1);
     columns->setSizes({240, 240, 565});
 
-    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, ShowingErrors(this, &TForm7::DriveComboBox1Change));
+    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, ShowingErrors(this, &TFileManager::DriveComboBox1Change));
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             ShowingErrors([this](const QModelIndex &current) {
                 if (!ChangingFolder && current.isValid())
@@ -229,15 +229,15 @@ void TForm7::BuildLayout()
         if (path == Folder)
             DirectoryListBox1->expand(DirectoryChain->IndexOf(Folder));
     }));
-    connect(FileListBox1, &QListWidget::currentItemChanged, this, ShowingErrors(this, &TForm7::FileListBox1Change));
+    connect(FileListBox1, &QListWidget::currentItemChanged, this, ShowingErrors(this, &TFileManager::FileListBox1Change));
     // A click changes both the current item and the highlighting: the files are read once, for
     // the current item; the highlighting only changes the count.
-    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, ShowingErrors(this, &TForm7::ShowHighlightCount));
-    connect(FileListBox1, &QListWidget::itemClicked, this, ShowingErrors(this, &TForm7::FileListBox1Click));
-    connect(FileListBox1, &QListWidget::itemDoubleClicked, this, ShowingErrors(this, &TForm7::FileListBox1DblClick));
+    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, ShowingErrors(this, &TFileManager::ShowHighlightCount));
+    connect(FileListBox1, &QListWidget::itemClicked, this, ShowingErrors(this, &TFileManager::FileListBox1Click));
+    connect(FileListBox1, &QListWidget::itemDoubleClicked, this, ShowingErrors(this, &TFileManager::FileListBox1DblClick));
     FileListBox1->installEventFilter(this);
-    connect(OpenDirB, &QToolButton::clicked, this, ShowingErrors(this, &TForm7::OpenDirBClick));
-    connect(ArchiveB, &QToolButton::clicked, this, ShowingErrors(this, &TForm7::ArchiveBClick));
-    connect(DeleteFilesB, &QToolButton::clicked, this, ShowingErrors(this, &TForm7::DeleteFilesBClick));
-    connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TForm7::ImageOKbClick));
+    connect(OpenDirB, &QToolButton::clicked, this, ShowingErrors(this, &TFileManager::OpenDirBClick));
+    connect(ArchiveB, &QToolButton::clicked, this, ShowingErrors(this, &TFileManager::ArchiveBClick));
+    connect(DeleteFilesB, &QToolButton::clicked, this, ShowingErrors(this, &TFileManager::DeleteFilesBClick));
+    connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TFileManager::ImageOKbClick));
 }

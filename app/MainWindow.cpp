@@ -1,4 +1,4 @@
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 
 #include "windows/ClickForwarder.h"
 #include "model/ConvertError.h"
@@ -9,8 +9,8 @@
 #include "app/Version.h"
 #include "dialogs/WidgetStyle.h"
 #include "charts/ChartConfigurations.h"
-#include "charts/RChart.h"
-#include "device/Form2_Port.h"
+#include "charts/ChartWidget.h"
+#include "device/MeterConnection.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
 #include "dialogs/DialogLook.h"
@@ -46,7 +46,7 @@ const QColor ShownTitleColour(255, 255, 210);
 
 } // namespace
 
-TForm1::TForm1(const TAppPaths &paths, QWidget *parent)
+TMainWindow::TMainWindow(const TAppPaths &paths, QWidget *parent)
     : QMainWindow(parent), Paths(paths), Session(paths.LogDir)
 {
     MetaDataDialog = new TMetaDataDialog(Session.DescriptionToEdit(), this);
@@ -58,9 +58,9 @@ TForm1::TForm1(const TAppPaths &paths, QWidget *parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TMainWindow::~TMainWindow() = default;
 
-void TForm1::FormCreate()
+void TMainWindow::FormCreate()
 {
     setWindowIcon(QIcon(Paths.ResourcesDir + "Zeltar.ico"));
     ProgressBar->hide();
@@ -89,25 +89,25 @@ void TForm1::FormCreate()
     LabelPeakFreqTimer.start();
 }
 
-void TForm1::WireHandlers()
+void TMainWindow::WireHandlers()
 {
-    connect(PlayB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::PlayBClick));
-    connect(PauseB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::PauseBClick));
-    connect(RecB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::RecBClick));
-    connect(StopB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::StopBClick));
-    connect(RestartB, &QToolButton::clicked, this, ShowingErrors(this, &TForm1::RestartBClick));
+    connect(PlayB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PlayBClick));
+    connect(PauseB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PauseBClick));
+    connect(RecB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RecBClick));
+    connect(StopB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::StopBClick));
+    connect(RestartB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RestartBClick));
     connect(&Session.ScheduledEnd().InterruptREC, &QTimer::timeout, this,
-            ShowingErrors(this, &TForm1::InterruptRECTimer));
+            ShowingErrors(this, &TMainWindow::InterruptRECTimer));
 
     IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
-    connect(IntervalCB, &QComboBox::activated, this, ShowingErrors(this, &TForm1::IntervalCBChange));
+    connect(IntervalCB, &QComboBox::activated, this, ShowingErrors(this, &TMainWindow::IntervalCBChange));
     // The editable boxes apply what is typed on every keystroke, and a picked item at once.
-    connect(VisibleSamplesCB, &QComboBox::activated, this, ShowingErrors(this, &TForm1::VisibleSamplesCBChange));
+    connect(VisibleSamplesCB, &QComboBox::activated, this, ShowingErrors(this, &TMainWindow::VisibleSamplesCBChange));
     connect(VisibleSamplesCB->lineEdit(), &QLineEdit::textEdited, this,
-            ShowingErrors(this, &TForm1::VisibleSamplesCBChange));
-    connect(CorrectionCB, &QComboBox::activated, this, ShowingErrors(this, &TForm1::correctionCBChange));
+            ShowingErrors(this, &TMainWindow::VisibleSamplesCBChange));
+    connect(CorrectionCB, &QComboBox::activated, this, ShowingErrors(this, &TMainWindow::correctionCBChange));
     connect(CorrectionCB->lineEdit(), &QLineEdit::textEdited, this,
-            ShowingErrors(this, &TForm1::correctionCBChange));
+            ShowingErrors(this, &TMainWindow::correctionCBChange));
 
     auto *rightPanelClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
     rightPanelClicks->Watch({PanelRight});
@@ -116,21 +116,21 @@ void TForm1::WireHandlers()
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
     statusClicks->Watch({PanelStatus});
 
-    connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TForm1::Splitter1Moved));
-    connect(&LabelPeakFreqTimer, &QTimer::timeout, this, ShowingErrors(this, &TForm1::LabelPeakFreqTimerTimer));
+    connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TMainWindow::Splitter1Moved));
+    connect(&LabelPeakFreqTimer, &QTimer::timeout, this, ShowingErrors(this, &TMainWindow::LabelPeakFreqTimerTimer));
 
-    TChart->OnMouseDown = [this](TRChart *, Qt::MouseButton button, TShiftState shift, int, int) {
+    TChart->OnMouseDown = [this](TChartWidget *, Qt::MouseButton button, TShiftState shift, int, int) {
         TChartMouseDown(button, shift.Keys);
     };
-    TChart->OnMouseMoveInChart = [this](TRChart *, bool inChart, TShiftState, double, double y) {
+    TChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double, double y) {
         TChartMouseMoveInChart(inChart, y);
     };
-    HChart->OnMouseMoveInChart = [this](TRChart *, bool inChart, TShiftState, double x, double) {
+    HChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double x, double) {
         HChartMouseMoveInChart(inChart, x);
     };
 }
 
-void TForm1::WatchSession()
+void TMainWindow::WatchSession()
 {
     connect(&Session, &TAcquisitionSession::LiveStateReset, this, [this] {
         ElapsedX = 0.0;
@@ -139,11 +139,11 @@ void TForm1::WatchSession()
         SetupTimeChart(*TChart, settings.Unit, settings.VisibleSamples, settings.Interval);
         ResetHistogramChart(*HChart);
     });
-    connect(&Session, &TAcquisitionSession::StateChanged, this, &TForm1::SetStateIcons);
-    connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TForm1::ShowSample);
+    connect(&Session, &TAcquisitionSession::StateChanged, this, &TMainWindow::SetStateIcons);
+    connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TMainWindow::ShowSample);
     connect(&Session, &TAcquisitionSession::StatusText, PanelStatus, &QLabel::setText);
     connect(&Session, &TAcquisitionSession::RecordSaved, LabelSample, &QLabel::clear);
-    connect(&Session, &TAcquisitionSession::ScheduledEndChanged, this, &TForm1::ShowPendingEnd);
+    connect(&Session, &TAcquisitionSession::ScheduledEndChanged, this, &TMainWindow::ShowPendingEnd);
     connect(&Session, &TAcquisitionSession::LogFileCreated, this, [this] {
         if (LogFileCreated)
             LogFileCreated();
@@ -151,7 +151,7 @@ void TForm1::WatchSession()
     WatchImport();
 }
 
-void TForm1::AttachConnectionForm(TForm2 &form)
+void TMainWindow::AttachConnectionForm(TMeterConnection &form)
 {
     ConnectionForm = &form;
     connect(&form, &QObject::destroyed, this, [this] { ConnectionForm = nullptr; });
@@ -161,53 +161,53 @@ void TForm1::AttachConnectionForm(TForm2 &form)
         StartListening();
 }
 
-bool TForm1::PortIsOpen() const
+bool TMainWindow::PortIsOpen() const
 {
     return ConnectionForm && ConnectionForm->ComPort1.isOpen();
 }
 
-void TForm1::HoldLineDelivery(bool hold)
+void TMainWindow::HoldLineDelivery(bool hold)
 {
     if (PortIsOpen())
         ConnectionForm->ComPort1.SetReceiveMode(hold ? rmACCUMULATE : rmTERM);
 }
 
-void TForm1::OpenRecord1Click()
+void TMainWindow::OpenRecord1Click()
 {
     if (OpenFileManager)
         OpenFileManager(0);
 }
 
-void TForm1::Density1Click()
+void TMainWindow::Density1Click()
 {
     if (OpenFileManager)
         OpenFileManager(1);
 }
 
-void TForm1::DensityAnalyser1Click()
+void TMainWindow::DensityAnalyser1Click()
 {
     if (ShowDensityAnalyser)
         ShowDensityAnalyser();
 }
 
-void TForm1::PanelStatusClick()
+void TMainWindow::PanelStatusClick()
 {
     OpenRecord1Click();
 }
 
-void TForm1::ConnectDevice(bool startListening)
+void TMainWindow::ConnectDevice(bool startListening)
 {
     if (ConnectionForm)
         ConnectionForm->ConnectDevice(startListening);
 }
 
-void TForm1::ClosePort()
+void TMainWindow::ClosePort()
 {
     if (ConnectionForm)
         ConnectionForm->ClosePort();
 }
 
-void TForm1::StartListening()
+void TMainWindow::StartListening()
 {
     // The connection form opens the port while it is being made, before it is attached.
     if (!ConnectionForm) {
@@ -223,34 +223,34 @@ void TForm1::StartListening()
     PlayBClick();
 }
 
-void TForm1::ShowStatus(const QString &text)
+void TMainWindow::ShowStatus(const QString &text)
 {
     PanelStatus->setText(text);
 }
 
-void TForm1::ShowNotice(const QString &text)
+void TMainWindow::ShowNotice(const QString &text)
 {
     PanelStatus->setText(text);
     NoticeTimer.start();
 }
 
-double TForm1::CurrentInterval() const
+double TMainWindow::CurrentInterval() const
 {
     return Session.CurrentMetaData().Interval;
 }
 
-void TForm1::SaveRecordingBeforeExit()
+void TMainWindow::SaveRecordingBeforeExit()
 {
     Session.SaveBeforeExit();
 }
 
-void TForm1::showEvent(QShowEvent *event)
+void TMainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     FormShow();
 }
 
-void TForm1::FormShow()
+void TMainWindow::FormShow()
 {
     if (FirstShown)
         return;
@@ -260,7 +260,7 @@ void TForm1::FormShow()
     PlaceChartReadouts();
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void TMainWindow::closeEvent(QCloseEvent *event)
 {
     if (FormCloseQuery())
         event->accept();
@@ -268,7 +268,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-bool TForm1::FormCloseQuery()
+bool TMainWindow::FormCloseQuery()
 {
     if (RecordingState != Recording) {
         // A record that still lacks files gets its last chance to be completed.
@@ -291,7 +291,7 @@ bool TForm1::FormCloseQuery()
     return true;
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
+bool TMainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == PanelPlots && event->type() == QEvent::Resize)
         PlaceChartReadouts();
@@ -303,7 +303,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::PanelRightClick()
+void TMainWindow::PanelRightClick()
 {
     if (PanelRight->maximumWidth() != CollapsedRightWidth) {
         // The titles take the panel's own colour, so nothing shows in the strip.
@@ -316,40 +316,40 @@ void TForm1::PanelRightClick()
     PanelRight->update();
 }
 
-void TForm1::SetTitleColour(const QColor &colour)
+void TMainWindow::SetTitleColour(const QColor &colour)
 {
     for (QLabel *title : {Label2, Label3, Label4})
         SetTextColour(title, colour);
 }
 
-void TForm1::Splitter1Moved()
+void TMainWindow::Splitter1Moved()
 {
     HChartEdit->move(HChartEdit->x(), HChart->mapTo(PanelPlots, QPoint(0, 0)).y() + 8);
 }
 
-void TForm1::ImageSOUNDClick()
+void TMainWindow::ImageSOUNDClick()
 {
     AlertsOn = !AlertsOn;
     SetAlertsPicture();
 }
 
-void TForm1::SetAlertsPicture()
+void TMainWindow::SetAlertsPicture()
 {
     ImageSOUND->setPixmap(QPixmap(Paths.ResourcesDir + (AlertsOn ? "Speaker.bmp" : "Speakeroff.bmp")));
 }
 
-void TForm1::LabelPeakFreqTimerTimer()
+void TMainWindow::LabelPeakFreqTimerTimer()
 {
     LabelPeakFreq->clear();
     LabelPeakFreqTimer.stop();
 }
 
-void TForm1::OpenLogdirectory1Click()
+void TMainWindow::OpenLogdirectory1Click()
 {
     ShellOpen(Paths.LogDir);
 }
 
-void TForm1::ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage)
+void TMainWindow::ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage)
 {
     const QString path = folder.isEmpty() ? fileName : QDir(folder).filePath(fileName);
     // The desktop may hand a missing file to a viewer and report success: look first.
@@ -357,27 +357,27 @@ void TForm1::ShellOpenFile(const QString &folder, const QString &fileName, const
         ShowMessageBox(TMsgKind::Plain, errorMessage);
 }
 
-void TForm1::English2Click()
+void TMainWindow::English2Click()
 {
     ShellOpenFile(Paths.ResourcesDir, QStringLiteral("ZELTAR Logger User Manual.pdf"), MissingPdfMessage);
 }
 
-void TForm1::Franais1Click()
+void TMainWindow::Franais1Click()
 {
     ShellOpenFile(Paths.ResourcesDir, QStringLiteral("ZELTAR Logger Manuel Utilisateur.pdf"), MissingPdfMessage);
 }
 
-void TForm1::English1Click()
+void TMainWindow::English1Click()
 {
     ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk ENG.pdf"), MissingPdfMessage);
 }
 
-void TForm1::French1Click()
+void TMainWindow::French1Click()
 {
     ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk FRA.pdf"), MissingPdfMessage);
 }
 
-void TForm1::Italiano1Click()
+void TMainWindow::Italiano1Click()
 {
     ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk ITA.pdf"), MissingPdfMessage);
 }

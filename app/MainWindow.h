@@ -1,5 +1,5 @@
 #pragma once
-// TForm1, the main window: the tool bar that drives listening, the live time chart and level
+// TMainWindow, the main window: the tool bar that drives listening, the live time chart and level
 // histogram, the statistics panel, the settings and risk panels, the menu, and the live
 // sample pipeline's drawing. The acquisition itself is its Session's: the handlers ask the
 // session and draw what it reports. Its controls are public members named as in the window's
@@ -27,27 +27,27 @@ class QLineEdit;
 class QProgressBar;
 class QSplitter;
 class QToolButton;
-class TForm2;
+class TMeterConnection;
 class TMetaDataDialog;
 class TScheduleDialog;
-class TRChart;
+class TChartWidget;
 class TChoiceGroup;
 
 class TRiskScaleBox;
 class TStatisticsPanel;
 
-class TForm1 : public QMainWindow, public IConnectionClient {
+class TMainWindow : public QMainWindow, public IConnectionClient {
     Q_OBJECT
 
 public:
     // Builds the window for the folders of paths (FormCreate), with the metadata and schedule
     // dialogs. The risk palette must have been loaded before.
-    explicit TForm1(const TAppPaths &paths, QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit TMainWindow(const TAppPaths &paths, QWidget *parent = nullptr);
+    ~TMainWindow() override;
 
     // The connection form that owns the serial port. It is made after this window and opens
     // the port while it is being made; listening asked for before it is attached starts here.
-    void AttachConnectionForm(TForm2 &form);
+    void AttachConnectionForm(TMeterConnection &form);
 
     // What the connection form calls.
     void ProcessSample(int peakFrequency, float value) override;
@@ -79,11 +79,11 @@ public:
     // The acquisition settings as their controls held them when they were last applied or
     // loaded: a handler whose control still holds that value leaves the run alone.
     TAcquisitionChoice AppliedChoice;
-    void SetupTimeChart(TRChart &chart, std::uint8_t unit, int visibleSamples, double interval);
+    void SetupTimeChart(TChartWidget &chart, std::uint8_t unit, int visibleSamples, double interval);
     // What the session reports of a sample: charts and read-outs.
     void ShowSample(const QDateTime &at);
-    void PlotSample(TRChart &chart, int decimals);
-    void ResetHistogramChart(TRChart &chart);
+    void PlotSample(TChartWidget &chart, int decimals);
+    void ResetHistogramChart(TChartWidget &chart);
     TTimedValue MaxRecord() const;
 
     // Listening and recording control (RecordingControl.cpp).
@@ -111,7 +111,7 @@ public:
     // The progress bar at x 206, as wide as the window less 216 pixels.
     void ShowImportProgress(int maximum);
 
-    // The window's frame (UnitMain.cpp).
+    // The window's frame (MainWindow.cpp).
     void FormShow();
     // Whether the window may close now.
     bool FormCloseQuery();
@@ -186,8 +186,8 @@ public:
     // Charts.
     QFrame *PanelPlots = nullptr;
     QSplitter *Splitter1 = nullptr;
-    TRChart *TChart = nullptr;
-    TRChart *HChart = nullptr;
+    TChartWidget *TChart = nullptr;
+    TChartWidget *HChart = nullptr;
     QLineEdit *TChartEdit = nullptr;
     QLineEdit *HChartEdit = nullptr;
 
@@ -214,7 +214,7 @@ protected:
 
 private:
     void FormCreate();
-    // UnitMainLayout.cpp
+    // MainWindowLayout.cpp
     void BuildLayout();
     QFrame *BuildCoolBar();
     QFrame *BuildRightPanel();
@@ -250,7 +250,7 @@ private:
     // through a reset of the live state.
     void WithLinesHeld(const std::function<void()> &action);
 
-    TForm2 *ConnectionForm = nullptr;
+    TMeterConnection *ConnectionForm = nullptr;
     bool ListenWhenAttached = false;
     bool FirstShown = false;
 };

@@ -2,10 +2,10 @@
 // A button with its own menu at the end of the notes strip, so the charts keep every mouse
 // button.
 
-#include "windows/Form3_ShowData.h"
+#include "windows/RecordViewer.h"
 
 #include "model/HandlerErrors.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/RecordExportCommands.h"
 #include "dialogs/WidgetStyle.h"
@@ -15,7 +15,7 @@
 #include <QMenu>
 #include <QToolButton>
 
-QToolButton *TForm3::BuildExportButton()
+QToolButton *TRecordViewer::BuildExportButton()
 {
     auto *button = new QToolButton(PanelCoolBar);
     button->setText(QStringLiteral("Export"));
@@ -24,9 +24,9 @@ QToolButton *TForm3::BuildExportButton()
     button->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
     button->setFixedHeight(24);
     auto *menu = new QMenu(button);
-    QAction *report = menu->addAction(QStringLiteral("Save report as PDF…"), this, ShowingErrors(this, &TForm3::SaveReportClick));
-    QAction *csv = menu->addAction(QStringLiteral("Export as CSV…"), this, ShowingErrors(this, &TForm3::ExportCsvClick));
-    QAction *picture = menu->addAction(QStringLiteral("Save picture…"), this, ShowingErrors(this, &TForm3::SavePictureClick));
+    QAction *report = menu->addAction(QStringLiteral("Save report as PDF…"), this, ShowingErrors(this, &TRecordViewer::SaveReportClick));
+    QAction *csv = menu->addAction(QStringLiteral("Export as CSV…"), this, ShowingErrors(this, &TRecordViewer::ExportCsvClick));
+    QAction *picture = menu->addAction(QStringLiteral("Save picture…"), this, ShowingErrors(this, &TRecordViewer::SavePictureClick));
     connect(menu, &QMenu::aboutToShow, this, ShowingErrors([this, report, csv, picture] {
         const bool shown = !ShownRecordFile.isEmpty() && !LoadInProgress;
         for (QAction *action : {report, csv, picture})
@@ -36,19 +36,19 @@ QToolButton *TForm3::BuildExportButton()
     return button;
 }
 
-void TForm3::SaveReportClick()
+void TRecordViewer::SaveReportClick()
 {
     if (!ShownRecordFile.isEmpty() && !LoadInProgress)
         SaveReportCommand(this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()});
 }
 
-void TForm3::ExportCsvClick()
+void TRecordViewer::ExportCsvClick()
 {
     if (!ShownRecordFile.isEmpty() && !LoadInProgress)
         ExportCsvCommand(this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()});
 }
 
-void TForm3::SavePictureClick()
+void TRecordViewer::SavePictureClick()
 {
     if (!ShownRecordFile.isEmpty() && !LoadInProgress)
         SavePictureCommand(this, QFileInfo(ShownRecordFile).completeBaseName(), {TChart, HChart});

@@ -1,5 +1,5 @@
 #pragma once
-// TRChart, the program's chart control: a plotting area in data coordinates framed by axes,
+// TChartWidget, the program's chart control: a plotting area in data coordinates framed by axes,
 // tick labels, a dotted grid and captions, an ordered list of drawing items (marks, lines and
 // bars) painted oldest first, interactive pan and zoom, and the pointer's position in data
 // coordinates.
@@ -23,11 +23,11 @@
 #include <cstdint>
 #include <optional>
 
-class TRChart : public QWidget {
+class TChartWidget : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TRChart(QWidget *parent = nullptr);
+    explicit TChartWidget(QWidget *parent = nullptr);
 
     // Range limits. Writing one limit closer than the axis's minimum range to the other (or
     // past it) moves the other one away; non-finite values are ignored.

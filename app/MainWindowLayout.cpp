@@ -3,10 +3,10 @@
 #include "app/EdgePanel.h"
 #include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
-#include "app/UnitMain.h"
+#include "app/MainWindow.h"
 #include "model/HandlerErrors.h"
 #include "dialogs/WidgetStyle.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/Risk.h"
 #include "windows/ElidedLabel.h"
 #include "windows/StatisticsPanel.h"
@@ -112,7 +112,7 @@ QLineEdit *ChartReadout(QWidget *parent)
 
 } // namespace
 
-void TForm1::BuildLayout()
+void TMainWindow::BuildLayout()
 {
     setWindowTitle(QStringLiteral("  ZELTAR Logger"));
     resize(975, 676);
@@ -146,7 +146,7 @@ void TForm1::BuildLayout()
     setCentralWidget(client);
 }
 
-QFrame *TForm1::BuildCoolBar()
+QFrame *TMainWindow::BuildCoolBar()
 {
     PanelCoolBar = new QFrame;
     PanelCoolBar->setFixedHeight(26);
@@ -209,7 +209,7 @@ QFrame *TForm1::BuildCoolBar()
     return PanelCoolBar;
 }
 
-QFrame *TForm1::BuildRightPanel()
+QFrame *TMainWindow::BuildRightPanel()
 {
     PanelRight = new QFrame;
     PanelRight->setFixedWidth(RightPanelWidth);
@@ -270,7 +270,7 @@ QFrame *TForm1::BuildRightPanel()
     return PanelRight;
 }
 
-QFrame *TForm1::BuildPlotPanel()
+QFrame *TMainWindow::BuildPlotPanel()
 {
     PanelPlots = new QFrame;
     SetBackground(PanelPlots, Qt::white);
@@ -281,9 +281,9 @@ QFrame *TForm1::BuildPlotPanel()
     Splitter1->setHandleWidth(3);
     Splitter1->setChildrenCollapsible(false);
     Splitter1->setStyleSheet(QStringLiteral("QSplitter::handle { background: silver; }"));
-    TChart = new TRChart(Splitter1);
-    HChart = new TRChart(Splitter1);
-    for (TRChart *chart : {TChart, HChart})
+    TChart = new TChartWidget(Splitter1);
+    HChart = new TChartWidget(Splitter1);
+    for (TChartWidget *chart : {TChart, HChart})
         chart->setMinimumHeight(1);
     Splitter1->addWidget(TChart);
     Splitter1->addWidget(HChart);
@@ -299,7 +299,7 @@ QFrame *TForm1::BuildPlotPanel()
     return PanelPlots;
 }
 
-QFrame *TForm1::BuildBottomPanel()
+QFrame *TMainWindow::BuildBottomPanel()
 {
     // Captions and read-outs of both rows share their widths, so the columns line up.
     const TStatisticsPanelLook look{
@@ -350,7 +350,7 @@ QFrame *TForm1::BuildBottomPanel()
 }
 
 // The read-outs stay in the top right corners of their charts.
-void TForm1::PlaceChartReadouts()
+void TMainWindow::PlaceChartReadouts()
 {
     const int left = PanelPlots->width() - ReadoutWidth - 14;
     TChartEdit->move(left, TChart->mapTo(PanelPlots, QPoint(0, 0)).y() + 8);

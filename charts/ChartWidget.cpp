@@ -1,4 +1,4 @@
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 
 #include "charts/ChartFrame.h"
 #include "charts/ChartInteraction.h"
@@ -25,13 +25,13 @@ QRgb OpaqueRgb(const QColor &colour)
 
 } // namespace
 
-TRChart::TRChart(QWidget *parent) : QWidget(parent)
+TChartWidget::TChartWidget(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-template <typename T> void TRChart::Assign(T &field, const T &value)
+template <typename T> void TChartWidget::Assign(T &field, const T &value)
 {
     if (field == value)
         return;
@@ -39,14 +39,14 @@ template <typename T> void TRChart::Assign(T &field, const T &value)
     Changed();
 }
 
-void TRChart::Changed()
+void TChartWidget::Changed()
 {
     ++Version;
     if (AutoRedrawOn)
         Redraw();
 }
 
-void TRChart::ChangeRanges(const TAxisRange &x, const TAxisRange &y)
+void TChartWidget::ChangeRanges(const TAxisRange &x, const TAxisRange &y)
 {
     if (x.Lo == RangeX.Lo && x.Hi == RangeX.Hi && y.Lo == RangeY.Lo && y.Hi == RangeY.Hi)
         return;
@@ -55,35 +55,35 @@ void TRChart::ChangeRanges(const TAxisRange &x, const TAxisRange &y)
     Changed();
 }
 
-void TRChart::SetRangeLoX(double value)
+void TChartWidget::SetRangeLoX(double value)
 {
     TAxisRange x = RangeX;
     x.SetLo(value);
     ChangeRanges(x, RangeY);
 }
 
-void TRChart::SetRangeHiX(double value)
+void TChartWidget::SetRangeHiX(double value)
 {
     TAxisRange x = RangeX;
     x.SetHi(value);
     ChangeRanges(x, RangeY);
 }
 
-void TRChart::SetRangeLoY(double value)
+void TChartWidget::SetRangeLoY(double value)
 {
     TAxisRange y = RangeY;
     y.SetLo(value);
     ChangeRanges(RangeX, y);
 }
 
-void TRChart::SetRangeHiY(double value)
+void TChartWidget::SetRangeHiY(double value)
 {
     TAxisRange y = RangeY;
     y.SetHi(value);
     ChangeRanges(RangeX, y);
 }
 
-void TRChart::SetRanges(double xLo, double yLo, double xHi, double yHi)
+void TChartWidget::SetRanges(double xLo, double yLo, double xHi, double yHi)
 {
     TAxisRange x = RangeX;
     TAxisRange y = RangeY;
@@ -92,7 +92,7 @@ void TRChart::SetRanges(double xLo, double yLo, double xHi, double yHi)
     ChangeRanges(x, y);
 }
 
-void TRChart::SetMinRangeX(double value)
+void TChartWidget::SetMinRangeX(double value)
 {
     TAxisRange x = RangeX;
     x.SetMinRange(value);
@@ -100,7 +100,7 @@ void TRChart::SetMinRangeX(double value)
     ChangeRanges(x, RangeY);
 }
 
-void TRChart::SetMinRangeY(double value)
+void TChartWidget::SetMinRangeY(double value)
 {
     TAxisRange y = RangeY;
     y.SetMinRange(value);
@@ -108,26 +108,26 @@ void TRChart::SetMinRangeY(double value)
     ChangeRanges(RangeX, y);
 }
 
-void TRChart::AddMark(double x, double y, std::uint8_t shape)
+void TChartWidget::AddMark(double x, double y, std::uint8_t shape)
 {
     Items.AddMark(x, y, shape, OpaqueRgb(Look.DataColor));
     Changed();
 }
 
-void TRChart::AddLine(double x1, double y1, double x2, double y2)
+void TChartWidget::AddLine(double x1, double y1, double x2, double y2)
 {
     Items.AddLine({x1, y1, x2, y2, OpaqueRgb(Look.DataColor), Look.LineWidth});
     Changed();
 }
 
-void TRChart::AddBar(double x1, double y1, double x2, double y2, int edgeStyle, const QColor &edgeColor1,
+void TChartWidget::AddBar(double x1, double y1, double x2, double y2, int edgeStyle, const QColor &edgeColor1,
                      const QColor &edgeColor2)
 {
     Items.AddBar({x1, y1, x2, y2, OpaqueRgb(Look.FillColor), edgeStyle, OpaqueRgb(edgeColor1), OpaqueRgb(edgeColor2)});
     Changed();
 }
 
-void TRChart::ClearItems()
+void TChartWidget::ClearItems()
 {
     if (Items.Count() == 0)
         return;
@@ -135,7 +135,7 @@ void TRChart::ClearItems()
     Changed();
 }
 
-void TRChart::RemoveFirstItem()
+void TChartWidget::RemoveFirstItem()
 {
     if (Items.Count() == 0)
         return;
@@ -143,7 +143,7 @@ void TRChart::RemoveFirstItem()
     Changed();
 }
 
-void TRChart::SetAppearance(const TChartAppearance &look)
+void TChartWidget::SetAppearance(const TChartAppearance &look)
 {
     TChartAppearance bounded = look;
     bounded.LineWidth = std::max(look.LineWidth, 1);
@@ -157,11 +157,11 @@ void TRChart::SetAppearance(const TChartAppearance &look)
     Assign(Look, bounded);
 }
 
-void TRChart::SetDataColor(const QColor &colour) { Assign(Look.DataColor, colour); }
-void TRChart::SetFillColor(const QColor &colour) { Assign(Look.FillColor, colour); }
-void TRChart::SetLineWidth(int width) { Assign(Look.LineWidth, std::max(width, 1)); }
+void TChartWidget::SetDataColor(const QColor &colour) { Assign(Look.DataColor, colour); }
+void TChartWidget::SetFillColor(const QColor &colour) { Assign(Look.FillColor, colour); }
+void TChartWidget::SetLineWidth(int width) { Assign(Look.LineWidth, std::max(width, 1)); }
 
-void TRChart::SetAutoRedraw(bool on)
+void TChartWidget::SetAutoRedraw(bool on)
 {
     AutoRedrawOn = on;
     if (on)
@@ -169,19 +169,19 @@ void TRChart::SetAutoRedraw(bool on)
 }
 
 // Only decides what later drags do: nothing to paint.
-void TRChart::SetMouseAction(TMouseAction action)
+void TChartWidget::SetMouseAction(TMouseAction action)
 {
     Action = action;
 }
 
-void TRChart::Redraw()
+void TChartWidget::Redraw()
 {
     if (Frame.size() != size() || FrameVersion != Version)
         Render();
     repaint();
 }
 
-void TRChart::Render()
+void TChartWidget::Render()
 {
     if (Frame.size() != size())
         Frame = QImage(size(), QImage::Format_RGB32);
@@ -206,7 +206,7 @@ void TRChart::Render()
 
 // Runs of marks go to the mark painters a batch of consecutive chunks at a time, lines and
 // bars to QPainter, in list order.
-void TRChart::PaintItems(const TPlotMapping &mapping)
+void TChartWidget::PaintItems(const TPlotMapping &mapping)
 {
     std::vector<const TMarkChunk *> batch;
     for (const TItemRun &run : Items.Runs()) {
@@ -223,7 +223,7 @@ void TRChart::PaintItems(const TPlotMapping &mapping)
     PaintMarkBatch(mapping, batch);
 }
 
-void TRChart::PaintMarkBatch(const TPlotMapping &mapping, const std::vector<const TMarkChunk *> &batch)
+void TChartWidget::PaintMarkBatch(const TPlotMapping &mapping, const std::vector<const TMarkChunk *> &batch)
 {
     if (batch.empty())
         return;
@@ -237,7 +237,7 @@ void TRChart::PaintMarkBatch(const TPlotMapping &mapping, const std::vector<cons
     PaintMarksInOrder(painter, mapping, spans);
 }
 
-void TRChart::paintEvent(QPaintEvent *)
+void TChartWidget::paintEvent(QPaintEvent *)
 {
     // A new size needs a new picture even before the next Redraw.
     if (Frame.size() != size())
@@ -249,7 +249,7 @@ void TRChart::paintEvent(QPaintEvent *)
 }
 
 // The band's one-pixel outline inverts what lies under it; each pixel is inverted once.
-void TRChart::PaintRubberBand(QPainter &painter) const
+void TChartWidget::PaintRubberBand(QPainter &painter) const
 {
     const QPoint a = Drag->Press;
     const QPoint b = Drag->BandEnd;
@@ -267,20 +267,20 @@ void TRChart::PaintRubberBand(QPainter &painter) const
     }
 }
 
-void TRChart::changeEvent(QEvent *event)
+void TChartWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
         Changed();
     QWidget::changeEvent(event);
 }
 
-void TRChart::resizeEvent(QResizeEvent *event)
+void TChartWidget::resizeEvent(QResizeEvent *event)
 {
     ++Version;
     QWidget::resizeEvent(event);
 }
 
-void TRChart::mousePressEvent(QMouseEvent *event)
+void TChartWidget::mousePressEvent(QMouseEvent *event)
 {
     const QPoint position = event->position().toPoint();
     if (OnMouseDown)
@@ -291,7 +291,7 @@ void TRChart::mousePressEvent(QMouseEvent *event)
     Drag = TDrag{Action, position, RangeX, RangeY, area, position};
 }
 
-void TRChart::mouseMoveEvent(QMouseEvent *event)
+void TChartWidget::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint position = event->position().toPoint();
     if (Drag && !(event->buttons() & Qt::LeftButton)) { // the release never reached us
@@ -320,7 +320,7 @@ void TRChart::mouseMoveEvent(QMouseEvent *event)
     ReportPointer(position, {event->modifiers(), event->buttons()});
 }
 
-void TRChart::mouseReleaseEvent(QMouseEvent *event)
+void TChartWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || !Drag)
         return;
@@ -334,14 +334,14 @@ void TRChart::mouseReleaseEvent(QMouseEvent *event)
     Redraw();
 }
 
-void TRChart::leaveEvent(QEvent *event)
+void TChartWidget::leaveEvent(QEvent *event)
 {
     if (OnMouseMoveInChart)
         OnMouseMoveInChart(this, false, {QGuiApplication::keyboardModifiers(), QGuiApplication::mouseButtons()}, 0, 0);
     QWidget::leaveEvent(event);
 }
 
-void TRChart::ReportPointer(QPoint position, TShiftState shift)
+void TChartWidget::ReportPointer(QPoint position, TShiftState shift)
 {
     if (!OnMouseMoveInChart)
         return;

@@ -1,5 +1,5 @@
 #pragma once
-// TForm4, the density analyser: the level distributions of several records overlaid as
+// TDensityAnalyser, the density analyser: the level distributions of several records overlaid as
 // curves of relative frequency, one colour per record, with a legend of their names, a
 // choice of line width, zoom and pan, and the power density of the level under the pointer.
 // The window is made once at start-up and shown when densities are loaded; closing it only
@@ -19,14 +19,14 @@ class QComboBox;
 class QLineEdit;
 class QTextEdit;
 class QToolButton;
-class TRChart;
+class TChartWidget;
 
-class TForm4 : public QWidget {
+class TDensityAnalyser : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm4(const TAppPaths &paths, QWidget *parent = nullptr);
-    ~TForm4() override;
+    explicit TDensityAnalyser(const TAppPaths &paths, QWidget *parent = nullptr);
+    ~TDensityAnalyser() override;
 
     // Replaces the compared set by the histograms of these ".histo" files, in their order,
     // writes the legend, shows the window and draws one curve per file at the full view.
@@ -40,7 +40,7 @@ public:
 
     // One curve in colour, at the line width of LineWidthCB. Raises the chart's top when
     // the curve's peak would come within 5 % of it. Histograms without samples draw nothing.
-    void DrawDensityCurve(const THistogram &histogram, TRChart &chart, const QColor &colour);
+    void DrawDensityCurve(const THistogram &histogram, TChartWidget &chart, const QColor &colour);
 
     // The histograms of the last load, one per file, unreadable ones included.
     std::size_t DensityCount() const { return DensityList.size(); }
@@ -50,20 +50,20 @@ public:
     // The width every curve is drawn with: the last whole number 1 ... 8 chosen in LineWidthCB.
     int CurveLineWidth() const { return ChosenLineWidth; }
 
-    // The chart as a PNG or SVG picture (Form4_DensityExport.cpp); nothing before a curve is drawn.
+    // The chart as a PNG or SVG picture (DensityAnalyserExport.cpp); nothing before a curve is drawn.
     void SavePictureClick();
 
     QToolButton *SavePictureB = nullptr;
     QComboBox *LineWidthCB = nullptr;
     QTextEdit *RichEdit = nullptr;
-    TRChart *HChart = nullptr;
+    TChartWidget *HChart = nullptr;
     QLineEdit *HChartEdit = nullptr;
 
 private:
     void BuildLayout();
     QWidget *BuildRightColumn();
     QWidget *BuildChartPanel();
-    QToolButton *BuildSavePictureButton(QWidget *parent); // Form4_DensityExport.cpp
+    QToolButton *BuildSavePictureButton(QWidget *parent); // DensityAnalyserExport.cpp
     // The whole level scale, from 0 up to 10 % above peak; up to 1 while there is no curve.
     static TRangeBox FullView(double peak);
 

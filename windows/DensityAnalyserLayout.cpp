@@ -1,11 +1,11 @@
 // The density analyser's window: an empty band on top, the chart with its read-out in the
 // centre, and behind a splitter the right column with the line width and the legend.
 
-#include "windows/Form4_Density.h"
+#include "windows/DensityAnalyser.h"
 
 #include "model/HandlerErrors.h"
 #include "charts/ChartConfigurations.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "dialogs/WidgetStyle.h"
 
 #include <QComboBox>
@@ -39,7 +39,7 @@ QWidget *Strip(QWidget *parent)
 
 } // namespace
 
-TForm4::TForm4(const TAppPaths &paths, QWidget *parent)
+TDensityAnalyser::TDensityAnalyser(const TAppPaths &paths, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
@@ -51,14 +51,14 @@ TForm4::TForm4(const TAppPaths &paths, QWidget *parent)
     CentreOnScreen(*this);
 }
 
-TForm4::~TForm4()
+TDensityAnalyser::~TDensityAnalyser()
 {
     // The line width's field loses its focus while the children are destroyed, after this
     // object's own part is gone: its end of editing must no longer reach the window.
     LineWidthCB->lineEdit()->disconnect(this);
 }
 
-void TForm4::BuildLayout()
+void TDensityAnalyser::BuildLayout()
 {
     auto *frame = new QVBoxLayout(this);
     frame->setContentsMargins(4, 4, 4, 4);
@@ -85,19 +85,19 @@ void TForm4::BuildLayout()
     frame->addWidget(splitter, 1);
 }
 
-QWidget *TForm4::BuildChartPanel()
+QWidget *TDensityAnalyser::BuildChartPanel()
 {
     auto *panel = new QWidget(this);
     auto *cell = new QGridLayout(panel);
     cell->setContentsMargins(0, 0, 0, 0);
 
-    HChart = new TRChart(panel);
+    HChart = new TChartWidget(panel);
     HChart->setMinimumSize(200, 150);
     ConfigureChart(*HChart, AnalyserChartConfiguration());
-    HChart->OnMouseDown = [this](TRChart *, Qt::MouseButton button, TShiftState shift, int, int) {
+    HChart->OnMouseDown = [this](TChartWidget *, Qt::MouseButton button, TShiftState shift, int, int) {
         HChartMouseDown(button, shift.Keys);
     };
-    HChart->OnMouseMoveInChart = [this](TRChart *, bool inChart, TShiftState, double x, double) {
+    HChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double x, double) {
         HChartMouseMoveInChart(inChart, x);
     };
     cell->addWidget(HChart, 0, 0);
@@ -120,7 +120,7 @@ QWidget *TForm4::BuildChartPanel()
     return panel;
 }
 
-QWidget *TForm4::BuildRightColumn()
+QWidget *TDensityAnalyser::BuildRightColumn()
 {
     auto *column = new QWidget(this);
     column->setMinimumWidth(80);
@@ -141,7 +141,7 @@ QWidget *TForm4::BuildRightColumn()
         LineWidthCB->addItem(QString::number(width));
     LineWidthCB->setCurrentText(QString::number(ChosenLineWidth));
     LineWidthCB->setFixedWidth(56);
-    connect(LineWidthCB, &QComboBox::currentTextChanged, this, ShowingErrors(this, &TForm4::LineWidthCBChange));
+    connect(LineWidthCB, &QComboBox::currentTextChanged, this, ShowingErrors(this, &TDensityAnalyser::LineWidthCBChange));
     // Text that is no width is left while it is typed, and shows the width in use once
     // typing ends.
     connect(LineWidthCB->lineEdit(), &QLineEdit::editingFinished, this,

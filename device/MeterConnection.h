@@ -17,18 +17,18 @@
 
 #include <functional>
 
-class TForm2 : public QObject {
+class TMeterConnection : public QObject {
     Q_OBJECT
 
 public:
     // Runs FormCreate: loads the settings, configures ComPort1 and connects to the highest
     // openable port of deviceDir, or starts waiting for one.
-    TForm2(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir = QStringLiteral("/dev"),
+    TMeterConnection(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir = QStringLiteral("/dev"),
            QObject *parent = nullptr);
     // Runs FormDestroy: saves the settings and closes the port.
-    ~TForm2() override;
-    TForm2(const TForm2 &) = delete;
-    TForm2 &operator=(const TForm2 &) = delete;
+    ~TMeterConnection() override;
+    TMeterConnection(const TMeterConnection &) = delete;
+    TMeterConnection &operator=(const TMeterConnection &) = delete;
 
     // Opens the selected port unless it is open (throws EComError when it cannot), and with
     // startListening starts listening in the main window. With no port known: ShowWaiting.

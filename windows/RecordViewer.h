@@ -1,5 +1,5 @@
 #pragma once
-// TForm3, the record viewer: one stored record in full: the time chart of all its samples,
+// TRecordViewer, the record viewer: one stored record in full: the time chart of all its samples,
 // the histogram of their levels in risk colours, the statistics, the list of reported peak
 // frequencies with their times, the record's metadata, and the risk-category strip with the
 // viewer's own choice of population and state. Its controls are public members named as in
@@ -28,17 +28,17 @@ class QToolButton;
 class TChoiceGroup;
 class TLogReader;
 class TPeakFrequencyModel;
-class TRChart;
+class TChartWidget;
 class TRiskScaleStrip;
 class TStatisticsPanel;
 
-class TForm3 : public QWidget {
+class TRecordViewer : public QWidget {
     Q_OBJECT
 
 public:
     // Built hidden (FormCreate); the first OpenRecord shows it.
-    TForm3(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent = nullptr);
-    ~TForm3() override;
+    TRecordViewer(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent = nullptr);
+    ~TRecordViewer() override;
 
     // Loads and shows the record of fileName, replacing the one shown. useTempCopy: the log is
     // being recorded and is read from a copy. While a record loads the window stays responsive
@@ -49,7 +49,7 @@ public:
     // The status line was clicked: the app opens the file manager to pick a record.
     std::function<void()> OnOpenAnotherRecord;
 
-    // The export menu's commands for the record shown (Form3_ShowDataExport.cpp); nothing while none is.
+    // The export menu's commands for the record shown (RecordViewerExport.cpp); nothing while none is.
     void SaveReportClick();
     void ExportCsvClick();
     void SavePictureClick();
@@ -59,9 +59,9 @@ public:
     // Handlers.
     void PanelRightClick();
     void Splitter1Moved();
-    void TChartMouseDown(TRChart *sender, Qt::MouseButton button, TShiftState shift, int x, int y);
-    void TChartMouseMoveInChart(TRChart *sender, bool inChart, TShiftState shift, double x, double y);
-    void HChartMouseMoveInChart(TRChart *sender, bool inChart, TShiftState shift, double x, double y);
+    void TChartMouseDown(TChartWidget *sender, Qt::MouseButton button, TShiftState shift, int x, int y);
+    void TChartMouseMoveInChart(TChartWidget *sender, bool inChart, TShiftState shift, double x, double y);
+    void HChartMouseMoveInChart(TChartWidget *sender, bool inChart, TShiftState shift, double x, double y);
     void RiskPopulationRGClick();
     void RiskStateRGClick();
     void PanelStatusClick();
@@ -89,8 +89,8 @@ public:
     TChoiceGroup *RiskStateRG = nullptr;
     QFrame *PanelPlots = nullptr;
     QSplitter *Splitter1 = nullptr;
-    TRChart *TChart = nullptr;
-    TRChart *HChart = nullptr;
+    TChartWidget *TChart = nullptr;
+    TChartWidget *HChart = nullptr;
     QLineEdit *HChartEdit = nullptr;
     QLabel *RiskLevelImage = nullptr;
     TRiskScaleStrip *RiskEvaluationPB = nullptr;
@@ -102,8 +102,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void BuildLayout();               // Form3_ShowDataLayout.cpp
-    QToolButton *BuildExportButton(); // Form3_ShowDataExport.cpp
+    void BuildLayout();               // RecordViewerLayout.cpp
+    QToolButton *BuildExportButton(); // RecordViewerExport.cpp
     void ResetViewer();
     void ReadRecordMeta(const QString &fileName);
     // The copy of a log in recording, made while line delivery is held; none when it failed.

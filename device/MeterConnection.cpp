@@ -1,4 +1,4 @@
-#include "device/Form2_Port.h"
+#include "device/MeterConnection.h"
 
 #include "device/EnumComPorts.h"
 #include "device/MeterLineKind.h"
@@ -38,22 +38,22 @@ QString DroppedLinesText(std::uint64_t count)
 
 } // namespace
 
-TForm2::TForm2(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir, QObject *parent)
+TMeterConnection::TMeterConnection(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir, QObject *parent)
     : QObject(parent), MainWindow(mainWindow), Paths(paths), DeviceDir(deviceDir)
 {
     Timer1.setInterval(RetryIntervalMs);
-    connect(&Timer1, &QTimer::timeout, this, ShowingErrors(this, &TForm2::Timer1Timer));
+    connect(&Timer1, &QTimer::timeout, this, ShowingErrors(this, &TMeterConnection::Timer1Timer));
     ReconnectTimer.setInterval(ReconnectIntervalMs);
-    connect(&ReconnectTimer, &QTimer::timeout, this, ShowingErrors(this, &TForm2::ReconnectTimerTimer));
+    connect(&ReconnectTimer, &QTimer::timeout, this, ShowingErrors(this, &TMeterConnection::ReconnectTimerTimer));
     FormCreate();
 }
 
-TForm2::~TForm2()
+TMeterConnection::~TMeterConnection()
 {
     FormDestroy();
 }
 
-void TForm2::FormCreate()
+void TMeterConnection::FormCreate()
 {
     Panel1.clear();
     Panel2.clear();
@@ -82,13 +82,13 @@ void TForm2::FormCreate()
     ConnectFromOwnEvent();
 }
 
-void TForm2::FormDestroy()
+void TMeterConnection::FormDestroy()
 {
     SaveSettings();
     ClosePort();
 }
 
-void TForm2::ConnectDevice(bool startListening)
+void TMeterConnection::ConnectDevice(bool startListening)
 {
     if (!ComPort1.isOpen()) {
         if (ListBoxPorts.Items.isEmpty()) {
@@ -111,7 +111,7 @@ void TForm2::ConnectDevice(bool startListening)
 // Creation and the retry timer are not user actions: nobody above them shows an open
 // failure, so they show it themselves, once, and go on waiting: a port another program holds
 // may be let go.
-void TForm2::ConnectFromOwnEvent()
+void TMeterConnection::ConnectFromOwnEvent()
 {
     try {
         ConnectDevice(true);
@@ -122,7 +122,7 @@ void TForm2::ConnectFromOwnEvent()
     }
 }
 
-void TForm2::ShowWaiting()
+void TMeterConnection::ShowWaiting()
 {
     Panel1 = WaitingForDeviceText;
     Panel2 = WaitingText;
@@ -132,7 +132,7 @@ void TForm2::ShowWaiting()
     MainWindow.ShowStatus(ConnectOrOpenStatus + ShownPermissionHint);
 }
 
-void TForm2::Timer1Timer()
+void TMeterConnection::Timer1Timer()
 {
     EnumComPorts(ListBoxPorts.Items, DeviceDir);
     if (!ListBoxPorts.Items.isEmpty()) {
@@ -146,7 +146,7 @@ void TForm2::Timer1Timer()
         ShowWaiting();
 }
 
-void TForm2::ClosePort()
+void TMeterConnection::ClosePort()
 {
     ReconnectTimer.stop();
     ClosingOnPurpose = true;
@@ -155,7 +155,7 @@ void TForm2::ClosePort()
 }
 
 // Only a listening or recording run waits for its meter; an import ends by its silence.
-void TForm2::ComPort1PortClose()
+void TMeterConnection::ComPort1PortClose()
 {
     if (ClosingOnPurpose || (RecordingState != Listening && RecordingState != Recording))
         return;
@@ -165,7 +165,7 @@ void TForm2::ComPort1PortClose()
         OnMeterLost();
 }
 
-void TForm2::ReconnectTimerTimer()
+void TMeterConnection::ReconnectTimerTimer()
 {
     if (ComPort1.isOpen()) {
         ReconnectTimer.stop();
@@ -180,7 +180,7 @@ void TForm2::ReconnectTimerTimer()
         OnMeterBack();
 }
 
-void TForm2::ComPort1ReceiveCallBack(const QString &Data)
+void TMeterConnection::ComPort1ReceiveCallBack(const QString &Data)
 {
     if (OnHold)
         return;
@@ -204,7 +204,7 @@ void TForm2::ComPort1ReceiveCallBack(const QString &Data)
     }
 }
 
-void TForm2::HandleDbmLine()
+void TMeterConnection::HandleDbmLine()
 {
     if (DbmWarningShown)
         return;
@@ -215,7 +215,7 @@ void TForm2::HandleDbmLine()
         ComPort1.DropReceivedLines();
 }
 
-void TForm2::HandleMeasurementLine(const QString &Data)
+void TMeterConnection::HandleMeasurementLine(const QString &Data)
 {
     DbmWarningShown = false;
     // A garbled line carries no measurement; the next one will.
@@ -225,7 +225,7 @@ void TForm2::HandleMeasurementLine(const QString &Data)
     MainWindow.ProcessSample(measurement->PeakFrequency, measurement->Value);
 }
 
-void TForm2::HandleStrayLine()
+void TMeterConnection::HandleStrayLine()
 {
     DbmWarningShown = false;
     if (!StrayLineSeen && MainWindow.CurrentInterval() <= LongestStrayTolerantInterval) {
@@ -238,7 +238,7 @@ void TForm2::HandleStrayLine()
 
 // The port is not closed here: this runs inside its own delivery, and the process ends
 // without waiting for anything.
-void TForm2::EndAfterStrayLine()
+void TMeterConnection::EndAfterStrayLine()
 {
     try {
         MainWindow.SaveRecordingBeforeExit();
@@ -249,7 +249,7 @@ void TForm2::EndAfterStrayLine()
     EndProcessAtOnce(EXIT_FAILURE);
 }
 
-void TForm2::LoadSettings()
+void TMeterConnection::LoadSettings()
 {
     SettingsFile = Paths.SettingsDir + LastSettingsFileName;
     const std::optional<TSettingsFileRead> read = LoadSettingsFile(SettingsFile);
@@ -262,7 +262,7 @@ void TForm2::LoadSettings()
         ShowMessageBox(TMsgKind::Error, read->Error);
 }
 
-void TForm2::SaveSettings()
+void TMeterConnection::SaveSettings()
 {
     try {
         SaveSettingsFile(SettingsFile, MainWindow.CurrentSettings());

@@ -2,11 +2,11 @@
 // peak-frequency and risk column, the colour bar with the category strip, and the statistics
 // panel with the status line. Also the handlers that only move and size them.
 
-#include "windows/Form3_ShowData.h"
+#include "windows/RecordViewer.h"
 
 #include "model/HandlerErrors.h"
 #include "charts/ChartConfigurations.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/ClickForwarder.h"
 #include "windows/PeakFrequencyList.h"
@@ -48,7 +48,7 @@ QLabel *BoxTitle(const QString &text, QWidget *parent)
 
 } // namespace
 
-void TForm3::BuildLayout()
+void TRecordViewer::BuildLayout()
 {
     setWindowTitle(QStringLiteral("  ZELTAR Logger"));
     resize(1056, 701);
@@ -86,10 +86,10 @@ void TForm3::BuildLayout()
     Splitter1 = new QSplitter(Qt::Vertical, PanelPlots);
     Splitter1->setHandleWidth(3);
     Splitter1->setChildrenCollapsible(false);
-    TChart = new TRChart(Splitter1);
+    TChart = new TChartWidget(Splitter1);
     ConfigureChart(*TChart, ViewerTimeChartConfiguration());
     TChart->setMinimumHeight(120);
-    HChart = new TRChart(Splitter1);
+    HChart = new TChartWidget(Splitter1);
     ConfigureChart(*HChart, ViewerHistogramChartConfiguration());
     HChart->SetRanges(-33.5, 0, 33.5, 4);
     HChart->setMinimumHeight(120);
@@ -194,22 +194,22 @@ void TForm3::BuildLayout()
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
     statusClicks->Watch({PanelStatus, LabelSample});
 
-    TChart->OnMouseDown = [this](TRChart *sender, Qt::MouseButton button, TShiftState shift, int x, int y) {
+    TChart->OnMouseDown = [this](TChartWidget *sender, Qt::MouseButton button, TShiftState shift, int x, int y) {
         TChartMouseDown(sender, button, shift, x, y);
     };
-    TChart->OnMouseMoveInChart = [this](TRChart *sender, bool inChart, TShiftState shift, double x, double y) {
+    TChart->OnMouseMoveInChart = [this](TChartWidget *sender, bool inChart, TShiftState shift, double x, double y) {
         TChartMouseMoveInChart(sender, inChart, shift, x, y);
     };
-    HChart->OnMouseMoveInChart = [this](TRChart *sender, bool inChart, TShiftState shift, double x, double y) {
+    HChart->OnMouseMoveInChart = [this](TChartWidget *sender, bool inChart, TShiftState shift, double x, double y) {
         HChartMouseMoveInChart(sender, inChart, shift, x, y);
     };
-    connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TForm3::Splitter1Moved));
+    connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TRecordViewer::Splitter1Moved));
     // The splitter places the chart after the panel around it has its size: the read-out follows
     // the chart itself, from the first showing on.
     HChart->installEventFilter(this);
 }
 
-bool TForm3::eventFilter(QObject *watched, QEvent *event)
+bool TRecordViewer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == HChart && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         Splitter1Moved();
@@ -217,14 +217,14 @@ bool TForm3::eventFilter(QObject *watched, QEvent *event)
 }
 
 // The read-out stays at the top right of the histogram chart, over its caption margin.
-void TForm3::Splitter1Moved()
+void TRecordViewer::Splitter1Moved()
 {
     const QRect chart = HChart->geometry().translated(Splitter1->pos());
     HChartEdit->move(chart.right() - HChart->Appearance().RRim - HChartEdit->width(), chart.top() + 8);
     HChartEdit->raise();
 }
 
-void TForm3::PanelRightClick()
+void TRecordViewer::PanelRightClick()
 {
     const bool collapse = PanelRight->maximumWidth() != RightColumnCollapsed;
     PanelRight->setFixedWidth(collapse ? RightColumnCollapsed : RightColumnExpanded);

@@ -1,10 +1,10 @@
-#include "windows/Form3_ShowData.h"
+#include "windows/RecordViewer.h"
 
 #include "charts/ChartMouse.h"
 #include "charts/ChartReadouts.h"
 #include "charts/LevelHistogram.h"
 #include "charts/MarkShapes.h"
-#include "charts/RChart.h"
+#include "charts/ChartWidget.h"
 #include "model/DecimalSeparators.h"
 #include "model/GlobalState.h"
 #include "model/Services.h"
@@ -45,7 +45,7 @@ constexpr int ProgressSteps = 1000;
 
 } // namespace
 
-TForm3::TForm3(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent)
+TRecordViewer::TRecordViewer(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent)
     : QWidget(parent, Qt::Window), Host(host), Paths(paths)
 {
     BuildLayout();
@@ -53,9 +53,9 @@ TForm3::TForm3(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent
     Statistics.Reset(UnitMWm2);
 }
 
-TForm3::~TForm3() = default;
+TRecordViewer::~TRecordViewer() = default;
 
-void TForm3::ResetViewer()
+void TRecordViewer::ResetViewer()
 {
     PanelBottom->Clear();
     PeakFrequencies->Clear();
@@ -64,7 +64,7 @@ void TForm3::ResetViewer()
     Statistics.Reset(RecordMeta.Unit);
 }
 
-void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
+void TRecordViewer::OpenRecord(const QString &fileName, bool useTempCopy)
 {
     // A click that would start another opening while this one pumps messages is ignored.
     if (LoadInProgress)
@@ -140,7 +140,7 @@ void TForm3::OpenRecord(const QString &fileName, bool useTempCopy)
 }
 
 // The log is shown whatever its .meta holds: one box says what stands in for what is missing.
-void TForm3::ReadRecordMeta(const QString &fileName)
+void TRecordViewer::ReadRecordMeta(const QString &fileName)
 {
     const double now = ToTDateTime(CurrentTime());
     TMetaData defaults;
@@ -178,7 +178,7 @@ void TForm3::ReadRecordMeta(const QString &fileName)
     StartSecond = RoundHalfEven(double(Clock->Start().MsOfDay) / 1000.0);
 }
 
-std::optional<QString> TForm3::CopyRecordingLog(const QString &fileName)
+std::optional<QString> TRecordViewer::CopyRecordingLog(const QString &fileName)
 {
     const QString copy = Paths.LogDir + QStringLiteral("temp.zlog");
     // No batch may be appended to the log while it is copied.
@@ -189,7 +189,7 @@ std::optional<QString> TForm3::CopyRecordingLog(const QString &fileName)
     return copy;
 }
 
-void TForm3::AskToRecycleEmptyLog(const QString &openedFile)
+void TRecordViewer::AskToRecycleEmptyLog(const QString &openedFile)
 {
     const TMsgAnswer answer =
         ShowMessageBox(TMsgKind::Confirmation,
@@ -203,7 +203,7 @@ void TForm3::AskToRecycleEmptyLog(const QString &openedFile)
                                                   RecycleFailureLines(stayed));
 }
 
-void TForm3::PrepareRecord()
+void TRecordViewer::PrepareRecord()
 {
     PeakFrequencies->Begin(Clock->Start().Day);
     MarkShape = MarkShapeFor(std::int64_t(SampleCount));
@@ -216,7 +216,7 @@ void TForm3::PrepareRecord()
     HChart->ChangeAppearance([](TChartAppearance &look) { look.DecPlaceX = look.DecPlaceY = 0; });
 }
 
-void TForm3::ReadSamples(TLogReader &reader)
+void TRecordViewer::ReadSamples(TLogReader &reader)
 {
     std::vector<TSampleRecord> block(SamplesPerBlock);
     QElapsedTimer sinceBreath;
@@ -237,7 +237,7 @@ void TForm3::ReadSamples(TLogReader &reader)
     PeakFrequencies->Publish();
 }
 
-void TForm3::ProcessRecordSample(std::uint64_t index, float stored, std::uint16_t frequency)
+void TRecordViewer::ProcessRecordSample(std::uint64_t index, float stored, std::uint16_t frequency)
 {
     const double value = RecordReading(stored);
     Statistics.Add(value);
@@ -246,14 +246,14 @@ void TForm3::ProcessRecordSample(std::uint64_t index, float stored, std::uint16_
         PeakFrequencies->Add(Clock->SampleStamp(index), frequency);
 }
 
-void TForm3::LetInterfaceBreathe(std::uint64_t index)
+void TRecordViewer::LetInterfaceBreathe(std::uint64_t index)
 {
     ProgressBar->setValue(int(double(index) / double(SampleCount + 1) * ProgressSteps));
     PeakFrequencies->Publish();
     QCoreApplication::processEvents();
 }
 
-void TForm3::ShowRecordSummary(const QString &fileName)
+void TRecordViewer::ShowRecordSummary(const QString &fileName)
 {
     const double maximum = Statistics.Maximum();
     const std::uint8_t decimals = DisplayDecimals(maximum);
@@ -277,44 +277,44 @@ void TForm3::ShowRecordSummary(const QString &fileName)
     PanelCoolBar->setText(QStringLiteral("   Notes: ") + SingleLineText(RecordMeta.Notes.Text()));
 }
 
-void TForm3::DrawHistogram()
+void TRecordViewer::DrawHistogram()
 {
     DrawLevelHistogram(*HChart, Statistics.Histogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
                        false);
 }
 
-TRangeBox TForm3::FullTimeView() const
+TRangeBox TRecordViewer::FullTimeView() const
 {
     return ViewerTimeChartFullView(StartSecond, Interval, std::int64_t(SampleCount), Statistics.Maximum());
 }
 
-void TForm3::TChartMouseDown(TRChart *, Qt::MouseButton button, TShiftState shift, int, int)
+void TRecordViewer::TChartMouseDown(TChartWidget *, Qt::MouseButton button, TShiftState shift, int, int)
 {
     HandleChartMouseDown(*TChart, button, shift.Keys, FullTimeView());
 }
 
-void TForm3::TChartMouseMoveInChart(TRChart *, bool inChart, TShiftState, double, double y)
+void TRecordViewer::TChartMouseMoveInChart(TChartWidget *, bool inChart, TShiftState, double, double y)
 {
     PanelBottom->LabelPeak->setText(inChart ? ValueReadoutText(Statistics.Maximum(), y) : QString());
 }
 
-void TForm3::HChartMouseMoveInChart(TRChart *, bool inChart, TShiftState, double x, double)
+void TRecordViewer::HChartMouseMoveInChart(TChartWidget *, bool inChart, TShiftState, double x, double)
 {
     HChartEdit->setText(inChart ? LevelReadoutText(x) : QString());
     PanelBottom->LabelPeak->setText(inChart ? LevelValueText(x) : QString());
 }
 
-void TForm3::RiskPopulationRGClick()
+void TRecordViewer::RiskPopulationRGClick()
 {
     DrawHistogram();
 }
 
-void TForm3::RiskStateRGClick()
+void TRecordViewer::RiskStateRGClick()
 {
     DrawHistogram();
 }
 
-void TForm3::PanelStatusClick()
+void TRecordViewer::PanelStatusClick()
 {
     if (!LoadInProgress && OnOpenAnotherRecord)
         OnOpenAnotherRecord();

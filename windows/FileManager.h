@@ -1,5 +1,5 @@
 #pragma once
-// TForm7, the file manager: the logs (*.zlog) of any folder, the metadata, size, number of
+// TFileManager, the file manager: the logs (*.zlog) of any folder, the metadata, size, number of
 // samples, duration and histogram preview of the highlighted one; it opens one log in the
 // record viewer or hands the histograms of several to the density analyser, moves logs to the
 // trash and between the Log folder and its Archive folder. Its controls are public members
@@ -24,15 +24,15 @@ class QPlainTextEdit;
 class QToolButton;
 class QTreeView;
 class TFolderChainFilter;
-class TRChart;
+class TChartWidget;
 
-class TForm7 : public QWidget {
+class TFileManager : public QWidget {
     Q_OBJECT
 
 public:
     // Built hidden (FormCreate), listing the Log folder.
-    TForm7(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent = nullptr);
-    ~TForm7() override;
+    TFileManager(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent = nullptr);
+    ~TFileManager() override;
 
     // Mode 0 opens a log in the viewer, mode 1 hands histograms to the density analyser, mode 2
     // hands one log on to be exported. Sets
@@ -93,7 +93,7 @@ public:
     QLineEdit *MemoNumSamples = nullptr;
     QLineEdit *MemoDuration = nullptr;
     QLabel *Label6 = nullptr;
-    TRChart *HChart = nullptr;
+    TChartWidget *HChart = nullptr;
     QLabel *LabelItemIndex = nullptr;
     // Names the file of the highlighted record that cannot be read, and why; hidden otherwise.
     QLabel *LabelReadProblem = nullptr;
@@ -104,7 +104,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void BuildLayout();  // Form7_FileManagerLayout.cpp
+    void BuildLayout();  // FileManagerLayout.cpp
     void FillDriveList();
     void ShowFolderInTree();
     void SelectDriveOf(const QString &folder);

@@ -1,6 +1,6 @@
 // The density analyser's "Save picture…" button in the band above the chart.
 
-#include "windows/Form4_Density.h"
+#include "windows/DensityAnalyser.h"
 
 #include "model/HandlerErrors.h"
 #include "windows/RecordExportCommands.h"
@@ -8,18 +8,18 @@
 
 #include <QToolButton>
 
-QToolButton *TForm4::BuildSavePictureButton(QWidget *parent)
+QToolButton *TDensityAnalyser::BuildSavePictureButton(QWidget *parent)
 {
     auto *button = new QToolButton(parent);
     button->setText(QStringLiteral("Save picture…"));
     button->setToolTip(QStringLiteral("Save the chart as a PNG or SVG picture"));
     button->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
     button->setFixedHeight(24);
-    connect(button, &QToolButton::clicked, this, ShowingErrors(this, &TForm4::SavePictureClick));
+    connect(button, &QToolButton::clicked, this, ShowingErrors(this, &TDensityAnalyser::SavePictureClick));
     return button;
 }
 
-void TForm4::SavePictureClick()
+void TDensityAnalyser::SavePictureClick()
 {
     if (HasDensity())
         SavePictureCommand(this, QStringLiteral("Density"), {HChart});
