@@ -5,17 +5,10 @@
 // category for a population and state, and the most frequent peak frequencies. A footer
 // names the program, its version and the moment the report was made.
 
+#include "report/ReportRequest.h"
 #include "report/ReportTexts.h"
-#include "storage/MetaData.h"
 
 #include <QString>
-
-struct TReportRequest {
-    QString LogPath;
-    TMetaData Meta;     // as read beside the log, or the viewer's defaults
-    int Population = 0; // 0 General, 1 Sensitive
-    int State = 0;      // 0 Wake, 1 Sleep
-};
 
 // Writes the report to pdfPath. The file is replaced only once the report is complete: any
 // failure (an EInOutError naming the file) leaves the old file, or none.

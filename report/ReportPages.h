@@ -2,7 +2,7 @@
 // The pages of a record's report, painted onto a PDF writer: A4 portrait, a content width of
 // 1000 logical units between the margins, the charts at their own size in those units.
 
-#include "report/RecordReport.h"
+#include "report/ReportRequest.h"
 
 #include <QDateTime>
 #include <QSize>

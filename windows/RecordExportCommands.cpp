@@ -5,6 +5,7 @@
 #include "model/Services.h"
 #include "report/ChartPicture.h"
 #include "report/RecordExport.h"
+#include "report/RecordReport.h"
 
 #include <QApplication>
 #include <QDir>

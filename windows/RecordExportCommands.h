@@ -4,7 +4,7 @@
 // in the folder used last, at first the user's Documents folder), writes the file whole or
 // not at all, and tells a failure in one error box; nothing leaves them as an exception.
 
-#include "report/RecordReport.h"
+#include "report/ReportRequest.h"
 
 #include <QString>
 
