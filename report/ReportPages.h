@@ -3,6 +3,7 @@
 // 1000 logical units between the margins, the charts at their own size in those units.
 
 #include "report/ReportRequest.h"
+#include "report/ReportTexts.h"
 
 #include <QDateTime>
 #include <QSize>
