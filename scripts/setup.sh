@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing ZELTAR Logger need.
+# Installs the Debian packages that building, running, testing and packaging ZELTAR Logger need.
 # Does nothing when they are all present.
 set -euo pipefail
 
@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
+  dpkg-dev lintian appstream desktop-file-utils man-db
 )
 
 missing=()
