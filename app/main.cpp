@@ -1,7 +1,8 @@
-// The program's entry: the application object and the real services, the folders beside the
-// executable, the risk palette (without it nothing can be coloured, so the program ends), then
-// the main window and the connection form, which starts listening when a meter is plugged in,
-// then the record windows.
+// The program's entry: the application object and the real services, the program's folders
+// (beside the executable, or the user's own for an installed copy), the risk palette (without it
+// nothing can be coloured, so the program ends) and the user's folders (without them nothing can
+// be kept, so the program ends too), then the main window and the connection form, which starts
+// listening when a meter is plugged in, then the record windows.
 
 #include "app/Application.h"
 #include "app/QtServices.h"
@@ -19,12 +20,14 @@ int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELTAR Logger"));
+    // The desktop entry of an installed copy, so that the desktop shows its icon for the windows.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.zeltar.Logger"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     InstallServices(QtServices());
     TTerminationSignals terminationSignals;
 
-    const TAppPaths paths = TAppPaths::FromAppDir(QCoreApplication::applicationDirPath());
-    if (!LoadRiskPalette(paths.ResourcesDir))
+    const TAppPaths paths = TAppPaths::ForExecutableIn(QCoreApplication::applicationDirPath());
+    if (!LoadRiskPalette(paths.ResourcesDir) || !MakeUserFolders(paths))
         return EXIT_FAILURE;
 
     TMainWindow form1(paths);

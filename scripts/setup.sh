@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing ZELTAR Logger need.
+# Installs the Debian packages that building, running, testing and packaging ZELTAR Logger need.
 # Does nothing when they are all present.
 set -euo pipefail
 
@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
   libmosquitto-dev mosquitto mosquitto-clients openssl
+  dpkg-dev lintian appstream desktop-file-utils man-db
 )
 
 missing=()

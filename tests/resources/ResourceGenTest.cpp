@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QSet>
@@ -82,6 +83,27 @@ TEST_F(ResourceGen, StateIconsCarryEverySizeAndAreTellableApart)
         EXPECT_TRUE(sizes.contains(16) && sizes.contains(32) && sizes.contains(48) && sizes.contains(256)) << name.toStdString();
     }
     EXPECT_EQ(distinctAt32.size(), 4);
+}
+
+// The icon theme's pictures for the package: one PNG of each size asked for, square and
+// transparent around the tile; a size no icon can have is refused before anything is written.
+TEST(DesktopIcons, OnePictureOfEachSizeAskedFor)
+{
+    QTemporaryDir output;
+    const QString icons = output.filePath("icons");
+    const TProgramRun run = RunBuiltProgram("zeltar-resource-gen", {"--desktop-icons", icons, "48", "256"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    EXPECT_EQ(QDir(icons).entryList(QDir::Files, QDir::Name), (QStringList{"256x256.png", "48x48.png"}));
+    for (const int size : {48, 256}) {
+        const QImage icon(QStringLiteral("%1/%2x%2.png").arg(icons).arg(size));
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel() && qAlpha(icon.pixel(0, 0)) == 0 && qAlpha(icon.pixel(size / 2, size / 2)) == 255)
+            << size;
+    }
+
+    const TProgramRun refused = RunBuiltProgram("zeltar-resource-gen", {"--desktop-icons", output.filePath("bad"), "48", "0"});
+    EXPECT_EQ(refused.ExitCode, 2);
+    EXPECT_FALSE(QFileInfo::exists(output.filePath("bad")));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // checking a record from a terminal and for handing it on. It only reads: nothing is ever
 // written to the record's files.
 
+#include "model/AppPaths.h"
 #include "model/InOutError.h"
 #include "storage/LogFile.h"
 #include "model/Risk.h"
@@ -37,7 +38,7 @@ int WriteReport(int argc, char **argv, const TExportArguments &arguments, const 
     // failure is told in one line of its own.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QApplication application(argc, argv);
-    const QString resources = QDir(QCoreApplication::applicationDirPath()).filePath("Resources");
+    const QString resources = TAppPaths::ResourcesDirFor(QCoreApplication::applicationDirPath());
     if (!LoadRiskPalette(resources))
         return Fail("cannot read the risk palette '" + QDir(resources).filePath("Risk Palette.bmp") + "'");
     SaveRecordReport(arguments.ReportFile, {logPath, meta, arguments.Population, arguments.State});

@@ -51,6 +51,14 @@ std::vector<TResourceFile> MakeInstallationResources()
     return files;
 }
 
+std::vector<TResourceFile> MakeDesktopIcons(const QList<int> &sizes)
+{
+    std::vector<TResourceFile> files;
+    for (const int size : sizes)
+        files.push_back({QStringLiteral("%1x%1.png").arg(size), EncodeImage(DrawAppIcon(TIconState::Plain, size), "PNG")});
+    return files;
+}
+
 void WriteResourceFiles(const QString &folder, const std::vector<TResourceFile> &files)
 {
     const QDir dir(folder);

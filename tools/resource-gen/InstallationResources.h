@@ -3,6 +3,7 @@
 // the program.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <vector>
@@ -14,6 +15,10 @@ struct TResourceFile {
 
 // Every file, drawn and encoded; throws std::runtime_error when an encoder fails.
 std::vector<TResourceFile> MakeInstallationResources();
+
+// The program's icon for the desktop's menus and icon themes, one PNG "<size>x<size>.png" for
+// each size in pixels.
+std::vector<TResourceFile> MakeDesktopIcons(const QList<int> &sizes);
 
 // Writes each file into folder (created if missing); a file is replaced only once its new
 // content is complete. Throws std::runtime_error naming the file and the system's reason.

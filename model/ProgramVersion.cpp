@@ -1,0 +1,3 @@
+#include "model/ProgramVersion.h"
+
+const char ProgramVersionNumber[] = ZELTAR_VERSION;
