@@ -134,6 +134,8 @@ void TMeterConnection::ShowWaiting()
 
 void TMeterConnection::Timer1Timer()
 {
+    // A port that failed to open is still listed: it is looked for afresh, not added again.
+    ListBoxPorts.Items.clear();
     EnumComPorts(ListBoxPorts.Items, DeviceDir);
     if (!ListBoxPorts.Items.isEmpty()) {
         ListBoxPorts.SelectLast();

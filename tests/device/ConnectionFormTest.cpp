@@ -115,6 +115,7 @@ TEST_F(ConnectionForm, APortThatCannotBeOpenedIsReportedOnceAndWaitedFor)
     form->Timer1Timer();
     form->Timer1Timer();
     EXPECT_EQ(Services.Shown.size(), 1u);
+    EXPECT_EQ(form->ListBoxPorts.Items.size(), 1);
     ExpectWaiting(*form);
     ASSERT_TRUE(QFile::remove(Devices.filePath("ttyUSB0")));
     PluggedMeter meter(Devices, "ttyUSB0");
