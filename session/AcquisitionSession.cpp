@@ -163,13 +163,8 @@ void TAcquisitionSession::Stop()
     LogFile = LogDir;
     SetState(Stopped);
     // Stop again: what earlier records lack is written now, or the status says what is missing.
-    if (!recording && !Unsaved.empty()) {
-        TDeferredError retryError;
-        RetryOwedFiles(retryError);
-        emit StatusText(Unsaved.empty() ? QStringLiteral("   Data has been saved") : UnsavedText());
-        if (Unsaved.empty())
-            emit RecordSaved();
-    }
+    if (!recording && !Unsaved.empty())
+        RetryAndTell(true);
     saveError.Rethrow();
 }
 
@@ -194,12 +189,25 @@ void TAcquisitionSession::SaveBeforeExit()
 
 void TAcquisitionSession::RetryUnsavedFiles()
 {
+    RetryAndTell(false);
+}
+
+void TAcquisitionSession::RetryAndTell(bool tellMissing)
+{
     TDeferredError error;
     RetryOwedFiles(error);
-    if (Unsaved.empty() && RecordingState == Stopped) {
-        emit StatusText(QStringLiteral("   Data has been saved"));
-        emit RecordSaved();
+    if (!Unsaved.empty()) {
+        if (tellMissing)
+            emit StatusText(UnsavedText());
+    } else if (RecordingState == Stopped) {
+        TellSaved();
     }
+}
+
+void TAcquisitionSession::TellSaved()
+{
+    emit StatusText(QStringLiteral("   Data has been saved"));
+    emit RecordSaved();
 }
 
 void TAcquisitionSession::RetryOwedFiles(TDeferredError &error)
@@ -294,8 +302,7 @@ void TAcquisitionSession::SaveOnStop()
     if (!incomplete.isEmpty()) {
         emit StatusText(incomplete);
     } else if (!error) {
-        emit StatusText(QStringLiteral("   Data has been saved"));
-        emit RecordSaved();
+        TellSaved();
     }
     KeepUnsaved(std::move(record));
     error.Rethrow();

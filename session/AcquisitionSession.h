@@ -192,6 +192,9 @@ private:
     void EndImport();
     void KeepUnsaved(TUnsavedRecord record);
     void RetryOwedFiles(TDeferredError &error);
+    // The retry, then "saved" once nothing is owed while stopped, or (tellMissing) what still is.
+    void RetryAndTell(bool tellMissing);
+    void TellSaved();
     QString UnsavedText() const;
 
     const QString LogDir;

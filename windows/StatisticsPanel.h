@@ -34,8 +34,8 @@ struct TStatisticsPanelLook {
     int CaptionWidth = 0; // 0: as wide as its text; otherwise its text stands right, against its value
     int CaptionGap = 0;   // kept free after a caption's text
     // Read-outs are ValueWidth wide and show a value too long for them in exponent form;
-    // growing ones start at that width and show every value in full up to MaxValueWidth, and
-    // beyond it in exponent form.
+    // growing ones start at that width and show every value in full up to MaxValueWidth (which
+    // they need), and beyond it in exponent form.
     int ValueWidth = 0;
     bool ValuesGrow = false;
     int MaxValueWidth = 0;
