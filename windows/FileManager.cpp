@@ -25,9 +25,9 @@ QString Caption(TFileManagerMode mode)
     case TFileManagerMode::ExportRecord:
         return QStringLiteral("File Manager - export a Log File");
     case TFileManagerMode::OpenRecord:
-        break;
+        return QStringLiteral("File Manager - open a Log File");
     }
-    return QStringLiteral("File Manager - open a Log File");
+    return {};
 }
 
 } // namespace

@@ -28,19 +28,24 @@ bool TRecordCommands::FolderIs(const QString &folder, const QString &dir) const
 }
 
 // CurrentLogFile names the Log folder while nothing records, which is no log of the list.
-bool TRecordCommands::Spares(const QString &logPath, const QString &undone) const
+bool TRecordCommands::IsRecordInProgress(const QString &logPath) const
 {
-    if (CleanPath(logPath) != CleanPath(Host.CurrentLogFile()))
+    return CleanPath(logPath) == CleanPath(Host.CurrentLogFile());
+}
+
+bool TRecordCommands::Spares(const QString &logPath, const QString &notDone) const
+{
+    if (!IsRecordInProgress(logPath))
         return false;
     ShowMessageBox(TMsgKind::Plain,
                    QStringLiteral("You have highlighted the file currently being recorded (%1). It will not be %2.")
-                       .arg(Host.CurrentLogFile(), undone));
+                       .arg(Host.CurrentLogFile(), notDone));
     return true;
 }
 
 bool TRecordCommands::IsBeingWritten(const QString &logPath) const
 {
-    return Host.IsRecording() && CleanPath(logPath) == CleanPath(Host.CurrentLogFile());
+    return Host.IsRecording() && IsRecordInProgress(logPath);
 }
 
 void TRecordCommands::DeleteRecords(const QString &folder, const QStringList &logPaths,

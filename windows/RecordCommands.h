@@ -35,9 +35,11 @@ public:
     bool DeleteConfirmed() const { return Confirmed; }
 
 private:
-    // Tells the user when logPath is the log in recording, which then stays where it is; what
-    // is done to the others is named by undone ("deleted", "moved").
-    bool Spares(const QString &logPath, const QString &undone) const;
+    // The guard: whether logPath is the log of the recording in progress.
+    bool IsRecordInProgress(const QString &logPath) const;
+    // Tells the user when logPath is that log, which is then left alone; notDone names what
+    // happens to the others ("deleted", "moved").
+    bool Spares(const QString &logPath, const QString &notDone) const;
     bool FolderIs(const QString &folder, const QString &dir) const;
 
     const IRecordWindowsHost &Host;
