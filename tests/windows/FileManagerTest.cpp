@@ -6,13 +6,17 @@
 
 #include "model/InOutError.h"
 #include "tests/windows/RecordWindowTest.h"
+#include "windows/FolderChainFilter.h"
 #include "windows/FolderPicker.h"
 #include "windows/RecordInfoPanel.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QStorageInfo>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <cmath>
 #include <tuple>
@@ -195,6 +199,28 @@ TEST_F(FileManager, DamagedValuesOfAMetaShowTheirReplacementsAndAreToldOnce)
     EXPECT_EQ(Form().InfoPanel->LabelReadProblem->text(), damaged + ".meta: The meta data file holds values that cannot be "
                                                          "right: correction, interval. 0 dB, 0.5 sec are used instead.");
     EXPECT_EQ(Services.Shown.size(), 1u);
+}
+
+// The user picks a folder in the tree or a drive in the drive list; the list follows it.
+TEST_F(FileManager, AFolderPickedInTheTreeOrADriveIsListed)
+{
+    App.WriteFile("Log/Archive/a.zlog", "");
+    App.WriteFile("Log/Archive/b.zlog", "");
+    TFolderPicker &picker = *Form().FolderPicker;
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
+    Click(Oldest);
+    const QString archive = App.Paths().ArchiveDir.chopped(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picker.DirectoryChain->IndexOf(archive).isValid(); }, 5000));
+    picker.DirectoryListBox1->setCurrentIndex(picker.DirectoryChain->IndexOf(archive));
+    EXPECT_EQ(Form().ListedFolder(), archive);
+    EXPECT_EQ(Form().HighlightedFiles(), QStringList{"b.zlog"});
+    EXPECT_FALSE(Form().UserPickedFile);
+
+    const int volume = picker.DriveComboBox1->findData(QStorageInfo(archive).rootPath());
+    ASSERT_GE(volume, 0);
+    picker.DriveComboBox1Change(volume);
+    EXPECT_EQ(Form().ListedFolder(), QDir::cleanPath(QStorageInfo(archive).rootPath()));
+    EXPECT_EQ(picker.Folder(), Form().ListedFolder());
 }
 
 TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatClick)
