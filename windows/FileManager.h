@@ -59,7 +59,6 @@ public:
     QString CurrentFile() const;
 
     bool UserPickedFile = false;
-    TRecordCommands Commands;
 
     // Parts and controls.
     TFolderPicker *FolderPicker = nullptr;
@@ -82,6 +81,7 @@ private:
     void HandOnCurrentRecord();
     void HandOnDensities();
 
+    TRecordCommands Commands;
     TFileManagerMode FileManagerMode = TFileManagerMode::OpenRecord;
     QString Folder;
 };
