@@ -119,6 +119,31 @@ TEST_F(FileManager, ModeOneHandsOnTheHistogramsThatExistOnEnterButNotOnADoubleCl
     EXPECT_EQ(Densities, (std::vector{QStringList{App.Paths().LogDir + Oldest + ".histo", App.Paths().LogDir + Newest + ".histo"}}));
 }
 
+// The information follows the current log at once; the preview only while the window is
+// active, and it catches up when the window becomes active again.
+TEST_F(FileManager, ThePreviewWaitsForTheWindowToBeActive)
+{
+    EXPECT_EQ(Form().InfoPanel->MemoOperator->text(), "Ann");
+    EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 0u);
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 2u);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    Form().FileListBox1->setCurrentItem(Item(Middle));
+    EXPECT_EQ(Form().InfoPanel->MemoSize->text(), "16 bytes");
+    EXPECT_EQ(Form().InfoPanel->LabelItemIndex->text(), Middle + " (2)"); // the newest stays highlighted
+    EXPECT_EQ(Form().InfoPanel->Label6->text(), "Histogram of dBmW/m²");
+    EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 2u);
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    EXPECT_EQ(Form().InfoPanel->Label6->text(), "Histogram not available");
+    EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 0u);
+}
+
 // The buttons work on the highlighted logs of the listed folder, and the list follows.
 TEST_F(FileManager, TheButtonsDeleteArchiveAndRestoreTheHighlightedLogs)
 {
