@@ -1,6 +1,6 @@
-// The file manager over a temporary Log folder: the current log and its preview, OK by mode,
-// the delete and archive buttons on the highlighted logs, an unreadable record and the folder
-// button.
+// The file manager over a temporary Log folder: the current log, its information and preview,
+// OK by mode, the delete and archive buttons on the highlighted logs, an unreadable record, and
+// the folder picker with its folder button.
 
 #include "windows/FileManager.h"
 
@@ -85,7 +85,7 @@ TEST_F(FileManager, TheNewestLogIsCurrentAndPreviewedUntilTheUserPicksOne)
     EXPECT_EQ(Form().FileListBox1->count(), 4);
 }
 
-TEST_F(FileManager, OkInModeZeroOpensOnlyTheCurrentLogAsDoesADoubleClick)
+TEST_F(FileManager, OkOpensOnlyTheCurrentLogAsDoesADoubleClick)
 {
     Form().ShowFileManager(TFileManagerMode::OpenRecord);
     Highlight({Oldest, Middle, Newest});
@@ -107,7 +107,7 @@ TEST_F(FileManager, OkInModeZeroOpensOnlyTheCurrentLogAsDoesADoubleClick)
     EXPECT_EQ(Opened.size(), 2u);
 }
 
-TEST_F(FileManager, ModeOneHandsOnTheHistogramsThatExistOnEnterButNotOnADoubleClick)
+TEST_F(FileManager, ForDensitiesOkHandsOnTheHistogramsThatExistOnEnterButNotOnADoubleClick)
 {
     Form().ShowFileManager(TFileManagerMode::ShowDensities);
     DoubleClick(Newest);
