@@ -28,7 +28,7 @@ void TMainWindow::BuildMenu()
     QAction *exportRecord1 = AddItem(data, QStringLiteral("&Export record…"));
     connect(exportRecord1, &QAction::triggered, this, ShowingErrors([this] {
         if (OpenFileManager)
-            OpenFileManager(2);
+            OpenFileManager(TFileManagerMode::ExportRecord);
     }));
     QAction *import1 = AddItem(data, QStringLiteral("&Import from device"), QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(import1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Import1Click));

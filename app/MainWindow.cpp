@@ -175,13 +175,13 @@ void TMainWindow::HoldLineDelivery(bool hold)
 void TMainWindow::OpenRecord1Click()
 {
     if (OpenFileManager)
-        OpenFileManager(0);
+        OpenFileManager(TFileManagerMode::OpenRecord);
 }
 
 void TMainWindow::Density1Click()
 {
     if (OpenFileManager)
-        OpenFileManager(1);
+        OpenFileManager(TFileManagerMode::ShowDensities);
 }
 
 void TMainWindow::DensityAnalyser1Click()

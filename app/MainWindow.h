@@ -11,6 +11,7 @@
 #include "model/GlobalState.h"
 #include "session/AcquisitionSession.h"
 #include "windows/ElidedLabel.h"
+#include "windows/FileManagerMode.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -132,7 +133,7 @@ public:
     void HoldLineDelivery(bool hold);
 
     // The record windows' doors, filled when they are made (app/RecordWindows).
-    std::function<void(int mode)> OpenFileManager;
+    std::function<void(TFileManagerMode mode)> OpenFileManager;
     std::function<void()> ShowDensityAnalyser;
     std::function<void()> LogFileCreated;
     void OpenRecord1Click();

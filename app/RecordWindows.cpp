@@ -13,9 +13,9 @@ TRecordWindows::TRecordWindows(TMainWindow &mainWindow, const TAppPaths &paths)
     FileManager.OnExportRecord = [this](const QString &logFile) {
         ExportPickedRecord(&MainWindow, logFile, RiskPopulationIndex(), RiskStateIndex());
     };
-    RecordViewer.OnOpenAnotherRecord = [this] { FileManager.ShowFileManager(0); };
+    RecordViewer.OnOpenAnotherRecord = [this] { FileManager.ShowFileManager(TFileManagerMode::OpenRecord); };
 
-    MainWindow.OpenFileManager = [this](int mode) { FileManager.ShowFileManager(mode); };
+    MainWindow.OpenFileManager = [this](TFileManagerMode mode) { FileManager.ShowFileManager(mode); };
     MainWindow.ShowDensityAnalyser = [this] { DensityAnalyser.ShowDensityAnalyser(); };
     MainWindow.LogFileCreated = [this] { FileManager.RefreshFileList(); };
 }

@@ -1,50 +1,43 @@
 #include "windows/FileManager.h"
 
-#include "charts/LevelHistogram.h"
-#include "charts/ChartWidget.h"
 #include "model/HandlerErrors.h"
-#include "model/InOutError.h"
 #include "model/Services.h"
-#include "model/Units.h"
 #include "storage/FileUtils.h"
-#include "storage/LogFile.h"
-#include "windows/FolderChainFilter.h"
-#include "windows/RecordFileMoves.h"
-#include "windows/RecordInfo.h"
-#include "windows/RecordWindowsHost.h"
+#include "windows/FolderPicker.h"
+#include "windows/RecordInfoPanel.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
-#include <QStorageInfo>
-#include <QTreeView>
 
 namespace {
 
 const QString LogFileMask = QStringLiteral("*.zlog");
 
-QString CleanFolder(const QString &folder)
+QString Caption(TFileManagerMode mode)
 {
-    return QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    switch (mode) {
+    case TFileManagerMode::ShowDensities:
+        return QStringLiteral("File Manager - open Density Files");
+    case TFileManagerMode::ExportRecord:
+        return QStringLiteral("File Manager - export a Log File");
+    case TFileManagerMode::OpenRecord:
+        return QStringLiteral("File Manager - open a Log File");
+    }
+    return {};
 }
 
 } // namespace
 
 TFileManager::TFileManager(IRecordWindowsHost &host, const TAppPaths &paths, QWidget *parent)
-    : QWidget(parent, Qt::Window), PreviewHistogram(LevelFloorDb, LevelCeilingDb), Host(host), Paths(paths)
+    : QWidget(parent, Qt::Window), Commands(host, paths)
 {
-    BuildLayout();
-    FillDriveList();
-    if (IsDirectory(Paths.LogDir)) {
-        DirectoryListBox1Change(Paths.LogDir);
+    BuildLayout(host);
+    if (IsDirectory(paths.LogDir)) {
+        DirectoryListBox1Change(paths.LogDir);
     } else {
         ShowMessageBox(TMsgKind::Plain, QStringLiteral("Unexpected Error: Log directory does not exist"));
         DirectoryListBox1Change(QDir::currentPath());
@@ -53,63 +46,10 @@ TFileManager::TFileManager(IRecordWindowsHost &host, const TAppPaths &paths, QWi
 
 TFileManager::~TFileManager() = default;
 
-void TFileManager::FillDriveList()
-{
-    const QSignalBlocker blocker(DriveComboBox1);
-    DriveComboBox1->clear();
-    QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
-    std::sort(volumes.begin(), volumes.end(),
-              [](const QStorageInfo &a, const QStorageInfo &b) { return a.rootPath() < b.rootPath(); });
-    for (const QStorageInfo &volume : volumes) {
-        if (!volume.isValid() || !volume.isReady())
-            continue;
-        const QString label = volume.name();
-        DriveComboBox1->addItem(label.isEmpty() ? volume.rootPath() : volume.rootPath() + QStringLiteral("  [") +
-                                                                          label + u']',
-                                volume.rootPath());
-    }
-}
-
-void TFileManager::SelectDriveOf(const QString &folder)
-{
-    const int index = DriveComboBox1->findData(QStorageInfo(folder).rootPath());
-    if (index < 0)
-        return;
-    const QSignalBlocker blocker(DriveComboBox1);
-    DriveComboBox1->setCurrentIndex(index);
-}
-
-void TFileManager::ShowFolderInTree()
-{
-    ChangingFolder = true;
-    DirectoryModel->setRootPath(Folder);
-    DirectoryChain->SetFolder(Folder);
-    // The volume's root is the tree's first row.
-    const QString root = QDir::cleanPath(DriveComboBox1->currentData().toString());
-    const bool volumeHoldsFolder = !root.isEmpty() && (Folder == root || Folder.startsWith(root + u'/'));
-    DirectoryListBox1->setRootIndex(volumeHoldsFolder && root != QStringLiteral("/")
-                                        ? DirectoryChain->IndexOf(QFileInfo(root).absolutePath())
-                                        : QModelIndex());
-    const QModelIndex folder = DirectoryChain->IndexOf(Folder);
-    for (QModelIndex branch = folder; branch.isValid(); branch = branch.parent())
-        DirectoryListBox1->expand(branch);
-    DirectoryListBox1->setCurrentIndex(folder);
-    DirectoryListBox1->scrollTo(folder);
-    ChangingFolder = false;
-}
-
-void TFileManager::DriveComboBox1Change(int index)
-{
-    const QString root = DriveComboBox1->itemData(index).toString();
-    if (!root.isEmpty())
-        DirectoryListBox1Change(root);
-}
-
 void TFileManager::DirectoryListBox1Change(const QString &folder)
 {
-    Folder = CleanFolder(folder);
-    SelectDriveOf(Folder);
-    ShowFolderInTree();
+    FolderPicker->ShowFolder(folder);
+    Folder = FolderPicker->Folder();
     UserPickedFile = false;
     {
         const QSignalBlocker blocker(FileListBox1);
@@ -148,12 +88,10 @@ void TFileManager::MakeNewestCurrent()
     newest->setSelected(true);
 }
 
-void TFileManager::ShowFileManager(int mode)
+void TFileManager::ShowFileManager(TFileManagerMode mode)
 {
-    FileManagerMode = mode == 1 || mode == 2 ? std::uint8_t(mode) : 0;
-    setWindowTitle(FileManagerMode == 1   ? QStringLiteral("File Manager - open Density Files")
-                   : FileManagerMode == 2 ? QStringLiteral("File Manager - export a Log File")
-                                          : QStringLiteral("File Manager - open a Log File"));
+    FileManagerMode = mode;
+    setWindowTitle(Caption(mode));
     // The folder is read again first, so that the newest log is among the candidates.
     RefreshFileList();
     {
@@ -185,127 +123,32 @@ QStringList TFileManager::HighlightedFiles() const
     return names;
 }
 
+QStringList TFileManager::HighlightedPaths() const
+{
+    QStringList paths;
+    for (const QString &name : HighlightedFiles())
+        paths << PathOf(name);
+    return paths;
+}
+
 QString TFileManager::PathOf(const QString &fileName) const
 {
     return QDir(Folder).filePath(fileName);
-}
-
-bool TFileManager::FolderIs(const QString &dir) const
-{
-    return Folder == CleanFolder(dir);
-}
-
-bool TFileManager::IsRecordingLog(const QString &path) const
-{
-    return CleanFolder(path) == CleanFolder(Host.CurrentLogFile());
-}
-
-void TFileManager::ClearInformation()
-{
-    for (QLineEdit *field : {MemoOperator, MemoPlace, MemoDateTime, MemoiUnit, MemoCorrection, MemoInterval, MemoSize,
-                             MemoNumSamples, MemoDuration})
-        field->clear();
-    MemoNotes->clear();
-    LabelItemIndex->clear();
-    InformationShown = false;
-    ReadProblems.Clear(TRecordReadProblems::Meta);
-    ShowReadProblems();
 }
 
 void TFileManager::FileListBox1Change()
 {
     const QString name = CurrentFile();
     const QString path = PathOf(name);
-    if (!QFileInfo(Folder).isDir() || name.isEmpty() || !QFileInfo(path).isFile()) {
-        ReadProblems.Clear(TRecordReadProblems::Preview);
-        ClearInformation();
-        HChart->ClearItems();
-        HChart->Redraw();
-        ShownRecord.clear();
-        return;
-    }
-    if (path != ShownRecord) {
-        ShownRecord = path;
-        ReadProblemTold = false;
-    }
-    ShowInformation(path);
-    if (isActiveWindow())
-        ShowPreview(path);
-    ShowReadProblems();
-    TellReadProblems();
-}
-
-void TFileManager::ShowInformation(const QString &logPath)
-{
-    std::optional<TRecordInfo> info;
-    try {
-        info = ReadRecordInfo(logPath);
-    } catch (const EInOutError &error) {
-        ClearInformation();
-        ReadProblems.Set(TRecordReadProblems::Meta, CompanionName(logPath, QStringLiteral(".meta")), error.Message);
-        return;
-    }
-    ReadProblems.Clear(TRecordReadProblems::Meta);
-    if (!info) {
-        ClearInformation();
-        return;
-    }
-    MemoOperator->setText(info->Operator);
-    MemoPlace->setText(info->Place);
-    MemoNotes->setPlainText(info->Notes);
-    MemoDateTime->setText(info->DateTime);
-    MemoiUnit->setText(info->Unit);
-    MemoCorrection->setText(info->Correction);
-    MemoInterval->setText(info->Interval);
-    MemoSize->setText(info->Size);
-    MemoNumSamples->setText(info->Samples);
-    MemoDuration->setText(info->Duration);
-    if (!info->Damage.isEmpty())
-        ReadProblems.Set(TRecordReadProblems::Meta, CompanionName(logPath, QStringLiteral(".meta")), info->Damage);
-    InformationShown = true;
-    ShowHighlightCount();
+    if (!QFileInfo(Folder).isDir() || name.isEmpty() || !QFileInfo(path).isFile())
+        InfoPanel->ShowNoRecord();
+    else
+        InfoPanel->ShowRecord(path, int(HighlightedFiles().size()));
 }
 
 void TFileManager::ShowHighlightCount()
 {
-    if (InformationShown)
-        LabelItemIndex->setText(QFileInfo(CurrentFile()).completeBaseName() + QStringLiteral(" (") +
-                                QString::number(HighlightedFiles().size()) + u')');
-}
-
-void TFileManager::ShowPreview(const QString &logPath)
-{
-    const QString histogramFile = CompanionName(logPath, QStringLiteral(".histo"));
-    Label6->setText(QStringLiteral("Histogram not available"));
-    HChart->ClearItems();
-    HChart->Redraw();
-    ReadProblems.Clear(TRecordReadProblems::Preview);
-    if (!QFileInfo(histogramFile).isFile())
-        return;
-    try {
-        PreviewHistogram = THistogram::ReadFromFile(histogramFile);
-    } catch (const EInOutError &error) {
-        ReadProblems.Set(TRecordReadProblems::Preview, histogramFile, error.Message);
-        return;
-    }
-    Label6->setText(QStringLiteral("Histogram of dBmW/m²"));
-    DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulationIndex(), Host.RiskStateIndex(), false);
-}
-
-void TFileManager::ShowReadProblems()
-{
-    LabelReadProblem->setText(ReadProblems.Lines());
-    LabelReadProblem->setVisible(!ReadProblems.Empty());
-}
-
-// Once per highlighted record, and only while the user looks at the window: the box gives the
-// focus away and back, and telling again on that return would never let the user out.
-void TFileManager::TellReadProblems()
-{
-    if (ReadProblems.Empty() || ReadProblemTold || !isActiveWindow())
-        return;
-    ReadProblemTold = true;
-    ShowMessageBox(TMsgKind::Error, ReadProblems.Messages());
+    InfoPanel->ShowHighlightCount(CurrentFile(), int(HighlightedFiles().size()));
 }
 
 void TFileManager::FileListBox1Click()
@@ -315,7 +158,7 @@ void TFileManager::FileListBox1Click()
 
 void TFileManager::FileListBox1DblClick()
 {
-    if (FileManagerMode != 1)
+    if (FileManagerMode != TFileManagerMode::ShowDensities)
         ImageOKbClick();
 }
 
@@ -326,14 +169,16 @@ void TFileManager::ImageOKbClick()
             ShowMessageBox(TMsgKind::Plain, QStringLiteral("Please select at least one Log File"));
             return;
         }
-        if (FileManagerMode == 1)
-            ShowHighlightedDensities();
+        if (FileManagerMode == TFileManagerMode::ShowDensities)
+            HandOnDensities();
         else
-            OpenHighlightedRecord();
+            HandOnCurrentRecord();
     });
 }
 
-void TFileManager::OpenHighlightedRecord()
+// One record is handed on: the current one, or the first highlighted when the current one is
+// not; it stays the only one highlighted.
+void TFileManager::HandOnCurrentRecord()
 {
     QListWidgetItem *current = FileListBox1->currentItem();
     if (!current || !current->isSelected()) {
@@ -347,9 +192,9 @@ void TFileManager::OpenHighlightedRecord()
         if (item != current)
             item->setSelected(false);
     const QString path = PathOf(current->text());
-    const bool useTempCopy = Host.IsRecording() && IsRecordingLog(path);
+    const bool useTempCopy = Commands.IsBeingWritten(path);
     hide();
-    if (FileManagerMode == 2) {
+    if (FileManagerMode == TFileManagerMode::ExportRecord) {
         if (OnExportRecord)
             OnExportRecord(path);
     } else if (OnOpenRecord) {
@@ -357,99 +202,24 @@ void TFileManager::OpenHighlightedRecord()
     }
 }
 
-void TFileManager::ShowHighlightedDensities()
+void TFileManager::HandOnDensities()
 {
-    QStringList existing;
-    int missing = 0;
-    for (const QString &name : HighlightedFiles()) {
-        const QString histogramFile = CompanionName(PathOf(name), QStringLiteral(".histo"));
-        if (QFileInfo(histogramFile).isFile())
-            existing << histogramFile;
-        else
-            ++missing;
-    }
-    if (existing.isEmpty()) {
-        ShowMessageBox(TMsgKind::Plain, QStringLiteral("The Histogram files corresponding to the Log files you have "
-                                                       "selected do not exist. Densities cannot be shown."));
+    const QStringList histogramFiles = Commands.HistogramsToCompare(HighlightedPaths());
+    if (histogramFiles.isEmpty())
         return;
-    }
-    if (missing > 0)
-        ShowMessageBox(TMsgKind::Plain,
-                       QString::number(missing) +
-                           QStringLiteral(" Histogram files corresponding to the Log files you have selected do not "
-                                          "exist. The density will be shown only for the existing files"));
     hide();
     if (OnShowDensities)
-        OnShowDensities(existing);
+        OnShowDensities(histogramFiles);
 }
 
 void TFileManager::DeleteFilesBClick()
 {
-    RunShowingErrors([this] {
-        if (!FolderIs(Paths.LogDir) && !FolderIs(Paths.ArchiveDir)) {
-            ShowMessageBox(TMsgKind::Plain,
-                           QStringLiteral("File deletion is allowed only within the \"Log\" or \"Archive\" directory"));
-            return;
-        }
-        if (!DeleteConfirmed) {
-            if (ShowMessageBox(TMsgKind::Confirmation,
-                               QStringLiteral("Do you really want to delete the highlighted files ?"),
-                               TMsgButtons::YesCancel) != TMsgAnswer::Yes)
-                return;
-            DeleteConfirmed = true;
-        }
-        QList<TRecycleFailure> stayed;
-        for (const QString &name : HighlightedFiles()) {
-            const QString path = PathOf(name);
-            if (IsRecordingLog(path)) {
-                ShowMessageBox(TMsgKind::Plain, QStringLiteral("You have highlighted the file currently being "
-                                                               "recorded (%1). It will not be deleted.")
-                                                    .arg(Host.CurrentLogFile()));
-                continue;
-            }
-            RecycleRecordFiles(path, stayed);
-        }
-        RefreshFileList();
-        // No desktop dialog tells of a failed move to the trash here, so the user is told once.
-        if (!stayed.isEmpty())
-            ShowMessageBox(TMsgKind::Warning,
-                           QStringLiteral("These files could not be moved to the recycle bin and were not deleted:\n") +
-                               RecycleFailureLines(stayed));
-    });
+    RunShowingErrors([this] { Commands.DeleteRecords(Folder, HighlightedPaths(), [this] { RefreshFileList(); }); });
 }
 
 void TFileManager::ArchiveBClick()
 {
-    RunShowingErrors([this] {
-        QString destination;
-        if (FolderIs(Paths.LogDir)) {
-            destination = Paths.ArchiveDir;
-        } else if (FolderIs(Paths.ArchiveDir)) {
-            destination = Paths.LogDir;
-        } else {
-            ShowMessageBox(TMsgKind::Plain,
-                           QStringLiteral("You can archive or restore files only if the current directory is the "
-                                          "default \"Log\" directory or its \"Archive\" folder, respectively"));
-            return;
-        }
-        for (const QString &name : HighlightedFiles()) {
-            const QString path = PathOf(name);
-            // Moving it away would make the recording's next batch fail.
-            if (IsRecordingLog(path)) {
-                ShowMessageBox(TMsgKind::Plain, QStringLiteral("You have highlighted the file currently being "
-                                                               "recorded (%1). It will not be moved.")
-                                                    .arg(Host.CurrentLogFile()));
-                continue;
-            }
-            MoveRecordFiles(path, destination);
-        }
-        RefreshFileList();
-    });
-}
-
-void TFileManager::OpenDirBClick()
-{
-    ShellOpen(Folder);
+    RunShowingErrors([this] { Commands.ArchiveRecords(Folder, HighlightedPaths(), [this] { RefreshFileList(); }); });
 }
 
 // The preview follows the highlighted log only while the window is active; it catches up

@@ -5,16 +5,20 @@ target_sources(zeltar_windows PRIVATE
   ElidedLabel.cpp
   ExportChoiceDialog.cpp
   FileManagerGlyphs.cpp
+  FileManagerStyle.cpp
   FolderChainFilter.cpp
+  FolderPicker.cpp
   RecordViewer.cpp
   RecordViewerExport.cpp
   RecordViewerLayout.cpp
   FileManager.cpp
   FileManagerLayout.cpp
   PeakFrequencyList.cpp
+  RecordCommands.cpp
   RecordExportCommands.cpp
   RecordFileMoves.cpp
   RecordInfo.cpp
+  RecordInfoPanel.cpp
   RecordReadProblems.cpp
   RiskScaleStrip.cpp
   StatisticsPanel.cpp

@@ -21,7 +21,7 @@
 TEST_F(MainWindowTest, PanelsFoldOnTheirCaptionsAndOnlyTheStatusLineOpensTheRecords)
 {
     int recordsOpened = 0;
-    Form->OpenFileManager = [&](int) { ++recordsOpened; };
+    Form->OpenFileManager = [&](TFileManagerMode) { ++recordsOpened; };
     QTest::mouseClick(Form->PanelBottom->LabelPeak, Qt::LeftButton);
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
     QTest::mouseClick(Form->PanelStatus, Qt::LeftButton, {}, QPoint(5, 5));

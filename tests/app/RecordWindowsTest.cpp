@@ -31,14 +31,14 @@ TEST_F(RecordWindowsTest, TheFileManagerOpensTheViewerComparesTheRecordsWithAHis
 {
     MakeLog("2025 01 07 - 09 05 03", true);
     QTest::mouseClick(Form->PanelStatus, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(Windows.FileManager.FileManagerMode, 0);
+    EXPECT_EQ(Windows.FileManager.Mode(), TFileManagerMode::OpenRecord);
     Windows.FileManager.ImageOKbClick();
     EXPECT_TRUE(Windows.RecordViewer.windowTitle().contains("2025 01 07 - 09 05 03.zlog"));
 
     MakeLog("b", false);
     MakeLog("c", true);
     MenuItem("&Density")->trigger();
-    EXPECT_EQ(Windows.FileManager.FileManagerMode, 1);
+    EXPECT_EQ(Windows.FileManager.Mode(), TFileManagerMode::ShowDensities);
     Windows.FileManager.FileListBox1->selectAll();
     Windows.FileManager.ImageOKbClick();
     EXPECT_EQ(Windows.DensityAnalyser.DensityCount(), 2u);

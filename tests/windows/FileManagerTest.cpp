@@ -1,16 +1,22 @@
-// The file manager over a temporary Log folder: the current log and its preview, OK by mode,
-// deletion, archiving and an unreadable record, and which files go to the trash with a record.
+// The file manager over a temporary Log folder: the current log, its information and preview,
+// OK by mode, the delete and archive buttons on the highlighted logs, an unreadable record, and
+// the folder picker with its folder button.
 
 #include "windows/FileManager.h"
 
 #include "model/InOutError.h"
 #include "tests/windows/RecordWindowTest.h"
-#include "windows/RecordFileMoves.h"
+#include "windows/FolderChainFilter.h"
+#include "windows/FolderPicker.h"
+#include "windows/RecordInfoPanel.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QStorageInfo>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <cmath>
 #include <tuple>
@@ -65,23 +71,23 @@ protected:
 
 TEST_F(FileManager, TheNewestLogIsCurrentAndPreviewedUntilTheUserPicksOne)
 {
-    Form().ShowFileManager(0);
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
     EXPECT_EQ(Form().CurrentFile(), Newest + ".zlog");
-    EXPECT_EQ(Form().HChart->ItemCount(), 2u);  // its two levels
+    EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 2u);  // its two levels
     Click(Middle);
-    EXPECT_EQ(Form().Label6->text(), "Histogram not available");
+    EXPECT_EQ(Form().InfoPanel->Label6->text(), "Histogram not available");
 
     Form().hide();
     Record("2025 01 10 - 08 00 00");
-    Form().ShowFileManager(1);
+    Form().ShowFileManager(TFileManagerMode::ShowDensities);
     EXPECT_EQ(Form().CurrentFile(), Middle + ".zlog");
     EXPECT_EQ(Form().FileListBox1->count(), 4);
 }
 
-TEST_F(FileManager, OkInModeZeroOpensOnlyTheCurrentLogAsDoesADoubleClick)
+TEST_F(FileManager, OkOpensOnlyTheCurrentLogAsDoesADoubleClick)
 {
-    Form().ShowFileManager(0);
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
     Highlight({Oldest, Middle, Newest});
     Form().FileListBox1->setCurrentItem(Item(Middle), QItemSelectionModel::NoUpdate);
     Form().ImageOKbClick();
@@ -91,7 +97,7 @@ TEST_F(FileManager, OkInModeZeroOpensOnlyTheCurrentLogAsDoesADoubleClick)
     // The log in recording is opened from a copy.
     Host.CurrentLog = LogPath(Newest);
     Host.Recording = true;
-    Form().ShowFileManager(0);
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
     DoubleClick(Newest);
     EXPECT_EQ(Opened.back(), std::pair(LogPath(Newest), true));
 
@@ -101,9 +107,9 @@ TEST_F(FileManager, OkInModeZeroOpensOnlyTheCurrentLogAsDoesADoubleClick)
     EXPECT_EQ(Opened.size(), 2u);
 }
 
-TEST_F(FileManager, ModeOneHandsOnTheHistogramsThatExistOnEnterButNotOnADoubleClick)
+TEST_F(FileManager, ForDensitiesOkHandsOnTheHistogramsThatExistOnEnterButNotOnADoubleClick)
 {
-    Form().ShowFileManager(1);
+    Form().ShowFileManager(TFileManagerMode::ShowDensities);
     DoubleClick(Newest);
     EXPECT_TRUE(Densities.empty());
     Highlight({Oldest, Middle, Newest});
@@ -113,63 +119,53 @@ TEST_F(FileManager, ModeOneHandsOnTheHistogramsThatExistOnEnterButNotOnADoubleCl
     EXPECT_EQ(Densities, (std::vector{QStringList{App.Paths().LogDir + Oldest + ".histo", App.Paths().LogDir + Newest + ".histo"}}));
 }
 
-TEST_F(FileManager, DeletionSparesTheLogInRecordingAsksOncePerRunAndListsWhatTheTrashRefused)
+// The information follows the current log at once; the preview only while the window is
+// active, and it catches up when the window becomes active again.
+TEST_F(FileManager, ThePreviewWaitsForTheWindowToBeActive)
+{
+    EXPECT_EQ(Form().InfoPanel->MemoOperator->text(), "Ann");
+    EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 0u);
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 2u);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    Form().FileListBox1->setCurrentItem(Item(Middle));
+    EXPECT_EQ(Form().InfoPanel->MemoSize->text(), "16 bytes");
+    EXPECT_EQ(Form().InfoPanel->LabelItemIndex->text(), Middle + " (2)"); // the newest stays highlighted
+    EXPECT_EQ(Form().InfoPanel->Label6->text(), "Histogram of dBmW/m²");
+    EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 2u);
+    Form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
+    EXPECT_EQ(Form().InfoPanel->Label6->text(), "Histogram not available");
+    EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 0u);
+}
+
+// The buttons work on the highlighted logs of the listed folder, and the list follows.
+TEST_F(FileManager, TheButtonsDeleteArchiveAndRestoreTheHighlightedLogs)
 {
     Host.CurrentLog = LogPath(Oldest);
-    Form().ShowFileManager(0);
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
     Highlight({Oldest, Newest});
     Services.Answer(TMsgAnswer::Yes);
-    Form().DeleteFilesBClick();
-    EXPECT_EQ(Services.Texts(), (QStringList{"Do you really want to delete the highlighted files ?",
-                                             "You have highlighted the file currently being recorded (" +
-                                                 LogPath(Oldest) + "). It will not be deleted."}));
+    QTest::mouseClick(Form().DeleteFilesB, Qt::LeftButton);
     EXPECT_EQ(Trash.Trashed(), (QStringList{Newest + ".histo", Newest + ".meta", Newest + ".zlog"}));
+    EXPECT_EQ(Form().HighlightedFiles(), QStringList{Oldest + ".zlog"});
     EXPECT_EQ(Form().FileListBox1->count(), 2);
 
-    // No question the second time; files the trash refuses are listed in one warning.
-    ASSERT_TRUE(Trash.Block());
     Highlight({Middle});
-    Services.Shown.clear();
-    Form().DeleteFilesBClick();
-    ASSERT_EQ(Services.Shown.size(), 1u);
-    EXPECT_TRUE(Services.Shown[0].Text.split('\n').contains(LogPath(Middle) + ": Not a directory"));
-}
-
-TEST_F(FileManager, ArchiveAndRestoreMoveWholeRecords)
-{
-    App.WriteFile("Log/Archive/" + Newest + ".meta", "kept");  // so the record moves under a free name
-    Host.CurrentLog = LogPath(Oldest);
-    Form().ShowFileManager(0);
-    Highlight({Oldest, Middle, Newest});
-    Form().ArchiveBClick();
-    EXPECT_EQ(Services.Texts().value(0),
-              "You have highlighted the file currently being recorded (" + LogPath(Oldest) + "). It will not be moved.");
-    EXPECT_EQ(Services.Shown.size(), 2u);  // and Middle's .histo, which it has not
-    EXPECT_EQ(FilesIn(App.Paths().ArchiveDir), (QStringList{Middle + ".meta", Middle + ".zlog", Newest + " (2).histo",
-                                                          Newest + " (2).meta", Newest + " (2).zlog", Newest + ".meta"}));
+    QTest::mouseClick(Form().ArchiveB, Qt::LeftButton);
+    EXPECT_EQ(Form().FileListBox1->count(), 1);
     Form().DirectoryListBox1Change(App.Paths().ArchiveDir);
-    Highlight({Middle});
-    Form().ArchiveBClick();
+    EXPECT_EQ(Form().HighlightedFiles(), QStringList{Middle + ".zlog"});
+    QTest::mouseClick(Form().ArchiveB, Qt::LeftButton);
+    EXPECT_EQ(Form().FileListBox1->count(), 0);
+    EXPECT_TRUE(Form().InfoPanel->MemoOperator->text().isEmpty());
     EXPECT_EQ(FilesIn(App.Paths().LogDir).size(), 5u);
 }
-
-// Archiving and deleting must never touch the user's files outside the Log folders.
-TEST_F(FileManager, ArchivingAndDeletingOnlyWithinTheLogFolders)
-{
-    Form().DirectoryListBox1Change(App.Paths().SettingsDir);
-    WriteRecord(App.Paths().SettingsDir, "elsewhere", {Sample(1)}, MakeMeta(UnitMWm2, 1, {}, "Ann"));
-    Form().RefreshFileList();
-    Highlight({"elsewhere"});
-    Form().ArchiveBClick();
-    Form().DeleteFilesBClick();
-    EXPECT_EQ(Services.Texts(),
-              (QStringList{"You can archive or restore files only if the current directory is the default \"Log\" "
-                           "directory or its \"Archive\" folder, respectively",
-                           "File deletion is allowed only within the \"Log\" or \"Archive\" directory"}));
-    EXPECT_EQ(FilesIn(App.Paths().SettingsDir).size(), 3u);
-    EXPECT_TRUE(FilesIn(App.Paths().ArchiveDir).isEmpty());
-}
-
 TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
 {
     const QString damaged = "2025 01 10 - 08 00 00";
@@ -180,13 +176,13 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
     Form();
     EXPECT_TRUE(Services.Shown.empty());
 
-    Form().ShowFileManager(0);
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
     EXPECT_EQ(Services.Shown.size(), 1u);
     // One line per file, without the folder.
-    EXPECT_TRUE(Form().LabelReadProblem->text().startsWith(damaged + ".meta: Read beyond end of file (100 of 576 bytes)\n" +
+    EXPECT_TRUE(Form().InfoPanel->LabelReadProblem->text().startsWith(damaged + ".meta: Read beyond end of file (100 of 576 bytes)\n" +
                                                            damaged + ".histo: Invalid histogram file, line 1: "))
-        << Form().LabelReadProblem->text().toStdString();
+        << Form().InfoPanel->LabelReadProblem->text().toStdString();
 
     // The window manager hands the focus back after the box: no further box.
     QWidget other;
@@ -199,8 +195,8 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
 
     // Another record, then the damaged one again: one box for that click, not one per signal.
     Click(Oldest);
-    EXPECT_EQ(Form().MemoOperator->text(), "Ann");
-    EXPECT_TRUE(Form().LabelReadProblem->isHidden());
+    EXPECT_EQ(Form().InfoPanel->MemoOperator->text(), "Ann");
+    EXPECT_TRUE(Form().InfoPanel->LabelReadProblem->isHidden());
     Click(damaged);
     EXPECT_EQ(Services.Shown.size(), 2u);
 
@@ -219,15 +215,37 @@ TEST_F(FileManager, DamagedValuesOfAMetaShowTheirReplacementsAndAreToldOnce)
     TMetaData meta = MakeMeta(UnitMWm2, INFINITY, QDateTime(QDate(2025, 1, 10), QTime(8, 0)), "Ann\nBob");
     meta.Correction = -128;
     WriteRecord(App.Paths().LogDir, damaged, {Sample(1), Sample(2)}, meta);
-    Form().ShowFileManager(0);
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
     Click(damaged);
-    EXPECT_EQ(std::tuple(Form().MemoInterval->text(), Form().MemoDuration->text(), Form().MemoCorrection->text(),
-                         Form().MemoOperator->text()),
+    EXPECT_EQ(std::tuple(Form().InfoPanel->MemoInterval->text(), Form().InfoPanel->MemoDuration->text(), Form().InfoPanel->MemoCorrection->text(),
+                         Form().InfoPanel->MemoOperator->text()),
               std::tuple(QString("0.5 sec"), QString("~ 1 second"), QString("0 dB"), QString("Ann\uFFFDBob")));
-    EXPECT_EQ(Form().LabelReadProblem->text(), damaged + ".meta: The meta data file holds values that cannot be "
+    EXPECT_EQ(Form().InfoPanel->LabelReadProblem->text(), damaged + ".meta: The meta data file holds values that cannot be "
                                                          "right: correction, interval. 0 dB, 0.5 sec are used instead.");
     EXPECT_EQ(Services.Shown.size(), 1u);
+}
+
+// The user picks a folder in the tree or a drive in the drive list; the list follows it.
+TEST_F(FileManager, AFolderPickedInTheTreeOrADriveIsListed)
+{
+    App.WriteFile("Log/Archive/a.zlog", "");
+    App.WriteFile("Log/Archive/b.zlog", "");
+    TFolderPicker &picker = *Form().FolderPicker;
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
+    Click(Oldest);
+    const QString archive = App.Paths().ArchiveDir.chopped(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picker.DirectoryChain->IndexOf(archive).isValid(); }, 5000));
+    picker.DirectoryListBox1->setCurrentIndex(picker.DirectoryChain->IndexOf(archive));
+    EXPECT_EQ(Form().ListedFolder(), archive);
+    EXPECT_EQ(Form().HighlightedFiles(), QStringList{"b.zlog"});
+    EXPECT_FALSE(Form().UserPickedFile);
+
+    const int volume = picker.DriveComboBox1->findData(QStorageInfo(archive).rootPath());
+    ASSERT_GE(volume, 0);
+    picker.DriveComboBox1Change(volume);
+    EXPECT_EQ(Form().ListedFolder(), QDir::cleanPath(QStorageInfo(archive).rootPath()));
+    EXPECT_EQ(picker.Folder(), Form().ListedFolder());
 }
 
 TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatClick)
@@ -235,28 +253,16 @@ TEST_F(FileManager, TheFolderButtonOpensTheListedFolderAndAFailureEndsOnlyThatCl
     Services.OpenWith = [](const QString &folder) -> bool {
         throw EInOutError("Permission denied (13): " + folder, 13);
     };
-    Form().ShowFileManager(0);
+    Form().ShowFileManager(TFileManagerMode::OpenRecord);
     Services.Shown.clear();
     // The error leaves the click in the program's box, not through the button's signal.
-    QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
+    QTest::mouseClick(Form().FolderPicker->OpenDirB, Qt::LeftButton);
     EXPECT_EQ(Services.Texts(), QStringList{"Permission denied (13): " + App.Paths().LogDir.chopped(1)});
 
     Services.OpenWith = nullptr;
-    QTest::mouseClick(Form().OpenDirB, Qt::LeftButton);
+    QTest::mouseClick(Form().FolderPicker->OpenDirB, Qt::LeftButton);
     EXPECT_EQ(Services.Opened, QStringList(2, App.Paths().LogDir.chopped(1)));
     EXPECT_EQ(Services.Shown.size(), 1u);
-}
-
-using RecordFiles = RecordWindowTest;
-
-TEST_F(RecordFiles, TrashingARecordTakesItsOwnFilesOnlyAndReadsNamesLiterally)
-{
-    for (const char *name : {"A?.zlog", "A?.meta", "Ab.zlog", "Ab.meta", "A?.1.zlog", ".A?.zlog"})
-        App.WriteFile(QString("Log/") + name, "x");
-    QList<TRecycleFailure> stayed;
-    EXPECT_EQ(RecycleRecordFiles(App.Paths().LogDir + "A?.zlog", stayed), 2);
-    EXPECT_EQ(Trash.Trashed(), (QStringList{"A?.meta", "A?.zlog"}));
-    EXPECT_EQ(FilesIn(App.Paths().LogDir), (QStringList{".A?.zlog", "A?.1.zlog", "Ab.meta", "Ab.zlog"}));
 }
 
 } // namespace

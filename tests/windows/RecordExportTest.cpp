@@ -98,7 +98,7 @@ TEST_F(RecordExport, MainMenuExportWritesWhatIsChosenForThePickedLog)
     TFileManager fileManager(Host, App.Paths());
     QString picked;
     fileManager.OnExportRecord = [&](const QString &logFile) { picked = logFile; };
-    fileManager.ShowFileManager(2);
+    fileManager.ShowFileManager(TFileManagerMode::ExportRecord);
     fileManager.ImageOKbClick();
     EXPECT_EQ(QFileInfo(picked).canonicalFilePath(), QFileInfo(log).canonicalFilePath());
 

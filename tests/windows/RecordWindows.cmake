@@ -23,3 +23,10 @@ zeltar_add_test(record_export_test
   GUI
 )
 add_dependencies(record_export_test zeltar-export)
+
+# The file manager's commands on records, headless.
+zeltar_add_test(record_commands_test
+  SOURCES
+    RecordCommandsTest.cpp
+  LIBS zeltar_windows zeltar_test_support
+)

@@ -8,6 +8,8 @@
 #include "windows/RecordViewer.h"
 #include "windows/DensityAnalyser.h"
 #include "windows/FileManager.h"
+#include "windows/FolderPicker.h"
+#include "windows/RecordInfoPanel.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QApplication>
@@ -84,12 +86,12 @@ void SaveViewerPicture(TRecordViewer &viewer, const QString &logFile, const QStr
 
 void SaveFileManagerPicture(TFileManager &fileManager, const QString &pngFile)
 {
-    fileManager.ShowFileManager(0);
+    fileManager.ShowFileManager(TFileManagerMode::OpenRecord);
     // The preview is drawn once the window is active.
-    if (!ProcessEventsUntil([&] { return fileManager.HChart->ItemCount() > 0; }, 5000))
+    if (!ProcessEventsUntil([&] { return fileManager.InfoPanel->HChart->ItemCount() > 0; }, 5000))
         throw std::runtime_error("the file manager shows no preview");
-    const QModelIndex logFolder = fileManager.DirectoryChain->IndexOf(fileManager.ListedFolder());
-    if (!ProcessEventsUntil([&] { return fileManager.DirectoryChain->rowCount(logFolder) > 0; }, 5000))
+    const QModelIndex logFolder = fileManager.FolderPicker->DirectoryChain->IndexOf(fileManager.ListedFolder());
+    if (!ProcessEventsUntil([&] { return fileManager.FolderPicker->DirectoryChain->rowCount(logFolder) > 0; }, 5000))
         throw std::runtime_error("the file manager's folder tree did not fill in");
     SavePicture(fileManager, pngFile);
 }
