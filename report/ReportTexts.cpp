@@ -28,9 +28,25 @@ const TReportTexts &EnglishReportTexts()
         {QStringLiteral("Wake"), QStringLiteral("Sleep")},
         QStringLiteral("Category"),
         QStringLiteral("Samples"),
+        QStringLiteral("Time"),
         QStringLiteral("Share"),
+        QStringLiteral("%1 h %2 min"),
+        QStringLiteral("< 1 min"),
+        QStringLiteral("< %1 %"),
+        QStringLiteral("Exposure against the ICNIRP 2020 reference levels"),
+        QStringLiteral("Highest 30-minute average"),
+        QStringLiteral("Average over the whole record"),
+        QStringLiteral("Highest single sample"),
+        QStringLiteral("Power density as a share of the reference level for the general public, whole body, "
+                       "averaged over 30 minutes (ICNIRP 2020 guidelines, Table 5), at the peak frequency of each "
+                       "sample; below 30 MHz, above 300 GHz and where no frequency was reported, the strictest "
+                       "level of 2 W/m² is taken."),
+        QStringLiteral("The record is shorter than 30 minutes, so its whole length (%1) is averaged."),
+        QStringLiteral("A broadband meter reports only the peak frequency of a reading, so the reference level "
+                       "taken for each sample is an approximation."),
+        QStringLiteral("This record is damaged"),
         QStringLiteral("Most frequent peak frequencies"),
-        QStringLiteral("Peak frequency"),
+        QStringLiteral("Peak frequency (MHz)"),
         QStringLiteral("Shares of the %1 samples that reported a peak frequency."),
         QStringLiteral("No sample of this record reported a peak frequency."),
         QStringLiteral("%1 %2 - report created %3"),
