@@ -176,6 +176,13 @@ void TRecordViewer::BuildLayout()
             .MaxValueWidth = 300,
         },
         this);
+    LabelExposure = new QLabel(PanelBottom->SecondRow);
+    LabelExposure->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    LabelExposure->setContentsMargins(0, 0, 0, 6);
+    LabelExposure->setToolTip(QStringLiteral(
+        "Power density as a share of the ICNIRP 2020 reference level for the general public: the highest "
+        "30-minute average (the whole record when it is shorter) and the highest single sample"));
+    PanelBottom->AddToSecondRow(LabelExposure);
     PanelStatus = new QLabel;
     PanelBottom->AddStatusLine(PanelStatus);
     PanelStatus->setCursor(Qt::PointingHandCursor);

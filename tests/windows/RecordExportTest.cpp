@@ -10,6 +10,7 @@
 #include "windows/FileManager.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -73,6 +74,9 @@ TEST_F(RecordExport, ViewerCommandsWriteTheChosenFileOrOneErrorBox)
     for (const auto &[name, command] : commands) {
         Services.SaveAs = Output(name);
         (Form.*command)();
+        // The status line says where the file went.
+        EXPECT_TRUE(Form.PanelStatus->text().endsWith(" saved to " + QDir::toNativeSeparators(Output(name))))
+            << Form.PanelStatus->text().toStdString();
     }
     EXPECT_TRUE(ReadWholeFile(Output("a.pdf")).startsWith("%PDF"));
     EXPECT_EQ(QImage(Output("a.png")).size(), QSize(Form.TChart->width(), Form.TChart->height() + Form.HChart->height()));
