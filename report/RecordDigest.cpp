@@ -34,6 +34,7 @@ TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, double int
     TRecordDigest digest;
     digest.Statistics.Reset(unit);
     digest.Exposure = TExposure(interval);
+    TAlertEpisodeFinder episodes(TAlertLimit{}, unit, interval, population, state);
     std::vector<std::uint64_t> frequencyCounts(65536, 0);
     TLogReader reader(logPath);
     std::vector<TSampleRecord> block(BlockRecords);
@@ -45,10 +46,12 @@ TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, double int
             ++digest.CategorySamples[std::size_t(RiskCategoryIndex(EvaluateRisk(unit, value, population, state)))];
             ++frequencyCounts[block[k].Frequency];
             digest.Exposure.Add(ExposureShare(unit, value, block[k].Frequency));
+            episodes.Add(value);
             if (visit)
                 visit(++index, value);
         }
     }
+    digest.AlertEpisodes = episodes.Episodes();
     digest.SamplesWithFrequency = digest.Samples() - frequencyCounts[0];
     digest.TopFrequencies = MostFrequent(frequencyCounts);
     return digest;

@@ -1,8 +1,10 @@
 #pragma once
 // What a report says about a record's samples, gathered in one pass over its log: the
 // viewer's statistics and histogram, the samples per risk category for one population and
-// state, the exposure against the reference levels, and the most frequent peak frequencies.
+// state, the exposure against the reference levels, the alert episodes with the default limit,
+// and the most frequent peak frequencies.
 
+#include "model/AlertEpisodes.h"
 #include "model/Exposure.h"
 #include "model/SampleStatistics.h"
 #include "storage/RecordReadings.h"
@@ -26,6 +28,7 @@ struct TRecordDigest {
     // At most ten, the most frequent first; equal counts in ascending frequency.
     std::vector<TFrequencyCount> TopFrequencies;
     TExposure Exposure{DefaultRecordInterval};
+    std::vector<TAlertEpisode> AlertEpisodes; // with TAlertLimit's defaults for the population and state
 
     std::uint64_t Samples() const { return Statistics.SampleCount(); }
 };

@@ -1,6 +1,7 @@
 #include "report/ReportPages.h"
 
 #include "charts/ChartPrint.h"
+#include "model/AlertEpisodes.h"
 #include "model/Exposure.h"
 #include "model/ProgramVersion.h"
 #include "model/Risk.h"
@@ -9,6 +10,7 @@
 #include "storage/DateTimeConvert.h"
 #include "storage/LocaleTimeText.h"
 #include "storage/FileUtils.h"
+#include "storage/RecordClock.h"
 #include "storage/RecordReadings.h"
 
 #include <QFileInfo>
@@ -24,6 +26,8 @@ constexpr int PageCount = 2;
 constexpr int MarkScale = 2;
 constexpr double RowHeight = 25;
 constexpr int BodyPixels = 16;
+// The rest of a long list would run off the page: it is counted instead.
+constexpr std::size_t ListedEpisodes = 10;
 
 const QColor Ink(0x3B, 0x3B, 0x3B);
 const QColor Faint(0x80, 0x80, 0x80);
@@ -260,6 +264,40 @@ double PaintExposure(TPage &page, double y, const TReportRequest &request, const
     return y + 36 - top;
 }
 
+QString SampleTimeText(const TRecordClock &clock, std::uint64_t sample)
+{
+    const TRecordStamp stamp = clock.SampleStamp(sample);
+    return LocaleDateTimeText(QDateTime(QDate(1899, 12, 30).addDays(stamp.Day), QTime(0, 0).addMSecs(int(stamp.MsOfDay))));
+}
+
+double PaintAlertEpisodes(TPage &page, double y, const TReportRequest &request, const TRecordDigest &digest,
+                          const TReportTexts &texts)
+{
+    const double top = y;
+    const TAlertLimit limit;
+    y += page.Heading(y, texts.EpisodesHeading.arg(RiskCategoryNames[std::size_t(*limit.Category)])
+                             .arg(limit.HoldSeconds));
+    const std::vector<TAlertEpisode> &episodes = digest.AlertEpisodes;
+    if (episodes.empty())
+        return y + page.Text(0, y, PageWidth, texts.NoEpisodes) + 36 - top;
+    TableRow(page, y, texts.EpisodeStart, {QString(), texts.EpisodeEnd, texts.EpisodePeak}, true);
+    y += RowHeight + 4;
+    const TRecordClock clock(request.Meta.StartTime, RecordInterval(request.Meta.Interval));
+    const QString unit = u' ' + UnitName(request.Meta.Unit).value_or(QString());
+    const std::size_t listed = std::min(episodes.size(), ListedEpisodes);
+    for (std::size_t k = 0; k < listed; ++k) {
+        const TAlertEpisode &episode = episodes[k];
+        TableRow(page, y, SampleTimeText(clock, episode.StartSample),
+                 {QString(), episode.Ended ? SampleTimeText(clock, episode.EndSample) : texts.StillOn,
+                  FormatValue(DisplayDecimals(episode.Peak), episode.Peak) + unit});
+        y += RowHeight;
+    }
+    if (listed < episodes.size())
+        y += page.Text(0, y + 4, PageWidth, texts.MoreEpisodes.arg(episodes.size() - listed), 14, false,
+                       Qt::AlignLeft, Faint) + 4;
+    return y + 36 - top;
+}
+
 void PaintFrequencies(TPage &page, double y, const TRecordDigest &digest, const TReportTexts &texts)
 {
     y += page.Heading(y, texts.FrequenciesHeading);
@@ -283,6 +321,7 @@ void PaintSecondPage(TPage &page, const TReportRequest &request, const TRecordDi
 {
     double y = PaintRiskCategories(page, 0, request, digest, texts);
     y += PaintExposure(page, y, request, digest, texts);
+    y += PaintAlertEpisodes(page, y, request, digest, texts);
     PaintFrequencies(page, y, digest, texts);
 }
 

@@ -45,6 +45,13 @@ const TReportTexts &EnglishReportTexts()
         QStringLiteral("A broadband meter reports only the peak frequency of a reading, so the reference level "
                        "taken for each sample is an approximation."),
         QStringLiteral("This record is damaged"),
+        QStringLiteral("Alert episodes (from \"%1\" up, ended after %2 s below)"),
+        QStringLiteral("Start"),
+        QStringLiteral("End"),
+        QStringLiteral("Peak"),
+        QStringLiteral("still on at the end"),
+        QStringLiteral("No reading of this record reached the alert limit."),
+        QStringLiteral("Further episodes, not listed: %1."),
         QStringLiteral("Most frequent peak frequencies"),
         QStringLiteral("Peak frequency (MHz)"),
         QStringLiteral("Shares of the %1 samples that reported a peak frequency."),

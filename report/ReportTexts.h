@@ -27,6 +27,11 @@ struct TReportTexts {
     QString ShortRecord;       // %1: the record's duration
     QString BroadbandNote;
     QString DamageHeading;
+    QString EpisodesHeading;   // %1: the limit's category, %2: the hold time in seconds
+    QString EpisodeStart, EpisodeEnd, EpisodePeak;
+    QString StillOn;
+    QString NoEpisodes;
+    QString MoreEpisodes;      // %1: how many are not listed
     QString FrequenciesHeading;
     QString Frequency;
     QString FrequencyBase;     // %1: how many samples reported a frequency
