@@ -112,10 +112,8 @@ TEST(Exposure, PercentTextKeepsThreeDigitsForSmallShares)
     EXPECT_EQ(ExposurePercentText(0.5, c), "50.0 %");
     EXPECT_EQ(ExposurePercentText(0.0123, c), "1.23 %");
     EXPECT_EQ(ExposurePercentText(5.12e-6, c), "0.000512 %");
-    EXPECT_EQ(ExposurePercentText(2.5e-4, c), "0.0250 %");
     EXPECT_EQ(ExposurePercentText(3e-9, c), "< 0.000001 %");
     EXPECT_EQ(ExposurePercentText(0, c), "0 %");
-    EXPECT_EQ(ExposurePercentText(12.0, c), "1200.0 %");
     EXPECT_EQ(ExposurePercentText(0.0123, QLocale(QLocale::German)), "1,23 %");
 }
 
