@@ -274,8 +274,8 @@ void TRecordViewer::ShowRecordSummary(const QString &fileName)
     PanelBottom->LabelPeak->clear();
     PanelBottom->ShowStatistics(Statistics, decimals);
     LabelExposure->setText(
-        (Exposure.ShorterThanWindow() ? QStringLiteral("Exposure: %1 (whole record), %2 (peak)")
-                                      : QStringLiteral("Exposure: %1 (30 min), %2 (peak)"))
+        (Exposure.ShorterThanWindow() ? QStringLiteral("Exposure over the whole record: %1\nHighest sample: %2")
+                                      : QStringLiteral("Exposure over 30 minutes: %1\nHighest sample: %2"))
             .arg(ExposurePercentText(Exposure.HighestAverage()), ExposurePercentText(Exposure.PeakShare())));
 
     setWindowTitle(QStringLiteral("  Log file: ") + QFileInfo(fileName).fileName() + QStringLiteral(" | ") +

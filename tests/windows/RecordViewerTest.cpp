@@ -243,9 +243,9 @@ TEST_F(RecordViewer, ExposureSharesStandBesideTheStatistics)
     samples[1500] = Sample(9000.0f, 2450);                   // 9 W/m² of 10: 90 %
     Form.OpenRecord(Record("long", samples), false);
     const double average = (1799 * 0.0005 + 0.9) / 1800;
-    EXPECT_EQ(Form.LabelExposure->text(), QString("Exposure: %1 (30 min), %2 (peak)")
+    EXPECT_EQ(Form.LabelExposure->text(), QString("Exposure over 30 minutes: %1\nHighest sample: %2")
                                               .arg(ExposurePercentText(average), ExposurePercentText(0.9)));
     Form.OpenRecord(Record("short", {Sample(2.0f, 900), Sample(2.0f, 900)}), false);
-    EXPECT_EQ(Form.LabelExposure->text(), QString("Exposure: %1 (whole record), %1 (peak)")
+    EXPECT_EQ(Form.LabelExposure->text(), QString("Exposure over the whole record: %1\nHighest sample: %1")
                                               .arg(ExposurePercentText(0.002 / 4.5)));
 }
