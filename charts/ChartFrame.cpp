@@ -3,8 +3,6 @@
 #include "charts/NumericTicks.h"
 
 #include <QFontMetrics>
-#include <QPaintDevice>
-#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +38,7 @@ std::vector<TPlacedTick> PlaceTicks(const std::vector<TAxisTick> &ticks, int fir
 }
 
 void PaintXScale(QPainter &painter, const TChartAppearance &look, const TPlotMapping &mapping,
-                 const std::vector<TPlacedTick> &ticks)
+                 const std::vector<TPlacedTick> &ticks, int clientWidth)
 {
     const QRect &area = mapping.Area;
     const bool below = look.XAxisPos == xapBottom;
@@ -48,9 +46,8 @@ void PaintXScale(QPainter &painter, const TChartAppearance &look, const TPlotMap
     const int outward = below ? 1 : -1;
     painter.drawLine(area.left() - 1, axisRow, area.right() + 1, axisRow);
     const QFontMetrics metrics = painter.fontMetrics();
-    // A label that would be cut by the control's edge is left out rather than shown in part.
-    const int clientWidth = painter.device() ? qFloor(painter.device()->width() / painter.device()->devicePixelRatio())
-                                             : std::numeric_limits<int>::max();
+    // A label that would be cut by the control's edge is left out rather than shown in part;
+    // the edge is the control's own, also where it is printed onto a wider page.
     int lastLabelRight = std::numeric_limits<int>::min() / 2;
     for (const TPlacedTick &tick : ticks) {
         painter.drawLine(tick.Pixel, axisRow, tick.Pixel, axisRow + outward * TickLength);
@@ -175,7 +172,8 @@ void PaintChartScales(QPainter &painter, const TChartAppearance &look, const QFo
         painter.setPen(QPen(look.ScaleColor, 1));
         const auto columnOf = [&](double x) { return mapping.Column(x); };
         const auto rowOf = [&](double y) { return mapping.Row(y); };
-        PaintXScale(painter, look, mapping, PlaceTicks(scales.X, area.left(), area.right(), columnOf));
+        PaintXScale(painter, look, mapping, PlaceTicks(scales.X, area.left(), area.right(), columnOf),
+                    client.right() + 1);
         PaintYScale(painter, look, mapping, PlaceTicks(scales.Y, area.top(), area.bottom(), rowOf));
     }
     // The caption centred over the plot, the ordinate's caption at the top left; both in the

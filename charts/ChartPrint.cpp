@@ -48,12 +48,14 @@ void PrintFigures(QPainter &painter, const TPlotMapping &mapping, const TFigureR
 
 } // namespace
 
-void PrintChart(const TChartWidget &chart, QPainter &painter, int markScale)
+void PrintChart(const TChartWidget &chart, QPainter &painter, int markScale, const TTickMaker &xTicks)
 {
     const QRect client(QPoint(0, 0), chart.size());
     const TPlotMapping mapping = chart.Mapping();
-    const TChartScales scales =
+    TChartScales scales =
         MakeChartScales(chart.Appearance(), mapping, chart.locale(), QFontMetrics(chart.font()), client.width());
+    if (xTicks && !mapping.Area.isEmpty())
+        scales.X = xTicks(mapping.X.Lo, mapping.X.Hi);
     painter.save();
     PaintChartBackground(painter, chart.Appearance(), client, mapping, scales);
     if (!mapping.Area.isEmpty()) {

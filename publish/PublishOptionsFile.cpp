@@ -1,57 +1,16 @@
 #include "publish/PublishOptionsFile.h"
 
-#include "model/AtomicFileWrite.h"
+#include "storage/KeyValueFile.h"
 
-#include <QFile>
 #include <QHash>
 
 namespace {
 
-QString Escaped(const QString &value)
-{
-    QString text;
-    text.reserve(value.size());
-    for (const QChar c : value) {
-        if (c == QLatin1Char('\\'))
-            text += QStringLiteral("\\\\");
-        else if (c == QLatin1Char('\n'))
-            text += QStringLiteral("\\n");
-        else if (c == QLatin1Char('\r'))
-            text += QStringLiteral("\\r");
-        else
-            text += c;
-    }
-    return text;
-}
-
-QString Unescaped(QStringView text)
-{
-    QString value;
-    value.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != QLatin1Char('\\') || i + 1 == text.size()) {
-            value += text[i];
-            continue;
-        }
-        const QChar next = text[++i];
-        value += next == QLatin1Char('n') ? QChar(u'\n') : next == QLatin1Char('r') ? QChar(u'\r') : next;
-    }
-    return value;
-}
-
 QHash<QString, QString> ReadValues(const QString &path)
 {
     QHash<QString, QString> values;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return values;
-    const QString text = QString::fromUtf8(file.readAll());
-    for (const QStringView line : QStringView(text).split(u'\n')) {
-        const QStringView trimmed = line.endsWith(u'\r') ? line.chopped(1) : line;
-        const qsizetype equals = trimmed.indexOf(u'=');
-        if (equals > 0)
-            values.insert(trimmed.left(equals).toString(), Unescaped(trimmed.mid(equals + 1)));
-    }
+    for (const auto &[key, value] : ReadKeyValueFile(path))
+        values.insert(key, value);
     return values;
 }
 
@@ -95,7 +54,7 @@ TPublishOptions ReadPublishOptions(const QString &path)
 void WritePublishOptions(const QString &path, const TPublishOptions &options)
 {
     const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    const std::pair<const char *, QString> lines[] = {
+    const TKeyValues lines = {
         {"Enabled", flag(options.Enabled)},
         {"Host", options.Host},
         {"Port", QString::number(options.Port)},
@@ -108,10 +67,5 @@ void WritePublishOptions(const QString &path, const TPublishOptions &options)
         {"Discovery", flag(options.Discovery)},
         {"DiscoveryPrefix", options.DiscoveryPrefix},
     };
-    QString text;
-    for (const auto &[key, value] : lines)
-        text += QLatin1String(key) + QLatin1Char('=') + Escaped(value) + QLatin1Char('\n');
-    const QByteArray bytes = text.toUtf8();
-    ReplaceFileContent(path, bytes.constData(), static_cast<std::size_t>(bytes.size()),
-                       QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    WriteKeyValueFile(path, lines, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

@@ -28,11 +28,13 @@ std::vector<TFrequencyCount> MostFrequent(const std::vector<std::uint64_t> &coun
 
 } // namespace
 
-TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, int population, int state,
+TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, double interval, int population, int state,
                            const TSampleVisitor &visit)
 {
     TRecordDigest digest;
     digest.Statistics.Reset(unit);
+    digest.Exposure = TExposure(interval);
+    TAlertEpisodeFinder episodes(TAlertLimit{}, unit, interval, population, state);
     std::vector<std::uint64_t> frequencyCounts(65536, 0);
     TLogReader reader(logPath);
     std::vector<TSampleRecord> block(BlockRecords);
@@ -43,10 +45,13 @@ TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, int popula
             digest.Statistics.Add(value);
             ++digest.CategorySamples[std::size_t(RiskCategoryIndex(EvaluateRisk(unit, value, population, state)))];
             ++frequencyCounts[block[k].Frequency];
+            digest.Exposure.Add(ExposureShare(unit, value, block[k].Frequency));
+            episodes.Add(value);
             if (visit)
                 visit(++index, value);
         }
     }
+    digest.AlertEpisodes = episodes.Episodes();
     digest.SamplesWithFrequency = digest.Samples() - frequencyCounts[0];
     digest.TopFrequencies = MostFrequent(frequencyCounts);
     return digest;

@@ -7,6 +7,7 @@
 #include "report/CsvNumbers.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LogFile.h"
+#include "storage/MetaPlausibility.h"
 #include "storage/RecordClock.h"
 #include "storage/RecordReadings.h"
 
@@ -149,17 +150,34 @@ TExportMeta ReadExportMeta(const QString &logPath)
 {
     TExportMeta result;
     const QString metaPath = CompanionName(logPath, ".meta");
+    const double now = ToTDateTime(CurrentTime());
     if (QFileInfo::exists(metaPath)) {
-        ReadMetaFile(metaPath, result.Meta);
+        TMetaData stored;
+        ReadMetaFile(metaPath, stored);
+        const TCheckedMeta checked = CheckMeta(stored, now);
+        result.Meta = checked.Meta;
         result.Found = true;
-        return result;
+        if (!checked.Damaged.empty())
+            result.Damage << DamagedMetaText(checked);
+    } else {
+        result.Meta.Version = 1;
+        result.Meta.StartTime = now;
+        result.Meta.Unit = UnitMWm2;
+        result.Meta.Correction = 0;
+        result.Meta.Interval = DefaultRecordInterval;
     }
-    result.Meta.Version = 1;
-    result.Meta.StartTime = ToTDateTime(CurrentTime());
-    result.Meta.Unit = UnitMWm2;
-    result.Meta.Correction = 0;
-    result.Meta.Interval = DefaultRecordInterval;
+    if (const QString partial = PartialSampleText(logPath); !partial.isEmpty())
+        result.Damage << partial;
     return result;
+}
+
+QString PartialSampleText(const QString &logPath)
+{
+    const qint64 tail = QFileInfo(logPath).size() % qint64(sizeof(TSampleRecord));
+    if (tail == 0)
+        return {};
+    return QStringLiteral("The log file ends in part of a sample (%1 of its 8 bytes); that part is left out.")
+        .arg(tail);
 }
 
 bool IsFileOfRecord(const QString &path, const QString &logPath)

@@ -6,17 +6,23 @@
 #include "storage/MetaData.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <cstdio>
 #include <functional>
 
-// The record's metadata, or the record viewer's defaults when its .meta is missing.
+// The record's metadata, or the record viewer's defaults when its .meta is missing; values
+// that cannot be right are replaced as the viewer replaces them.
 struct TExportMeta {
     TMetaData Meta{};
     bool Found = false;
+    QStringList Damage; // one sentence per damaged file: the .meta's values, the log's end
 };
 TExportMeta ReadExportMeta(const QString &logPath);
+
+// A sentence for a log whose size is not a whole number of samples; empty when it is.
+QString PartialSampleText(const QString &logPath);
 
 struct TRecordSummary {
     std::uint64_t Samples = 0;

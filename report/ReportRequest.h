@@ -5,10 +5,12 @@
 #include "storage/MetaData.h"
 
 #include <QString>
+#include <QStringList>
 
 struct TReportRequest {
     QString LogPath;
     TMetaData Meta;     // as read beside the log, or the viewer's defaults
     int Population = 0; // 0 General, 1 Sensitive
     int State = 0;      // 0 Wake, 1 Sleep
+    QStringList Damage{}; // what cannot be right in the record's files, one sentence each
 };

@@ -17,7 +17,21 @@ struct TReportTexts {
     QString RiskHeading;       // %1: population, %2: state
     std::array<QString, 2> Populations;
     std::array<QString, 2> States;
-    QString Category, SampleCount, Share;
+    QString Category, SampleCount, Time, Share;
+    QString HoursMinutes;      // %1 hours, %2 minutes
+    QString UnderAMinute;
+    QString UnderATenth;       // %1: 0.1 in the locale's notation
+    QString ExposureHeading;
+    QString HighestAverage, WholeAverage, HighestSample;
+    QString ExposureBasis;
+    QString ShortRecord;       // %1: the record's duration
+    QString BroadbandNote;
+    QString DamageHeading;
+    QString EpisodesHeading;   // %1: the limit's category, %2: the hold time in seconds
+    QString EpisodeStart, EpisodeEnd, EpisodePeak;
+    QString StillOn;
+    QString NoEpisodes;
+    QString MoreEpisodes;      // %1: how many are not listed
     QString FrequenciesHeading;
     QString Frequency;
     QString FrequencyBase;     // %1: how many samples reported a frequency

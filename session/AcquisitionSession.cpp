@@ -37,6 +37,7 @@ TAcquisitionSession::TAcquisitionSession(const QString &logDir, QObject *parent)
     connect(&Import.ImportTimer, &QTimer::timeout, this, &TAcquisitionSession::EndTransfer);
     UnsavedRetryTimer.setInterval(UnsavedRetryIntervalMs);
     connect(&UnsavedRetryTimer, &QTimer::timeout, this, &TAcquisitionSession::RetryUnsavedFiles);
+    Alert.Watch(*this);
 }
 
 TAcquisitionChoice TAcquisitionSession::Settings() const
@@ -106,6 +107,7 @@ void TAcquisitionSession::ProcessSample(int peakFrequency, float value)
             writeError.Run([this] { AppendWriteBuffer(); });
     }
     RunStatistics.Add(Value, ToTDateTime(now));
+    Alert.Take(now, MetaData.Unit, Value);
     emit SampleProcessed(now);
     if (RunStatistics.SampleCount() == SampleCounterLimit)
         ShowMessageBox(TMsgKind::Warning,

@@ -13,6 +13,7 @@
 #include "model/SampleStatistics.h"
 #include "model/UnitCircBuffer_COMMON.h"
 #include "model/UnwrittenSamples.h"
+#include "session/LiveAlert.h"
 #include "session/LiveSettings.h"
 #include "session/MemoryImport.h"
 #include "session/UnsavedRecord.h"
@@ -79,6 +80,9 @@ public:
     void LimitUnwritten(std::size_t samples) { NotInLog = TUnwrittenSamples(samples); }
     // The pending end of the recording; the schedule dialog sets it.
     TScheduledEnd &ScheduledEnd() { return End; }
+
+    // The alert on the readings of the run, judged before each sample is reported.
+    TLiveAlert Alert;
 
     // How SaveOnStop waits (in milliseconds) for a sample in progress; tests count instead.
     std::function<void(int)> PauseForSample;

@@ -12,9 +12,12 @@
 
 namespace {
 
-bool IsPlausibleStart(double days)
+// A record from another time zone may seem to start up to a day ahead of this clock.
+constexpr double FutureAllowanceDays = 1;
+
+bool IsPlausibleStart(double days, double now)
 {
-    if (!std::isfinite(days))
+    if (!std::isfinite(days) || days > now + FutureAllowanceDays)
         return false;
     const QDateTime start = FromTDateTime(days);
     return start.isValid() && start.date() >= QDate(1990, 1, 1) && start.date() <= QDate(9999, 12, 31);
@@ -44,7 +47,7 @@ QString ReplacementText(TMetaField field, const TMetaData &meta)
 
 } // namespace
 
-TCheckedMeta CheckMeta(const TMetaData &stored, double replacementStart)
+TCheckedMeta CheckMeta(const TMetaData &stored, double now)
 {
     TCheckedMeta checked{stored, {}};
     TMetaData &meta = checked.Meta;
@@ -56,12 +59,12 @@ TCheckedMeta CheckMeta(const TMetaData &stored, double replacementStart)
         meta.Correction = 0;
         checked.Damaged.push_back(TMetaField::Correction);
     }
-    if (RecordInterval(meta.Interval) != meta.Interval) {
-        meta.Interval = RecordInterval(meta.Interval);
+    if (!IntervalName(meta.Interval)) {
+        meta.Interval = DefaultRecordInterval;
         checked.Damaged.push_back(TMetaField::Interval);
     }
-    if (!IsPlausibleStart(meta.StartTime)) {
-        meta.StartTime = replacementStart;
+    if (!IsPlausibleStart(meta.StartTime, now)) {
+        meta.StartTime = now;
         checked.Damaged.push_back(TMetaField::StartTime);
     }
     return checked;

@@ -18,10 +18,10 @@ struct TCheckedMeta {
 };
 
 // A unit other than V/m and mW/m² counts as mW/m² (as for a record without a .meta); a
-// correction other than 0, 3 and 6 dB as 0; an interval that is not a positive number as
-// DefaultRecordInterval; a start that is not a date from 1990 to 9999 as replacementStart
-// (a day count).
-TCheckedMeta CheckMeta(const TMetaData &stored, double replacementStart);
+// correction other than 0, 3 and 6 dB as 0; an interval the meter cannot have (none of its
+// table) as DefaultRecordInterval; a start before 1990 or more than a day after now (a day
+// count) as now.
+TCheckedMeta CheckMeta(const TMetaData &stored, double now);
 
 // "The meta data file holds values that cannot be right: unit, interval. mW/m² and 0.5 sec are
 // used instead." - one sentence for the user; empty when nothing is damaged.

@@ -54,6 +54,7 @@ void TDensityAnalyser::LoadDensities(const QStringList &histogramFiles)
         }
     }
     DensityList = std::move(densities);
+    DensityFiles = histogramFiles;
 
     HChart->ClearItems();
     WriteDensityLegend(*RichEdit, histogramFiles, DensityList);

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QTextEdit;
 class QToolButton;
@@ -54,6 +55,7 @@ public:
     void SavePictureClick();
 
     QToolButton *SavePictureB = nullptr;
+    QLabel *SaveStatus = nullptr; // beside the button: where the last picture went
     QComboBox *LineWidthCB = nullptr;
     QTextEdit *RichEdit = nullptr;
     TChartWidget *HChart = nullptr;
@@ -76,6 +78,7 @@ private:
     // What the last load read, in the order of its files; a file that could not be read is
     // a histogram without classes, so that every file keeps its colour.
     std::vector<THistogram> DensityList;
+    QStringList DensityFiles; // the files they were read from
     double LastPeak = 0;
     bool DensityDrawn = false;
     int ChosenLineWidth = 3;

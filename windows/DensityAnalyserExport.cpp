@@ -3,9 +3,13 @@
 #include "windows/DensityAnalyser.h"
 
 #include "model/HandlerErrors.h"
+#include "windows/DensityColours.h"
+#include "windows/DensityCurve.h"
+#include "windows/DensityLegend.h"
 #include "windows/RecordExportCommands.h"
 #include "dialogs/WidgetStyle.h"
 
+#include <QLabel>
 #include <QToolButton>
 
 QToolButton *TDensityAnalyser::BuildSavePictureButton(QWidget *parent)
@@ -21,6 +25,14 @@ QToolButton *TDensityAnalyser::BuildSavePictureButton(QWidget *parent)
 
 void TDensityAnalyser::SavePictureClick()
 {
-    if (HasDensity())
-        SavePictureCommand(this, QStringLiteral("Density"), {HChart});
+    if (!HasDensity())
+        return;
+    // The picture names its curves as the legend beside the chart does; files without a curve stay out.
+    std::vector<TPictureLegendLine> legend;
+    for (std::size_t i = 0; i < DensityList.size() && i < std::size_t(DensityFiles.size()); ++i)
+        if (HasDensityCurve(DensityList[i]))
+            legend.push_back({LegendName(DensityFiles[qsizetype(i)]), DensityColour(i)});
+    const QString saved = SavePictureCommand(this, QStringLiteral("Density"), {HChart}, legend);
+    if (!saved.isEmpty())
+        SaveStatus->setText(SavedFileStatus(QStringLiteral("Picture"), saved));
 }

@@ -70,6 +70,9 @@ void TDensityAnalyser::BuildLayout()
     topBarLayout->setContentsMargins(0, 0, 0, 2);
     SavePictureB = BuildSavePictureButton(topBar);
     topBarLayout->addWidget(SavePictureB, 0, Qt::AlignLeft);
+    SaveStatus = new QLabel(topBar);
+    SaveStatus->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
+    topBarLayout->addWidget(SaveStatus, 1);
     frame->addWidget(topBar);
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);

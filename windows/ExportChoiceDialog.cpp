@@ -58,7 +58,7 @@ void ExportPickedRecord(QWidget *parent, const QString &logFile, int population,
                            QStringLiteral("The meta data file associated to the log file you have selected has not "
                                           "been found. Default control parameters will be used, but they may not be "
                                           "appropriate for the recording."));
-        const TReportRequest request{logFile, meta.Meta, population, state};
+        const TReportRequest request{logFile, meta.Meta, population, state, meta.Damage};
         if (*choice == TExportChoiceDialog::CsvChoice)
             ExportCsvCommand(parent, request);
         else

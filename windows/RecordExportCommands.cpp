@@ -54,15 +54,17 @@ void RefuseRecordFile(const QString &path, const QString &logPath)
 }
 
 // A command runs the way the windows' handlers run: whatever fails ends it in one error box.
-void Guarded(const std::function<void()> &command)
+// It returns the file written, or nothing.
+QString Guarded(const std::function<QString()> &command)
 {
     try {
-        command();
+        return command();
     } catch (const EInOutError &error) {
         ShowMessageBox(TMsgKind::Error, error.Message);
     } catch (const std::exception &error) {
         ShowMessageBox(TMsgKind::Error, QString::fromLocal8Bit(error.what()));
     }
+    return {};
 }
 
 } // namespace
@@ -75,29 +77,30 @@ QString ExportFolder()
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-void SaveReportCommand(QWidget *parent, const TReportRequest &request)
+QString SaveReportCommand(QWidget *parent, const TReportRequest &request)
 {
-    Guarded([&] {
+    return Guarded([&]() -> QString {
         const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the report"),
                                            QStringLiteral("PDF Documents (*.pdf)"), QStringLiteral("pdf"),
                                            BaseNameOf(request.LogPath));
         if (path.isEmpty())
-            return;
+            return {};
         RefuseRecordFile(path, request.LogPath);
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         SaveRecordReport(path, request);
+        return path;
     });
 }
 
-void ExportCsvCommand(QWidget *parent, const TReportRequest &request)
+QString ExportCsvCommand(QWidget *parent, const TReportRequest &request)
 {
-    Guarded([&] {
+    return Guarded([&]() -> QString {
         const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the CSV file"),
                                            QStringLiteral("CSV Files (*.csv)"), QStringLiteral("csv"),
                                            BaseNameOf(request.LogPath));
         if (path.isEmpty())
-            return;
+            return {};
         RefuseRecordFile(path, request.LogPath);
         QSaveFile file(path);
         errno = 0;
@@ -126,21 +129,29 @@ void ExportCsvCommand(QWidget *parent, const TReportRequest &request)
         };
         if (!WriteCsv(write, request.LogPath, request.Meta, request.Population, request.State, step)) {
             file.cancelWriting();
-            return;
+            return {};
         }
         errno = 0;
         if (!file.commit())
             throw FileError(file, path, errno);
+        return path;
     });
 }
 
-void SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TChartWidget *> &charts)
+QString SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TChartWidget *> &charts,
+                           const std::vector<TPictureLegendLine> &legend)
 {
-    Guarded([&] {
+    return Guarded([&] {
         const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the picture"),
                                            QStringLiteral("PNG Pictures (*.png);;SVG Pictures (*.svg)"),
                                            QStringLiteral("png"), baseName);
         if (!path.isEmpty())
-            SaveChartPicture(path, charts);
+            SaveChartPicture(path, charts, legend);
+        return path;
     });
+}
+
+QString SavedFileStatus(const QString &what, const QString &path)
+{
+    return QStringLiteral("   %1 saved to %2").arg(what, QDir::toNativeSeparators(path));
 }

@@ -3,7 +3,9 @@
 // its charts as a picture. Each asks for a file name in the program's save dialog (proposed
 // in the folder used last, at first the user's Documents folder), writes the file whole or
 // not at all, and tells a failure in one error box; nothing leaves them as an exception.
+// Each returns the file it wrote; empty when the user cancelled or the save failed.
 
+#include "report/ChartPicture.h"
 #include "report/ReportRequest.h"
 
 #include <QString>
@@ -13,14 +15,19 @@
 class QWidget;
 class TChartWidget;
 
-void SaveReportCommand(QWidget *parent, const TReportRequest &request);
+QString SaveReportCommand(QWidget *parent, const TReportRequest &request);
 
 // The CSV that zeltar-export writes, streamed; a progress dialog with Cancel comes up when it
 // takes longer than half a second. Cancelling leaves no file.
-void ExportCsvCommand(QWidget *parent, const TReportRequest &request);
+QString ExportCsvCommand(QWidget *parent, const TReportRequest &request);
 
-// baseName: the proposed file name without its suffix.
-void SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TChartWidget *> &charts);
+// baseName: the proposed file name without its suffix; legend: drawn under the charts.
+QString SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TChartWidget *> &charts,
+                           const std::vector<TPictureLegendLine> &legend = {});
+
+// "   Report saved to /path/name.pdf": what a window's status line says after a save; what
+// names the kind of file ("Report", "CSV file", "Picture").
+QString SavedFileStatus(const QString &what, const QString &path);
 
 // Where the next save dialog of these commands opens.
 QString ExportFolder();

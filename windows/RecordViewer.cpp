@@ -16,6 +16,7 @@
 #include "storage/LogFile.h"
 #include "storage/MetaPlausibility.h"
 #include "storage/RecordReadings.h"
+#include "report/RecordExport.h"
 #include "windows/ChoiceGroup.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
@@ -58,6 +59,7 @@ TRecordViewer::~TRecordViewer() = default;
 void TRecordViewer::ResetViewer()
 {
     PanelBottom->Clear();
+    LabelExposure->clear();
     PeakFrequencies->Clear();
     // The risk choices redraw the bars from these: an opening that ends early (an empty log, a
     // damaged .meta) must not bring back the last record's.
@@ -170,8 +172,13 @@ void TRecordViewer::ReadRecordMeta(const QString &fileName)
         }
     }
     const TCheckedMeta checked = CheckMeta(RecordMeta, now);
-    if (!checked.Damaged.empty())
+    RecordDamage.clear();
+    if (!checked.Damaged.empty()) {
         ShowMessageBox(TMsgKind::Information, DamagedMetaText(checked));
+        RecordDamage << DamagedMetaText(checked);
+    }
+    if (const QString partial = PartialSampleText(fileName); !partial.isEmpty())
+        RecordDamage << partial;
     RecordMeta = checked.Meta;
     Interval = RecordMeta.Interval;
     Clock.emplace(RecordMeta.StartTime, Interval);
@@ -210,6 +217,7 @@ void TRecordViewer::PrepareRecord()
     ProgressBar->setRange(0, ProgressSteps);
     ProgressBar->setValue(0);
     Statistics.Reset(RecordMeta.Unit);
+    Exposure = TExposure(Interval);
     TChart->SetRanges(StartSecond - Interval, 0, StartSecond + double(SampleCount) * Interval, 0.001);
     TChart->ChangeAppearance([](TChartAppearance &look) { look.DecPlaceY = 3; });
     HChart->SetRanges(-33.5, 0, 33.5, 4);
@@ -241,6 +249,7 @@ void TRecordViewer::ProcessRecordSample(std::uint64_t index, float stored, std::
 {
     const double value = RecordReading(stored);
     Statistics.Add(value);
+    Exposure.Add(ExposureShare(RecordMeta.Unit, value, frequency));
     TChart->AddMark(StartSecond + double(index - 1) * Interval, value, MarkShape);
     if (frequency > 0 && PeakFrequencies->Listing())
         PeakFrequencies->Add(Clock->SampleStamp(index), frequency);
@@ -264,6 +273,10 @@ void TRecordViewer::ShowRecordSummary(const QString &fileName)
     LabelSample->setText(QStringLiteral("Samples: ") + QString::number(SampleCount));
     PanelBottom->LabelPeak->clear();
     PanelBottom->ShowStatistics(Statistics, decimals);
+    LabelExposure->setText(
+        (Exposure.ShorterThanWindow() ? QStringLiteral("Exposure over the whole record: %1\nHighest sample: %2")
+                                      : QStringLiteral("Exposure over 30 minutes: %1\nHighest sample: %2"))
+            .arg(ExposurePercentText(Exposure.HighestAverage()), ExposurePercentText(Exposure.PeakShare())));
 
     setWindowTitle(QStringLiteral("  Log file: ") + QFileInfo(fileName).fileName() + QStringLiteral(" | ") +
                    QStringLiteral("Operator: ") + SingleLineText(RecordMeta.Operator.Text()) + QStringLiteral(" | ") +

@@ -7,10 +7,12 @@
 
 #include "charts/ChartTypes.h"
 #include "model/AppPaths.h"
+#include "model/Exposure.h"
 #include "model/SampleStatistics.h"
 #include "storage/MetaData.h"
 #include "storage/RecordClock.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <cstdint>
@@ -75,6 +77,8 @@ public:
     double StartSecond = 0.0;       // t0: the start's second of its day
     std::uint8_t MarkShape = 24;
     TSampleStatistics Statistics;   // its histogram is the viewer's histogram
+    TExposure Exposure{0.5};        // against the reference levels, at the record's interval
+    QStringList RecordDamage;       // what cannot be right in its files, for the report
     TPeakFrequencyModel *PeakFrequencies = nullptr;
 
     // Controls.
@@ -97,6 +101,7 @@ public:
     TStatisticsPanel *PanelBottom = nullptr;
     QLabel *PanelStatus = nullptr;
     QLabel *LabelSample = nullptr;
+    QLabel *LabelExposure = nullptr; // in the statistics' second row
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

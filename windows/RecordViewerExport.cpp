@@ -38,18 +38,29 @@ QToolButton *TRecordViewer::BuildExportButton()
 
 void TRecordViewer::SaveReportClick()
 {
-    if (!ShownRecordFile.isEmpty() && !LoadInProgress)
-        SaveReportCommand(this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()});
+    if (ShownRecordFile.isEmpty() || LoadInProgress)
+        return;
+    const QString saved = SaveReportCommand(
+        this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(), RecordDamage});
+    if (!saved.isEmpty())
+        PanelStatus->setText(SavedFileStatus(QStringLiteral("Report"), saved));
 }
 
 void TRecordViewer::ExportCsvClick()
 {
-    if (!ShownRecordFile.isEmpty() && !LoadInProgress)
-        ExportCsvCommand(this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()});
+    if (ShownRecordFile.isEmpty() || LoadInProgress)
+        return;
+    const QString saved = ExportCsvCommand(
+        this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(), RecordDamage});
+    if (!saved.isEmpty())
+        PanelStatus->setText(SavedFileStatus(QStringLiteral("CSV file"), saved));
 }
 
 void TRecordViewer::SavePictureClick()
 {
-    if (!ShownRecordFile.isEmpty() && !LoadInProgress)
-        SavePictureCommand(this, QFileInfo(ShownRecordFile).completeBaseName(), {TChart, HChart});
+    if (ShownRecordFile.isEmpty() || LoadInProgress)
+        return;
+    const QString saved = SavePictureCommand(this, QFileInfo(ShownRecordFile).completeBaseName(), {TChart, HChart});
+    if (!saved.isEmpty())
+        PanelStatus->setText(SavedFileStatus(QStringLiteral("Picture"), saved));
 }

@@ -176,6 +176,14 @@ void TRecordViewer::BuildLayout()
             .MaxValueWidth = 300,
         },
         this);
+    LabelExposure = new QLabel(PanelBottom->SecondRow);
+    // Two short lines in a smaller font: the row's read-outs leave little room.
+    LabelExposure->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
+    LabelExposure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelExposure->setToolTip(QStringLiteral(
+        "Power density as a share of the ICNIRP 2020 reference level for the general public: the highest "
+        "30-minute average (the whole record when it is shorter) and the highest single sample"));
+    PanelBottom->AddToSecondRow(LabelExposure);
     PanelStatus = new QLabel;
     PanelBottom->AddStatusLine(PanelStatus);
     PanelStatus->setCursor(Qt::PointingHandCursor);

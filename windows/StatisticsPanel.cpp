@@ -72,7 +72,8 @@ TStatisticsPanel::TStatisticsPanel(const TStatisticsPanelLook &look, QWidget *pa
     auto *firstRow = new QWidget(this);
     FirstRow = NewRow(firstRow, look.FirstRowHeight, look.FirstRowMargins, look.Spacing);
     SecondRow = new QWidget(this);
-    QHBoxLayout *secondRow = NewRow(SecondRow, look.SecondRowHeight, look.SecondRowMargins, look.Spacing);
+    SecondRowLayout = NewRow(SecondRow, look.SecondRowHeight, look.SecondRowMargins, look.Spacing);
+    QHBoxLayout *secondRow = SecondRowLayout;
     const std::array<QString, 6> captions{look.FirstCaption,    QStringLiteral("Max"), QStringLiteral("Mode"),
                                           QStringLiteral("Range"), QStringLiteral("Min"), QStringLiteral("Mean")};
     const std::array<QLabel **, 6> readouts{&LabelPeak,         &LabelMaxValue, &LabelModeValue,
@@ -102,6 +103,11 @@ TStatisticsPanel::TStatisticsPanel(const TStatisticsPanelLook &look, QWidget *pa
 void TStatisticsPanel::AddToFirstRow(QWidget *widget)
 {
     FirstRow->addWidget(widget);
+}
+
+void TStatisticsPanel::AddToSecondRow(QWidget *widget)
+{
+    SecondRowLayout->addWidget(widget);
 }
 
 void TStatisticsPanel::AddStatusLine(QLabel *status)

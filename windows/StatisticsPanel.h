@@ -48,6 +48,8 @@ public:
 
     // widget at the right end of the first row, in the panel's font and text colour.
     void AddToFirstRow(QWidget *widget);
+    // The same at the right end of the second row, folded away with it.
+    void AddToSecondRow(QWidget *widget);
     // status at the bottom, below a rule, in the status line's font and colours. A click on it
     // is its own: it never folds the panel.
     void AddStatusLine(QLabel *status);
@@ -77,4 +79,5 @@ private:
     const bool ValuesGrow;
     const int MaxValueWidth;
     QHBoxLayout *FirstRow = nullptr;
+    QHBoxLayout *SecondRowLayout = nullptr;
 };

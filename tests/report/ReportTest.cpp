@@ -36,10 +36,15 @@ void ExpectRow(const QString &text, QStringList cells)
     EXPECT_TRUE(row.match(text).hasMatch()) << row.pattern().toStdString();
 }
 
-// Each risk category's row: its samples and share. The thresholds are every 10 dB above
-// 1 µW/m², halves to the even neighbour; offset -10 general wake, +10 sensitive sleep.
+// Each risk category's row: its samples, their time at 1 s each and their share. The
+// thresholds are every 10 dB above 1 µW/m², halves to the even neighbour; offset -10 general
+// wake, +10 sensitive sleep.
 void ExpectCategoryRows(const QString &text, const std::vector<float> &densities, int offset)
 {
+    const auto time = [](int samples) {
+        const int minutes = int(std::lround(samples / 60.0));
+        return samples > 0 && minutes == 0 ? QString("< 1 min") : QString("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+    };
     std::array<int, 6> counts{};
     for (const float density : densities) {
         const double base = density > 0 ? std::max(std::nearbyint(10 * std::log10(double(density)) + 30), -99.0) : -99;
@@ -47,7 +52,7 @@ void ExpectCategoryRows(const QString &text, const std::vector<float> &densities
         ++counts[std::size_t(index <= 0 ? 0 : std::min((index - 1) / 10 + 1, 5))];
     }
     for (std::size_t category = 0; category < counts.size(); ++category)
-        ExpectRow(text, {RiskCategoryNames[category], QString::number(counts[category]),
+        ExpectRow(text, {RiskCategoryNames[category], QString::number(counts[category]), time(counts[category]),
                          QString::asprintf("%.1f %%", 100.0 * counts[category] / double(densities.size()))});
 }
 
@@ -104,7 +109,7 @@ TEST_F(Report, DigestCountsFrequenciesAndTakesNonFiniteReadingsAsZero)
     // Eleven frequencies seen once each: only the lowest ones make the list of ten.
     for (std::uint16_t frequency = 100; frequency < 111; ++frequency)
         samples.push_back({0.5f, frequency});
-    const TRecordDigest digest = DigestRecord(WriteLog(App.Paths().LogDir, "made", samples), UnitMWm2, 0, 0, {});
+    const TRecordDigest digest = DigestRecord(WriteLog(App.Paths().LogDir, "made", samples), UnitMWm2, 1.0, 0, 0, {});
     // The infinite reading counts as 0.
     EXPECT_EQ(std::tuple(digest.Statistics.Maximum(), digest.Statistics.Minimum()), std::tuple(1.0, 0.0));
     EXPECT_EQ(digest.SamplesWithFrequency, samples.size() - 2);

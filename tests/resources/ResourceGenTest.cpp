@@ -5,14 +5,19 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -43,7 +48,34 @@ TEST_F(ResourceGen, WritesExactlyTheInstalledFilesAndEachOneLoads)
     expected.sort();
     EXPECT_EQ(QDir(Output->filePath("Resources")).entryList(QDir::Files, QDir::Name), expected);
     for (const QString &name : expected)
-        EXPECT_FALSE(QImage(PathOf(name)).isNull()) << name.toStdString();
+        EXPECT_TRUE(name.endsWith(".wav") || !QImage(PathOf(name)).isNull()) << name.toStdString();
+}
+
+// The tone is a PCM WAV file whose header tells the length of its samples, and it is short: it
+// repeats every few seconds while an alert lasts.
+TEST_F(ResourceGen, TheAlertToneIsAShortPcmWave)
+{
+    QFile file(PathOf("Alert.wav"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray wav = file.readAll();
+    ASSERT_GT(wav.size(), 44);
+    const auto le16 = [&](int at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
+    const auto le32 = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
+    EXPECT_EQ(wav.left(4), "RIFF");
+    EXPECT_EQ(le32(4), wav.size() - 8);
+    EXPECT_EQ(wav.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ((std::array{le16(20), le16(22), le16(34)}), (std::array<quint16, 3>{1, 1, 16}));
+    EXPECT_EQ(wav.mid(36, 4), "data");
+    EXPECT_EQ(le32(40), wav.size() - 44);
+    const double seconds = le32(40) / static_cast<double>(le32(28));
+    EXPECT_GT(seconds, 0.1);
+    EXPECT_LT(seconds, 1.0);
+    // Not silence, and not clipped.
+    qint16 loudest = 0;
+    for (int at = 44; at + 1 < wav.size(); at += 2)
+        loudest = std::max<qint16>(loudest, static_cast<qint16>(std::abs(qFromLittleEndian<qint16>(wav.constData() + at))));
+    EXPECT_GT(loudest, 3000);
+    EXPECT_LT(loudest, 32767);
 }
 
 // The program colours risk from the palette; entry i stands for i/39 of the way along the bar.

@@ -261,13 +261,14 @@ TEST(MetaPlausibility, DamagedValuesAreReplacedAndNamed)
     stored.Correction = 6;
     stored.Interval = 10;
     stored.StartTime = ToTDateTime(QDateTime(QDate(2025, 1, 7), QTime(9, 0)));
-    const TCheckedMeta sound = CheckMeta(stored, 1.0);
+    const double replacement = ToTDateTime(QDateTime(QDate(2026, 12, 6), QTime(8, 0)));
+    const TCheckedMeta sound = CheckMeta(stored, replacement);
     EXPECT_TRUE(sound.Damaged.empty());
     EXPECT_EQ(std::memcmp(&sound.Meta, &stored, sizeof stored), 0);
     EXPECT_TRUE(DamagedMetaText(sound).isEmpty());
 
-    const double replacement = ToTDateTime(QDateTime(QDate(2026, 12, 6), QTime(8, 0)));
-    for (const double interval : {0.0, -1.0, std::nan(""), double(INFINITY)}) {
+    // The meter's intervals only; a start from the future (beyond a day of time zones).
+    for (const double interval : {0.0, -1.0, std::nan(""), double(INFINITY), 0.7, 5.0, 3600.0}) {
         TMetaData damaged = stored;
         damaged.Unit = 7;
         damaged.Correction = -128;
@@ -283,8 +284,13 @@ TEST(MetaPlausibility, DamagedValuesAreReplacedAndNamed)
             << DamagedMetaText(checked).toStdString();
     }
     TMetaData old = stored;
-    old.StartTime = 0.0; // 30 December 1899
-    EXPECT_EQ(DamagedMetaText(CheckMeta(old, replacement)),
-              "The meta data file holds values that cannot be right: start time. " +
-                  LocaleDateTimeText(FromTDateTime(replacement)) + " is used instead.");
+    for (const double start : {0.0 /* 30 December 1899 */, replacement + 1.5}) {
+        old.StartTime = start;
+        EXPECT_EQ(DamagedMetaText(CheckMeta(old, replacement)),
+                  "The meta data file holds values that cannot be right: start time. " +
+                      LocaleDateTimeText(FromTDateTime(replacement)) + " is used instead.");
+    }
+    old.StartTime = replacement + 0.5;
+    old.Interval = 180;
+    EXPECT_TRUE(CheckMeta(old, replacement).Damaged.empty());
 }

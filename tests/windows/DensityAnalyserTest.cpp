@@ -7,6 +7,8 @@
 #include "windows/DensityAnalyser.h"
 
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTextBlock>
@@ -125,3 +127,31 @@ TEST_F(DensityAnalyser, MenuGivesTheMessageUntilACurveIsDrawnThenShowsTheWindowE
 }
 
 } // namespace
+
+// The saved picture names its curves under the chart in their colours, and the window says
+// where it went.
+TEST_F(DensityAnalyser, SavedPictureCarriesTheLegendOfItsCurves)
+{
+    Form.resize(900, 600);
+    Form.LoadDensities({Histo("site.b", PeakHalf), Histo("empty"), Histo("kitchen", PeakFifth)});
+    Services.SaveAs = App.Paths().AppDir + "density.svg";
+    Form.SavePictureClick();
+    const QByteArray svg = ReadWholeFile(Services.SaveAs);
+    EXPECT_TRUE(svg.contains(">site.b<") && svg.contains(">kitchen<")) << svg.right(1500).toStdString();
+    EXPECT_FALSE(svg.contains(">empty<"));
+    EXPECT_TRUE(Form.SaveStatus->text().contains(QDir::toNativeSeparators(Services.SaveAs)));
+
+    Services.SaveAs = App.Paths().AppDir + "density.png";
+    Form.SavePictureClick();
+    const QImage picture = QImage(Services.SaveAs).convertToFormat(QImage::Format_RGB32);
+    ASSERT_GT(picture.height(), Form.HChart->height());
+    const QImage legend = picture.copy(0, Form.HChart->height(), picture.width(), picture.height() - Form.HChart->height());
+    for (const std::size_t file : {std::size_t(0), std::size_t(2)}) {
+        int stroke = 0;
+        for (int y = 0; y < legend.height(); ++y)
+            for (int x = 0; x < legend.width(); ++x)
+                stroke += legend.pixel(x, y) == DensityColour(file).rgb();
+        EXPECT_GT(stroke, 30) << file;
+    }
+    EXPECT_TRUE(Services.Shown.empty());
+}

@@ -212,7 +212,7 @@ TEST_F(FileManager, AnUnreadableRecordIsToldOnceAndOnlyWhenTheUserLooksAtIt)
 TEST_F(FileManager, DamagedValuesOfAMetaShowTheirReplacementsAndAreToldOnce)
 {
     const QString damaged = "2025 01 10 - 08 00 00";
-    TMetaData meta = MakeMeta(UnitMWm2, INFINITY, QDateTime(QDate(2025, 1, 10), QTime(8, 0)), "Ann\nBob");
+    TMetaData meta = MakeMeta(UnitMWm2, INFINITY, QDateTime(QDate(2025, 1, 6), QTime(8, 0)), "Ann\nBob");
     meta.Correction = -128;
     WriteRecord(App.Paths().LogDir, damaged, {Sample(1), Sample(2)}, meta);
     Form().ShowFileManager(TFileManagerMode::OpenRecord);

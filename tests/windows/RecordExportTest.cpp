@@ -10,6 +10,7 @@
 #include "windows/FileManager.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -73,6 +74,9 @@ TEST_F(RecordExport, ViewerCommandsWriteTheChosenFileOrOneErrorBox)
     for (const auto &[name, command] : commands) {
         Services.SaveAs = Output(name);
         (Form.*command)();
+        // The status line says where the file went.
+        EXPECT_TRUE(Form.PanelStatus->text().endsWith(" saved to " + QDir::toNativeSeparators(Output(name))))
+            << Form.PanelStatus->text().toStdString();
     }
     EXPECT_TRUE(ReadWholeFile(Output("a.pdf")).startsWith("%PDF"));
     EXPECT_EQ(QImage(Output("a.png")).size(), QSize(Form.TChart->width(), Form.TChart->height() + Form.HChart->height()));
@@ -90,6 +94,19 @@ TEST_F(RecordExport, ViewerCommandsWriteTheChosenFileOrOneErrorBox)
     EXPECT_EQ(Services.Shown.size(), 2u);
     EXPECT_EQ(FilesInAppDir(), (QStringList{"a.csv", "a.pdf", "a.png", "blocker"}));
     EXPECT_EQ(ReadWholeFile(log), logBytes);
+}
+
+// The viewer shows a damaged record with replacements; its report says what was replaced.
+TEST_F(RecordExport, ViewerReportOfADamagedRecordSaysSo)
+{
+    TMetaData meta = MakeMeta(7, 0.5, QDateTime(QDate(2025, 1, 7), QTime(9, 0)));
+    const QString log = WriteRecord(App.Paths().LogDir, "odd", {Sample(1.0f), Sample(2.0f)}, meta);
+    Form.OpenRecord(log, false);
+    Services.SaveAs = Output("odd.pdf");
+    Form.SaveReportClick();
+    const QString text = RunProgram("pdftotext", {Services.SaveAs, "-"}).OutputText();
+    EXPECT_TRUE(text.contains("This record is damaged")) << text.toStdString();
+    EXPECT_TRUE(text.contains("cannot be right: unit"));
 }
 
 TEST_F(RecordExport, MainMenuExportWritesWhatIsChosenForThePickedLog)

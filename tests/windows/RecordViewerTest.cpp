@@ -234,3 +234,18 @@ TEST(PeakFrequencyList, StopsWithANoticeAfterTheLastAllowedLine)
 }
 
 } // namespace
+
+// Beside the statistics: the highest 30-minute average and the highest sample as shares of the
+// reference level at each sample's peak frequency; a short record is averaged whole.
+TEST_F(RecordViewer, ExposureSharesStandBesideTheStatistics)
+{
+    std::vector<TSampleRecord> samples(2000, Sample(1.0f)); // 1 mW/m², no frequency: 0.05 %
+    samples[1500] = Sample(9000.0f, 2450);                   // 9 W/m² of 10: 90 %
+    Form.OpenRecord(Record("long", samples), false);
+    const double average = (1799 * 0.0005 + 0.9) / 1800;
+    EXPECT_EQ(Form.LabelExposure->text(), QString("Exposure over 30 minutes: %1\nHighest sample: %2")
+                                              .arg(ExposurePercentText(average), ExposurePercentText(0.9)));
+    Form.OpenRecord(Record("short", {Sample(2.0f, 900), Sample(2.0f, 900)}), false);
+    EXPECT_EQ(Form.LabelExposure->text(), QString("Exposure over the whole record: %1\nHighest sample: %1")
+                                              .arg(ExposurePercentText(0.002 / 4.5)));
+}

@@ -5,8 +5,9 @@ const char *const ExportUsage =
     "                     FILE.zlog\n"
     "Writes the samples of a ZELTAR record as CSV to standard output, or with --summary\n"
     "its metadata, statistics and histogram as 'key: value' lines, or with --report a PDF\n"
-    "report of the record (metadata, statistics, charts, risk categories, peak frequencies)\n"
-    "to OUT.pdf. --population and --state choose the risk columns (default general, wake).\n";
+    "report of the record (metadata, statistics, charts, risk categories, exposure, alert\n"
+    "episodes, peak frequencies) to OUT.pdf. --population and --state choose the risk columns\n"
+    "(default general, wake). A damaged record is exported with a warning on standard error.\n";
 
 namespace {
 

@@ -27,7 +27,7 @@ int Fail(const QString &message)
 
 // The report is drawn by the program's chart control, which needs an application object; a
 // terminal without a display gets the off-screen platform.
-int WriteReport(int argc, char **argv, const TExportArguments &arguments, const TMetaData &meta)
+int WriteReport(int argc, char **argv, const TExportArguments &arguments, const TExportMeta &meta)
 {
     const QString &logPath = arguments.LogFile;
     if (IsFileOfRecord(arguments.ReportFile, logPath))
@@ -41,7 +41,7 @@ int WriteReport(int argc, char **argv, const TExportArguments &arguments, const 
     const QString resources = TAppPaths::ResourcesDirFor(QCoreApplication::applicationDirPath());
     if (!LoadRiskPalette(resources))
         return Fail("cannot read the risk palette '" + QDir(resources).filePath("Risk Palette.bmp") + "'");
-    SaveRecordReport(arguments.ReportFile, {logPath, meta, arguments.Population, arguments.State});
+    SaveRecordReport(arguments.ReportFile, {logPath, meta.Meta, arguments.Population, arguments.State, meta.Damage});
     return 0;
 }
 
@@ -78,8 +78,12 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "zeltar-export: %s: no .histo file beside it; the recording may not have been "
                                  "stopped\n",
                          logPath.toLocal8Bit().constData());
+        // A damaged record is still exported, with what stands in for its damaged values.
+        for (const QString &damage : meta.Damage)
+            std::fprintf(stderr, "zeltar-export: %s: %s\n", logPath.toLocal8Bit().constData(),
+                         damage.toLocal8Bit().constData());
         if (!parsed->ReportFile.isEmpty())
-            return WriteReport(argc, argv, *parsed, meta.Meta);
+            return WriteReport(argc, argv, *parsed, meta);
         if (parsed->Summary)
             WriteSummary(stdout, logPath, meta.Meta, SummariseRecord(logPath, meta.Meta.Unit), parsed->Population,
                          parsed->State);

@@ -1,5 +1,6 @@
 #include "tools/resource-gen/InstallationResources.h"
 
+#include "tools/resource-gen/AlertTone.h"
 #include "tools/resource-gen/AppIcons.h"
 #include "tools/resource-gen/IcoEncoder.h"
 #include "tools/resource-gen/ImageEncoding.h"
@@ -37,6 +38,8 @@ std::vector<TResourceFile> MakeInstallationResources()
         {"Risk Level.bmp", EncodeBmp(MakeRiskLevelBar())},
         {"Speaker.bmp", EncodeBmp(DrawSpeaker(TAlerts::On))},
         {"Speakeroff.bmp", EncodeBmp(DrawSpeaker(TAlerts::Off))},
+        {"Speakeralert.bmp", EncodeBmp(DrawSpeaker(TAlerts::Alerting))},
+        {"Alert.wav", MakeAlertTone()},
         {"Zeltar.ico", EncodeIcon(TIconState::Plain)},
         {"Zeltar_Listen.ico", EncodeIcon(TIconState::Listen)},
         {"Zeltar_Rec.ico", EncodeIcon(TIconState::Record)},

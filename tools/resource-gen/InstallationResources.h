@@ -1,5 +1,5 @@
 #pragma once
-// The pictures and icons that come with an installation, in the "Resources" folder beside
+// The pictures, icons and sounds that come with an installation, in the "Resources" folder beside
 // the program.
 
 #include <QByteArray>

@@ -24,9 +24,9 @@ void DrawSpeakerBody(QPainter &p, const QColor &colour)
     p.drawPath(body);
 }
 
-void DrawSoundWaves(QPainter &p)
+void DrawSoundWaves(QPainter &p, const QColor &colour)
 {
-    p.setPen(QPen(GlyphStyle::Green, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(colour, 1.8, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     const QPointF centre(12, 12);
     for (const double radius : {4.0, 7.5})
@@ -50,7 +50,11 @@ QImage DrawSpeaker(TAlerts alerts)
     p.setRenderHint(QPainter::Antialiasing);
     if (alerts == TAlerts::On) {
         DrawSpeakerBody(p, GlyphStyle::Ink);
-        DrawSoundWaves(p);
+        DrawSoundWaves(p, GlyphStyle::Green);
+    } else if (alerts == TAlerts::Alerting) {
+        // The speaker itself turns red, so the alert shows at a glance even beside the waves.
+        DrawSpeakerBody(p, GlyphStyle::Red);
+        DrawSoundWaves(p, GlyphStyle::Amber);
     } else {
         DrawSpeakerBody(p, GlyphStyle::InkDimmed);
         DrawCross(p);

@@ -1,0 +1,59 @@
+#pragma once
+// The alert of the live run: the alert rule judges every corrected reading while the switch is
+// on and the session listens or records. It tells when an alert starts, when its peak grows and
+// when it ends; a stop, an import, a change of unit or the switch turned off end it at once.
+
+#include "model/AlertRule.h"
+
+#include <QDateTime>
+#include <QObject>
+
+#include <cstdint>
+
+class TAcquisitionSession;
+
+class TLiveAlert : public QObject {
+    Q_OBJECT
+
+public:
+    TLiveAlert();
+
+    // Follows the state of session, which feeds Take: a stop or an import ends the alert.
+    void Watch(TAcquisitionSession &session);
+
+    void SetOn(bool on);
+    bool On() const { return IsOn; }
+    // A new limit judges the next reading afresh: an alert in progress ends.
+    void SetLimit(const TAlertLimit &limit);
+    const TAlertLimit &Limit() const { return Rule.Limit(); }
+    // The risk assessment's population and state.
+    void SetTarget(int population, int state);
+
+    // One corrected reading, in unit, taken at.
+    void Take(const QDateTime &at, std::uint8_t unit, double correctedValue)
+    {
+        if (IsOn)
+            Judge(at, unit, correctedValue);
+    }
+
+    bool Active() const { return Rule.Active(); }
+    // The highest reading of the alert, in Unit().
+    double Peak() const { return Rule.Peak(); }
+    std::uint8_t Unit() const { return RunUnit; }
+
+signals:
+    void Started();
+    void PeakChanged();
+    void Ended();
+
+private:
+    void Judge(const QDateTime &at, std::uint8_t unit, double correctedValue);
+    // An alert in progress ends now, and the rule starts afresh.
+    void End();
+
+    bool IsOn = false;
+    int Population = 0;
+    int State = 0;
+    TAlertRule Rule;
+    std::uint8_t RunUnit = 0;
+};

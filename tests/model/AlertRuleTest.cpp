@@ -1,0 +1,98 @@
+// The alert rule: when an alert starts and ends, by level or by risk category.
+
+#include "model/AlertRule.h"
+
+#include "model/Risk.h"
+#include "model/Units.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using TChange = TAlertRule::TChange;
+
+// General population awake: a reading of 1.3 mW/m² is High, 1.0 mW/m² only Moderate.
+constexpr double HighMWm2 = 1.3, ModerateMWm2 = 1.0;
+
+std::vector<TChange> Feed(TAlertRule &rule, const std::vector<std::pair<double, double>> &readings,
+                          std::uint8_t unit = UnitVm)
+{
+    std::vector<TChange> changes;
+    for (const auto &[time, value] : readings)
+        changes.push_back(rule.Take(time, unit, value));
+    return changes;
+}
+
+TAlertLimit CategoryLimit(int category)
+{
+    TAlertLimit limit;
+    limit.Category = category;
+    return limit;
+}
+
+} // namespace
+
+TEST(AlertRule, StartsAtTheLimitAndEndsOnlyAfterTheReadingsStayedBelowForTheHoldTime)
+{
+    TAlertRule rule({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, PopulationGeneral, StateWake);
+    // Just below, then exactly at the limit; hovering about it keeps the one alert going, and a
+    // reading at the limit again restarts the hold.
+    EXPECT_EQ(Feed(rule, {{0, 1.999}, {1, 2.0}, {2, 1.5}, {3, 2.5}, {4, 1.9}, {13, 2.0}, {14, 1.0}}),
+              (std::vector{TChange::None, TChange::Started, TChange::None, TChange::None, TChange::None, TChange::None,
+                           TChange::None}));
+    EXPECT_TRUE(rule.Active());
+    EXPECT_EQ(rule.Peak(), 2.5);
+    // Below since 14: still on just short of 10 s, over at 10 s; the peak stays readable.
+    EXPECT_EQ(Feed(rule, {{23.9, 1.0}, {24, 1.0}, {25, 1.0}}), (std::vector{TChange::None, TChange::Ended, TChange::None}));
+    EXPECT_FALSE(rule.Active());
+    EXPECT_EQ(rule.Peak(), 2.5);
+    // The next alert has a peak of its own.
+    EXPECT_EQ(rule.Take(30, UnitVm, 2.1), TChange::Started);
+    EXPECT_EQ(rule.Peak(), 2.1);
+
+    // No hold: the first reading below ends it. A clock set back restarts the hold, it does
+    // not keep the alert for ever.
+    TAlertRule immediate({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 0}, PopulationGeneral, StateWake);
+    EXPECT_EQ(Feed(immediate, {{0, 3.0}, {1, 1.0}}), (std::vector{TChange::Started, TChange::Ended}));
+    TAlertRule setBack({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, PopulationGeneral, StateWake);
+    EXPECT_EQ(Feed(setBack, {{100, 3.0}, {101, 1.0}, {50, 1.0}, {59, 1.0}, {60, 1.0}}),
+              (std::vector{TChange::Started, TChange::None, TChange::None, TChange::None, TChange::Ended}));
+}
+
+TEST(AlertRule, ACategoryIsJudgedForThePopulationAndStateAndALevelTakesItsPlace)
+{
+    // The default limit is High.
+    TAlertRule rule(TAlertLimit{}, PopulationGeneral, StateWake);
+    ASSERT_EQ(RiskCategoryNames[static_cast<std::size_t>(*TAlertLimit{}.Category)], "High");
+    EXPECT_EQ(rule.Take(0, UnitMWm2, ModerateMWm2), TChange::None);
+    EXPECT_EQ(rule.Take(1, UnitMWm2, HighMWm2), TChange::Started);
+    EXPECT_EQ(rule.Take(2, UnitMWm2, ModerateMWm2), TChange::None);
+    // The same reading is High for the sensitive population, so the alert goes on where it
+    // would have ended; asleep, the general population counts as the sensitive one awake.
+    rule.SetTarget(PopulationSensitive, StateWake);
+    EXPECT_EQ(rule.Take(12, UnitMWm2, ModerateMWm2), TChange::None);
+    rule.SetTarget(PopulationGeneral, StateSleep);
+    EXPECT_EQ(rule.Take(20, UnitMWm2, ModerateMWm2), TChange::None);
+    // Back to the general population awake the reading is only Moderate and the hold runs out.
+    rule.SetTarget(PopulationGeneral, StateWake);
+    EXPECT_EQ(rule.Take(21, UnitMWm2, ModerateMWm2), TChange::None);
+    EXPECT_EQ(rule.Take(30.9, UnitMWm2, ModerateMWm2), TChange::None);
+    EXPECT_EQ(rule.Take(31, UnitMWm2, ModerateMWm2), TChange::Ended);
+
+    // The category follows the unit: 22 V/m is far above High, 0.5 V/m below it.
+    TAlertRule field(TAlertLimit{}, PopulationGeneral, StateWake);
+    EXPECT_FALSE(field.Reaches(UnitVm, 0.5));
+    EXPECT_TRUE(field.Reaches(UnitVm, 22.0));
+    // Extreme is the top category; Very low is reached by any reading, also zero.
+    EXPECT_FALSE(TAlertRule(CategoryLimit(5), PopulationGeneral, StateWake).Reaches(UnitVm, 5.0));
+    EXPECT_TRUE(TAlertRule(CategoryLimit(0), PopulationGeneral, StateWake).Reaches(UnitVm, 0.0));
+
+    // A level replaces the category: a High reading below the level raises nothing, and the
+    // level is compared as it stands, in the unit of the readings.
+    TAlertRule level({.Category = 3, .Level = 5.0, .HoldSeconds = 10}, PopulationSensitive, StateSleep);
+    EXPECT_FALSE(level.Reaches(UnitMWm2, HighMWm2));
+    EXPECT_TRUE(level.Reaches(UnitMWm2, 5.0));
+    EXPECT_TRUE(level.Reaches(UnitVm, 5.0));
+}
