@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev qt6-multimedia-dev
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core poppler-utils
