@@ -36,8 +36,6 @@ TAlertsControl::TAlertsControl(TAcquisitionSession &session, const TAlertsView &
     ShowPicture();
 }
 
-TAlertsControl::~TAlertsControl() = default;
-
 void TAlertsControl::SetSwitch(bool on)
 {
     SwitchOn = on;

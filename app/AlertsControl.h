@@ -34,7 +34,6 @@ public:
     // The options come from the options file in the settings folder of paths; a right click on
     // the picture opens the dialog.
     TAlertsControl(TAcquisitionSession &session, const TAlertsView &view, const TAppPaths &paths, QWidget *window);
-    ~TAlertsControl() override;
 
     // The alerts switch.
     void SetSwitch(bool on);

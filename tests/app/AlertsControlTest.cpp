@@ -6,6 +6,7 @@
 #include "tests/app/AppTestSupport.h"
 
 #include "app/AlertsControl.h"
+#include "app/QtServices.h"
 #include "device/MeterConnection.h"
 #include "dialogs/AlertsDialog.h"
 #include "tests/dialogs/ModalHookGuard.h"
@@ -197,4 +198,26 @@ TEST_F(MainWindowTest, TheSwitchAndTheAlertOptionsAreKeptOverARestartAndTheSetti
     Form->AttachConnectionForm(*connection);
     EXPECT_TRUE(Form->AlertsOn && Form->Session.Alert.On());
     EXPECT_EQ(Form->Session.Alert.Limit(), options.Limit);
+}
+
+// The real doors on a machine without a sound device or a desktop's notification service: the
+// tone and the notification are missed, and no box is shown for them.
+TEST(QtAlertServices, WithoutASoundDeviceOrANotificationServiceNothingHappensAndNoBoxIsShown)
+{
+    const TempAppDir app;
+    InstallResources(app.Paths());
+    TServices services = QtServices();
+    int boxes = 0;
+    services.MessageBox = [&boxes](TMsgKind, const QString &, TMsgButtons buttons) {
+        ++boxes;
+        return SafeAnswer(buttons);
+    };
+    const TServices previous = InstallServices(services);
+    for (int i = 0; i < 2; ++i) {
+        PlaySound(app.Paths().ResourcesDir + "Alert.wav");
+        NotifyDesktop("Alert: the readings have reached High", "Reading: 1.3000 mW/m²");
+        QCoreApplication::processEvents();
+    }
+    InstallServices(previous);
+    EXPECT_EQ(boxes, 0);
 }
