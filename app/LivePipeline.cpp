@@ -8,6 +8,7 @@
 #include "storage/LocaleTimeText.h"
 #include "windows/ChoiceGroup.h"
 #include "app/MainWindow.h"
+#include "app/AlertsControl.h"
 #include "charts/LevelHistogram.h"
 #include "charts/ChartWidget.h"
 #include "device/MeterConnection.h"
@@ -105,6 +106,8 @@ void TMainWindow::ShowRunningStatus()
         PanelStatus->setText(QStringLiteral("   The record is incomplete: nothing is being written to its log"));
         return;
     }
+    if (Alerts->ShowStatus())
+        return;
     if (RecordingState == Listening || RecordingState == Recording) {
         const QString since = RecordingState == Listening ? "   Playing since " : "   Recording since ";
         PanelStatus->setText(since + DayCountText(Session.SessionStart()) + "; " + "Last max on "

@@ -3,6 +3,7 @@
 
 #include "model/HandlerErrors.h"
 #include "app/MainWindow.h"
+#include "app/AlertsControl.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -41,6 +42,9 @@ void TMainWindow::BuildMenu()
     log->addSeparator();
     QAction *restart1 = AddItem(log, QStringLiteral("Res&tart"), QKeySequence(Qt::CTRL | Qt::Key_T));
     QAction *scheduleEnd1 = AddItem(log, QStringLiteral("&Schedule end"));
+    log->addSeparator();
+    QAction *alerts1 = AddItem(log, QStringLiteral("&Alerts…"));
+    connect(alerts1, &QAction::triggered, this, ShowingErrors([this] { Alerts->EditOptions(); }));
     connect(play1, &QAction::triggered, this, ShowingErrors([this] {
         PlayB->setChecked(true);
         PlayBClick();

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "windows/ClickForwarder.h"
+#include "app/AlertsControl.h"
 #include "model/ConvertError.h"
 #include "model/DecimalSeparators.h"
 #include "model/HandlerErrors.h"
@@ -52,6 +53,7 @@ TMainWindow::TMainWindow(const TAppPaths &paths, QWidget *parent)
     MetaDataDialog = new TMetaDataDialog(Session.DescriptionToEdit(), this);
     ScheduleDialog = new TScheduleDialog(this);
     BuildLayout();
+    Alerts = new TAlertsControl(Session, {ImageSOUND, PanelStatus, RiskPopulationRG, RiskStateRG}, Paths, this);
     BuildMenu();
     WireHandlers();
     WatchSession();
@@ -335,7 +337,7 @@ void TMainWindow::ImageSOUNDClick()
 
 void TMainWindow::SetAlertsPicture()
 {
-    ImageSOUND->setPixmap(QPixmap(Paths.ResourcesDir + (AlertsOn ? "Speaker.bmp" : "Speakeroff.bmp")));
+    Alerts->SetSwitch(AlertsOn);
 }
 
 void TMainWindow::LabelPeakFreqTimerTimer()

@@ -28,6 +28,7 @@ class QLineEdit;
 class QProgressBar;
 class QSplitter;
 class QToolButton;
+class TAlertsControl;
 class TMeterConnection;
 class TMetaDataDialog;
 class TScheduleDialog;
@@ -145,6 +146,8 @@ public:
     // The acquisition: its state, its numbers and the record being written.
     TAcquisitionSession Session;
     bool AlertsOn = false;
+    // The alerts switch's picture, tone, notification and dialog.
+    TAlertsControl *Alerts = nullptr;
 
     // What the window draws of the run.
     int RiskIndex = 0;

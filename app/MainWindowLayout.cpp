@@ -157,7 +157,7 @@ QFrame *TMainWindow::BuildCoolBar()
     row->setContentsMargins(3, 1, 0, 1);
     row->setSpacing(0);
 
-    ImageSOUND = NewLabel(QString(), PanelCoolBar, QStringLiteral("Toggle alerts (on/off) (not enabled)"));
+    ImageSOUND = NewLabel(QString(), PanelCoolBar, QStringLiteral("Toggle alerts (on/off)"));
     ImageSOUND->setFixedSize(ToolButtonSize, ToolButtonSize);
     row->addWidget(ImageSOUND);
     row->addSpacing(4);

@@ -1,10 +1,15 @@
 #include "app/QtServices.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QSoundEffect>
 #include <QUrl>
+#include <QVariantMap>
 
 #include <cstdlib>
 
@@ -61,6 +66,37 @@ QString AskQtSaveFileName(const TSaveFileRequest &request, QWidget *parent)
     return chosen.isEmpty() ? QString() : chosen.first();
 }
 
+// One effect for the program's life, owned by the application so that it goes before Qt does.
+// Without a sound device it reports an error status and plays nothing.
+void PlayQtSound(const QString &path)
+{
+    static QPointer<QSoundEffect> effect;
+    if (!effect)
+        effect = new QSoundEffect(QCoreApplication::instance());
+    const QUrl source = QUrl::fromLocalFile(path);
+    if (effect->source() != source)
+        effect->setSource(source);
+    effect->play();
+}
+
+// The freedesktop notification service's Notify, sent without waiting for its answer: without a
+// session bus or the service the message goes nowhere.
+void NotifyOverDBus(const QString &summary, const QString &body)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage notify =
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+                                       QStringLiteral("/org/freedesktop/Notifications"),
+                                       QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    const QString desktopEntry = QGuiApplication::desktopFileName();
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), desktopEntry}};
+    notify << QApplication::applicationName() << 0u << desktopEntry << summary << body << QStringList() << hints
+           << -1;
+    bus.send(notify);
+}
+
 } // namespace
 
 std::unique_ptr<QMessageBox> MakeQtMessageBox(TMsgKind kind, const QString &text, TMsgButtons buttons)
@@ -84,5 +120,7 @@ TServices QtServices()
         .EndProcess = [](int exitCode) { std::_Exit(exitCode); },
         .ShellOpen = [](const QString &path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
         .SaveFileDialog = AskQtSaveFileName,
+        .PlaySound = PlayQtSound,
+        .Notify = NotifyOverDBus,
     };
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The services the user meets: QMessageBox, the system clock, std::_Exit, the desktop's
-// programs and QFileDialog.
+// programs, QFileDialog, QSoundEffect and the desktop's notification service over D-Bus.
 
 #include "model/Services.h"
 

@@ -71,3 +71,17 @@ QString AskSaveFileName(const TSaveFileRequest &request, QWidget *parent)
     const auto saveFileDialog = Installed().SaveFileDialog; // a copy, as for the boxes
     return saveFileDialog ? saveFileDialog(request, parent) : QString();
 }
+
+void PlaySound(const QString &path)
+{
+    const auto &playSound = Installed().PlaySound;
+    if (playSound)
+        playSound(path);
+}
+
+void NotifyDesktop(const QString &summary, const QString &body)
+{
+    const auto &notify = Installed().Notify;
+    if (notify)
+        notify(summary, body);
+}

@@ -1,10 +1,11 @@
 #pragma once
 // The program's doors to the world outside it: message boxes, the clock, ending the process,
-// opening a file with the desktop's program and the file-save dialog. The application installs
+// opening a file with the desktop's program, the file-save dialog, a sound and a desktop
+// notification. The application installs
 // the real ones once at start-up (app/QtServices.h); tests install fakes. A door left empty
 // does the harmless thing: no box is shown and the safe answer is given (OK for notices,
 // No / Cancel for questions), the clock is the system's, the process ends at once, nothing is
-// opened and the save dialog is cancelled.
+// opened, the save dialog is cancelled, and no sound or notification goes out.
 
 #include <QDateTime>
 #include <QString>
@@ -33,6 +34,10 @@ struct TServices {
     std::function<bool(const QString &path)> ShellOpen;
     // The chosen full path, or an empty text for Cancel; parent is only handed on to the dialog.
     std::function<QString(const TSaveFileRequest &, QWidget *parent)> SaveFileDialog;
+    // Plays a short sound file; nothing without a sound device.
+    std::function<void(const QString &path)> PlaySound;
+    // A notification on the desktop; nothing where the desktop has no notification service.
+    std::function<void(const QString &summary, const QString &body)> Notify;
 };
 
 // Installs services for the whole program and returns the set they replace.
@@ -57,3 +62,7 @@ bool ShellOpen(const QString &path);
 
 // The chosen full path, or an empty text when the dialog was cancelled.
 QString AskSaveFileName(const TSaveFileRequest &request, QWidget *parent);
+
+// Never a box: a sound or a notification that cannot go out is simply missed.
+void PlaySound(const QString &path);
+void NotifyDesktop(const QString &summary, const QString &body);

@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev qt6-multimedia-dev
   libgl-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev dbus-daemon
   fonts-dejavu-core poppler-utils
   clang libclang-rt-14-dev
   libmosquitto-dev mosquitto mosquitto-clients openssl

@@ -106,8 +106,11 @@ void TAcquisitionSession::ProcessSample(int peakFrequency, float value)
         if (WriteBuffer->Count() >= static_cast<std::uint32_t>(WriteBuffer->Capacity()))
             writeError.Run([this] { AppendWriteBuffer(); });
     }
-    RunStatistics.Add(Value, ToTDateTime(now));
-    Alert.Take(now, MetaData.Unit, Value);
+    const double day = ToTDateTime(now);
+    RunStatistics.Add(Value, day);
+    // The day count the statistics take anyway: converting the time once more would cost as
+    // much as the whole alert.
+    Alert.Take(day * 86400.0, MetaData.Unit, Value);
     emit SampleProcessed(now);
     if (RunStatistics.SampleCount() == SampleCounterLimit)
         ShowMessageBox(TMsgKind::Warning,

@@ -33,7 +33,7 @@ void TLiveAlert::SetTarget(int population, int state)
     Rule.SetTarget(population, state);
 }
 
-void TLiveAlert::Judge(const QDateTime &at, std::uint8_t unit, double correctedValue)
+void TLiveAlert::Judge(double timeSeconds, std::uint8_t unit, double correctedValue)
 {
     // The replay of an import is no live reading.
     if (RecordingState != Listening && RecordingState != Recording)
@@ -44,7 +44,7 @@ void TLiveAlert::Judge(const QDateTime &at, std::uint8_t unit, double correctedV
         RunUnit = unit;
     }
     const double peak = Rule.Peak();
-    switch (Rule.Take(static_cast<double>(at.toMSecsSinceEpoch()) / 1000.0, unit, correctedValue)) {
+    switch (Rule.Take(timeSeconds, unit, correctedValue)) {
     case TAlertRule::TChange::Started: emit Started(); break;
     case TAlertRule::TChange::Ended: emit Ended(); break;
     case TAlertRule::TChange::None:

@@ -5,7 +5,6 @@
 
 #include "model/AlertRule.h"
 
-#include <QDateTime>
 #include <QObject>
 
 #include <cstdint>
@@ -29,11 +28,11 @@ public:
     // The risk assessment's population and state.
     void SetTarget(int population, int state);
 
-    // One corrected reading, in unit, taken at.
-    void Take(const QDateTime &at, std::uint8_t unit, double correctedValue)
+    // One corrected reading, in unit, taken at timeSeconds (any steady origin).
+    void Take(double timeSeconds, std::uint8_t unit, double correctedValue)
     {
         if (IsOn)
-            Judge(at, unit, correctedValue);
+            Judge(timeSeconds, unit, correctedValue);
     }
 
     bool Active() const { return Rule.Active(); }
@@ -47,7 +46,7 @@ signals:
     void Ended();
 
 private:
-    void Judge(const QDateTime &at, std::uint8_t unit, double correctedValue);
+    void Judge(double timeSeconds, std::uint8_t unit, double correctedValue);
     // An alert in progress ends now, and the rule starts afresh.
     void End();
 

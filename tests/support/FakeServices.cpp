@@ -22,6 +22,8 @@ TFakeServices::TFakeServices(const QDateTime &now) : Now(now)
             return !OpenWith || OpenWith(path);
         },
         .SaveFileDialog = [this](const TSaveFileRequest &request, QWidget *) { return AskSaveFileName(request); },
+        .PlaySound = [this](const QString &path) { Sounds << path; },
+        .Notify = [this](const QString &summary, const QString &body) { Notifications.emplace_back(summary, body); },
     });
 }
 

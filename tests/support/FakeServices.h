@@ -1,7 +1,8 @@
 #pragma once
 // Installs fakes of the program's services for its lifetime and puts the previous ones back
 // afterwards: every box is recorded and answered, the clock stands at Now, an end of the
-// process is recorded and returns, and the desktop and the save dialog are asked nothing.
+// process is recorded and returns, the desktop and the save dialog are asked nothing, and
+// sounds and notifications are recorded.
 
 #include "model/Services.h"
 
@@ -11,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 struct TShownBox {
@@ -49,6 +51,10 @@ public:
     // Save dialogs: answered with SaveAs (empty: Cancel).
     std::vector<TSaveFileRequest> SaveRequests;
     QString SaveAs;
+
+    // Sounds played (their files) and desktop notifications (summary, body).
+    QStringList Sounds;
+    std::vector<std::pair<QString, QString>> Notifications;
 
 private:
     TMsgAnswer ShowBox(TMsgKind kind, const QString &text, TMsgButtons buttons);

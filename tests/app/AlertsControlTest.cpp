@@ -1,0 +1,223 @@
+// The alerts in the main window: the switch, the picture, the status line, the tone repeated
+// while an alert lasts and the notification at its start through the program's services, the
+// dialog from the picture's right click and the menu, and the options kept over a restart
+// beside a settings file that stays byte for byte as it was.
+
+#include "tests/app/AppTestSupport.h"
+
+#include "app/AlertsControl.h"
+#include "app/QtServices.h"
+#include "device/MeterConnection.h"
+#include "dialogs/AlertsDialog.h"
+#include "tests/dialogs/ModalHookGuard.h"
+#include "windows/ChoiceGroup.h"
+#include "windows/ElidedLabel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+namespace {
+
+// General population awake, in mW/m2: 1.3 is High, 1.0 only Moderate (High for the sensitive).
+constexpr float High = 1.3f, Moderate = 1.0f, Low = 0.01f;
+
+class AlertsControlTest : public MainWindowTest {
+protected:
+    AlertsControlTest()
+    {
+        Form->IrrUnitGB->SetItemIndex(1);
+        Form->IrrUnitGB->OnClick();
+        Form->ImageSOUNDClick();
+        Listen();
+    }
+
+    bool Shows(const QString &picture) const
+    {
+        return Form->ImageSOUND->pixmap().toImage().convertToFormat(QImage::Format_RGB32)
+               == QImage(App.Paths().ResourcesDir + picture).convertToFormat(QImage::Format_RGB32);
+    }
+    void FeedAfter(int seconds, float value)
+    {
+        Services.Now = Services.Now.addSecs(seconds);
+        Feed(value);
+    }
+    void RightClickPicture()
+    {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(Form->ImageSOUND, &press);
+    }
+    std::string Status() const { return Form->PanelStatus->text().toStdString(); }
+    QString Tone() const { return App.Paths().ResourcesDir + "Alert.wav"; }
+};
+
+} // namespace
+
+TEST_F(AlertsControlTest, AnAlertShowsSoundsAndNotifiesUntilTheReadingsStayedBelowForTheHoldTime)
+{
+    EXPECT_EQ(Form->ImageSOUND->toolTip(), "Toggle alerts (on/off)");
+    ASSERT_TRUE(Form->AlertsOn && Shows("Speaker.bmp"));
+    Feed(Moderate);
+    EXPECT_TRUE(Services.Sounds.isEmpty() && Services.Notifications.empty());
+
+    FeedAfter(1, High);
+    EXPECT_TRUE(Shows("Speakeralert.bmp"));
+    EXPECT_EQ(Status(), "   Alert: the readings have reached High (peak 1.3000 mW/m²)");
+    EXPECT_EQ(Services.Sounds, QStringList{Tone()});
+    ASSERT_EQ(Services.Notifications.size(), 1u);
+    EXPECT_EQ(Services.Notifications[0].first, "Alert: the readings have reached High");
+    EXPECT_EQ(Services.Notifications[0].second, "Reading: 1.3000 mW/m²");
+    // The tone repeats with its timer, every few seconds; a higher reading is the new peak,
+    // told once.
+    QTimer &tone = Form->Alerts->ToneTimer;
+    ASSERT_TRUE(tone.isActive());
+    EXPECT_EQ(tone.interval(), TAlertsControl::ToneRepeatMs);
+    tone.start(0);
+    QCoreApplication::processEvents();
+    EXPECT_GE(Services.Sounds.size(), 2);
+    EXPECT_EQ(Services.Sounds.back(), Tone());
+    FeedAfter(1, 2.5f);
+    EXPECT_EQ(Status(), "   Alert: the readings have reached High (peak 2.5000 mW/m²)");
+    EXPECT_EQ(Services.Notifications.size(), 1u);
+
+    // Moderate for the general population, but High for the sensitive one as the panel now says:
+    // the alert goes on past the hold time of 10 s.
+    FeedAfter(1, Moderate);
+    Form->RiskPopulationRG->SetItemIndex(1);
+    FeedAfter(10, Moderate);
+    EXPECT_TRUE(Shows("Speakeralert.bmp"));
+    Form->RiskPopulationRG->SetItemIndex(0);
+    FeedAfter(1, Moderate);
+    FeedAfter(9, Low);
+    EXPECT_TRUE(Form->Alerts->ToneTimer.isActive());
+    FeedAfter(1, Low);
+    EXPECT_FALSE(Form->Alerts->ToneTimer.isActive());
+    EXPECT_TRUE(Shows("Speaker.bmp"));
+    EXPECT_EQ(Status().rfind("   Playing since ", 0), 0u) << Status();
+
+    // Stopped during an alert, the alert goes with the run; switched off, nothing is judged.
+    FeedAfter(1, High);
+    Form->Session.Stop();
+    EXPECT_EQ(Status(), "");
+    EXPECT_TRUE(Shows("Speaker.bmp") && !Form->Alerts->ToneTimer.isActive());
+    Form->ImageSOUNDClick();
+    EXPECT_TRUE(Shows("Speakeroff.bmp"));
+    Listen();
+    FeedAfter(1, High);
+    EXPECT_EQ(Services.Notifications.size(), 2u);
+    EXPECT_TRUE(Shows("Speakeroff.bmp"));
+    EXPECT_TRUE(Services.Shown.empty());
+}
+
+TEST_F(AlertsControlTest, TheDialogFromTheRightClickOrTheMenuSetsALevelAndTheTone)
+{
+    // A left click is the switch, a right click the dialog.
+    int shown = 0;
+    {
+        ModalHookGuard<TAlertsDialog> guard([&](TAlertsDialog &dialog) {
+            ++shown;
+            EXPECT_EQ(dialog.LevelUnit->text(), "mW/m²");
+            dialog.LevelRB->setChecked(true);
+            dialog.LevelEdit->setText("2");
+            dialog.ToneCB->setChecked(false);
+            dialog.OkB->click();
+        });
+        RightClickPicture();
+    }
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(Form->AlertsOn);
+    const TAlertOptions level{{.Category = 3, .Level = 2.0, .HoldSeconds = 10}, false};
+    EXPECT_EQ(Form->Alerts->Options(), level);
+    EXPECT_EQ(ReadAlertOptions(App.Paths().SettingsDir + ProgramOptionsFileName), level);
+
+    // High, but below the level; then above it, without a tone.
+    Feed(High);
+    EXPECT_TRUE(Services.Notifications.empty());
+    Feed(2.0f);
+    EXPECT_EQ(Status(), "   Alert: the readings have reached 2 mW/m² (peak 2.0000 mW/m²)");
+    EXPECT_EQ(Services.Notifications.size(), 1u);
+    EXPECT_TRUE(Services.Sounds.isEmpty());
+    EXPECT_FALSE(Form->Alerts->ToneTimer.isActive());
+
+    // The tone turned on during the alert sounds from then on; Cancel changes nothing.
+    {
+        ModalHookGuard<TAlertsDialog> guard([](TAlertsDialog &dialog) {
+            dialog.ToneCB->setChecked(true);
+            dialog.OkB->click();
+        });
+        QAction *alerts1 = MenuItem("&Alerts…");
+        ASSERT_TRUE(alerts1);
+        alerts1->trigger();
+    }
+    EXPECT_TRUE(Form->Alerts->ToneTimer.isActive());
+    {
+        ModalHookGuard<TAlertsDialog> guard([](TAlertsDialog &dialog) {
+            dialog.CategoryRB->setChecked(true);
+            dialog.CancelB->click();
+        });
+        RightClickPicture();
+    }
+    EXPECT_TRUE(Form->Alerts->Options().Limit.Level);
+    EXPECT_TRUE(Services.Shown.empty());
+}
+
+// The switch stays in the settings file, whose bytes are as before; the dialog's options come
+// back from the options file.
+TEST_F(MainWindowTest, TheSwitchAndTheAlertOptionsAreKeptOverARestartAndTheSettingsFileIsUnchanged)
+{
+    const QByteArray settings = "True\r\nmW/m\xB2\r\n4\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n";
+    App.WriteFile("Settings/LastSettings.ls", settings);
+    const TAlertOptions options{{.Category = 4, .Level = std::nullopt, .HoldSeconds = 30}, false};
+    const QTemporaryDir noPorts;
+    {
+        auto connection = std::make_unique<TMeterConnection>(*Form, App.Paths(), noPorts.path());
+        Form->AttachConnectionForm(*connection);
+        ModalHookGuard<TAlertsDialog> guard([](TAlertsDialog &dialog) {
+            dialog.CategoryCB->setCurrentIndex(4);
+            dialog.HoldSB->setValue(30);
+            dialog.ToneCB->setChecked(false);
+            dialog.OkB->click();
+        });
+        Form->Alerts->EditOptions();
+    }
+    Form.reset();
+    EXPECT_EQ(ReadWholeFile(App.Paths().SettingsDir + "LastSettings.ls"), settings);
+
+    Form = std::make_unique<TMainWindow>(App.Paths());
+    EXPECT_EQ(Form->Alerts->Options(), options);
+    auto connection = std::make_unique<TMeterConnection>(*Form, App.Paths(), noPorts.path());
+    Form->AttachConnectionForm(*connection);
+    EXPECT_TRUE(Form->AlertsOn && Form->Session.Alert.On());
+    EXPECT_EQ(Form->Session.Alert.Limit(), options.Limit);
+}
+
+// The real doors on a machine without a sound device or a desktop's notification service: the
+// tone and the notification are missed, and no box is shown for them.
+TEST(QtAlertServices, WithoutASoundDeviceOrANotificationServiceNothingHappensAndNoBoxIsShown)
+{
+    const TempAppDir app;
+    InstallResources(app.Paths());
+    TServices services = QtServices();
+    int boxes = 0;
+    services.MessageBox = [&boxes](TMsgKind, const QString &, TMsgButtons buttons) {
+        ++boxes;
+        return SafeAnswer(buttons);
+    };
+    const TServices previous = InstallServices(services);
+    for (int i = 0; i < 2; ++i) {
+        PlaySound(app.Paths().ResourcesDir + "Alert.wav");
+        NotifyDesktop("Alert: the readings have reached High", "Reading: 1.3000 mW/m²");
+        QCoreApplication::processEvents();
+    }
+    InstallServices(previous);
+    EXPECT_EQ(boxes, 0);
+}
