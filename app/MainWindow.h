@@ -29,6 +29,7 @@ class QSplitter;
 class QToolButton;
 class TMeterConnection;
 class TMetaDataDialog;
+class TPublishingControl;
 class TScheduleDialog;
 class TChartWidget;
 class TChoiceGroup;
@@ -143,6 +144,8 @@ public:
     const TAppPaths Paths;
     // The acquisition: its state, its numbers and the record being written.
     TAcquisitionSession Session;
+    // The readings published to a broker while publishing is on; ends before the session.
+    std::unique_ptr<TPublishingControl> Publishing;
     bool AlertsOn = false;
 
     // What the window draws of the run.
