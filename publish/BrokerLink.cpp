@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -73,6 +74,7 @@ struct TBrokerLink::TConnection {
     int EndErrno = 0;
     bool TimedOut = false;
     QString LastError; // the library's last error message
+    bool LogDropped = false; // its log is not followed any more
     std::unordered_map<int, std::uint64_t> InFlight; // message id -> reading
     bool DiscoveryDue = false;
     int OfflineMessage = -1;
@@ -291,8 +293,13 @@ bool TBrokerLink::Connect()
             connection.TimedOut = true;
             break;
         }
-        if (connection.Accepted)
+        if (connection.Accepted) {
+            // The library formats every log line for a callback, two for each reading; its
+            // errors only count while the connection is being made (ReportFailure).
+            if (!std::exchange(connection.LogDropped, true))
+                mosquitto_log_callback_set(client.get(), nullptr);
             SendWaiting(connection);
+        }
         if (StopAsked() && (!connection.Accepted || Close(connection)))
             break;
     }
