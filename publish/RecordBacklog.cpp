@@ -8,12 +8,14 @@
 #include <QTime>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 QDateTime LocalTimeOf(const TRecordStamp &stamp)
 {
-    return QDateTime(QDate(1899, 12, 30).addDays(stamp.Day), QTime::fromMSecsSinceStartOfDay(static_cast<int>(stamp.MsOfDay)));
+    return QDateTime(QDate(1899, 12, 30).addDays(stamp.Day),
+                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(stamp.MsOfDay)));
 }
 
 } // namespace
@@ -37,7 +39,8 @@ std::vector<TPublishedReading> TRecordBacklog::Take(std::size_t most, int popula
     TLogReader log(LogPath);
     if (log.Count() < Next)
         return readings;
-    const auto count = static_cast<std::size_t>(std::min<std::uint64_t>({most, Last - Next + 1, log.Count() - Next + 1}));
+    const auto count =
+        static_cast<std::size_t>(std::min<std::uint64_t>({most, Last - Next + 1, log.Count() - Next + 1}));
     std::vector<TSampleRecord> records(count);
     log.SkipTo(Next - 1);
     records.resize(log.Read(records));

@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 TSessionPublisher::TSessionPublisher(TAcquisitionSession &session, TPublishOptions options, QObject *parent)
     : TSessionPublisher(session, std::move(options), TReconnectDelays{}, parent)
 {

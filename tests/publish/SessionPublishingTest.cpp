@@ -80,7 +80,8 @@ TEST_F(SessionPublishingTest, EachSampleIsPublishedWithTheLiveValueTheChosenRisk
     EXPECT_EQ(listened["frequency_mhz"].toInt(), 900);
     EXPECT_FALSE(chosen.contains("frequency_mhz"));
     // 1 mW/m² is 30 dB: "Moderate" awake in general, "Very high" asleep for the sensitive.
-    EXPECT_EQ(listened["risk"].toString(), RiskCategoryName(EvaluateRisk(UnitMWm2, corrected, PopulationGeneral, StateWake)));
+    EXPECT_EQ(listened["risk"].toString(),
+              RiskCategoryName(EvaluateRisk(UnitMWm2, corrected, PopulationGeneral, StateWake)));
     EXPECT_EQ(recorded["risk"].toString(), "Very high");
     EXPECT_EQ(recorded["record"].toString(), recordName);
     EXPECT_FALSE(recordName.isEmpty());
@@ -137,9 +138,8 @@ TEST_F(SessionPublishingTest, ARecordingLongerThanTheQueueWhileTheBrokerIsAwayAr
     // Read back from the log, a reading keeps its value and frequency.
     for (const QByteArray &payload : consumer.PayloadsOn(Readings)) {
         const QJsonObject json = JsonOf(payload);
-        const auto index = std::find(times.begin(), times.end(),
-                                     QDateTime::fromString(json["time"].toString(), Qt::ISODateWithMs).toMSecsSinceEpoch())
-                           - times.begin();
+        const qint64 time = QDateTime::fromString(json["time"].toString(), Qt::ISODateWithMs).toMSecsSinceEpoch();
+        const auto index = std::find(times.begin(), times.end(), time) - times.begin();
         EXPECT_NEAR(json["value"].toDouble(), 0.01 * static_cast<double>(index + 1), 1e-6) << index;
         EXPECT_EQ(json["frequency_mhz"].toInt(), 1000 + index) << index;
     }
