@@ -15,14 +15,6 @@ for arg in "$@"; do
     *) echo "Usage: sudo scripts/demo.sh [--mqtt]" >&2; exit 2 ;;
   esac
 done
-if $mqtt; then
-  for tool in mosquitto mosquitto_sub; do
-    if ! command -v "$tool" >/dev/null && [ ! -x "/usr/sbin/$tool" ]; then
-      echo "--mqtt needs $tool (apt install mosquitto mosquitto-clients)." >&2
-      exit 1
-    fi
-  done
-fi
 
 link=/dev/ttyUSB99
 if [ "$(id -u)" -ne 0 ]; then
@@ -44,6 +36,15 @@ fi
 
 scripts/setup.sh
 scripts/build.sh
+if $mqtt; then
+  # setup.sh installs them on Debian; elsewhere they may be missing.
+  for tool in mosquitto mosquitto_sub; do
+    if ! PATH="$PATH:/usr/sbin" command -v "$tool" >/dev/null; then
+      echo "--mqtt needs $tool (on Debian: apt install mosquitto mosquitto-clients)." >&2
+      exit 1
+    fi
+  done
+fi
 
 # Everything the demo starts ends with it, and the publishing options are put back.
 started=()
