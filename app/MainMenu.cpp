@@ -4,6 +4,7 @@
 #include "model/HandlerErrors.h"
 #include "app/MainWindow.h"
 #include "app/AlertsControl.h"
+#include "app/PublishingControl.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -57,6 +58,9 @@ void TMainWindow::BuildMenu()
     connect(stop1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PressStopButton));
     connect(restart1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::RestartBClick));
     connect(scheduleEnd1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::ScheduleEnd1Click));
+    log->addSeparator();
+    connect(AddItem(log, QStringLiteral("Publish readings…")), &QAction::triggered, this,
+            ShowingErrors([this] { Publishing->EditOptions(); }));
 
     QMenu *analysis = menuBar()->addMenu(QStringLiteral("&Analysis"));
     QAction *density1 = AddItem(analysis, QStringLiteral("&Density"), QKeySequence(Qt::CTRL | Qt::Key_D));

@@ -6,6 +6,7 @@
 #include "model/DecimalSeparators.h"
 #include "model/HandlerErrors.h"
 #include "windows/ChoiceGroup.h"
+#include "app/PublishingControl.h"
 #include "app/RiskScaleBox.h"
 #include "app/Version.h"
 #include "dialogs/WidgetStyle.h"
@@ -57,6 +58,13 @@ TMainWindow::TMainWindow(const TAppPaths &paths, QWidget *parent)
     BuildMenu();
     WireHandlers();
     WatchSession();
+    Publishing = std::make_unique<TPublishingControl>(
+        Session, Paths.SettingsDir,
+        TPublishingControl::TWindow{
+            [this] { return std::pair(RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()); },
+            [this](const QString &text) { ShowNotice(text); }},
+        this);
+    Publishing->Start();
     FormCreate();
 }
 

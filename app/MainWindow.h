@@ -31,6 +31,7 @@ class QToolButton;
 class TAlertsControl;
 class TMeterConnection;
 class TMetaDataDialog;
+class TPublishingControl;
 class TScheduleDialog;
 class TChartWidget;
 class TChoiceGroup;
@@ -145,6 +146,8 @@ public:
     const TAppPaths Paths;
     // The acquisition: its state, its numbers and the record being written.
     TAcquisitionSession Session;
+    // The readings published to a broker while publishing is on; ends before the session.
+    std::unique_ptr<TPublishingControl> Publishing;
     bool AlertsOn = false;
     // The alerts switch's picture, tone, notification and dialog.
     TAlertsControl *Alerts = nullptr;

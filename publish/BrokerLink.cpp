@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -23,12 +24,15 @@ constexpr auto AnswerTimeout = 10s;
 // keep-alive on each turn; a stop in progress and a connection not yet answered look at the
 // clock more often. While readings are in flight their acknowledgements are read with the
 // next reading rather than on a wake-up of their own, at most AcknowledgeWaitMs late: a
-// reading every half second then costs the thread one wake-up, not two.
+// reading every half second then costs the thread one wake-up, not two. They are read once
+// AcknowledgeBatch of them are due, or when the wait has passed, so that the reads that find
+// nothing yet do not cost a system call each.
 constexpr int IdleWaitMs = 5000;
 constexpr int AcknowledgeWaitMs = 1000;
 constexpr int BusyWaitMs = 50;
 // Readings sent and not yet acknowledged, at most; the library's own default window.
 constexpr std::size_t SendWindow = 20;
+constexpr std::size_t AcknowledgeBatch = SendWindow / 2;
 // After the readings, how long "offline" and the disconnection may take.
 constexpr auto OfflineGrace = 1s;
 
@@ -70,6 +74,7 @@ struct TBrokerLink::TConnection {
     int EndErrno = 0;
     bool TimedOut = false;
     QString LastError; // the library's last error message
+    bool LogDropped = false; // its log is not followed any more
     std::unordered_map<int, std::uint64_t> InFlight; // message id -> reading
     bool DiscoveryDue = false;
     int OfflineMessage = -1;
@@ -256,10 +261,27 @@ bool TBrokerLink::Connect()
         return false;
     }
     while (!connection.Ended && connection.RefusedCode == 0) {
-        WaitForWork(connection);
+        const TWork work = WaitForWork(connection);
         errno = 0;
-        // The socket or the queue has work now: the library's own turn does not wait.
-        const int turn = mosquitto_loop(client.get(), 0, 1);
+        int turn = MOSQ_ERR_SUCCESS;
+        if (!connection.Accepted) {
+            // Making the connection (TLS included) is the library's own full turn.
+            turn = mosquitto_loop(client.get(), 0, 1);
+        } else {
+            // Once connected, the turn without the library's select() and the wake-up pipe it
+            // drains, a third of the system calls of each reading: the socket is read when
+            // poll found something on it or when acknowledgements are due (they are not
+            // polled for, see WaitForWork), written when the library has more to write than
+            // its publish wrote at once, and the keep-alive is looked after.
+            const bool acknowledgementsDue =
+                !connection.InFlight.empty() && (!work.Woken || connection.InFlight.size() >= AcknowledgeBatch);
+            if ((work.SocketEvents & (POLLIN | POLLERR | POLLHUP)) || acknowledgementsDue)
+                turn = mosquitto_loop_read(client.get(), 1);
+            if (turn == MOSQ_ERR_SUCCESS && mosquitto_want_write(client.get()))
+                turn = mosquitto_loop_write(client.get(), 1);
+            if (turn == MOSQ_ERR_SUCCESS)
+                turn = mosquitto_loop_misc(client.get());
+        }
         if (turn != MOSQ_ERR_SUCCESS && !connection.Ended) {
             connection.Ended = true;
             connection.EndCode = turn;
@@ -271,8 +293,13 @@ bool TBrokerLink::Connect()
             connection.TimedOut = true;
             break;
         }
-        if (connection.Accepted)
+        if (connection.Accepted) {
+            // The library formats every log line for a callback, two for each reading; its
+            // errors only count while the connection is being made (ReportFailure).
+            if (!std::exchange(connection.LogDropped, true))
+                mosquitto_log_callback_set(client.get(), nullptr);
             SendWaiting(connection);
+        }
         if (StopAsked() && (!connection.Accepted || Close(connection)))
             break;
     }
@@ -285,7 +312,7 @@ bool TBrokerLink::Connect()
     return connection.Accepted;
 }
 
-void TBrokerLink::WaitForWork(const TConnection &connection)
+TBrokerLink::TWork TBrokerLink::WaitForWork(const TConnection &connection)
 {
     const bool busy = !connection.Accepted || StopAsked() || connection.InFlight.size() >= SendWindow;
     const bool acknowledgementsOnly = !busy && !connection.InFlight.empty();
@@ -295,8 +322,10 @@ void TBrokerLink::WaitForWork(const TConnection &connection)
     if (mosquitto_want_write(connection.Client))
         waits[1].events |= POLLOUT;
     ::poll(waits, waits[1].fd < 0 ? 1 : 2, busy ? BusyWaitMs : acknowledgementsOnly ? AcknowledgeWaitMs : IdleWaitMs);
-    if (waits[0].revents & POLLIN)
+    const bool woken = waits[0].revents & POLLIN;
+    if (woken)
         WakeUp.Drain();
+    return {static_cast<short>(waits[1].fd < 0 ? 0 : waits[1].revents), woken};
 }
 
 void TBrokerLink::ReportFailure(const TConnection &connection)

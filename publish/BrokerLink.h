@@ -52,8 +52,12 @@ private:
     // The clean end of a connection once asked to stop; true when it is over.
     bool Close(TConnection &connection);
 
+    struct TWork {
+        short SocketEvents = 0; // what poll found on the socket
+        bool Woken = false;     // by a Wake
+    };
     // Waits until the connection or a Wake has something to do, or the timeout has passed.
-    void WaitForWork(const TConnection &connection);
+    TWork WaitForWork(const TConnection &connection);
     bool StopAsked() const;
     std::chrono::steady_clock::time_point StopDeadline() const;
     void WaitUnlessStopped(std::chrono::milliseconds delay);

@@ -11,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <ctime>
+#include <utility>
+
 namespace {
 
 QJsonObject JsonOf(const TPublishedReading &reading)
@@ -62,4 +67,87 @@ TEST(PublishedReadingTest, TimesCarryTheirOffsetFromUtcAndMilliseconds)
     // The text reads back as the same instant.
     const QDateTime local = QDateTime::currentDateTime();
     EXPECT_EQ(QDateTime::fromString(QString::fromLatin1(IsoTimeWithOffset(local)), Qt::ISODateWithMs), local);
+}
+
+namespace {
+
+// The JSON as QJsonDocument writes the same reading: keys sorted, its numbers and escapes.
+QByteArray QtJson(const TPublishedReading &reading)
+{
+    QJsonObject object;
+    object.insert("time", QString::fromLatin1(IsoTimeWithOffset(reading.Time)));
+    // The float's shortest decimal text read as a double.
+    char text[32];
+    double value = 0.0;
+    std::from_chars(text, std::to_chars(text, text + sizeof text, reading.Value).ptr, value);
+    object.insert("value", value);
+    object.insert("unit", UnitName(reading.Unit).value_or(QString()));
+    object.insert("level_db", std::round(reading.LevelDb * 100.0) / 100.0);
+    if (reading.PeakFrequencyMHz != 0)
+        object.insert("frequency_mhz", reading.PeakFrequencyMHz);
+    object.insert("risk", reading.RiskCategory);
+    if (!reading.RecordName.isEmpty())
+        object.insert("record", reading.RecordName);
+    if (reading.Alert)
+        object.insert("alert", *reading.Alert);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+// The local time zone set for the test's lifetime.
+class TLocalZone {
+public:
+    explicit TLocalZone(const char *zone) : Previous(qgetenv("TZ")), HadOne(qEnvironmentVariableIsSet("TZ"))
+    {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~TLocalZone()
+    {
+        if (HadOne)
+            qputenv("TZ", Previous);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+
+private:
+    QByteArray Previous;
+    bool HadOne;
+};
+
+} // namespace
+
+TEST(PublishedReadingTest, TheJsonIsWhatQtWouldWriteForAnyNumberAndRecordName)
+{
+    const QDateTime at(QDate(2026, 12, 7), QTime(10, 49, 20, 500), Qt::OffsetFromUTC, 3600);
+    const std::pair<float, QString> cases[] = {
+        {0.1f, "Bedroom"},
+        {1234567.0f, "Say \"hi\" \\ there"},
+        {3.0e-7f, "tab\there\nline\x01 end"},
+        {42.0f, QString::fromUtf8("Küche – Süd")},
+        {1.0e20f, {}},
+    };
+    for (const auto &[value, record] : cases) {
+        TPublishedReading reading =
+            MakePublishedReading(at, UnitMWm2, value, 2450, PopulationSensitive, StateSleep, record);
+        reading.Alert = value > 1.0f;
+        EXPECT_EQ(ReadingJson(reading), QtJson(reading)) << record.toStdString();
+        EXPECT_EQ(JsonOf(reading)["record"].toString(), record);
+    }
+}
+
+TEST(PublishedReadingTest, LocalTimesAroundAChangeOfTheClockCarryTheirOwnOffset)
+{
+    const TLocalZone berlin("Europe/Berlin");
+    // Summer time ends on 25 October 2026 at 01:00 UTC: the local hour from 02:00 comes twice.
+    const QDateTime change = QDateTime(QDate(2026, 10, 25), QTime(1, 0), Qt::UTC);
+    for (const qint64 minutes : {-90, -61, -30, -1, 0, 1, 30, 59, 60, 61, 90, 150}) {
+        const QDateTime local = change.addSecs(minutes * 60).toLocalTime();
+        // Once in the same hour before: a kept offset would show here.
+        IsoTimeWithOffset(local.addSecs(-60));
+        const QByteArray text = IsoTimeWithOffset(local);
+        EXPECT_EQ(QDateTime::fromString(QString::fromLatin1(text), Qt::ISODateWithMs).toMSecsSinceEpoch(),
+                  local.toMSecsSinceEpoch())
+            << minutes << " " << text.toStdString();
+    }
 }
