@@ -1,0 +1,100 @@
+// zeltar-record as a service runs it: ended by SIGTERM it completes the record and exits 0;
+// killed outright it leaves every sample but those its write buffer held, as sent. It runs
+// from an application folder of the test's own, so its defaults are that folder's.
+
+#include "model/SampleRecord.h"
+#include "storage/LogFile.h"
+#include "tests/support/BuiltProgram.h"
+#include "tests/support/RecordFiles.h"
+#include "tests/support/TempAppDir.h"
+#include "tools/meter-sim/MeterLines.h"
+#include "tools/meter-sim/MeterTerminal.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// The write buffer at the 0.5 s interval: what it holds is lost with a killed process.
+constexpr int BufferedSamples = 10;
+
+double Reading(int i) { return 0.25 + 0.125 * i; }
+
+class RecordCommand : public ::testing::Test {
+protected:
+    // Starts the command and waits until its record has begun; returns the log.
+    QString StartRecording()
+    {
+        const QString program = App.Paths().AppDir + "zeltar-record";
+        EXPECT_TRUE(QFile::copy(BuiltProgramPath("zeltar-record"), program));
+        Program = std::make_unique<TStartedProgram>(program, QStringList{"--port", Meter->Path()});
+        const QDir logs(App.Paths().LogDir);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return logs.entryList({"*.meta"}).size() == 1; }, 20000))
+            << "the recording did not start";
+        return logs.filePath(logs.entryList({"*.zlog"}).value(0));
+    }
+    // Sent faster than the meter's 0.5 s: the recorder's setting is what counts.
+    void Send(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            const QByteArray line = MeasurementLine(Reading(i), 100 * (i + 1), false);
+            ASSERT_EQ(Meter->Write(line), line.size());
+            QTest::qWait(20);
+        }
+    }
+    static bool LogHolds(const QString &log, int samples)
+    {
+        return QFileInfo(log).size() >= samples * qint64(sizeof(TSampleRecord));
+    }
+
+    TempAppDir App;
+    std::unique_ptr<TMeterTerminal> Meter = TMeterTerminal::OpenPseudoTerminal();
+    std::unique_ptr<TStartedProgram> Program;
+};
+
+TEST_F(RecordCommand, SigtermCompletesTheRecordInTheProgramsFolderAndExitsZero)
+{
+    const QString log = StartRecording();
+    Send(7);
+    // Fewer than the buffer holds, so the log shows nothing yet: time for the recorder to
+    // read them, which the signal must not overtake.
+    QTest::qWait(300);
+    const TProgramRun run = Program->Terminate();
+    EXPECT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    EXPECT_EQ(LogRecords(log).size(), 7u);
+    QStringList histo = QString::fromLatin1(ReadWholeFile(CompanionName(log, ".histo"))).split("\r\n");
+    EXPECT_EQ(histo.value(3), "7");
+    EXPECT_EQ(RecordMeta(log).Operator.Text(), "Unknown");
+    EXPECT_TRUE(run.Errors.contains("recording to " + log)) << run.Errors.toStdString();
+    EXPECT_TRUE(run.Errors.contains("record complete: " + log)) << run.Errors.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(App.Paths().SettingsDir + "LastSettings.ls"));
+}
+
+TEST_F(RecordCommand, KilledItLosesNoMoreThanTheBufferedSamples)
+{
+    const QString log = StartRecording();
+    const int sent = 23;
+    Send(sent);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return LogHolds(log, (sent / BufferedSamples) * BufferedSamples); }, 20000));
+    Program->Kill();
+
+    const QByteArray bytes = ReadWholeFile(log);
+    const int kept = int(bytes.size() / qsizetype(sizeof(TSampleRecord)));
+    EXPECT_EQ(bytes.size() % qsizetype(sizeof(TSampleRecord)), 0);
+    EXPECT_GE(kept, sent - (BufferedSamples - 1));
+    for (int i = 0; i < kept; ++i) {
+        TSampleRecord expected{};
+        MakeSampleRecord(std::uint16_t(100 * (i + 1)), 0, expected, float(Reading(i)));
+        EXPECT_EQ(std::memcmp(bytes.constData() + i * sizeof(TSampleRecord), &expected, sizeof expected), 0)
+            << "sample " << i;
+    }
+}
+
+} // namespace
