@@ -43,6 +43,8 @@ public:
 
     // Fills out with the next records; returns how many, 0 at the end. EInOutError on failure.
     std::size_t Read(std::span<TSampleRecord> out);
+    // The next Read begins at record index (counted from 0); beyond the end it finds none.
+    void SkipTo(std::uint64_t index);
 
 private:
     bool FillBlock();

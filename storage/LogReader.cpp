@@ -45,3 +45,11 @@ std::size_t TLogReader::Read(std::span<TSampleRecord> out)
     }
     return done;
 }
+
+void TLogReader::SkipTo(std::uint64_t index)
+{
+    index = std::min(index, TotalCount);
+    File.SeekTo(static_cast<std::int64_t>(index * sizeof(TSampleRecord)));
+    CountLeftInFile = TotalCount - index;
+    BlockStart = BlockEnd = 0;
+}
