@@ -1,9 +1,12 @@
-// zeltar-record as a service runs it: ended by SIGTERM it completes the record and exits 0;
-// killed outright it leaves every sample but those its write buffer held, as sent. It runs
-// from an application folder of the test's own, so its defaults are that folder's.
+// zeltar-record as a service runs it: ended by SIGTERM it completes the record, tells the
+// broker it is offline and exits 0; killed outright it leaves every sample but those its write
+// buffer held, as sent. It runs from an application folder of the test's own, so its
+// defaults are that folder's.
 
 #include "model/SampleRecord.h"
 #include "storage/LogFile.h"
+#include "tests/publish/LocalBroker.h"
+#include "tests/publish/TestClient.h"
 #include "tests/support/BuiltProgram.h"
 #include "tests/support/RecordFiles.h"
 #include "tests/support/TempAppDir.h"
@@ -30,11 +33,11 @@ double Reading(int i) { return 0.25 + 0.125 * i; }
 class RecordCommand : public ::testing::Test {
 protected:
     // Starts the command and waits until its record has begun; returns the log.
-    QString StartRecording()
+    QString StartRecording(const QStringList &options = {})
     {
         const QString program = App.Paths().AppDir + "zeltar-record";
         EXPECT_TRUE(QFile::copy(BuiltProgramPath("zeltar-record"), program));
-        Program = std::make_unique<TStartedProgram>(program, QStringList{"--port", Meter->Path()});
+        Program = std::make_unique<TStartedProgram>(program, QStringList{"--port", Meter->Path()} + options);
         const QDir logs(App.Paths().LogDir);
         EXPECT_TRUE(QTest::qWaitFor([&] { return logs.entryList({"*.meta"}).size() == 1; }, 20000))
             << "the recording did not start";
@@ -59,9 +62,15 @@ protected:
     std::unique_ptr<TStartedProgram> Program;
 };
 
-TEST_F(RecordCommand, SigtermCompletesTheRecordInTheProgramsFolderAndExitsZero)
+TEST_F(RecordCommand, SigtermCompletesTheRecordInTheProgramsFolderTellsTheBrokerOfflineAndExitsZero)
 {
-    const QString log = StartRecording();
+    TLocalBroker broker;
+    ASSERT_TRUE(broker.Start());
+    TTestClient consumer(broker.Port(), {"zeltar/meter/reading", "zeltar/meter/availability"});
+    ASSERT_TRUE(consumer.WaitSubscribed());
+    const QString log =
+        StartRecording({"--mqtt", QString("mqtt://127.0.0.1:%1").arg(broker.Port()), "--ha-discovery", "off"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !consumer.PayloadsOn("zeltar/meter/availability").empty(); }, 5000));
     Send(7);
     // Fewer than the buffer holds, so the log shows nothing yet: time for the recorder to
     // read them, which the signal must not overtake.
@@ -75,6 +84,9 @@ TEST_F(RecordCommand, SigtermCompletesTheRecordInTheProgramsFolderAndExitsZero)
     EXPECT_TRUE(run.Errors.contains("recording to " + log)) << run.Errors.toStdString();
     EXPECT_TRUE(run.Errors.contains("record complete: " + log)) << run.Errors.toStdString();
     EXPECT_FALSE(QFileInfo::exists(App.Paths().SettingsDir + "LastSettings.ls"));
+    EXPECT_EQ(consumer.PayloadsOn("zeltar/meter/availability").back(), "offline");
+    EXPECT_GE(consumer.PayloadsOn("zeltar/meter/reading").size(), 7u);
+    EXPECT_TRUE(run.Errors.contains("broker connected")) << run.Errors.toStdString();
 }
 
 TEST_F(RecordCommand, KilledItLosesNoMoreThanTheBufferedSamples)

@@ -5,6 +5,7 @@
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
+#include "publish/SessionPublisher.h"
 #include "storage/DateTimeConvert.h"
 #include "tools/record/DailySplit.h"
 
@@ -81,7 +82,18 @@ void TRecorder::Start(const QString &deviceDir)
 {
     DeviceDir = Options.Port.isEmpty() ? deviceDir : Options.Port;
     ArmClock(CurrentTime());
+    // Before the connection, which may start the first record at once: the publisher follows
+    // the session from its first state on.
+    if (Options.Publish) {
+        Publisher = std::make_unique<TSessionPublisher>(Session, *Options.Publish);
+        connect(Publisher.get(), &TSessionPublisher::StatusChanged, this,
+                [this](TBrokerState, const QString &text) { Lines.Tell(text); });
+        Publisher->Start();
+    }
     Connection = std::make_unique<TMeterConnection>(Host, Paths, DeviceDir);
+    // The connection has read the settings file by now.
+    if (Publisher)
+        Publisher->SetRiskChoice(Host.Population(), Host.State());
     Connection->WritesSettings = false;
     Connection->OnMeterLost = [this] {
         Lines.Tell(QStringLiteral("meter lost"));
@@ -167,6 +179,7 @@ void TRecorder::End(int exitCode)
     }
     if (Connection)
         Connection->ClosePort();
+    StopPublishing();
     Lines.Tell(Recorded ? QStringLiteral("recording ended") : QStringLiteral("no meter was found before the end"));
     emit Finished(exitCode);
 }
@@ -175,5 +188,18 @@ void TRecorder::SaveBeforeExit()
 {
     Ended = true;
     ClockTimer.stop();
-    Session.SaveBeforeExit();
+    // The broker hears "offline" also when a file could not be written.
+    try {
+        Session.SaveBeforeExit();
+    } catch (...) {
+        StopPublishing();
+        throw;
+    }
+    StopPublishing();
+}
+
+void TRecorder::StopPublishing()
+{
+    if (Publisher)
+        Publisher->Stop();
 }

@@ -3,8 +3,8 @@
 // them, without a window. The first record starts when the meter is found; an unplugged meter
 // is waited for on its port and the record goes on; with the daily split a record is
 // completed at each local midnight and the next begins with the next reading; at the end the
-// record is completed and Finished tells the exit code. Every change of state is told on the
-// state lines.
+// record is completed and Finished tells the exit code. With a broker, every reading is also
+// published. Every change of state is told on the state lines.
 
 #include "model/AppPaths.h"
 #include "session/AcquisitionSession.h"
@@ -21,6 +21,7 @@
 #include <optional>
 
 class TMeterConnection;
+class TSessionPublisher;
 
 class TRecorder : public QObject {
     Q_OBJECT
@@ -44,6 +45,8 @@ public:
     void ClockTimerTimer();
 
     TAcquisitionSession Session;
+    // With --mqtt: every reading also goes to the broker.
+    std::unique_ptr<TSessionPublisher> Publisher;
     std::unique_ptr<TMeterConnection> Connection;
     QTimer ClockTimer;
 
@@ -57,6 +60,7 @@ private:
     void BeginRecord();
     void SplitRecord(const QDateTime &now);
     void End(int exitCode);
+    void StopPublishing();
     void ArmClock(const QDateTime &now);
 
     const TRecorderOptions Options;
