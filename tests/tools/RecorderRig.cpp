@@ -37,7 +37,7 @@ bool TRecorderRig::Start()
 {
     Recorder = std::make_unique<TRecorder>(Options, Paths, [this](const QString &line) { StateLines << line; });
     QObject::connect(Recorder.get(), &TRecorder::Finished, [this](int exitCode) { ExitCode = exitCode; });
-    Recorder->Start();
+    Recorder->Start(Devices.path()); // searched when the options name no port
     auto deliver = Recorder->Connection->ComPort1.ReceiveCallBack;
     Recorder->Connection->ComPort1.ReceiveCallBack = [this, deliver](const QString &line) {
         ++Delivered;

@@ -91,6 +91,10 @@ void TRecorder::Start(const QString &deviceDir)
         Publisher->Start();
     }
     Connection = std::make_unique<TMeterConnection>(Host, Paths, DeviceDir);
+    // The meter found while the connection was being made is acted on now that it exists; no
+    // line can have come meanwhile.
+    if (std::exchange(FoundWhileConnecting, false))
+        MeterFound();
     // The connection has read the settings file by now.
     if (Publisher)
         Publisher->SetRiskChoice(Host.Population(), Host.State());
@@ -107,9 +111,13 @@ void TRecorder::Start(const QString &deviceDir)
 
 void TRecorder::MeterFound()
 {
+    if (!Connection) {
+        FoundWhileConnecting = true;
+        return;
+    }
     if (Ended || Session.State() == Recording)
         return;
-    Lines.Tell(QStringLiteral("meter found on ") + QDir::toNativeSeparators(Connection ? Connection->ComPort1.Port() : DeviceDir));
+    Lines.Tell(QStringLiteral("meter found on ") + QDir::toNativeSeparators(Connection->ComPort1.Port()));
     BeginRecord();
 }
 

@@ -64,8 +64,7 @@ private:
     void ArmClock(const QDateTime &now);
 
     const TRecorderOptions Options;
-    const QString LogDir;
-    TAppPaths Paths;
+    const TAppPaths Paths;
     TStateLines Lines;
     TRecorderHost Host;
     std::unique_ptr<TDumpSkip> Dumps;
@@ -73,6 +72,7 @@ private:
     QString RecordLog; // the log of the record in progress or last completed
     std::optional<QDateTime> EndAt;
     std::optional<QDateTime> SplitAt;
+    bool FoundWhileConnecting = false;
     bool Recorded = false;
     bool Ended = false;
 };
