@@ -1,6 +1,7 @@
 // The recorder against a simulated meter, in-process: the program's settings as defaults and
-// its file left alone, one record across an unplugged meter, the daily split at midnight
-// with nothing lost, the end of --duration and --until, and a memory dump passed over.
+// its file left alone, one record across an unplugged meter and across a full disk, the daily
+// split at midnight with nothing lost, the end of --duration and --until, and a memory dump
+// passed over.
 
 #include "tests/tools/RecorderRig.h"
 
@@ -9,6 +10,7 @@
 #include "storage/LastSettings.h"
 #include "storage/LogFile.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordFiles.h"
 #include "tests/support/TempAppDir.h"
@@ -101,6 +103,28 @@ TEST_F(RecorderTest, KeepsOneRecordWhileTheMeterIsAwayAndWaitsForTheFirstOne)
     EXPECT_TRUE(rig.StateLines.contains("meter lost"));
     EXPECT_EQ(rig.StateLines.mid(rig.StateLines.indexOf("meter lost")),
               (QStringList{"meter lost", "meter back", "record complete: " + log}));
+}
+
+TEST_F(RecorderTest, ALogTheDiskRefusesIsToldOnceAndTheRecordGetsItsSamplesWhenThereIsRoomAgain)
+{
+    TRecorderRig rig(App.Paths());
+    rig.PlugIn();
+    ASSERT_TRUE(rig.Start());
+    rig.MeasureSeries(3);
+    {
+        const TFullDisk full;
+        rig.MeasureSeries(20, 2.0);
+        EXPECT_EQ(Services.Shown.size(), 1u) << Services.Texts().join('\n').toStdString();
+    }
+    rig.MeasureSeries(2, 9.0);
+    rig.Recorder->SaveBeforeExit();
+    std::vector<float> expected = SentValues(3);
+    for (float value : SentValues(20, 2.0))
+        expected.push_back(value);
+    for (float value : SentValues(2, 9.0))
+        expected.push_back(value);
+    EXPECT_EQ(StoredValues(LogRecords(rig.Logs().value(0))), expected);
+    EXPECT_TRUE(QFileInfo::exists(CompanionName(rig.Logs().value(0), ".histo")));
 }
 
 TEST_F(RecorderTest, DailySplitCompletesTheDayAtMidnightAndGoesOnInTheNextRecord)

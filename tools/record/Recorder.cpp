@@ -104,6 +104,10 @@ void TRecorder::Start(const QString &deviceDir)
         RunShowingErrors([this] { Session.MeterLost(); });
     };
     Connection->OnMeterBack = [this] { Lines.Tell(QStringLiteral("meter back")); };
+    // What a line's handling throws (a log that cannot be written) is told and the next line
+    // comes, as the program's application object does for its windows.
+    auto deliver = Connection->ComPort1.ReceiveCallBack;
+    Connection->ComPort1.ReceiveCallBack = [deliver](const QString &line) { RunShowingErrors([&] { deliver(line); }); };
     Dumps = std::make_unique<TDumpSkip>(Connection->ComPort1);
     Dumps->OnDumpBegun = [this] { Lines.Tell(QStringLiteral("the meter is sending its memory: not recorded")); };
     Dumps->OnDumpPassed = [this](int) { Lines.Tell(QStringLiteral("recording live readings again")); };

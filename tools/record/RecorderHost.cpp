@@ -1,6 +1,5 @@
 #include "tools/record/RecorderHost.h"
 
-#include "model/HandlerErrors.h"
 #include "model/Units.h"
 #include "session/AcquisitionSession.h"
 
@@ -22,8 +21,7 @@ void TRecorderHost::Override()
 
 void TRecorderHost::ProcessSample(int peakFrequency, float value)
 {
-    // A log that cannot be written is told here; the sample has been counted all the same.
-    RunShowingErrors([&] { Session.ProcessSample(peakFrequency, value); });
+    Session.ProcessSample(peakFrequency, value);
 }
 
 void TRecorderHost::ImportLine(const QString &)
