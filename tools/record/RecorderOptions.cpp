@@ -42,8 +42,9 @@ const char *const RecorderUsage =
     "Without --duration or --until it records until SIGTERM, SIGINT or SIGHUP, which complete the\n"
     "record. An unplugged meter is waited for, and the record goes on when it is back.\n"
     "Exit status: 0 the recording ended as asked and its files are whole; 1 a file or folder could\n"
-    "not be written (what was written stays readable); 2 the command line is wrong; 3 the end came\n"
-    "before any meter was found.\n";
+    "not be written (what was written stays readable), or the device sent lines no meter sends (the\n"
+    "record is completed first); 2 the command line is wrong; 3 the end came before any meter was\n"
+    "found.\n";
 
 namespace {
 

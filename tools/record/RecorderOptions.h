@@ -12,11 +12,12 @@
 #include <cstdint>
 #include <optional>
 
-// The exit codes, as --help and the manual page tell them.
-inline constexpr int ExitRecorded = 0;      // ended as asked, its files whole
-inline constexpr int ExitFileError = 1;     // a file or folder could not be written
-inline constexpr int ExitUsage = 2;         // the command line is wrong
-inline constexpr int ExitNoMeter = 3;       // the end came before any meter was found
+// The exit codes, as --help and the manual page tell them. The connection ends with 1 as well,
+// for a device that sends lines no meter sends.
+inline constexpr int ExitRecorded = 0;  // ended as asked, its files whole
+inline constexpr int ExitFileError = 1; // a file or folder could not be written
+inline constexpr int ExitUsage = 2;     // the command line is wrong
+inline constexpr int ExitNoMeter = 3;   // the end came before any meter was found
 
 struct TRecorderOptions {
     QString Port;   // empty: the highest meter port, looked for every second
