@@ -109,4 +109,13 @@ TEST_F(RecordCommand, KilledItLosesNoMoreThanTheBufferedSamples)
     }
 }
 
+// A machine without a desktop runs it: the widget library is not linked.
+TEST(RecordCommandLinks, NoWidgetLibrary)
+{
+    const TProgramRun ldd = RunProgram("ldd", {BuiltProgramPath("zeltar-record")});
+    ASSERT_EQ(ldd.ExitCode, 0) << ldd.Errors.toStdString();
+    EXPECT_TRUE(ldd.OutputText().contains("libQt6Core")) << ldd.OutputText().toStdString();
+    EXPECT_FALSE(ldd.OutputText().contains("libQt6Widgets")) << ldd.OutputText().toStdString();
+}
+
 } // namespace
