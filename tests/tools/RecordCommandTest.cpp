@@ -109,6 +109,17 @@ TEST_F(RecordCommand, KilledItLosesNoMoreThanTheBufferedSamples)
     }
 }
 
+TEST_F(RecordCommand, ARecordThatCannotBeMadeAtTheStartEndsItWithExitCode1)
+{
+    ASSERT_TRUE(QFile::copy(BuiltProgramPath("zeltar-record"), App.Paths().AppDir + "zeltar-record"));
+    // A folder in which nobody, root included, makes a file.
+    const TProgramRun run = RunProgram(App.Paths().AppDir + "zeltar-record",
+                                       {"--port", Meter->Path(), "--log-dir", "/proc/sys"}, {.TimeoutMs = 10000});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Errors.contains("zeltar-record: ")) << run.Errors.toStdString();
+    EXPECT_TRUE(run.Errors.endsWith("recording ended\n")) << run.Errors.toStdString();
+}
+
 // A machine without a desktop runs it: the widget library is not linked.
 TEST(RecordCommandLinks, NoWidgetLibrary)
 {

@@ -192,7 +192,8 @@ void TRecorder::End(int exitCode)
     if (Connection)
         Connection->ClosePort();
     StopPublishing();
-    Lines.Tell(Recorded ? QStringLiteral("recording ended") : QStringLiteral("no meter was found before the end"));
+    Lines.Tell(exitCode == ExitNoMeter ? QStringLiteral("no meter was found before the end")
+                                       : QStringLiteral("recording ended"));
     emit Finished(exitCode);
 }
 

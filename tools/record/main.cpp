@@ -64,7 +64,11 @@ int main(int argc, char **argv)
     }
 
     TRecorder recorder(*parse.Options, paths);
-    QObject::connect(&recorder, &TRecorder::Finished, &app, [](int exitCode) { QCoreApplication::exit(exitCode); });
+    // Queued: the recording may end before the event loop runs (no record can be made at the
+    // start), and an exit asked for then would be lost.
+    QObject::connect(
+        &recorder, &TRecorder::Finished, &app, [](int exitCode) { QCoreApplication::exit(exitCode); },
+        Qt::QueuedConnection);
     terminationSignals.BeforeQuit = [&recorder] { recorder.SaveBeforeExit(); };
     recorder.Start();
     return app.exec();
