@@ -22,7 +22,8 @@ TEST(DailySplitTest, TheNextDayBeginsAtItsMidnightOrAtItsFirstInstantWhenThatIsS
     EXPECT_EQ(NextLocalMidnight(At(paris, 2026, 12, 8, 0, 0)), At(paris, 2026, 12, 9, 0, 0));
     // Summer time begins at 02:00: the day after is 23 hours long, its midnight as usual.
     EXPECT_EQ(NextLocalMidnight(At(paris, 2026, 3, 29, 1, 0)), At(paris, 2026, 3, 30, 0, 0));
-    EXPECT_EQ(NextLocalMidnight(At(paris, 2026, 3, 28, 12, 0)).toUTC(), QDateTime(QDate(2026, 3, 28), QTime(23, 0), Qt::UTC));
+    EXPECT_EQ(NextLocalMidnight(At(paris, 2026, 3, 28, 12, 0)).toUTC(),
+              QDateTime(QDate(2026, 3, 28), QTime(23, 0), Qt::UTC));
 
     // Chile's summer time begins at midnight: 2026-09-06 starts at 01:00, 04:00 UTC.
     const QTimeZone santiago("America/Santiago");

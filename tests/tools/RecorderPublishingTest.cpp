@@ -51,8 +51,8 @@ protected:
         std::vector<std::pair<double, qint64>> arrived;
         for (const QByteArray &payload : consumer.PayloadsOn(Readings)) {
             const QJsonObject json = QJsonDocument::fromJson(payload).object();
-            const std::pair reading(json["value"].toDouble(),
-                                    QDateTime::fromString(json["time"].toString(), Qt::ISODateWithMs).toMSecsSinceEpoch());
+            const QDateTime time = QDateTime::fromString(json["time"].toString(), Qt::ISODateWithMs);
+            const std::pair reading(json["value"].toDouble(), time.toMSecsSinceEpoch());
             if (std::find(arrived.begin(), arrived.end(), reading) == arrived.end())
                 arrived.push_back(reading);
         }
