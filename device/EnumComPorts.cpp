@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -22,14 +23,21 @@ bool CanOpenForReadWrite(const QString &path)
 
 } // namespace
 
+QStringList ComPortCandidates(const QString &deviceDir)
+{
+    if (!QFileInfo(deviceDir).isDir())
+        return {deviceDir};
+    const QDir folder(deviceDir);
+    QStringList candidates;
+    for (int n = 0; n < PortNumbers; ++n)
+        for (const char *family : {"ttyACM", "ttyUSB"})
+            candidates.append(folder.filePath(QLatin1StringView(family) + QString::number(n)));
+    return candidates;
+}
+
 void EnumComPorts(QStringList &list, const QString &deviceDir)
 {
-    const QDir folder(deviceDir);
-    for (int n = 0; n < PortNumbers; ++n) {
-        for (const char *family : {"ttyACM", "ttyUSB"}) {
-            const QString path = folder.filePath(QLatin1StringView(family) + QString::number(n));
-            if (CanOpenForReadWrite(path))
-                list.append(path);
-        }
-    }
+    for (const QString &path : ComPortCandidates(deviceDir))
+        if (CanOpenForReadWrite(path))
+            list.append(path);
 }

@@ -8,3 +8,7 @@
 #include <QStringList>
 
 void EnumComPorts(QStringList &list, const QString &deviceDir = QStringLiteral("/dev"));
+
+// The paths looked at, in that order, whether they exist or not. A deviceDir that is no
+// folder is one port named by the user (the recorder's --port): the only candidate.
+QStringList ComPortCandidates(const QString &deviceDir);

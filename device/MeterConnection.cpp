@@ -266,6 +266,8 @@ void TMeterConnection::LoadSettings()
 
 void TMeterConnection::SaveSettings()
 {
+    if (!WritesSettings)
+        return;
     try {
         SaveSettingsFile(SettingsFile, MainWindow.CurrentSettings());
     } catch (const EInOutError &error) {

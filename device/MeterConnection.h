@@ -22,7 +22,8 @@ class TMeterConnection : public QObject {
 
 public:
     // Runs FormCreate: loads the settings, configures ComPort1 and connects to the highest
-    // openable port of deviceDir, or starts waiting for one.
+    // openable port of deviceDir (or to deviceDir itself when it names a port, not a folder),
+    // or starts waiting for one.
     TMeterConnection(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir = QStringLiteral("/dev"),
            QObject *parent = nullptr);
     // Runs FormDestroy: saves the settings and closes the port.
@@ -43,7 +44,8 @@ public:
     void ClosePort();
     // Tries the lost meter's port again; on success the reception goes on.
     void ReconnectTimerTimer();
-    // Writes the settings file now (before the process ends at once); a failure is shown.
+    // Writes the settings file now (before the process ends at once) unless WritesSettings is
+    // false; a failure is shown.
     void SaveSettings();
 
     TPortListBox ListBoxPorts;
@@ -56,6 +58,9 @@ public:
     // The main window's side of losing the meter and finding it again.
     std::function<void()> OnMeterLost;
     std::function<void()> OnMeterBack;
+
+    // False for the recorder: it reads the program's settings file but never writes it.
+    bool WritesSettings = true;
 
     bool DbmWarningShown = false; // the dBm warning is shown once per run of 13-character lines
     bool StrayLineSeen = false;   // the one stray line tolerated per run has come

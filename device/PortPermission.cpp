@@ -1,5 +1,7 @@
 #include "device/PortPermission.h"
 
+#include "device/EnumComPorts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,12 +9,6 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
-
-namespace {
-
-constexpr int PortNumbers = 256;
-
-} // namespace
 
 int TryOpenForReadWrite(const QString &path)
 {
@@ -25,17 +21,13 @@ int TryOpenForReadWrite(const QString &path)
 
 QStringList DeniedComPorts(const QString &deviceDir, const TPortOpenCheck &openCheck)
 {
-    const QDir folder(deviceDir);
     QStringList denied;
-    for (int n = 0; n < PortNumbers; ++n) {
-        for (const char *family : {"ttyACM", "ttyUSB"}) {
-            const QString path = folder.filePath(QLatin1StringView(family) + QString::number(n));
-            if (!QFileInfo::exists(path))
-                continue;
-            const int error = openCheck(path);
-            if (error == EACCES || error == EPERM)
-                denied.append(path);
-        }
+    for (const QString &path : ComPortCandidates(deviceDir)) {
+        if (!QFileInfo::exists(path))
+            continue;
+        const int error = openCheck(path);
+        if (error == EACCES || error == EPERM)
+            denied.append(path);
     }
     return denied;
 }

@@ -13,8 +13,8 @@ using TPortOpenCheck = std::function<int(const QString &path)>;
 
 int TryOpenForReadWrite(const QString &path);
 
-// The candidates of EnumComPorts (<deviceDir>/ttyACM<n>, <deviceDir>/ttyUSB<n>, same order)
-// that exist but whose open fails with EACCES or EPERM.
+// The candidates of EnumComPorts (ComPortCandidates, same order) that exist but whose open
+// fails with EACCES or EPERM.
 QStringList DeniedComPorts(const QString &deviceDir, const TPortOpenCheck &openCheck = TryOpenForReadWrite);
 
 // The sentence that follows the waiting text when denied is not empty (it names the last,

@@ -58,3 +58,10 @@ std::optional<double> IntervalSeconds(const QString &text)
             return interval.Seconds;
     return std::nullopt;
 }
+
+std::optional<double> IntervalSecondsAt(int index)
+{
+    if (index < 0 || index >= static_cast<int>(Intervals.size()))
+        return std::nullopt;
+    return Intervals[static_cast<std::size_t>(index)].Seconds;
+}

@@ -56,6 +56,9 @@ std::uint8_t UnitFromName(const QString &text);
 std::optional<QString> IntervalName(double seconds);
 // The seconds of an interval text of the table; none for any other text.
 std::optional<double> IntervalSeconds(const QString &text);
+// The seconds of the index-th interval of the table (what the settings file keeps); none
+// outside it.
+std::optional<double> IntervalSecondsAt(int index);
 
 // The user's correction of 0, 3 or 6 dB as a factor on the raw reading (x1.4142 or x2 in V/m,
 // x2 or x4 in mW/m²); any other correction leaves the reading as it is. A NaN reading

@@ -74,12 +74,13 @@ dpkg -L zeltar-logger >"$work/files"
 
 has_its_files() {
   local file
-  for file in /usr/bin/zeltar-logger /usr/bin/zeltar-export /usr/bin/zeltar-meter-sim \
+  for file in /usr/bin/zeltar-logger /usr/bin/zeltar-export /usr/bin/zeltar-meter-sim /usr/bin/zeltar-record \
+      /usr/lib/systemd/system/zeltar-record@.service \
       "/usr/share/zeltar-logger/Risk Palette.bmp" "/usr/share/zeltar-logger/ZELTAR Logger User Manual.pdf" \
       /usr/share/applications/io.github.zeltar.Logger.desktop \
       /usr/share/metainfo/io.github.zeltar.Logger.metainfo.xml \
       /usr/share/icons/hicolor/{48x48,128x128,256x256}/apps/io.github.zeltar.Logger.png \
-      /usr/share/man/man1/{zeltar-logger,zeltar-export,zeltar-meter-sim}.1.gz \
+      /usr/share/man/man1/{zeltar-logger,zeltar-export,zeltar-meter-sim,zeltar-record}.1.gz \
       /usr/share/doc/zeltar-logger/copyright /usr/share/doc/zeltar-logger/changelog.gz; do
     [ -f "$file" ] || fail "missing: $file" || return 1
   done

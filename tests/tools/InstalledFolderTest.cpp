@@ -18,7 +18,7 @@ TEST(InstalledFolder, HoldsTheProgramsAndFoldersAndTheProgramStartsFromIt)
     const TProgramRun install =
         RunProgram("cmake", {"--install", ZELTAR_BUILD_DIR, "--prefix", folder}, {.TimeoutMs = 120000});
     ASSERT_EQ(install.ExitCode, 0) << install.Errors.toStdString();
-    QStringList files{"zeltar-logger", "zeltar-export", "zeltar-meter-sim", "install-menu-entry.sh",
+    QStringList files{"zeltar-logger", "zeltar-export", "zeltar-meter-sim", "zeltar-record", "install-menu-entry.sh",
                       "Resources/ZELTAR Logger User Manual.pdf", "Resources/Risk ITA.pdf"};
     for (const QString &resource : QString(ZELTAR_RESOURCE_FILES).split('|'))
         files.append("Resources/" + resource);
