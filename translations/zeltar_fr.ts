@@ -53,6 +53,41 @@
     </message>
 </context>
 <context>
+    <name>DurationText</name>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 jour</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 heure</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 heures</translation>
+    </message>
+    <message>
+        <source>%1 minute</source>
+        <translation>%1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+</context>
+<context>
     <name>HandlerErrors</name>
     <message>
         <source>Unknown error</source>

@@ -53,6 +53,41 @@
     </message>
 </context>
 <context>
+    <name>DurationText</name>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 giorno</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 giorni</translation>
+    </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 ora</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 ore</translation>
+    </message>
+    <message>
+        <source>%1 minute</source>
+        <translation>%1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuti</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <translation>%1 secondo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+</context>
+<context>
     <name>HandlerErrors</name>
     <message>
         <source>Unknown error</source>

@@ -2,6 +2,7 @@
 // translators that show the program's and Qt's own texts in it.
 
 #include "model/Risk.h"
+#include "storage/FileUtils.h"
 #include "storage/ProgramOptionsFile.h"
 #include "tests/support/LanguageGuard.h"
 #include "tests/support/TempAppDir.h"
@@ -52,4 +53,20 @@ TEST(Language, TheTranslatorsShowTheProgramsAndQtsTextsAndTheNamesInFilesStayEng
     }
     EXPECT_EQ(highShown(), QStringLiteral("High"));
     EXPECT_EQ(qtCancel(), QStringLiteral("Cancel"));
+}
+
+TEST(Language, ADurationIsWrittenWithEachLanguagesOwnPlurals)
+{
+    const std::uint32_t oneOfEach = 86400 + 3600 + 60 + 1;
+    const std::uint32_t twoOfEach = 2 * oneOfEach;
+    EXPECT_EQ(DurationText(oneOfEach), QStringLiteral("~ 1 day ,1 hour, 1 minute, 1 second"));
+    EXPECT_EQ(DurationText(twoOfEach), QStringLiteral("~ 2 days ,2 hours, 2 minutes, 2 seconds"));
+    {
+        const TLanguageGuard french(TLanguage::French);
+        EXPECT_EQ(DurationText(oneOfEach), QStringLiteral("~ 1 jour ,1 heure, 1 minute, 1 seconde"));
+        EXPECT_EQ(DurationText(twoOfEach), QStringLiteral("~ 2 jours ,2 heures, 2 minutes, 2 secondes"));
+    }
+    const TLanguageGuard italian(TLanguage::Italian);
+    EXPECT_EQ(DurationText(oneOfEach), QStringLiteral("~ 1 giorno ,1 ora, 1 minuto, 1 secondo"));
+    EXPECT_EQ(DurationText(twoOfEach), QStringLiteral("~ 2 giorni ,2 ore, 2 minuti, 2 secondi"));
 }
