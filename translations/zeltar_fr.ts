@@ -236,7 +236,7 @@
     <name>RecycleFiles</name>
     <message>
         <source>no trash folder could be made for it</source>
-        <translation>aucune corbeille n’a pu être créée pour lui</translation>
+        <translation>aucune corbeille n’a pu être créée pour ce fichier</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@
     <name>TMetaDataDialog</name>
     <message>
         <source>Edit Meta Data to be saved with the record</source>
-        <translation>Métadonnées à enregistrer avec l’enregistrement</translation>
+        <translation>Métadonnées à joindre à l’enregistrement</translation>
     </message>
     <message>
         <source> Operator: </source>

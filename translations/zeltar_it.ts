@@ -236,7 +236,7 @@
     <name>RecycleFiles</name>
     <message>
         <source>no trash folder could be made for it</source>
-        <translation>non è stato possibile creare un cestino per esso</translation>
+        <translation>non è stato possibile creare un cestino per questo file</translation>
     </message>
 </context>
 <context>
