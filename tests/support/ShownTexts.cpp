@@ -1,10 +1,10 @@
 #include "tests/support/ShownTexts.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTabWidget>
+#include <QTableView>
+#include <QTreeView>
 
 #include <algorithm>
 
@@ -31,6 +33,17 @@ QString DefaultToolTip(QString text)
         if (text[i] == u'&')
             text.remove(i, 1);
     return text;
+}
+
+// The column header a table or tree shows, if it shows one.
+const QHeaderView *ColumnHeader(const QWidget &widget)
+{
+    const QHeaderView *header = nullptr;
+    if (const auto *table = qobject_cast<const QTableView *>(&widget))
+        header = table->horizontalHeader();
+    else if (const auto *tree = qobject_cast<const QTreeView *>(&widget))
+        header = tree->header();
+    return header && header->model() && !header->isHidden() ? header : nullptr;
 }
 
 class TWalk {
@@ -76,9 +89,10 @@ public:
         if (const auto *tabs = qobject_cast<QTabWidget *>(&widget))
             for (int i = 0; i < tabs->count(); ++i)
                 Add(tabs->tabText(i), where);
-        if (const auto *view = qobject_cast<QAbstractItemView *>(&widget); view && view->model())
-            for (int column = 0; column < view->model()->columnCount(); ++column)
-                Add(view->model()->headerData(column, Qt::Horizontal).toString(), where + QStringLiteral(" header"));
+        if (const QHeaderView *header = ColumnHeader(widget))
+            for (int column = 0; column < header->count(); ++column)
+                if (!header->isSectionHidden(column))
+                    Add(header->model()->headerData(column, Qt::Horizontal).toString(), where + QStringLiteral(" header"));
         // The menu bar's menus, a tool button's menu and the context menu's actions.
         if (!qobject_cast<QMenu *>(&widget))
             Actions(widget.actions(), where);

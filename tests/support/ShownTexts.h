@@ -1,11 +1,13 @@
 #pragma once
 // What a window shows a user in words, walked from its top-level widget: the window titles,
-// labels, buttons, check and radio boxes, group boxes, combo box items, item views' headers,
-// tool tips, placeholders, and the menus and actions of the menu bar and of every widget. The
-// walk shows the window first (offscreen in the tests), so that its layout has run.
+// labels, buttons, check and radio boxes, group boxes, combo box items, tabs, the column headers
+// of tables and trees, tool tips, placeholders, and the menus and actions of the menu bar and of
+// every widget. The walk shows the window first (offscreen in the tests), so that its layout
+// has run.
 //
-// Two checks over it for a window in French or Italian: no text left in English that the
-// catalogue translates, and no label or button text wider than its widget has room for.
+// Three checks over it for a window in French or Italian: no text left in English that the
+// catalogue translates, no label or button text wider than its widget has room for, and no
+// accelerator shared within a menu.
 
 #include "tests/support/Catalogue.h"
 

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -33,9 +34,13 @@ TEST(ShownTexts, FindTheEnglishTextsTheCutOffTextsAndTheRepeatedAccelerators)
     combo->addItems({QStringLiteral("Faible"), QStringLiteral("High")});
     auto *hidden = new QLabel(QStringLiteral("Cancel"), &window);
     hidden->hide();
+    auto *table = new QTableWidget(0, 2, &window);
+    table->setHorizontalHeaderLabels({QStringLiteral("High"), QStringLiteral("Cancel")});
+    table->setColumnHidden(1, true);
     for (QWidget *widget : {static_cast<QWidget *>(fits), static_cast<QWidget *>(narrow),
                             static_cast<QWidget *>(wrapped), static_cast<QWidget *>(check),
-                            static_cast<QWidget *>(combo), static_cast<QWidget *>(hidden)})
+                            static_cast<QWidget *>(combo), static_cast<QWidget *>(hidden),
+                            static_cast<QWidget *>(table)})
         layout->addWidget(widget);
     auto *bar = new QMenuBar(&window);
     layout->setMenuBar(bar);
@@ -47,7 +52,8 @@ TEST(ShownTexts, FindTheEnglishTextsTheCutOffTextsAndTheRepeatedAccelerators)
     bar->addMenu(QStringLiteral("&Aide"));
 
     EXPECT_EQ(UntranslatedTexts(window, catalogue),
-              QStringList({"QLabel: Cancel", "QComboBox: High", "QMenuBar > &Données: &Open record"}));
+              QStringList({"QLabel: Cancel", "QComboBox: High", "QTableWidget header: High",
+                           "QMenuBar > &Données: &Open record"}));
     const QStringList cut = CutOffTexts(window);
     ASSERT_EQ(cut.size(), 2) << cut.join(u'\n').toStdString();
     EXPECT_TRUE(cut[0].startsWith(QStringLiteral("QLabel Narrow: A caption far too long for its label (needs ")));
