@@ -4,7 +4,9 @@
 #include "model/HandlerErrors.h"
 #include "app/MainWindow.h"
 #include "app/AlertsControl.h"
+#include "app/LanguageMenu.h"
 #include "app/PublishingControl.h"
+#include "translations/Translators.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -81,6 +83,8 @@ void TMainWindow::BuildMenu()
     connect(AddItem(risk, QStringLiteral("English")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::English1Click));
     connect(AddItem(risk, QStringLiteral("Français")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::French1Click));
     connect(AddItem(risk, QStringLiteral("Italiano")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Italiano1Click));
+    AddLanguageMenu(*help, Paths.SettingsDir + ProgramOptionsFileName,
+                    StartingLanguage(Paths.SettingsDir + ProgramOptionsFileName));
     help->addSeparator();
     connect(AddItem(help, QStringLiteral("Open Log directory")), &QAction::triggered, this,
             ShowingErrors(this, &TMainWindow::OpenLogdirectory1Click));

@@ -2,7 +2,8 @@
 // (beside the executable, or the user's own for an installed copy), the risk palette (without it
 // nothing can be coloured, so the program ends) and the user's folders (without them nothing can
 // be kept, so the program ends too), then the main window and the connection form, which starts
-// listening when a meter is plugged in, then the record windows.
+// listening when a meter is plugged in, then the record windows. The language is installed
+// first: the options file's choice, else the system's.
 
 #include "app/Application.h"
 #include "app/QtServices.h"
@@ -13,6 +14,8 @@
 #include "device/MeterConnection.h"
 #include "model/AppPaths.h"
 #include "model/Risk.h"
+#include "storage/ProgramOptionsFile.h"
+#include "translations/Translators.h"
 
 #include <cstdlib>
 
@@ -27,6 +30,8 @@ int main(int argc, char **argv)
     TTerminationSignals terminationSignals;
 
     const TAppPaths paths = TAppPaths::ForExecutableIn(QCoreApplication::applicationDirPath());
+    // Before the first box or window, so that every text is set in the user's language.
+    InstallTranslators(StartingLanguage(paths.SettingsDir + ProgramOptionsFileName));
     if (!LoadRiskPalette(paths.ResourcesDir) || !MakeUserFolders(paths))
         return EXIT_FAILURE;
 

@@ -22,12 +22,12 @@ void PaintRiskScale(QPainter &painter, const QRect &box, const QFont &font, cons
     const QFontMetrics metrics(font);
     std::array<int, 6> widths{};
     for (std::size_t i = 0; i < widths.size(); ++i)
-        widths[i] = metrics.horizontalAdvance(RiskCategoryNames[i]);
+        widths[i] = metrics.horizontalAdvance(RiskCategoryDisplayName(i));
     const std::array<int, 6> positions = RiskScaleTextPositions(box.width(), widths);
     painter.setPen(textColour);
     const int baseline = box.top() + 1 + metrics.ascent();
     for (std::size_t i = 0; i < positions.size(); ++i)
-        painter.drawText(box.left() + positions[i], baseline, RiskCategoryNames[i]);
+        painter.drawText(box.left() + positions[i], baseline, RiskCategoryDisplayName(i));
     painter.setPen(QColor(105, 105, 105));
     painter.drawLine(box.left(), box.bottom(), box.right(), box.bottom());
     painter.restore();

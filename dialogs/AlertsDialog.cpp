@@ -39,24 +39,24 @@ std::optional<double> LevelIn(const QString &text)
 
 TAlertsDialog::TAlertsDialog(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Alerts"));
+    setWindowTitle(tr("Alerts"));
     SetColours(this, DialogTextGrey, palette().color(QPalette::Window));
 
-    CategoryRB = new QRadioButton(QStringLiteral("Alert when the risk category reaches"), this);
+    CategoryRB = new QRadioButton(tr("Alert when the risk category reaches"), this);
     CategoryCB = new QComboBox(this);
-    for (const QString &name : RiskCategoryNames)
-        CategoryCB->addItem(name);
-    LevelRB = new QRadioButton(QStringLiteral("Alert when the reading reaches"), this);
+    for (std::size_t category = 0; category < RiskCategoryNames.size(); ++category)
+        CategoryCB->addItem(RiskCategoryDisplayName(category));
+    LevelRB = new QRadioButton(tr("Alert when the reading reaches"), this);
     LevelEdit = new QLineEdit(this);
     LevelUnit = new QLabel(this);
-    auto *holdCaption = new QLabel(QStringLiteral("End the alert once the readings have stayed below for"), this);
+    auto *holdCaption = new QLabel(tr("End the alert once the readings have stayed below for"), this);
     HoldSB = new QDoubleSpinBox(this);
     HoldSB->setRange(0, LongestHoldSeconds);
     HoldSB->setDecimals(1);
     HoldSB->setSuffix(QStringLiteral(" s"));
-    ToneCB = new QCheckBox(QStringLiteral("Sound a tone while an alert lasts"), this);
-    CancelB = NewImageButton(QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, this);
-    OkB = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, this);
+    ToneCB = new QCheckBox(tr("Sound a tone while an alert lasts"), this);
+    CancelB = NewImageButton(tr("Cancel"), QStyle::SP_DialogCancelButton, this);
+    OkB = NewImageButton(tr("OK"), QStyle::SP_DialogOkButton, this);
     for (QWidget *field : {static_cast<QWidget *>(CategoryCB), static_cast<QWidget *>(LevelEdit),
                            static_cast<QWidget *>(HoldSB)})
         SetColours(field, DialogTextGrey, Qt::white);
@@ -121,7 +121,7 @@ void TAlertsDialog::OkClick()
     if (LevelRB->isChecked()) {
         taken.Limit.Level = LevelIn(LevelEdit->text());
         if (!taken.Limit.Level) {
-            ShowMessageBox(TMsgKind::Warning, QStringLiteral("Please enter the level as a number above 0, such as %1")
+            ShowMessageBox(TMsgKind::Warning, tr("Please enter the level as a number above 0, such as %1")
                                                   .arg(QLocale::system().toString(1.5)));
             LevelEdit->setFocus();
             return;

@@ -22,23 +22,23 @@ constexpr int BarHeight = 2;
 TMetaDataDialog::TMetaDataDialog(TMetaData &currentMetaData, QWidget *parent)
     : TButtonClosedDialog(parent, CaptionOnlyTitleBar | Qt::WindowStaysOnTopHint), CurrentMetaData(currentMetaData)
 {
-    setWindowTitle(QStringLiteral("Edit Meta Data to be saved with the record"));
+    setWindowTitle(tr("Edit Meta Data to be saved with the record"));
     SetColours(this, DialogTextGrey, Qt::white);
     setFont(NamedFont(QStringLiteral("Sitka Text"), 16, QFont::Serif));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    EditOperator = AddRow(*layout, QStringLiteral(" Operator: "), QStringLiteral("Unknown"));
-    EditPlace = AddRow(*layout, QStringLiteral(" Place:"), QStringLiteral("Unknown"));
-    EditNotes = AddRow(*layout, QStringLiteral(" Notes:"), QStringLiteral("None"));
+    EditOperator = AddRow(*layout, tr(" Operator: "), QStringLiteral("Unknown"));
+    EditPlace = AddRow(*layout, tr(" Place:"), QStringLiteral("Unknown"));
+    EditNotes = AddRow(*layout, tr(" Notes:"), QStringLiteral("None"));
     EditOperator->setObjectName(QStringLiteral("EditOperator"));
     EditPlace->setObjectName(QStringLiteral("EditPlace"));
     EditNotes->setObjectName(QStringLiteral("EditNotes"));
 
-    ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, this);
+    ImageOKb = NewImageButton(tr("OK"), QStyle::SP_DialogOkButton, this);
     ImageOKb->setObjectName(QStringLiteral("ImageOKb"));
-    ImageOKb->setToolTip(QStringLiteral("Save the session using current Meta-Data"));
+    ImageOKb->setToolTip(tr("Save the session using current Meta-Data"));
     connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TMetaDataDialog::ImageOKbClick));
     auto *bottom = new QHBoxLayout;
     bottom->setContentsMargins(8, 4, 8, 4);

@@ -55,7 +55,7 @@ QLabel *NewCaption(const QString &text, int width, QWidget *parent)
 
 TScheduleDialog::TScheduleDialog(QWidget *parent) : TButtonClosedDialog(parent, CaptionOnlyTitleBar)
 {
-    setWindowTitle(QStringLiteral("Schedule"));
+    setWindowTitle(tr("Schedule"));
     SetColours(this, DialogTextGrey, palette().color(QPalette::Window));
 
     auto *layout = new QVBoxLayout(this);
@@ -65,9 +65,9 @@ TScheduleDialog::TScheduleDialog(QWidget *parent) : TButtonClosedDialog(parent, 
     TFieldRow end{};
     layout->addWidget(NewHeading());
     layout->addWidget(NewBand(BandHeight, DialogBandGrey, this));
-    layout->addWidget(NewFieldRow(QStringLiteral(" Starting time and date :"), start, true));
+    layout->addWidget(NewFieldRow(tr(" Starting time and date :"), start, true));
     layout->addWidget(NewBand(BandHeight, DialogBandGrey, this));
-    layout->addWidget(NewFieldRow(QStringLiteral(" Schedule end :"), end, false));
+    layout->addWidget(NewFieldRow(tr(" Schedule end :"), end, false));
     layout->addWidget(NewBand(BandHeight, DialogBandGrey, this));
     layout->addStretch();
     layout->addWidget(NewBottomBar());
@@ -93,13 +93,13 @@ QWidget *TScheduleDialog::NewHeading()
     auto *heading = new QWidget(this);
     SetColours(heading, DialogTextGrey, Qt::white);
     QHBoxLayout *layout = NewRowLayout(heading);
-    QLabel *title = NewCaption(QStringLiteral("       Recording"), CaptionWidth, heading);
+    QLabel *title = NewCaption(tr("       Recording"), CaptionWidth, heading);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     layout->addWidget(title);
     for (const TEndFieldRule &rule : EndFieldRules()) {
-        QLabel *column = NewCaption(rule.Name, CellWidth, heading);
+        QLabel *column = NewCaption(FieldName(rule), CellWidth, heading);
         column->setAlignment(Qt::AlignCenter);
         layout->addWidget(column);
     }
@@ -129,9 +129,9 @@ QWidget *TScheduleDialog::NewBottomBar()
     auto *bar = new QWidget(this);
     QHBoxLayout *layout = NewRowLayout(bar);
     layout->setContentsMargins(8, 4, 8, 6);
-    ShutDownCB = new QCheckBox(QStringLiteral("Shutdown upon completion"), bar);
-    ImageCancelb = NewImageButton(QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, bar);
-    ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, bar);
+    ShutDownCB = new QCheckBox(tr("Shutdown upon completion"), bar);
+    ImageCancelb = NewImageButton(tr("Cancel"), QStyle::SP_DialogCancelButton, bar);
+    ImageOKb = NewImageButton(tr("OK"), QStyle::SP_DialogOkButton, bar);
     connect(ImageCancelb, &QToolButton::clicked, this, ShowingErrors(this, &TScheduleDialog::ImageCancelbClick));
     connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TScheduleDialog::ImageOKbClick));
     layout->addWidget(ShutDownCB);
@@ -194,7 +194,7 @@ void TScheduleDialog::ImageOKbClick()
         RefillEndRow();
         return;
     case TEndVerdict::TooClose:
-        ShowMessageBox(TMsgKind::Warning, TooCloseMessage, TMsgButtons::Ok);
+        ShowMessageBox(TMsgKind::Warning, TooCloseMessage(), TMsgButtons::Ok);
         RefillEndRow();
         return;
     case TEndVerdict::Accepted:

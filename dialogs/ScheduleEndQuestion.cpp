@@ -2,9 +2,12 @@
 
 #include "model/Services.h"
 
+#include <QCoreApplication>
+
 bool ConfirmStartRecordingForSchedule()
 {
     return ShowMessageBox(TMsgKind::Confirmation,
-                          QStringLiteral("Do you want to start recording and schedule the end of recording?"),
+                          QCoreApplication::translate(
+                              "ScheduleEndQuestion", "Do you want to start recording and schedule the end of recording?"),
                           TMsgButtons::YesCancel) == TMsgAnswer::Yes;
 }

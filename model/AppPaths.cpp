@@ -2,6 +2,7 @@
 
 #include "model/Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,14 +84,14 @@ bool MakeUserFolders(const TAppPaths &paths)
         std::error_code error;
         std::filesystem::create_directories(path.constData(), error);
         if (error) {
-            ShowFolderError(QStringLiteral("The folder \"%1\" cannot be created: %2 (%3). ZELTAR Logger needs "
-                                           "it and ends now."),
+            ShowFolderError(QCoreApplication::translate("AppPaths", "The folder \"%1\" cannot be created: %2 (%3). "
+                                                                    "ZELTAR Logger needs it and ends now."),
                             folder, error.value());
             return false;
         }
         if (::access(path.constData(), W_OK | X_OK) != 0) {
-            ShowFolderError(QStringLiteral("The folder \"%1\" cannot be written: %2 (%3). ZELTAR Logger needs "
-                                           "it and ends now."),
+            ShowFolderError(QCoreApplication::translate("AppPaths", "The folder \"%1\" cannot be written: %2 (%3). "
+                                                                    "ZELTAR Logger needs it and ends now."),
                             folder, errno);
             return false;
         }

@@ -3,6 +3,8 @@
 #include "model/GlobalState.h"
 #include "model/Services.h"
 
+#include <QCoreApplication>
+
 std::optional<std::array<QChar, 2>> FindDecSeparators(const QLocale &locale)
 {
     const QString sample = locale.toString(123.456, 'f', 3);
@@ -19,7 +21,8 @@ void CheckDecimalSeparator(const QLocale &locale)
         DecSeparators = *separators;
     else
         ShowMessageBox(TMsgKind::Information,
-                       QStringLiteral("I cannot determine the local separator. Please report this error to the "
-                                      "vsoftware provider. You can keep using the application without any major "
-                                      "problem"));
+                       QCoreApplication::translate("DecimalSeparators",
+                                                   "I cannot determine the local separator. Please report this error to "
+                                                   "the vsoftware provider. You can keep using the application without "
+                                                   "any major problem"));
 }

@@ -2,6 +2,8 @@
 
 #include "model/MessageError.h"
 
+#include <QCoreApplication>
+
 QString EscapedErrorText(std::exception_ptr error)
 {
     try {
@@ -11,6 +13,6 @@ QString EscapedErrorText(std::exception_ptr error)
     } catch (const std::exception &e) {
         return QString::fromLocal8Bit(e.what());
     } catch (...) {
-        return QStringLiteral("Unknown error");
+        return QCoreApplication::translate("HandlerErrors", "Unknown error");
     }
 }

@@ -9,6 +9,7 @@
 #include "model/FileError.h"
 #include "model/Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,8 @@ public:
     {
         ++LineNumber;
         if (Position >= Bytes.size())
-            Reject(QStringLiteral("%1 is missing").arg(QLatin1String(what)));
+            Reject(QCoreApplication::translate("HistogramFile", "%1 is missing")
+                       .arg(QCoreApplication::translate("HistogramFile", what)));
         qsizetype end = Bytes.indexOf('\n', Position);
         if (end < 0)
             end = Bytes.size();
@@ -40,7 +42,8 @@ public:
         TNumber value{};
         const auto [last, error] = std::from_chars(line.data(), line.data() + line.size(), value);
         if (line.isEmpty() || error != std::errc() || last != line.data() + line.size())
-            Reject(QStringLiteral("%1 is not a valid number").arg(QLatin1String(what)));
+            Reject(QCoreApplication::translate("HistogramFile", "%1 is not a valid number")
+                       .arg(QCoreApplication::translate("HistogramFile", what)));
         return value;
     }
 
@@ -55,7 +58,7 @@ public:
 
     [[noreturn]] void Reject(const QString &reason) const
     {
-        throw EInOutError(QStringLiteral("Invalid histogram file, line %1: %2: %3")
+        throw EInOutError(QCoreApplication::translate("HistogramFile", "Invalid histogram file, line %1: %2: %3")
                               .arg(LineNumber)
                               .arg(reason, QDir::toNativeSeparators(FileName)));
     }
@@ -86,29 +89,37 @@ THistogram THistogram::ReadFromFile(const QString &fileName)
 {
     if (!QFileInfo::exists(fileName)) {
         ShowMessageBox(TMsgKind::Error,
-                       QStringLiteral("THistogram class, constructor ReadFromFile: the file argument does not exist"));
+                       QCoreApplication::translate("HistogramFile", "THistogram class, constructor ReadFromFile: "
+                                                                    "the file argument does not exist"));
         return THistogram();
     }
     const QByteArray bytes = ReadFileBytes(fileName);
     THistoLineReader lines(bytes, fileName);
-    const auto lower = lines.Next<std::int32_t>("the lower bound");
-    const auto upper = lines.Next<std::int32_t>("the upper bound");
-    const auto classCount = lines.Next<std::int32_t>("the number of classes");
+    const auto lower = lines.Next<std::int32_t>(QT_TRANSLATE_NOOP("HistogramFile", "the lower bound"));
+    const auto upper = lines.Next<std::int32_t>(QT_TRANSLATE_NOOP("HistogramFile", "the upper bound"));
+    const auto classCount = lines.Next<std::int32_t>(QT_TRANSLATE_NOOP("HistogramFile", "the number of classes"));
     if (classCount != std::llabs(lower) + std::llabs(upper) + 1)
-        lines.Reject(QStringLiteral("%1 classes do not match the bounds %2 and %3").arg(classCount).arg(lower).arg(upper));
-    const auto total = lines.Next<std::uint32_t>("the total");
-    const auto maxCount = lines.Next<std::uint32_t>("the largest count");
-    const auto modeIndex = lines.Next<std::int32_t>("the mode");
+        lines.Reject(QCoreApplication::translate("HistogramFile", "%1 classes do not match the bounds %2 and %3")
+                         .arg(classCount)
+                         .arg(lower)
+                         .arg(upper));
+    const auto total = lines.Next<std::uint32_t>(QT_TRANSLATE_NOOP("HistogramFile", "the total"));
+    const auto maxCount = lines.Next<std::uint32_t>(QT_TRANSLATE_NOOP("HistogramFile", "the largest count"));
+    const auto modeIndex = lines.Next<std::int32_t>(QT_TRANSLATE_NOOP("HistogramFile", "the mode"));
     if (modeIndex < 0 || modeIndex >= classCount)
-        lines.Reject(QStringLiteral("the mode %1 is not one of the %2 classes").arg(modeIndex).arg(classCount));
+        lines.Reject(QCoreApplication::translate("HistogramFile", "the mode %1 is not one of the %2 classes")
+                         .arg(modeIndex)
+                         .arg(classCount));
     if (lines.RemainingLines() < classCount)
-        lines.Reject(QStringLiteral("%1 counts expected, %2 lines left").arg(classCount).arg(lines.RemainingLines()));
+        lines.Reject(QCoreApplication::translate("HistogramFile", "%1 counts expected, %2 lines left")
+                         .arg(classCount)
+                         .arg(lines.RemainingLines()));
 
     THistogram histogram(lower, upper);
     if (histogram.Counts.size() != static_cast<std::size_t>(classCount))
         return histogram; // out of memory, already reported
     for (std::uint32_t &count : histogram.Counts)
-        count = lines.Next<std::uint32_t>("a count");
+        count = lines.Next<std::uint32_t>(QT_TRANSLATE_NOOP("HistogramFile", "a count"));
     histogram.Total = total;
     histogram.MaxCount = maxCount;
     histogram.ModeIndex = modeIndex;
@@ -119,8 +130,9 @@ void THistogram::WriteToFile(const QString &fileName) const
 {
     if (QFileInfo::exists(fileName)
         && ShowMessageBox(TMsgKind::Warning,
-                          QStringLiteral("THistogram Class, Procedure WriteToFile: the argument file already exists. "
-                                         "Do you want to overwrite it?"),
+                          QCoreApplication::translate("HistogramFile",
+                                                      "THistogram Class, Procedure WriteToFile: the argument file "
+                                                      "already exists. Do you want to overwrite it?"),
                           TMsgButtons::YesNo)
                != TMsgAnswer::Yes)
         return;

@@ -2,12 +2,20 @@
 
 #include "model/Units.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 const std::array<QString, 6> RiskCategoryNames{
-    QStringLiteral("Very low"), QStringLiteral("Low"),       QStringLiteral("Moderate"),
-    QStringLiteral("High"),     QStringLiteral("Very high"), QStringLiteral("Extreme"),
+    QStringLiteral(QT_TRANSLATE_NOOP("Risk", "Very low")), QStringLiteral(QT_TRANSLATE_NOOP("Risk", "Low")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Risk", "Moderate")), QStringLiteral(QT_TRANSLATE_NOOP("Risk", "High")),
+    QStringLiteral(QT_TRANSLATE_NOOP("Risk", "Very high")), QStringLiteral(QT_TRANSLATE_NOOP("Risk", "Extreme")),
 };
+
+QString RiskCategoryDisplayName(std::size_t category)
+{
+    return QCoreApplication::translate("Risk", RiskCategoryNames[category].toUtf8().constData());
+}
 
 int RiskOffset(int population, int state)
 {

@@ -13,8 +13,11 @@ inline constexpr int PopulationGeneral = 0, PopulationSensitive = 1;
 inline constexpr int StateWake = 0, StateSleep = 1;
 inline constexpr int RiskPaletteSize = 40;
 
-// "Very low", "Low", "Moderate", "High", "Very high", "Extreme".
+// "Very low", "Low", "Moderate", "High", "Very high", "Extreme": in English whatever the
+// language, as files, the export and the published readings carry them.
 extern const std::array<QString, 6> RiskCategoryNames;
+// The name of category 0 ... 5 in the user's language, for what the windows and the report show.
+QString RiskCategoryDisplayName(std::size_t category);
 
 // +10 for the sensitive population, -10 in the wake state.
 int RiskOffset(int population, int state);

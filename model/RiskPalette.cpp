@@ -2,6 +2,7 @@
 
 #include "model/Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 
@@ -30,8 +31,10 @@ bool LoadRiskPalette(const QString &resourcesDir)
 {
     const QImage image(QDir(resourcesDir).filePath(QStringLiteral("Risk Palette.bmp")));
     if (image.isNull() || image.width() < RiskPaletteSize) {
-        ShowMessageBox(TMsgKind::Error, QStringLiteral("Some files used by this aplication have not been found. "
-                                                       "Please repeat the installation of the application"));
+        ShowMessageBox(TMsgKind::Error,
+                       QCoreApplication::translate("RiskPalette",
+                                                   "Some files used by this aplication have not been found. "
+                                                   "Please repeat the installation of the application"));
         return false;
     }
     // Read as a 24-bit image: QColor(QRgb) drops any alpha channel.

@@ -4,6 +4,8 @@
 
 #include <new>
 
+#include <QCoreApplication>
+
 TCircBuffer::TCircBuffer(std::int32_t capacity) : SlotCount(capacity)
 {
     if (capacity < 1)
@@ -11,7 +13,8 @@ TCircBuffer::TCircBuffer(std::int32_t capacity) : SlotCount(capacity)
     try {
         Data.resize(static_cast<std::size_t>(capacity));
     } catch (const std::bad_alloc &) {
-        ShowMessageBox(TMsgKind::Plain, QStringLiteral("TCircBuffer CREATE procedure: out of memory error"));
+        ShowMessageBox(TMsgKind::Plain,
+                       QCoreApplication::translate("CircBuffer", "TCircBuffer CREATE procedure: out of memory error"));
     }
 }
 

@@ -7,6 +7,8 @@
 #include <limits>
 #include <new>
 
+#include <QCoreApplication>
+
 THistogram::THistogram(std::int32_t lower, std::int32_t upper) : Lower(lower), Upper(upper)
 {
     // Magnitudes, not upper - lower: the file format defines the class count this way.
@@ -20,7 +22,8 @@ THistogram::THistogram(std::int32_t lower, std::int32_t upper) : Lower(lower), U
         }
     }
     if (!allocated) {
-        ShowMessageBox(TMsgKind::Plain, QStringLiteral("THistogram CREATE procedure: out of memory error"));
+        ShowMessageBox(TMsgKind::Plain,
+                       QCoreApplication::translate("HistogramFile", "THistogram CREATE procedure: out of memory error"));
         return;
     }
     ClassCount = static_cast<std::int32_t>(classCount);

@@ -1,16 +1,33 @@
 #include "storage/FileUtils.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
 namespace {
 
+// The parts of a duration, one and several: the whole phrase for each, so that each language
+// writes its own plural.
+struct TCountWords {
+    const char *One;
+    const char *Several;
+};
+constexpr TCountWords DayWords{QT_TRANSLATE_NOOP("DurationText", "%1 day"),
+                               QT_TRANSLATE_NOOP("DurationText", "%1 days")};
+constexpr TCountWords HourWords{QT_TRANSLATE_NOOP("DurationText", "%1 hour"),
+                                QT_TRANSLATE_NOOP("DurationText", "%1 hours")};
+constexpr TCountWords MinuteWords{QT_TRANSLATE_NOOP("DurationText", "%1 minute"),
+                                  QT_TRANSLATE_NOOP("DurationText", "%1 minutes")};
+constexpr TCountWords SecondWords{QT_TRANSLATE_NOOP("DurationText", "%1 second"),
+                                  QT_TRANSLATE_NOOP("DurationText", "%1 seconds")};
+
 // "1 day", "2 days"; nothing for 0.
-QString CountText(std::uint32_t count, const char *singular)
+QString CountText(std::uint32_t count, const TCountWords &words)
 {
     if (count == 0)
         return {};
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(singular) + (count >= 2 ? "s" : "");
+    return QCoreApplication::translate("DurationText", count >= 2 ? words.Several : words.One).arg(count);
 }
 
 double RoundHalfToEven(double value)
@@ -34,20 +51,20 @@ TDuration SplitDuration(std::uint32_t seconds)
 QString DurationText(std::uint32_t seconds)
 {
     const TDuration duration = SplitDuration(seconds);
-    QString text = QStringLiteral("~ ") + CountText(duration.Days, "day");
+    QString text = QStringLiteral("~ ") + CountText(duration.Days, DayWords);
     bool partWritten = duration.Days > 0;
     // The first separator has its blank before the comma, the others after it.
     if (partWritten && duration.Hours > 0)
         text += QStringLiteral(" ,");
-    text += CountText(duration.Hours, "hour");
+    text += CountText(duration.Hours, HourWords);
     partWritten = partWritten || duration.Hours > 0;
     if (partWritten && duration.Minutes > 0)
         text += QStringLiteral(", ");
-    text += CountText(duration.Minutes, "minute");
+    text += CountText(duration.Minutes, MinuteWords);
     partWritten = partWritten || duration.Minutes > 0;
     if (partWritten && duration.Seconds > 0)
         text += QStringLiteral(", ");
-    text += CountText(duration.Seconds, "second");
+    text += CountText(duration.Seconds, SecondWords);
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "model/Units.h"
 #include "storage/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ std::optional<int> LineInteger(const QString &line)
 
 QString NotAnInteger(int lineNumber, const QString &line)
 {
-    return QString("line %1 is not an integer: '%2'").arg(lineNumber).arg(line);
+    return QCoreApplication::translate("LastSettings", "line %1 is not an integer: '%2'").arg(lineNumber).arg(line);
 }
 
 // Takes one line into the settings; the reason when the line is bad.
@@ -63,7 +64,7 @@ constexpr std::array<TLineStep, SettingsLineCount> LineSteps = {
         if (!points)
             return NotAnInteger(4, line);
         if (*points < 1)
-            return QString("line 4 is not a number of points: '%1'").arg(line);
+            return QCoreApplication::translate("LastSettings", "line 4 is not a number of points: '%1'").arg(line);
         settings.VisibleSamples = *points;
         return std::nullopt;
     },
@@ -122,7 +123,9 @@ std::optional<TSettingsFileRead> LoadSettingsFile(const QString &path)
 
     for (int i = 0; i < SettingsLineCount; ++i) {
         if (i >= lines.size())
-            return stop(QString("the file holds %1 of its %2 lines").arg(lines.size()).arg(SettingsLineCount));
+            return stop(QCoreApplication::translate("LastSettings", "the file holds %1 of its %2 lines")
+                            .arg(lines.size())
+                            .arg(SettingsLineCount));
         if (const std::optional<QString> reason = LineSteps[static_cast<std::size_t>(i)](lines[i], read.Settings))
             return stop(*reason);
         read.LinesInEffect = i + 1;
@@ -134,7 +137,8 @@ void SaveSettingsFile(const QString &path, const TLastSettings &settings)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        Fail(path, "cannot create the folder " + QDir::toNativeSeparators(folder));
+        Fail(path, QCoreApplication::translate("LastSettings", "cannot create the folder %1")
+                       .arg(QDir::toNativeSeparators(folder)));
     const QStringList lines = {
         BoolToText(settings.AlertsOn),
         UnitName(settings.Unit).value_or(QString()),

@@ -3,6 +3,7 @@
 #include "model/InOutError.h"
 #include "storage/PosixFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -60,7 +61,7 @@ QString CompanionToWrite(const QString &logPath, const QString &extension)
 {
     const QString companion = CompanionName(logPath, extension);
     if (QFileInfo(companion).fileName() == extension)
-        throw EInOutError(QStringLiteral("No %1 file can be written without the name of a record: %2")
+        throw EInOutError(QCoreApplication::translate("LogFile", "No %1 file can be written without the name of a record: %2")
                               .arg(extension, QDir::toNativeSeparators(logPath)));
     return companion;
 }

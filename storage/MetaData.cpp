@@ -5,6 +5,7 @@
 
 #include "model/InOutError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <bit>
@@ -24,7 +25,7 @@ void ReadMetaFile(const QString &path, TMetaData &meta)
     TPosixFile file(path, O_RDONLY);
     const std::size_t got = file.ReadUpTo(&read, sizeof read);
     if (got < sizeof read)
-        throw EInOutError(QStringLiteral("Read beyond end of file (%1 of %2 bytes): %3")
+        throw EInOutError(QCoreApplication::translate("MetaData", "Read beyond end of file (%1 of %2 bytes): %3")
                               .arg(got)
                               .arg(sizeof read)
                               .arg(QDir::toNativeSeparators(path)));

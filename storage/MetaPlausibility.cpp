@@ -5,6 +5,7 @@
 #include "storage/LocaleTimeText.h"
 #include "storage/RecordReadings.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QStringList>
 
@@ -26,10 +27,10 @@ bool IsPlausibleStart(double days, double now)
 QString FieldName(TMetaField field)
 {
     switch (field) {
-    case TMetaField::Unit: return QStringLiteral("unit");
-    case TMetaField::Correction: return QStringLiteral("correction");
-    case TMetaField::Interval: return QStringLiteral("interval");
-    case TMetaField::StartTime: return QStringLiteral("start time");
+    case TMetaField::Unit: return QCoreApplication::translate("MetaPlausibility", "unit");
+    case TMetaField::Correction: return QCoreApplication::translate("MetaPlausibility", "correction");
+    case TMetaField::Interval: return QCoreApplication::translate("MetaPlausibility", "interval");
+    case TMetaField::StartTime: return QCoreApplication::translate("MetaPlausibility", "start time");
     }
     return {};
 }
@@ -79,7 +80,12 @@ QString DamagedMetaText(const TCheckedMeta &checked)
         fields << FieldName(field);
         replacements << ReplacementText(field, checked.Meta);
     }
-    return QStringLiteral("The meta data file holds values that cannot be right: %1. %2 %3 used instead.")
-        .arg(fields.join(QStringLiteral(", ")), replacements.join(QStringLiteral(", ")),
-             replacements.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+    // One sentence for one replacement and one for several, so that each language agrees them.
+    const QString text =
+        replacements.size() == 1
+            ? QCoreApplication::translate("MetaPlausibility",
+                                          "The meta data file holds values that cannot be right: %1. %2 is used instead.")
+            : QCoreApplication::translate("MetaPlausibility",
+                                          "The meta data file holds values that cannot be right: %1. %2 are used instead.");
+    return text.arg(fields.join(QStringLiteral(", ")), replacements.join(QStringLiteral(", ")));
 }

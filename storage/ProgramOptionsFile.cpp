@@ -13,6 +13,7 @@ const QString CategoryKey = QStringLiteral("AlertCategory");
 const QString LevelKey = QStringLiteral("AlertLevel");
 const QString HoldKey = QStringLiteral("AlertHoldSeconds");
 const QString ToneKey = QStringLiteral("AlertTone");
+const QString LanguageKey = QStringLiteral("Language");
 
 std::optional<double> FiniteNumber(const QString &text)
 {
@@ -24,6 +25,18 @@ std::optional<double> FiniteNumber(const QString &text)
 QString NumberText(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// The file's lines with those of the same keys replaced by lines, which go at the end.
+void ReplaceLines(const QString &path, const TKeyValues &replacements)
+{
+    TKeyValues lines = ReadKeyValueFile(path);
+    std::erase_if(lines, [&](const auto &line) {
+        return std::any_of(replacements.begin(), replacements.end(),
+                           [&](const auto &replacement) { return replacement.first == line.first; });
+    });
+    lines.insert(lines.end(), replacements.begin(), replacements.end());
+    WriteKeyValueFile(path, lines);
 }
 
 } // namespace
@@ -59,11 +72,19 @@ void WriteAlertOptions(const QString &path, const TAlertOptions &options)
         {HoldKey, NumberText(limit.HoldSeconds)},
         {ToneKey, options.Tone ? QStringLiteral("1") : QStringLiteral("0")},
     };
-    TKeyValues lines = ReadKeyValueFile(path);
-    std::erase_if(lines, [&](const auto &line) {
-        return std::any_of(alertLines.begin(), alertLines.end(),
-                           [&](const auto &alertLine) { return alertLine.first == line.first; });
-    });
-    lines.insert(lines.end(), alertLines.begin(), alertLines.end());
-    WriteKeyValueFile(path, lines);
+    ReplaceLines(path, alertLines);
+}
+
+std::optional<TLanguage> ReadLanguageChoice(const QString &path)
+{
+    std::optional<TLanguage> choice;
+    for (const auto &[key, value] : ReadKeyValueFile(path))
+        if (key == LanguageKey)
+            choice = LanguageFromCode(value);
+    return choice;
+}
+
+void WriteLanguageChoice(const QString &path, TLanguage language)
+{
+    ReplaceLines(path, {{LanguageKey, LanguageCode(language)}});
 }

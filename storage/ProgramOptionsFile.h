@@ -1,9 +1,11 @@
 #pragma once
 // The program's own options, in a file of their own in the settings folder: the settings file
 // of the main window keeps its lines and bytes. Key=Value lines (storage/KeyValueFile.h); the
-// alerts' options are written without touching the other lines the file holds.
+// alerts' options and the language are each written without touching the other lines the file
+// holds.
 
 #include "model/AlertRule.h"
+#include "model/Language.h"
 
 #include <QString>
 
@@ -20,3 +22,8 @@ struct TAlertOptions {
 TAlertOptions ReadAlertOptions(const QString &path);
 // Throws EInOutError.
 void WriteAlertOptions(const QString &path, const TAlertOptions &options);
+
+// The language the user picked; none (the system's) when the file has no choice it can read.
+std::optional<TLanguage> ReadLanguageChoice(const QString &path);
+// Throws EInOutError.
+void WriteLanguageChoice(const QString &path, TLanguage language);

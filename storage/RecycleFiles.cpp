@@ -1,5 +1,6 @@
 #include "storage/FileUtils.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ QString TrashOneFile(const QString &path)
         QFile::remove(trash.filePath(QStringLiteral("info/") + stray.fileName() + QStringLiteral(".trashinfo")));
         for (const QString &folder : {QStringLiteral("files"), QStringLiteral("info")})
             trash.rmdir(folder);
-        return QStringLiteral("no trash folder could be made for it");
+        return QCoreApplication::translate("RecycleFiles", "no trash folder could be made for it");
     }
     return {};
 }

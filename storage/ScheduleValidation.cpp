@@ -2,6 +2,7 @@
 
 #include "storage/DateTimeConvert.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QTime>
 
@@ -29,14 +30,24 @@ QDateTime LocalDateTime(const QDate &date, const QTime &time)
 const std::array<TEndFieldRule, 6> &EndFieldRules()
 {
     static const std::array<TEndFieldRule, 6> rules = {{
-        {QStringLiteral("Hour"), 0, 23},
-        {QStringLiteral("Min."), 0, 59},
-        {QStringLiteral("Sec."), 0, 59},
-        {QStringLiteral("Day"), 1, 31},
-        {QStringLiteral("Month"), 1, 12},
-        {QStringLiteral("Year"), 2022, 9999},
+        {QT_TRANSLATE_NOOP("ScheduleValidation", "Hour"), 0, 23},
+        {QT_TRANSLATE_NOOP("ScheduleValidation", "Min."), 0, 59},
+        {QT_TRANSLATE_NOOP("ScheduleValidation", "Sec."), 0, 59},
+        {QT_TRANSLATE_NOOP("ScheduleValidation", "Day"), 1, 31},
+        {QT_TRANSLATE_NOOP("ScheduleValidation", "Month"), 1, 12},
+        {QT_TRANSLATE_NOOP("ScheduleValidation", "Year"), 2022, 9999},
     }};
     return rules;
+}
+
+QString FieldName(const TEndFieldRule &rule)
+{
+    return QCoreApplication::translate("ScheduleValidation", rule.Name);
+}
+
+QString TooCloseMessage()
+{
+    return QCoreApplication::translate("ScheduleValidation", "The scheduled time and date is too close");
 }
 
 TDecimalRead ReadDecimal(const QString &text)
@@ -62,10 +73,12 @@ QStringList FieldMessages(const TEndFieldRule &rule, const QString &text)
     QStringList messages;
     const TDecimalRead read = ReadDecimal(text);
     if (read.ErrorPosition != 0)
-        messages << QStringLiteral("Error in the %1 field at position: %2").arg(rule.Name).arg(read.ErrorPosition);
+        messages << QCoreApplication::translate("ScheduleValidation", "Error in the %1 field at position: %2")
+                        .arg(FieldName(rule)).arg(read.ErrorPosition);
     if (read.Value < rule.Low || read.Value > rule.High)
-        messages << QStringLiteral("Error in the %1 field: %1 must be comprised in between %2 and %3")
-                        .arg(rule.Name)
+        messages << QCoreApplication::translate("ScheduleValidation",
+                                                "Error in the %1 field: %1 must be comprised in between %2 and %3")
+                        .arg(FieldName(rule))
                         .arg(rule.Low)
                         .arg(rule.High);
     return messages;

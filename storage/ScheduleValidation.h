@@ -10,13 +10,15 @@
 #include <array>
 
 struct TEndFieldRule {
-    QString Name;  // as the messages name the field
+    const char *Name;  // in English; FieldName gives it as the messages name the field
     int Low;
     int High;
 };
 
 // The end fields in the order they are checked: hour, minute, second, day, month, year.
 const std::array<TEndFieldRule, 6> &EndFieldRules();
+// The rule's name in the user's language.
+QString FieldName(const TEndFieldRule &rule);
 
 // A text read as a decimal integer: leading blanks and a sign allowed, nothing after the
 // digits. ErrorPosition is the 1-based position of the first character that does not
@@ -66,4 +68,4 @@ struct TEndJudgement {
 };
 TEndJudgement JudgeEnd(const TEndFields &fields, const QDateTime &now);
 
-inline const QString TooCloseMessage = QStringLiteral("The scheduled time and date is too close");
+QString TooCloseMessage();

@@ -3,6 +3,8 @@
 #include "model/Services.h"
 #include "storage/LocaleTimeText.h"
 
+#include <QCoreApplication>
+
 int InterruptPeriodMs(double intervalSeconds)
 {
     return intervalSeconds < 1.1 ? 1000 : 10000;
@@ -26,6 +28,7 @@ bool TScheduledEnd::EndReached() const
 
 QString TScheduledEnd::LabelText(const QLocale &locale) const
 {
-    return QStringLiteral("Recording end scheduled on ") + locale.toString(End.date(), QLocale::ShortFormat) + u' ' +
+    return QCoreApplication::translate("ScheduledEnd", "Recording end scheduled on ") +
+           locale.toString(End.date(), QLocale::ShortFormat) + u' ' +
            locale.toString(End.time(), LocaleLongTimeFormat(locale)) + QStringLiteral("  ");
 }

@@ -2,6 +2,7 @@
 
 #include "model/Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +39,7 @@ bool ShellMoveFile(const QString &source, const QString &destination, bool silen
     if (file.rename(target))
         return true;
     if (!silent)
-        ShowMessageBox(TMsgKind::Error, QStringLiteral("Cannot move \"%1\" to \"%2\": %3")
+        ShowMessageBox(TMsgKind::Error, QCoreApplication::translate("ShellMoveFile", "Cannot move \"%1\" to \"%2\": %3")
                                             .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target),
                                                  file.errorString()));
     return false;

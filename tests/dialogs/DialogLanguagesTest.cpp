@@ -1,0 +1,64 @@
+// The dialogs in French and in Italian: nothing shown is left in English where the catalogue
+// has a translation, and no text is cut off by its widget.
+
+#include "dialogs/AlertsDialog.h"
+#include "dialogs/MetaDataDialog.h"
+#include "dialogs/ScheduleDialog.h"
+#include "storage/ScheduledEnd.h"
+#include "tests/dialogs/ModalHookGuard.h"
+#include "tests/support/FakeServices.h"
+#include "tests/support/LanguageGuard.h"
+#include "tests/support/QtPrinters.h"
+#include "tests/support/ShownTexts.h"
+
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DialogLanguages : public ::testing::TestWithParam<TLanguage> {
+protected:
+    void ExpectTranslatedAndWhole(QWidget &window)
+    {
+        EXPECT_EQ(UntranslatedTexts(window, Catalogue), QStringList());
+        EXPECT_EQ(CutOffTexts(window), QStringList());
+    }
+
+    TFakeServices Services;
+    TLanguageGuard Language{GetParam()};
+    TCatalogue Catalogue = ReadCatalogue(SourceCataloguePath(LanguageCode(GetParam())));
+};
+
+TEST_P(DialogLanguages, TheAlertsDialogWithEitherLimit)
+{
+    TAlertsDialog dialog;
+    TAlertOptions options;
+    ModalHookGuard<TAlertsDialog> guard([&](TAlertsDialog &shown) {
+        ExpectTranslatedAndWhole(shown);
+        shown.LevelRB->setChecked(true);
+        ExpectTranslatedAndWhole(shown);
+    });
+    dialog.Execute(options, QStringLiteral("mW/m²"));
+}
+
+TEST_P(DialogLanguages, TheMetaDataDialog)
+{
+    TMetaData meta{};
+    TMetaDataDialog dialog(meta);
+    ModalHookGuard<TMetaDataDialog> guard([&](TMetaDataDialog &shown) { ExpectTranslatedAndWhole(shown); });
+    dialog.Execute();
+}
+
+TEST_P(DialogLanguages, TheScheduleDialog)
+{
+    TScheduleDialog dialog;
+    TScheduledEnd schedule;
+    ModalHookGuard<TScheduleDialog> guard([&](TScheduleDialog &shown) { ExpectTranslatedAndWhole(shown); });
+    dialog.Execute(QDateTime(QDate(2025, 1, 7), QTime(9, 0)), schedule, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(FrenchAndItalian, DialogLanguages, ::testing::Values(TLanguage::French, TLanguage::Italian),
+                         [](const auto &info) { return LanguageCode(info.param).toStdString(); });
+
+} // namespace
