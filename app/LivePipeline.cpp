@@ -70,7 +70,7 @@ void TMainWindow::ShowSample(const QDateTime &at)
     const std::uint8_t decimals = DisplayDecimals(MaxRecord().Value);
     PlotSample(*TChart, decimals - 1);
     // While importing, the histogram is drawn once after the last record.
-    if (RecordingState == Listening || RecordingState == Recording)
+    if (const TRecordingState state = Session.State(); state == Listening || state == Recording)
         DrawLevelHistogram(*HChart, Session.LiveHistogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
                            true);
     const std::uint64_t count = Session.Statistics().SampleCount();
@@ -101,12 +101,13 @@ void TMainWindow::ShowRunningStatus()
 {
     if (NoticeTimer.isActive())
         return;
-    if (RecordingState == Recording && Session.LogWriteFailed()) {
+    const TRecordingState state = Session.State();
+    if (state == Recording && Session.LogWriteFailed()) {
         PanelStatus->setText(QStringLiteral("   The record is incomplete: nothing is being written to its log"));
         return;
     }
-    if (RecordingState == Listening || RecordingState == Recording) {
-        const QString since = RecordingState == Listening ? "   Playing since " : "   Recording since ";
+    if (state == Listening || state == Recording) {
+        const QString since = state == Listening ? "   Playing since " : "   Recording since ";
         PanelStatus->setText(since + DayCountText(Session.SessionStart()) + "; " + "Last max on "
                              + DayCountText(MaxRecord().Time));
     }
@@ -167,7 +168,7 @@ void TMainWindow::correctionCBChange()
 void TMainWindow::ApplyChangedSetting()
 {
     try {
-        ApplySettings(RecordingState);
+        ApplySettings(Session.State());
     } catch (...) {
         ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
     }
@@ -178,9 +179,10 @@ void TMainWindow::SetupTimeChart(TChartWidget &chart, std::uint8_t unit, int vis
     chart.ClearItems();
     chart.SetRangeLoX(0.0);
     chart.SetRangeHiY(0.001);
-    if (RecordingState == Listening || RecordingState == Recording)
+    const TRecordingState state = Session.State();
+    if (state == Listening || state == Recording)
         chart.SetRangeHiX(visibleSamples * interval * 1.05);
-    else if (RecordingState == Importing)
+    else if (state == Importing)
         chart.SetRangeHiX(visibleSamples * interval);
     if (const std::optional<QString> name = UnitName(unit))
         chart.ChangeAppearance([&](TChartAppearance &look) { look.IdOrdinate = *name; });

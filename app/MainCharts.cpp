@@ -12,7 +12,7 @@
 void TMainWindow::TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
 {
     // While samples arrive live, the chart scrolls by itself.
-    if (RecordingState != Stopped && RecordingState != Importing)
+    if (Session.State() != Stopped && Session.State() != Importing)
         return;
     const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);
     HandleChartMouseDown(*TChart, button, keys,

@@ -215,7 +215,7 @@ void TMainWindow::StartListening()
         return;
     }
     // An import that waits for its port goes on once the port opens; only Play ends it.
-    if (RecordingState == Importing && !PlayB->isChecked()) {
+    if (Session.State() == Importing && !PlayB->isChecked()) {
         Session.ImportPortOpened();
         return;
     }
@@ -270,7 +270,7 @@ void TMainWindow::closeEvent(QCloseEvent *event)
 
 bool TMainWindow::FormCloseQuery()
 {
-    if (RecordingState != Recording) {
+    if (Session.State() != Recording) {
         // A record that still lacks files gets its last chance to be completed.
         if (Session.HasUnsavedFiles())
             RunShowingErrors([this] { SaveRecordingBeforeExit(); });

@@ -8,7 +8,7 @@
 #include "app/LivePipeline.h"
 #include "device/ConnectionClient.h"
 #include "model/AppPaths.h"
-#include "model/GlobalState.h"
+#include "model/AcquisitionState.h"
 #include "session/AcquisitionSession.h"
 #include "windows/ElidedLabel.h"
 

@@ -49,13 +49,13 @@ void TMainWindow::PlayBClick()
         return;
     }
     setWindowTitle(VersionCaption);
-    if (RecordingState == Recording) {
+    if (Session.State() == Recording) {
         const TMsgAnswer answer = ShowMessageBox(TMsgKind::Confirmation,
                                                  QStringLiteral("Are you sure you want to stop recording?"),
                                                  TMsgButtons::YesCancel);
         // The scheduled end may have stopped the recording (and closed the port) meanwhile:
         // then listening starts as from there.
-        if (RecordingState != Recording) {
+        if (Session.State() != Recording) {
             if (answer == TMsgAnswer::Yes)
                 PlayBClick();
             return;
@@ -96,7 +96,7 @@ void TMainWindow::RecBClick()
         PlayB->setChecked(true);
         throw;
     }
-    if (RestartInProgress)
+    if (Session.IsRestarting())
         return;
     if (MetaDataDialog->Execute())
         Session.WriteRecordMeta();
@@ -129,15 +129,15 @@ void TMainWindow::StopBClick()
 
 void TMainWindow::RestartBClick()
 {
-    if (RecordingState == Listening) {
+    if (Session.State() == Listening) {
         ApplySettings(Listening);
         return;
     }
-    if (RecordingState != Recording)
+    if (Session.State() != Recording)
         return;
     if (ShowMessageBox(TMsgKind::Confirmation, QStringLiteral("Are you sure you want to start over the recording?"),
                        TMsgButtons::YesCancel) != TMsgAnswer::Yes
-        || RecordingState != Recording)
+        || Session.State() != Recording)
         return;
     Session.RestartRecording([this] {
         PressStopButton();

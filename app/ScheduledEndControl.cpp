@@ -16,18 +16,18 @@
 
 void TMainWindow::ScheduleEnd1Click()
 {
-    if (RecordingState != Recording) {
+    if (Session.State() != Recording) {
         if (!ConfirmStartRecordingForSchedule())
             return;
         PressRecordButton();
     }
-    if (RecordingState != Recording)
+    if (Session.State() != Recording)
         return;
     const TMetaData &meta = Session.CurrentMetaData();
     if (!ScheduleDialog->Execute(FromTDateTime(meta.StartTime), Session.ScheduledEnd(), meta.Interval))
         return;
     // The recording may have ended while the dialog was open: the end was set for nothing.
-    if (RecordingState != Recording) {
+    if (Session.State() != Recording) {
         Session.CancelScheduledEnd();
         return;
     }

@@ -3,7 +3,6 @@
 #include "device/EnumComPorts.h"
 #include "device/MeterLineKind.h"
 #include "device/PortPermission.h"
-#include "model/GlobalState.h"
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
 #include "model/MeasurementLine.h"
@@ -38,8 +37,9 @@ QString DroppedLinesText(std::uint64_t count)
 
 } // namespace
 
-TMeterConnection::TMeterConnection(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir, QObject *parent)
-    : QObject(parent), MainWindow(mainWindow), Paths(paths), DeviceDir(deviceDir)
+TMeterConnection::TMeterConnection(IConnectionClient &mainWindow, const IAcquisitionState &acquisition,
+                                   const TAppPaths &paths, const QString &deviceDir, QObject *parent)
+    : QObject(parent), MainWindow(mainWindow), Acquisition(acquisition), Paths(paths), DeviceDir(deviceDir)
 {
     Timer1.setInterval(RetryIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, ShowingErrors(this, &TMeterConnection::Timer1Timer));
@@ -159,7 +159,8 @@ void TMeterConnection::ClosePort()
 // Only a listening or recording run waits for its meter; an import ends by its silence.
 void TMeterConnection::ComPort1PortClose()
 {
-    if (ClosingOnPurpose || (RecordingState != Listening && RecordingState != Recording))
+    const TRecordingState state = Acquisition.State();
+    if (ClosingOnPurpose || (state != Listening && state != Recording))
         return;
     LineMayBeCut = true;
     ReconnectTimer.start();
@@ -184,9 +185,9 @@ void TMeterConnection::ReconnectTimerTimer()
 
 void TMeterConnection::ComPort1ReceiveCallBack(const QString &Data)
 {
-    if (OnHold)
+    if (Acquisition.IsOnHold())
         return;
-    if (RecordingState == Importing) {
+    if (Acquisition.State() == Importing) {
         MainWindow.ImportLine(Data);
         return;
     }
@@ -213,7 +214,7 @@ void TMeterConnection::HandleDbmLine()
     DbmWarningShown = true;
     ShowMessageBox(TMsgKind::Warning, DbmWarning);
     // What came while the warning was open is stale now, unless a recording keeps it.
-    if (RecordingState != Recording)
+    if (Acquisition.State() != Recording)
         ComPort1.DropReceivedLines();
 }
 

@@ -9,6 +9,7 @@
 #include "device/ComPort.h"
 #include "device/ConnectionClient.h"
 #include "device/PortListBox.h"
+#include "model/AcquisitionState.h"
 #include "model/AppPaths.h"
 
 #include <QObject>
@@ -22,9 +23,10 @@ class TMeterConnection : public QObject {
 
 public:
     // Runs FormCreate: loads the settings, configures ComPort1 and connects to the highest
-    // openable port of deviceDir, or starts waiting for one.
-    TMeterConnection(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir = QStringLiteral("/dev"),
-           QObject *parent = nullptr);
+    // openable port of deviceDir, or starts waiting for one. The lines are taken as acquisition's
+    // state asks.
+    TMeterConnection(IConnectionClient &mainWindow, const IAcquisitionState &acquisition, const TAppPaths &paths,
+                     const QString &deviceDir = QStringLiteral("/dev"), QObject *parent = nullptr);
     // Runs FormDestroy: saves the settings and closes the port.
     ~TMeterConnection() override;
     TMeterConnection(const TMeterConnection &) = delete;
@@ -75,6 +77,7 @@ private:
     void EndAfterStrayLine();
 
     IConnectionClient &MainWindow;
+    const IAcquisitionState &Acquisition;
     const TAppPaths Paths;
     const QString DeviceDir;
     QString SettingsFile;

@@ -14,7 +14,7 @@
 
 namespace {
 
-// Sets a shared flag for as long as it lives, also when the work ends by an error: a flag
+// Sets a flag for as long as it lives, also when the work ends by an error: a flag
 // left set would make the next save wait, or the next recording skip its description.
 class TFlagScope {
 public:
@@ -276,7 +276,7 @@ void TAcquisitionSession::SaveOnStop()
 {
     // A pending end belongs to this recording: it must not stop a later one.
     CancelScheduledEnd();
-    WaitWhileSampleInProgress(PauseForSample);
+    WaitWhileSampleInProgress(SampleInProgress, PauseForSample);
     TDeferredError error;
     error.Run([this] { AppendWriteBuffer(); });
     if (MetaOwed)

@@ -8,7 +8,7 @@
 // (the end of an import's transfer); questions and the time of every action go through the
 // program's services.
 
-#include "model/GlobalState.h"
+#include "model/AcquisitionState.h"
 #include "model/SampleRecord.h"
 #include "model/SampleStatistics.h"
 #include "model/UnitCircBuffer_COMMON.h"
@@ -49,7 +49,7 @@ struct TImportWindow {
     std::function<bool()> Describe;
 };
 
-class TAcquisitionSession : public QObject {
+class TAcquisitionSession : public QObject, public IAcquisitionState {
     Q_OBJECT
 
 public:
@@ -59,7 +59,10 @@ public:
     // logDir is where recordings are named.
     explicit TAcquisitionSession(const QString &logDir, QObject *parent = nullptr);
 
-    TRecordingState State() const { return RecordingState; }
+    TRecordingState State() const override { return RecordingState; }
+    bool IsOnHold() const override { return OnHold; }
+    // A recording is being restarted: the new one keeps the description of the previous one.
+    bool IsRestarting() const { return RestartInProgress; }
     // The log of the recording in progress (or of the last import), else the Log folder.
     const QString &CurrentLogFile() const { return LogFile; }
     const TMetaData &CurrentMetaData() const { return MetaData; }
@@ -198,6 +201,11 @@ private:
     QString UnsavedText() const;
 
     const QString LogDir;
+    TRecordingState RecordingState = Listening;
+    bool OnHold = false;
+    // A received line is being processed: a save reached under one of its boxes waits for it.
+    bool SampleInProgress = false;
+    bool RestartInProgress = false;
     QString LogFile;
     TMetaData MetaData;
     TSampleStatistics RunStatistics;

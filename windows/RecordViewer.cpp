@@ -6,7 +6,6 @@
 #include "charts/MarkShapes.h"
 #include "charts/ChartWidget.h"
 #include "model/DecimalSeparators.h"
-#include "model/GlobalState.h"
 #include "model/Services.h"
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"

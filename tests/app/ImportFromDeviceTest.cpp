@@ -45,7 +45,7 @@ TEST_F(ImportFromDevice, AnImportStartedBeforeTheMeterIsPluggedInWaitsForItAndSh
     options.Frequencies = {900, 1800, 2450, 0};
     TMeterSimulator simulator(*Meter, TMeterScript(options), false, -1ms);
     simulator.Start();
-    ASSERT_TRUE(QTest::qWaitFor([] { return RecordingState != Importing; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->Session.State() != Importing; }, 60000));
 
     EXPECT_EQ(furthest, 4);
     EXPECT_TRUE(Form1->ProgressBar->isHidden());

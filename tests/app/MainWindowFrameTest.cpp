@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, PlayAndRecordWithoutAMeterAskToConnectOneAndChangeNothing
     Form->RecB->click();
     TModalSeam<TMetaDataDialog>::Hook = nullptr;
     EXPECT_EQ(Services.Texts(), QStringList(2, "Please connect a ZELTAR device first"));
-    EXPECT_EQ(RecordingState, Listening);
+    EXPECT_EQ(Form->Session.State(), Listening);
     EXPECT_TRUE(QDir(App.Paths().LogDir).entryList(QDir::Files).isEmpty());
 }
 
@@ -109,14 +109,14 @@ TEST_F(MainWindowTest, PauseHoldsTheLinesUntilPressedAgainAndSpringsBackWhileSto
 {
     Record();
     Form->PauseB->click();
-    EXPECT_TRUE(OnHold);
+    EXPECT_TRUE(Form->Session.IsOnHold());
     EXPECT_EQ(Form->PanelStatus->text(), "   On Hold");
     Form->PauseB->click();
-    EXPECT_FALSE(OnHold);
+    EXPECT_FALSE(Form->Session.IsOnHold());
     Form->StopB->click();
     Form->PauseB->click();
     EXPECT_FALSE(Form->PauseB->isChecked());
-    EXPECT_FALSE(OnHold);
+    EXPECT_FALSE(Form->Session.IsOnHold());
 }
 
 TEST_F(MainWindowTest, StopEmptiesTheViewsLetsTheChartZoomAndUnlocksTheSettingsEvenWhenTheSaveFails)

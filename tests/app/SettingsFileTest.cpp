@@ -17,7 +17,7 @@ protected:
     std::unique_ptr<TMeterConnection> ConnectionForm(const QByteArray &settings)
     {
         App.WriteFile("Settings/LastSettings.ls", settings);
-        auto form = std::make_unique<TMeterConnection>(*Form, App.Paths(), NoPorts.path());
+        auto form = std::make_unique<TMeterConnection>(*Form, Form->Session, App.Paths(), NoPorts.path());
         Form->AttachConnectionForm(*form);
         return form;
     }

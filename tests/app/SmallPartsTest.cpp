@@ -1,9 +1,6 @@
-// The small helpers of the main window: date texts, escaped errors, the box of the real services,
-// the locale's separators.
+// The small helpers of the main window: date texts, escaped errors, the box of the real services.
 
 #include "app/QtServices.h"
-#include "model/DecimalSeparators.h"
-#include "model/GlobalState.h"
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
 #include "storage/LocaleTimeText.h"
@@ -38,15 +35,4 @@ TEST(QtMessageBox, ShowsTheProgramsLineEndsAsLineBreaks)
                                       TMsgButtons::Ok);
     EXPECT_EQ(box->text(), "TCOMPORT : cannot open /dev/ttyUSB99\nPermission error while locking the device");
     EXPECT_EQ(MakeQtMessageBox(TMsgKind::Plain, "a\r\nb", TMsgButtons::Ok)->text(), "a\nb");
-}
-
-TEST(DecimalSeparators, ComeFromTheLocaleOrAreReportedMissingAndLeftAsTheyWere)
-{
-    const TFakeServices services;
-    CheckDecimalSeparator(QLocale(QLocale::French, QLocale::France));
-    EXPECT_EQ(DecSeparators, (std::array<QChar, 2>{u',', u'.'}));
-    CheckDecimalSeparator(QLocale(QLocale::Arabic, QLocale::Egypt));
-    EXPECT_EQ(DecSeparators, (std::array<QChar, 2>{u',', u'.'}));
-    ASSERT_EQ(services.Texts().size(), 1);
-    EXPECT_TRUE(services.Texts()[0].startsWith("I cannot determine the local separator."));
 }

@@ -2,7 +2,6 @@
 // port names of a test folder.
 
 #include "device/MeterConnection.h"
-#include "model/GlobalState.h"
 #include "model/InOutError.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
@@ -52,6 +51,14 @@ struct FakeConnectionClient : IConnectionClient {
     std::optional<QString> SampleError, SaveRecordingError;
 };
 
+// The acquisition's state as the test sets it.
+struct FakeAcquisition : IAcquisitionState {
+    TRecordingState State() const override { return Mode; }
+    bool IsOnHold() const override { return Held; }
+    TRecordingState Mode = Listening;
+    bool Held = false;
+};
+
 // A simulated meter plugged in under a port name of the test's device folder.
 struct PluggedMeter {
     PluggedMeter(const QTemporaryDir &devices, const QString &name)
@@ -62,7 +69,10 @@ struct PluggedMeter {
 
 class ConnectionForm : public ::testing::Test {
 protected:
-    std::unique_ptr<TMeterConnection> CreateForm() { return std::make_unique<TMeterConnection>(Client, App.Paths(), Devices.path()); }
+    std::unique_ptr<TMeterConnection> CreateForm()
+    {
+        return std::make_unique<TMeterConnection>(Client, Acquisition, App.Paths(), Devices.path());
+    }
 
     void ExpectWaiting(const TMeterConnection &form)
     {
@@ -81,6 +91,7 @@ protected:
     TempAppDir App;
     QTemporaryDir Devices;
     FakeConnectionClient Client;
+    FakeAcquisition Acquisition;
     TFakeServices Services;
 };
 
@@ -128,7 +139,6 @@ class ConnectionFormReceive : public ConnectionForm {
 protected:
     ConnectionFormReceive()
     {
-        DecSeparators = {u'.', u','};
         Services.AtExit = [this](int exitCode) {
             Client.Events << QString("process ended with %1").arg(exitCode);
             SettingsAtExit = ReadWholeFile(App.Paths().SettingsDir + "LastSettings.ls");
@@ -151,14 +161,14 @@ protected:
 TEST_F(ConnectionFormReceive, OnHoldIgnoresEveryLineAndAnImportTakesEveryLength)
 {
     Client.Interval = 30.0;
-    OnHold = true;
+    Acquisition.Held = true;
     for (TRecordingState state : {Listening, Importing}) {
-        RecordingState = state;
+        Acquisition.Mode = state;
         Receive({Measurement, Dbm, Stray, Stray});
     }
     EXPECT_TRUE(Client.Imported.isEmpty());
 
-    OnHold = false;
+    Acquisition.Held = false;
     Receive({Measurement, Dbm, Dbm, Stray, "\r\n"});
     EXPECT_EQ(Client.Imported, (QStringList{Measurement, Dbm, Dbm, Stray, "\r\n"}));
     EXPECT_TRUE(Client.Samples.empty() && Services.Shown.empty() && !Form->StrayLineSeen);

@@ -3,7 +3,6 @@
 
 #include "tests/e2e/MeterSession.h"
 
-#include "model/GlobalState.h"
 #include "dialogs/ScheduleDialog.h"
 #include "storage/LogFile.h"
 #include "tests/dialogs/ModalHookGuard.h"
@@ -26,7 +25,7 @@ TEST_F(ScheduledEndTest, TheMenuEntryRecordsAndAnEndWithShutdownSavesAndEndsTheP
         dialog.ImageOKbClick();
     });
     Form1->ScheduleEnd1Click();
-    ASSERT_TRUE(RecordingState == Recording && !Form1->LabelInterrupt->isHidden());
+    ASSERT_TRUE(Form1->Session.State() == Recording && !Form1->LabelInterrupt->isHidden());
     MeasureSeries(2);
     Services.Now = Services.Now.addSecs(365);
     Form1->InterruptRECTimer();

@@ -42,10 +42,10 @@ TEST_F(SessionTest, RestartKeepsThePendingEndAndTheDescription)
         Session.Stop();
         EXPECT_FALSE(Session.ScheduledEnd().IsPending());
         Record();
-        markedAsRestart = RestartInProgress;
+        markedAsRestart = Session.IsRestarting();
     });
     EXPECT_TRUE(markedAsRestart);
-    EXPECT_FALSE(RestartInProgress);
+    EXPECT_FALSE(Session.IsRestarting());
     EXPECT_EQ(Session.CurrentLogFile(), LogDir() + "2025 01 07 - 09 05 04.zlog");
     ASSERT_TRUE(Session.ScheduledEnd().IsPending());
     EXPECT_EQ(Session.ScheduledEnd().EndTime(), end);
