@@ -28,16 +28,10 @@ void TMainWindow::Import1Click()
     ConnectDevice(false);
 }
 
-void TMainWindow::ImportLine(const QString &line)
-{
-    Session.ImportLine(line);
-}
-
 void TMainWindow::WatchImport()
 {
     Session.ImportWindow = {
         [this] { return ImportSettingsInControls(); },
-        [this](const std::function<void()> &action) { WithLinesHeld(action); },
         [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), this); },
         [this] { return MetaDataDialog->Execute(); },
     };

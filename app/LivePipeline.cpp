@@ -10,7 +10,6 @@
 #include "app/MainWindow.h"
 #include "charts/LevelHistogram.h"
 #include "charts/ChartWidget.h"
-#include "device/MeterConnection.h"
 #include "model/NumberText.h"
 #include "model/Risk.h"
 #include "model/Services.h"
@@ -23,31 +22,6 @@
 #include <algorithm>
 #include <array>
 
-namespace {
-
-// Holds the delivery of lines while the live state is rebuilt, so that no sample is
-// processed halfway through it.
-class THeldDelivery {
-public:
-    explicit THeldDelivery(TComPort *port) : Port(port && port->isOpen() ? port : nullptr)
-    {
-        if (Port)
-            Port->SetReceiveMode(rmACCUMULATE);
-    }
-    ~THeldDelivery()
-    {
-        if (Port && Port->isOpen())
-            Port->SetReceiveMode(rmTERM);
-    }
-    THeldDelivery(const THeldDelivery &) = delete;
-    THeldDelivery &operator=(const THeldDelivery &) = delete;
-
-private:
-    TComPort *Port;
-};
-
-} // namespace
-
 TTimedValue MakeTimedValue(double value, double time)
 {
     return {value, time};
@@ -56,11 +30,6 @@ TTimedValue MakeTimedValue(double value, double time)
 TTimedValue TMainWindow::MaxRecord() const
 {
     return MakeTimedValue(Session.Statistics().Maximum(), Session.Statistics().MaximumTime());
-}
-
-void TMainWindow::ProcessSample(int peakFrequency, float value)
-{
-    Session.ProcessSample(peakFrequency, value);
 }
 
 void TMainWindow::ShowSample(const QDateTime &at)
@@ -113,12 +82,6 @@ void TMainWindow::ShowRunningStatus()
     }
 }
 
-void TMainWindow::WithLinesHeld(const std::function<void()> &action)
-{
-    const THeldDelivery held(ConnectionForm ? &ConnectionForm->ComPort1 : nullptr);
-    action();
-}
-
 TAcquisitionChoice TMainWindow::SettingsInControls() const
 {
     const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);
@@ -136,7 +99,7 @@ void TMainWindow::ApplySettings(TRecordingState mode)
 {
     const TAcquisitionChoice choice = SettingsInControls();
     AppliedChoice = choice;
-    WithLinesHeld([&] { Session.ResetLiveState(mode, choice); });
+    Session.ResetLiveState(mode, choice);
 }
 
 void TMainWindow::IrrUnitGBClick()

@@ -166,12 +166,6 @@ bool TMainWindow::PortIsOpen() const
     return ConnectionForm && ConnectionForm->ComPort1.isOpen();
 }
 
-void TMainWindow::HoldLineDelivery(bool hold)
-{
-    if (PortIsOpen())
-        ConnectionForm->ComPort1.SetReceiveMode(hold ? rmACCUMULATE : rmTERM);
-}
-
 void TMainWindow::OpenRecord1Click()
 {
     if (OpenFileManager)
@@ -232,11 +226,6 @@ void TMainWindow::ShowNotice(const QString &text)
 {
     PanelStatus->setText(text);
     NoticeTimer.start();
-}
-
-double TMainWindow::CurrentInterval() const
-{
-    return Session.CurrentMetaData().Interval;
 }
 
 void TMainWindow::SaveRecordingBeforeExit()

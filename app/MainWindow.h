@@ -49,13 +49,10 @@ public:
     // the port while it is being made; listening asked for before it is attached starts here.
     void AttachConnectionForm(TMeterConnection &form);
 
-    // What the connection form calls.
-    void ProcessSample(int peakFrequency, float value) override;
-    void ImportLine(const QString &line) override;
+    // What the connection form calls; the meter's lines go to the Session.
     void StartListening() override;
     void ShowStatus(const QString &text) override;
     void ShowNotice(const QString &text) override;
-    double CurrentInterval() const override;
     TLastSettings CurrentSettings() const override;
     void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect) override;
     void SaveRecordingBeforeExit() override;
@@ -105,8 +102,8 @@ public:
     void ScheduleEnd1Click();
     void InterruptRECTimer();
 
-    // The import of the meter's memory (ImportControl.cpp). Lines reach ImportLine while
-    // the session is Importing.
+    // The import of the meter's memory (ImportControl.cpp). Lines reach the session while
+    // it is Importing.
     void Import1Click();
     // The progress bar at x 206, as wide as the window less 216 pixels.
     void ShowImportProgress(int maximum);
@@ -128,8 +125,6 @@ public:
     // Opens folder + fileName with its default program; errorMessage in a plain box when the
     // file is missing or nothing could open it.
     void ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage);
-    // Holds (true) or releases the delivery of the meter's lines; nothing while the port is closed.
-    void HoldLineDelivery(bool hold);
 
     // The record windows' doors, filled when they are made (app/RecordWindows).
     std::function<void(int mode)> OpenFileManager;
@@ -246,9 +241,6 @@ private:
     void SetAcquisitionCaptionColour(const QColor &colour);
     void SetTitleColour(const QColor &colour);
     void WatchSession();
-    // Runs action with the delivery of lines held, so that no sample is processed halfway
-    // through a reset of the live state.
-    void WithLinesHeld(const std::function<void()> &action);
 
     TMeterConnection *ConnectionForm = nullptr;
     bool ListenWhenAttached = false;

@@ -39,7 +39,7 @@ bool TRecordWindows::IsRecording() const
 
 void TRecordWindows::HoldLineDelivery(bool hold)
 {
-    MainWindow.HoldLineDelivery(hold);
+    MainWindow.Session.HoldLineDelivery(hold);
 }
 
 int TRecordWindows::RiskPopulationIndex() const

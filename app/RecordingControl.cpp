@@ -70,7 +70,7 @@ void TMainWindow::PlayBClick()
     UnlockAcquisitionSettings();
     ProgressBar->hide();
     AppliedChoice = choice;
-    WithLinesHeld([&] { Session.StartListening(choice); });
+    Session.StartListening(choice);
 }
 
 void TMainWindow::RecBClick()
@@ -89,7 +89,7 @@ void TMainWindow::RecBClick()
     ProgressBar->hide();
     AppliedChoice = choice;
     try {
-        WithLinesHeld([&] { Session.StartRecording(choice); });
+        Session.StartRecording(choice);
     } catch (const EInOutError &) {
         // No log could be made: the session listens instead.
         UnlockAcquisitionSettings();

@@ -1,16 +1,17 @@
 #pragma once
 // The connection form: finds the meter's port, opens it, keeps looking once a second while
-// there is none, and turns each line the meter sends into an action of the main window.
-// It is never shown; what the user sees goes to the main window's status line and to
-// message boxes. The main window must outlive it: its destruction saves the settings.
+// there is none, and turns each line the meter sends into a sample or an import line of the
+// receiver (the acquisition session), which holds the lines back through it. It is never
+// shown; what the user sees goes to the client's status line (the main window's) and to
+// message boxes. Client and receiver must outlive it: its destruction saves the settings.
 // A meter unplugged while listening or recording is waited for on the same port: once a
 // second the port is opened again, and reception goes on where it stopped.
 
 #include "device/ComPort.h"
 #include "device/ConnectionClient.h"
 #include "device/PortListBox.h"
-#include "model/AcquisitionState.h"
 #include "model/AppPaths.h"
+#include "model/MeterReceiver.h"
 
 #include <QObject>
 #include <QString>
@@ -18,14 +19,13 @@
 
 #include <functional>
 
-class TMeterConnection : public QObject {
+class TMeterConnection : public QObject, public ILineHold {
     Q_OBJECT
 
 public:
     // Runs FormCreate: loads the settings, configures ComPort1 and connects to the highest
-    // openable port of deviceDir, or starts waiting for one. The lines are taken as acquisition's
-    // state asks.
-    TMeterConnection(IConnectionClient &mainWindow, const IAcquisitionState &acquisition, const TAppPaths &paths,
+    // openable port of deviceDir, or starts waiting for one.
+    TMeterConnection(IConnectionClient &client, IMeterReceiver &receiver, const TAppPaths &paths,
                      const QString &deviceDir = QStringLiteral("/dev"), QObject *parent = nullptr);
     // Runs FormDestroy: saves the settings and closes the port.
     ~TMeterConnection() override;
@@ -47,6 +47,10 @@ public:
     void ReconnectTimerTimer();
     // Writes the settings file now (before the process ends at once); a failure is shown.
     void SaveSettings();
+
+    // The port's delivery held and released for the receiver.
+    void HoldLines() override { ComPort1.HoldDelivery(); }
+    void ReleaseLines() override { ComPort1.ReleaseDelivery(); }
 
     TPortListBox ListBoxPorts;
     QString Panel1;
@@ -76,8 +80,8 @@ private:
     void HandleStrayLine();
     void EndAfterStrayLine();
 
-    IConnectionClient &MainWindow;
-    const IAcquisitionState &Acquisition;
+    IConnectionClient &Client;
+    IMeterReceiver &Receiver;
     const TAppPaths Paths;
     const QString DeviceDir;
     QString SettingsFile;

@@ -65,6 +65,7 @@ void TAcquisitionSession::SetState(TRecordingState state)
 
 void TAcquisitionSession::ResetLiveState(TRecordingState mode, const TAcquisitionChoice &choice)
 {
+    const THeldLines held(LineHold);
     ResetLiveState(mode, choice, CurrentTime());
 }
 
@@ -116,6 +117,7 @@ void TAcquisitionSession::ProcessSample(int peakFrequency, float value)
 
 void TAcquisitionSession::StartListening(const TAcquisitionChoice &choice)
 {
+    const THeldLines held(LineHold);
     TDeferredError saveError;
     if (RecordingState == Recording)
         saveError.Run([this] { SaveOnStop(); });
@@ -125,6 +127,7 @@ void TAcquisitionSession::StartListening(const TAcquisitionChoice &choice)
 
 void TAcquisitionSession::StartRecording(const TAcquisitionChoice &choice)
 {
+    const THeldLines held(LineHold);
     // A recording running now is completed before the next begins.
     if (RecordingState == Recording)
         SaveOnStop();
@@ -252,6 +255,16 @@ void TAcquisitionSession::RestartRecording(const std::function<void()> &stopAndR
         ScheduleEnd(*pendingEnd);
     // The new record keeps the operator, place and notes of the previous one.
     WriteRecordMeta();
+}
+
+void TAcquisitionSession::HoldLineDelivery(bool hold)
+{
+    if (!LineHold)
+        return;
+    if (hold)
+        LineHold->HoldLines();
+    else
+        LineHold->ReleaseLines();
 }
 
 void TAcquisitionSession::SetOnHold(bool hold)

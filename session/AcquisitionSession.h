@@ -1,6 +1,7 @@
 #pragma once
 // The acquisition session: listening, recording, pausing, stopping, restarting and importing,
-// and every change of the acquisition state. It owns the numbers of the run (statistics and
+// and every change of the acquisition state. The meter's connection delivers its samples and
+// import lines here, and the session holds them back while it rebuilds its live state. It owns the numbers of the run (statistics and
 // live histogram), the write buffer and the log of a recording with the samples that log
 // could not take yet, the transfer of a memory import, the metadata and the scheduled end. It
 // needs no window: windows ask it to act and draw what its signals report. File errors are
@@ -8,7 +9,7 @@
 // (the end of an import's transfer); questions and the time of every action go through the
 // program's services.
 
-#include "model/AcquisitionState.h"
+#include "model/MeterReceiver.h"
 #include "model/SampleRecord.h"
 #include "model/SampleStatistics.h"
 #include "model/UnitCircBuffer_COMMON.h"
@@ -41,15 +42,13 @@ struct TImportWindow {
     // The unit, interval and correction its controls hold; may throw for a box that holds
     // no valid number.
     std::function<TAcquisitionChoice()> Settings;
-    // Runs action with the delivery of the meter's lines held.
-    std::function<void(const std::function<void()> &action)> WithLinesHeld;
     // The save dialog offering proposed: the name chosen, or empty when declined.
     std::function<QString(const QString &proposed)> AskName;
     // The metadata dialog: true once the user has described the record.
     std::function<bool()> Describe;
 };
 
-class TAcquisitionSession : public QObject, public IAcquisitionState {
+class TAcquisitionSession : public QObject, public IMeterReceiver {
     Q_OBJECT
 
 public:
@@ -97,7 +96,11 @@ public:
 
     // One reading of the meter: corrected, recorded while a recording runs, counted. A log
     // that cannot be written is thrown once the sample has been counted and reported.
-    void ProcessSample(int peakFrequency, float value);
+    void ProcessSample(int peakFrequency, float value) override;
+    double SampleInterval() const override { return MetaData.Interval; }
+    void SetLineHold(ILineHold *hold) override { LineHold = hold; }
+    // Holds (true) or releases the meter's lines, for a copy of the log in recording.
+    void HoldLineDelivery(bool hold);
 
     // Listening with choice; a recording in progress is saved first, and a save that failed
     // is thrown once listening runs.
@@ -158,7 +161,7 @@ public:
     // The port of an import that waited for its meter has opened: its data is awaited.
     void ImportPortOpened();
     // One line of the dump as the port delivers it, CR LF included.
-    void ImportLine(const QString &line);
+    void ImportLine(const QString &line) override;
     // Whether a data line has come and the silence that ends the transfer is awaited.
     bool TransferEndPending() const { return Import.ImportTimer.isActive(); }
     // The transfer has ended (its timer runs this): the records are replayed and saved as a
@@ -201,6 +204,9 @@ private:
     QString UnsavedText() const;
 
     const QString LogDir;
+    // Lines are held while the live state is rebuilt, so that no sample is processed halfway
+    // through it.
+    ILineHold *LineHold = nullptr;
     TRecordingState RecordingState = Listening;
     bool OnHold = false;
     // A received line is being processed: a save reached under one of its boxes waits for it.

@@ -96,7 +96,7 @@ struct TLiveWindow {
     void Feed(std::size_t i)
     {
         const TMeterSample &sample = Samples()[i % Samples().size()];
-        Form->ProcessSample(sample.Frequency, sample.Value);
+        Form->Session.ProcessSample(sample.Frequency, sample.Value);
         QCoreApplication::processEvents();
     }
     void PublishTo(TMqttPublisher &publisher)

@@ -18,7 +18,7 @@ protected:
     MainWindowTest();
 
     // One measurement as the connection form hands it over.
-    void Feed(float value, int frequency = 0) { Form->ProcessSample(frequency, value); }
+    void Feed(float value, int frequency = 0) { Form->Session.ProcessSample(frequency, value); }
     // The settings of the controls applied for listening, as Play does.
     void Listen() { Form->ApplySettings(Listening); }
     // A recording at 0.5 s in mW/m2 without correction, its log named by Now.

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QScopedValueRollback>
 
 namespace {
 
@@ -29,16 +28,12 @@ protected:
     ImportTest()
     {
         const auto settings = [this] { return CorrectionText.isEmpty() ? Choice : throw EConvertError(CorrectionText); };
-        const auto holding = [this](const std::function<void()> &action) {
-            const QScopedValueRollback held(Held, true);
-            action();
-        };
         const auto askName = [this](const QString &proposed) {
             Proposed << proposed;
             Session.ImportLine("  7.0000    0\r\n"); // a meter left out of HOLD goes on sending
             return SaveAs;
         };
-        Session.ImportWindow = {settings, holding, askName, [this] { ++Descriptions; return Describe; }};
+        Session.ImportWindow = {settings, askName, [this] { ++Descriptions; return Describe; }};
         const auto log = [this](const QString &event) { return [this, event] { Events << event; }; };
         QObject::connect(&Session, &TAcquisitionSession::StatusText, [this](const QString &text) { Events << text; });
         QObject::connect(&Session, &TAcquisitionSession::ImportProgressShown,
@@ -52,7 +47,7 @@ protected:
         // A sample replayed while the lines are not held shows as -1.
         QObject::connect(&Session, &TAcquisitionSession::SampleProcessed, [this] {
             if (Session.State() == Importing)
-                Replayed.push_back(Held ? Session.CurrentValue() : -1.0f);
+                Replayed.push_back(Lines.Holds > 0 ? Session.CurrentValue() : -1.0f);
         });
     }
 
@@ -70,7 +65,6 @@ protected:
     QString CorrectionText; // a correction box holding this text, when not empty
     QString SaveAs = LogDir() + "Field trip.zlog";
     bool Describe = true;
-    bool Held = false;
     QStringList Proposed;
     int Descriptions = 0;
     QStringList Events;

@@ -66,7 +66,7 @@ void SaveMainWindowPicture(TMainWindow &mainWindow, const QString &pngFile)
     TFieldReadings field({0.45, 2.5, 3.0, 40, 1, 7});
     for (int second = 0; second < 60; ++second) {
         const TFieldReading reading = field.Next(mainWindow.Session.CurrentMetaData().Unit);
-        mainWindow.ProcessSample(reading.Frequency, static_cast<float>(reading.Value));
+        mainWindow.Session.ProcessSample(reading.Frequency, static_cast<float>(reading.Value));
     }
     // The pointer rests on the histogram's tallest bar, so that its read-out shows.
     const int mode = mainWindow.Session.LiveHistogram().ModeIndex + LevelFloorDb;
