@@ -5,7 +5,6 @@
 
 #include "model/HandlerErrors.h"
 #include "model/ConvertError.h"
-#include "storage/LocaleTimeText.h"
 #include "windows/ChoiceGroup.h"
 #include "app/MainWindow.h"
 #include "charts/LevelHistogram.h"
@@ -32,7 +31,7 @@ TTimedValue TMainWindow::MaxRecord() const
     return MakeTimedValue(Session.Statistics().Maximum(), Session.Statistics().MaximumTime());
 }
 
-void TMainWindow::ShowSample(const QDateTime &at)
+void TMainWindow::ShowSample()
 {
     RiskIndex = EvaluateRisk(Session.CurrentMetaData().Unit, Session.CurrentValue(), RiskPopulationRG->ItemIndex(),
                              RiskStateRG->ItemIndex());
@@ -42,9 +41,6 @@ void TMainWindow::ShowSample(const QDateTime &at)
     if (const TRecordingState state = Session.State(); state == Listening || state == Recording)
         DrawLevelHistogram(*HChart, Session.LiveHistogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
                            true);
-    const std::uint64_t count = Session.Statistics().SampleCount();
-    if (count < TAcquisitionSession::SampleCounterLimit)
-        LabelSample->setText(LocaleDateTimeText(at) + "; Samples: " + QString::number(count));
     ShowSampleValues(decimals);
 }
 
@@ -63,23 +59,6 @@ void TMainWindow::ShowSampleValues(std::uint8_t decimals)
     }
     PanelBottom->ShowStatistics(Session.Statistics(), decimals);
     LabelRisk->setText(RiskCategoryName(RiskIndex));
-    ShowRunningStatus();
-}
-
-void TMainWindow::ShowRunningStatus()
-{
-    if (NoticeTimer.isActive())
-        return;
-    const TRecordingState state = Session.State();
-    if (state == Recording && Session.LogWriteFailed()) {
-        PanelStatus->setText(QStringLiteral("   The record is incomplete: nothing is being written to its log"));
-        return;
-    }
-    if (state == Listening || state == Recording) {
-        const QString since = state == Listening ? "   Playing since " : "   Recording since ";
-        PanelStatus->setText(since + DayCountText(Session.SessionStart()) + "; " + "Last max on "
-                             + DayCountText(MaxRecord().Time));
-    }
 }
 
 TAcquisitionChoice TMainWindow::SettingsInControls() const

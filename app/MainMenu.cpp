@@ -2,6 +2,7 @@
 // analyser) go through the doors that the record windows fill when they are made.
 
 #include "model/HandlerErrors.h"
+#include "app/HelpMenu.h"
 #include "app/MainWindow.h"
 
 #include <QMenu>
@@ -65,15 +66,5 @@ void TMainWindow::BuildMenu()
     connect(densityAnalyser1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::DensityAnalyser1Click));
     connect(controlPanel1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PanelRightClick));
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QMenu *manual = help->addMenu(QStringLiteral("&Manual"));
-    connect(AddItem(manual, QStringLiteral("&English")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::English2Click));
-    connect(AddItem(manual, QStringLiteral("&Français")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Franais1Click));
-    QMenu *risk = help->addMenu(QStringLiteral("&Risk Evaluation"));
-    connect(AddItem(risk, QStringLiteral("English")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::English1Click));
-    connect(AddItem(risk, QStringLiteral("Français")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::French1Click));
-    connect(AddItem(risk, QStringLiteral("Italiano")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Italiano1Click));
-    help->addSeparator();
-    connect(AddItem(help, QStringLiteral("Open Log directory")), &QAction::triggered, this,
-            ShowingErrors(this, &TMainWindow::OpenLogdirectory1Click));
+    menuBar()->addMenu(new THelpMenu(Paths, this));
 }

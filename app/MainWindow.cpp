@@ -16,12 +16,11 @@
 #include "dialogs/DialogLook.h"
 #include "dialogs/MetaDataDialog.h"
 #include "dialogs/ScheduleDialog.h"
+#include "app/StatusLine.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,11 +33,7 @@
 
 namespace {
 
-const QString MissingPdfMessage =
-    QStringLiteral("The requirred pdf file has not been found. Please reinstall the application.");
 constexpr int PeakFrequencyClearMs = 10000;
-// Long enough to read a notice before the running status comes back.
-constexpr int NoticeMs = 10000;
 constexpr int CollapsedRightWidth = 6;
 constexpr int ExpandedRightWidth = 155;
 
@@ -83,8 +78,6 @@ void TMainWindow::FormCreate()
     ConfigureChart(*HChart, MainHistogramChartConfiguration());
     PanelBottom->SetExpanded(false);
 
-    NoticeTimer.setSingleShot(true);
-    NoticeTimer.setInterval(NoticeMs);
     LabelPeakFreqTimer.setInterval(PeakFrequencyClearMs);
     LabelPeakFreqTimer.start();
 }
@@ -114,7 +107,7 @@ void TMainWindow::WireHandlers()
     auto *alertClicks = new TClickForwarder([this] { ImageSOUNDClick(); }, this);
     alertClicks->Watch({ImageSOUND});
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
-    statusClicks->Watch({PanelStatus});
+    statusClicks->Watch({StatusLine});
 
     connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TMainWindow::Splitter1Moved));
     connect(&LabelPeakFreqTimer, &QTimer::timeout, this, ShowingErrors(this, &TMainWindow::LabelPeakFreqTimerTimer));
@@ -141,8 +134,6 @@ void TMainWindow::WatchSession()
     });
     connect(&Session, &TAcquisitionSession::StateChanged, this, &TMainWindow::SetStateIcons);
     connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TMainWindow::ShowSample);
-    connect(&Session, &TAcquisitionSession::StatusText, PanelStatus, &QLabel::setText);
-    connect(&Session, &TAcquisitionSession::RecordSaved, LabelSample, &QLabel::clear);
     connect(&Session, &TAcquisitionSession::ScheduledEndChanged, this, &TMainWindow::ShowPendingEnd);
     connect(&Session, &TAcquisitionSession::LogFileCreated, this, [this] {
         if (LogFileCreated)
@@ -219,13 +210,12 @@ void TMainWindow::StartListening()
 
 void TMainWindow::ShowStatus(const QString &text)
 {
-    PanelStatus->setText(text);
+    StatusLine->ShowStatus(text);
 }
 
 void TMainWindow::ShowNotice(const QString &text)
 {
-    PanelStatus->setText(text);
-    NoticeTimer.start();
+    StatusLine->ShowNotice(text);
 }
 
 void TMainWindow::SaveRecordingBeforeExit()
@@ -331,42 +321,4 @@ void TMainWindow::LabelPeakFreqTimerTimer()
 {
     LabelPeakFreq->clear();
     LabelPeakFreqTimer.stop();
-}
-
-void TMainWindow::OpenLogdirectory1Click()
-{
-    ShellOpen(Paths.LogDir);
-}
-
-void TMainWindow::ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage)
-{
-    const QString path = folder.isEmpty() ? fileName : QDir(folder).filePath(fileName);
-    // The desktop may hand a missing file to a viewer and report success: look first.
-    if (!QFileInfo::exists(path) || !ShellOpen(path))
-        ShowMessageBox(TMsgKind::Plain, errorMessage);
-}
-
-void TMainWindow::English2Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("ZELTAR Logger User Manual.pdf"), MissingPdfMessage);
-}
-
-void TMainWindow::Franais1Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("ZELTAR Logger Manuel Utilisateur.pdf"), MissingPdfMessage);
-}
-
-void TMainWindow::English1Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk ENG.pdf"), MissingPdfMessage);
-}
-
-void TMainWindow::French1Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk FRA.pdf"), MissingPdfMessage);
-}
-
-void TMainWindow::Italiano1Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk ITA.pdf"), MissingPdfMessage);
 }

@@ -10,7 +10,6 @@
 #include "model/AppPaths.h"
 #include "model/AcquisitionState.h"
 #include "session/AcquisitionSession.h"
-#include "windows/ElidedLabel.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -35,6 +34,7 @@ class TChoiceGroup;
 
 class TRiskScaleBox;
 class TStatisticsPanel;
+class TStatusLine;
 
 class TMainWindow : public QMainWindow, public IConnectionClient {
     Q_OBJECT
@@ -78,7 +78,7 @@ public:
     TAcquisitionChoice AppliedChoice;
     void SetupTimeChart(TChartWidget &chart, std::uint8_t unit, int visibleSamples, double interval);
     // What the session reports of a sample: charts and read-outs.
-    void ShowSample(const QDateTime &at);
+    void ShowSample();
     void PlotSample(TChartWidget &chart, int decimals);
     void ResetHistogramChart(TChartWidget &chart);
     TTimedValue MaxRecord() const;
@@ -116,15 +116,6 @@ public:
     void Splitter1Moved();
     void ImageSOUNDClick();
     void LabelPeakFreqTimerTimer();
-    void OpenLogdirectory1Click();
-    void English2Click();
-    void Franais1Click();
-    void English1Click();
-    void French1Click();
-    void Italiano1Click();
-    // Opens folder + fileName with its default program; errorMessage in a plain box when the
-    // file is missing or nothing could open it.
-    void ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage);
 
     // The record windows' doors, filled when they are made (app/RecordWindows).
     std::function<void(int mode)> OpenFileManager;
@@ -192,12 +183,9 @@ public:
     TStatisticsPanel *PanelBottom = nullptr;
     QLabel *LabelRisk = nullptr;
     QLabel *Label1 = nullptr;
-    TElidedLabel *PanelStatus = nullptr;
-    QLabel *LabelSample = nullptr;
+    TStatusLine *StatusLine = nullptr;
 
     QTimer LabelPeakFreqTimer;
-    // While it runs, a notice stays on the status line instead of the running status.
-    QTimer NoticeTimer;
 
     TMetaDataDialog *MetaDataDialog = nullptr; // the metadata dialog
     TScheduleDialog *ScheduleDialog = nullptr; // the schedule dialog
@@ -227,8 +215,6 @@ private:
     bool PortIsOpen() const;
     void ConnectDevice(bool startListening);
     void ClosePort();
-    // "   Playing since ..." or "   Recording since ..." with the time of the last maximum.
-    void ShowRunningStatus();
     // ScheduledEndControl.cpp
     void ShowPendingEnd();
     // ImportControl.cpp: what the window shows of the session's import, and gives it.

@@ -4,11 +4,11 @@
 #include "windows/ChoiceGroup.h"
 #include "app/RiskScaleBox.h"
 #include "app/MainWindow.h"
+#include "app/StatusLine.h"
 #include "model/HandlerErrors.h"
 #include "dialogs/WidgetStyle.h"
 #include "charts/ChartWidget.h"
 #include "model/Risk.h"
-#include "windows/ElidedLabel.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QButtonGroup>
@@ -335,17 +335,8 @@ QFrame *TMainWindow::BuildBottomPanel()
     PanelBottom->AddToFirstRow(LabelRisk);
     PanelBottom->AddToFirstRow(Label1);
 
-    PanelStatus = new TElidedLabel;
-    PanelBottom->AddStatusLine(PanelStatus);
-    LabelSample = NewLabel(QString(), PanelStatus, QStringLiteral("Clock and serial number of the current Peak sample"));
-    // A click on the sample clock is nobody's: it opens no record.
-    LabelSample->setAttribute(Qt::WA_NoMousePropagation);
-    // At least its design width; wider where the substitute of the status font needs it.
-    LabelSample->setMinimumWidth(265);
-    auto *statusRow = new QHBoxLayout(PanelStatus);
-    statusRow->setContentsMargins(0, 0, 0, 0);
-    statusRow->addStretch(1);
-    statusRow->addWidget(LabelSample);
+    StatusLine = new TStatusLine(Session);
+    PanelBottom->AddStatusLine(StatusLine);
     return PanelBottom;
 }
 

@@ -1,6 +1,7 @@
 // The meter unplugged during a run: nothing received is lost, and the run waits for it.
 
 #include "app/MainWindow.h"
+#include "app/StatusLine.h"
 
 void TMainWindow::MeterDisconnected()
 {
@@ -9,5 +10,5 @@ void TMainWindow::MeterDisconnected()
 
 void TMainWindow::MeterReconnected()
 {
-    ShowRunningStatus();
+    StatusLine->ShowRunningStatus();
 }

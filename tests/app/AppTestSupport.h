@@ -3,6 +3,7 @@
 // fake services: the boxes recorded, the clock where the test sets it.
 
 #include "app/MainWindow.h"
+#include "app/StatusLine.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 

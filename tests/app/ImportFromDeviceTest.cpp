@@ -34,7 +34,7 @@ TEST_F(ImportFromDevice, AnImportStartedBeforeTheMeterIsPluggedInWaitsForItAndSh
 
     PlugIn();
     Form2->Timer1Timer();
-    EXPECT_EQ(Form1->PanelStatus->text(), "   Waiting for data to be sent from ZELTAR device...");
+    EXPECT_EQ(Form1->StatusLine->text(), "   Waiting for data to be sent from ZELTAR device...");
     int furthest = 0;
     QObject::connect(Form1->ProgressBar, &QProgressBar::valueChanged,
                      [&](int value) { furthest = std::max(furthest, value); });

@@ -19,8 +19,8 @@ TEST_F(MainWindowTest, TheUnfoldedPanelShowsTheRunsStatisticsWithTheCorrectionAn
     Listen();
     Feed(0.5f);
     EXPECT_TRUE(panel.LabelMeanValue->text().isEmpty()); // folded: unshown
-    EXPECT_TRUE(Form->LabelSample->text().endsWith("; Samples: 1"));
-    EXPECT_TRUE(Form->PanelStatus->text().startsWith("   Playing since "));
+    EXPECT_TRUE(Form->StatusLine->SampleClock->text().endsWith("; Samples: 1"));
+    EXPECT_TRUE(Form->StatusLine->text().startsWith("   Playing since "));
     EXPECT_EQ(Form->LabelRisk->text(), "Moderate");
     Form->PanelBottom->SetExpanded(true);
     Feed(2.0f);

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
@@ -24,8 +25,8 @@ TEST_F(MainWindowTest, PanelsFoldOnTheirCaptionsAndOnlyTheStatusLineOpensTheReco
     Form->OpenFileManager = [&](int) { ++recordsOpened; };
     QTest::mouseClick(Form->PanelBottom->LabelPeak, Qt::LeftButton);
     EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
-    QTest::mouseClick(Form->PanelStatus, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(Form->LabelSample, Qt::LeftButton); // the sample clock on the status line
+    QTest::mouseClick(Form->StatusLine, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Form->StatusLine->SampleClock, Qt::LeftButton); // the sample clock on the status line
     EXPECT_EQ(recordsOpened, 1);
 
     QTest::mouseClick(Form->Label2, Qt::LeftButton);
@@ -41,8 +42,8 @@ TEST_F(MainWindowTest, RiskAndStatusTextsFitWithoutOverlapping)
     Form->show();
     const QString status = "   Recording since 12/6/26 8:00:00 AM; Last max on 12/6/26 8:00:00 AM; and more words to "
                            "make the status line much longer than the space the window leaves for it";
-    Form->PanelStatus->setText(status);
-    Form->LabelSample->setText("12/6/26 8:00:00 AM; Samples: 1234567");
+    Form->StatusLine->setText(status);
+    Form->StatusLine->SampleClock->setText("12/6/26 8:00:00 AM; Samples: 1234567");
     for (const QSize size : {QSize(975, 676), Form->minimumSize()}) {
         for (int fold = 0; fold < 2; ++fold) {
             Form->resize(size);
@@ -55,14 +56,14 @@ TEST_F(MainWindowTest, RiskAndStatusTextsFitWithoutOverlapping)
                 EXPECT_GE(risk.width(), Form->LabelRisk->fontMetrics().horizontalAdvance(name)) << name.toStdString();
                 EXPECT_LE(Form->LabelRisk->geometry().right(), Form->Label1->geometry().left());
             }
-            const QString shown = Form->PanelStatus->ShownText();
+            const QString shown = Form->StatusLine->ShownText();
             EXPECT_TRUE(shown.endsWith(QChar(0x2026)) && shown.startsWith("   Recording since"));
-            EXPECT_LT(Form->PanelStatus->contentsRect().left() + Form->PanelStatus->fontMetrics().horizontalAdvance(shown),
-                      Form->LabelSample->x());
+            EXPECT_LT(Form->StatusLine->contentsRect().left() + Form->StatusLine->fontMetrics().horizontalAdvance(shown),
+                      Form->StatusLine->SampleClock->x());
         }
     }
-    Form->PanelStatus->setText("   Data has been saved");
-    EXPECT_EQ(Form->PanelStatus->ShownText(), "   Data has been saved");
+    Form->StatusLine->setText("   Data has been saved");
+    EXPECT_EQ(Form->StatusLine->ShownText(), "   Data has been saved");
 }
 
 TEST_F(MainWindowTest, TheFirstShowingCentresTheWindowAndSetsTheCaptionOnce)
@@ -110,7 +111,7 @@ TEST_F(MainWindowTest, PauseHoldsTheLinesUntilPressedAgainAndSpringsBackWhileSto
     Record();
     Form->PauseB->click();
     EXPECT_TRUE(Form->Session.IsOnHold());
-    EXPECT_EQ(Form->PanelStatus->text(), "   On Hold");
+    EXPECT_EQ(Form->StatusLine->text(), "   On Hold");
     Form->PauseB->click();
     EXPECT_FALSE(Form->Session.IsOnHold());
     Form->StopB->click();
@@ -144,4 +145,22 @@ TEST_F(MainWindowTest, StopEmptiesTheViewsLetsTheChartZoomAndUnlocksTheSettingsE
     ASSERT_TRUE(QDir(App.Paths().LogDir).removeRecursively());
     EXPECT_THROW(Form->StopBClick(), EInOutError);
     EXPECT_TRUE(Form->PanelRight1->isEnabled());
+}
+
+// The documents come from the resources; one that is missing, or that nothing can open, is
+// told in a plain box.
+TEST_F(MainWindowTest, TheHelpMenuOpensTheDocumentsOrSaysTheyAreMissing)
+{
+    const QString risk = App.WriteFile("Resources/Risk ITA.pdf", "%PDF");
+    QFile::remove(App.Paths().ResourcesDir + "ZELTAR Logger Manuel Utilisateur.pdf");
+    MenuItem("Italiano")->trigger();
+    MenuItem("&Français")->trigger();
+    Services.OpenWith = [](const QString &) { return false; };
+    MenuItem("Italiano")->trigger();
+    Services.OpenWith = nullptr;
+    MenuItem("Open Log directory")->trigger();
+    EXPECT_EQ(Services.Opened, (QStringList{risk, risk, App.Paths().LogDir}));
+    EXPECT_EQ(Services.Texts(),
+              QStringList(2, "The requirred pdf file has not been found. Please reinstall the application."));
+    EXPECT_EQ(Services.Shown.back().Kind, TMsgKind::Plain);
 }

@@ -113,13 +113,13 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     SendReadings(10);
     Fill();
     SendUntilAnErrorBox();
-    EXPECT_EQ(Form1->PanelStatus->text(), "   The record is incomplete: nothing is being written to its log");
+    EXPECT_EQ(Form1->StatusLine->text(), "   The record is incomplete: nothing is being written to its log");
 
     // Room again: the next flush puts down everything held, and the recording goes on.
     Free();
     SendReadings(10);
     EXPECT_EQ(StoredValues(LogRecords(log)), Sent);
-    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   Recording since "));
+    EXPECT_TRUE(Form1->StatusLine->text().startsWith("   Recording since "));
 
     // Full again, and stopped while full: the log has said so already, so no second box; the
     // status says what the record lacks.
@@ -128,7 +128,7 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     const std::size_t inLog = LogRecords(log).size();
     Form1->StopB->click();
     ASSERT_EQ(Services.Shown.size(), 2u);
-    EXPECT_EQ(Form1->PanelStatus->text(),
+    EXPECT_EQ(Form1->StatusLine->text(),
               QStringLiteral("   The record is incomplete: %1 samples could not be written to its log; %2 could not "
                              "be written")
                   .arg(Sent.size() - inLog)
@@ -150,7 +150,7 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     EXPECT_TRUE(QFileInfo::exists(CompanionName(log, ".histo")));
     EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".meta")));
     Form1->StopB->click();
-    EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
+    EXPECT_EQ(Form1->StatusLine->text(), "   Data has been saved");
     EXPECT_EQ(StoredValues(LogRecords(next)), Sent);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".histo")));
 
@@ -164,11 +164,11 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     Form1->StopB->click();
     ASSERT_EQ(Services.Shown.size(), 4u);
     ExpectLastBoxAbout(QFileInfo(last).fileName());
-    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   The record is incomplete: "));
+    EXPECT_TRUE(Form1->StatusLine->text().startsWith("   The record is incomplete: "));
     EXPECT_TRUE(Form1->StopB->isChecked());
     Free();
     Form1->StopB->click();
-    EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
+    EXPECT_EQ(Form1->StatusLine->text(), "   Data has been saved");
     EXPECT_EQ(StoredValues(LogRecords(last)), Sent);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(last, ".histo")));
     EXPECT_EQ(Services.Shown.size(), 4u);

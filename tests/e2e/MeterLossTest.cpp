@@ -20,7 +20,7 @@ TEST_F(MeterLossTest, ARecordingKeepsEverySampleAndGoesOnInTheSameLog)
     QTest::qWait(100); // the half line reaches the program
     Unplug();
     EXPECT_EQ(LogRecords(Log()).size(), 7u);
-    EXPECT_TRUE(Form1->PanelStatus->text().contains("the recording waits"));
+    EXPECT_TRUE(Form1->StatusLine->text().contains("the recording waits"));
 
     Form2->ReconnectTimerTimer(); // still unplugged
     EXPECT_FALSE(Form2->ComPort1.isOpen());
@@ -28,7 +28,7 @@ TEST_F(MeterLossTest, ARecordingKeepsEverySampleAndGoesOnInTheSameLog)
     Form2->ReconnectTimerTimer();
     ASSERT_TRUE(Form2->ComPort1.isOpen());
     EXPECT_FALSE(Form2->ReconnectTimer.isActive());
-    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   Recording since "));
+    EXPECT_TRUE(Form1->StatusLine->text().startsWith("   Recording since "));
 
     MeasureSeries(8, 0.25 + 7 * 0.125);
     Unplug();
