@@ -4,16 +4,15 @@
 // holds the import's state and rules.
 
 #include "app/ImportSaveDialog.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "charts/LevelHistogram.h"
 #include "charts/ChartWidget.h"
-#include "model/ConvertError.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
 #include "dialogs/MetaDataDialog.h"
 #include "windows/ChoiceGroup.h"
 
-#include <QComboBox>
 #include <QProgressBar>
 
 void TMainWindow::Import1Click()
@@ -31,7 +30,7 @@ void TMainWindow::Import1Click()
 void TMainWindow::WatchImport()
 {
     Session.ImportWindow = {
-        [this] { return ImportSettingsInControls(); },
+        [this] { return SettingsPanel->ImportSettingsInControls(); },
         [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), this); },
         [this] { return MetaDataDialog->Execute(); },
     };
@@ -46,7 +45,7 @@ void TMainWindow::WatchImport()
     });
     // The pipeline leaves the histogram alone while importing: it is drawn once, here.
     connect(&Session, &TAcquisitionSession::ImportReplayed, this, [this] {
-        DrawLevelHistogram(*HChart, Session.LiveHistogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
+        DrawLevelHistogram(*HChart, Session.LiveHistogram(), SettingsPanel->RiskPopulationRG->ItemIndex(), SettingsPanel->RiskStateRG->ItemIndex(),
                            true);
     });
     connect(&Session, &TAcquisitionSession::ImportEnded, this, [this] {
@@ -63,13 +62,4 @@ void TMainWindow::ShowImportProgress(int maximum)
     ProgressBar->setRange(0, maximum);
     ProgressBar->setValue(0);
     ProgressBar->show();
-}
-
-TAcquisitionChoice TMainWindow::ImportSettingsInControls() const
-{
-    TAcquisitionChoice choice;
-    choice.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);
-    choice.Correction = StrToInt(CorrectionCB->currentText());
-    choice.Unit = UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex()));
-    return choice;
 }

@@ -4,17 +4,15 @@
 #include "app/LivePipeline.h"
 
 #include "model/HandlerErrors.h"
-#include "model/ConvertError.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "windows/ChoiceGroup.h"
 #include "app/MainWindow.h"
 #include "charts/LevelHistogram.h"
 #include "charts/ChartWidget.h"
-#include "model/NumberText.h"
 #include "model/Risk.h"
 #include "model/Services.h"
 #include "windows/StatisticsPanel.h"
 
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 
@@ -33,13 +31,13 @@ TTimedValue TMainWindow::MaxRecord() const
 
 void TMainWindow::ShowSample()
 {
-    RiskIndex = EvaluateRisk(Session.CurrentMetaData().Unit, Session.CurrentValue(), RiskPopulationRG->ItemIndex(),
-                             RiskStateRG->ItemIndex());
+    RiskIndex = EvaluateRisk(Session.CurrentMetaData().Unit, Session.CurrentValue(), SettingsPanel->RiskPopulationRG->ItemIndex(),
+                             SettingsPanel->RiskStateRG->ItemIndex());
     const std::uint8_t decimals = DisplayDecimals(MaxRecord().Value);
     PlotSample(*TChart, decimals - 1);
     // While importing, the histogram is drawn once after the last record.
     if (const TRecordingState state = Session.State(); state == Listening || state == Recording)
-        DrawLevelHistogram(*HChart, Session.LiveHistogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
+        DrawLevelHistogram(*HChart, Session.LiveHistogram(), SettingsPanel->RiskPopulationRG->ItemIndex(), SettingsPanel->RiskStateRG->ItemIndex(),
                            true);
     ShowSampleValues(decimals);
 }
@@ -59,61 +57,6 @@ void TMainWindow::ShowSampleValues(std::uint8_t decimals)
     }
     PanelBottom->ShowStatistics(Session.Statistics(), decimals);
     LabelRisk->setText(RiskCategoryName(RiskIndex));
-}
-
-TAcquisitionChoice TMainWindow::SettingsInControls() const
-{
-    const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);
-    const int correction = StrToInt(CorrectionCB->currentText());
-    const std::uint8_t unit = UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex()));
-    const QString pointsText = VisibleSamplesCB->currentText();
-    const int visibleSamples = StrToInt(pointsText);
-    // A chart of no points cannot scroll.
-    if (visibleSamples < 1)
-        throw EConvertError(pointsText);
-    return {unit, interval, correction, visibleSamples};
-}
-
-void TMainWindow::ApplySettings(TRecordingState mode)
-{
-    const TAcquisitionChoice choice = SettingsInControls();
-    AppliedChoice = choice;
-    Session.ResetLiveState(mode, choice);
-}
-
-void TMainWindow::IrrUnitGBClick()
-{
-    if (UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex())) != AppliedChoice.Unit)
-        ApplyChangedSetting();
-}
-
-void TMainWindow::IntervalCBChange()
-{
-    if (IntervalSeconds(IntervalCB->currentText()) != AppliedChoice.Interval)
-        ApplyChangedSetting();
-}
-
-void TMainWindow::VisibleSamplesCBChange()
-{
-    if (DecimalTextToInt(VisibleSamplesCB->currentText()) != AppliedChoice.VisibleSamples)
-        ApplyChangedSetting();
-}
-
-void TMainWindow::correctionCBChange()
-{
-    if (DecimalTextToInt(CorrectionCB->currentText()) != AppliedChoice.Correction)
-        ApplyChangedSetting();
-}
-
-// The run restarts only for a setting that really changed; a box holding no valid number
-// is reported here, and the run goes on as it was.
-void TMainWindow::ApplyChangedSetting()
-{
-    try {
-        ApplySettings(Session.State());
-    } catch (...) {
-        ShowMessageBox(TMsgKind::Error, EscapedErrorText(std::current_exception()));
-    }
 }
 
 void TMainWindow::SetupTimeChart(TChartWidget &chart, std::uint8_t unit, int visibleSamples, double interval)

@@ -1,6 +1,7 @@
 // The mouse on the main window's charts: zoom and pan of the time chart once samples no
 // longer arrive, and the value read-outs in the charts' corners.
 
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "charts/ChartMouse.h"
 #include "charts/ChartReadouts.h"
@@ -14,7 +15,7 @@ void TMainWindow::TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers 
     // While samples arrive live, the chart scrolls by itself.
     if (Session.State() != Stopped && Session.State() != Importing)
         return;
-    const double interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);
+    const double interval = SettingsPanel->IntervalInControls();
     HandleChartMouseDown(*TChart, button, keys,
                          MainTimeChartFullView(interval, static_cast<std::int64_t>(Session.Statistics().SampleCount()),
                                                MaxRecord().Value));

@@ -2,6 +2,7 @@
 // analyser) go through the doors that the record windows fill when they are made.
 
 #include "model/HandlerErrors.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/HelpMenu.h"
 #include "app/MainWindow.h"
 
@@ -64,7 +65,7 @@ void TMainWindow::BuildMenu()
     QAction *densityAnalyser1 =
         AddItem(show, QStringLiteral("&Density Analyser"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
     connect(densityAnalyser1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::DensityAnalyser1Click));
-    connect(controlPanel1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PanelRightClick));
+    connect(controlPanel1, &QAction::triggered, this, ShowingErrors([this] { SettingsPanel->ToggleFolded(); }));
 
     menuBar()->addMenu(new THelpMenu(Paths, this));
 }

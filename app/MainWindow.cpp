@@ -1,10 +1,9 @@
 #include "app/MainWindow.h"
 
 #include "windows/ClickForwarder.h"
-#include "model/ConvertError.h"
 #include "model/DecimalSeparators.h"
 #include "model/HandlerErrors.h"
-#include "windows/ChoiceGroup.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/RiskScaleBox.h"
 #include "app/Version.h"
 #include "dialogs/WidgetStyle.h"
@@ -20,7 +19,6 @@
 #include "windows/StatisticsPanel.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,10 +32,6 @@
 namespace {
 
 constexpr int PeakFrequencyClearMs = 10000;
-constexpr int CollapsedRightWidth = 6;
-constexpr int ExpandedRightWidth = 155;
-
-const QColor ShownTitleColour(255, 255, 210);
 
 } // namespace
 
@@ -61,20 +55,16 @@ void TMainWindow::FormCreate()
     ProgressBar->hide();
     LabelInterrupt->hide();
     SetAlertsPicture();
-    UnlockAcquisitionSettings();
 
     QFont scaleFont = NamedFont(QStringLiteral("Corbel"), RiskEvaluationPB->height() - 4, QFont::SansSerif);
     RiskEvaluationPB->setFont(scaleFont);
 
     CheckDecimalSeparator();
 
-    AppliedChoice = {UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex())),
-                     IntervalSeconds(IntervalCB->currentText()).value_or(0.5), StrToInt(CorrectionCB->currentText()),
-                     StrToInt(VisibleSamplesCB->currentText())};
-    Session.TakeSettings(AppliedChoice);
     Session.ResetStatistics();
 
-    ConfigureChart(*TChart, MainTimeChartConfiguration(AppliedChoice.VisibleSamples, AppliedChoice.Interval));
+    const TAcquisitionChoice &applied = SettingsPanel->AppliedChoice;
+    ConfigureChart(*TChart, MainTimeChartConfiguration(applied.VisibleSamples, applied.Interval));
     ConfigureChart(*HChart, MainHistogramChartConfiguration());
     PanelBottom->SetExpanded(false);
 
@@ -92,18 +82,6 @@ void TMainWindow::WireHandlers()
     connect(&Session.ScheduledEnd().InterruptREC, &QTimer::timeout, this,
             ShowingErrors(this, &TMainWindow::InterruptRECTimer));
 
-    IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
-    connect(IntervalCB, &QComboBox::activated, this, ShowingErrors(this, &TMainWindow::IntervalCBChange));
-    // The editable boxes apply what is typed on every keystroke, and a picked item at once.
-    connect(VisibleSamplesCB, &QComboBox::activated, this, ShowingErrors(this, &TMainWindow::VisibleSamplesCBChange));
-    connect(VisibleSamplesCB->lineEdit(), &QLineEdit::textEdited, this,
-            ShowingErrors(this, &TMainWindow::VisibleSamplesCBChange));
-    connect(CorrectionCB, &QComboBox::activated, this, ShowingErrors(this, &TMainWindow::correctionCBChange));
-    connect(CorrectionCB->lineEdit(), &QLineEdit::textEdited, this,
-            ShowingErrors(this, &TMainWindow::correctionCBChange));
-
-    auto *rightPanelClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
-    rightPanelClicks->Watch({PanelRight});
     auto *alertClicks = new TClickForwarder([this] { ImageSOUNDClick(); }, this);
     alertClicks->Watch({ImageSOUND});
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
@@ -280,25 +258,6 @@ bool TMainWindow::eventFilter(QObject *watched, QEvent *event)
             ProgressBar->move(ProgressBar->x() + resize->size().width() - resize->oldSize().width(), ProgressBar->y());
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void TMainWindow::PanelRightClick()
-{
-    if (PanelRight->maximumWidth() != CollapsedRightWidth) {
-        // The titles take the panel's own colour, so nothing shows in the strip.
-        SetTitleColour(WindowGrey);
-        PanelRight->setFixedWidth(CollapsedRightWidth);
-    } else {
-        SetTitleColour(ShownTitleColour);
-        PanelRight->setFixedWidth(ExpandedRightWidth);
-    }
-    PanelRight->update();
-}
-
-void TMainWindow::SetTitleColour(const QColor &colour)
-{
-    for (QLabel *title : {Label2, Label3, Label4})
-        SetTextColour(title, colour);
 }
 
 void TMainWindow::Splitter1Moved()

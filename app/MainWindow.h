@@ -19,7 +19,6 @@
 #include <memory>
 
 class QButtonGroup;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -30,7 +29,7 @@ class TMeterConnection;
 class TMetaDataDialog;
 class TScheduleDialog;
 class TChartWidget;
-class TChoiceGroup;
+class TAcquisitionSettingsPanel;
 
 class TRiskScaleBox;
 class TStatisticsPanel;
@@ -63,19 +62,6 @@ public:
     void MeterReconnected();
 
     // The live pipeline's drawing (LivePipeline.cpp).
-    // The four acquisition settings as their controls hold them; a box holding no valid
-    // number throws EConvertError.
-    TAcquisitionChoice SettingsInControls() const;
-    // Reads the settings from their controls, then the session's live state is reset for
-    // mode. Nothing is reset when a box holds no valid number.
-    void ApplySettings(TRecordingState mode);
-    void IrrUnitGBClick();
-    void IntervalCBChange();
-    void VisibleSamplesCBChange();
-    void correctionCBChange();
-    // The acquisition settings as their controls held them when they were last applied or
-    // loaded: a handler whose control still holds that value leaves the run alone.
-    TAcquisitionChoice AppliedChoice;
     void SetupTimeChart(TChartWidget &chart, std::uint8_t unit, int visibleSamples, double interval);
     // What the session reports of a sample: charts and read-outs.
     void ShowSample();
@@ -94,8 +80,6 @@ public:
     void PressStopButton();
     // The window's and the application's icon for the state the session reports.
     void SetStateIcons(TRecordingState state);
-    void LockAcquisitionSettings();
-    void UnlockAcquisitionSettings();
     void ClearStatistics();
 
     // The scheduled end (ScheduledEndControl.cpp).
@@ -112,7 +96,6 @@ public:
     void FormShow();
     // Whether the window may close now.
     bool FormCloseQuery();
-    void PanelRightClick();
     void Splitter1Moved();
     void ImageSOUNDClick();
     void LabelPeakFreqTimerTimer();
@@ -151,23 +134,8 @@ public:
     static constexpr int ProgressBarTop = 5, ProgressBarHeight = 16;
     QLabel *LabelInterrupt = nullptr;
 
-    // Settings and risk panels.
-    QFrame *PanelRight = nullptr;
-    QFrame *PanelRight1 = nullptr;
-    QFrame *PanelRight2 = nullptr;
-    QFrame *PanelRight3 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *StaticText1 = nullptr;
-    QLabel *StaticText2 = nullptr;
-    QLabel *StaticText5 = nullptr;
-    QComboBox *IntervalCB = nullptr;
-    QComboBox *CorrectionCB = nullptr;
-    TChoiceGroup *IrrUnitGB = nullptr;
-    QComboBox *VisibleSamplesCB = nullptr;
-    TChoiceGroup *RiskPopulationRG = nullptr;
-    TChoiceGroup *RiskStateRG = nullptr;
+    // The acquisition settings and the risk choices.
+    TAcquisitionSettingsPanel *SettingsPanel = nullptr;
 
     // Charts.
     QFrame *PanelPlots = nullptr;
@@ -200,7 +168,6 @@ private:
     // MainWindowLayout.cpp
     void BuildLayout();
     QFrame *BuildCoolBar();
-    QFrame *BuildRightPanel();
     QFrame *BuildPlotPanel();
     QFrame *BuildBottomPanel();
     void BuildMenu();
@@ -211,7 +178,6 @@ private:
     void TChartMouseMoveInChart(bool inChart, double y);
     void HChartMouseMoveInChart(bool inChart, double x);
 
-    void ApplyChangedSetting();
     bool PortIsOpen() const;
     void ConnectDevice(bool startListening);
     void ClosePort();
@@ -219,13 +185,8 @@ private:
     void ShowPendingEnd();
     // ImportControl.cpp: what the window shows of the session's import, and gives it.
     void WatchImport();
-    // The unit, interval and correction of the controls; a correction box holding no valid
-    // number throws EConvertError.
-    TAcquisitionChoice ImportSettingsInControls() const;
     void ShowSampleValues(std::uint8_t decimals);
     void SetAlertsPicture();
-    void SetAcquisitionCaptionColour(const QColor &colour);
-    void SetTitleColour(const QColor &colour);
     void WatchSession();
 
     TMeterConnection *ConnectionForm = nullptr;

@@ -1,7 +1,6 @@
 // The main window's controls: where they sit, how they look and what they hint.
 
-#include "app/EdgePanel.h"
-#include "windows/ChoiceGroup.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/RiskScaleBox.h"
 #include "app/MainWindow.h"
 #include "app/StatusLine.h"
@@ -12,7 +11,6 @@
 #include "windows/StatisticsPanel.h"
 
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,14 +25,12 @@ namespace {
 const QString SitkaText = QStringLiteral("Sitka Text");
 const QString Georgia = QStringLiteral("Georgia");
 
-const QColor PanelTitleColour(255, 255, 210);
 const QColor StatisticsTextColour(244, 244, 244);
 const QColor ReadoutTextColour(242, 242, 242);
 const QColor PeakFrequencyColour(255, 74, 142);
 const QColor InterruptColour(152, 252, 174);
 
 constexpr int ToolButtonSize = 24;
-constexpr int RightPanelWidth = 155;
 constexpr int ReadoutWidth = 180;
 constexpr int ReadoutHeight = 24;
 
@@ -71,30 +67,6 @@ QToolButton *SpeedButton(const QString &name, const QString &resourcesDir, const
     return button;
 }
 
-QLabel *PanelTitle(const QString &text, QFrame *panel)
-{
-    auto *title = new QLabel(text, panel);
-    QFont font = panel->font();
-    font.setBold(true);
-    title->setFont(font);
-    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    title->setGeometry(0, 5, RightPanelWidth, 20);
-    SetTextColour(title, PanelTitleColour);
-    return title;
-}
-
-QComboBox *ChoiceBox(const QStringList &items, const QString &current, bool editable, QWidget *parent)
-{
-    auto *box = new QComboBox(parent);
-    box->addItems(items);
-    box->setEditable(editable);
-    if (editable)
-        box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCurrentText(current);
-    box->setFont(NamedFont(SitkaText, 13, QFont::Serif));
-    return box;
-}
-
 QLineEdit *ChartReadout(QWidget *parent)
 {
     auto *readout = new QLineEdit(parent);
@@ -127,7 +99,8 @@ void TMainWindow::BuildLayout()
     auto *middle = new QHBoxLayout;
     middle->setSpacing(0);
     middle->addWidget(BuildPlotPanel(), 1);
-    middle->addWidget(BuildRightPanel());
+    SettingsPanel = new TAcquisitionSettingsPanel(Session);
+    middle->addWidget(SettingsPanel);
     column->addLayout(middle, 1);
 
     RiskLevelImage = new QLabel(client);
@@ -207,67 +180,6 @@ QFrame *TMainWindow::BuildCoolBar()
     ProgressBar->setGeometry(359, ProgressBarTop, 229, ProgressBarHeight);
     PanelCoolBar->installEventFilter(this);
     return PanelCoolBar;
-}
-
-QFrame *TMainWindow::BuildRightPanel()
-{
-    PanelRight = new QFrame;
-    PanelRight->setFixedWidth(RightPanelWidth);
-    SetBackground(PanelRight, WindowGrey);
-    PanelRight->setFont(NamedFont(SitkaText, 13, QFont::Serif));
-    SetTextColour(PanelRight, Qt::white);
-    PanelRight->setToolTip(QStringLiteral("Click to hide/show this control bar"));
-    auto *stack = new QVBoxLayout(PanelRight);
-    stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(0);
-
-    const QString intervalHint = QStringLiteral("Time Interval used by the ZELTAR device to send data");
-    PanelRight1 = new TEdgePanel(PanelRight);
-    PanelRight1->setFixedHeight(185);
-    Label2 = PanelTitle(QStringLiteral("Input data"), PanelRight1);
-    StaticText1 = NewLabel(QStringLiteral("Interval "), PanelRight1, intervalHint);
-    StaticText1->move(10, 35);
-    IntervalCB = ChoiceBox({"0.5 sec", "1 sec", "10 sec", "30 sec", "1 min", "2 min", "3 min"}, "0.5 sec", false,
-                           PanelRight1);
-    IntervalCB->setToolTip(intervalHint);
-    IntervalCB->setGeometry(72, 31, 75, 24);
-    StaticText2 = NewLabel(QStringLiteral("Correction (dB)"), PanelRight1, intervalHint);
-    StaticText2->move(8, 68);
-    CorrectionCB = ChoiceBox({"0", "3", "6"}, "0", true, PanelRight1);
-    CorrectionCB->setGeometry(110, 64, 40, 24);
-    IrrUnitGB = new TChoiceGroup(QStringLiteral(" Irradiance Unit "), {"V/m", "mW/m²"}, PanelRight1);
-    IrrUnitGB->SetItemIndex(1);
-    IrrUnitGB->setToolTip(QStringLiteral("Unit used by the ZELTAR device to send data"));
-    IrrUnitGB->setGeometry(8, 96, 139, 80);
-    stack->addWidget(PanelRight1);
-
-    PanelRight2 = new TEdgePanel(PanelRight);
-    PanelRight2->setFixedHeight(67);
-    Label3 = PanelTitle(QStringLiteral("Visualization"), PanelRight2);
-    StaticText5 = NewLabel(QStringLiteral("# Points"), PanelRight2, intervalHint);
-    StaticText5->move(10, 35);
-    VisibleSamplesCB = ChoiceBox({"15", "30", "60", "120", "240", "480", "960"}, "60", true, PanelRight2);
-    VisibleSamplesCB->setToolTip(intervalHint);
-    VisibleSamplesCB->setGeometry(72, 31, 75, 24);
-    stack->addWidget(PanelRight2);
-
-    PanelRight3 = new TEdgePanel(PanelRight);
-    Label4 = PanelTitle(QStringLiteral("Risk Assessment"), PanelRight3);
-    RiskPopulationRG = new TChoiceGroup(QStringLiteral(" Population "), {"General", "Sensitive"}, PanelRight3);
-    RiskPopulationRG->SetItemIndex(0);
-    RiskPopulationRG->setToolTip(QStringLiteral("Set the Target Population for risk assessment"));
-    RiskPopulationRG->setGeometry(8, 32, 139, 80);
-    RiskStateRG = new TChoiceGroup(QStringLiteral(" State "), {"Wake", "Sleep"}, PanelRight3);
-    RiskStateRG->SetItemIndex(0);
-    RiskStateRG->setToolTip(QStringLiteral("Set the Target State for risk assessment"));
-    RiskStateRG->setGeometry(8, 120, 139, 80);
-    stack->addWidget(PanelRight3, 1);
-
-    // A click on a group's frame is the group's, not the panel's.
-    for (QWidget *group : {static_cast<QWidget *>(IrrUnitGB), static_cast<QWidget *>(RiskPopulationRG),
-                           static_cast<QWidget *>(RiskStateRG)})
-        group->setAttribute(Qt::WA_NoMousePropagation);
-    return PanelRight;
 }
 
 QFrame *TMainWindow::BuildPlotPanel()

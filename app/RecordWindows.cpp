@@ -2,6 +2,7 @@
 
 #include "windows/ChoiceGroup.h"
 #include "windows/ExportChoiceDialog.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 
 TRecordWindows::TRecordWindows(TMainWindow &mainWindow, const TAppPaths &paths)
@@ -44,10 +45,10 @@ void TRecordWindows::HoldLineDelivery(bool hold)
 
 int TRecordWindows::RiskPopulationIndex() const
 {
-    return MainWindow.RiskPopulationRG->ItemIndex();
+    return MainWindow.SettingsPanel->RiskPopulationRG->ItemIndex();
 }
 
 int TRecordWindows::RiskStateIndex() const
 {
-    return MainWindow.RiskStateRG->ItemIndex();
+    return MainWindow.SettingsPanel->RiskStateRG->ItemIndex();
 }

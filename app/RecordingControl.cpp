@@ -2,7 +2,7 @@
 // state, and the settings that a recording locks.
 
 #include "model/ConvertError.h"
-#include "windows/ChoiceGroup.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "app/Version.h"
 #include "dialogs/WidgetStyle.h"
@@ -22,9 +22,6 @@
 namespace {
 
 const QString ConnectFirstMessage = QStringLiteral("Please connect a ZELTAR device first");
-
-const QColor LockedCaptionColour(0x6A, 0x6F, 0x6F);
-const QColor UnlockedCaptionColour(0xD3, 0xFA, 0xFE);
 
 QString StateIconFile(TRecordingState state)
 {
@@ -66,10 +63,10 @@ void TMainWindow::PlayBClick()
             return;
         }
     }
-    const TAcquisitionChoice choice = SettingsInControls();
-    UnlockAcquisitionSettings();
+    const TAcquisitionChoice choice = SettingsPanel->SettingsInControls();
+    SettingsPanel->UnlockAcquisitionSettings();
     ProgressBar->hide();
-    AppliedChoice = choice;
+    SettingsPanel->AppliedChoice = choice;
     Session.StartListening(choice);
 }
 
@@ -84,15 +81,15 @@ void TMainWindow::RecBClick()
     setWindowTitle(VersionCaption);
     // Nothing changes for a box holding no valid number: the run in progress goes on as it
     // was, its settings free to be corrected unless it is a recording.
-    const TAcquisitionChoice choice = SettingsInControls();
-    LockAcquisitionSettings();
+    const TAcquisitionChoice choice = SettingsPanel->SettingsInControls();
+    SettingsPanel->LockAcquisitionSettings();
     ProgressBar->hide();
-    AppliedChoice = choice;
+    SettingsPanel->AppliedChoice = choice;
     try {
         Session.StartRecording(choice);
     } catch (const EInOutError &) {
         // No log could be made: the session listens instead.
-        UnlockAcquisitionSettings();
+        SettingsPanel->UnlockAcquisitionSettings();
         PlayB->setChecked(true);
         throw;
     }
@@ -118,7 +115,7 @@ void TMainWindow::StopBClick()
     TDeferredError saveError;
     saveError.Run([this] { Session.Stop(); });
     ClosePort();
-    UnlockAcquisitionSettings();
+    SettingsPanel->UnlockAcquisitionSettings();
     for (TChartWidget *chart : {TChart, HChart}) {
         chart->ClearItems();
         chart->Redraw();
@@ -130,7 +127,7 @@ void TMainWindow::StopBClick()
 void TMainWindow::RestartBClick()
 {
     if (Session.State() == Listening) {
-        ApplySettings(Listening);
+        SettingsPanel->ApplySettings(Listening);
         return;
     }
     if (Session.State() != Recording)
@@ -162,27 +159,6 @@ void TMainWindow::SetStateIcons(TRecordingState state)
     const QIcon icon(Paths.ResourcesDir + StateIconFile(state));
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
-}
-
-void TMainWindow::LockAcquisitionSettings()
-{
-    PanelRight1->setEnabled(false);
-    PanelRight2->setEnabled(false);
-    SetAcquisitionCaptionColour(LockedCaptionColour);
-}
-
-void TMainWindow::UnlockAcquisitionSettings()
-{
-    PanelRight1->setEnabled(true);
-    PanelRight2->setEnabled(true);
-    SetAcquisitionCaptionColour(UnlockedCaptionColour);
-}
-
-void TMainWindow::SetAcquisitionCaptionColour(const QColor &colour)
-{
-    for (QWidget *caption : {static_cast<QWidget *>(StaticText1), static_cast<QWidget *>(StaticText2),
-                             static_cast<QWidget *>(StaticText5), static_cast<QWidget *>(IrrUnitGB)})
-        SetTextColour(caption, colour);
 }
 
 void TMainWindow::ClearStatistics()

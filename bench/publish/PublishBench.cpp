@@ -9,6 +9,7 @@
 // the network thread builds before sending it. The memory counter is what a day of readings
 // waiting for the broker takes.
 
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "bench/PeakResident.h"
 #include "model/Risk.h"
@@ -88,7 +89,7 @@ struct TLiveWindow {
         LoadRiskPalette(paths.ResourcesDir);
         Form = std::make_unique<TMainWindow>(paths);
         Form->show();
-        Form->ApplySettings(Listening);
+        Form->SettingsPanel->ApplySettings(Listening);
         QCoreApplication::processEvents();
     }
 

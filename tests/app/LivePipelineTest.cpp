@@ -15,7 +15,7 @@
 TEST_F(MainWindowTest, TheUnfoldedPanelShowsTheRunsStatisticsWithTheCorrectionAndTheChosenRisk)
 {
     const TStatisticsPanel &panel = *Form->PanelBottom;
-    Form->CorrectionCB->setCurrentText("3");
+    Form->SettingsPanel->CorrectionCB->setCurrentText("3");
     Listen();
     Feed(0.5f);
     EXPECT_TRUE(panel.LabelMeanValue->text().isEmpty()); // folded: unshown
@@ -27,15 +27,15 @@ TEST_F(MainWindowTest, TheUnfoldedPanelShowsTheRunsStatisticsWithTheCorrectionAn
     EXPECT_EQ(std::make_tuple(panel.LabelPeak->text(), panel.LabelMaxValue->text(), panel.LabelMinValue->text(),
                               panel.LabelMeanValue->text()),
               std::make_tuple("4.0000", "4.0000", "1.0000", "2.5000"));
-    Form->RiskPopulationRG->SetItemIndex(1);
-    Form->RiskStateRG->SetItemIndex(1);
+    Form->SettingsPanel->RiskPopulationRG->SetItemIndex(1);
+    Form->SettingsPanel->RiskStateRG->SetItemIndex(1);
     Feed(0.5f);
     EXPECT_EQ(Form->LabelRisk->text(), "Very high");
 }
 
 TEST_F(MainWindowTest, TimeChartScrollsOncePastTheVisiblePoints)
 {
-    Form->VisibleSamplesCB->setCurrentText("15");
+    Form->SettingsPanel->VisibleSamplesCB->setCurrentText("15");
     Listen();
     for (int i = 0; i < 16; ++i)
         Feed(1.0f);
@@ -51,20 +51,21 @@ TEST_F(MainWindowTest, OnlyAChangedValidSettingRestartsTheRun)
     Listen();
     Feed(1.0f);
     Feed(2.0f);
-    Form->IrrUnitGB->Item(Form->IrrUnitGB->ItemIndex())->click();
-    for (QComboBox *box : {Form->IntervalCB, Form->CorrectionCB, Form->VisibleSamplesCB})
+    Form->SettingsPanel->IrrUnitGB->Item(Form->SettingsPanel->IrrUnitGB->ItemIndex())->click();
+    const TAcquisitionSettingsPanel &panel = *Form->SettingsPanel;
+    for (QComboBox *box : {panel.IntervalCB, panel.CorrectionCB, panel.VisibleSamplesCB})
         emit box->activated(box->currentIndex());
     // A box holding no positive number is refused with the conversion's box.
-    Form->VisibleSamplesCB->setCurrentText("0");
-    Form->VisibleSamplesCBChange();
-    Form->VisibleSamplesCB->setCurrentText("60");
+    Form->SettingsPanel->VisibleSamplesCB->setCurrentText("0");
+    Form->SettingsPanel->VisibleSamplesCBChange();
+    Form->SettingsPanel->VisibleSamplesCB->setCurrentText("60");
     EXPECT_EQ(Services.Texts(), QStringList{"'0' is not a valid integer value"});
     EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
     EXPECT_EQ(Form->Session.Statistics().SampleCount(), 2u);
     EXPECT_EQ(Form->TChart->ItemCount(), 2u);
 
-    Form->IntervalCB->setCurrentIndex(4);
-    emit Form->IntervalCB->activated(4);
+    Form->SettingsPanel->IntervalCB->setCurrentIndex(4);
+    emit Form->SettingsPanel->IntervalCB->activated(4);
     EXPECT_EQ(Form->Session.Statistics().SampleCount(), 0u);
     EXPECT_EQ(Form->TChart->ItemCount(), 0u);
     EXPECT_EQ(Form->HChart->ItemCount(), 0u);

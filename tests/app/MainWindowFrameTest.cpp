@@ -29,10 +29,10 @@ TEST_F(MainWindowTest, PanelsFoldOnTheirCaptionsAndOnlyTheStatusLineOpensTheReco
     QTest::mouseClick(Form->StatusLine->SampleClock, Qt::LeftButton); // the sample clock on the status line
     EXPECT_EQ(recordsOpened, 1);
 
-    QTest::mouseClick(Form->Label2, Qt::LeftButton);
-    EXPECT_EQ(Form->PanelRight->maximumWidth(), 6);
-    QTest::mouseClick(Form->PanelRight, Qt::LeftButton, {}, QPoint(3, 300));
-    EXPECT_EQ(Form->PanelRight->maximumWidth(), 155);
+    QTest::mouseClick(Form->SettingsPanel->InputTitle, Qt::LeftButton);
+    EXPECT_EQ(Form->SettingsPanel->maximumWidth(), 6);
+    QTest::mouseClick(Form->SettingsPanel, Qt::LeftButton, {}, QPoint(3, 300));
+    EXPECT_EQ(Form->SettingsPanel->maximumWidth(), 155);
 }
 
 // At the default size and at the narrowest the window allows, folded and unfolded: every risk
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, StopEmptiesTheViewsLetsTheChartZoomAndUnlocksTheSettingsE
     Record();
     Form->PanelBottom->SetExpanded(true);
     Feed(1.0f);
-    Form->LockAcquisitionSettings();
+    Form->SettingsPanel->LockAcquisitionSettings();
     EXPECT_EQ(ctrlPress(), maNone); // no zooming while samples come
     MenuItem("&Stop")->trigger();
     EXPECT_EQ(ctrlPress(), maPan);
@@ -137,14 +137,14 @@ TEST_F(MainWindowTest, StopEmptiesTheViewsLetsTheChartZoomAndUnlocksTheSettingsE
     EXPECT_EQ(Form->HChart->ItemCount(), 0u);
     EXPECT_TRUE(Form->PanelBottom->LabelMaxValue->text().isEmpty());
     EXPECT_TRUE(Form->LabelRisk->text().isEmpty());
-    EXPECT_TRUE(Form->PanelRight1->isEnabled());
+    EXPECT_TRUE(Form->SettingsPanel->InputSection->isEnabled());
 
     Record();
     Feed(1.0f);
-    Form->LockAcquisitionSettings();
+    Form->SettingsPanel->LockAcquisitionSettings();
     ASSERT_TRUE(QDir(App.Paths().LogDir).removeRecursively());
     EXPECT_THROW(Form->StopBClick(), EInOutError);
-    EXPECT_TRUE(Form->PanelRight1->isEnabled());
+    EXPECT_TRUE(Form->SettingsPanel->InputSection->isEnabled());
 }
 
 // The documents come from the resources; one that is missing, or that nothing can open, is

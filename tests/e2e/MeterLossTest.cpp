@@ -12,8 +12,8 @@ using MeterLossTest = ConnectedMeterSession;
 
 TEST_F(MeterLossTest, ARecordingKeepsEverySampleAndGoesOnInTheSameLog)
 {
-    Form1->IntervalCB->setCurrentIndex(3); // 30 sec: a stray line would end the program
-    Form1->IntervalCBChange();
+    Form1->SettingsPanel->IntervalCB->setCurrentIndex(3); // 30 sec: a stray line would end the program
+    Form1->SettingsPanel->IntervalCBChange();
     Record();
     MeasureSeries(7);
     ASSERT_EQ(Meter->Write("  1.25"), 6);

@@ -1,5 +1,6 @@
 #include "tools/screenshots/WindowPictures.h"
 
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "charts/ChartWidget.h"
 #include "model/UnitHistogram_COMMON.h"
@@ -55,8 +56,8 @@ void HoverOverChart(TChartWidget &chart, double x, double y)
 
 void SaveMainWindowPicture(TMainWindow &mainWindow, const QString &pngFile)
 {
-    mainWindow.IntervalCB->setCurrentText(QStringLiteral("1 sec"));
-    mainWindow.ApplySettings(Listening);
+    mainWindow.SettingsPanel->IntervalCB->setCurrentText(QStringLiteral("1 sec"));
+    mainWindow.SettingsPanel->ApplySettings(Listening);
     mainWindow.SetStateIcons(Listening);
     mainWindow.PanelBottom->SetExpanded(true);
     mainWindow.show();
