@@ -13,7 +13,6 @@
 #include "dialogs/MetaDataDialog.h"
 #include "windows/ChoiceGroup.h"
 
-#include <QProgressBar>
 
 void TMainWindow::Import1Click()
 {
@@ -34,32 +33,12 @@ void TMainWindow::WatchImport()
         [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), this); },
         [this] { return MetaDataDialog->Execute(); },
     };
-    connect(&Session, &TAcquisitionSession::ImportProgressShown, this, &TMainWindow::ShowImportProgress);
-    connect(&Session, &TAcquisitionSession::ImportProgress, ProgressBar, [this](int done, int length) {
-        ProgressBar->setMaximum(length);
-        ProgressBar->setValue(done);
-    });
-    connect(&Session, &TAcquisitionSession::ImportProgressHidden, ProgressBar, [this] {
-        ProgressBar->setValue(0);
-        ProgressBar->hide();
-    });
     // The pipeline leaves the histogram alone while importing: it is drawn once, here.
     connect(&Session, &TAcquisitionSession::ImportReplayed, this, [this] {
         DrawLevelHistogram(*HChart, Session.LiveHistogram(), SettingsPanel->RiskPopulationRG->ItemIndex(), SettingsPanel->RiskStateRG->ItemIndex(),
                            true);
     });
-    connect(&Session, &TAcquisitionSession::ImportEnded, this, [this] {
-        ProgressBar->hide();
-        ClosePort();
-    });
+    connect(&Session, &TAcquisitionSession::ImportEnded, this, &TMainWindow::ClosePort);
     connect(&Session, &TAcquisitionSession::Error, this,
             [](const QString &text) { ShowMessageBox(TMsgKind::Error, text); });
-}
-
-void TMainWindow::ShowImportProgress(int maximum)
-{
-    ProgressBar->setGeometry(206, ProgressBarTop, width() - 216, ProgressBarHeight);
-    ProgressBar->setRange(0, maximum);
-    ProgressBar->setValue(0);
-    ProgressBar->show();
 }

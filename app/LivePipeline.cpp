@@ -45,16 +45,6 @@ void TMainWindow::ShowSample()
 void TMainWindow::ShowSampleValues(std::uint8_t decimals)
 {
     PanelBottom->ShowReading(decimals, Session.CurrentValue());
-    const std::uint16_t peakFrequency = Session.PeakFrequency();
-    if (peakFrequency > 0) {
-        QPalette palette = LabelPeakFreq->palette();
-        palette.setColor(QPalette::WindowText, FrequencyColour(peakFrequency));
-        LabelPeakFreq->setPalette(palette);
-        LabelPeakFreq->setText("Peak Frequency: " + QString::number(peakFrequency));
-        // A running timer keeps its period: the read-out goes at most 10 s after it came.
-        if (!LabelPeakFreqTimer.isActive())
-            LabelPeakFreqTimer.start();
-    }
     PanelBottom->ShowStatistics(Session.Statistics(), decimals);
     LabelRisk->setText(RiskCategoryName(RiskIndex));
 }

@@ -2,6 +2,7 @@
 // analyser) go through the doors that the record windows fill when they are made.
 
 #include "model/HandlerErrors.h"
+#include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/HelpMenu.h"
 #include "app/MainWindow.h"
@@ -44,12 +45,12 @@ void TMainWindow::BuildMenu()
     QAction *restart1 = AddItem(log, QStringLiteral("Res&tart"), QKeySequence(Qt::CTRL | Qt::Key_T));
     QAction *scheduleEnd1 = AddItem(log, QStringLiteral("&Schedule end"));
     connect(play1, &QAction::triggered, this, ShowingErrors([this] {
-        PlayB->setChecked(true);
+        Bar->PlayB->setChecked(true);
         PlayBClick();
     }));
     connect(record1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PressRecordButton));
     connect(pause1, &QAction::triggered, this, ShowingErrors([this] {
-        PauseB->toggle();
+        Bar->PauseB->toggle();
         PauseBClick();
     }));
     connect(stop1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PressStopButton));

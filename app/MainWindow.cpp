@@ -3,6 +3,7 @@
 #include "windows/ClickForwarder.h"
 #include "model/DecimalSeparators.h"
 #include "model/HandlerErrors.h"
+#include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/RiskScaleBox.h"
 #include "app/Version.h"
@@ -22,8 +23,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
-#include <QResizeEvent>
 #include <QSplitter>
 #include <QToolButton>
 
@@ -31,7 +30,6 @@
 
 namespace {
 
-constexpr int PeakFrequencyClearMs = 10000;
 
 } // namespace
 
@@ -52,10 +50,6 @@ TMainWindow::~TMainWindow() = default;
 void TMainWindow::FormCreate()
 {
     setWindowIcon(QIcon(Paths.ResourcesDir + "Zeltar.ico"));
-    ProgressBar->hide();
-    LabelInterrupt->hide();
-    SetAlertsPicture();
-
     QFont scaleFont = NamedFont(QStringLiteral("Corbel"), RiskEvaluationPB->height() - 4, QFont::SansSerif);
     RiskEvaluationPB->setFont(scaleFont);
 
@@ -67,28 +61,22 @@ void TMainWindow::FormCreate()
     ConfigureChart(*TChart, MainTimeChartConfiguration(applied.VisibleSamples, applied.Interval));
     ConfigureChart(*HChart, MainHistogramChartConfiguration());
     PanelBottom->SetExpanded(false);
-
-    LabelPeakFreqTimer.setInterval(PeakFrequencyClearMs);
-    LabelPeakFreqTimer.start();
 }
 
 void TMainWindow::WireHandlers()
 {
-    connect(PlayB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PlayBClick));
-    connect(PauseB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PauseBClick));
-    connect(RecB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RecBClick));
-    connect(StopB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::StopBClick));
-    connect(RestartB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RestartBClick));
+    connect(Bar->PlayB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PlayBClick));
+    connect(Bar->PauseB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PauseBClick));
+    connect(Bar->RecB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RecBClick));
+    connect(Bar->StopB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::StopBClick));
+    connect(Bar->RestartB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RestartBClick));
     connect(&Session.ScheduledEnd().InterruptREC, &QTimer::timeout, this,
             ShowingErrors(this, &TMainWindow::InterruptRECTimer));
 
-    auto *alertClicks = new TClickForwarder([this] { ImageSOUNDClick(); }, this);
-    alertClicks->Watch({ImageSOUND});
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
     statusClicks->Watch({StatusLine});
 
     connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TMainWindow::Splitter1Moved));
-    connect(&LabelPeakFreqTimer, &QTimer::timeout, this, ShowingErrors(this, &TMainWindow::LabelPeakFreqTimerTimer));
 
     TChart->OnMouseDown = [this](TChartWidget *, Qt::MouseButton button, TShiftState shift, int, int) {
         TChartMouseDown(button, shift.Keys);
@@ -112,7 +100,6 @@ void TMainWindow::WatchSession()
     });
     connect(&Session, &TAcquisitionSession::StateChanged, this, &TMainWindow::SetStateIcons);
     connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TMainWindow::ShowSample);
-    connect(&Session, &TAcquisitionSession::ScheduledEndChanged, this, &TMainWindow::ShowPendingEnd);
     connect(&Session, &TAcquisitionSession::LogFileCreated, this, [this] {
         if (LogFileCreated)
             LogFileCreated();
@@ -178,11 +165,11 @@ void TMainWindow::StartListening()
         return;
     }
     // An import that waits for its port goes on once the port opens; only Play ends it.
-    if (Session.State() == Importing && !PlayB->isChecked()) {
+    if (Session.State() == Importing && !Bar->PlayB->isChecked()) {
         Session.ImportPortOpened();
         return;
     }
-    PlayB->setChecked(true);
+    Bar->PlayB->setChecked(true);
     PlayBClick();
 }
 
@@ -252,32 +239,10 @@ bool TMainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == PanelPlots && event->type() == QEvent::Resize)
         PlaceChartReadouts();
-    if (watched == PanelCoolBar && event->type() == QEvent::Resize) {
-        const auto *resize = static_cast<QResizeEvent *>(event);
-        if (resize->oldSize().isValid())
-            ProgressBar->move(ProgressBar->x() + resize->size().width() - resize->oldSize().width(), ProgressBar->y());
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainWindow::Splitter1Moved()
 {
     HChartEdit->move(HChartEdit->x(), HChart->mapTo(PanelPlots, QPoint(0, 0)).y() + 8);
-}
-
-void TMainWindow::ImageSOUNDClick()
-{
-    AlertsOn = !AlertsOn;
-    SetAlertsPicture();
-}
-
-void TMainWindow::SetAlertsPicture()
-{
-    ImageSOUND->setPixmap(QPixmap(Paths.ResourcesDir + (AlertsOn ? "Speaker.bmp" : "Speakeroff.bmp")));
-}
-
-void TMainWindow::LabelPeakFreqTimerTimer()
-{
-    LabelPeakFreq->clear();
-    LabelPeakFreqTimer.stop();
 }

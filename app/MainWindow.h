@@ -18,17 +18,15 @@
 #include <functional>
 #include <memory>
 
-class QButtonGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QProgressBar;
 class QSplitter;
-class QToolButton;
 class TMeterConnection;
 class TMetaDataDialog;
 class TScheduleDialog;
 class TChartWidget;
+class TAcquisitionBar;
 class TAcquisitionSettingsPanel;
 
 class TRiskScaleBox;
@@ -89,16 +87,12 @@ public:
     // The import of the meter's memory (ImportControl.cpp). Lines reach the session while
     // it is Importing.
     void Import1Click();
-    // The progress bar at x 206, as wide as the window less 216 pixels.
-    void ShowImportProgress(int maximum);
 
     // The window's frame (MainWindow.cpp).
     void FormShow();
     // Whether the window may close now.
     bool FormCloseQuery();
     void Splitter1Moved();
-    void ImageSOUNDClick();
-    void LabelPeakFreqTimerTimer();
 
     // The record windows' doors, filled when they are made (app/RecordWindows).
     std::function<void(int mode)> OpenFileManager;
@@ -112,7 +106,6 @@ public:
     const TAppPaths Paths;
     // The acquisition: its state, its numbers and the record being written.
     TAcquisitionSession Session;
-    bool AlertsOn = false;
 
     // What the window draws of the run.
     int RiskIndex = 0;
@@ -120,19 +113,8 @@ public:
     std::uint32_t PlottedCount = 0;
     std::uint8_t MarkShape = ShapeDisc7;
 
-    // Tool bar.
-    QFrame *PanelCoolBar = nullptr;
-    QLabel *ImageSOUND = nullptr;
-    QToolButton *PlayB = nullptr;
-    QToolButton *PauseB = nullptr;
-    QToolButton *RecB = nullptr;
-    QToolButton *StopB = nullptr;
-    QToolButton *RestartB = nullptr;
-    QButtonGroup *ListenButtons = nullptr;
-    QLabel *LabelPeakFreq = nullptr;
-    QProgressBar *ProgressBar = nullptr;
-    static constexpr int ProgressBarTop = 5, ProgressBarHeight = 16;
-    QLabel *LabelInterrupt = nullptr;
+    // The tool bar.
+    TAcquisitionBar *Bar = nullptr;
 
     // The acquisition settings and the risk choices.
     TAcquisitionSettingsPanel *SettingsPanel = nullptr;
@@ -153,7 +135,6 @@ public:
     QLabel *Label1 = nullptr;
     TStatusLine *StatusLine = nullptr;
 
-    QTimer LabelPeakFreqTimer;
 
     TMetaDataDialog *MetaDataDialog = nullptr; // the metadata dialog
     TScheduleDialog *ScheduleDialog = nullptr; // the schedule dialog
@@ -167,7 +148,6 @@ private:
     void FormCreate();
     // MainWindowLayout.cpp
     void BuildLayout();
-    QFrame *BuildCoolBar();
     QFrame *BuildPlotPanel();
     QFrame *BuildBottomPanel();
     void BuildMenu();
@@ -181,12 +161,9 @@ private:
     bool PortIsOpen() const;
     void ConnectDevice(bool startListening);
     void ClosePort();
-    // ScheduledEndControl.cpp
-    void ShowPendingEnd();
     // ImportControl.cpp: what the window shows of the session's import, and gives it.
     void WatchImport();
     void ShowSampleValues(std::uint8_t decimals);
-    void SetAlertsPicture();
     void WatchSession();
 
     TMeterConnection *ConnectionForm = nullptr;

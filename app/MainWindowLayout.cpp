@@ -1,5 +1,6 @@
 // The main window's controls: where they sit, how they look and what they hint.
 
+#include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/RiskScaleBox.h"
 #include "app/MainWindow.h"
@@ -10,14 +11,11 @@
 #include "model/Risk.h"
 #include "windows/StatisticsPanel.h"
 
-#include <QButtonGroup>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QSplitter>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,10 +25,7 @@ const QString Georgia = QStringLiteral("Georgia");
 
 const QColor StatisticsTextColour(244, 244, 244);
 const QColor ReadoutTextColour(242, 242, 242);
-const QColor PeakFrequencyColour(255, 74, 142);
-const QColor InterruptColour(152, 252, 174);
 
-constexpr int ToolButtonSize = 24;
 constexpr int ReadoutWidth = 180;
 constexpr int ReadoutHeight = 24;
 
@@ -39,32 +34,6 @@ QLabel *NewLabel(const QString &text, QWidget *parent, const QString &hint = QSt
     auto *label = new QLabel(text, parent);
     label->setToolTip(hint);
     return label;
-}
-
-QFrame *VerticalRule()
-{
-    auto *rule = new QFrame;
-    rule->setFixedSize(1, ToolButtonSize);
-    SetBackground(rule, QColor(128, 128, 128));
-    return rule;
-}
-
-// A flat speed button named name: its glyph, and the pressed glyph while it is down.
-QToolButton *SpeedButton(const QString &name, const QString &resourcesDir, const QString &glyph, const QString &hint,
-                         bool checkable)
-{
-    auto *button = new QToolButton;
-    button->setObjectName(name);
-    button->setFixedSize(ToolButtonSize, ToolButtonSize);
-    button->setIconSize(QSize(ToolButtonSize, ToolButtonSize));
-    button->setAutoRaise(true);
-    button->setToolTip(hint);
-    button->setCheckable(checkable);
-    QIcon icon;
-    icon.addFile(resourcesDir + glyph + ".png", {}, QIcon::Normal, QIcon::Off);
-    icon.addFile(resourcesDir + glyph + "_down.png", {}, QIcon::Normal, QIcon::On);
-    button->setIcon(icon);
-    return button;
 }
 
 QLineEdit *ChartReadout(QWidget *parent)
@@ -95,7 +64,8 @@ void TMainWindow::BuildLayout()
     auto *column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(BuildCoolBar());
+    Bar = new TAcquisitionBar(Session, Paths.ResourcesDir);
+    column->addWidget(Bar);
     auto *middle = new QHBoxLayout;
     middle->setSpacing(0);
     middle->addWidget(BuildPlotPanel(), 1);
@@ -117,69 +87,6 @@ void TMainWindow::BuildLayout()
 
     column->addWidget(BuildBottomPanel());
     setCentralWidget(client);
-}
-
-QFrame *TMainWindow::BuildCoolBar()
-{
-    PanelCoolBar = new QFrame;
-    PanelCoolBar->setFixedHeight(26);
-    SetBackground(PanelCoolBar, WindowGrey);
-    // The glyphs draw their own pressed look.
-    PanelCoolBar->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0px; background: transparent; }"));
-    auto *row = new QHBoxLayout(PanelCoolBar);
-    row->setContentsMargins(3, 1, 0, 1);
-    row->setSpacing(0);
-
-    ImageSOUND = NewLabel(QString(), PanelCoolBar, QStringLiteral("Toggle alerts (on/off) (not enabled)"));
-    ImageSOUND->setFixedSize(ToolButtonSize, ToolButtonSize);
-    row->addWidget(ImageSOUND);
-    row->addSpacing(4);
-    row->addWidget(VerticalRule());
-    row->addSpacing(3);
-
-    const QString &glyphs = Paths.ResourcesDir;
-    PlayB = SpeedButton(QStringLiteral("PlayB"), glyphs, "Play", QStringLiteral("Start Listening"), true);
-    PauseB = SpeedButton(QStringLiteral("PauseB"), glyphs, "Pause", QStringLiteral("Pause"), true);
-    RecB = SpeedButton(QStringLiteral("RecB"), glyphs, "Record", QStringLiteral("Start Recording"), true);
-    StopB = SpeedButton(QStringLiteral("StopB"), glyphs, "Stop", QStringLiteral("Stop Listening/Recording"), true);
-    ListenButtons = new QButtonGroup(this);
-    ListenButtons->setExclusive(true);
-    for (QToolButton *button : {PlayB, RecB, StopB})
-        ListenButtons->addButton(button);
-    for (QToolButton *button : {PlayB, PauseB, RecB, StopB})
-        row->addWidget(button);
-    row->addSpacing(4);
-    row->addWidget(VerticalRule());
-    row->addSpacing(4);
-
-    RestartB = SpeedButton(QStringLiteral("RestartB"), glyphs, "Restart", QStringLiteral("Restart"), false);
-    connect(RestartB, &QToolButton::pressed, this,
-            ShowingErrors([this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart_down.png")); }));
-    connect(RestartB, &QToolButton::released, this,
-            ShowingErrors([this] { RestartB->setIcon(QIcon(Paths.ResourcesDir + "Restart.png")); }));
-    row->addWidget(RestartB);
-    row->addSpacing(5);
-
-    LabelPeakFreq = NewLabel(QString(), PanelCoolBar);
-    LabelPeakFreq->setFont(NamedFont(SitkaText, 19, QFont::Serif));
-    SetTextColour(LabelPeakFreq, PeakFrequencyColour);
-    row->addWidget(LabelPeakFreq, 1);
-
-    LabelInterrupt = NewLabel(QString(), PanelCoolBar);
-    LabelInterrupt->setFixedWidth(365);
-    LabelInterrupt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LabelInterrupt->setFont(NamedFont(SitkaText, 15, QFont::Serif));
-    SetTextColour(LabelInterrupt, InterruptColour);
-    row->addWidget(LabelInterrupt);
-
-    // Placed by hand over the bar's other controls (ShowImportProgress), and kept at its
-    // distance from the right edge when the window is resized.
-    ProgressBar = new QProgressBar(PanelCoolBar);
-    ProgressBar->setRange(0, 100);
-    ProgressBar->setTextVisible(false);
-    ProgressBar->setGeometry(359, ProgressBarTop, 229, ProgressBarHeight);
-    PanelCoolBar->installEventFilter(this);
-    return PanelCoolBar;
 }
 
 QFrame *TMainWindow::BuildPlotPanel()

@@ -1,6 +1,7 @@
 // The main window's side of the settings file: the eight settings as its panels hold them, and
 // loaded settings put back into the panels.
 
+#include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "windows/StatisticsPanel.h"
@@ -8,7 +9,7 @@
 TLastSettings TMainWindow::CurrentSettings() const
 {
     TLastSettings settings;
-    settings.AlertsOn = AlertsOn;
+    settings.AlertsOn = Bar->AlertsOn();
     settings.Unit = Session.CurrentMetaData().Unit;
     SettingsPanel->WriteSettings(settings);
     settings.StatisticsExpanded = PanelBottom->Expanded();
@@ -19,8 +20,7 @@ void TMainWindow::ApplyLoadedSettings(const TLastSettings &settings, int linesIn
 {
     if (linesInEffect < 1)
         return;
-    AlertsOn = settings.AlertsOn;
-    SetAlertsPicture();
+    Bar->SetAlertsOn(settings.AlertsOn);
 
     SettingsPanel->ApplyLoadedSettings(settings, linesInEffect);
     if (linesInEffect < 8)

@@ -2,6 +2,7 @@
 // state, and the settings that a recording locks.
 
 #include "model/ConvertError.h"
+#include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "app/Version.h"
@@ -59,13 +60,13 @@ void TMainWindow::PlayBClick()
         }
         // The settings stay locked: the recording goes on.
         if (answer != TMsgAnswer::Yes) {
-            RecB->setChecked(true);
+            Bar->RecB->setChecked(true);
             return;
         }
     }
     const TAcquisitionChoice choice = SettingsPanel->SettingsInControls();
     SettingsPanel->UnlockAcquisitionSettings();
-    ProgressBar->hide();
+    Bar->ProgressBar->hide();
     SettingsPanel->AppliedChoice = choice;
     Session.StartListening(choice);
 }
@@ -83,14 +84,14 @@ void TMainWindow::RecBClick()
     // was, its settings free to be corrected unless it is a recording.
     const TAcquisitionChoice choice = SettingsPanel->SettingsInControls();
     SettingsPanel->LockAcquisitionSettings();
-    ProgressBar->hide();
+    Bar->ProgressBar->hide();
     SettingsPanel->AppliedChoice = choice;
     try {
         Session.StartRecording(choice);
     } catch (const EInOutError &) {
         // No log could be made: the session listens instead.
         SettingsPanel->UnlockAcquisitionSettings();
-        PlayB->setChecked(true);
+        Bar->PlayB->setChecked(true);
         throw;
     }
     if (Session.IsRestarting())
@@ -101,11 +102,11 @@ void TMainWindow::RecBClick()
 
 void TMainWindow::PauseBClick()
 {
-    if (PauseB->isChecked() && StopB->isChecked()) {
+    if (Bar->PauseB->isChecked() && Bar->StopB->isChecked()) {
         // Nothing arrives while stopped, so there is nothing to hold.
-        PauseB->setChecked(false);
+        Bar->PauseB->setChecked(false);
     } else {
-        Session.SetOnHold(PauseB->isChecked());
+        Session.SetOnHold(Bar->PauseB->isChecked());
     }
 }
 
@@ -144,13 +145,13 @@ void TMainWindow::RestartBClick()
 
 void TMainWindow::PressRecordButton()
 {
-    RecB->setChecked(true);
+    Bar->RecB->setChecked(true);
     RecBClick();
 }
 
 void TMainWindow::PressStopButton()
 {
-    StopB->setChecked(true);
+    Bar->StopB->setChecked(true);
     StopBClick();
 }
 

@@ -1,6 +1,7 @@
 // The scheduled end of a recording: the menu entry that asks for it, the label that shows
 // it, and the timer that ends the recording when its time has come.
 
+#include "app/AcquisitionBar.h"
 #include "app/MainWindow.h"
 #include "device/MeterConnection.h"
 #include "model/Services.h"
@@ -10,7 +11,6 @@
 #include "dialogs/ScheduleEndQuestion.h"
 
 #include <QCheckBox>
-#include <QLabel>
 
 #include <cstdlib>
 
@@ -31,14 +31,7 @@ void TMainWindow::ScheduleEnd1Click()
         Session.CancelScheduledEnd();
         return;
     }
-    ShowPendingEnd();
-}
-
-void TMainWindow::ShowPendingEnd()
-{
-    const TScheduledEnd &end = Session.ScheduledEnd();
-    LabelInterrupt->setText(end.LabelText());
-    LabelInterrupt->setVisible(end.IsPending());
+    Bar->ShowPendingEnd();
 }
 
 void TMainWindow::InterruptRECTimer()

@@ -81,6 +81,7 @@ public:
     void LimitUnwritten(std::size_t samples) { NotInLog = TUnwrittenSamples(samples); }
     // The pending end of the recording; the schedule dialog sets it.
     TScheduledEnd &ScheduledEnd() { return End; }
+    const TScheduledEnd &ScheduledEnd() const { return End; }
 
     // How SaveOnStop waits (in milliseconds) for a sample in progress; tests count instead.
     std::function<void(int)> PauseForSample;

@@ -2,6 +2,7 @@
 // A main window in a temporary application folder holding the installation's resources, with
 // fake services: the boxes recorded, the clock where the test sets it.
 
+#include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "app/StatusLine.h"

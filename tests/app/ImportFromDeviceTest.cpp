@@ -26,17 +26,17 @@ TEST_F(ImportFromDevice, AnImportStartedBeforeTheMeterIsPluggedInWaitsForItAndSh
     Services.Answer(TMsgAnswer::Ok); // the HOLD notice
     Form1->Import1Click();
     // The bar spans the top bar from x 206 to 10 pixels short of its right end, which it keeps.
-    EXPECT_EQ(Form1->ProgressBar->geometry(), QRect(206, 5, Form1->width() - 216, 16));
+    EXPECT_EQ(Form1->Bar->ProgressBar->geometry(), QRect(206, 5, Form1->width() - 216, 16));
     Form1->show();
     Form1->resize(1100, 700);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->PanelCoolBar->width() == 1100; }, 5000));
-    EXPECT_EQ(Form1->ProgressBar->geometry().right(), 1100 - 11);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->Bar->width() == 1100; }, 5000));
+    EXPECT_EQ(Form1->Bar->ProgressBar->geometry().right(), 1100 - 11);
 
     PlugIn();
     Form2->Timer1Timer();
     EXPECT_EQ(Form1->StatusLine->text(), "   Waiting for data to be sent from ZELTAR device...");
     int furthest = 0;
-    QObject::connect(Form1->ProgressBar, &QProgressBar::valueChanged,
+    QObject::connect(Form1->Bar->ProgressBar, &QProgressBar::valueChanged,
                      [&](int value) { furthest = std::max(furthest, value); });
     TSimOptions options;
     options.IntervalSeconds = 0.01;
@@ -48,7 +48,7 @@ TEST_F(ImportFromDevice, AnImportStartedBeforeTheMeterIsPluggedInWaitsForItAndSh
     ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->Session.State() != Importing; }, 60000));
 
     EXPECT_EQ(furthest, 4);
-    EXPECT_TRUE(Form1->ProgressBar->isHidden());
+    EXPECT_TRUE(Form1->Bar->ProgressBar->isHidden());
     EXPECT_EQ(Form1->TChart->ItemCount(), 4u);
     EXPECT_GT(Form1->HChart->ItemCount(), 0u);
     EXPECT_EQ(MetaDialogs, 1);

@@ -98,8 +98,8 @@ TEST_F(MainWindowTest, ClosingAsksOnlyWhileRecordingAndSavesTheRecording)
 TEST_F(MainWindowTest, PlayAndRecordWithoutAMeterAskToConnectOneAndChangeNothing)
 {
     TModalSeam<TMetaDataDialog>::Hook = [](TMetaDataDialog &) { ADD_FAILURE() << "the metadata dialog was shown"; };
-    Form->PlayB->click();
-    Form->RecB->click();
+    Form->Bar->PlayB->click();
+    Form->Bar->RecB->click();
     TModalSeam<TMetaDataDialog>::Hook = nullptr;
     EXPECT_EQ(Services.Texts(), QStringList(2, "Please connect a ZELTAR device first"));
     EXPECT_EQ(Form->Session.State(), Listening);
@@ -109,14 +109,14 @@ TEST_F(MainWindowTest, PlayAndRecordWithoutAMeterAskToConnectOneAndChangeNothing
 TEST_F(MainWindowTest, PauseHoldsTheLinesUntilPressedAgainAndSpringsBackWhileStopped)
 {
     Record();
-    Form->PauseB->click();
+    Form->Bar->PauseB->click();
     EXPECT_TRUE(Form->Session.IsOnHold());
     EXPECT_EQ(Form->StatusLine->text(), "   On Hold");
-    Form->PauseB->click();
+    Form->Bar->PauseB->click();
     EXPECT_FALSE(Form->Session.IsOnHold());
-    Form->StopB->click();
-    Form->PauseB->click();
-    EXPECT_FALSE(Form->PauseB->isChecked());
+    Form->Bar->StopB->click();
+    Form->Bar->PauseB->click();
+    EXPECT_FALSE(Form->Bar->PauseB->isChecked());
     EXPECT_FALSE(Form->Session.IsOnHold());
 }
 

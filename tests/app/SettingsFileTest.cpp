@@ -43,7 +43,7 @@ TEST_F(SettingsFileTest, TheFileSetsTheControlsAndTheValuesInEffectAreWrittenBac
 TEST_F(SettingsFileTest, ABadNumberLineIsReportedAfterTheLinesBeforeItTookEffect)
 {
     auto connection = ConnectionForm("TRUE\r\nV/m\r\nfast\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
-    EXPECT_TRUE(Form->AlertsOn);
+    EXPECT_TRUE(Form->Bar->AlertsOn());
     EXPECT_EQ(Form->SettingsPanel->IntervalCB->currentText(), "0.5 sec");
     ASSERT_EQ(Services.Shown.size(), 1u);
     EXPECT_TRUE(Services.Shown[0].Text.contains("line 3 is not an integer: 'fast'"))

@@ -83,7 +83,7 @@ TEST_F(FloodBehindABoxTest, ARecordingKeepsWhatWasHeldAndNothingBeyondTheBound)
     Form1->StatusLine->NoticeTimer.stop();
     MeasureSeries(1);
     EXPECT_TRUE(Form1->StatusLine->text().startsWith("   Recording since "));
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     EXPECT_EQ(LogRecords(Log()).size(), std::size_t(3 + Kept + 2));
 }
 

@@ -104,7 +104,7 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
 {
     Record();
     SendReadings(13);
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     const std::map<QString, QByteArray> earlier = Files();
     Sent.clear();
 
@@ -126,7 +126,7 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     Fill();
     SendUntilAnErrorBox();
     const std::size_t inLog = LogRecords(log).size();
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     ASSERT_EQ(Services.Shown.size(), 2u);
     EXPECT_EQ(Form1->StatusLine->text(),
               QStringLiteral("   The record is incomplete: %1 samples could not be written to its log; %2 could not "
@@ -149,7 +149,7 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     EXPECT_EQ(StoredValues(LogRecords(log)), sentToLog);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(log, ".histo")));
     EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".meta")));
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     EXPECT_EQ(Form1->StatusLine->text(), "   Data has been saved");
     EXPECT_EQ(StoredValues(LogRecords(next)), Sent);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".histo")));
@@ -161,13 +161,13 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     const QString last = Form1->Session.CurrentLogFile();
     SendReadings(3);
     Fill();
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     ASSERT_EQ(Services.Shown.size(), 4u);
     ExpectLastBoxAbout(QFileInfo(last).fileName());
     EXPECT_TRUE(Form1->StatusLine->text().startsWith("   The record is incomplete: "));
-    EXPECT_TRUE(Form1->StopB->isChecked());
+    EXPECT_TRUE(Form1->Bar->StopB->isChecked());
     Free();
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     EXPECT_EQ(Form1->StatusLine->text(), "   Data has been saved");
     EXPECT_EQ(StoredValues(LogRecords(last)), Sent);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(last, ".histo")));

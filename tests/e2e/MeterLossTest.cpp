@@ -32,7 +32,7 @@ TEST_F(MeterLossTest, ARecordingKeepsEverySampleAndGoesOnInTheSameLog)
 
     MeasureSeries(8, 0.25 + 7 * 0.125);
     Unplug();
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     EXPECT_FALSE(Form2->ReconnectTimer.isActive());
     EXPECT_EQ(StoredValues(LogRecords(Log())), SeriesValues(15));
     EXPECT_TRUE(Services.ExitCodes.empty());

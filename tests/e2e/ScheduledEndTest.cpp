@@ -25,12 +25,12 @@ TEST_F(ScheduledEndTest, TheMenuEntryRecordsAndAnEndWithShutdownSavesAndEndsTheP
         dialog.ImageOKbClick();
     });
     Form1->ScheduleEnd1Click();
-    ASSERT_TRUE(Form1->Session.State() == Recording && !Form1->LabelInterrupt->isHidden());
+    ASSERT_TRUE(Form1->Session.State() == Recording && !Form1->Bar->PendingEnd->isHidden());
     MeasureSeries(2);
     Services.Now = Services.Now.addSecs(365);
     Form1->InterruptRECTimer();
     EXPECT_EQ(Services.ExitCodes, std::vector<int>{EXIT_SUCCESS});
-    EXPECT_TRUE(Form1->StopB->isChecked() && Form1->LabelInterrupt->isHidden());
+    EXPECT_TRUE(Form1->Bar->StopB->isChecked() && Form1->Bar->PendingEnd->isHidden());
     EXPECT_EQ(LogRecords(Log()).size(), 2u);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(Log(), ".histo")));
     EXPECT_TRUE(QFileInfo::exists(App.Paths().SettingsDir + "LastSettings.ls"));

@@ -1,5 +1,6 @@
 #include "tools/screenshots/WindowPictures.h"
 
+#include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "charts/ChartWidget.h"
@@ -61,7 +62,7 @@ void SaveMainWindowPicture(TMainWindow &mainWindow, const QString &pngFile)
     mainWindow.SetStateIcons(Listening);
     mainWindow.PanelBottom->SetExpanded(true);
     mainWindow.show();
-    mainWindow.PlayB->setChecked(true);
+    mainWindow.Bar->PlayB->setChecked(true);
 
     // A minute beside a Wi-Fi router, the meter naming the strongest band on every line.
     TFieldReadings field({0.45, 2.5, 3.0, 40, 1, 7});
