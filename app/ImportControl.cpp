@@ -1,18 +1,12 @@
-// The import of the meter's memory as the main window shows it: the menu entry that starts
-// it, its progress bar and status texts, the charts of its replay, and what only the window
-// can give it (the settings in its controls, the save and metadata dialogs). The session
-// holds the import's state and rules.
+// The import of the meter's memory as the main window starts it: the menu entry, and what only
+// the window can give it (the settings in its panel, the save and metadata dialogs). The session
+// holds the import's state and rules; the panels show its progress and its replay.
 
-#include "app/ImportSaveDialog.h"
 #include "app/AcquisitionSettingsPanel.h"
+#include "app/ImportSaveDialog.h"
 #include "app/MainWindow.h"
-#include "charts/LevelHistogram.h"
-#include "charts/ChartWidget.h"
-#include "model/InOutError.h"
-#include "model/Services.h"
 #include "dialogs/MetaDataDialog.h"
-#include "windows/ChoiceGroup.h"
-
+#include "model/Services.h"
 
 void TMainWindow::Import1Click()
 {
@@ -33,11 +27,6 @@ void TMainWindow::WatchImport()
         [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), this); },
         [this] { return MetaDataDialog->Execute(); },
     };
-    // The pipeline leaves the histogram alone while importing: it is drawn once, here.
-    connect(&Session, &TAcquisitionSession::ImportReplayed, this, [this] {
-        DrawLevelHistogram(*HChart, Session.LiveHistogram(), SettingsPanel->RiskPopulationRG->ItemIndex(), SettingsPanel->RiskStateRG->ItemIndex(),
-                           true);
-    });
     connect(&Session, &TAcquisitionSession::ImportEnded, this, &TMainWindow::ClosePort);
     connect(&Session, &TAcquisitionSession::Error, this,
             [](const QString &text) { ShowMessageBox(TMsgKind::Error, text); });

@@ -1,37 +1,24 @@
 #include "app/MainWindow.h"
 
-#include "windows/ClickForwarder.h"
-#include "model/DecimalSeparators.h"
-#include "model/HandlerErrors.h"
 #include "app/AcquisitionBar.h"
-#include "app/AcquisitionSettingsPanel.h"
-#include "app/RiskScaleBox.h"
+#include "app/LiveChartsPanel.h"
+#include "app/StatusLine.h"
 #include "app/Version.h"
-#include "dialogs/WidgetStyle.h"
-#include "charts/ChartConfigurations.h"
-#include "charts/ChartWidget.h"
 #include "device/MeterConnection.h"
-#include "model/InOutError.h"
-#include "model/Services.h"
 #include "dialogs/DialogLook.h"
 #include "dialogs/MetaDataDialog.h"
 #include "dialogs/ScheduleDialog.h"
-#include "app/StatusLine.h"
-#include "windows/StatisticsPanel.h"
+#include "dialogs/WidgetStyle.h"
+#include "model/DecimalSeparators.h"
+#include "model/HandlerErrors.h"
+#include "model/InOutError.h"
+#include "model/Services.h"
+#include "windows/ClickForwarder.h"
 
 #include <QCloseEvent>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSplitter>
 #include <QToolButton>
 
 #include <utility>
-
-namespace {
-
-
-} // namespace
 
 TMainWindow::TMainWindow(const TAppPaths &paths, QWidget *parent)
     : QMainWindow(parent), Paths(paths), Session(paths.LogDir)
@@ -50,17 +37,8 @@ TMainWindow::~TMainWindow() = default;
 void TMainWindow::FormCreate()
 {
     setWindowIcon(QIcon(Paths.ResourcesDir + "Zeltar.ico"));
-    QFont scaleFont = NamedFont(QStringLiteral("Corbel"), RiskEvaluationPB->height() - 4, QFont::SansSerif);
-    RiskEvaluationPB->setFont(scaleFont);
-
     CheckDecimalSeparator();
-
     Session.ResetStatistics();
-
-    const TAcquisitionChoice &applied = SettingsPanel->AppliedChoice;
-    ConfigureChart(*TChart, MainTimeChartConfiguration(applied.VisibleSamples, applied.Interval));
-    ConfigureChart(*HChart, MainHistogramChartConfiguration());
-    PanelBottom->SetExpanded(false);
 }
 
 void TMainWindow::WireHandlers()
@@ -75,31 +53,11 @@ void TMainWindow::WireHandlers()
 
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
     statusClicks->Watch({StatusLine});
-
-    connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TMainWindow::Splitter1Moved));
-
-    TChart->OnMouseDown = [this](TChartWidget *, Qt::MouseButton button, TShiftState shift, int, int) {
-        TChartMouseDown(button, shift.Keys);
-    };
-    TChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double, double y) {
-        TChartMouseMoveInChart(inChart, y);
-    };
-    HChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double x, double) {
-        HChartMouseMoveInChart(inChart, x);
-    };
 }
 
 void TMainWindow::WatchSession()
 {
-    connect(&Session, &TAcquisitionSession::LiveStateReset, this, [this] {
-        ElapsedX = 0.0;
-        PlottedCount = 0;
-        const TAcquisitionChoice settings = Session.Settings();
-        SetupTimeChart(*TChart, settings.Unit, settings.VisibleSamples, settings.Interval);
-        ResetHistogramChart(*HChart);
-    });
     connect(&Session, &TAcquisitionSession::StateChanged, this, &TMainWindow::SetStateIcons);
-    connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TMainWindow::ShowSample);
     connect(&Session, &TAcquisitionSession::LogFileCreated, this, [this] {
         if (LogFileCreated)
             LogFileCreated();
@@ -201,7 +159,7 @@ void TMainWindow::FormShow()
     setWindowTitle(VersionCaption);
     CentreOnScreen(*this);
     FirstShown = true;
-    PlaceChartReadouts();
+    Charts->PlaceChartReadouts();
 }
 
 void TMainWindow::closeEvent(QCloseEvent *event)
@@ -233,16 +191,4 @@ bool TMainWindow::FormCloseQuery()
         ShowMessageBox(TMsgKind::Error, error.Message);
     }
     return true;
-}
-
-bool TMainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == PanelPlots && event->type() == QEvent::Resize)
-        PlaceChartReadouts();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TMainWindow::Splitter1Moved()
-{
-    HChartEdit->move(HChartEdit->x(), HChart->mapTo(PanelPlots, QPoint(0, 0)).y() + 8);
 }

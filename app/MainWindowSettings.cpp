@@ -3,6 +3,7 @@
 
 #include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
+#include "app/LiveChartsPanel.h"
 #include "app/MainWindow.h"
 #include "windows/StatisticsPanel.h"
 
@@ -12,7 +13,7 @@ TLastSettings TMainWindow::CurrentSettings() const
     settings.AlertsOn = Bar->AlertsOn();
     settings.Unit = Session.CurrentMetaData().Unit;
     SettingsPanel->WriteSettings(settings);
-    settings.StatisticsExpanded = PanelBottom->Expanded();
+    settings.StatisticsExpanded = Charts->Statistics->Expanded();
     return settings;
 }
 
@@ -25,5 +26,5 @@ void TMainWindow::ApplyLoadedSettings(const TLastSettings &settings, int linesIn
     SettingsPanel->ApplyLoadedSettings(settings, linesInEffect);
     if (linesInEffect < 8)
         return;
-    PanelBottom->SetExpanded(settings.StatisticsExpanded);
+    Charts->Statistics->SetExpanded(settings.StatisticsExpanded);
 }

@@ -4,6 +4,7 @@
 #include "model/ConvertError.h"
 #include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
+#include "app/LiveChartsPanel.h"
 #include "app/MainWindow.h"
 #include "app/Version.h"
 #include "dialogs/WidgetStyle.h"
@@ -117,11 +118,7 @@ void TMainWindow::StopBClick()
     saveError.Run([this] { Session.Stop(); });
     ClosePort();
     SettingsPanel->UnlockAcquisitionSettings();
-    for (TChartWidget *chart : {TChart, HChart}) {
-        chart->ClearItems();
-        chart->Redraw();
-    }
-    ClearStatistics();
+    Charts->Clear();
     saveError.Rethrow();
 }
 
@@ -160,10 +157,4 @@ void TMainWindow::SetStateIcons(TRecordingState state)
     const QIcon icon(Paths.ResourcesDir + StateIconFile(state));
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
-}
-
-void TMainWindow::ClearStatistics()
-{
-    PanelBottom->Clear();
-    LabelRisk->clear();
 }

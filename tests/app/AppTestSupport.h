@@ -4,6 +4,7 @@
 
 #include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
+#include "app/LiveChartsPanel.h"
 #include "app/MainWindow.h"
 #include "app/StatusLine.h"
 #include "tests/support/FakeServices.h"

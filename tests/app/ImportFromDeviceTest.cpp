@@ -49,8 +49,8 @@ TEST_F(ImportFromDevice, AnImportStartedBeforeTheMeterIsPluggedInWaitsForItAndSh
 
     EXPECT_EQ(furthest, 4);
     EXPECT_TRUE(Form1->Bar->ProgressBar->isHidden());
-    EXPECT_EQ(Form1->TChart->ItemCount(), 4u);
-    EXPECT_GT(Form1->HChart->ItemCount(), 0u);
+    EXPECT_EQ(Form1->Charts->TChart->ItemCount(), 4u);
+    EXPECT_GT(Form1->Charts->HChart->ItemCount(), 0u);
     EXPECT_EQ(MetaDialogs, 1);
     EXPECT_EQ(LogRecords(Services.SaveAs).size(), 4u);
 }

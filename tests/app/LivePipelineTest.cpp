@@ -14,15 +14,15 @@
 
 TEST_F(MainWindowTest, TheUnfoldedPanelShowsTheRunsStatisticsWithTheCorrectionAndTheChosenRisk)
 {
-    const TStatisticsPanel &panel = *Form->PanelBottom;
+    const TStatisticsPanel &panel = *Form->Charts->Statistics;
     Form->SettingsPanel->CorrectionCB->setCurrentText("3");
     Listen();
     Feed(0.5f);
     EXPECT_TRUE(panel.LabelMeanValue->text().isEmpty()); // folded: unshown
     EXPECT_TRUE(Form->StatusLine->SampleClock->text().endsWith("; Samples: 1"));
     EXPECT_TRUE(Form->StatusLine->text().startsWith("   Playing since "));
-    EXPECT_EQ(Form->LabelRisk->text(), "Moderate");
-    Form->PanelBottom->SetExpanded(true);
+    EXPECT_EQ(Form->Charts->RiskCategory->text(), "Moderate");
+    Form->Charts->Statistics->SetExpanded(true);
     Feed(2.0f);
     EXPECT_EQ(std::make_tuple(panel.LabelPeak->text(), panel.LabelMaxValue->text(), panel.LabelMinValue->text(),
                               panel.LabelMeanValue->text()),
@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, TheUnfoldedPanelShowsTheRunsStatisticsWithTheCorrectionAn
     Form->SettingsPanel->RiskPopulationRG->SetItemIndex(1);
     Form->SettingsPanel->RiskStateRG->SetItemIndex(1);
     Feed(0.5f);
-    EXPECT_EQ(Form->LabelRisk->text(), "Very high");
+    EXPECT_EQ(Form->Charts->RiskCategory->text(), "Very high");
 }
 
 TEST_F(MainWindowTest, TimeChartScrollsOncePastTheVisiblePoints)
@@ -39,11 +39,11 @@ TEST_F(MainWindowTest, TimeChartScrollsOncePastTheVisiblePoints)
     Listen();
     for (int i = 0; i < 16; ++i)
         Feed(1.0f);
-    EXPECT_DOUBLE_EQ(Form->TChart->RangeLoX(), 0.0);
+    EXPECT_DOUBLE_EQ(Form->Charts->TChart->RangeLoX(), 0.0);
     Feed(2.0f);
-    EXPECT_EQ(Form->TChart->ItemCount(), 16u);
-    EXPECT_DOUBLE_EQ(Form->TChart->RangeLoX(), 0.5);
-    EXPECT_DOUBLE_EQ(Form->TChart->RangeHiX(), 8.375);
+    EXPECT_EQ(Form->Charts->TChart->ItemCount(), 16u);
+    EXPECT_DOUBLE_EQ(Form->Charts->TChart->RangeLoX(), 0.5);
+    EXPECT_DOUBLE_EQ(Form->Charts->TChart->RangeHiX(), 8.375);
 }
 
 TEST_F(MainWindowTest, OnlyAChangedValidSettingRestartsTheRun)
@@ -62,31 +62,31 @@ TEST_F(MainWindowTest, OnlyAChangedValidSettingRestartsTheRun)
     EXPECT_EQ(Services.Texts(), QStringList{"'0' is not a valid integer value"});
     EXPECT_EQ(Services.Shown[0].Kind, TMsgKind::Error);
     EXPECT_EQ(Form->Session.Statistics().SampleCount(), 2u);
-    EXPECT_EQ(Form->TChart->ItemCount(), 2u);
+    EXPECT_EQ(Form->Charts->TChart->ItemCount(), 2u);
 
     Form->SettingsPanel->IntervalCB->setCurrentIndex(4);
     emit Form->SettingsPanel->IntervalCB->activated(4);
     EXPECT_EQ(Form->Session.Statistics().SampleCount(), 0u);
-    EXPECT_EQ(Form->TChart->ItemCount(), 0u);
-    EXPECT_EQ(Form->HChart->ItemCount(), 0u);
-    EXPECT_DOUBLE_EQ(Form->TChart->RangeHiX(), 60 * 60 * 1.05);
+    EXPECT_EQ(Form->Charts->TChart->ItemCount(), 0u);
+    EXPECT_EQ(Form->Charts->HChart->ItemCount(), 0u);
+    EXPECT_DOUBLE_EQ(Form->Charts->TChart->RangeHiX(), 60 * 60 * 1.05);
 }
 
 TEST_F(MainWindowTest, ReadoutsOfLargeReadingsFitTheirSpaceAndShowTheValue)
 {
     const auto shown = [](QString text) { return QLocale::system().toDouble(text.replace('E', 'e')); };
     Listen();
-    Form->PanelBottom->SetExpanded(true);
+    Form->Charts->Statistics->SetExpanded(true);
     Feed(12345.6f);
     Feed(99999999.0f); // 1e8 as a float
-    const TStatisticsPanel &panel = *Form->PanelBottom;
+    const TStatisticsPanel &panel = *Form->Charts->Statistics;
     for (QLabel *label : {panel.LabelPeak, panel.LabelMaxValue, panel.LabelMinValue, panel.LabelMeanValue})
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
             << label->text().toStdString();
     EXPECT_NEAR(shown(panel.LabelMaxValue->text()), 1e8, 1e6);
 
-    Form->TChart->OnMouseMoveInChart(Form->TChart, true, {}, 1.0, 9.87654e7);
-    const QString readout = Form->TChartEdit->text();
-    EXPECT_LE(Form->TChartEdit->fontMetrics().horizontalAdvance(readout), Form->TChartEdit->width() - 4);
+    Form->Charts->TChart->OnMouseMoveInChart(Form->Charts->TChart, true, {}, 1.0, 9.87654e7);
+    const QString readout = Form->Charts->TChartEdit->text();
+    EXPECT_LE(Form->Charts->TChartEdit->fontMetrics().horizontalAdvance(readout), Form->Charts->TChartEdit->width() - 4);
     EXPECT_NEAR(shown(readout), 9.87654e7, 1e4);
 }

@@ -23,8 +23,8 @@ TEST_F(MainWindowTest, PanelsFoldOnTheirCaptionsAndOnlyTheStatusLineOpensTheReco
 {
     int recordsOpened = 0;
     Form->OpenFileManager = [&](int) { ++recordsOpened; };
-    QTest::mouseClick(Form->PanelBottom->LabelPeak, Qt::LeftButton);
-    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
+    QTest::mouseClick(Form->Charts->Statistics->LabelPeak, Qt::LeftButton);
+    EXPECT_EQ(Form->Charts->Statistics->maximumHeight(), 120);
     QTest::mouseClick(Form->StatusLine, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(Form->StatusLine->SampleClock, Qt::LeftButton); // the sample clock on the status line
     EXPECT_EQ(recordsOpened, 1);
@@ -47,14 +47,14 @@ TEST_F(MainWindowTest, RiskAndStatusTextsFitWithoutOverlapping)
     for (const QSize size : {QSize(975, 676), Form->minimumSize()}) {
         for (int fold = 0; fold < 2; ++fold) {
             Form->resize(size);
-            QTest::mouseClick(Form->PanelBottom->LabelPeak, Qt::LeftButton);
+            QTest::mouseClick(Form->Charts->Statistics->LabelPeak, Qt::LeftButton);
             QCoreApplication::processEvents();
             for (const QString &name : RiskCategoryNames) {
-                Form->LabelRisk->setText(name);
+                Form->Charts->RiskCategory->setText(name);
                 QCoreApplication::processEvents();
-                const QRect risk = Form->LabelRisk->contentsRect().translated(Form->LabelRisk->pos());
-                EXPECT_GE(risk.width(), Form->LabelRisk->fontMetrics().horizontalAdvance(name)) << name.toStdString();
-                EXPECT_LE(Form->LabelRisk->geometry().right(), Form->Label1->geometry().left());
+                const QRect risk = Form->Charts->RiskCategory->contentsRect().translated(Form->Charts->RiskCategory->pos());
+                EXPECT_GE(risk.width(), Form->Charts->RiskCategory->fontMetrics().horizontalAdvance(name)) << name.toStdString();
+                EXPECT_LE(Form->Charts->RiskCategory->geometry().right(), Form->Charts->RiskCaption->geometry().left());
             }
             const QString shown = Form->StatusLine->ShownText();
             EXPECT_TRUE(shown.endsWith(QChar(0x2026)) && shown.startsWith("   Recording since"));
@@ -123,20 +123,20 @@ TEST_F(MainWindowTest, PauseHoldsTheLinesUntilPressedAgainAndSpringsBackWhileSto
 TEST_F(MainWindowTest, StopEmptiesTheViewsLetsTheChartZoomAndUnlocksTheSettingsEvenWhenTheSaveFails)
 {
     const auto ctrlPress = [this] {
-        Form->TChart->OnMouseDown(Form->TChart, Qt::LeftButton, {Qt::ControlModifier, Qt::LeftButton}, 10, 10);
-        return Form->TChart->MouseAction();
+        Form->Charts->TChart->OnMouseDown(Form->Charts->TChart, Qt::LeftButton, {Qt::ControlModifier, Qt::LeftButton}, 10, 10);
+        return Form->Charts->TChart->MouseAction();
     };
     Record();
-    Form->PanelBottom->SetExpanded(true);
+    Form->Charts->Statistics->SetExpanded(true);
     Feed(1.0f);
     Form->SettingsPanel->LockAcquisitionSettings();
     EXPECT_EQ(ctrlPress(), maNone); // no zooming while samples come
     MenuItem("&Stop")->trigger();
     EXPECT_EQ(ctrlPress(), maPan);
-    EXPECT_EQ(Form->TChart->ItemCount(), 0u);
-    EXPECT_EQ(Form->HChart->ItemCount(), 0u);
-    EXPECT_TRUE(Form->PanelBottom->LabelMaxValue->text().isEmpty());
-    EXPECT_TRUE(Form->LabelRisk->text().isEmpty());
+    EXPECT_EQ(Form->Charts->TChart->ItemCount(), 0u);
+    EXPECT_EQ(Form->Charts->HChart->ItemCount(), 0u);
+    EXPECT_TRUE(Form->Charts->Statistics->LabelMaxValue->text().isEmpty());
+    EXPECT_TRUE(Form->Charts->RiskCategory->text().isEmpty());
     EXPECT_TRUE(Form->SettingsPanel->InputSection->isEnabled());
 
     Record();

@@ -30,7 +30,7 @@ protected:
 TEST_F(SettingsFileTest, TheFileSetsTheControlsAndTheValuesInEffectAreWrittenBack)
 {
     auto connection = ConnectionForm("TRUE\r\nmw/m\xB2\r\n4\r\n120\r\n3\r\nSENSITIVE\r\nSLEEP\r\nYES\r\n");
-    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
+    EXPECT_EQ(Form->Charts->Statistics->maximumHeight(), 120);
     // Box texts that are no numbers are saved as the values in effect, which the file set.
     Form->SettingsPanel->VisibleSamplesCB->setCurrentText("12a");
     Form->SettingsPanel->CorrectionCB->setCurrentText("");

@@ -23,7 +23,7 @@ TEST_F(RecordingTest, StopClosesThePortAndPlayReopensItForAFreshRun)
     EXPECT_TRUE(Form2->ComPort1.isOpen());
     Measure(2.0);
     EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 1u);
-    EXPECT_EQ(Form1->PanelBottom->LabelPeak->text(), "2.0000");
+    EXPECT_EQ(Form1->Charts->Statistics->LabelPeak->text(), "2.0000");
     EXPECT_TRUE(Services.Shown.empty());
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
+#include "app/LiveChartsPanel.h"
 #include "app/MainWindow.h"
 #include "charts/ChartWidget.h"
 #include "model/UnitHistogram_COMMON.h"
@@ -60,7 +61,7 @@ void SaveMainWindowPicture(TMainWindow &mainWindow, const QString &pngFile)
     mainWindow.SettingsPanel->IntervalCB->setCurrentText(QStringLiteral("1 sec"));
     mainWindow.SettingsPanel->ApplySettings(Listening);
     mainWindow.SetStateIcons(Listening);
-    mainWindow.PanelBottom->SetExpanded(true);
+    mainWindow.Charts->Statistics->SetExpanded(true);
     mainWindow.show();
     mainWindow.Bar->PlayB->setChecked(true);
 
@@ -72,7 +73,7 @@ void SaveMainWindowPicture(TMainWindow &mainWindow, const QString &pngFile)
     }
     // The pointer rests on the histogram's tallest bar, so that its read-out shows.
     const int mode = mainWindow.Session.LiveHistogram().ModeIndex + LevelFloorDb;
-    mainWindow.HChart->OnMouseMoveInChart(mainWindow.HChart, true, {}, mode, 1.0);
+    mainWindow.Charts->HChart->OnMouseMoveInChart(mainWindow.Charts->HChart, true, {}, mode, 1.0);
     SavePicture(mainWindow, pngFile);
 }
 
