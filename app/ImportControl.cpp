@@ -4,11 +4,12 @@
 
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/ImportSaveDialog.h"
-#include "app/MainWindow.h"
+#include "app/AcquisitionControl.h"
+#include "session/AcquisitionSession.h"
 #include "dialogs/MetaDataDialog.h"
 #include "model/Services.h"
 
-void TMainWindow::Import1Click()
+void TAcquisitionControl::Import1Click()
 {
     const TImportConsent consent = Session.AskToImport();
     // A recording that has ended must not go on looking as if it ran.
@@ -20,14 +21,14 @@ void TMainWindow::Import1Click()
     ConnectDevice(false);
 }
 
-void TMainWindow::WatchImport()
+void TAcquisitionControl::WatchImport()
 {
     Session.ImportWindow = {
         [this] { return SettingsPanel->ImportSettingsInControls(); },
-        [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), this); },
+        [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), &Window); },
         [this] { return MetaDataDialog->Execute(); },
     };
-    connect(&Session, &TAcquisitionSession::ImportEnded, this, &TMainWindow::ClosePort);
+    connect(&Session, &TAcquisitionSession::ImportEnded, this, &TAcquisitionControl::ClosePort);
     connect(&Session, &TAcquisitionSession::Error, this,
             [](const QString &text) { ShowMessageBox(TMsgKind::Error, text); });
 }

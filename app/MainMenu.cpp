@@ -3,6 +3,7 @@
 
 #include "model/HandlerErrors.h"
 #include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/HelpMenu.h"
 #include "app/MainWindow.h"
@@ -34,7 +35,7 @@ void TMainWindow::BuildMenu()
             OpenFileManager(2);
     }));
     QAction *import1 = AddItem(data, QStringLiteral("&Import from device"), QKeySequence(Qt::CTRL | Qt::Key_I));
-    connect(import1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Import1Click));
+    connect(import1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::Import1Click));
 
     QMenu *log = menuBar()->addMenu(QStringLiteral("&Log"));
     QAction *play1 = AddItem(log, QStringLiteral("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -46,16 +47,16 @@ void TMainWindow::BuildMenu()
     QAction *scheduleEnd1 = AddItem(log, QStringLiteral("&Schedule end"));
     connect(play1, &QAction::triggered, this, ShowingErrors([this] {
         Bar->PlayB->setChecked(true);
-        PlayBClick();
+        Control->PlayBClick();
     }));
-    connect(record1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PressRecordButton));
+    connect(record1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::PressRecordButton));
     connect(pause1, &QAction::triggered, this, ShowingErrors([this] {
         Bar->PauseB->toggle();
-        PauseBClick();
+        Control->PauseBClick();
     }));
-    connect(stop1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PressStopButton));
-    connect(restart1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::RestartBClick));
-    connect(scheduleEnd1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::ScheduleEnd1Click));
+    connect(stop1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::PressStopButton));
+    connect(restart1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::RestartBClick));
+    connect(scheduleEnd1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::ScheduleEnd1Click));
 
     QMenu *analysis = menuBar()->addMenu(QStringLiteral("&Analysis"));
     QAction *density1 = AddItem(analysis, QStringLiteral("&Density"), QKeySequence(Qt::CTRL | Qt::Key_D));

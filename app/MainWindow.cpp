@@ -1,30 +1,23 @@
 #include "app/MainWindow.h"
 
-#include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
 #include "app/LiveChartsPanel.h"
 #include "app/StatusLine.h"
 #include "app/Version.h"
-#include "device/MeterConnection.h"
 #include "dialogs/DialogLook.h"
-#include "dialogs/MetaDataDialog.h"
-#include "dialogs/ScheduleDialog.h"
 #include "dialogs/WidgetStyle.h"
 #include "model/DecimalSeparators.h"
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
+#include "device/MeterConnection.h"
 #include "model/Services.h"
 #include "windows/ClickForwarder.h"
 
 #include <QCloseEvent>
-#include <QToolButton>
-
-#include <utility>
 
 TMainWindow::TMainWindow(const TAppPaths &paths, QWidget *parent)
     : QMainWindow(parent), Paths(paths), Session(paths.LogDir)
 {
-    MetaDataDialog = new TMetaDataDialog(Session.DescriptionToEdit(), this);
-    ScheduleDialog = new TScheduleDialog(this);
     BuildLayout();
     BuildMenu();
     WireHandlers();
@@ -43,41 +36,27 @@ void TMainWindow::FormCreate()
 
 void TMainWindow::WireHandlers()
 {
-    connect(Bar->PlayB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PlayBClick));
-    connect(Bar->PauseB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PauseBClick));
-    connect(Bar->RecB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RecBClick));
-    connect(Bar->StopB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::StopBClick));
-    connect(Bar->RestartB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RestartBClick));
-    connect(&Session.ScheduledEnd().InterruptREC, &QTimer::timeout, this,
-            ShowingErrors(this, &TMainWindow::InterruptRECTimer));
-
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
     statusClicks->Watch({StatusLine});
 }
 
 void TMainWindow::WatchSession()
 {
-    connect(&Session, &TAcquisitionSession::StateChanged, this, &TMainWindow::SetStateIcons);
     connect(&Session, &TAcquisitionSession::LogFileCreated, this, [this] {
         if (LogFileCreated)
             LogFileCreated();
     });
-    WatchImport();
+    connect(&Session, &TAcquisitionSession::Error, this,
+            [](const QString &text) { ShowMessageBox(TMsgKind::Error, text); });
 }
 
 void TMainWindow::AttachConnectionForm(TMeterConnection &form)
 {
-    ConnectionForm = &form;
-    connect(&form, &QObject::destroyed, this, [this] { ConnectionForm = nullptr; });
-    form.OnMeterLost = [this] { MeterDisconnected(); };
-    form.OnMeterBack = [this] { MeterReconnected(); };
-    if (std::exchange(ListenWhenAttached, false))
-        StartListening();
-}
-
-bool TMainWindow::PortIsOpen() const
-{
-    return ConnectionForm && ConnectionForm->ComPort1.isOpen();
+    // A meter unplugged during a run: the session keeps what was received, and once the same
+    // port opens again the run goes on where it was.
+    form.OnMeterLost = [this] { Session.MeterLost(); };
+    form.OnMeterBack = [this] { StatusLine->ShowRunningStatus(); };
+    Control->AttachConnectionForm(form);
 }
 
 void TMainWindow::OpenRecord1Click()
@@ -103,32 +82,9 @@ void TMainWindow::PanelStatusClick()
     OpenRecord1Click();
 }
 
-void TMainWindow::ConnectDevice(bool startListening)
-{
-    if (ConnectionForm)
-        ConnectionForm->ConnectDevice(startListening);
-}
-
-void TMainWindow::ClosePort()
-{
-    if (ConnectionForm)
-        ConnectionForm->ClosePort();
-}
-
 void TMainWindow::StartListening()
 {
-    // The connection form opens the port while it is being made, before it is attached.
-    if (!ConnectionForm) {
-        ListenWhenAttached = true;
-        return;
-    }
-    // An import that waits for its port goes on once the port opens; only Play ends it.
-    if (Session.State() == Importing && !Bar->PlayB->isChecked()) {
-        Session.ImportPortOpened();
-        return;
-    }
-    Bar->PlayB->setChecked(true);
-    PlayBClick();
+    Control->StartListening();
 }
 
 void TMainWindow::ShowStatus(const QString &text)

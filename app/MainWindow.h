@@ -14,11 +14,10 @@
 #include <functional>
 
 class TAcquisitionBar;
+class TAcquisitionControl;
 class TAcquisitionSettingsPanel;
 class TLiveChartsPanel;
 class TMeterConnection;
-class TMetaDataDialog;
-class TScheduleDialog;
 class TStatusLine;
 
 class TMainWindow : public QMainWindow, public IConnectionClient {
@@ -42,31 +41,6 @@ public:
     void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect) override;
     void SaveRecordingBeforeExit() override;
 
-    // The meter was unplugged (MeterLoss.cpp): the session keeps what was received.
-    void MeterDisconnected();
-    // The same port opened again: the run goes on where it was.
-    void MeterReconnected();
-
-    // Listening and recording control (RecordingControl.cpp).
-    void PlayBClick();
-    void RecBClick();
-    void PauseBClick();
-    void StopBClick();
-    void RestartBClick();
-    // The Record and Stop menu actions: the button pressed, then its action.
-    void PressRecordButton();
-    void PressStopButton();
-    // The window's and the application's icon for the state the session reports.
-    void SetStateIcons(TRecordingState state);
-
-    // The scheduled end (ScheduledEndControl.cpp).
-    void ScheduleEnd1Click();
-    void InterruptRECTimer();
-
-    // The import of the meter's memory (ImportControl.cpp). Lines reach the session while
-    // it is Importing.
-    void Import1Click();
-
     // The window's frame (MainWindow.cpp).
     void FormShow();
     // Whether the window may close now.
@@ -85,8 +59,9 @@ public:
     // The acquisition: its state, its numbers and the record being written.
     TAcquisitionSession Session;
 
-    // The tool bar.
+    // The tool bar, and what its buttons and the menu's entries do.
     TAcquisitionBar *Bar = nullptr;
+    TAcquisitionControl *Control = nullptr;
 
     // The acquisition settings and the risk choices.
     TAcquisitionSettingsPanel *SettingsPanel = nullptr;
@@ -94,9 +69,6 @@ public:
     // The charts with the settings beside them, the risk scale and the statistics.
     TLiveChartsPanel *Charts = nullptr;
     TStatusLine *StatusLine = nullptr;
-
-    TMetaDataDialog *MetaDataDialog = nullptr; // the metadata dialog
-    TScheduleDialog *ScheduleDialog = nullptr; // the schedule dialog
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -109,14 +81,7 @@ private:
     void BuildMenu();
     void WireHandlers();
 
-    bool PortIsOpen() const;
-    void ConnectDevice(bool startListening);
-    void ClosePort();
-    // ImportControl.cpp: what the window shows of the session's import, and gives it.
-    void WatchImport();
     void WatchSession();
 
-    TMeterConnection *ConnectionForm = nullptr;
-    bool ListenWhenAttached = false;
     bool FirstShown = false;
 };

@@ -1,6 +1,7 @@
 // The main window assembled from its panels.
 
 #include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/LiveChartsPanel.h"
 #include "app/MainWindow.h"
@@ -28,5 +29,6 @@ void TMainWindow::BuildLayout()
     column->addWidget(Charts, 1);
     StatusLine = new TStatusLine(Session);
     Charts->Statistics->AddStatusLine(StatusLine);
+    Control = new TAcquisitionControl(*this, Session, *Bar, *SettingsPanel, *Charts, Paths);
     setCentralWidget(client);
 }

@@ -1,25 +1,22 @@
 // Listening and recording control: Play, Record, Pause, Stop and Restart, the icons of each
 // state, and the settings that a recording locks.
 
-#include "model/ConvertError.h"
+#include "app/AcquisitionControl.h"
+
 #include "app/AcquisitionBar.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/LiveChartsPanel.h"
-#include "app/MainWindow.h"
 #include "app/Version.h"
-#include "dialogs/WidgetStyle.h"
-#include "charts/ChartWidget.h"
+#include "dialogs/MetaDataDialog.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
+#include "session/AcquisitionSession.h"
 #include "session/DeferredError.h"
-#include "dialogs/MetaDataDialog.h"
-#include "windows/StatisticsPanel.h"
 
 #include <QApplication>
-#include <QFrame>
-#include <QLabel>
 #include <QProgressBar>
 #include <QToolButton>
+#include <QWidget>
 
 namespace {
 
@@ -38,7 +35,7 @@ QString StateIconFile(TRecordingState state)
 
 } // namespace
 
-void TMainWindow::PlayBClick()
+void TAcquisitionControl::PlayBClick()
 {
     if (!PortIsOpen()) {
         // Once the port opens, the connection form starts listening through this action.
@@ -47,7 +44,7 @@ void TMainWindow::PlayBClick()
             ShowMessageBox(TMsgKind::Information, ConnectFirstMessage);
         return;
     }
-    setWindowTitle(VersionCaption);
+    Window.setWindowTitle(VersionCaption);
     if (Session.State() == Recording) {
         const TMsgAnswer answer = ShowMessageBox(TMsgKind::Confirmation,
                                                  QStringLiteral("Are you sure you want to stop recording?"),
@@ -72,7 +69,7 @@ void TMainWindow::PlayBClick()
     Session.StartListening(choice);
 }
 
-void TMainWindow::RecBClick()
+void TAcquisitionControl::RecBClick()
 {
     if (!PortIsOpen())
         ConnectDevice(false);
@@ -80,7 +77,7 @@ void TMainWindow::RecBClick()
         ShowMessageBox(TMsgKind::Information, ConnectFirstMessage);
         return;
     }
-    setWindowTitle(VersionCaption);
+    Window.setWindowTitle(VersionCaption);
     // Nothing changes for a box holding no valid number: the run in progress goes on as it
     // was, its settings free to be corrected unless it is a recording.
     const TAcquisitionChoice choice = SettingsPanel->SettingsInControls();
@@ -101,7 +98,7 @@ void TMainWindow::RecBClick()
         Session.WriteRecordMeta();
 }
 
-void TMainWindow::PauseBClick()
+void TAcquisitionControl::PauseBClick()
 {
     if (Bar->PauseB->isChecked() && Bar->StopB->isChecked()) {
         // Nothing arrives while stopped, so there is nothing to hold.
@@ -111,7 +108,7 @@ void TMainWindow::PauseBClick()
     }
 }
 
-void TMainWindow::StopBClick()
+void TAcquisitionControl::StopBClick()
 {
     // A save that could not be written does not keep the recording from stopping.
     TDeferredError saveError;
@@ -122,7 +119,7 @@ void TMainWindow::StopBClick()
     saveError.Rethrow();
 }
 
-void TMainWindow::RestartBClick()
+void TAcquisitionControl::RestartBClick()
 {
     if (Session.State() == Listening) {
         SettingsPanel->ApplySettings(Listening);
@@ -140,21 +137,21 @@ void TMainWindow::RestartBClick()
     });
 }
 
-void TMainWindow::PressRecordButton()
+void TAcquisitionControl::PressRecordButton()
 {
     Bar->RecB->setChecked(true);
     RecBClick();
 }
 
-void TMainWindow::PressStopButton()
+void TAcquisitionControl::PressStopButton()
 {
     Bar->StopB->setChecked(true);
     StopBClick();
 }
 
-void TMainWindow::SetStateIcons(TRecordingState state)
+void TAcquisitionControl::SetStateIcons(TRecordingState state)
 {
     const QIcon icon(Paths.ResourcesDir + StateIconFile(state));
-    setWindowIcon(icon);
+    Window.setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
 }

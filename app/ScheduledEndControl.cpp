@@ -2,7 +2,8 @@
 // it, and the timer that ends the recording when its time has come.
 
 #include "app/AcquisitionBar.h"
-#include "app/MainWindow.h"
+#include "app/AcquisitionControl.h"
+#include "session/AcquisitionSession.h"
 #include "device/MeterConnection.h"
 #include "model/Services.h"
 #include "session/DeferredError.h"
@@ -14,7 +15,7 @@
 
 #include <cstdlib>
 
-void TMainWindow::ScheduleEnd1Click()
+void TAcquisitionControl::ScheduleEnd1Click()
 {
     if (Session.State() != Recording) {
         if (!ConfirmStartRecordingForSchedule())
@@ -34,7 +35,7 @@ void TMainWindow::ScheduleEnd1Click()
     Bar->ShowPendingEnd();
 }
 
-void TMainWindow::InterruptRECTimer()
+void TAcquisitionControl::InterruptRECTimer()
 {
     if (!Session.TakeReachedEnd())
         return;

@@ -3,6 +3,7 @@
 // fake services: the boxes recorded, the clock where the test sets it.
 
 #include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/LiveChartsPanel.h"
 #include "app/MainWindow.h"

@@ -24,7 +24,7 @@ TEST_F(ImportFromDevice, AnImportStartedBeforeTheMeterIsPluggedInWaitsForItAndSh
     Start();
     Services.SaveAs = App.Paths().LogDir + "Field trip.zlog";
     Services.Answer(TMsgAnswer::Ok); // the HOLD notice
-    Form1->Import1Click();
+    Form1->Control->Import1Click();
     // The bar spans the top bar from x 206 to 10 pixels short of its right end, which it keeps.
     EXPECT_EQ(Form1->Bar->ProgressBar->geometry(), QRect(206, 5, Form1->width() - 216, 16));
     Form1->show();

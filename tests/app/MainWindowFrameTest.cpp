@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, StopEmptiesTheViewsLetsTheChartZoomAndUnlocksTheSettingsE
     Feed(1.0f);
     Form->SettingsPanel->LockAcquisitionSettings();
     ASSERT_TRUE(QDir(App.Paths().LogDir).removeRecursively());
-    EXPECT_THROW(Form->StopBClick(), EInOutError);
+    EXPECT_THROW(Form->Control->StopBClick(), EInOutError);
     EXPECT_TRUE(Form->SettingsPanel->InputSection->isEnabled());
 }
 

@@ -24,11 +24,11 @@ TEST_F(ScheduledEndTest, TheMenuEntryRecordsAndAnEndWithShutdownSavesAndEndsTheP
         dialog.ShutDownCB->setChecked(true);
         dialog.ImageOKbClick();
     });
-    Form1->ScheduleEnd1Click();
+    Form1->Control->ScheduleEnd1Click();
     ASSERT_TRUE(Form1->Session.State() == Recording && !Form1->Bar->PendingEnd->isHidden());
     MeasureSeries(2);
     Services.Now = Services.Now.addSecs(365);
-    Form1->InterruptRECTimer();
+    Form1->Control->InterruptRECTimer();
     EXPECT_EQ(Services.ExitCodes, std::vector<int>{EXIT_SUCCESS});
     EXPECT_TRUE(Form1->Bar->StopB->isChecked() && Form1->Bar->PendingEnd->isHidden());
     EXPECT_EQ(LogRecords(Log()).size(), 2u);

@@ -1,6 +1,7 @@
 #include "tools/screenshots/WindowPictures.h"
 
 #include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/LiveChartsPanel.h"
 #include "app/MainWindow.h"
@@ -60,7 +61,7 @@ void SaveMainWindowPicture(TMainWindow &mainWindow, const QString &pngFile)
 {
     mainWindow.SettingsPanel->IntervalCB->setCurrentText(QStringLiteral("1 sec"));
     mainWindow.SettingsPanel->ApplySettings(Listening);
-    mainWindow.SetStateIcons(Listening);
+    mainWindow.Control->SetStateIcons(Listening);
     mainWindow.Charts->Statistics->SetExpanded(true);
     mainWindow.show();
     mainWindow.Bar->PlayB->setChecked(true);
