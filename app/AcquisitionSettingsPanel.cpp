@@ -228,6 +228,16 @@ void TAcquisitionSettingsPanel::ApplyChangedSetting()
     }
 }
 
+TPopulation TAcquisitionSettingsPanel::Population() const
+{
+    return PopulationOfIndex(RiskPopulationRG->ItemIndex());
+}
+
+TTargetState TAcquisitionSettingsPanel::TargetState() const
+{
+    return TargetStateOfIndex(RiskStateRG->ItemIndex());
+}
+
 void TAcquisitionSettingsPanel::LockAcquisitionSettings()
 {
     InputSection->setEnabled(false);

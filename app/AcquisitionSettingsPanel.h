@@ -6,6 +6,7 @@
 // writes its own lines of the settings file.
 
 #include "session/AcquisitionSession.h"
+#include "model/Risk.h"
 #include "storage/LastSettings.h"
 
 #include <QFrame>
@@ -33,6 +34,10 @@ public:
     // The acquisition settings as their controls held them when they were last applied or
     // loaded: a handler whose control still holds that value leaves the run alone.
     TAcquisitionChoice AppliedChoice;
+
+    // The risk choices.
+    TPopulation Population() const;
+    TTargetState TargetState() const;
 
     void LockAcquisitionSettings();
     void UnlockAcquisitionSettings();

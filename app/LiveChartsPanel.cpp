@@ -12,7 +12,6 @@
 #include "model/HandlerErrors.h"
 #include "model/Risk.h"
 #include "session/AcquisitionSession.h"
-#include "windows/ChoiceGroup.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QEvent>
@@ -226,8 +225,8 @@ void TLiveChartsPanel::ResetCharts()
 
 void TLiveChartsPanel::ShowSample()
 {
-    RiskIndex = EvaluateRisk(Session.CurrentMetaData().Unit, Session.CurrentValue(),
-                             Settings.RiskPopulationRG->ItemIndex(), Settings.RiskStateRG->ItemIndex());
+    RiskIndex =
+        EvaluateRisk(Session.CurrentMetaData().Unit, Session.CurrentValue(), Settings.Population(), Settings.TargetState());
     const std::uint8_t decimals = DisplayDecimals(MaxRecord().Value);
     PlotSample(decimals - 1);
     // While importing, the histogram is drawn once after the last record.
@@ -260,8 +259,7 @@ void TLiveChartsPanel::PlotSample(int decimals)
 
 void TLiveChartsPanel::DrawHistogram()
 {
-    DrawLevelHistogram(*HChart, Session.LiveHistogram(), Settings.RiskPopulationRG->ItemIndex(),
-                       Settings.RiskStateRG->ItemIndex(), true);
+    DrawLevelHistogram(*HChart, Session.LiveHistogram(), Settings.Population(), Settings.TargetState(), true);
 }
 
 void TLiveChartsPanel::Clear()

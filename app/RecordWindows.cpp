@@ -1,6 +1,5 @@
 #include "app/RecordWindows.h"
 
-#include "windows/ChoiceGroup.h"
 #include "windows/ExportChoiceDialog.h"
 #include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
@@ -12,7 +11,7 @@ TRecordWindows::TRecordWindows(TMainWindow &mainWindow, const TAppPaths &paths)
     FileManager.OnOpenRecord = [this](const QString &logFile, bool useTempCopy) { RecordViewer.OpenRecord(logFile, useTempCopy); };
     FileManager.OnShowDensities = [this](const QStringList &histogramFiles) { DensityAnalyser.LoadDensities(histogramFiles); };
     FileManager.OnExportRecord = [this](const QString &logFile) {
-        ExportPickedRecord(&MainWindow, logFile, RiskPopulationIndex(), RiskStateIndex());
+        ExportPickedRecord(&MainWindow, logFile, RiskPopulation(), RiskState());
     };
     RecordViewer.OnOpenAnotherRecord = [this] { FileManager.ShowFileManager(0); };
 
@@ -43,12 +42,12 @@ void TRecordWindows::HoldLineDelivery(bool hold)
     MainWindow.Session.HoldLineDelivery(hold);
 }
 
-int TRecordWindows::RiskPopulationIndex() const
+TPopulation TRecordWindows::RiskPopulation() const
 {
-    return MainWindow.SettingsPanel->RiskPopulationRG->ItemIndex();
+    return MainWindow.SettingsPanel->Population();
 }
 
-int TRecordWindows::RiskStateIndex() const
+TTargetState TRecordWindows::RiskState() const
 {
-    return MainWindow.SettingsPanel->RiskStateRG->ItemIndex();
+    return MainWindow.SettingsPanel->TargetState();
 }

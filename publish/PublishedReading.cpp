@@ -29,7 +29,7 @@ double ShortestDouble(float value)
 } // namespace
 
 TPublishedReading MakePublishedReading(const QDateTime &time, std::uint8_t unit, float value,
-                                       std::uint16_t peakFrequencyMHz, int population, int state,
+                                       std::uint16_t peakFrequencyMHz, TPopulation population, TTargetState state,
                                        const QString &recordName)
 {
     TPublishedReading reading;

@@ -3,6 +3,7 @@
 // viewer's statistics and histogram, the samples per risk category for one population and
 // state, and the most frequent peak frequencies.
 
+#include "model/Risk.h"
 #include "model/SampleStatistics.h"
 
 #include <QString>
@@ -32,5 +33,5 @@ using TSampleVisitor = std::function<void(std::uint64_t index, double value)>;
 
 // Reads the log once (EInOutError when it cannot be read). A reading that is not a finite
 // number counts as 0, as in the viewer.
-TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, int population, int state,
+TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, TPopulation population, TTargetState state,
                            const TSampleVisitor &visit);

@@ -16,8 +16,8 @@ constexpr double DefaultInterval = 0.5;
 
 } // namespace
 
-std::unique_ptr<TRecordCharts> MakeRecordCharts(const QString &logPath, const TMetaData &meta, int population,
-                                                int state, const QSize &size)
+std::unique_ptr<TRecordCharts> MakeRecordCharts(const QString &logPath, const TMetaData &meta, TPopulation population,
+                                                TTargetState state, const QSize &size)
 {
     auto charts = std::make_unique<TRecordCharts>();
     ConfigureChart(charts->Time, ViewerTimeChartConfiguration());

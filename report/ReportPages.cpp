@@ -170,8 +170,8 @@ void PaintCategoryBar(QPainter &painter, double y, const TRecordDigest &digest)
 void PaintSecondPage(TPage &page, const TReportRequest &request, const TRecordDigest &digest,
                      const TReportTexts &texts)
 {
-    const auto population = std::size_t(request.Population == PopulationSensitive);
-    const auto state = std::size_t(request.State == StateSleep);
+    const auto population = std::size_t(request.Population == TPopulation::Sensitive);
+    const auto state = std::size_t(request.State == TTargetState::Sleep);
     double y = page.Heading(0, texts.RiskHeading.arg(texts.Populations[population], texts.States[state]));
     page.Text(40, y, 360, texts.Category, BodyPixels, true);
     page.Text(400, y, 250, texts.SampleCount, BodyPixels, true, Qt::AlignRight);

@@ -289,7 +289,7 @@ void TFileManager::ShowPreview(const QString &logPath)
         return;
     }
     Label6->setText(QStringLiteral("Histogram of dBmW/m²"));
-    DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulationIndex(), Host.RiskStateIndex(), false);
+    DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulation(), Host.RiskState(), false);
 }
 
 void TFileManager::ShowReadProblems()

@@ -278,8 +278,8 @@ void TRecordViewer::ShowRecordSummary(const QString &fileName)
 
 void TRecordViewer::DrawHistogram()
 {
-    DrawLevelHistogram(*HChart, Statistics.Histogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
-                       false);
+    DrawLevelHistogram(*HChart, Statistics.Histogram(), PopulationOfIndex(RiskPopulationRG->ItemIndex()),
+                       TargetStateOfIndex(RiskStateRG->ItemIndex()), false);
 }
 
 TRangeBox TRecordViewer::FullTimeView() const

@@ -39,13 +39,15 @@ QToolButton *TRecordViewer::BuildExportButton()
 void TRecordViewer::SaveReportClick()
 {
     if (!ShownRecordFile.isEmpty() && !LoadInProgress)
-        SaveReportCommand(this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()});
+        SaveReportCommand(this, {ShownRecordFile, RecordMeta, PopulationOfIndex(RiskPopulationRG->ItemIndex()),
+                                 TargetStateOfIndex(RiskStateRG->ItemIndex())});
 }
 
 void TRecordViewer::ExportCsvClick()
 {
     if (!ShownRecordFile.isEmpty() && !LoadInProgress)
-        ExportCsvCommand(this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()});
+        ExportCsvCommand(this, {ShownRecordFile, RecordMeta, PopulationOfIndex(RiskPopulationRG->ItemIndex()),
+                                TargetStateOfIndex(RiskStateRG->ItemIndex())});
 }
 
 void TRecordViewer::SavePictureClick()

@@ -62,7 +62,7 @@ struct TLiveSession {
     TPublishedReading Reading(const QDateTime &at) const
     {
         return MakePublishedReading(at, Session.CurrentMetaData().Unit, Session.CurrentValue(), Session.PeakFrequency(),
-                                    PopulationGeneral, StateWake, QStringLiteral("Bench record"));
+                                    TPopulation::General, TTargetState::Wake, QStringLiteral("Bench record"));
     }
 
     QTemporaryDir Dir;
@@ -105,7 +105,7 @@ struct TLiveWindow {
         QObject::connect(&Form->Session, &TAcquisitionSession::SampleProcessed, [this, &publisher](const QDateTime &at) {
             const TAcquisitionSession &session = Form->Session;
             publisher.Publish(MakePublishedReading(at, session.CurrentMetaData().Unit, session.CurrentValue(),
-                                                   session.PeakFrequency(), PopulationGeneral, StateWake));
+                                                   session.PeakFrequency(), TPopulation::General, TTargetState::Wake));
         });
     }
 
