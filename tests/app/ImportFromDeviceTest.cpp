@@ -25,12 +25,18 @@ TEST_F(ImportFromDevice, AnImportStartedBeforeTheMeterIsPluggedInWaitsForItAndSh
     Services.SaveAs = App.Paths().LogDir + "Field trip.zlog";
     Services.Answer(TMsgAnswer::Ok); // the HOLD notice
     Form1->Control->Import1Click();
-    // The bar spans the top bar from x 206 to 10 pixels short of its right end, which it keeps.
-    EXPECT_EQ(Form1->Bar->ProgressBar->geometry(), QRect(206, 5, Form1->width() - 216, 16));
+    // The progress lies over the tool bar's read-outs, clear of its buttons, and keeps its
+    // distance from the bar's right end when the window grows.
+    const TAcquisitionBar &bar = *Form1->Bar;
+    const auto rightMargin = [&bar] { return bar.width() - bar.ProgressBar->geometry().right(); };
     Form1->show();
+    ASSERT_FALSE(bar.ProgressBar->isHidden());
+    EXPECT_TRUE(bar.rect().contains(bar.ProgressBar->geometry()));
+    EXPECT_GT(bar.ProgressBar->x(), bar.RestartB->geometry().right());
+    const int margin = rightMargin();
     Form1->resize(1100, 700);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->Bar->width() == 1100; }, 5000));
-    EXPECT_EQ(Form1->Bar->ProgressBar->geometry().right(), 1100 - 11);
+    EXPECT_EQ(rightMargin(), margin);
 
     PlugIn();
     Form2->Timer1Timer();

@@ -8,6 +8,7 @@
 #include "dialogs/MetaDataDialog.h"
 #include "dialogs/ModalSeam.h"
 #include "model/Risk.h"
+#include "windows/ChoiceGroup.h"
 #include "windows/ElidedLabel.h"
 #include "windows/StatisticsPanel.h"
 
@@ -29,10 +30,15 @@ TEST_F(MainWindowTest, PanelsFoldOnTheirCaptionsAndOnlyTheStatusLineOpensTheReco
     QTest::mouseClick(Form->StatusLine->SampleClock, Qt::LeftButton); // the sample clock on the status line
     EXPECT_EQ(recordsOpened, 1);
 
+    // Folded, the control bar is a strip that shows none of its controls; unfolded, it shows
+    // them all again.
+    const TAcquisitionSettingsPanel &bar = *Form->SettingsPanel;
+    const int unfolded = bar.maximumWidth();
+    EXPECT_GE(unfolded, bar.IrrUnitGB->geometry().right());
     QTest::mouseClick(Form->SettingsPanel->InputTitle, Qt::LeftButton);
-    EXPECT_EQ(Form->SettingsPanel->maximumWidth(), 6);
+    EXPECT_LT(bar.maximumWidth(), bar.IrrUnitGB->x());
     QTest::mouseClick(Form->SettingsPanel, Qt::LeftButton, {}, QPoint(3, 300));
-    EXPECT_EQ(Form->SettingsPanel->maximumWidth(), 155);
+    EXPECT_EQ(bar.maximumWidth(), unfolded);
 }
 
 // At the default size and at the narrowest the window allows, folded and unfolded: every risk

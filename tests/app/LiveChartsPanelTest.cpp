@@ -1,4 +1,4 @@
-// The live pipeline as the window shows it: read-outs, charts and the run's reset. How the
+// The live charts panel: read-outs, charts and the run's reset. How the
 // statistics are computed is SampleStatistics' to test.
 
 #include "tests/app/AppTestSupport.h"
