@@ -24,8 +24,8 @@ class TMainWindow : public QMainWindow, public IConnectionClient {
     Q_OBJECT
 
 public:
-    // Builds the window for the folders of paths (FormCreate), with the metadata and schedule
-    // dialogs. The risk palette must have been loaded before.
+    // Builds the window for the folders of paths (FormCreate). The risk palette must have been
+    // loaded before.
     explicit TMainWindow(const TAppPaths &paths, QWidget *parent = nullptr);
     ~TMainWindow() override;
 

@@ -33,7 +33,7 @@ public:
     TMeterConnection &operator=(const TMeterConnection &) = delete;
 
     // Opens the selected port unless it is open (throws EComError when it cannot), and with
-    // startListening starts listening in the main window. With no port known: ShowWaiting.
+    // startListening starts listening through the client. With no port known: ShowWaiting.
     void ConnectDevice(bool startListening);
     // The waiting texts, the status line inviting to connect, and the retry timer.
     void ShowWaiting();
@@ -59,7 +59,7 @@ public:
     TComPort ComPort1;
     QTimer ReconnectTimer; // runs while a lost meter is waited for
 
-    // The main window's side of losing the meter and finding it again.
+    // The client's side of losing the meter and finding it again.
     std::function<void()> OnMeterLost;
     std::function<void()> OnMeterBack;
 
