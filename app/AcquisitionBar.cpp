@@ -140,6 +140,12 @@ void TAcquisitionBar::SetAlertsOn(bool on)
     AlertsSwitch->setPixmap(QPixmap(ResourcesDir + (Alerts ? "Speaker.bmp" : "Speakeroff.bmp")));
 }
 
+void TAcquisitionBar::ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect)
+{
+    if (linesInEffect >= 1)
+        SetAlertsOn(settings.AlertsOn);
+}
+
 void TAcquisitionBar::ShowPendingEnd()
 {
     const TScheduledEnd &end = Session.ScheduledEnd();

@@ -4,6 +4,8 @@
 // end of the recording and, over them, the progress of an import. It shows by itself what the
 // session reports; what the buttons do is the window's.
 
+#include "storage/LastSettings.h"
+
 #include <QFrame>
 #include <QTimer>
 
@@ -19,6 +21,9 @@ public:
 
     bool AlertsOn() const { return Alerts; }
     void SetAlertsOn(bool on);
+    // Its line of the settings file: the alerts switch.
+    void WriteSettings(TLastSettings &settings) const { settings.AlertsOn = Alerts; }
+    void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect);
     // The pending end of the recording, or nothing.
     void ShowPendingEnd();
 

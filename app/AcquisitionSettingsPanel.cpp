@@ -280,6 +280,7 @@ void TAcquisitionSettingsPanel::SetTitleColour(const QColor &colour)
 
 void TAcquisitionSettingsPanel::WriteSettings(TLastSettings &settings) const
 {
+    settings.Unit = Session.CurrentMetaData().Unit;
     settings.IntervalIndex = IntervalCB->currentIndex();
     settings.VisibleSamples = NumberInBox(VisibleSamplesCB, static_cast<int>(Session.VisibleSamples()), 1);
     settings.Correction =

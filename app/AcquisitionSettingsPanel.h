@@ -44,7 +44,8 @@ public:
     // Folds the bar to a strip, or unfolds it.
     void ToggleFolded();
 
-    // Its lines of the settings file: the interval, the points, the correction, the risk choices.
+    // Its lines of the settings file: the unit, the interval, the points, the correction, the
+    // risk choices.
     void WriteSettings(TLastSettings &settings) const;
     // Loaded settings of the first linesInEffect lines put into the controls and the session.
     void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect);

@@ -198,6 +198,17 @@ void TLiveChartsPanel::MoveHistogramReadout()
     HChartEdit->move(HChartEdit->x(), HChart->mapTo(Plots, QPoint(0, 0)).y() + 8);
 }
 
+void TLiveChartsPanel::WriteSettings(TLastSettings &settings) const
+{
+    settings.StatisticsExpanded = Statistics->Expanded();
+}
+
+void TLiveChartsPanel::ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect)
+{
+    if (linesInEffect >= 8)
+        Statistics->SetExpanded(settings.StatisticsExpanded);
+}
+
 TTimedValue TLiveChartsPanel::MaxRecord() const
 {
     return MakeTimedValue(Session.Statistics().Maximum(), Session.Statistics().MaximumTime());

@@ -5,6 +5,7 @@
 // charts start afresh with each reset of the live state.
 
 #include "app/LivePipeline.h"
+#include "storage/LastSettings.h"
 
 #include <QWidget>
 
@@ -30,6 +31,9 @@ public:
     void Clear();
     // The read-outs stay in the top right corners of their charts.
     void PlaceChartReadouts();
+    // Its line of the settings file: whether the statistics are unfolded.
+    void WriteSettings(TLastSettings &settings) const;
+    void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect);
 
     QFrame *Plots = nullptr;
     QSplitter *Splitter = nullptr;
