@@ -72,7 +72,8 @@ TAcquisitionBar::TAcquisitionBar(const TAcquisitionSession &session, const QStri
     PlayB = SpeedButton(QStringLiteral("PlayB"), resourcesDir, "Play", QStringLiteral("Start Listening"), true);
     PauseB = SpeedButton(QStringLiteral("PauseB"), resourcesDir, "Pause", QStringLiteral("Pause"), true);
     RecB = SpeedButton(QStringLiteral("RecB"), resourcesDir, "Record", QStringLiteral("Start Recording"), true);
-    StopB = SpeedButton(QStringLiteral("StopB"), resourcesDir, "Stop", QStringLiteral("Stop Listening/Recording"), true);
+    StopB =
+        SpeedButton(QStringLiteral("StopB"), resourcesDir, "Stop", QStringLiteral("Stop Listening/Recording"), true);
     ListenButtons = new QButtonGroup(this);
     ListenButtons->setExclusive(true);
     for (QToolButton *button : {PlayB, RecB, StopB})

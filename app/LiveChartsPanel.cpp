@@ -236,8 +236,8 @@ void TLiveChartsPanel::ResetCharts()
 
 void TLiveChartsPanel::ShowSample()
 {
-    RiskIndex =
-        EvaluateRisk(Session.CurrentMetaData().Unit, Session.CurrentValue(), Settings.Population(), Settings.TargetState());
+    RiskIndex = EvaluateRisk(Session.CurrentMetaData().Unit, Session.CurrentValue(), Settings.Population(),
+                             Settings.TargetState());
     const std::uint8_t decimals = DisplayDecimals(MaxRecord().Value);
     PlotSample(decimals - 1);
     // While importing, the histogram is drawn once after the last record.

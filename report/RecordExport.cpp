@@ -193,8 +193,8 @@ void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, TPo
     WriteCsv(FileSink(out), logPath, meta, population, state, {});
 }
 
-bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &meta, TPopulation population, TTargetState state,
-              const TExportProgress &progress)
+bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &meta, TPopulation population,
+              TTargetState state, const TExportProgress &progress)
 {
     TLogReader reader(logPath);
     TOutput output(sink);

@@ -1,13 +1,13 @@
 #pragma once
 // The acquisition session: listening, recording, pausing, stopping, restarting and importing,
 // and every change of the acquisition state. The meter's connection delivers its samples and
-// import lines here, and the session holds them back while it rebuilds its live state. It owns the numbers of the run (statistics and
-// live histogram), the write buffer and the log of a recording with the samples that log
-// could not take yet, the transfer of a memory import, the metadata and the scheduled end. It
-// needs no window: windows ask it to act and draw what its signals report. File errors are
-// thrown to the handler that asked, and reported by Error when the session acted on its own
-// (the end of an import's transfer); questions and the time of every action go through the
-// program's services.
+// import lines here, and the session holds them back while it rebuilds its live state. It
+// owns the numbers of the run (statistics and live histogram), the write buffer and the log of
+// a recording with the samples that log could not take yet, the transfer of a memory import,
+// the metadata and the scheduled end. It needs no window: windows ask it to act and draw what
+// its signals report. File errors are thrown to the handler that asked, and reported by Error
+// when the session acted on its own (the end of an import's transfer); questions and the time
+// of every action go through the program's services.
 
 #include "model/MeterReceiver.h"
 #include "model/SampleRecord.h"

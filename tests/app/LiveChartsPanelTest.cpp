@@ -87,6 +87,7 @@ TEST_F(MainWindowTest, ReadoutsOfLargeReadingsFitTheirSpaceAndShowTheValue)
 
     Form->Charts->TChart->OnMouseMoveInChart(Form->Charts->TChart, true, {}, 1.0, 9.87654e7);
     const QString readout = Form->Charts->TChartEdit->text();
-    EXPECT_LE(Form->Charts->TChartEdit->fontMetrics().horizontalAdvance(readout), Form->Charts->TChartEdit->width() - 4);
+    EXPECT_LE(Form->Charts->TChartEdit->fontMetrics().horizontalAdvance(readout),
+              Form->Charts->TChartEdit->width() - 4);
     EXPECT_NEAR(shown(readout), 9.87654e7, 1e4);
 }

@@ -58,8 +58,10 @@ TEST_F(MainWindowTest, RiskAndStatusTextsFitWithoutOverlapping)
             for (const QString &name : RiskCategoryNames) {
                 Form->Charts->RiskCategory->setText(name);
                 QCoreApplication::processEvents();
-                const QRect risk = Form->Charts->RiskCategory->contentsRect().translated(Form->Charts->RiskCategory->pos());
-                EXPECT_GE(risk.width(), Form->Charts->RiskCategory->fontMetrics().horizontalAdvance(name)) << name.toStdString();
+                const QRect risk =
+                    Form->Charts->RiskCategory->contentsRect().translated(Form->Charts->RiskCategory->pos());
+                EXPECT_GE(risk.width(), Form->Charts->RiskCategory->fontMetrics().horizontalAdvance(name))
+                    << name.toStdString();
                 EXPECT_LE(Form->Charts->RiskCategory->geometry().right(), Form->Charts->RiskCaption->geometry().left());
             }
             const QString shown = Form->StatusLine->ShownText();

@@ -18,7 +18,8 @@ TEST(NumberText, EitherSeparatorWithSignExponentAndBlanksAndNothingThatIsNotOneN
         EXPECT_EQ(StrToFloatAnySep("  0.25", seps), 0.25L);
         EXPECT_EQ(StrToFloatAnySep("-12,5e1 ", seps), -125.0L);
         EXPECT_EQ(StrToFloatAnySep(" +5,", seps), 5.0L);
-        EXPECT_EQ(StrToFloatAnySep(QString("1%12%13").arg(seps[1]), seps), std::nullopt) << "only the first is translated";
+        EXPECT_EQ(StrToFloatAnySep(QString("1%12%13").arg(seps[1]), seps), std::nullopt)
+            << "only the first is translated";
     }
     for (const char *text : {"", "   ", "1 2", "1e", "--1", "0x10", "inf", "nan", "1.2.3", "1e99999"})
         EXPECT_EQ(StrToFloatAnySep(text), std::nullopt) << text;

@@ -104,7 +104,8 @@ TEST_F(Report, DigestCountsFrequenciesAndTakesNonFiniteReadingsAsZero)
     // Eleven frequencies seen once each: only the lowest ones make the list of ten.
     for (std::uint16_t frequency = 100; frequency < 111; ++frequency)
         samples.push_back({0.5f, frequency});
-    const TRecordDigest digest = DigestRecord(WriteLog(App.Paths().LogDir, "made", samples), UnitMWm2, TPopulation::General, TTargetState::Wake, {});
+    const TRecordDigest digest = DigestRecord(WriteLog(App.Paths().LogDir, "made", samples), UnitMWm2,
+                                              TPopulation::General, TTargetState::Wake, {});
     // The infinite reading counts as 0.
     EXPECT_EQ(std::tuple(digest.Statistics.Maximum(), digest.Statistics.Minimum()), std::tuple(1.0, 0.0));
     EXPECT_EQ(digest.SamplesWithFrequency, samples.size() - 2);
