@@ -87,8 +87,7 @@ void TAlertsControl::ShowPicture()
 
 void TAlertsControl::TakeTarget()
 {
-    Session.Alert.SetTarget(View.Population->ItemIndex() == 1 ? PopulationSensitive : PopulationGeneral,
-                            View.State->ItemIndex() == 1 ? StateSleep : StateWake);
+    Session.Alert.SetTarget(PopulationOfIndex(View.Population->ItemIndex()), TargetStateOfIndex(View.State->ItemIndex()));
 }
 
 void TAlertsControl::AlertStarted()

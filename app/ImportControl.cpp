@@ -1,22 +1,15 @@
-// The import of the meter's memory as the main window shows it: the menu entry that starts
-// it, its progress bar and status texts, the charts of its replay, and what only the window
-// can give it (the settings in its controls, the save and metadata dialogs). The session
-// holds the import's state and rules.
+// The import of the meter's memory as the main window starts it: the menu entry, and what only
+// the window can give it (the settings in its panel, the save and metadata dialogs). The session
+// holds the import's state and rules; the panels show its progress and its replay.
 
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/ImportSaveDialog.h"
-#include "app/MainWindow.h"
-#include "charts/LevelHistogram.h"
-#include "charts/ChartWidget.h"
-#include "model/ConvertError.h"
-#include "model/InOutError.h"
-#include "model/Services.h"
+#include "app/AcquisitionControl.h"
+#include "session/AcquisitionSession.h"
 #include "dialogs/MetaDataDialog.h"
-#include "windows/ChoiceGroup.h"
+#include "model/Services.h"
 
-#include <QComboBox>
-#include <QProgressBar>
-
-void TMainWindow::Import1Click()
+void TAcquisitionControl::Import1Click()
 {
     const TImportConsent consent = Session.AskToImport();
     // A recording that has ended must not go on looking as if it ran.
@@ -28,54 +21,14 @@ void TMainWindow::Import1Click()
     ConnectDevice(false);
 }
 
-void TMainWindow::ImportLine(const QString &line)
-{
-    Session.ImportLine(line);
-}
-
-void TMainWindow::WatchImport()
+void TAcquisitionControl::WatchImport()
 {
     Session.ImportWindow = {
-        [this] { return ImportSettingsInControls(); },
-        [this](const std::function<void()> &action) { WithLinesHeld(action); },
-        [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), this); },
+        [this] { return SettingsPanel->ImportSettingsInControls(); },
+        [this](const QString &proposed) { return AskSaveFileName(ImportSaveRequest(Paths.LogDir, proposed), &Window); },
         [this] { return MetaDataDialog->Execute(); },
     };
-    connect(&Session, &TAcquisitionSession::ImportProgressShown, this, &TMainWindow::ShowImportProgress);
-    connect(&Session, &TAcquisitionSession::ImportProgress, ProgressBar, [this](int done, int length) {
-        ProgressBar->setMaximum(length);
-        ProgressBar->setValue(done);
-    });
-    connect(&Session, &TAcquisitionSession::ImportProgressHidden, ProgressBar, [this] {
-        ProgressBar->setValue(0);
-        ProgressBar->hide();
-    });
-    // The pipeline leaves the histogram alone while importing: it is drawn once, here.
-    connect(&Session, &TAcquisitionSession::ImportReplayed, this, [this] {
-        DrawLevelHistogram(*HChart, Session.LiveHistogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
-                           true);
-    });
-    connect(&Session, &TAcquisitionSession::ImportEnded, this, [this] {
-        ProgressBar->hide();
-        ClosePort();
-    });
+    connect(&Session, &TAcquisitionSession::ImportEnded, this, &TAcquisitionControl::ClosePort);
     connect(&Session, &TAcquisitionSession::Error, this,
             [](const QString &text) { ShowMessageBox(TMsgKind::Error, text); });
-}
-
-void TMainWindow::ShowImportProgress(int maximum)
-{
-    ProgressBar->setGeometry(206, ProgressBarTop, width() - 216, ProgressBarHeight);
-    ProgressBar->setRange(0, maximum);
-    ProgressBar->setValue(0);
-    ProgressBar->show();
-}
-
-TAcquisitionChoice TMainWindow::ImportSettingsInControls() const
-{
-    TAcquisitionChoice choice;
-    choice.Interval = IntervalSeconds(IntervalCB->currentText()).value_or(Session.CurrentMetaData().Interval);
-    choice.Correction = StrToInt(CorrectionCB->currentText());
-    choice.Unit = UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex()));
-    return choice;
 }

@@ -2,11 +2,13 @@
 // analyser) go through the doors that the record windows fill when they are made.
 
 #include "model/HandlerErrors.h"
-#include "app/MainWindow.h"
+#include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/AlertsControl.h"
-#include "app/LanguageMenu.h"
+#include "app/HelpMenu.h"
+#include "app/MainWindow.h"
 #include "app/PublishingControl.h"
-#include "translations/Translators.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -35,7 +37,7 @@ void TMainWindow::BuildMenu()
             OpenFileManager(TFileManagerMode::ExportRecord);
     }));
     QAction *import1 = AddItem(data, QStringLiteral("&Import from device"), QKeySequence(Qt::CTRL | Qt::Key_I));
-    connect(import1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Import1Click));
+    connect(import1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::Import1Click));
 
     QMenu *log = menuBar()->addMenu(QStringLiteral("&Log"));
     QAction *play1 = AddItem(log, QStringLiteral("&Play"), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -49,17 +51,17 @@ void TMainWindow::BuildMenu()
     QAction *alerts1 = AddItem(log, QStringLiteral("&Alerts…"));
     connect(alerts1, &QAction::triggered, this, ShowingErrors([this] { Alerts->EditOptions(); }));
     connect(play1, &QAction::triggered, this, ShowingErrors([this] {
-        PlayB->setChecked(true);
-        PlayBClick();
+        Bar->PlayB->setChecked(true);
+        Control->PlayBClick();
     }));
-    connect(record1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PressRecordButton));
+    connect(record1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::PressRecordButton));
     connect(pause1, &QAction::triggered, this, ShowingErrors([this] {
-        PauseB->toggle();
-        PauseBClick();
+        Bar->PauseB->toggle();
+        Control->PauseBClick();
     }));
-    connect(stop1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PressStopButton));
-    connect(restart1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::RestartBClick));
-    connect(scheduleEnd1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::ScheduleEnd1Click));
+    connect(stop1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::PressStopButton));
+    connect(restart1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::RestartBClick));
+    connect(scheduleEnd1, &QAction::triggered, this, ShowingErrors(Control, &TAcquisitionControl::ScheduleEnd1Click));
     log->addSeparator();
     connect(AddItem(log, QStringLiteral("Publish readings…")), &QAction::triggered, this,
             ShowingErrors([this] { Publishing->EditOptions(); }));
@@ -73,19 +75,7 @@ void TMainWindow::BuildMenu()
     QAction *densityAnalyser1 =
         AddItem(show, QStringLiteral("&Density Analyser"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
     connect(densityAnalyser1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::DensityAnalyser1Click));
-    connect(controlPanel1, &QAction::triggered, this, ShowingErrors(this, &TMainWindow::PanelRightClick));
+    connect(controlPanel1, &QAction::triggered, this, ShowingErrors([this] { SettingsPanel->ToggleFolded(); }));
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QMenu *manual = help->addMenu(QStringLiteral("&Manual"));
-    connect(AddItem(manual, QStringLiteral("&English")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::English2Click));
-    connect(AddItem(manual, QStringLiteral("&Français")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Franais1Click));
-    QMenu *risk = help->addMenu(QStringLiteral("&Risk Evaluation"));
-    connect(AddItem(risk, QStringLiteral("English")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::English1Click));
-    connect(AddItem(risk, QStringLiteral("Français")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::French1Click));
-    connect(AddItem(risk, QStringLiteral("Italiano")), &QAction::triggered, this, ShowingErrors(this, &TMainWindow::Italiano1Click));
-    AddLanguageMenu(*help, Paths.SettingsDir + ProgramOptionsFileName,
-                    StartingLanguage(Paths.SettingsDir + ProgramOptionsFileName));
-    help->addSeparator();
-    connect(AddItem(help, QStringLiteral("Open Log directory")), &QAction::triggered, this,
-            ShowingErrors(this, &TMainWindow::OpenLogdirectory1Click));
+    menuBar()->addMenu(new THelpMenu(Paths, this));
 }

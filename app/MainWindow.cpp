@@ -1,68 +1,43 @@
 #include "app/MainWindow.h"
 
-#include "windows/ClickForwarder.h"
+#include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/AlertsControl.h"
-#include "model/ConvertError.h"
+#include "app/LiveChartsPanel.h"
+#include "app/PublishingControl.h"
+#include "app/StatusLine.h"
+#include "app/Version.h"
+#include "dialogs/DialogLook.h"
+#include "dialogs/WidgetStyle.h"
 #include "model/DecimalSeparators.h"
 #include "model/HandlerErrors.h"
-#include "windows/ChoiceGroup.h"
-#include "app/PublishingControl.h"
-#include "app/RiskScaleBox.h"
-#include "app/Version.h"
-#include "dialogs/WidgetStyle.h"
-#include "charts/ChartConfigurations.h"
-#include "charts/ChartWidget.h"
-#include "device/MeterConnection.h"
 #include "model/InOutError.h"
+#include "device/MeterConnection.h"
 #include "model/Services.h"
-#include "dialogs/DialogLook.h"
-#include "dialogs/MetaDataDialog.h"
-#include "dialogs/ScheduleDialog.h"
-#include "windows/StatisticsPanel.h"
+#include "windows/ChoiceGroup.h"
+#include "windows/ClickForwarder.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QResizeEvent>
-#include <QSplitter>
-#include <QToolButton>
-
-#include <utility>
-
-namespace {
-
-const QString MissingPdfMessage =
-    QStringLiteral("The requirred pdf file has not been found. Please reinstall the application.");
-constexpr int PeakFrequencyClearMs = 10000;
-// Long enough to read a notice before the running status comes back.
-constexpr int NoticeMs = 10000;
-constexpr int CollapsedRightWidth = 6;
-constexpr int ExpandedRightWidth = 155;
-
-const QColor ShownTitleColour(255, 255, 210);
-
-} // namespace
 
 TMainWindow::TMainWindow(const TAppPaths &paths, QWidget *parent)
     : QMainWindow(parent), Paths(paths), Session(paths.LogDir)
 {
-    MetaDataDialog = new TMetaDataDialog(Session.DescriptionToEdit(), this);
-    ScheduleDialog = new TScheduleDialog(this);
     BuildLayout();
-    Alerts = new TAlertsControl(Session, {ImageSOUND, PanelStatus, RiskPopulationRG, RiskStateRG}, Paths, this);
+    Alerts = new TAlertsControl(
+        Session, {Bar->AlertsSwitch, StatusLine, SettingsPanel->RiskPopulationRG, SettingsPanel->RiskStateRG}, Paths, this);
+    Bar->OnAlertsSwitched = [this](bool on) { Alerts->SetSwitch(on); };
+    StatusLine->ShowsAlert = [this] { return Alerts->ShowStatus(); };
     BuildMenu();
     WireHandlers();
     WatchSession();
     Publishing = std::make_unique<TPublishingControl>(
         Session, Paths.SettingsDir,
-        TPublishingControl::TWindow{
-            [this] { return std::pair(RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex()); },
-            [this](const QString &text) { ShowNotice(text); }},
+        TPublishingControl::TWindow{[this] {
+                                        return std::pair(PopulationOfIndex(SettingsPanel->RiskPopulationRG->ItemIndex()),
+                                                         TargetStateOfIndex(SettingsPanel->RiskStateRG->ItemIndex()));
+                                    },
+                                    [this](const QString &text) { ShowNotice(text); }},
         this);
     Publishing->Start();
     FormCreate();
@@ -73,113 +48,33 @@ TMainWindow::~TMainWindow() = default;
 void TMainWindow::FormCreate()
 {
     setWindowIcon(QIcon(Paths.ResourcesDir + "Zeltar.ico"));
-    ProgressBar->hide();
-    LabelInterrupt->hide();
-    SetAlertsPicture();
-    UnlockAcquisitionSettings();
-
-    QFont scaleFont = NamedFont(QStringLiteral("Corbel"), RiskEvaluationPB->height() - 4, QFont::SansSerif);
-    RiskEvaluationPB->setFont(scaleFont);
-
     CheckDecimalSeparator();
-
-    AppliedChoice = {UnitFromName(IrrUnitGB->ItemText(IrrUnitGB->ItemIndex())),
-                     IntervalSeconds(IntervalCB->currentText()).value_or(0.5), StrToInt(CorrectionCB->currentText()),
-                     StrToInt(VisibleSamplesCB->currentText())};
-    Session.TakeSettings(AppliedChoice);
     Session.ResetStatistics();
-
-    ConfigureChart(*TChart, MainTimeChartConfiguration(AppliedChoice.VisibleSamples, AppliedChoice.Interval));
-    ConfigureChart(*HChart, MainHistogramChartConfiguration());
-    PanelBottom->SetExpanded(false);
-
-    NoticeTimer.setSingleShot(true);
-    NoticeTimer.setInterval(NoticeMs);
-    LabelPeakFreqTimer.setInterval(PeakFrequencyClearMs);
-    LabelPeakFreqTimer.start();
 }
 
 void TMainWindow::WireHandlers()
 {
-    connect(PlayB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PlayBClick));
-    connect(PauseB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::PauseBClick));
-    connect(RecB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RecBClick));
-    connect(StopB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::StopBClick));
-    connect(RestartB, &QToolButton::clicked, this, ShowingErrors(this, &TMainWindow::RestartBClick));
-    connect(&Session.ScheduledEnd().InterruptREC, &QTimer::timeout, this,
-            ShowingErrors(this, &TMainWindow::InterruptRECTimer));
-
-    IrrUnitGB->OnClick = [this] { IrrUnitGBClick(); };
-    connect(IntervalCB, &QComboBox::activated, this, ShowingErrors(this, &TMainWindow::IntervalCBChange));
-    // The editable boxes apply what is typed on every keystroke, and a picked item at once.
-    connect(VisibleSamplesCB, &QComboBox::activated, this, ShowingErrors(this, &TMainWindow::VisibleSamplesCBChange));
-    connect(VisibleSamplesCB->lineEdit(), &QLineEdit::textEdited, this,
-            ShowingErrors(this, &TMainWindow::VisibleSamplesCBChange));
-    connect(CorrectionCB, &QComboBox::activated, this, ShowingErrors(this, &TMainWindow::correctionCBChange));
-    connect(CorrectionCB->lineEdit(), &QLineEdit::textEdited, this,
-            ShowingErrors(this, &TMainWindow::correctionCBChange));
-
-    auto *rightPanelClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
-    rightPanelClicks->Watch({PanelRight});
-    auto *alertClicks = new TClickForwarder([this] { ImageSOUNDClick(); }, this);
-    alertClicks->Watch({ImageSOUND});
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
-    statusClicks->Watch({PanelStatus});
-
-    connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TMainWindow::Splitter1Moved));
-    connect(&LabelPeakFreqTimer, &QTimer::timeout, this, ShowingErrors(this, &TMainWindow::LabelPeakFreqTimerTimer));
-
-    TChart->OnMouseDown = [this](TChartWidget *, Qt::MouseButton button, TShiftState shift, int, int) {
-        TChartMouseDown(button, shift.Keys);
-    };
-    TChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double, double y) {
-        TChartMouseMoveInChart(inChart, y);
-    };
-    HChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double x, double) {
-        HChartMouseMoveInChart(inChart, x);
-    };
+    statusClicks->Watch({StatusLine});
 }
 
 void TMainWindow::WatchSession()
 {
-    connect(&Session, &TAcquisitionSession::LiveStateReset, this, [this] {
-        ElapsedX = 0.0;
-        PlottedCount = 0;
-        const TAcquisitionChoice settings = Session.Settings();
-        SetupTimeChart(*TChart, settings.Unit, settings.VisibleSamples, settings.Interval);
-        ResetHistogramChart(*HChart);
-    });
-    connect(&Session, &TAcquisitionSession::StateChanged, this, &TMainWindow::SetStateIcons);
-    connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TMainWindow::ShowSample);
-    connect(&Session, &TAcquisitionSession::StatusText, PanelStatus, &QLabel::setText);
-    connect(&Session, &TAcquisitionSession::RecordSaved, LabelSample, &QLabel::clear);
-    connect(&Session, &TAcquisitionSession::ScheduledEndChanged, this, &TMainWindow::ShowPendingEnd);
     connect(&Session, &TAcquisitionSession::LogFileCreated, this, [this] {
         if (LogFileCreated)
             LogFileCreated();
     });
-    WatchImport();
+    connect(&Session, &TAcquisitionSession::Error, this,
+            [](const QString &text) { ShowMessageBox(TMsgKind::Error, text); });
 }
 
 void TMainWindow::AttachConnectionForm(TMeterConnection &form)
 {
-    ConnectionForm = &form;
-    connect(&form, &QObject::destroyed, this, [this] { ConnectionForm = nullptr; });
-    form.OnMeterLost = [this] { MeterDisconnected(); };
-    form.OnMeterBack = [this] { MeterReconnected(); };
-    if (std::exchange(ListenWhenAttached, false))
-        StartListening();
-}
-
-bool TMainWindow::PortIsOpen() const
-{
-    return ConnectionForm && ConnectionForm->ComPort1.isOpen();
-}
-
-void TMainWindow::HoldLineDelivery(bool hold)
-{
-    if (PortIsOpen())
-        ConnectionForm->ComPort1.SetReceiveMode(hold ? rmACCUMULATE : rmTERM);
+    // A meter unplugged during a run: the session keeps what was received, and once the same
+    // port opens again the run goes on where it was.
+    form.OnMeterLost = [this] { Session.MeterLost(); };
+    form.OnMeterBack = [this] { StatusLine->ShowRunningStatus(); };
+    Control->AttachConnectionForm(form);
 }
 
 void TMainWindow::OpenRecord1Click()
@@ -205,48 +100,19 @@ void TMainWindow::PanelStatusClick()
     OpenRecord1Click();
 }
 
-void TMainWindow::ConnectDevice(bool startListening)
-{
-    if (ConnectionForm)
-        ConnectionForm->ConnectDevice(startListening);
-}
-
-void TMainWindow::ClosePort()
-{
-    if (ConnectionForm)
-        ConnectionForm->ClosePort();
-}
-
 void TMainWindow::StartListening()
 {
-    // The connection form opens the port while it is being made, before it is attached.
-    if (!ConnectionForm) {
-        ListenWhenAttached = true;
-        return;
-    }
-    // An import that waits for its port goes on once the port opens; only Play ends it.
-    if (RecordingState == Importing && !PlayB->isChecked()) {
-        Session.ImportPortOpened();
-        return;
-    }
-    PlayB->setChecked(true);
-    PlayBClick();
+    Control->StartListening();
 }
 
 void TMainWindow::ShowStatus(const QString &text)
 {
-    PanelStatus->setText(text);
+    StatusLine->ShowStatus(text);
 }
 
 void TMainWindow::ShowNotice(const QString &text)
 {
-    PanelStatus->setText(text);
-    NoticeTimer.start();
-}
-
-double TMainWindow::CurrentInterval() const
-{
-    return Session.CurrentMetaData().Interval;
+    StatusLine->ShowNotice(text);
 }
 
 void TMainWindow::SaveRecordingBeforeExit()
@@ -267,7 +133,7 @@ void TMainWindow::FormShow()
     setWindowTitle(VersionCaption);
     CentreOnScreen(*this);
     FirstShown = true;
-    PlaceChartReadouts();
+    Charts->PlaceChartReadouts();
 }
 
 void TMainWindow::closeEvent(QCloseEvent *event)
@@ -280,7 +146,7 @@ void TMainWindow::closeEvent(QCloseEvent *event)
 
 bool TMainWindow::FormCloseQuery()
 {
-    if (RecordingState != Recording) {
+    if (Session.State() != Recording) {
         // A record that still lacks files gets its last chance to be completed.
         if (Session.HasUnsavedFiles())
             RunShowingErrors([this] { SaveRecordingBeforeExit(); });
@@ -299,95 +165,4 @@ bool TMainWindow::FormCloseQuery()
         ShowMessageBox(TMsgKind::Error, error.Message);
     }
     return true;
-}
-
-bool TMainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == PanelPlots && event->type() == QEvent::Resize)
-        PlaceChartReadouts();
-    if (watched == PanelCoolBar && event->type() == QEvent::Resize) {
-        const auto *resize = static_cast<QResizeEvent *>(event);
-        if (resize->oldSize().isValid())
-            ProgressBar->move(ProgressBar->x() + resize->size().width() - resize->oldSize().width(), ProgressBar->y());
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TMainWindow::PanelRightClick()
-{
-    if (PanelRight->maximumWidth() != CollapsedRightWidth) {
-        // The titles take the panel's own colour, so nothing shows in the strip.
-        SetTitleColour(WindowGrey);
-        PanelRight->setFixedWidth(CollapsedRightWidth);
-    } else {
-        SetTitleColour(ShownTitleColour);
-        PanelRight->setFixedWidth(ExpandedRightWidth);
-    }
-    PanelRight->update();
-}
-
-void TMainWindow::SetTitleColour(const QColor &colour)
-{
-    for (QLabel *title : {Label2, Label3, Label4})
-        SetTextColour(title, colour);
-}
-
-void TMainWindow::Splitter1Moved()
-{
-    HChartEdit->move(HChartEdit->x(), HChart->mapTo(PanelPlots, QPoint(0, 0)).y() + 8);
-}
-
-void TMainWindow::ImageSOUNDClick()
-{
-    AlertsOn = !AlertsOn;
-    SetAlertsPicture();
-}
-
-void TMainWindow::SetAlertsPicture()
-{
-    Alerts->SetSwitch(AlertsOn);
-}
-
-void TMainWindow::LabelPeakFreqTimerTimer()
-{
-    LabelPeakFreq->clear();
-    LabelPeakFreqTimer.stop();
-}
-
-void TMainWindow::OpenLogdirectory1Click()
-{
-    ShellOpen(Paths.LogDir);
-}
-
-void TMainWindow::ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage)
-{
-    const QString path = folder.isEmpty() ? fileName : QDir(folder).filePath(fileName);
-    // The desktop may hand a missing file to a viewer and report success: look first.
-    if (!QFileInfo::exists(path) || !ShellOpen(path))
-        ShowMessageBox(TMsgKind::Plain, errorMessage);
-}
-
-void TMainWindow::English2Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("ZELTAR Logger User Manual.pdf"), MissingPdfMessage);
-}
-
-void TMainWindow::Franais1Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("ZELTAR Logger Manuel Utilisateur.pdf"), MissingPdfMessage);
-}
-
-void TMainWindow::English1Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk ENG.pdf"), MissingPdfMessage);
-}
-
-void TMainWindow::French1Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk FRA.pdf"), MissingPdfMessage);
-}
-
-void TMainWindow::Italiano1Click()
-{
-    ShellOpenFile(Paths.ResourcesDir, QStringLiteral("Risk ITA.pdf"), MissingPdfMessage);
 }

@@ -1,50 +1,35 @@
 #pragma once
-// TMainWindow, the main window: the tool bar that drives listening, the live time chart and level
-// histogram, the statistics panel, the settings and risk panels, the menu, and the live
-// sample pipeline's drawing. The acquisition itself is its Session's: the handlers ask the
-// session and draw what it reports. Its controls are public members named as in the window's
-// design, so the other windows and the tests reach them directly.
+// TMainWindow, the main window, assembled from its panels: the tool bar, the live charts with
+// the acquisition settings beside them, the risk scale and the statistics, the status line and
+// the menu. Each panel shows by itself what the session reports; the window's handlers act on
+// the session for the tool bar and the menu.
 
-#include "app/LivePipeline.h"
 #include "device/ConnectionClient.h"
 #include "model/AppPaths.h"
-#include "model/GlobalState.h"
+#include "model/AcquisitionState.h"
 #include "session/AcquisitionSession.h"
-#include "windows/ElidedLabel.h"
 #include "windows/FileManagerMode.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 
-class QButtonGroup;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QSplitter;
-class QToolButton;
+class TAcquisitionBar;
+class TAcquisitionControl;
+class TAcquisitionSettingsPanel;
 class TAlertsControl;
+class TLiveChartsPanel;
 class TMeterConnection;
-class TMetaDataDialog;
 class TPublishingControl;
-class TScheduleDialog;
-class TChartWidget;
-class TChoiceGroup;
-
-class TRiskScaleBox;
-class TStatisticsPanel;
+class TStatusLine;
 
 class TMainWindow : public QMainWindow, public IConnectionClient {
     Q_OBJECT
 
 public:
-    // Builds the window for the folders of paths (FormCreate), with the metadata and schedule
-    // dialogs. The risk palette must have been loaded before.
+    // Builds the window for the folders of paths (FormCreate). The risk palette must have been
+    // loaded before.
     explicit TMainWindow(const TAppPaths &paths, QWidget *parent = nullptr);
     ~TMainWindow() override;
 
@@ -52,87 +37,18 @@ public:
     // the port while it is being made; listening asked for before it is attached starts here.
     void AttachConnectionForm(TMeterConnection &form);
 
-    // What the connection form calls.
-    void ProcessSample(int peakFrequency, float value) override;
-    void ImportLine(const QString &line) override;
+    // What the connection form calls; the meter's lines go to the Session.
     void StartListening() override;
     void ShowStatus(const QString &text) override;
     void ShowNotice(const QString &text) override;
-    double CurrentInterval() const override;
     TLastSettings CurrentSettings() const override;
     void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect) override;
     void SaveRecordingBeforeExit() override;
-
-    // The meter was unplugged (MeterLoss.cpp): the session keeps what was received.
-    void MeterDisconnected();
-    // The same port opened again: the run goes on where it was.
-    void MeterReconnected();
-
-    // The live pipeline's drawing (LivePipeline.cpp).
-    // The four acquisition settings as their controls hold them; a box holding no valid
-    // number throws EConvertError.
-    TAcquisitionChoice SettingsInControls() const;
-    // Reads the settings from their controls, then the session's live state is reset for
-    // mode. Nothing is reset when a box holds no valid number.
-    void ApplySettings(TRecordingState mode);
-    void IrrUnitGBClick();
-    void IntervalCBChange();
-    void VisibleSamplesCBChange();
-    void correctionCBChange();
-    // The acquisition settings as their controls held them when they were last applied or
-    // loaded: a handler whose control still holds that value leaves the run alone.
-    TAcquisitionChoice AppliedChoice;
-    void SetupTimeChart(TChartWidget &chart, std::uint8_t unit, int visibleSamples, double interval);
-    // What the session reports of a sample: charts and read-outs.
-    void ShowSample(const QDateTime &at);
-    void PlotSample(TChartWidget &chart, int decimals);
-    void ResetHistogramChart(TChartWidget &chart);
-    TTimedValue MaxRecord() const;
-
-    // Listening and recording control (RecordingControl.cpp).
-    void PlayBClick();
-    void RecBClick();
-    void PauseBClick();
-    void StopBClick();
-    void RestartBClick();
-    // The Record and Stop menu actions: the button pressed, then its action.
-    void PressRecordButton();
-    void PressStopButton();
-    // The window's and the application's icon for the state the session reports.
-    void SetStateIcons(TRecordingState state);
-    void LockAcquisitionSettings();
-    void UnlockAcquisitionSettings();
-    void ClearStatistics();
-
-    // The scheduled end (ScheduledEndControl.cpp).
-    void ScheduleEnd1Click();
-    void InterruptRECTimer();
-
-    // The import of the meter's memory (ImportControl.cpp). Lines reach ImportLine while
-    // the session is Importing.
-    void Import1Click();
-    // The progress bar at x 206, as wide as the window less 216 pixels.
-    void ShowImportProgress(int maximum);
 
     // The window's frame (MainWindow.cpp).
     void FormShow();
     // Whether the window may close now.
     bool FormCloseQuery();
-    void PanelRightClick();
-    void Splitter1Moved();
-    void ImageSOUNDClick();
-    void LabelPeakFreqTimerTimer();
-    void OpenLogdirectory1Click();
-    void English2Click();
-    void Franais1Click();
-    void English1Click();
-    void French1Click();
-    void Italiano1Click();
-    // Opens folder + fileName with its default program; errorMessage in a plain box when the
-    // file is missing or nothing could open it.
-    void ShellOpenFile(const QString &folder, const QString &fileName, const QString &errorMessage);
-    // Holds (true) or releases the delivery of the meter's lines; nothing while the port is closed.
-    void HoldLineDelivery(bool hold);
 
     // The record windows' doors, filled when they are made (app/RecordWindows).
     std::function<void(TFileManagerMode mode)> OpenFileManager;
@@ -146,118 +62,35 @@ public:
     const TAppPaths Paths;
     // The acquisition: its state, its numbers and the record being written.
     TAcquisitionSession Session;
-    // The readings published to a broker while publishing is on; ends before the session.
-    std::unique_ptr<TPublishingControl> Publishing;
-    bool AlertsOn = false;
+
+    // The tool bar, and what its buttons and the menu's entries do.
+    TAcquisitionBar *Bar = nullptr;
+    TAcquisitionControl *Control = nullptr;
+
+    // The acquisition settings and the risk choices.
+    TAcquisitionSettingsPanel *SettingsPanel = nullptr;
+
+    // The charts with the settings beside them, the risk scale and the statistics.
+    TLiveChartsPanel *Charts = nullptr;
+    TStatusLine *StatusLine = nullptr;
+
     // The alerts switch's picture, tone, notification and dialog.
     TAlertsControl *Alerts = nullptr;
-
-    // What the window draws of the run.
-    int RiskIndex = 0;
-    double ElapsedX = 0.0;
-    std::uint32_t PlottedCount = 0;
-    std::uint8_t MarkShape = ShapeDisc7;
-
-    // Tool bar.
-    QFrame *PanelCoolBar = nullptr;
-    QLabel *ImageSOUND = nullptr;
-    QToolButton *PlayB = nullptr;
-    QToolButton *PauseB = nullptr;
-    QToolButton *RecB = nullptr;
-    QToolButton *StopB = nullptr;
-    QToolButton *RestartB = nullptr;
-    QButtonGroup *ListenButtons = nullptr;
-    QLabel *LabelPeakFreq = nullptr;
-    QProgressBar *ProgressBar = nullptr;
-    static constexpr int ProgressBarTop = 5, ProgressBarHeight = 16;
-    QLabel *LabelInterrupt = nullptr;
-
-    // Settings and risk panels.
-    QFrame *PanelRight = nullptr;
-    QFrame *PanelRight1 = nullptr;
-    QFrame *PanelRight2 = nullptr;
-    QFrame *PanelRight3 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *StaticText1 = nullptr;
-    QLabel *StaticText2 = nullptr;
-    QLabel *StaticText5 = nullptr;
-    QComboBox *IntervalCB = nullptr;
-    QComboBox *CorrectionCB = nullptr;
-    TChoiceGroup *IrrUnitGB = nullptr;
-    QComboBox *VisibleSamplesCB = nullptr;
-    TChoiceGroup *RiskPopulationRG = nullptr;
-    TChoiceGroup *RiskStateRG = nullptr;
-
-    // Charts.
-    QFrame *PanelPlots = nullptr;
-    QSplitter *Splitter1 = nullptr;
-    TChartWidget *TChart = nullptr;
-    TChartWidget *HChart = nullptr;
-    QLineEdit *TChartEdit = nullptr;
-    QLineEdit *HChartEdit = nullptr;
-
-    // Risk scale and statistics.
-    QLabel *RiskLevelImage = nullptr;
-    TRiskScaleBox *RiskEvaluationPB = nullptr;
-    TStatisticsPanel *PanelBottom = nullptr;
-    QLabel *LabelRisk = nullptr;
-    QLabel *Label1 = nullptr;
-    TElidedLabel *PanelStatus = nullptr;
-    QLabel *LabelSample = nullptr;
-
-    QTimer LabelPeakFreqTimer;
-    // While it runs, a notice stays on the status line instead of the running status.
-    QTimer NoticeTimer;
-
-    TMetaDataDialog *MetaDataDialog = nullptr; // the metadata dialog
-    TScheduleDialog *ScheduleDialog = nullptr; // the schedule dialog
+    // The readings published to a broker while publishing is on; ends before the session.
+    std::unique_ptr<TPublishingControl> Publishing;
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     // MainWindowLayout.cpp
     void BuildLayout();
-    QFrame *BuildCoolBar();
-    QFrame *BuildRightPanel();
-    QFrame *BuildPlotPanel();
-    QFrame *BuildBottomPanel();
     void BuildMenu();
     void WireHandlers();
-    void PlaceChartReadouts();
-    // Chart mouse actions.
-    void TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys);
-    void TChartMouseMoveInChart(bool inChart, double y);
-    void HChartMouseMoveInChart(bool inChart, double x);
 
-    void ApplyChangedSetting();
-    bool PortIsOpen() const;
-    void ConnectDevice(bool startListening);
-    void ClosePort();
-    // "   Playing since ..." or "   Recording since ..." with the time of the last maximum.
-    void ShowRunningStatus();
-    // ScheduledEndControl.cpp
-    void ShowPendingEnd();
-    // ImportControl.cpp: what the window shows of the session's import, and gives it.
-    void WatchImport();
-    // The unit, interval and correction of the controls; a correction box holding no valid
-    // number throws EConvertError.
-    TAcquisitionChoice ImportSettingsInControls() const;
-    void ShowSampleValues(std::uint8_t decimals);
-    void SetAlertsPicture();
-    void SetAcquisitionCaptionColour(const QColor &colour);
-    void SetTitleColour(const QColor &colour);
     void WatchSession();
-    // Runs action with the delivery of lines held, so that no sample is processed halfway
-    // through a reset of the live state.
-    void WithLinesHeld(const std::function<void()> &action);
 
-    TMeterConnection *ConnectionForm = nullptr;
-    bool ListenWhenAttached = false;
     bool FirstShown = false;
 };

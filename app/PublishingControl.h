@@ -5,6 +5,7 @@
 // publisher finds of the broker goes to the status line once per change: a failure, and the
 // broker reached again after one; never a box.
 
+#include "model/Risk.h"
 #include "publish/PublishOptions.h"
 #include "publish/SessionPublisher.h"
 
@@ -25,7 +26,7 @@ class TPublishingControl : public QObject {
 public:
     struct TWindow {
         // The population and state chosen in the Risk Assessment panel.
-        std::function<std::pair<int, int>()> RiskChoice;
+        std::function<std::pair<TPopulation, TTargetState>()> RiskChoice;
         // A text for the status line that stays a while.
         std::function<void(const QString &text)> ShowNotice;
     };

@@ -1,7 +1,7 @@
 #include "app/RecordWindows.h"
 
-#include "windows/ChoiceGroup.h"
 #include "windows/ExportChoiceDialog.h"
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 
 TRecordWindows::TRecordWindows(TMainWindow &mainWindow, const TAppPaths &paths)
@@ -11,7 +11,7 @@ TRecordWindows::TRecordWindows(TMainWindow &mainWindow, const TAppPaths &paths)
     FileManager.OnOpenRecord = [this](const QString &logFile, bool useTempCopy) { RecordViewer.OpenRecord(logFile, useTempCopy); };
     FileManager.OnShowDensities = [this](const QStringList &histogramFiles) { DensityAnalyser.LoadDensities(histogramFiles); };
     FileManager.OnExportRecord = [this](const QString &logFile) {
-        ExportPickedRecord(&MainWindow, logFile, RiskPopulationIndex(), RiskStateIndex());
+        ExportPickedRecord(&MainWindow, logFile, RiskPopulation(), RiskState());
     };
     RecordViewer.OnOpenAnotherRecord = [this] { FileManager.ShowFileManager(TFileManagerMode::OpenRecord); };
 
@@ -39,15 +39,15 @@ bool TRecordWindows::IsRecording() const
 
 void TRecordWindows::HoldLineDelivery(bool hold)
 {
-    MainWindow.HoldLineDelivery(hold);
+    MainWindow.Session.HoldLineDelivery(hold);
 }
 
-int TRecordWindows::RiskPopulationIndex() const
+TPopulation TRecordWindows::RiskPopulation() const
 {
-    return MainWindow.RiskPopulationRG->ItemIndex();
+    return MainWindow.SettingsPanel->Population();
 }
 
-int TRecordWindows::RiskStateIndex() const
+TTargetState TRecordWindows::RiskState() const
 {
-    return MainWindow.RiskStateRG->ItemIndex();
+    return MainWindow.SettingsPanel->TargetState();
 }

@@ -22,8 +22,8 @@ public:
     QString CurrentLogFile() const override;
     bool IsRecording() const override;
     void HoldLineDelivery(bool hold) override;
-    int RiskPopulationIndex() const override;
-    int RiskStateIndex() const override;
+    TPopulation RiskPopulation() const override;
+    TTargetState RiskState() const override;
 
     TDensityAnalyser DensityAnalyser;
     TRecordViewer RecordViewer;

@@ -1,30 +1,26 @@
 // Listening and recording control: Play, Record, Pause, Stop and Restart, the icons of each
 // state, and the settings that a recording locks.
 
-#include "model/ConvertError.h"
-#include "windows/ChoiceGroup.h"
-#include "app/MainWindow.h"
+#include "app/AcquisitionControl.h"
+
+#include "app/AcquisitionBar.h"
+#include "app/AcquisitionSettingsPanel.h"
+#include "app/LiveChartsPanel.h"
 #include "app/Version.h"
-#include "dialogs/WidgetStyle.h"
-#include "charts/ChartWidget.h"
+#include "dialogs/MetaDataDialog.h"
 #include "model/InOutError.h"
 #include "model/Services.h"
+#include "session/AcquisitionSession.h"
 #include "session/DeferredError.h"
-#include "dialogs/MetaDataDialog.h"
-#include "windows/StatisticsPanel.h"
 
 #include <QApplication>
-#include <QFrame>
-#include <QLabel>
 #include <QProgressBar>
 #include <QToolButton>
+#include <QWidget>
 
 namespace {
 
 const QString ConnectFirstMessage = QStringLiteral("Please connect a ZELTAR device first");
-
-const QColor LockedCaptionColour(0x6A, 0x6F, 0x6F);
-const QColor UnlockedCaptionColour(0xD3, 0xFA, 0xFE);
 
 QString StateIconFile(TRecordingState state)
 {
@@ -39,7 +35,7 @@ QString StateIconFile(TRecordingState state)
 
 } // namespace
 
-void TMainWindow::PlayBClick()
+void TAcquisitionControl::PlayBClick()
 {
     if (!PortIsOpen()) {
         // Once the port opens, the connection form starts listening through this action.
@@ -48,32 +44,32 @@ void TMainWindow::PlayBClick()
             ShowMessageBox(TMsgKind::Information, ConnectFirstMessage);
         return;
     }
-    setWindowTitle(VersionCaption);
-    if (RecordingState == Recording) {
+    Window.setWindowTitle(VersionCaption);
+    if (Session.State() == Recording) {
         const TMsgAnswer answer = ShowMessageBox(TMsgKind::Confirmation,
                                                  QStringLiteral("Are you sure you want to stop recording?"),
                                                  TMsgButtons::YesCancel);
         // The scheduled end may have stopped the recording (and closed the port) meanwhile:
         // then listening starts as from there.
-        if (RecordingState != Recording) {
+        if (Session.State() != Recording) {
             if (answer == TMsgAnswer::Yes)
                 PlayBClick();
             return;
         }
         // The settings stay locked: the recording goes on.
         if (answer != TMsgAnswer::Yes) {
-            RecB->setChecked(true);
+            Bar->RecB->setChecked(true);
             return;
         }
     }
-    const TAcquisitionChoice choice = SettingsInControls();
-    UnlockAcquisitionSettings();
-    ProgressBar->hide();
-    AppliedChoice = choice;
-    WithLinesHeld([&] { Session.StartListening(choice); });
+    const TAcquisitionChoice choice = SettingsPanel->SettingsInControls();
+    SettingsPanel->UnlockAcquisitionSettings();
+    Bar->ProgressBar->hide();
+    SettingsPanel->AppliedChoice = choice;
+    Session.StartListening(choice);
 }
 
-void TMainWindow::RecBClick()
+void TAcquisitionControl::RecBClick()
 {
     if (!PortIsOpen())
         ConnectDevice(false);
@@ -81,63 +77,59 @@ void TMainWindow::RecBClick()
         ShowMessageBox(TMsgKind::Information, ConnectFirstMessage);
         return;
     }
-    setWindowTitle(VersionCaption);
+    Window.setWindowTitle(VersionCaption);
     // Nothing changes for a box holding no valid number: the run in progress goes on as it
     // was, its settings free to be corrected unless it is a recording.
-    const TAcquisitionChoice choice = SettingsInControls();
-    LockAcquisitionSettings();
-    ProgressBar->hide();
-    AppliedChoice = choice;
+    const TAcquisitionChoice choice = SettingsPanel->SettingsInControls();
+    SettingsPanel->LockAcquisitionSettings();
+    Bar->ProgressBar->hide();
+    SettingsPanel->AppliedChoice = choice;
     try {
-        WithLinesHeld([&] { Session.StartRecording(choice); });
+        Session.StartRecording(choice);
     } catch (const EInOutError &) {
         // No log could be made: the session listens instead.
-        UnlockAcquisitionSettings();
-        PlayB->setChecked(true);
+        SettingsPanel->UnlockAcquisitionSettings();
+        Bar->PlayB->setChecked(true);
         throw;
     }
-    if (RestartInProgress)
+    if (Session.IsRestarting())
         return;
     if (MetaDataDialog->Execute())
         Session.WriteRecordMeta();
 }
 
-void TMainWindow::PauseBClick()
+void TAcquisitionControl::PauseBClick()
 {
-    if (PauseB->isChecked() && StopB->isChecked()) {
+    if (Bar->PauseB->isChecked() && Bar->StopB->isChecked()) {
         // Nothing arrives while stopped, so there is nothing to hold.
-        PauseB->setChecked(false);
+        Bar->PauseB->setChecked(false);
     } else {
-        Session.SetOnHold(PauseB->isChecked());
+        Session.SetOnHold(Bar->PauseB->isChecked());
     }
 }
 
-void TMainWindow::StopBClick()
+void TAcquisitionControl::StopBClick()
 {
     // A save that could not be written does not keep the recording from stopping.
     TDeferredError saveError;
     saveError.Run([this] { Session.Stop(); });
     ClosePort();
-    UnlockAcquisitionSettings();
-    for (TChartWidget *chart : {TChart, HChart}) {
-        chart->ClearItems();
-        chart->Redraw();
-    }
-    ClearStatistics();
+    SettingsPanel->UnlockAcquisitionSettings();
+    Charts->Clear();
     saveError.Rethrow();
 }
 
-void TMainWindow::RestartBClick()
+void TAcquisitionControl::RestartBClick()
 {
-    if (RecordingState == Listening) {
-        ApplySettings(Listening);
+    if (Session.State() == Listening) {
+        SettingsPanel->ApplySettings(Listening);
         return;
     }
-    if (RecordingState != Recording)
+    if (Session.State() != Recording)
         return;
     if (ShowMessageBox(TMsgKind::Confirmation, QStringLiteral("Are you sure you want to start over the recording?"),
                        TMsgButtons::YesCancel) != TMsgAnswer::Yes
-        || RecordingState != Recording)
+        || Session.State() != Recording)
         return;
     Session.RestartRecording([this] {
         PressStopButton();
@@ -145,48 +137,21 @@ void TMainWindow::RestartBClick()
     });
 }
 
-void TMainWindow::PressRecordButton()
+void TAcquisitionControl::PressRecordButton()
 {
-    RecB->setChecked(true);
+    Bar->RecB->setChecked(true);
     RecBClick();
 }
 
-void TMainWindow::PressStopButton()
+void TAcquisitionControl::PressStopButton()
 {
-    StopB->setChecked(true);
+    Bar->StopB->setChecked(true);
     StopBClick();
 }
 
-void TMainWindow::SetStateIcons(TRecordingState state)
+void TAcquisitionControl::SetStateIcons(TRecordingState state)
 {
     const QIcon icon(Paths.ResourcesDir + StateIconFile(state));
-    setWindowIcon(icon);
+    Window.setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
-}
-
-void TMainWindow::LockAcquisitionSettings()
-{
-    PanelRight1->setEnabled(false);
-    PanelRight2->setEnabled(false);
-    SetAcquisitionCaptionColour(LockedCaptionColour);
-}
-
-void TMainWindow::UnlockAcquisitionSettings()
-{
-    PanelRight1->setEnabled(true);
-    PanelRight2->setEnabled(true);
-    SetAcquisitionCaptionColour(UnlockedCaptionColour);
-}
-
-void TMainWindow::SetAcquisitionCaptionColour(const QColor &colour)
-{
-    for (QWidget *caption : {static_cast<QWidget *>(StaticText1), static_cast<QWidget *>(StaticText2),
-                             static_cast<QWidget *>(StaticText5), static_cast<QWidget *>(IrrUnitGB)})
-        SetTextColour(caption, colour);
-}
-
-void TMainWindow::ClearStatistics()
-{
-    PanelBottom->Clear();
-    LabelRisk->clear();
 }

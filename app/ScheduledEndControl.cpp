@@ -1,7 +1,9 @@
 // The scheduled end of a recording: the menu entry that asks for it, the label that shows
 // it, and the timer that ends the recording when its time has come.
 
-#include "app/MainWindow.h"
+#include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
+#include "session/AcquisitionSession.h"
 #include "device/MeterConnection.h"
 #include "model/Services.h"
 #include "session/DeferredError.h"
@@ -10,38 +12,30 @@
 #include "dialogs/ScheduleEndQuestion.h"
 
 #include <QCheckBox>
-#include <QLabel>
 
 #include <cstdlib>
 
-void TMainWindow::ScheduleEnd1Click()
+void TAcquisitionControl::ScheduleEnd1Click()
 {
-    if (RecordingState != Recording) {
+    if (Session.State() != Recording) {
         if (!ConfirmStartRecordingForSchedule())
             return;
         PressRecordButton();
     }
-    if (RecordingState != Recording)
+    if (Session.State() != Recording)
         return;
     const TMetaData &meta = Session.CurrentMetaData();
     if (!ScheduleDialog->Execute(FromTDateTime(meta.StartTime), Session.ScheduledEnd(), meta.Interval))
         return;
     // The recording may have ended while the dialog was open: the end was set for nothing.
-    if (RecordingState != Recording) {
+    if (Session.State() != Recording) {
         Session.CancelScheduledEnd();
         return;
     }
-    ShowPendingEnd();
+    Bar->ShowPendingEnd();
 }
 
-void TMainWindow::ShowPendingEnd()
-{
-    const TScheduledEnd &end = Session.ScheduledEnd();
-    LabelInterrupt->setText(end.LabelText());
-    LabelInterrupt->setVisible(end.IsPending());
-}
-
-void TMainWindow::InterruptRECTimer()
+void TAcquisitionControl::InterruptRECTimer()
 {
     if (!Session.TakeReachedEnd())
         return;

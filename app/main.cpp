@@ -36,7 +36,7 @@ int main(int argc, char **argv)
         return EXIT_FAILURE;
 
     TMainWindow form1(paths);
-    TMeterConnection form2(form1, paths);
+    TMeterConnection form2(form1, form1.Session, paths);
     // Listening did not start when this fails; the user can start it with Play.
     RunShowingErrors([&] { form1.AttachConnectionForm(form2); });
     TRecordWindows recordWindows(form1, paths);

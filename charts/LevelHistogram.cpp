@@ -30,7 +30,7 @@ double HistogramTop(double currentTop, std::uint32_t maxCount, bool growOnly)
     return CountWithMargin(maxCount);
 }
 
-void DrawLevelHistogram(TChartWidget &chart, const THistogram &histogram, int populationIndex, int stateIndex,
+void DrawLevelHistogram(TChartWidget &chart, const THistogram &histogram, TPopulation population, TTargetState state,
                         bool growOnly)
 {
     chart.ClearItems();
@@ -42,7 +42,7 @@ void DrawLevelHistogram(TChartWidget &chart, const THistogram &histogram, int po
         if (count == 0)
             continue;
         const int level = histogram.Lower + int(i);
-        const QColor colour = RiskColor(HistogramClassRiskIndex(level, populationIndex, stateIndex));
+        const QColor colour = RiskColor(HistogramClassRiskIndex(level, population, state));
         chart.SetFillColor(colour);
         chart.AddBar(level - HalfBarWidth, 0, level + HalfBarWidth, count, EtchedEdge, Silver, colour);
     }

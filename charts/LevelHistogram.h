@@ -2,6 +2,8 @@
 // A level histogram drawn as bars on a chart: one bar 0.96 dB wide per class with a count,
 // in the risk colour of its level for the population and state, with a silver etched edge.
 
+#include "model/Risk.h"
+
 #include <cstdint>
 
 class TChartWidget;
@@ -12,7 +14,6 @@ class THistogram;
 // tallest bar reaches 95 % of currentTop; otherwise currentTop is kept.
 double HistogramTop(double currentTop, std::uint32_t maxCount, bool growOnly);
 
-// populationIndex, stateIndex: the item indexes of the population and state choices. With
-// growOnly false the emptied chart is shown at once while the bars are prepared.
-void DrawLevelHistogram(TChartWidget &chart, const THistogram &histogram, int populationIndex, int stateIndex,
+// With growOnly false the emptied chart is shown at once while the bars are prepared.
+void DrawLevelHistogram(TChartWidget &chart, const THistogram &histogram, TPopulation population, TTargetState state,
                         bool growOnly);

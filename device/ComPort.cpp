@@ -4,6 +4,7 @@
 #include "model/HandlerErrors.h"
 
 #include <QMetaObject>
+#include <QScopeGuard>
 
 #include <cerrno>
 #include <poll.h>
@@ -46,11 +47,9 @@ TComPort::~TComPort()
     ReleasePort();
 }
 
-void TComPort::SetReceiveMode(TReceiveMode mode)
+void TComPort::ReleaseDelivery()
 {
-    const bool wasHolding = Mode == rmACCUMULATE;
-    Mode = mode;
-    if (wasHolding && mode != rmACCUMULATE)
+    if (--Holds == 0)
         ScheduleDelivery();
 }
 
@@ -137,12 +136,7 @@ void TComPort::ScheduleDelivery()
 
 bool TComPort::HasDelivery() const
 {
-    switch (Mode) {
-    case rmTERM: return Received.HasLine();
-    case rmRAW: return !Received.IsEmpty();
-    case rmACCUMULATE: break;
-    }
-    return false;
+    return Mode == rmTERM ? Received.HasLine() : !Received.IsEmpty();
 }
 
 void TComPort::DeliverPending()
@@ -150,23 +144,14 @@ void TComPort::DeliverPending()
     DeliveryScheduled = false;
     // A callback that runs the event loop must not be entered again: what arrives
     // meanwhile follows, in order, once it has returned.
-    if (Delivering)
+    if (Holds > 0)
         return;
-    Delivering = true;
-    struct TDeliveryEnd {
-        TComPort *Port;
-        ~TDeliveryEnd()
-        {
-            Port->Delivering = false;
-            // After an exception from the callback the remaining lines still go out.
-            if (Port->Opened && Port->ReceiveCallBack && Port->HasDelivery())
-                Port->ScheduleDelivery();
-        }
-    } deliveryEnd{this};
-
-    while (Opened && ReceiveCallBack && HasDelivery()) {
+    while (Holds == 0 && Opened && ReceiveCallBack && HasDelivery()) {
         const QByteArray data = Mode == rmTERM ? Received.TakeLine() : Received.TakeAll();
         const TReceiveProc callback = ReceiveCallBack; // it may replace itself
+        // Released also when the callback throws: the remaining lines still go out.
+        HoldDelivery();
+        const auto release = qScopeGuard([this] { ReleaseDelivery(); });
         callback(QString::fromLatin1(data));
     }
     // After an exception from the callback the count waits for the next delivery.

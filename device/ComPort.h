@@ -1,8 +1,8 @@
 #pragma once
 // The serial port component through which the program listens to the meter. It opens a
 // serial device, reads what arrives and hands it to its owner on the UI thread, either as
-// read (rmRAW) or cut into lines at the terminator (rmTERM), or holds it (rmACCUMULATE).
-// It never writes to the device.
+// read (rmRAW) or cut into lines at the terminator (rmTERM). What arrives while the delivery
+// is held waits in one bounded buffer. It never writes to the device.
 
 #include "device/ComError.h"
 #include "device/LineFramer.h"
@@ -16,7 +16,7 @@
 
 enum TParity { ptNONE, ptODD, ptEVEN, ptMARK, ptSPACE };
 enum TStopBit { sbONE, sbONE5, snTWO };
-enum TReceiveMode { rmRAW, rmTERM, rmACCUMULATE };
+enum TReceiveMode { rmRAW, rmTERM };
 
 using TNotifyEvent = std::function<void(QObject *Sender)>;
 using TReceiveProc = std::function<void(const QString &Data)>;
@@ -45,8 +45,12 @@ public:
     quint32 WinQSizeOut() const { return QueueSizeOut; }
     void SetWinQSizeOut(quint32 size) { QueueSizeOut = size; }
     TReceiveMode ReceiveMode() const { return Mode; }
-    // Leaving rmACCUMULATE releases what was held at the next turn of the event loop.
-    void SetReceiveMode(TReceiveMode mode);
+    void SetReceiveMode(TReceiveMode mode) { Mode = mode; }
+    // The one hold of the delivery, counted: while a ReceiveCallBack runs (for instance under
+    // a message box it opened) and between HoldDelivery and its ReleaseDelivery, what arrives
+    // is only buffered. Releasing the last hold delivers it at the next turn of the event loop.
+    void HoldDelivery() { ++Holds; }
+    void ReleaseDelivery();
     // Textual form, "#13#10" for CR LF; writing a malformed or empty text throws EComError.
     QString Terminator() const;
     void SetTerminator(const QString &text);
@@ -96,6 +100,6 @@ private:
     quint64 OpenCount = 0;      // tells a stale device-loss notice from the current connection
     QString OpenErrorText;      // the first error the platform reported while opening
     TLineFramer Received;       // the receive buffer
-    bool Delivering = false;    // a ReceiveCallBack is running
+    int Holds = 0;              // a running ReceiveCallBack is one
     bool DeliveryScheduled = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
-// What the connection form needs of the main window. The main window implements it, so the
-// device layer calls up into the window without including it.
+// What the connection form needs of the program around it: the status line, the settings and
+// the start of listening. The main window implements it, so the device layer calls up into the
+// window without including it; the meter's lines go to the receiver instead (model/MeterReceiver).
 
 #include "storage/LastSettings.h"
 
@@ -10,19 +11,12 @@ class IConnectionClient {
 public:
     virtual ~IConnectionClient() = default;
 
-    // The per-sample entry: the peak frequency (only its low 16 bits are kept) and the
-    // reading in the meter's unit, before any correction.
-    virtual void ProcessSample(int peakFrequency, float value) = 0;
-    // One line of a memory dump, CR LF included.
-    virtual void ImportLine(const QString &line) = 0;
     // The listen action, as from the listen button, with that button pressed.
     virtual void StartListening() = 0;
     // The main window's status line.
     virtual void ShowStatus(const QString &text) = 0;
     // A notice on the status line that the running status does not replace at once.
     virtual void ShowNotice(const QString &text) = 0;
-    // The interval of the live settings, in seconds.
-    virtual double CurrentInterval() const = 0;
     // The settings as the main window's controls hold them, and applying loaded ones to them:
     // those of the first linesInEffect lines of the settings file, in the file's order.
     virtual TLastSettings CurrentSettings() const = 0;

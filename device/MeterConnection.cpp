@@ -3,7 +3,6 @@
 #include "device/EnumComPorts.h"
 #include "device/MeterLineKind.h"
 #include "device/PortPermission.h"
-#include "model/GlobalState.h"
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
 #include "model/MeasurementLine.h"
@@ -38,9 +37,11 @@ QString DroppedLinesText(std::uint64_t count)
 
 } // namespace
 
-TMeterConnection::TMeterConnection(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir, QObject *parent)
-    : QObject(parent), MainWindow(mainWindow), Paths(paths), DeviceDir(deviceDir)
+TMeterConnection::TMeterConnection(IConnectionClient &client, IMeterReceiver &receiver, const TAppPaths &paths,
+                                   const QString &deviceDir, QObject *parent)
+    : QObject(parent), Client(client), Receiver(receiver), Paths(paths), DeviceDir(deviceDir)
 {
+    Receiver.SetLineHold(this);
     Timer1.setInterval(RetryIntervalMs);
     connect(&Timer1, &QTimer::timeout, this, ShowingErrors(this, &TMeterConnection::Timer1Timer));
     ReconnectTimer.setInterval(ReconnectIntervalMs);
@@ -50,6 +51,7 @@ TMeterConnection::TMeterConnection(IConnectionClient &mainWindow, const TAppPath
 
 TMeterConnection::~TMeterConnection()
 {
+    Receiver.SetLineHold(nullptr);
     FormDestroy();
 }
 
@@ -74,7 +76,7 @@ void TMeterConnection::FormCreate()
         ReportedOpenError.clear();
     };
     ComPort1.OnPortClose = [this](QObject *) { ComPort1PortClose(); };
-    ComPort1.OnLinesDropped = [this](std::uint64_t count) { MainWindow.ShowNotice(DroppedLinesText(count)); };
+    ComPort1.OnLinesDropped = [this](std::uint64_t count) { Client.ShowNotice(DroppedLinesText(count)); };
 
     EnumComPorts(ListBoxPorts.Items, DeviceDir);
     if (!ListBoxPorts.Items.isEmpty())
@@ -105,7 +107,7 @@ void TMeterConnection::ConnectDevice(bool startListening)
     Panel1.clear();
     Panel2.clear();
     if (startListening)
-        MainWindow.StartListening();
+        Client.StartListening();
 }
 
 // Creation and the retry timer are not user actions: nobody above them shows an open
@@ -129,7 +131,7 @@ void TMeterConnection::ShowWaiting()
     if (!Timer1.isActive())
         Timer1.start();
     ShownPermissionHint = PortPermissionHint(DeniedComPorts(DeviceDir));
-    MainWindow.ShowStatus(ConnectOrOpenStatus + ShownPermissionHint);
+    Client.ShowStatus(ConnectOrOpenStatus + ShownPermissionHint);
 }
 
 void TMeterConnection::Timer1Timer()
@@ -159,7 +161,8 @@ void TMeterConnection::ClosePort()
 // Only a listening or recording run waits for its meter; an import ends by its silence.
 void TMeterConnection::ComPort1PortClose()
 {
-    if (ClosingOnPurpose || (RecordingState != Listening && RecordingState != Recording))
+    const TRecordingState state = Receiver.State();
+    if (ClosingOnPurpose || (state != Listening && state != Recording))
         return;
     LineMayBeCut = true;
     ReconnectTimer.start();
@@ -184,10 +187,10 @@ void TMeterConnection::ReconnectTimerTimer()
 
 void TMeterConnection::ComPort1ReceiveCallBack(const QString &Data)
 {
-    if (OnHold)
+    if (Receiver.IsOnHold())
         return;
-    if (RecordingState == Importing) {
-        MainWindow.ImportLine(Data);
+    if (Receiver.State() == Importing) {
+        Receiver.ImportLine(Data);
         return;
     }
     const TMeterLine line = ClassifyMeterLine(Data, std::exchange(LineMayBeCut, false));
@@ -213,7 +216,7 @@ void TMeterConnection::HandleDbmLine()
     DbmWarningShown = true;
     ShowMessageBox(TMsgKind::Warning, DbmWarning);
     // What came while the warning was open is stale now, unless a recording keeps it.
-    if (RecordingState != Recording)
+    if (Receiver.State() != Recording)
         ComPort1.DropReceivedLines();
 }
 
@@ -224,13 +227,13 @@ void TMeterConnection::HandleMeasurementLine(const QString &Data)
     const std::optional<TMeasurement> measurement = ParseMeasurementLine(Data);
     if (!measurement)
         return;
-    MainWindow.ProcessSample(measurement->PeakFrequency, measurement->Value);
+    Receiver.ProcessSample(measurement->PeakFrequency, measurement->Value);
 }
 
 void TMeterConnection::HandleStrayLine()
 {
     DbmWarningShown = false;
-    if (!StrayLineSeen && MainWindow.CurrentInterval() <= LongestStrayTolerantInterval) {
+    if (!StrayLineSeen && Receiver.SampleInterval() <= LongestStrayTolerantInterval) {
         StrayLineSeen = true;
         return;
     }
@@ -243,7 +246,7 @@ void TMeterConnection::HandleStrayLine()
 void TMeterConnection::EndAfterStrayLine()
 {
     try {
-        MainWindow.SaveRecordingBeforeExit();
+        Client.SaveRecordingBeforeExit();
     } catch (const EInOutError &error) {
         ShowMessageBox(TMsgKind::Error, error.Message);
     }
@@ -259,7 +262,7 @@ void TMeterConnection::LoadSettings()
         return;
     // The lines before a bad one have been taken, as a reading line by line takes them.
     if (read->LinesInEffect > 0)
-        MainWindow.ApplyLoadedSettings(read->Settings, read->LinesInEffect);
+        Client.ApplyLoadedSettings(read->Settings, read->LinesInEffect);
     if (!read->Error.isEmpty())
         ShowMessageBox(TMsgKind::Error, read->Error);
 }
@@ -269,7 +272,7 @@ void TMeterConnection::SaveSettings()
     if (!WritesSettings)
         return;
     try {
-        SaveSettingsFile(SettingsFile, MainWindow.CurrentSettings());
+        SaveSettingsFile(SettingsFile, Client.CurrentSettings());
     } catch (const EInOutError &error) {
         ShowMessageBox(TMsgKind::Error, error.Message);
     }

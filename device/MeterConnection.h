@@ -1,8 +1,9 @@
 #pragma once
 // The connection form: finds the meter's port, opens it, keeps looking once a second while
-// there is none, and turns each line the meter sends into an action of the main window.
-// It is never shown; what the user sees goes to the main window's status line and to
-// message boxes. The main window must outlive it: its destruction saves the settings.
+// there is none, and turns each line the meter sends into a sample or an import line of the
+// receiver (the acquisition session), which holds the lines back through it. It is never
+// shown; what the user sees goes to the client's status line (the main window's) and to
+// message boxes. Client and receiver must outlive it: its destruction saves the settings.
 // A meter unplugged while listening or recording is waited for on the same port: once a
 // second the port is opened again, and reception goes on where it stopped.
 
@@ -10,6 +11,7 @@
 #include "device/ConnectionClient.h"
 #include "device/PortListBox.h"
 #include "model/AppPaths.h"
+#include "model/MeterReceiver.h"
 
 #include <QObject>
 #include <QString>
@@ -17,22 +19,22 @@
 
 #include <functional>
 
-class TMeterConnection : public QObject {
+class TMeterConnection : public QObject, public ILineHold {
     Q_OBJECT
 
 public:
     // Runs FormCreate: loads the settings, configures ComPort1 and connects to the highest
     // openable port of deviceDir (or to deviceDir itself when it names a port, not a folder),
     // or starts waiting for one.
-    TMeterConnection(IConnectionClient &mainWindow, const TAppPaths &paths, const QString &deviceDir = QStringLiteral("/dev"),
-           QObject *parent = nullptr);
+    TMeterConnection(IConnectionClient &client, IMeterReceiver &receiver, const TAppPaths &paths,
+                     const QString &deviceDir = QStringLiteral("/dev"), QObject *parent = nullptr);
     // Runs FormDestroy: saves the settings and closes the port.
     ~TMeterConnection() override;
     TMeterConnection(const TMeterConnection &) = delete;
     TMeterConnection &operator=(const TMeterConnection &) = delete;
 
     // Opens the selected port unless it is open (throws EComError when it cannot), and with
-    // startListening starts listening in the main window. With no port known: ShowWaiting.
+    // startListening starts listening through the client. With no port known: ShowWaiting.
     void ConnectDevice(bool startListening);
     // The waiting texts, the status line inviting to connect, and the retry timer.
     void ShowWaiting();
@@ -48,6 +50,10 @@ public:
     // false; a failure is shown.
     void SaveSettings();
 
+    // The port's delivery held and released for the receiver.
+    void HoldLines() override { ComPort1.HoldDelivery(); }
+    void ReleaseLines() override { ComPort1.ReleaseDelivery(); }
+
     TPortListBox ListBoxPorts;
     QString Panel1;
     QString Panel2;
@@ -55,7 +61,7 @@ public:
     TComPort ComPort1;
     QTimer ReconnectTimer; // runs while a lost meter is waited for
 
-    // The main window's side of losing the meter and finding it again.
+    // The client's side of losing the meter and finding it again.
     std::function<void()> OnMeterLost;
     std::function<void()> OnMeterBack;
 
@@ -79,7 +85,8 @@ private:
     void HandleStrayLine();
     void EndAfterStrayLine();
 
-    IConnectionClient &MainWindow;
+    IConnectionClient &Client;
+    IMeterReceiver &Receiver;
     const TAppPaths Paths;
     const QString DeviceDir;
     QString SettingsFile;

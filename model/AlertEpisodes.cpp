@@ -1,7 +1,7 @@
 #include "model/AlertEpisodes.h"
 
 TAlertEpisodeFinder::TAlertEpisodeFinder(const TAlertLimit &limit, std::uint8_t unit, double interval,
-                                         int population, int state)
+                                         TPopulation population, TTargetState state)
     : Rule(limit, population, state), Unit(unit), Interval(interval)
 {
 }

@@ -20,7 +20,7 @@ struct TAlertEpisode {
 class TAlertEpisodeFinder {
 public:
     // interval: seconds between samples, the clock the hold time runs on.
-    TAlertEpisodeFinder(const TAlertLimit &limit, std::uint8_t unit, double interval, int population, int state);
+    TAlertEpisodeFinder(const TAlertLimit &limit, std::uint8_t unit, double interval, TPopulation population, TTargetState state);
 
     // The next sample's reading (after the correction).
     void Add(double value);

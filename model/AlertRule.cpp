@@ -4,12 +4,12 @@
 
 #include <utility>
 
-TAlertRule::TAlertRule(TAlertLimit limit, int population, int state)
+TAlertRule::TAlertRule(TAlertLimit limit, TPopulation population, TTargetState state)
     : AlertLimit(std::move(limit)), Population(population), State(state)
 {
 }
 
-void TAlertRule::SetTarget(int population, int state)
+void TAlertRule::SetTarget(TPopulation population, TTargetState state)
 {
     Population = population;
     State = state;

@@ -4,6 +4,8 @@
 // not switch the alert on and off with every sample. The limit is a risk category for the
 // chosen population and state, or a level of the reading itself. O(1) per reading.
 
+#include "model/Risk.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -22,7 +24,7 @@ class TAlertRule {
 public:
     enum class TChange { None, Started, Ended };
 
-    TAlertRule(TAlertLimit limit, int population, int state);
+    TAlertRule(TAlertLimit limit, TPopulation population, TTargetState state);
 
     // One reading at timeSeconds (any steady origin); says whether an alert started or ended.
     TChange Take(double timeSeconds, std::uint8_t unit, double correctedValue);
@@ -32,15 +34,15 @@ public:
 
     // The risk assessment's population and state changed: the next reading is judged by them,
     // and an alert in progress goes on until the readings have stayed below for the hold time.
-    void SetTarget(int population, int state);
+    void SetTarget(TPopulation population, TTargetState state);
     const TAlertLimit &Limit() const { return AlertLimit; }
     // Whether a reading reaches the limit.
     bool Reaches(std::uint8_t unit, double correctedValue) const;
 
 private:
     TAlertLimit AlertLimit;
-    int Population;
-    int State;
+    TPopulation Population;
+    TTargetState State;
     bool IsActive = false;
     double PeakValue = 0.0;
     // When the readings went below the limit during the alert in progress.

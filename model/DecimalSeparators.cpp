@@ -1,25 +1,28 @@
 #include "model/DecimalSeparators.h"
 
-#include "model/GlobalState.h"
 #include "model/Services.h"
 
 #include <QCoreApplication>
 
-std::optional<std::array<QChar, 2>> FindDecSeparators(const QLocale &locale)
+std::optional<TDecSeparators> FindDecSeparators(const QLocale &locale)
 {
     const QString sample = locale.toString(123.456, 'f', 3);
     if (sample.contains(u','))
-        return std::array<QChar, 2>{u',', u'.'};
+        return TDecSeparators{u',', u'.'};
     if (sample.contains(u'.'))
-        return std::array<QChar, 2>{u'.', u','};
+        return TDecSeparators{u'.', u','};
     return std::nullopt;
+}
+
+const TDecSeparators &LocaleDecSeparators()
+{
+    static const TDecSeparators separators = FindDecSeparators().value_or(TDecSeparators{u'.', QChar()});
+    return separators;
 }
 
 void CheckDecimalSeparator(const QLocale &locale)
 {
-    if (const auto separators = FindDecSeparators(locale))
-        DecSeparators = *separators;
-    else
+    if (!FindDecSeparators(locale))
         ShowMessageBox(TMsgKind::Information,
                        QCoreApplication::translate("DecimalSeparators",
                                                    "I cannot determine the local separator. Please report this error to "

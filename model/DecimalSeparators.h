@@ -8,10 +8,17 @@
 #include <array>
 #include <optional>
 
+// The locale's separator, then the other one; a null second character translates nothing.
+using TDecSeparators = std::array<QChar, 2>;
+
 // Found by formatting 123.456 with 3 decimals; none when the text holds neither "," nor ".".
 // The default locale is the system's, as the program never sets another one.
-std::optional<std::array<QChar, 2>> FindDecSeparators(const QLocale &locale = QLocale());
+std::optional<TDecSeparators> FindDecSeparators(const QLocale &locale = QLocale());
 
-// Makes the locale's separators the ones numbers are read with (DecSeparators); when they
-// cannot be found, says so in a box and leaves DecSeparators as they are.
+// The separators numbers are read with: those of the default locale, found at the first call.
+// When the locale has neither, "." alone.
+const TDecSeparators &LocaleDecSeparators();
+
+// Says in a box that the separators of locale cannot be found; numbers are then read with "."
+// alone.
 void CheckDecimalSeparator(const QLocale &locale = QLocale());

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
-std::optional<TMeasurement> ParseMeasurementLine(const QString &line)
+std::optional<TMeasurement> ParseMeasurementLine(const QString &line, const TDecSeparators &separators)
 {
-    const std::optional<long double> reading = StrToFloatAnySep(line.mid(0, 8));
+    const std::optional<long double> reading = StrToFloatAnySep(line.mid(0, 8), separators);
     const std::optional<int> frequency = DecimalTextToInt(line.mid(9, 4));
     if (!reading || !frequency || std::fabs(*reading) > std::numeric_limits<float>::max())
         return std::nullopt;

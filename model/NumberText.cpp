@@ -1,17 +1,15 @@
 #include "model/NumberText.h"
 
-#include "model/GlobalState.h"
-
 #include <QRegularExpression>
 
 #include <charconv>
 
-std::optional<long double> StrToFloatAnySep(const QString &text)
+std::optional<long double> StrToFloatAnySep(const QString &text, const TDecSeparators &separators)
 {
-    const QChar localSeparator = DecSeparators[0].isNull() ? QChar(u'.') : DecSeparators[0];
+    const QChar localSeparator = separators[0].isNull() ? QChar(u'.') : separators[0];
     QString number = text;
-    if (!DecSeparators[1].isNull()) {
-        const qsizetype other = number.indexOf(DecSeparators[1]);
+    if (!separators[1].isNull()) {
+        const qsizetype other = number.indexOf(separators[1]);
         if (other >= 0)
             number[other] = localSeparator;
     }

@@ -17,12 +17,22 @@ QString RiskCategoryDisplayName(std::size_t category)
     return QCoreApplication::translate("Risk", RiskCategoryNames[category].toUtf8().constData());
 }
 
-int RiskOffset(int population, int state)
+TPopulation PopulationOfIndex(int index)
 {
-    return (population == PopulationSensitive ? 10 : 0) - (state == StateWake ? 10 : 0);
+    return index == 1 ? TPopulation::Sensitive : TPopulation::General;
 }
 
-int EvaluateRisk(std::uint8_t unit, double value, int population, int state)
+TTargetState TargetStateOfIndex(int index)
+{
+    return index == 0 ? TTargetState::Wake : TTargetState::Sleep;
+}
+
+int RiskOffset(TPopulation population, TTargetState state)
+{
+    return (population == TPopulation::Sensitive ? 10 : 0) - (state == TTargetState::Wake ? 10 : 0);
+}
+
+int EvaluateRisk(std::uint8_t unit, double value, TPopulation population, TTargetState state)
 {
     return DensityToRiskBase(DensityOf(unit, value)) + RiskOffset(population, state);
 }
@@ -37,7 +47,7 @@ QString RiskCategoryName(int index)
     return RiskCategoryNames[static_cast<std::size_t>(RiskCategoryIndex(index))];
 }
 
-int HistogramClassRiskIndex(int classLevelDb, int population, int state)
+int HistogramClassRiskIndex(int classLevelDb, TPopulation population, TTargetState state)
 {
     return classLevelDb + 30 + RiskOffset(population, state);
 }

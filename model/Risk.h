@@ -8,10 +8,15 @@
 #include <array>
 #include <cstdint>
 
-// Population: 0 General, 1 Sensitive. State: 0 Wake, 1 Sleep.
-inline constexpr int PopulationGeneral = 0, PopulationSensitive = 1;
-inline constexpr int StateWake = 0, StateSleep = 1;
+// The numbers are those of the choices' items, the settings file and the export's options.
+enum class TPopulation : std::uint8_t { General = 0, Sensitive = 1 };
+enum class TTargetState : std::uint8_t { Wake = 0, Sleep = 1 };
 inline constexpr int RiskPaletteSize = 40;
+
+// The choice of item index (or number) index: 1 is the sensitive population, anything else
+// the general one; 0 is the wake state, anything else sleep.
+TPopulation PopulationOfIndex(int index);
+TTargetState TargetStateOfIndex(int index);
 
 // "Very low", "Low", "Moderate", "High", "Very high", "Extreme": in English whatever the
 // language, as files, the export and the published readings carry them.
@@ -20,11 +25,11 @@ extern const std::array<QString, 6> RiskCategoryNames;
 QString RiskCategoryDisplayName(std::size_t category);
 
 // +10 for the sensitive population, -10 in the wake state.
-int RiskOffset(int population, int state);
+int RiskOffset(TPopulation population, TTargetState state);
 
 // The risk base of the reading (dB re 1 µW/m², rounded, at least -99; -99 for a reading of
 // zero or below) plus the population/state offset.
-int EvaluateRisk(std::uint8_t unit, double value, int population, int state);
+int EvaluateRisk(std::uint8_t unit, double value, TPopulation population, TTargetState state);
 
 // "Very low" up to 0, then one category per 10: 1 ... 10 "Low" ... 41 and above "Extreme".
 QString RiskCategoryName(int index);
@@ -41,4 +46,4 @@ QColor RiskColor(int index);
 bool LoadRiskPalette(const QString &resourcesDir);
 
 // The colour index of a level histogram class (level in dB re 1 mW/m²): level + 30 + offset.
-int HistogramClassRiskIndex(int classLevelDb, int population, int state);
+int HistogramClassRiskIndex(int classLevelDb, TPopulation population, TTargetState state);

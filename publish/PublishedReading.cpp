@@ -95,7 +95,7 @@ int OffsetFromUtc(const QDateTime &time)
 } // namespace
 
 TPublishedReading MakePublishedReading(const QDateTime &time, std::uint8_t unit, float value,
-                                       std::uint16_t peakFrequencyMHz, int population, int state,
+                                       std::uint16_t peakFrequencyMHz, TPopulation population, TTargetState state,
                                        const QString &recordName)
 {
     TPublishedReading reading;

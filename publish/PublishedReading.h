@@ -2,6 +2,8 @@
 // One sample as it is published: what the live display shows of it, with its own time, so
 // that a reading sent late (after the broker was away) still says when it was taken.
 
+#include "model/Risk.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -22,7 +24,7 @@ struct TPublishedReading {
 
 // The reading of a sample: level and risk category computed as the live display does.
 TPublishedReading MakePublishedReading(const QDateTime &time, std::uint8_t unit, float value,
-                                       std::uint16_t peakFrequencyMHz, int population, int state,
+                                       std::uint16_t peakFrequencyMHz, TPopulation population, TTargetState state,
                                        const QString &recordName = {});
 
 // "2026-12-07T10:49:20.500+01:00": local time with milliseconds and the UTC offset.

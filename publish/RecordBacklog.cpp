@@ -31,7 +31,7 @@ TRecordBacklog::TRecordBacklog(QString logPath, QString recordName, double start
 {
 }
 
-std::vector<TPublishedReading> TRecordBacklog::Take(std::size_t most, int population, int state)
+std::vector<TPublishedReading> TRecordBacklog::Take(std::size_t most, TPopulation population, TTargetState state)
 {
     std::vector<TPublishedReading> readings;
     if (Empty() || most == 0)

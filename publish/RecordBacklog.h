@@ -4,6 +4,7 @@
 // plus the intervals before it, as the record viewer shows it), so they are read back in
 // order once the queue has room again, however long the broker was away.
 
+#include "model/Risk.h"
 #include "publish/PublishedReading.h"
 #include "storage/RecordClock.h"
 
@@ -26,7 +27,7 @@ public:
 
     // Up to most of the waiting readings that the log holds by now, oldest first (the samples
     // of the write buffer follow once it is appended). EInOutError when the log cannot be read.
-    std::vector<TPublishedReading> Take(std::size_t most, int population, int state);
+    std::vector<TPublishedReading> Take(std::size_t most, TPopulation population, TTargetState state);
 
 private:
     const QString LogPath;

@@ -40,7 +40,7 @@ void TSessionPublisher::Stop()
     Publisher.Stop();
 }
 
-void TSessionPublisher::SetRiskChoice(int population, int state)
+void TSessionPublisher::SetRiskChoice(TPopulation population, TTargetState state)
 {
     Population = population;
     RiskState = state;

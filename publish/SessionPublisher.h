@@ -43,7 +43,7 @@ public:
     // The clean end: what is queued goes out (bounded wait), then "offline".
     void Stop();
     // The population and state whose risk category the readings carry (the Risk Assessment panel's choice).
-    void SetRiskChoice(int population, int state);
+    void SetRiskChoice(TPopulation population, TTargetState state);
 
     const TPublishOptions &Options() const { return Publisher.Options(); }
     // Readings in memory not yet known to have reached the broker.
@@ -70,8 +70,8 @@ private:
     TAcquisitionSession &Session;
     TMqttPublisher Publisher;
     std::size_t Limit;
-    int Population = 0;
-    int RiskState = 0;
+    TPopulation Population = TPopulation::General;
+    TTargetState RiskState = TTargetState::Wake;
     // The base name of the recording's log, empty when not recording: looked up once per
     // recording, not per sample.
     QString RecordName;

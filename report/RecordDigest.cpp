@@ -28,7 +28,8 @@ std::vector<TFrequencyCount> MostFrequent(const std::vector<std::uint64_t> &coun
 
 } // namespace
 
-TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, double interval, int population, int state,
+TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, double interval, TPopulation population,
+                           TTargetState state,
                            const TSampleVisitor &visit)
 {
     TRecordDigest digest;

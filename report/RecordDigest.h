@@ -6,6 +6,7 @@
 
 #include "model/AlertEpisodes.h"
 #include "model/Exposure.h"
+#include "model/Risk.h"
 #include "model/SampleStatistics.h"
 #include "storage/RecordReadings.h"
 
@@ -39,5 +40,6 @@ using TSampleVisitor = std::function<void(std::uint64_t index, double value)>;
 // Reads the log once (EInOutError when it cannot be read). A reading that is not a finite
 // number counts as 0, as in the viewer.
 // interval: the record's seconds per sample, for the exposure's 30 minutes.
-TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, double interval, int population, int state,
+TRecordDigest DigestRecord(const QString &logPath, std::uint8_t unit, double interval, TPopulation population,
+                           TTargetState state,
                            const TSampleVisitor &visit);

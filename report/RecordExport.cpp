@@ -206,13 +206,13 @@ TRecordSummary SummariseRecord(const QString &logPath, std::uint8_t unit)
     return summary;
 }
 
-void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, int population, int state)
+void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, TPopulation population, TTargetState state)
 {
     WriteCsv(FileSink(out), logPath, meta, population, state, {});
 }
 
-bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &meta, int population, int state,
-              const TExportProgress &progress)
+bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &meta, TPopulation population,
+              TTargetState state, const TExportProgress &progress)
 {
     TLogReader reader(logPath);
     TOutput output(sink);
@@ -261,7 +261,7 @@ bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &me
 }
 
 void WriteSummary(std::FILE *out, const QString &logPath, const TMetaData &meta, const TRecordSummary &summary,
-                  int population, int state)
+                  TPopulation population, TTargetState state)
 {
     TOutput output(FileSink(out));
     const TSampleStatistics &statistics = summary.Statistics;

@@ -2,6 +2,7 @@
 // What zeltar-export writes: a record's samples as CSV, or its summary as key: value lines.
 // Both stream the log in blocks, so memory does not grow with the record.
 
+#include "model/Risk.h"
 #include "model/SampleStatistics.h"
 #include "storage/MetaData.h"
 
@@ -34,14 +35,15 @@ bool IsFileOfRecord(const QString &path, const QString &logPath);
 
 TRecordSummary SummariseRecord(const QString &logPath, std::uint8_t unit);
 
-void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, int population, int state);
+void WriteCsv(std::FILE *out, const QString &logPath, const TMetaData &meta, TPopulation population,
+              TTargetState state);
 
 // Where the CSV's bytes go, in pieces of about a megabyte; it throws to give up.
 using TByteSink = std::function<void(const char *data, std::size_t size)>;
 // Told after each block of samples how many of how many are written; false stops the export.
 using TExportProgress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
 // The same CSV into sink; false when progress stopped it (what was written so far is partial).
-bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &meta, int population, int state,
-              const TExportProgress &progress);
+bool WriteCsv(const TByteSink &sink, const QString &logPath, const TMetaData &meta, TPopulation population,
+              TTargetState state, const TExportProgress &progress);
 void WriteSummary(std::FILE *out, const QString &logPath, const TMetaData &meta, const TRecordSummary &summary,
-                  int population, int state);
+                  TPopulation population, TTargetState state);

@@ -42,8 +42,8 @@ TTickMaker TRecordCharts::TimeTicks() const
                double lo, double hi) { return ReportTimeTicks(lo, hi, end, day, minTicks, locale); };
 }
 
-std::unique_ptr<TRecordCharts> MakeRecordCharts(const QString &logPath, const TMetaData &meta, int population,
-                                                int state, const QSize &size)
+std::unique_ptr<TRecordCharts> MakeRecordCharts(const QString &logPath, const TMetaData &meta, TPopulation population,
+                                                TTargetState state, const QSize &size)
 {
     auto charts = std::make_unique<TRecordCharts>();
     ConfigureChart(charts->Time, ViewerTimeChartConfiguration());

@@ -25,5 +25,5 @@ struct TRecordCharts {
 };
 
 // Each chart at size; reads the log once (EInOutError when it cannot be read).
-std::unique_ptr<TRecordCharts> MakeRecordCharts(const QString &logPath, const TMetaData &meta, int population,
-                                                int state, const QSize &size);
+std::unique_ptr<TRecordCharts> MakeRecordCharts(const QString &logPath, const TMetaData &meta, TPopulation population,
+                                                TTargetState state, const QSize &size);

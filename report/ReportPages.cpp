@@ -224,8 +224,8 @@ void TableRow(TPage &page, double y, const QString &name, const std::array<QStri
 double PaintRiskCategories(TPage &page, double y, const TReportRequest &request, const TRecordDigest &digest,
                            const TReportTexts &texts)
 {
-    const auto population = std::size_t(request.Population == PopulationSensitive);
-    const auto state = std::size_t(request.State == StateSleep);
+    const auto population = std::size_t(request.Population == TPopulation::Sensitive);
+    const auto state = std::size_t(request.State == TTargetState::Sleep);
     const double top = y;
     y += page.Heading(y, texts.RiskHeading.arg(texts.Populations[population], texts.States[state]));
     TableRow(page, y, texts.Category, {texts.SampleCount, texts.Time, texts.Share}, true);

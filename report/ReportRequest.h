@@ -2,6 +2,7 @@
 // What a record's report, its CSV export and its pictures are made from: the log, its
 // metadata, and the population and state its risk is judged for.
 
+#include "model/Risk.h"
 #include "storage/MetaData.h"
 
 #include <QString>
@@ -9,8 +10,8 @@
 
 struct TReportRequest {
     QString LogPath;
-    TMetaData Meta;     // as read beside the log, or the viewer's defaults
-    int Population = 0; // 0 General, 1 Sensitive
-    int State = 0;      // 0 Wake, 1 Sleep
+    TMetaData Meta; // as read beside the log, or the viewer's defaults
+    TPopulation Population = TPopulation::General;
+    TTargetState State = TTargetState::Wake;
     QStringList Damage{}; // what cannot be right in the record's files, one sentence each
 };

@@ -14,7 +14,7 @@
 
 namespace {
 
-// Sets a shared flag for as long as it lives, also when the work ends by an error: a flag
+// Sets a flag for as long as it lives, also when the work ends by an error: a flag
 // left set would make the next save wait, or the next recording skip its description.
 class TFlagScope {
 public:
@@ -66,6 +66,7 @@ void TAcquisitionSession::SetState(TRecordingState state)
 
 void TAcquisitionSession::ResetLiveState(TRecordingState mode, const TAcquisitionChoice &choice)
 {
+    const THeldLines held(LineHold);
     ResetLiveState(mode, choice, CurrentTime());
 }
 
@@ -121,6 +122,7 @@ void TAcquisitionSession::ProcessSample(int peakFrequency, float value)
 
 void TAcquisitionSession::StartListening(const TAcquisitionChoice &choice)
 {
+    const THeldLines held(LineHold);
     TDeferredError saveError;
     if (RecordingState == Recording)
         saveError.Run([this] { SaveOnStop(); });
@@ -130,6 +132,7 @@ void TAcquisitionSession::StartListening(const TAcquisitionChoice &choice)
 
 void TAcquisitionSession::StartRecording(const TAcquisitionChoice &choice)
 {
+    const THeldLines held(LineHold);
     // A recording running now is completed before the next begins.
     if (RecordingState == Recording)
         SaveOnStop();
@@ -259,6 +262,16 @@ void TAcquisitionSession::RestartRecording(const std::function<void()> &stopAndR
     WriteRecordMeta();
 }
 
+void TAcquisitionSession::HoldLineDelivery(bool hold)
+{
+    if (!LineHold)
+        return;
+    if (hold)
+        LineHold->HoldLines();
+    else
+        LineHold->ReleaseLines();
+}
+
 void TAcquisitionSession::SetOnHold(bool hold)
 {
     OnHold = hold;
@@ -281,7 +294,7 @@ void TAcquisitionSession::SaveOnStop()
 {
     // A pending end belongs to this recording: it must not stop a later one.
     CancelScheduledEnd();
-    WaitWhileSampleInProgress(PauseForSample);
+    WaitWhileSampleInProgress(SampleInProgress, PauseForSample);
     TDeferredError error;
     error.Run([this] { AppendWriteBuffer(); });
     if (MetaOwed)

@@ -1,14 +1,15 @@
 #pragma once
 // The acquisition session: listening, recording, pausing, stopping, restarting and importing,
-// and every change of the acquisition state. It owns the numbers of the run (statistics and
-// live histogram), the write buffer and the log of a recording with the samples that log
-// could not take yet, the transfer of a memory import, the metadata and the scheduled end. It
-// needs no window: windows ask it to act and draw what its signals report. File errors are
-// thrown to the handler that asked, and reported by Error when the session acted on its own
-// (the end of an import's transfer); questions and the time of every action go through the
-// program's services.
+// and every change of the acquisition state. The meter's connection delivers its samples and
+// import lines here, and the session holds them back while it rebuilds its live state. It
+// owns the numbers of the run (statistics and live histogram), the write buffer and the log of
+// a recording with the samples that log could not take yet, the transfer of a memory import,
+// the metadata and the scheduled end. It needs no window: windows ask it to act and draw what
+// its signals report. File errors are thrown to the handler that asked, and reported by Error
+// when the session acted on its own (the end of an import's transfer); questions and the time
+// of every action go through the program's services.
 
-#include "model/GlobalState.h"
+#include "model/MeterReceiver.h"
 #include "model/SampleRecord.h"
 #include "model/SampleStatistics.h"
 #include "model/UnitCircBuffer_COMMON.h"
@@ -42,15 +43,13 @@ struct TImportWindow {
     // The unit, interval and correction its controls hold; may throw for a box that holds
     // no valid number.
     std::function<TAcquisitionChoice()> Settings;
-    // Runs action with the delivery of the meter's lines held.
-    std::function<void(const std::function<void()> &action)> WithLinesHeld;
     // The save dialog offering proposed: the name chosen, or empty when declined.
     std::function<QString(const QString &proposed)> AskName;
     // The metadata dialog: true once the user has described the record.
     std::function<bool()> Describe;
 };
 
-class TAcquisitionSession : public QObject {
+class TAcquisitionSession : public QObject, public IMeterReceiver {
     Q_OBJECT
 
 public:
@@ -60,7 +59,10 @@ public:
     // logDir is where recordings are named.
     explicit TAcquisitionSession(const QString &logDir, QObject *parent = nullptr);
 
-    TRecordingState State() const { return RecordingState; }
+    TRecordingState State() const override { return RecordingState; }
+    bool IsOnHold() const override { return OnHold; }
+    // A recording is being restarted: the new one keeps the description of the previous one.
+    bool IsRestarting() const { return RestartInProgress; }
     // The log of the recording in progress (or of the last import), else the Log folder.
     const QString &CurrentLogFile() const { return LogFile; }
     const TMetaData &CurrentMetaData() const { return MetaData; }
@@ -80,6 +82,7 @@ public:
     void LimitUnwritten(std::size_t samples) { NotInLog = TUnwrittenSamples(samples); }
     // The pending end of the recording; the schedule dialog sets it.
     TScheduledEnd &ScheduledEnd() { return End; }
+    const TScheduledEnd &ScheduledEnd() const { return End; }
 
     // The alert on the readings of the run, judged before each sample is reported.
     TLiveAlert Alert;
@@ -98,7 +101,11 @@ public:
 
     // One reading of the meter: corrected, recorded while a recording runs, counted. A log
     // that cannot be written is thrown once the sample has been counted and reported.
-    void ProcessSample(int peakFrequency, float value);
+    void ProcessSample(int peakFrequency, float value) override;
+    double SampleInterval() const override { return MetaData.Interval; }
+    void SetLineHold(ILineHold *hold) override { LineHold = hold; }
+    // Holds (true) or releases the meter's lines, for a copy of the log in recording.
+    void HoldLineDelivery(bool hold);
 
     // Listening with choice; a recording in progress is saved first, and a save that failed
     // is thrown once listening runs.
@@ -159,7 +166,7 @@ public:
     // The port of an import that waited for its meter has opened: its data is awaited.
     void ImportPortOpened();
     // One line of the dump as the port delivers it, CR LF included.
-    void ImportLine(const QString &line);
+    void ImportLine(const QString &line) override;
     // Whether a data line has come and the silence that ends the transfer is awaited.
     bool TransferEndPending() const { return Import.ImportTimer.isActive(); }
     // The transfer has ended (its timer runs this): the records are replayed and saved as a
@@ -202,6 +209,14 @@ private:
     QString UnsavedText() const;
 
     const QString LogDir;
+    // Lines are held while the live state is rebuilt, so that no sample is processed halfway
+    // through it.
+    ILineHold *LineHold = nullptr;
+    TRecordingState RecordingState = Listening;
+    bool OnHold = false;
+    // A received line is being processed: a save reached under one of its boxes waits for it.
+    bool SampleInProgress = false;
+    bool RestartInProgress = false;
     QString LogFile;
     TMetaData MetaData;
     TSampleStatistics RunStatistics;

@@ -1,12 +1,12 @@
 #include "session/LiveAlert.h"
 
-#include "model/GlobalState.h"
 #include "session/AcquisitionSession.h"
 
 TLiveAlert::TLiveAlert() : Rule(TAlertLimit{}, Population, State) {}
 
 void TLiveAlert::Watch(TAcquisitionSession &session)
 {
+    Session = &session;
     connect(&session, &TAcquisitionSession::StateChanged, this, [this](TRecordingState state) {
         if (state != Listening && state != Recording)
             End();
@@ -26,7 +26,7 @@ void TLiveAlert::SetLimit(const TAlertLimit &limit)
     Rule = TAlertRule(limit, Population, State);
 }
 
-void TLiveAlert::SetTarget(int population, int state)
+void TLiveAlert::SetTarget(TPopulation population, TTargetState state)
 {
     Population = population;
     State = state;
@@ -36,7 +36,7 @@ void TLiveAlert::SetTarget(int population, int state)
 void TLiveAlert::Judge(double timeSeconds, std::uint8_t unit, double correctedValue)
 {
     // The replay of an import is no live reading.
-    if (RecordingState != Listening && RecordingState != Recording)
+    if (!Session || (Session->State() != Listening && Session->State() != Recording))
         return;
     // A level is a number in the unit of the readings: in another unit it means something else.
     if (unit != RunUnit) {

@@ -3,6 +3,7 @@
 // on and the session listens or records. It tells when an alert starts, when its peak grows and
 // when it ends; a stop, an import, a change of unit or the switch turned off end it at once.
 
+#include "model/AcquisitionState.h"
 #include "model/AlertRule.h"
 
 #include <QObject>
@@ -26,7 +27,7 @@ public:
     void SetLimit(const TAlertLimit &limit);
     const TAlertLimit &Limit() const { return Rule.Limit(); }
     // The risk assessment's population and state.
-    void SetTarget(int population, int state);
+    void SetTarget(TPopulation population, TTargetState state);
 
     // One corrected reading, in unit, taken at timeSeconds (any steady origin).
     void Take(double timeSeconds, std::uint8_t unit, double correctedValue)
@@ -50,9 +51,10 @@ private:
     // An alert in progress ends now, and the rule starts afresh.
     void End();
 
+    const TAcquisitionSession *Session = nullptr;
     bool IsOn = false;
-    int Population = 0;
-    int State = 0;
+    TPopulation Population = TPopulation::General;
+    TTargetState State = TTargetState::Wake;
     TAlertRule Rule;
     std::uint8_t RunUnit = 0;
 };

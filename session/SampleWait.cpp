@@ -1,7 +1,5 @@
 #include "session/SampleWait.h"
 
-#include "model/GlobalState.h"
-
 #include <QEventLoop>
 #include <QTimer>
 
@@ -12,9 +10,9 @@ constexpr int MostPauses = 10;
 
 } // namespace
 
-void WaitWhileSampleInProgress(const std::function<void(int milliseconds)> &pause)
+void WaitWhileSampleInProgress(const bool &inProgress, const std::function<void(int milliseconds)> &pause)
 {
-    for (int i = 0; i < MostPauses && SampleInProgress; ++i)
+    for (int i = 0; i < MostPauses && inProgress; ++i)
         pause(PauseMs);
 }
 

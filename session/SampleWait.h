@@ -6,8 +6,8 @@
 
 #include <functional>
 
-// Tests the flag and pauses 100 ms at a time, at most 10 times; no pause when it is clear.
-void WaitWhileSampleInProgress(const std::function<void(int milliseconds)> &pause);
+// Tests inProgress and pauses 100 ms at a time, at most 10 times; no pause when it is clear.
+void WaitWhileSampleInProgress(const bool &inProgress, const std::function<void(int milliseconds)> &pause);
 
 // Lets timers and the port's notifications run for milliseconds; clicks and keys wait.
 void ProcessEventsFor(int milliseconds);

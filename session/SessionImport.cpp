@@ -109,7 +109,8 @@ void TAcquisitionSession::ReplayImport(std::vector<TSampleRecord> &records, cons
 {
     emit StatusText(PlottingStatus);
     emit ImportProgress(0, length);
-    ImportWindow.WithLinesHeld([&] {
+    {
+        const THeldLines held(LineHold);
         std::ranges::reverse(records);
         TAcquisitionChoice wholeTransfer = choice;
         wholeTransfer.VisibleSamples = static_cast<int>(records.size());
@@ -119,7 +120,7 @@ void TAcquisitionSession::ReplayImport(std::vector<TSampleRecord> &records, cons
             ProcessSample(record.Frequency, record.Value);
             emit ImportProgress(++done, length);
         }
-    });
+    }
     HideImportProgress();
     emit ImportReplayed();
 }

@@ -46,7 +46,7 @@ std::optional<TExportChoiceDialog::TChoice> AskExportChoice(const QString &logNa
     return dialog.Choice;
 }
 
-void ExportPickedRecord(QWidget *parent, const QString &logFile, int population, int state)
+void ExportPickedRecord(QWidget *parent, const QString &logFile, TPopulation population, TTargetState state)
 {
     try {
         const std::optional<TExportChoiceDialog::TChoice> choice = AskExportChoice(QFileInfo(logFile).fileName(), parent);

@@ -2,6 +2,8 @@
 // What the main menu's "Export record…" writes for the log picked in the file manager: the
 // question (a PDF report or a CSV file), then the command's own save dialog.
 
+#include "model/Risk.h"
+
 #include <QDialog>
 
 #include <optional>
@@ -27,4 +29,4 @@ std::optional<TExportChoiceDialog::TChoice> AskExportChoice(const QString &logNa
 
 // Asks what to write for logFile and writes it with the risk columns of population and state.
 // A missing .meta is told and the viewer's defaults are used; failures end in one error box.
-void ExportPickedRecord(QWidget *parent, const QString &logFile, int population, int state);
+void ExportPickedRecord(QWidget *parent, const QString &logFile, TPopulation population, TTargetState state);

@@ -202,7 +202,7 @@ void TRecordInfoPanel::ShowPreview(const QString &logPath)
         return;
     }
     Label6->setText(QStringLiteral("Histogram of dBmW/m²"));
-    DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulationIndex(), Host.RiskStateIndex(), false);
+    DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulation(), Host.RiskState(), false);
 }
 
 void TRecordInfoPanel::ShowReadProblems()

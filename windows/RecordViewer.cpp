@@ -6,7 +6,6 @@
 #include "charts/MarkShapes.h"
 #include "charts/ChartWidget.h"
 #include "model/DecimalSeparators.h"
-#include "model/GlobalState.h"
 #include "model/Services.h"
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
@@ -292,8 +291,8 @@ void TRecordViewer::ShowRecordSummary(const QString &fileName)
 
 void TRecordViewer::DrawHistogram()
 {
-    DrawLevelHistogram(*HChart, Statistics.Histogram(), RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(),
-                       false);
+    DrawLevelHistogram(*HChart, Statistics.Histogram(), PopulationOfIndex(RiskPopulationRG->ItemIndex()),
+                       TargetStateOfIndex(RiskStateRG->ItemIndex()), false);
 }
 
 TRangeBox TRecordViewer::FullTimeView() const

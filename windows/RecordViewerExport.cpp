@@ -40,8 +40,8 @@ void TRecordViewer::SaveReportClick()
 {
     if (ShownRecordFile.isEmpty() || LoadInProgress)
         return;
-    const QString saved = SaveReportCommand(
-        this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(), RecordDamage});
+    const QString saved = SaveReportCommand(this, {ShownRecordFile, RecordMeta, PopulationOfIndex(RiskPopulationRG->ItemIndex()),
+                                                   TargetStateOfIndex(RiskStateRG->ItemIndex()), RecordDamage});
     if (!saved.isEmpty())
         PanelStatus->setText(SavedFileStatus(QStringLiteral("Report"), saved));
 }
@@ -50,8 +50,8 @@ void TRecordViewer::ExportCsvClick()
 {
     if (ShownRecordFile.isEmpty() || LoadInProgress)
         return;
-    const QString saved = ExportCsvCommand(
-        this, {ShownRecordFile, RecordMeta, RiskPopulationRG->ItemIndex(), RiskStateRG->ItemIndex(), RecordDamage});
+    const QString saved = ExportCsvCommand(this, {ShownRecordFile, RecordMeta, PopulationOfIndex(RiskPopulationRG->ItemIndex()),
+                                                  TargetStateOfIndex(RiskStateRG->ItemIndex()), RecordDamage});
     if (!saved.isEmpty())
         PanelStatus->setText(SavedFileStatus(QStringLiteral("CSV file"), saved));
 }

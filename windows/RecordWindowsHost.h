@@ -2,6 +2,8 @@
 // What the record windows need of the main window, which implements it: the record
 // windows sit below the main window and never include it.
 
+#include "model/Risk.h"
+
 #include <QString>
 
 class IRecordWindowsHost {
@@ -15,7 +17,7 @@ public:
     // Holds (true) or releases (false) the delivery of the meter's lines while the log in
     // recording is copied, so that no batch is appended meanwhile. Nothing when the port is closed.
     virtual void HoldLineDelivery(bool hold) = 0;
-    // The main window's risk choices (population 0 General, 1 Sensitive; state 0 Wake, 1 Sleep).
-    virtual int RiskPopulationIndex() const = 0;
-    virtual int RiskStateIndex() const = 0;
+    // The main window's risk choices.
+    virtual TPopulation RiskPopulation() const = 0;
+    virtual TTargetState RiskState() const = 0;
 };

@@ -12,6 +12,7 @@
 // network thread, and the TCP of the reading and its acknowledgement on the loopback, which the
 // broker's side of runs on this process's threads too.
 
+#include "app/AcquisitionSettingsPanel.h"
 #include "app/MainWindow.h"
 #include "bench/PeakResident.h"
 #include "model/Risk.h"
@@ -65,7 +66,7 @@ struct TLiveSession {
     TPublishedReading Reading(const QDateTime &at) const
     {
         return MakePublishedReading(at, Session.CurrentMetaData().Unit, Session.CurrentValue(), Session.PeakFrequency(),
-                                    PopulationGeneral, StateWake, QStringLiteral("Bench record"));
+                                    TPopulation::General, TTargetState::Wake, QStringLiteral("Bench record"));
     }
 
     QTemporaryDir Dir;
@@ -92,7 +93,7 @@ struct TLiveWindow {
         LoadRiskPalette(paths.ResourcesDir);
         Form = std::make_unique<TMainWindow>(paths);
         Form->show();
-        Form->ApplySettings(Listening);
+        Form->SettingsPanel->ApplySettings(Listening);
         QCoreApplication::processEvents();
     }
 
@@ -100,7 +101,7 @@ struct TLiveWindow {
     void Feed(std::size_t i)
     {
         const TMeterSample &sample = Samples()[i % Samples().size()];
-        Form->ProcessSample(sample.Frequency, sample.Value);
+        Form->Session.ProcessSample(sample.Frequency, sample.Value);
         QCoreApplication::processEvents();
     }
 

@@ -67,7 +67,7 @@ void BM_ReportOfTenMillionSamples(benchmark::State &state)
     TBenchRecord &record = Record();
     const double before = PeakResidentMegabytes();
     for (auto _ : state)
-        SaveRecordReport(record.Dir.filePath("report.pdf"), {record.Log, record.Meta, 0, 0});
+        SaveRecordReport(record.Dir.filePath("report.pdf"), {record.Log, record.Meta, TPopulation::General, TTargetState::Wake});
     state.counters["peak_rss_MB"] = PeakResidentMegabytes();
     state.counters["rss_before_MB"] = before;
 }
@@ -80,7 +80,7 @@ void BM_CsvOfTenMillionSamples(benchmark::State &state)
         QSaveFile file(record.Dir.filePath("samples.csv"));
         file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
         WriteCsv([&](const char *data, std::size_t size) { file.write(data, qint64(size)); }, record.Log, record.Meta,
-                 0, 0, [](std::uint64_t, std::uint64_t) { return true; });
+                 TPopulation::General, TTargetState::Wake, [](std::uint64_t, std::uint64_t) { return true; });
         file.commit();
     }
     state.SetItemsProcessed(state.iterations() * Samples);
@@ -93,8 +93,8 @@ void BM_CsvRowsOfTenMillionSamples(benchmark::State &state)
     TBenchRecord &record = Record();
     std::size_t bytes = 0;
     for (auto _ : state)
-        WriteCsv([&](const char *, std::size_t size) { bytes += size; }, record.Log, record.Meta, 0, 0,
-                 [](std::uint64_t, std::uint64_t) { return true; });
+        WriteCsv([&](const char *, std::size_t size) { bytes += size; }, record.Log, record.Meta,
+                 TPopulation::General, TTargetState::Wake, [](std::uint64_t, std::uint64_t) { return true; });
     state.SetItemsProcessed(state.iterations() * Samples);
     state.counters["MB_per_run"] = double(bytes) / double(state.iterations()) / 1e6;
 }

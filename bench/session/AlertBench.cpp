@@ -3,7 +3,6 @@
 // hover about the limit so that alerts start and end. The rule alone is O(1) per reading.
 
 #include "model/AlertRule.h"
-#include "model/GlobalState.h"
 #include "model/Risk.h"
 #include "model/Units.h"
 #include "session/AcquisitionSession.h"
@@ -61,13 +60,12 @@ void SessionSample(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
     state.counters["alerts"] = static_cast<double>(started);
     session.Stop();
-    ResetGlobalState();
 }
 
 void RuleTake(benchmark::State &state)
 {
     const auto alerts = static_cast<TAlerts>(state.range(0));
-    TAlertRule rule(LimitOf(alerts), PopulationGeneral, StateWake);
+    TAlertRule rule(LimitOf(alerts), TPopulation::General, TTargetState::Wake);
     const std::vector<float> &readings = Readings();
     std::size_t i = 0;
     double time = 0;

@@ -33,8 +33,8 @@ public:
     QString CurrentLogFile() const override { return {}; }
     bool IsRecording() const override { return false; }
     void HoldLineDelivery(bool) override {}
-    int RiskPopulationIndex() const override { return 0; }
-    int RiskStateIndex() const override { return 0; }
+    TPopulation RiskPopulation() const override { return TPopulation::General; }
+    TTargetState RiskState() const override { return TTargetState::Wake; }
 };
 
 struct TBenchFolder {

@@ -5,6 +5,9 @@
 
 #include "tests/app/AppTestSupport.h"
 
+#include "app/AcquisitionBar.h"
+#include "app/AcquisitionSettingsPanel.h"
+#include "app/StatusLine.h"
 #include "app/AlertsControl.h"
 #include "app/QtServices.h"
 #include "device/MeterConnection.h"
@@ -34,15 +37,15 @@ class AlertsControlTest : public MainWindowTest {
 protected:
     AlertsControlTest()
     {
-        Form->IrrUnitGB->SetItemIndex(1);
-        Form->IrrUnitGB->OnClick();
-        Form->ImageSOUNDClick();
+        Form->SettingsPanel->IrrUnitGB->SetItemIndex(1);
+        Form->SettingsPanel->IrrUnitGB->OnClick();
+        Form->Bar->SetAlertsOn(!Form->Bar->AlertsOn());
         Listen();
     }
 
     bool Shows(const QString &picture) const
     {
-        return Form->ImageSOUND->pixmap().toImage().convertToFormat(QImage::Format_RGB32)
+        return Form->Bar->AlertsSwitch->pixmap().toImage().convertToFormat(QImage::Format_RGB32)
                == QImage(App.Paths().ResourcesDir + picture).convertToFormat(QImage::Format_RGB32);
     }
     void FeedAfter(int seconds, float value)
@@ -54,9 +57,9 @@ protected:
     {
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::RightButton, Qt::RightButton,
                           Qt::NoModifier);
-        QCoreApplication::sendEvent(Form->ImageSOUND, &press);
+        QCoreApplication::sendEvent(Form->Bar->AlertsSwitch, &press);
     }
-    std::string Status() const { return Form->PanelStatus->text().toStdString(); }
+    std::string Status() const { return Form->StatusLine->text().toStdString(); }
     QString Tone() const { return App.Paths().ResourcesDir + "Alert.wav"; }
 };
 
@@ -64,8 +67,8 @@ protected:
 
 TEST_F(AlertsControlTest, AnAlertShowsSoundsAndNotifiesUntilTheReadingsStayedBelowForTheHoldTime)
 {
-    EXPECT_EQ(Form->ImageSOUND->toolTip(), "Toggle alerts (on/off)");
-    ASSERT_TRUE(Form->AlertsOn && Shows("Speaker.bmp"));
+    EXPECT_EQ(Form->Bar->AlertsSwitch->toolTip(), "Toggle alerts (on/off)");
+    ASSERT_TRUE(Form->Bar->AlertsOn() && Shows("Speaker.bmp"));
     Feed(Moderate);
     EXPECT_TRUE(Services.Sounds.isEmpty() && Services.Notifications.empty());
 
@@ -92,10 +95,10 @@ TEST_F(AlertsControlTest, AnAlertShowsSoundsAndNotifiesUntilTheReadingsStayedBel
     // Moderate for the general population, but High for the sensitive one as the panel now says:
     // the alert goes on past the hold time of 10 s.
     FeedAfter(1, Moderate);
-    Form->RiskPopulationRG->SetItemIndex(1);
+    Form->SettingsPanel->RiskPopulationRG->SetItemIndex(1);
     FeedAfter(10, Moderate);
     EXPECT_TRUE(Shows("Speakeralert.bmp"));
-    Form->RiskPopulationRG->SetItemIndex(0);
+    Form->SettingsPanel->RiskPopulationRG->SetItemIndex(0);
     FeedAfter(1, Moderate);
     FeedAfter(9, Low);
     EXPECT_TRUE(Form->Alerts->ToneTimer.isActive());
@@ -109,7 +112,7 @@ TEST_F(AlertsControlTest, AnAlertShowsSoundsAndNotifiesUntilTheReadingsStayedBel
     Form->Session.Stop();
     EXPECT_EQ(Status(), "");
     EXPECT_TRUE(Shows("Speaker.bmp") && !Form->Alerts->ToneTimer.isActive());
-    Form->ImageSOUNDClick();
+    Form->Bar->SetAlertsOn(!Form->Bar->AlertsOn());
     EXPECT_TRUE(Shows("Speakeroff.bmp"));
     Listen();
     FeedAfter(1, High);
@@ -134,7 +137,7 @@ TEST_F(AlertsControlTest, TheDialogFromTheRightClickOrTheMenuSetsALevelAndTheTon
         RightClickPicture();
     }
     EXPECT_EQ(shown, 1);
-    EXPECT_TRUE(Form->AlertsOn);
+    EXPECT_TRUE(Form->Bar->AlertsOn());
     const TAlertOptions level{{.Category = 3, .Level = 2.0, .HoldSeconds = 10}, false};
     EXPECT_EQ(Form->Alerts->Options(), level);
     EXPECT_EQ(ReadAlertOptions(App.Paths().SettingsDir + ProgramOptionsFileName), level);
@@ -179,7 +182,7 @@ TEST_F(MainWindowTest, TheSwitchAndTheAlertOptionsAreKeptOverARestartAndTheSetti
     const TAlertOptions options{{.Category = 4, .Level = std::nullopt, .HoldSeconds = 30}, false};
     const QTemporaryDir noPorts;
     {
-        auto connection = std::make_unique<TMeterConnection>(*Form, App.Paths(), noPorts.path());
+        auto connection = std::make_unique<TMeterConnection>(*Form, Form->Session, App.Paths(), noPorts.path());
         Form->AttachConnectionForm(*connection);
         ModalHookGuard<TAlertsDialog> guard([](TAlertsDialog &dialog) {
             dialog.CategoryCB->setCurrentIndex(4);
@@ -194,9 +197,9 @@ TEST_F(MainWindowTest, TheSwitchAndTheAlertOptionsAreKeptOverARestartAndTheSetti
 
     Form = std::make_unique<TMainWindow>(App.Paths());
     EXPECT_EQ(Form->Alerts->Options(), options);
-    auto connection = std::make_unique<TMeterConnection>(*Form, App.Paths(), noPorts.path());
+    auto connection = std::make_unique<TMeterConnection>(*Form, Form->Session, App.Paths(), noPorts.path());
     Form->AttachConnectionForm(*connection);
-    EXPECT_TRUE(Form->AlertsOn && Form->Session.Alert.On());
+    EXPECT_TRUE(Form->Bar->AlertsOn() && Form->Session.Alert.On());
     EXPECT_EQ(Form->Session.Alert.Limit(), options.Limit);
 }
 

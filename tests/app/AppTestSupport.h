@@ -2,7 +2,12 @@
 // A main window in a temporary application folder holding the installation's resources, with
 // fake services: the boxes recorded, the clock where the test sets it.
 
+#include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
+#include "app/AcquisitionSettingsPanel.h"
+#include "app/LiveChartsPanel.h"
 #include "app/MainWindow.h"
+#include "app/StatusLine.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/TempAppDir.h"
 
@@ -18,9 +23,9 @@ protected:
     MainWindowTest();
 
     // One measurement as the connection form hands it over.
-    void Feed(float value, int frequency = 0) { Form->ProcessSample(frequency, value); }
+    void Feed(float value, int frequency = 0) { Form->Session.ProcessSample(frequency, value); }
     // The settings of the controls applied for listening, as Play does.
-    void Listen() { Form->ApplySettings(Listening); }
+    void Listen() { Form->SettingsPanel->ApplySettings(Listening); }
     // A recording at 0.5 s in mW/m2 without correction, its log named by Now.
     void Record() { Form->Session.StartRecording({UnitMWm2, 0.5, 0, 60}); }
     // The window's menu entry of that text; a missing one fails the test.

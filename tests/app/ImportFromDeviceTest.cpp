@@ -24,19 +24,25 @@ TEST_F(ImportFromDevice, AnImportStartedBeforeTheMeterIsPluggedInWaitsForItAndSh
     Start();
     Services.SaveAs = App.Paths().LogDir + "Field trip.zlog";
     Services.Answer(TMsgAnswer::Ok); // the HOLD notice
-    Form1->Import1Click();
-    // The bar spans the top bar from x 206 to 10 pixels short of its right end, which it keeps.
-    EXPECT_EQ(Form1->ProgressBar->geometry(), QRect(206, 5, Form1->width() - 216, 16));
+    Form1->Control->Import1Click();
+    // The progress lies over the tool bar's read-outs, clear of its buttons, and keeps its
+    // distance from the bar's right end when the window grows.
+    const TAcquisitionBar &bar = *Form1->Bar;
+    const auto rightMargin = [&bar] { return bar.width() - bar.ProgressBar->geometry().right(); };
     Form1->show();
+    ASSERT_FALSE(bar.ProgressBar->isHidden());
+    EXPECT_TRUE(bar.rect().contains(bar.ProgressBar->geometry()));
+    EXPECT_GT(bar.ProgressBar->x(), bar.RestartB->geometry().right());
+    const int margin = rightMargin();
     Form1->resize(1100, 700);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->PanelCoolBar->width() == 1100; }, 5000));
-    EXPECT_EQ(Form1->ProgressBar->geometry().right(), 1100 - 11);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->Bar->width() == 1100; }, 5000));
+    EXPECT_EQ(rightMargin(), margin);
 
     PlugIn();
     Form2->Timer1Timer();
-    EXPECT_EQ(Form1->PanelStatus->text(), "   Waiting for data to be sent from ZELTAR device...");
+    EXPECT_EQ(Form1->StatusLine->text(), "   Waiting for data to be sent from ZELTAR device...");
     int furthest = 0;
-    QObject::connect(Form1->ProgressBar, &QProgressBar::valueChanged,
+    QObject::connect(Form1->Bar->ProgressBar, &QProgressBar::valueChanged,
                      [&](int value) { furthest = std::max(furthest, value); });
     TSimOptions options;
     options.IntervalSeconds = 0.01;
@@ -45,12 +51,12 @@ TEST_F(ImportFromDevice, AnImportStartedBeforeTheMeterIsPluggedInWaitsForItAndSh
     options.Frequencies = {900, 1800, 2450, 0};
     TMeterSimulator simulator(*Meter, TMeterScript(options), false, -1ms);
     simulator.Start();
-    ASSERT_TRUE(QTest::qWaitFor([] { return RecordingState != Importing; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Form1->Session.State() != Importing; }, 60000));
 
     EXPECT_EQ(furthest, 4);
-    EXPECT_TRUE(Form1->ProgressBar->isHidden());
-    EXPECT_EQ(Form1->TChart->ItemCount(), 4u);
-    EXPECT_GT(Form1->HChart->ItemCount(), 0u);
+    EXPECT_TRUE(Form1->Bar->ProgressBar->isHidden());
+    EXPECT_EQ(Form1->Charts->TChart->ItemCount(), 4u);
+    EXPECT_GT(Form1->Charts->HChart->ItemCount(), 0u);
     EXPECT_EQ(MetaDialogs, 1);
     EXPECT_EQ(LogRecords(Services.SaveAs).size(), 4u);
 }

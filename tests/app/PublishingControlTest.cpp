@@ -4,6 +4,9 @@
 
 #include "tests/app/AppTestSupport.h"
 
+#include "app/AcquisitionBar.h"
+#include "app/AcquisitionSettingsPanel.h"
+#include "app/StatusLine.h"
 #include "app/PublishingControl.h"
 #include "dialogs/PublishDialog.h"
 #include "model/Risk.h"
@@ -134,8 +137,8 @@ TEST_F(PublishingControlTest, TheProgramPublishesWhileListeningAndRecordingWithT
 
     Listen();
     Feed(1.0f, 900);
-    Form->RiskPopulationRG->SetItemIndex(PopulationSensitive);
-    Form->RiskStateRG->SetItemIndex(StateSleep);
+    Form->SettingsPanel->RiskPopulationRG->SetItemIndex(1);
+    Form->SettingsPanel->RiskStateRG->SetItemIndex(1);
     Record();
     const QString recordName = QFileInfo(Form->Session.CurrentLogFile()).completeBaseName();
     Feed(1.0f, 2400);
@@ -147,7 +150,7 @@ TEST_F(PublishingControlTest, TheProgramPublishesWhileListeningAndRecordingWithT
     EXPECT_EQ(JsonOf(readings[1])["record"].toString(), recordName);
     EXPECT_EQ(JsonOf(readings[1])["frequency_mhz"].toInt(), 2400);
     // The broker reached at once is no news for the status line.
-    EXPECT_FALSE(Form->PanelStatus->text().contains("Publishing"));
+    EXPECT_FALSE(Form->StatusLine->text().contains("Publishing"));
 
     // Switched off, nothing more goes out.
     EditOptions([](TPublishDialog &dialog) { dialog.EnabledCB->setChecked(false); });
@@ -171,7 +174,7 @@ TEST_F(PublishingControlTest, AWrongPasswordIsToldOnTheStatusLineWithoutABoxAndT
     };
     feed(20);
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return Form->PanelStatus->text() == "   Publishing: broker refused the user name or password"; }, 5000));
+        [&] { return Form->StatusLine->text() == "   Publishing: broker refused the user name or password"; }, 5000));
     feed(20);
     EXPECT_TRUE(Services.Shown.empty());
     const QString log = Form->Session.CurrentLogFile();

@@ -30,7 +30,7 @@ protected:
 TEST_F(RecordWindowsTest, TheFileManagerOpensTheViewerComparesTheRecordsWithAHistogramAndListsANewRecording)
 {
     MakeLog("2025 01 07 - 09 05 03", true);
-    QTest::mouseClick(Form->PanelStatus, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Form->StatusLine, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(Windows.FileManager.Mode(), TFileManagerMode::OpenRecord);
     Windows.FileManager.ImageOKbClick();
     EXPECT_TRUE(Windows.RecordViewer.windowTitle().contains("2025 01 07 - 09 05 03.zlog"));

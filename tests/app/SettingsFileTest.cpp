@@ -17,7 +17,7 @@ protected:
     std::unique_ptr<TMeterConnection> ConnectionForm(const QByteArray &settings)
     {
         App.WriteFile("Settings/LastSettings.ls", settings);
-        auto form = std::make_unique<TMeterConnection>(*Form, App.Paths(), NoPorts.path());
+        auto form = std::make_unique<TMeterConnection>(*Form, Form->Session, App.Paths(), NoPorts.path());
         Form->AttachConnectionForm(*form);
         return form;
     }
@@ -30,10 +30,10 @@ protected:
 TEST_F(SettingsFileTest, TheFileSetsTheControlsAndTheValuesInEffectAreWrittenBack)
 {
     auto connection = ConnectionForm("TRUE\r\nmw/m\xB2\r\n4\r\n120\r\n3\r\nSENSITIVE\r\nSLEEP\r\nYES\r\n");
-    EXPECT_EQ(Form->PanelBottom->maximumHeight(), 120);
+    EXPECT_EQ(Form->Charts->Statistics->maximumHeight(), 120);
     // Box texts that are no numbers are saved as the values in effect, which the file set.
-    Form->VisibleSamplesCB->setCurrentText("12a");
-    Form->CorrectionCB->setCurrentText("");
+    Form->SettingsPanel->VisibleSamplesCB->setCurrentText("12a");
+    Form->SettingsPanel->CorrectionCB->setCurrentText("");
     connection.reset();
     EXPECT_EQ(ReadWholeFile(App.Paths().SettingsDir + "LastSettings.ls"),
               "True\r\nV/m\r\n4\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
@@ -43,8 +43,8 @@ TEST_F(SettingsFileTest, TheFileSetsTheControlsAndTheValuesInEffectAreWrittenBac
 TEST_F(SettingsFileTest, ABadNumberLineIsReportedAfterTheLinesBeforeItTookEffect)
 {
     auto connection = ConnectionForm("TRUE\r\nV/m\r\nfast\r\n120\r\n3\r\nSensitive\r\nSleep\r\nyes\r\n");
-    EXPECT_TRUE(Form->AlertsOn);
-    EXPECT_EQ(Form->IntervalCB->currentText(), "0.5 sec");
+    EXPECT_TRUE(Form->Bar->AlertsOn());
+    EXPECT_EQ(Form->SettingsPanel->IntervalCB->currentText(), "0.5 sec");
     ASSERT_EQ(Services.Shown.size(), 1u);
     EXPECT_TRUE(Services.Shown[0].Text.contains("line 3 is not an integer: 'fast'"))
         << Services.Shown[0].Text.toStdString();

@@ -39,18 +39,18 @@ TEST(LevelHistogram, DrawsOneBarPerCountedClassInItsRiskColourUnderATopThatALive
     for (int i = 0; i < 3; ++i)
         histogram.Add(-20 + 33);
     histogram.Add(10 + 33);
-    DrawLevelHistogram(chart, histogram, PopulationSensitive, StateSleep, false);
+    DrawLevelHistogram(chart, histogram, TPopulation::Sensitive, TTargetState::Sleep, false);
     EXPECT_EQ(chart.ItemCount(), 2u);
     EXPECT_EQ(chart.RangeHiY(), 3);
     EXPECT_EQ(barColour(-20, 3), RiskColor(-20 + 40).rgb());
     EXPECT_EQ(barColour(10, 1), RiskColor(10 + 40).rgb());
 
-    DrawLevelHistogram(chart, histogram, PopulationGeneral, StateWake, false);
+    DrawLevelHistogram(chart, histogram, TPopulation::General, TTargetState::Wake, false);
     EXPECT_EQ(chart.ItemCount(), 2u); // the earlier bars are gone
     EXPECT_EQ(barColour(-20, 3), RiskColor(-20 + 20).rgb());
-    DrawLevelHistogram(chart, THistogram(-33, 33), PopulationGeneral, StateWake, true);
+    DrawLevelHistogram(chart, THistogram(-33, 33), TPopulation::General, TTargetState::Wake, true);
     EXPECT_EQ(chart.RangeHiY(), 3); // a live top only grows
-    DrawLevelHistogram(chart, THistogram(-33, 33), PopulationGeneral, StateSleep, false);
+    DrawLevelHistogram(chart, THistogram(-33, 33), TPopulation::General, TTargetState::Sleep, false);
     EXPECT_EQ(chart.ItemCount(), 0u);
     EXPECT_EQ(chart.RangeHiY(), 0);
     EXPECT_DOUBLE_EQ(chart.RangeLoY(), -1e-10);

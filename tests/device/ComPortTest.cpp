@@ -36,24 +36,44 @@ struct ListeningPort {
 
 } // namespace
 
-TEST(ComPortReceive, AccumulateHoldsUntilTermReleasesAtNextTurn)
+TEST(ComPortReceive, HoldsNestAndTheLastReleaseDeliversAtTheNextTurn)
 {
     ListeningPort listener;
-    listener.Port.SetReceiveMode(rmACCUMULATE);
+    listener.Port.HoldDelivery();
+    listener.Port.HoldDelivery();
     listener.Send("a\r\nb\r\n");
     listener.LetBytesArrive();
+    listener.Port.ReleaseDelivery();
     listener.Send("c\r\nd");
     listener.LetBytesArrive();
-    EXPECT_TRUE(listener.Lines.isEmpty());
+    EXPECT_TRUE(listener.Lines.isEmpty()) << "delivered while still held once";
 
-    listener.Port.SetReceiveMode(rmTERM);
-    EXPECT_TRUE(listener.Lines.isEmpty()) << "released inside the mode switch";
+    listener.Port.ReleaseDelivery();
+    EXPECT_TRUE(listener.Lines.isEmpty()) << "released inside the release";
     ASSERT_TRUE(listener.WaitForLines(3));
     EXPECT_EQ(listener.Lines, (QStringList{"a\r\n", "b\r\n", "c\r\n"}));
 
     listener.Send("\r\n");
     ASSERT_TRUE(listener.WaitForLines(4));
     EXPECT_EQ(listener.Lines.last(), "d\r\n");
+}
+
+// A callback that holds and releases the delivery (a reset of the live state under it) does
+// not let the lines behind it in while it runs.
+TEST(ComPortReceive, AHoldReleasedInsideTheCallbackKeepsTheRestBehindIt)
+{
+    ListeningPort listener;
+    QStringList events;
+    listener.Port.ReceiveCallBack = [&](const QString &data) {
+        events << "enter " + data.trimmed();
+        listener.Port.HoldDelivery();
+        listener.Port.ReleaseDelivery();
+        QTest::qWait(20);
+        events << "leave " + data.trimmed();
+    };
+    listener.Send("A\r\nB\r\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.size() >= 4; }, 5000));
+    EXPECT_EQ(events, (QStringList{"enter A", "leave A", "enter B", "leave B"}));
 }
 
 TEST(ComPortReceive, CallbackThatRunsTheEventLoopIsNeverEnteredTwice)

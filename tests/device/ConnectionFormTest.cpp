@@ -2,7 +2,6 @@
 // port names of a test folder.
 
 #include "device/MeterConnection.h"
-#include "model/GlobalState.h"
 #include "model/InOutError.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
@@ -12,6 +11,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -23,17 +23,9 @@ namespace {
 
 // Plays the main window for the form and records what the form asks of it.
 struct FakeConnectionClient : IConnectionClient {
-    void ProcessSample(int peakFrequency, float value) override
-    {
-        Samples.emplace_back(peakFrequency, value);
-        if (SampleError)
-            throw EInOutError(*SampleError);
-    }
-    void ImportLine(const QString &line) override { Imported << line; }
     void StartListening() override { ++StartListeningCalls; }
     void ShowStatus(const QString &text) override { Statuses << text; }
     void ShowNotice(const QString &text) override { Statuses << text; }
-    double CurrentInterval() const override { return Interval; }
     TLastSettings CurrentSettings() const override { return Events << "settings read", Settings; }
     void ApplyLoadedSettings(const TLastSettings &, int) override {}
     void SaveRecordingBeforeExit() override
@@ -43,13 +35,34 @@ struct FakeConnectionClient : IConnectionClient {
             throw EInOutError(*SaveRecordingError);
     }
 
-    std::vector<std::pair<int, float>> Samples;
-    QStringList Imported, Statuses;
+    QStringList Statuses;
     int StartListeningCalls = 0;
-    double Interval = 0.5;
     TLastSettings Settings;
     mutable QStringList Events;
-    std::optional<QString> SampleError, SaveRecordingError;
+    std::optional<QString> SaveRecordingError;
+};
+
+// Plays the session: its state as the test sets it, and what the form delivers to it.
+struct FakeReceiver : IMeterReceiver {
+    TRecordingState State() const override { return Mode; }
+    bool IsOnHold() const override { return Held; }
+    void ProcessSample(int peakFrequency, float value) override
+    {
+        Samples.emplace_back(peakFrequency, value);
+        if (SampleError)
+            throw EInOutError(*SampleError);
+    }
+    void ImportLine(const QString &line) override { Imported << line; }
+    double SampleInterval() const override { return Interval; }
+    void SetLineHold(ILineHold *hold) override { LineHold = hold; }
+
+    TRecordingState Mode = Listening;
+    bool Held = false;
+    double Interval = 0.5;
+    ILineHold *LineHold = nullptr;
+    std::vector<std::pair<int, float>> Samples;
+    QStringList Imported;
+    std::optional<QString> SampleError;
 };
 
 // A simulated meter plugged in under a port name of the test's device folder.
@@ -62,7 +75,10 @@ struct PluggedMeter {
 
 class ConnectionForm : public ::testing::Test {
 protected:
-    std::unique_ptr<TMeterConnection> CreateForm() { return std::make_unique<TMeterConnection>(Client, App.Paths(), Devices.path()); }
+    std::unique_ptr<TMeterConnection> CreateForm()
+    {
+        return std::make_unique<TMeterConnection>(Client, Receiver, App.Paths(), Devices.path());
+    }
 
     void ExpectWaiting(const TMeterConnection &form)
     {
@@ -81,6 +97,7 @@ protected:
     TempAppDir App;
     QTemporaryDir Devices;
     FakeConnectionClient Client;
+    FakeReceiver Receiver;
     TFakeServices Services;
 };
 
@@ -123,12 +140,28 @@ TEST_F(ConnectionForm, APortThatCannotBeOpenedIsReportedOnceAndWaitedFor)
     ExpectListening(*form, "ttyUSB0");
 }
 
+// The session holds the port's lines through the form for as long as the form lives.
+TEST_F(ConnectionForm, TheReceiverHoldsThePortsLinesThroughTheForm)
+{
+    PluggedMeter meter(Devices, "ttyUSB0");
+    std::unique_ptr<TMeterConnection> form = CreateForm();
+    ASSERT_EQ(Receiver.LineHold, form.get());
+    Receiver.LineHold->HoldLines();
+    ASSERT_EQ(meter.Terminal->Write("  0.1234  900\r\n"), 15);
+    QTest::qWait(50);
+    EXPECT_TRUE(Receiver.Samples.empty());
+    Receiver.LineHold->ReleaseLines();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Receiver.Samples.empty(); }, 5000));
+    EXPECT_EQ(Receiver.Samples.front(), std::make_pair(900, 0.1234f));
+    form.reset();
+    EXPECT_EQ(Receiver.LineHold, nullptr);
+}
+
 // A form without a port, fed the lines its port would deliver.
 class ConnectionFormReceive : public ConnectionForm {
 protected:
     ConnectionFormReceive()
     {
-        DecSeparators = {u'.', u','};
         Services.AtExit = [this](int exitCode) {
             Client.Events << QString("process ended with %1").arg(exitCode);
             SettingsAtExit = ReadWholeFile(App.Paths().SettingsDir + "LastSettings.ls");
@@ -150,18 +183,18 @@ protected:
 
 TEST_F(ConnectionFormReceive, OnHoldIgnoresEveryLineAndAnImportTakesEveryLength)
 {
-    Client.Interval = 30.0;
-    OnHold = true;
+    Receiver.Interval = 30.0;
+    Receiver.Held = true;
     for (TRecordingState state : {Listening, Importing}) {
-        RecordingState = state;
+        Receiver.Mode = state;
         Receive({Measurement, Dbm, Stray, Stray});
     }
-    EXPECT_TRUE(Client.Imported.isEmpty());
+    EXPECT_TRUE(Receiver.Imported.isEmpty());
 
-    OnHold = false;
+    Receiver.Held = false;
     Receive({Measurement, Dbm, Dbm, Stray, "\r\n"});
-    EXPECT_EQ(Client.Imported, (QStringList{Measurement, Dbm, Dbm, Stray, "\r\n"}));
-    EXPECT_TRUE(Client.Samples.empty() && Services.Shown.empty() && !Form->StrayLineSeen);
+    EXPECT_EQ(Receiver.Imported, (QStringList{Measurement, Dbm, Dbm, Stray, "\r\n"}));
+    EXPECT_TRUE(Receiver.Samples.empty() && Services.Shown.empty() && !Form->StrayLineSeen);
 }
 
 TEST_F(ConnectionFormReceive, DbmWarningOncePerRunOfDbmLines)
@@ -177,15 +210,15 @@ TEST_F(ConnectionFormReceive, DbmWarningOncePerRunOfDbmLines)
 TEST_F(ConnectionFormReceive, MeasurementsAreHandedOnAndGarbledOnesDropped)
 {
     Receive({"  0,1234  900\r\n", "  0.12x4  900\r\n", "  0.1234  9o0\r\n"});
-    EXPECT_EQ(Client.Samples, (std::vector<std::pair<int, float>>{{900, 0.1234f}}));
-    Client.SampleError = "disk full";
+    EXPECT_EQ(Receiver.Samples, (std::vector<std::pair<int, float>>{{900, 0.1234f}}));
+    Receiver.SampleError = "disk full";
     EXPECT_THROW(Receive({Measurement}), EInOutError);
 }
 
 // Up to 10 s intervals one stray line is tolerated; the end goes on when the save fails.
 TEST_F(ConnectionFormReceive, SecondStrayLineEndsTheRunAfterSavingRecordingAndSettings)
 {
-    Client.Interval = 10.0;
+    Receiver.Interval = 10.0;
     Client.Settings.VisibleSamples = 321;
     Client.SaveRecordingError = "x.zlog: No space left on device (28)";
     Receive({Stray, Measurement});
@@ -200,7 +233,7 @@ TEST_F(ConnectionFormReceive, SecondStrayLineEndsTheRunAfterSavingRecordingAndSe
 
 TEST_F(ConnectionFormReceive, AtThirtySecondIntervalsTheFirstStrayLineEndsTheRun)
 {
-    Client.Interval = 30.0;
+    Receiver.Interval = 30.0;
     Receive({Stray});
     EXPECT_EQ(Services.Texts(), QStringList{StrayWarning});
     EXPECT_EQ(Services.ExitCodes, std::vector<int>{1});

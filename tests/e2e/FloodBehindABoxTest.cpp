@@ -75,15 +75,15 @@ TEST_F(FloodBehindABoxTest, ARecordingKeepsWhatWasHeldAndNothingBeyondTheBound)
 #endif
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form1->Session.Statistics().SampleCount() == 3u + Kept; }, 5000))
         << Form1->Session.Statistics().SampleCount();
-    EXPECT_EQ(Form1->PanelStatus->text(),
+    EXPECT_EQ(Form1->StatusLine->text(),
               QStringLiteral("   %1 lines received while a message was open have been dropped").arg(Lines - Kept));
     // The notice stays while readings come in, until its time is up.
     MeasureSeries(1);
-    EXPECT_TRUE(Form1->PanelStatus->text().contains("dropped"));
-    Form1->NoticeTimer.stop();
+    EXPECT_TRUE(Form1->StatusLine->text().contains("dropped"));
+    Form1->StatusLine->NoticeTimer.stop();
     MeasureSeries(1);
-    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   Recording since "));
-    Form1->StopB->click();
+    EXPECT_TRUE(Form1->StatusLine->text().startsWith("   Recording since "));
+    Form1->Bar->StopB->click();
     EXPECT_EQ(LogRecords(Log()).size(), std::size_t(3 + Kept + 2));
 }
 
@@ -92,7 +92,7 @@ TEST_F(FloodBehindABoxTest, ListeningDropsWhatCameWhileTheWarningWasOpen)
     MeasureSeries(2);
     FloodBehindTheDbmWarning(5000);
     EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 2u);
-    EXPECT_EQ(Form1->PanelStatus->text(), "   5000 lines received while a message was open have been dropped");
+    EXPECT_EQ(Form1->StatusLine->text(), "   5000 lines received while a message was open have been dropped");
     MeasureSeries(1);
     EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 3u);
 }

@@ -104,7 +104,7 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
 {
     Record();
     SendReadings(13);
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     const std::map<QString, QByteArray> earlier = Files();
     Sent.clear();
 
@@ -113,22 +113,22 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     SendReadings(10);
     Fill();
     SendUntilAnErrorBox();
-    EXPECT_EQ(Form1->PanelStatus->text(), "   The record is incomplete: nothing is being written to its log");
+    EXPECT_EQ(Form1->StatusLine->text(), "   The record is incomplete: nothing is being written to its log");
 
     // Room again: the next flush puts down everything held, and the recording goes on.
     Free();
     SendReadings(10);
     EXPECT_EQ(StoredValues(LogRecords(log)), Sent);
-    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   Recording since "));
+    EXPECT_TRUE(Form1->StatusLine->text().startsWith("   Recording since "));
 
     // Full again, and stopped while full: the log has said so already, so no second box; the
     // status says what the record lacks.
     Fill();
     SendUntilAnErrorBox();
     const std::size_t inLog = LogRecords(log).size();
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     ASSERT_EQ(Services.Shown.size(), 2u);
-    EXPECT_EQ(Form1->PanelStatus->text(),
+    EXPECT_EQ(Form1->StatusLine->text(),
               QStringLiteral("   The record is incomplete: %1 samples could not be written to its log; %2 could not "
                              "be written")
                   .arg(Sent.size() - inLog)
@@ -149,8 +149,8 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     EXPECT_EQ(StoredValues(LogRecords(log)), sentToLog);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(log, ".histo")));
     EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".meta")));
-    Form1->StopB->click();
-    EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
+    Form1->Bar->StopB->click();
+    EXPECT_EQ(Form1->StatusLine->text(), "   Data has been saved");
     EXPECT_EQ(StoredValues(LogRecords(next)), Sent);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(next, ".histo")));
 
@@ -161,14 +161,14 @@ TEST_P(FullDiskTest, RecordingsHoldTheirSamplesUntilThereIsRoomAndSayWhatIsMissi
     const QString last = Form1->Session.CurrentLogFile();
     SendReadings(3);
     Fill();
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     ASSERT_EQ(Services.Shown.size(), 4u);
     ExpectLastBoxAbout(QFileInfo(last).fileName());
-    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   The record is incomplete: "));
-    EXPECT_TRUE(Form1->StopB->isChecked());
+    EXPECT_TRUE(Form1->StatusLine->text().startsWith("   The record is incomplete: "));
+    EXPECT_TRUE(Form1->Bar->StopB->isChecked());
     Free();
-    Form1->StopB->click();
-    EXPECT_EQ(Form1->PanelStatus->text(), "   Data has been saved");
+    Form1->Bar->StopB->click();
+    EXPECT_EQ(Form1->StatusLine->text(), "   Data has been saved");
     EXPECT_EQ(StoredValues(LogRecords(last)), Sent);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(last, ".histo")));
     EXPECT_EQ(Services.Shown.size(), 4u);

@@ -12,15 +12,15 @@ using MeterLossTest = ConnectedMeterSession;
 
 TEST_F(MeterLossTest, ARecordingKeepsEverySampleAndGoesOnInTheSameLog)
 {
-    Form1->IntervalCB->setCurrentIndex(3); // 30 sec: a stray line would end the program
-    Form1->IntervalCBChange();
+    Form1->SettingsPanel->IntervalCB->setCurrentIndex(3); // 30 sec: a stray line would end the program
+    Form1->SettingsPanel->IntervalCBChange();
     Record();
     MeasureSeries(7);
     ASSERT_EQ(Meter->Write("  1.25"), 6);
     QTest::qWait(100); // the half line reaches the program
     Unplug();
     EXPECT_EQ(LogRecords(Log()).size(), 7u);
-    EXPECT_TRUE(Form1->PanelStatus->text().contains("the recording waits"));
+    EXPECT_TRUE(Form1->StatusLine->text().contains("the recording waits"));
 
     Form2->ReconnectTimerTimer(); // still unplugged
     EXPECT_FALSE(Form2->ComPort1.isOpen());
@@ -28,11 +28,11 @@ TEST_F(MeterLossTest, ARecordingKeepsEverySampleAndGoesOnInTheSameLog)
     Form2->ReconnectTimerTimer();
     ASSERT_TRUE(Form2->ComPort1.isOpen());
     EXPECT_FALSE(Form2->ReconnectTimer.isActive());
-    EXPECT_TRUE(Form1->PanelStatus->text().startsWith("   Recording since "));
+    EXPECT_TRUE(Form1->StatusLine->text().startsWith("   Recording since "));
 
     MeasureSeries(8, 0.25 + 7 * 0.125);
     Unplug();
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     EXPECT_FALSE(Form2->ReconnectTimer.isActive());
     EXPECT_EQ(StoredValues(LogRecords(Log())), SeriesValues(15));
     EXPECT_TRUE(Services.ExitCodes.empty());

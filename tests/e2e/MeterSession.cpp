@@ -44,7 +44,7 @@ void MeterSession::Unplug()
 
 void MeterSession::Start()
 {
-    Form2 = std::make_unique<TMeterConnection>(*Form1, App.Paths(), Devices.path());
+    Form2 = std::make_unique<TMeterConnection>(*Form1, Form1->Session, App.Paths(), Devices.path());
     Form1->AttachConnectionForm(*Form2);
     auto deliver = Form2->ComPort1.ReceiveCallBack;
     Form2->ComPort1.ReceiveCallBack = [this, deliver](const QString &line) {

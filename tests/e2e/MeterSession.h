@@ -33,7 +33,7 @@ protected:
     void Measure(double value) { MeasureSeries(1, value); }
     // Sends count readings: first, first + step, ...
     void MeasureSeries(int count, double first = 0.25, double step = 0.125);
-    void Record() { Form1->RecB->click(); }
+    void Record() { Form1->Bar->RecB->click(); }
     // The index-th log of the Log folder by name, with its path.
     QString Log(int index = 0) const;
 

@@ -14,7 +14,7 @@ TEST_F(RecorderMatchesProgramTest, TheSameLinesMakeTheSameRecord)
 {
     Record();
     MeasureSeries(27);
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     const QString programLog = Log();
 
     TRecorderRig rig(App.Paths());

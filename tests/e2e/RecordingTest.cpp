@@ -17,31 +17,31 @@ using RecordingTest = ConnectedMeterSession;
 TEST_F(RecordingTest, StopClosesThePortAndPlayReopensItForAFreshRun)
 {
     Measure(0.5);
-    Form1->StopB->click();
+    Form1->Bar->StopB->click();
     EXPECT_FALSE(Form2->ComPort1.isOpen());
-    Form1->PlayB->click();
+    Form1->Bar->PlayB->click();
     EXPECT_TRUE(Form2->ComPort1.isOpen());
     Measure(2.0);
     EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 1u);
-    EXPECT_EQ(Form1->PanelBottom->LabelPeak->text(), "2.0000");
+    EXPECT_EQ(Form1->Charts->Statistics->LabelPeak->text(), "2.0000");
     EXPECT_TRUE(Services.Shown.empty());
 }
 
 TEST_F(RecordingTest, TwentySevenSamplesMakeACompleteRecordThatTheExportReads)
 {
     // The unit and the correction chosen before recording go into the samples and the .meta.
-    Form1->IrrUnitGB->SetItemIndex(0);
-    Form1->IrrUnitGBClick();
-    Form1->CorrectionCB->setCurrentText("6");
-    Form1->correctionCBChange();
+    Form1->SettingsPanel->IrrUnitGB->SetItemIndex(0);
+    Form1->SettingsPanel->IrrUnitGBClick();
+    Form1->SettingsPanel->CorrectionCB->setCurrentText("6");
+    Form1->SettingsPanel->correctionCBChange();
     Record();
     MeasureSeries(27);
     // Play asks before it ends a recording; Cancel keeps it going.
     Services.Answer(TMsgAnswer::Cancel);
-    Form1->PlayB->click();
+    Form1->Bar->PlayB->click();
     EXPECT_EQ(Services.Texts(), QStringList{"Are you sure you want to stop recording?"});
-    EXPECT_TRUE(Form1->RecB->isChecked() && !Form1->PanelRight1->isEnabled());
-    Form1->StopB->click();
+    EXPECT_TRUE(Form1->Bar->RecB->isChecked() && !Form1->SettingsPanel->InputSection->isEnabled());
+    Form1->Bar->StopB->click();
     const std::vector<TSampleRecord> records = LogRecords(Log());
     EXPECT_EQ(StoredValues(records), SeriesValues(27, 0.25, 0.125, 2.0f));
     EXPECT_EQ(records.back().Frequency, 2700);

@@ -3,7 +3,6 @@
 
 #include "tests/e2e/MeterSession.h"
 
-#include "model/GlobalState.h"
 #include "dialogs/ScheduleDialog.h"
 #include "storage/LogFile.h"
 #include "tests/dialogs/ModalHookGuard.h"
@@ -25,13 +24,13 @@ TEST_F(ScheduledEndTest, TheMenuEntryRecordsAndAnEndWithShutdownSavesAndEndsTheP
         dialog.ShutDownCB->setChecked(true);
         dialog.ImageOKbClick();
     });
-    Form1->ScheduleEnd1Click();
-    ASSERT_TRUE(RecordingState == Recording && !Form1->LabelInterrupt->isHidden());
+    Form1->Control->ScheduleEnd1Click();
+    ASSERT_TRUE(Form1->Session.State() == Recording && !Form1->Bar->PendingEnd->isHidden());
     MeasureSeries(2);
     Services.Now = Services.Now.addSecs(365);
-    Form1->InterruptRECTimer();
+    Form1->Control->InterruptRECTimer();
     EXPECT_EQ(Services.ExitCodes, std::vector<int>{EXIT_SUCCESS});
-    EXPECT_TRUE(Form1->StopB->isChecked() && Form1->LabelInterrupt->isHidden());
+    EXPECT_TRUE(Form1->Bar->StopB->isChecked() && Form1->Bar->PendingEnd->isHidden());
     EXPECT_EQ(LogRecords(Log()).size(), 2u);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(Log(), ".histo")));
     EXPECT_TRUE(QFileInfo::exists(App.Paths().SettingsDir + "LastSettings.ls"));

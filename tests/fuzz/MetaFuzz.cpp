@@ -44,6 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     RequireNoNonFiniteText(DayCountText(meta.StartTime), "start time text");
 
     const TRecordSummary none{};
-    RequireSoundSummary(WrittenText([&](std::FILE *out) { WriteSummary(out, "record.zlog", meta, none, 0, 0); }));
+    RequireSoundSummary(WrittenText([&](std::FILE *out) { WriteSummary(out, "record.zlog", meta, none, TPopulation::General, TTargetState::Wake); }));
     return 0;
 }

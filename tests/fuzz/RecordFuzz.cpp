@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const TSampleStatistics &statistics = summary.Statistics;
     for (const double number : {statistics.Maximum(), statistics.Minimum(), statistics.Mean(), statistics.Level()})
         RequireFinite(number, "record statistics");
-    RequireSoundSummary(WrittenText([&](std::FILE *out) { WriteSummary(out, log, meta.Meta, summary, 1, 1); }));
-    RequireSoundCsv(WrittenText([&](std::FILE *out) { WriteCsv(out, log, meta.Meta, 0, 0); }), summary.Samples);
+    RequireSoundSummary(WrittenText([&](std::FILE *out) { WriteSummary(out, log, meta.Meta, summary, TPopulation::Sensitive, TTargetState::Sleep); }));
+    RequireSoundCsv(WrittenText([&](std::FILE *out) { WriteCsv(out, log, meta.Meta, TPopulation::General, TTargetState::Wake); }), summary.Samples);
     return 0;
 }

@@ -12,7 +12,7 @@ namespace {
 
 std::vector<TAlertEpisode> Episodes(const std::vector<double> &values, double interval = 1.0)
 {
-    TAlertEpisodeFinder finder(TAlertLimit{}, UnitMWm2, interval, 0, 0);
+    TAlertEpisodeFinder finder(TAlertLimit{}, UnitMWm2, interval, TPopulation::General, TTargetState::Wake);
     for (const double value : values)
         finder.Add(value);
     return finder.Episodes();

@@ -36,7 +36,7 @@ TAlertLimit CategoryLimit(int category)
 
 TEST(AlertRule, StartsAtTheLimitAndEndsOnlyAfterTheReadingsStayedBelowForTheHoldTime)
 {
-    TAlertRule rule({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, PopulationGeneral, StateWake);
+    TAlertRule rule({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, TPopulation::General, TTargetState::Wake);
     // Just below, then exactly at the limit; hovering about it keeps the one alert going, and a
     // reading at the limit again restarts the hold.
     EXPECT_EQ(Feed(rule, {{0, 1.999}, {1, 2.0}, {2, 1.5}, {3, 2.5}, {4, 1.9}, {13, 2.0}, {14, 1.0}}),
@@ -54,9 +54,9 @@ TEST(AlertRule, StartsAtTheLimitAndEndsOnlyAfterTheReadingsStayedBelowForTheHold
 
     // No hold: the first reading below ends it. A clock set back restarts the hold, it does
     // not keep the alert for ever.
-    TAlertRule immediate({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 0}, PopulationGeneral, StateWake);
+    TAlertRule immediate({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 0}, TPopulation::General, TTargetState::Wake);
     EXPECT_EQ(Feed(immediate, {{0, 3.0}, {1, 1.0}}), (std::vector{TChange::Started, TChange::Ended}));
-    TAlertRule setBack({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, PopulationGeneral, StateWake);
+    TAlertRule setBack({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, TPopulation::General, TTargetState::Wake);
     EXPECT_EQ(Feed(setBack, {{100, 3.0}, {101, 1.0}, {50, 1.0}, {59, 1.0}, {60, 1.0}}),
               (std::vector{TChange::Started, TChange::None, TChange::None, TChange::None, TChange::Ended}));
 }
@@ -64,34 +64,34 @@ TEST(AlertRule, StartsAtTheLimitAndEndsOnlyAfterTheReadingsStayedBelowForTheHold
 TEST(AlertRule, ACategoryIsJudgedForThePopulationAndStateAndALevelTakesItsPlace)
 {
     // The default limit is High.
-    TAlertRule rule(TAlertLimit{}, PopulationGeneral, StateWake);
+    TAlertRule rule(TAlertLimit{}, TPopulation::General, TTargetState::Wake);
     ASSERT_EQ(RiskCategoryNames[static_cast<std::size_t>(*TAlertLimit{}.Category)], "High");
     EXPECT_EQ(rule.Take(0, UnitMWm2, ModerateMWm2), TChange::None);
     EXPECT_EQ(rule.Take(1, UnitMWm2, HighMWm2), TChange::Started);
     EXPECT_EQ(rule.Take(2, UnitMWm2, ModerateMWm2), TChange::None);
     // The same reading is High for the sensitive population, so the alert goes on where it
     // would have ended; asleep, the general population counts as the sensitive one awake.
-    rule.SetTarget(PopulationSensitive, StateWake);
+    rule.SetTarget(TPopulation::Sensitive, TTargetState::Wake);
     EXPECT_EQ(rule.Take(12, UnitMWm2, ModerateMWm2), TChange::None);
-    rule.SetTarget(PopulationGeneral, StateSleep);
+    rule.SetTarget(TPopulation::General, TTargetState::Sleep);
     EXPECT_EQ(rule.Take(20, UnitMWm2, ModerateMWm2), TChange::None);
     // Back to the general population awake the reading is only Moderate and the hold runs out.
-    rule.SetTarget(PopulationGeneral, StateWake);
+    rule.SetTarget(TPopulation::General, TTargetState::Wake);
     EXPECT_EQ(rule.Take(21, UnitMWm2, ModerateMWm2), TChange::None);
     EXPECT_EQ(rule.Take(30.9, UnitMWm2, ModerateMWm2), TChange::None);
     EXPECT_EQ(rule.Take(31, UnitMWm2, ModerateMWm2), TChange::Ended);
 
     // The category follows the unit: 22 V/m is far above High, 0.5 V/m below it.
-    TAlertRule field(TAlertLimit{}, PopulationGeneral, StateWake);
+    TAlertRule field(TAlertLimit{}, TPopulation::General, TTargetState::Wake);
     EXPECT_FALSE(field.Reaches(UnitVm, 0.5));
     EXPECT_TRUE(field.Reaches(UnitVm, 22.0));
     // Extreme is the top category; Very low is reached by any reading, also zero.
-    EXPECT_FALSE(TAlertRule(CategoryLimit(5), PopulationGeneral, StateWake).Reaches(UnitVm, 5.0));
-    EXPECT_TRUE(TAlertRule(CategoryLimit(0), PopulationGeneral, StateWake).Reaches(UnitVm, 0.0));
+    EXPECT_FALSE(TAlertRule(CategoryLimit(5), TPopulation::General, TTargetState::Wake).Reaches(UnitVm, 5.0));
+    EXPECT_TRUE(TAlertRule(CategoryLimit(0), TPopulation::General, TTargetState::Wake).Reaches(UnitVm, 0.0));
 
     // A level replaces the category: a High reading below the level raises nothing, and the
     // level is compared as it stands, in the unit of the readings.
-    TAlertRule level({.Category = 3, .Level = 5.0, .HoldSeconds = 10}, PopulationSensitive, StateSleep);
+    TAlertRule level({.Category = 3, .Level = 5.0, .HoldSeconds = 10}, TPopulation::Sensitive, TTargetState::Sleep);
     EXPECT_FALSE(level.Reaches(UnitMWm2, HighMWm2));
     EXPECT_TRUE(level.Reaches(UnitMWm2, 5.0));
     EXPECT_TRUE(level.Reaches(UnitVm, 5.0));

@@ -1,9 +1,12 @@
-// The meter's number texts and its measurement line; value texts fitted to their space.
+// The meter's number texts and its measurement line, the locale's separators; value texts
+// fitted to their space.
 
+#include "model/DecimalSeparators.h"
 #include "model/FittedValueText.h"
-#include "model/GlobalState.h"
 #include "model/MeasurementLine.h"
 #include "model/NumberText.h"
+
+#include "tests/support/FakeServices.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +14,12 @@
 
 TEST(NumberText, EitherSeparatorWithSignExponentAndBlanksAndNothingThatIsNotOneNumber)
 {
-    for (const std::array<QChar, 2> seps : {std::array<QChar, 2>{u'.', u','}, std::array<QChar, 2>{u',', u'.'}}) {
-        DecSeparators = seps;
-        EXPECT_EQ(StrToFloatAnySep("  0.25"), 0.25L);
-        EXPECT_EQ(StrToFloatAnySep("-12,5e1 "), -125.0L);
-        EXPECT_EQ(StrToFloatAnySep(" +5,"), 5.0L);
-        EXPECT_EQ(StrToFloatAnySep(QString("1%12%13").arg(seps[1])), std::nullopt) << "only the first is translated";
+    for (const TDecSeparators seps : {TDecSeparators{u'.', u','}, TDecSeparators{u',', u'.'}}) {
+        EXPECT_EQ(StrToFloatAnySep("  0.25", seps), 0.25L);
+        EXPECT_EQ(StrToFloatAnySep("-12,5e1 ", seps), -125.0L);
+        EXPECT_EQ(StrToFloatAnySep(" +5,", seps), 5.0L);
+        EXPECT_EQ(StrToFloatAnySep(QString("1%12%13").arg(seps[1]), seps), std::nullopt)
+            << "only the first is translated";
     }
     for (const char *text : {"", "   ", "1 2", "1e", "--1", "0x10", "inf", "nan", "1.2.3", "1e99999"})
         EXPECT_EQ(StrToFloatAnySep(text), std::nullopt) << text;
@@ -24,13 +27,25 @@ TEST(NumberText, EitherSeparatorWithSignExponentAndBlanksAndNothingThatIsNotOneN
         EXPECT_EQ(DecimalTextToInt(text), std::nullopt) << text;
     EXPECT_EQ(DecimalTextToInt("  -5"), -5);
 
-    ResetGlobalState();
-    EXPECT_TRUE(StrToFloatAnySep(" 2.5") == 2.5L && !StrToFloatAnySep(" 2,5")) << "before the locale is known";
+    const TDecSeparators pointAlone{u'.', QChar()};
+    EXPECT_TRUE(StrToFloatAnySep(" 2.5", pointAlone) == 2.5L && !StrToFloatAnySep(" 2,5", pointAlone));
+}
+
+TEST(DecimalSeparators, ComeFromTheLocaleOrAreReportedMissing)
+{
+    const TFakeServices services;
+    EXPECT_EQ(FindDecSeparators(QLocale(QLocale::French, QLocale::France)), (TDecSeparators{u',', u'.'}));
+    EXPECT_EQ(FindDecSeparators(QLocale::c()), (TDecSeparators{u'.', u','}));
+    EXPECT_EQ(FindDecSeparators(QLocale(QLocale::Arabic, QLocale::Egypt)), std::nullopt);
+    CheckDecimalSeparator(QLocale(QLocale::French, QLocale::France));
+    EXPECT_TRUE(services.Texts().isEmpty());
+    CheckDecimalSeparator(QLocale(QLocale::Arabic, QLocale::Egypt));
+    ASSERT_EQ(services.Texts().size(), 1);
+    EXPECT_TRUE(services.Texts()[0].startsWith("I cannot determine the local separator."));
 }
 
 TEST(NumberText, MeasurementLineFieldsAreReadAtTheirPlaces)
 {
-    DecSeparators = {u'.', u','};
     const std::optional<TMeasurement> measurement = ParseMeasurementLine("12345678X   0\r\n");
     ASSERT_TRUE(measurement) << "character 9 is not examined";
     EXPECT_EQ(measurement->Value, 12345678.0f);

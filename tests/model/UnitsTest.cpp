@@ -77,10 +77,13 @@ TEST(Units, ValueTextsIntervalNamesAndCorrection)
 
 TEST(Risk, IndexCategoryAndColourIndex)
 {
-    const std::tuple<std::uint8_t, double, int, int, int> readings[] = {  // unit, value, population, state, index
-        {UnitMWm2, 1.0, PopulationGeneral, StateWake, 20},      {UnitMWm2, 1.0, PopulationGeneral, StateSleep, 30},
-        {UnitVm, 0.6138, PopulationSensitive, StateSleep, 40},  {UnitMWm2, 0.01, PopulationSensitive, StateSleep, 20},
-        {UnitVm, -1.0, PopulationSensitive, StateSleep, -89},
+    // unit, value, population, state, index
+    const std::tuple<std::uint8_t, double, TPopulation, TTargetState, int> readings[] = {
+        {UnitMWm2, 1.0, TPopulation::General, TTargetState::Wake, 20},
+        {UnitMWm2, 1.0, TPopulation::General, TTargetState::Sleep, 30},
+        {UnitVm, 0.6138, TPopulation::Sensitive, TTargetState::Sleep, 40},
+        {UnitMWm2, 0.01, TPopulation::Sensitive, TTargetState::Sleep, 20},
+        {UnitVm, -1.0, TPopulation::Sensitive, TTargetState::Sleep, -89},
     };
     for (const auto &[unit, value, population, state, index] : readings)
         EXPECT_EQ(EvaluateRisk(unit, value, population, state), index) << value;
@@ -89,7 +92,12 @@ TEST(Risk, IndexCategoryAndColourIndex)
                                                   {41, "Extreme"}, {INT_MAX, "Extreme"}};
     for (const auto &[index, name] : names)
         EXPECT_EQ(RiskCategoryName(index), name) << index;
-    EXPECT_EQ(HistogramClassRiskIndex(3, PopulationSensitive, StateSleep), 43);
+    EXPECT_EQ(HistogramClassRiskIndex(3, TPopulation::Sensitive, TTargetState::Sleep), 43);
+    // The choices' items and the file's numbers: only 1 is sensitive, only 0 is wake.
+    EXPECT_EQ(PopulationOfIndex(1), TPopulation::Sensitive);
+    EXPECT_EQ(PopulationOfIndex(-1), TPopulation::General);
+    EXPECT_EQ(TargetStateOfIndex(0), TTargetState::Wake);
+    EXPECT_EQ(TargetStateOfIndex(-1), TTargetState::Sleep);
 }
 
 TEST(Risk, PaletteIsTheTopRowAndAnUnusableImageIsReportedAsMissing)

@@ -43,7 +43,7 @@ TEST(DiscoveryConfigTest, FourSensorsOfOneDeviceReadTheirValuesFromTheReadingTop
 
     // Every key a template reads is in a published reading.
     const QJsonObject reading = QJsonDocument::fromJson(ReadingJson(MakePublishedReading(
-                                                            QDateTime::currentDateTime(), UnitVm, 1.0f, 900, 0, 0)))
+                                                            QDateTime::currentDateTime(), UnitVm, 1.0f, 900, TPopulation::General, TTargetState::Wake)))
                                     .object();
     static const QRegularExpression templateKey(QStringLiteral("value_json\\.(\\w+)"));
     std::set<QString> uniqueIds;

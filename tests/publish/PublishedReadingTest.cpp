@@ -29,13 +29,13 @@ TEST(PublishedReadingTest, TheJsonCarriesTheReadingItsUnitLevelAndRiskAndLeavesO
 {
     const QDateTime at(QDate(2026, 12, 7), QTime(10, 49, 20, 500), Qt::OffsetFromUTC, 3600);
     // 0.1 V/m is 0.02654 mW/m², -15.76 dB; +14 dB re 1 µW/m², -10 awake: "Low".
-    const TPublishedReading field = MakePublishedReading(at, UnitVm, 0.1f, 0, PopulationGeneral, StateWake);
+    const TPublishedReading field = MakePublishedReading(at, UnitVm, 0.1f, 0, TPopulation::General, TTargetState::Wake);
     const QByteArray json = ReadingJson(field);
     EXPECT_EQ(json, R"({"level_db":-15.76,"risk":"Low","time":"2026-12-07T10:49:20.500+01:00","unit":"V/m","value":0.1})");
 
     // 2.5 mW/m² is 3.98 dB; +34 dB re 1 µW/m², +10 sensitive, asleep: "Extreme".
     TPublishedReading density =
-        MakePublishedReading(at, UnitMWm2, 2.5f, 2400, PopulationSensitive, StateSleep, QStringLiteral("Bedroom"));
+        MakePublishedReading(at, UnitMWm2, 2.5f, 2400, TPopulation::Sensitive, TTargetState::Sleep, QStringLiteral("Bedroom"));
     density.Alert = true;
     const QJsonObject object = JsonOf(density);
     EXPECT_EQ(object["unit"].toString(), QStringLiteral("mW/m²"));
@@ -47,7 +47,7 @@ TEST(PublishedReadingTest, TheJsonCarriesTheReadingItsUnitLevelAndRiskAndLeavesO
     EXPECT_EQ(object["alert"].toBool(false), true);
 
     // A reading at the bottom of the scale has the scale's level, and still a number.
-    const QJsonObject zero = JsonOf(MakePublishedReading(at, UnitMWm2, 0.0f, 0, PopulationGeneral, StateWake));
+    const QJsonObject zero = JsonOf(MakePublishedReading(at, UnitMWm2, 0.0f, 0, TPopulation::General, TTargetState::Wake));
     EXPECT_EQ(zero["level_db"].toDouble(), -33.0);
     EXPECT_EQ(zero["value"].toDouble(-1), 0.0);
     EXPECT_EQ(zero["risk"].toString(), "Very low");
@@ -129,7 +129,7 @@ TEST(PublishedReadingTest, TheJsonIsWhatQtWouldWriteForAnyNumberAndRecordName)
     };
     for (const auto &[value, record] : cases) {
         TPublishedReading reading =
-            MakePublishedReading(at, UnitMWm2, value, 2450, PopulationSensitive, StateSleep, record);
+            MakePublishedReading(at, UnitMWm2, value, 2450, TPopulation::Sensitive, TTargetState::Sleep, record);
         reading.Alert = value > 1.0f;
         EXPECT_EQ(ReadingJson(reading), QtJson(reading)) << record.toStdString();
         EXPECT_EQ(JsonOf(reading)["record"].toString(), record);

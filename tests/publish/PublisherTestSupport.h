@@ -33,7 +33,8 @@ inline TPublishedReading NumberedReading(int i, std::uint8_t unit = 1)
 {
     static const QDateTime start(QDate(2026, 12, 7), QTime(10, 49, 20, 500));
     return MakePublishedReading(start.addMSecs(500LL * i), unit, 0.25f * static_cast<float>(i + 1),
-                                static_cast<std::uint16_t>(i % 3 == 0 ? 0 : 900 + i), 0, 0);
+                                static_cast<std::uint16_t>(i % 3 == 0 ? 0 : 900 + i), TPopulation::General,
+                                TTargetState::Wake);
 }
 
 inline QJsonObject JsonOf(const QByteArray &payload)

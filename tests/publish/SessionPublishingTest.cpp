@@ -61,7 +61,7 @@ TEST_F(SessionPublishingTest, EachSampleIsPublishedWithTheLiveValueTheChosenRisk
     Session.StartListening({UnitMWm2, 0.5, 3, 60});
     Feed(0.5f, 900);
     const double corrected = Session.CurrentValue();
-    publisher.SetRiskChoice(PopulationSensitive, StateSleep);
+    publisher.SetRiskChoice(TPopulation::Sensitive, TTargetState::Sleep);
     Feed(0.5f);
     Session.StartRecording({UnitMWm2, 0.5, 0, 60});
     const QString recordName = QFileInfo(Session.CurrentLogFile()).completeBaseName();
@@ -81,7 +81,7 @@ TEST_F(SessionPublishingTest, EachSampleIsPublishedWithTheLiveValueTheChosenRisk
     EXPECT_FALSE(chosen.contains("frequency_mhz"));
     // 1 mW/m² is 30 dB: "Moderate" awake in general, "Very high" asleep for the sensitive.
     EXPECT_EQ(listened["risk"].toString(),
-              RiskCategoryName(EvaluateRisk(UnitMWm2, corrected, PopulationGeneral, StateWake)));
+              RiskCategoryName(EvaluateRisk(UnitMWm2, corrected, TPopulation::General, TTargetState::Wake)));
     EXPECT_EQ(recorded["risk"].toString(), "Very high");
     EXPECT_EQ(recorded["record"].toString(), recordName);
     EXPECT_FALSE(recordName.isEmpty());

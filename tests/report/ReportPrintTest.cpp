@@ -55,7 +55,7 @@ protected:
     QString Report(const QString &log, const QStringList &damage = {})
     {
         const QString pdf = App.Paths().AppDir + QFileInfo(log).completeBaseName() + ".pdf";
-        SaveRecordReport(pdf, {log, RecordMeta(log), 0, 0, damage});
+        SaveRecordReport(pdf, {log, RecordMeta(log), TPopulation::General, TTargetState::Wake, damage});
         return pdf;
     }
     static QString Text(const QString &pdf) { return RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText(); }

@@ -96,7 +96,7 @@ TEST_F(Report, OfTheSampleRecordCarriesItsMetadataStatisticsAndRiskShares)
     ExpectRow(text, {"Range", QString::number(std::nearbyint(10 * std::log10(double(*maximum) / *minimum))) + " dB"});
     ExpectCategoryRows(text, densities, -10);
 
-    SaveRecordReport(pdf, {log, RecordMeta(log), PopulationSensitive, StateSleep});
+    SaveRecordReport(pdf, {log, RecordMeta(log), TPopulation::Sensitive, TTargetState::Sleep});
     const QString sleeping = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText();
     EXPECT_TRUE(sleeping.contains("population: Sensitive, state: Sleep"));
     ExpectCategoryRows(sleeping, densities, 10);
@@ -109,7 +109,8 @@ TEST_F(Report, DigestCountsFrequenciesAndTakesNonFiniteReadingsAsZero)
     // Eleven frequencies seen once each: only the lowest ones make the list of ten.
     for (std::uint16_t frequency = 100; frequency < 111; ++frequency)
         samples.push_back({0.5f, frequency});
-    const TRecordDigest digest = DigestRecord(WriteLog(App.Paths().LogDir, "made", samples), UnitMWm2, 1.0, 0, 0, {});
+    const TRecordDigest digest = DigestRecord(WriteLog(App.Paths().LogDir, "made", samples), UnitMWm2, 1.0,
+                                              TPopulation::General, TTargetState::Wake, {});
     // The infinite reading counts as 0.
     EXPECT_EQ(std::tuple(digest.Statistics.Maximum(), digest.Statistics.Minimum()), std::tuple(1.0, 0.0));
     EXPECT_EQ(digest.SamplesWithFrequency, samples.size() - 2);
@@ -123,7 +124,8 @@ TEST_F(Report, DigestCountsFrequenciesAndTakesNonFiniteReadingsAsZero)
 
 TEST_F(Report, PicturesShowTheChartsAndAFailedPictureReportOrCsvExportLeavesNoFileBehind)
 {
-    const auto charts = MakeRecordCharts(SampleLog(), RecordMeta(SampleLog()), 0, 0, QSize(640, 300));
+    const auto charts = MakeRecordCharts(SampleLog(), RecordMeta(SampleLog()), TPopulation::General, TTargetState::Wake,
+                                       QSize(640, 300));
     const std::vector<const TChartWidget *> both{&charts->Time, &charts->Histogram};
     SaveChartPicture(App.Paths().AppDir + "charts.png", both);
     const QImage picture(App.Paths().AppDir + "charts.png");
@@ -135,7 +137,7 @@ TEST_F(Report, PicturesShowTheChartsAndAFailedPictureReportOrCsvExportLeavesNoFi
     };
     EXPECT_GT(countOf(charts->Time.PlotArea(), charts->Time.Appearance().DataColor.rgb()), 100); // the marks
     // The tallest bar, in the palette's colour of its level.
-    const QRgb tallest = RiskColor(HistogramClassRiskIndex(-21, 0, 0)).rgb();
+    const QRgb tallest = RiskColor(HistogramClassRiskIndex(-21, TPopulation::General, TTargetState::Wake)).rgb();
     EXPECT_GT(countOf(charts->Histogram.PlotArea().translated(0, 300), tallest), 200);
     SaveChartPicture(App.Paths().AppDir + "charts.svg", both);
     const QByteArray document = ReadWholeFile(App.Paths().AppDir + "charts.svg");
@@ -162,7 +164,7 @@ TEST_F(Report, PicturesShowTheChartsAndAFailedPictureReportOrCsvExportLeavesNoFi
             if (++calls == failing)
                 throw EInOutError("disk full");
         };
-        EXPECT_THROW(WriteCsv(sink, log, TMetaData{}, 0, 0, {}), EInOutError);
+        EXPECT_THROW(WriteCsv(sink, log, TMetaData{}, TPopulation::General, TTargetState::Wake, {}), EInOutError);
         EXPECT_EQ(calls, failingCall);
     }
 }

@@ -17,7 +17,7 @@ TEST(RiskThresholds, EveryUpperLimitIsTheLastReadingOfItsCategoryInBothUnits)
     for (const TRiskColumn &column : ComputeRiskThresholds()) {
         for (int category = 0; category + 1 < RiskCategoryCount; ++category) {
             const TRiskBand &band = column.Bands[category], &next = column.Bands[category + 1];
-            SCOPED_TRACE(testing::Message() << "population " << column.Population << " state " << column.State
+            SCOPED_TRACE(testing::Message() << "population " << int(column.Population) << " state " << int(column.State)
                                             << " category " << category);
             ASSERT_TRUE(band.DensityUpTo && band.FieldUpTo);
             for (const auto &[unit, limit] : {std::pair{UnitMWm2, *band.DensityUpTo}, std::pair{UnitVm, *band.FieldUpTo}}) {

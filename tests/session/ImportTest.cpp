@@ -5,7 +5,6 @@
 #include "tests/session/SessionTestSupport.h"
 
 #include "model/ConvertError.h"
-#include "model/GlobalState.h"
 #include "model/UnitHistogram_COMMON.h"
 #include "session/DumpLine.h"
 #include "session/ImportFileName.h"
@@ -17,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QScopedValueRollback>
 
 namespace {
 
@@ -30,16 +28,12 @@ protected:
     ImportTest()
     {
         const auto settings = [this] { return CorrectionText.isEmpty() ? Choice : throw EConvertError(CorrectionText); };
-        const auto holding = [this](const std::function<void()> &action) {
-            const QScopedValueRollback held(Held, true);
-            action();
-        };
         const auto askName = [this](const QString &proposed) {
             Proposed << proposed;
             Session.ImportLine("  7.0000    0\r\n"); // a meter left out of HOLD goes on sending
             return SaveAs;
         };
-        Session.ImportWindow = {settings, holding, askName, [this] { ++Descriptions; return Describe; }};
+        Session.ImportWindow = {settings, askName, [this] { ++Descriptions; return Describe; }};
         const auto log = [this](const QString &event) { return [this, event] { Events << event; }; };
         QObject::connect(&Session, &TAcquisitionSession::StatusText, [this](const QString &text) { Events << text; });
         QObject::connect(&Session, &TAcquisitionSession::ImportProgressShown,
@@ -52,8 +46,8 @@ protected:
         QObject::connect(&Session, &TAcquisitionSession::Error, [this](const QString &text) { Events << "error " + text; });
         // A sample replayed while the lines are not held shows as -1.
         QObject::connect(&Session, &TAcquisitionSession::SampleProcessed, [this] {
-            if (RecordingState == Importing)
-                Replayed.push_back(Held ? Session.CurrentValue() : -1.0f);
+            if (Session.State() == Importing)
+                Replayed.push_back(Lines.Holds > 0 ? Session.CurrentValue() : -1.0f);
         });
     }
 
@@ -71,7 +65,6 @@ protected:
     QString CorrectionText; // a correction box holding this text, when not empty
     QString SaveAs = LogDir() + "Field trip.zlog";
     bool Describe = true;
-    bool Held = false;
     QStringList Proposed;
     int Descriptions = 0;
     QStringList Events;
@@ -83,7 +76,6 @@ protected:
 
 TEST_F(ImportTest, ADumpLineStoresReadingsFromTheThresholdUpAndSkipsWhatIsNotANumber)
 {
-    DecSeparators = {QChar(u'.'), QChar(u',')};
     const std::optional<TSampleRecord> record = DumpRecord("  3,2500 2450 and more\r\n");
     ASSERT_TRUE(record);
     EXPECT_EQ(record->Value, 3.25f);
@@ -126,12 +118,12 @@ TEST_F(ImportTest, ARecordingEndsOnceAgreedAndATransferIsReplayedCorrectedInReve
     const QString recorded = CompanionName(Session.CurrentLogFile(), ".histo");
     Services.Answer(TMsgAnswer::Cancel);
     EXPECT_EQ(Session.AskToImport(), TImportConsent::Declined);
-    EXPECT_EQ(RecordingState, Recording);
+    EXPECT_EQ(Session.State(), Recording);
     // Yes ends the recording for good, even when the import is then declined.
     Services.Answer(TMsgAnswer::Yes);
     Services.Answer(TMsgAnswer::Cancel);
     EXPECT_EQ(Session.AskToImport(), TImportConsent::RecordingEnded);
-    EXPECT_EQ(RecordingState, Stopped);
+    EXPECT_EQ(Session.State(), Stopped);
     EXPECT_TRUE(QFileInfo::exists(recorded));
     Services.Answer(TMsgAnswer::Ok);
     EXPECT_EQ(Session.AskToImport(), TImportConsent::Agreed);
@@ -163,7 +155,7 @@ TEST_F(ImportTest, ARecordingEndsOnceAgreedAndATransferIsReplayedCorrectedInReve
     EXPECT_EQ(Session.LiveHistogram().Total, 4u);
     // The line that came while the name was asked started nothing.
     EXPECT_FALSE(Session.TransferEndPending());
-    EXPECT_EQ(RecordingState, Stopped);
+    EXPECT_EQ(Session.State(), Stopped);
 
     EXPECT_EQ(Proposed, QStringList{LogDir() + "Import1.zlog"});
     EXPECT_EQ(Session.CurrentLogFile(), SaveAs);

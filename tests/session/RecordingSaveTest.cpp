@@ -19,40 +19,35 @@ protected:
 
 } // namespace
 
-TEST_F(RecordingSaveTest, SaveWaitsAtMostTenTimesAHundredMillisecondsForTheSampleInProgress)
+// A save reached under a box of the sample being handled cannot wait for that sample to end,
+// so its wait is bounded; a save reached otherwise does not wait.
+TEST_F(RecordingSaveTest, ASaveWhileASampleIsHandledWaitsAtMostTenTimesAHundredMilliseconds)
 {
-    Feed(1.0f);
-    Feed(2.0f);
-    // The sample in progress ends after the third pause, at the first save.
     std::vector<int> pauses;
-    Session.PauseForSample = [&](int ms) {
-        pauses.push_back(ms);
-        SampleInProgress = pauses.size() != 3;
-    };
-    SampleInProgress = true;
-    Session.SaveOnStop();
-    EXPECT_EQ(pauses, (std::vector<int>{100, 100, 100}));
+    Session.PauseForSample = [&](int ms) { pauses.push_back(ms); };
+    Feed(1.0f);
+    const QMetaObject::Connection saving =
+        QObject::connect(&Session, &TAcquisitionSession::SampleProcessed, [this] { Session.SaveOnStop(); });
+    Feed(2.0f);
+    QObject::disconnect(saving);
+    EXPECT_EQ(pauses, std::vector<int>(10, 100));
     EXPECT_EQ(LogSize(), 16);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(Session.CurrentLogFile(), ".histo")));
     EXPECT_EQ(Status.last(), "   Data has been saved");
 
-    SampleInProgress = true;
+    // The sample is done: the next save waits for nothing and appends nothing again.
     Session.SaveOnStop();
-    EXPECT_EQ(pauses.size(), 13u);
-    // What was appended is not appended again.
+    EXPECT_EQ(pauses.size(), 10u);
     EXPECT_EQ(LogSize(), 16);
-    SampleInProgress = false;
+    // Nor does one after a sample whose log could not be written.
+    {
+        const TFullDisk disk;
+        for (int i = 0; i < 9; ++i)
+            Feed(3.0f);
+        EXPECT_THROW(Feed(3.0f), EInOutError);
+    }
     Session.SaveOnStop();
-    EXPECT_EQ(pauses.size(), 13u);
-}
-
-TEST_F(RecordingSaveTest, ASampleIsInProgressWhileHandled)
-{
-    bool inProgress = false;
-    QObject::connect(&Session, &TAcquisitionSession::SampleProcessed, [&] { inProgress = SampleInProgress; });
-    Feed(1.0f);
-    EXPECT_TRUE(inProgress);
-    EXPECT_FALSE(SampleInProgress);
+    EXPECT_EQ(pauses.size(), 10u);
 }
 
 TEST_F(RecordingSaveTest, SamplesReachTheLogInGroupsAndThoseBeyondTheMemoryLimitAreMissingFromItAndItsHistogram)
@@ -68,7 +63,6 @@ TEST_F(RecordingSaveTest, SamplesReachTheLogInGroupsAndThoseBeyondTheMemoryLimit
         for (int i = 0; i < 9; ++i)
             Feed(2.0f);
         EXPECT_THROW(Feed(2.0f), EInOutError);
-        EXPECT_FALSE(SampleInProgress);
         EXPECT_TRUE(Session.LogWriteFailed());
         for (int i = 0; i < 20; ++i)
             Feed(3.0f);
@@ -90,13 +84,13 @@ TEST_F(RecordingSaveTest, WithoutItsLogFolderARecordingStillEndsAndNoneBegins)
     Feed(1.0f);
     ASSERT_TRUE(QDir(LogDir()).removeRecursively());
     EXPECT_THROW(Session.StartListening({UnitMWm2, 0.5, 0, 60}), EInOutError);
-    EXPECT_EQ(RecordingState, Listening);
+    EXPECT_EQ(Session.State(), Listening);
     EXPECT_EQ(Session.Statistics().SampleCount(), 0u);
     EXPECT_EQ(Status.last(), "   The record is incomplete: 1 sample could not be written to its log; "
                              "2025 01 07 - 09 05 03.histo could not be written");
     // No log can be made: listening goes on instead.
     EXPECT_THROW(Record(), EInOutError);
-    EXPECT_EQ(RecordingState, Listening);
+    EXPECT_EQ(Session.State(), Listening);
     EXPECT_EQ(Session.CurrentLogFile(), LogDir());
     Feed(1.0f);
     EXPECT_EQ(Session.Statistics().SampleCount(), 1u);
@@ -105,7 +99,7 @@ TEST_F(RecordingSaveTest, WithoutItsLogFolderARecordingStillEndsAndNoneBegins)
     Record();
     ASSERT_TRUE(QDir(LogDir()).removeRecursively());
     EXPECT_THROW(Session.Stop(), EInOutError);
-    EXPECT_EQ(RecordingState, Stopped);
+    EXPECT_EQ(Session.State(), Stopped);
     EXPECT_EQ(Session.CurrentLogFile(), LogDir());
 }
 
@@ -119,7 +113,7 @@ TEST_F(RecordingSaveTest, AStopThatCouldNotWriteTheHistogramSaysSoAndTheNextStop
         // Room for the two samples, none for the histogram.
         const TFullDisk disk(16);
         EXPECT_THROW(Session.Stop(), EInOutError);
-        EXPECT_EQ(RecordingState, Stopped);
+        EXPECT_EQ(Session.State(), Stopped);
         EXPECT_EQ(Status.last(), "   The record is incomplete: 2025 01 07 - 09 05 03.histo could not be written");
         EXPECT_TRUE(Session.HasUnsavedFiles());
         // Stopped again while still full: no new box, the status still says what is missing.

@@ -3,7 +3,9 @@
 
 #include "tests/session/SessionTestSupport.h"
 
+#include "model/InOutError.h"
 #include "storage/DateTimeConvert.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/RecordFiles.h"
 
 #include <QDir>
@@ -31,6 +33,35 @@ TEST_F(SessionTest, RecordNamesItsLogAndStartsAtOneReadingOfTheClock)
     EXPECT_EQ(Session.CurrentLogFile(), LogDir() + "2025 01 07 - 09 05 06.zlog");
 }
 
+// No line may be processed halfway through a change of the live state, the save of the
+// recording before it included; the hold ends also when the change fails.
+TEST_F(SessionTest, ChangesOfTheLiveStateHoldTheMetersLinesThroughout)
+{
+    QStringList holds;
+    const auto held = [this] { return Lines.Holds > 0 ? "held" : "not held"; };
+    QObject::connect(&Session, &TAcquisitionSession::LiveStateReset, [&] { holds << QString("reset ") + held(); });
+    QObject::connect(&Session, &TAcquisitionSession::StatusText,
+                     [&](const QString &text) { holds << text.trimmed() + " " + held(); });
+    Record();
+    Feed(1.0f);
+    Session.StartListening({UnitMWm2, 0.5, 0, 60});
+    Session.ResetLiveState(Listening, {UnitVm, 1.0, 0, 60});
+    Record();
+    ASSERT_TRUE(QDir(LogDir()).removeRecursively());
+    EXPECT_THROW(Session.StartListening({UnitMWm2, 0.5, 0, 60}), EInOutError);
+    EXPECT_EQ(holds, (QStringList{"reset held", " held", "Data has been saved held", "reset held", "reset held",
+                                  "reset held", " held",
+                                  "The record is incomplete: 2025 01 07 - 09 05 04.histo could not be written held",
+                                  "reset held"}));
+    EXPECT_EQ(Lines.Holds, 0);
+
+    // The record viewer's copy of the log in recording.
+    Session.HoldLineDelivery(true);
+    EXPECT_EQ(Lines.Holds, 1);
+    Session.HoldLineDelivery(false);
+    EXPECT_EQ(Lines.Holds, 0);
+}
+
 TEST_F(SessionTest, RestartKeepsThePendingEndAndTheDescription)
 {
     Record();
@@ -42,10 +73,10 @@ TEST_F(SessionTest, RestartKeepsThePendingEndAndTheDescription)
         Session.Stop();
         EXPECT_FALSE(Session.ScheduledEnd().IsPending());
         Record();
-        markedAsRestart = RestartInProgress;
+        markedAsRestart = Session.IsRestarting();
     });
     EXPECT_TRUE(markedAsRestart);
-    EXPECT_FALSE(RestartInProgress);
+    EXPECT_FALSE(Session.IsRestarting());
     EXPECT_EQ(Session.CurrentLogFile(), LogDir() + "2025 01 07 - 09 05 04.zlog");
     ASSERT_TRUE(Session.ScheduledEnd().IsPending());
     EXPECT_EQ(Session.ScheduledEnd().EndTime(), end);

@@ -1,6 +1,7 @@
 #pragma once
 // A session in a temporary application folder, with fake services (the clock the test sets,
-// the message boxes recorded) and the status texts it reports collected.
+// the message boxes recorded), the holds of the meter's lines counted and the status texts it
+// reports collected.
 
 #include "model/Units.h"
 #include "session/AcquisitionSession.h"
@@ -12,10 +13,18 @@
 
 #include <gtest/gtest.h>
 
+// Plays the meter's connection: how many holds of its lines are open.
+struct TCountedLineHold : ILineHold {
+    void HoldLines() override { ++Holds; }
+    void ReleaseLines() override { --Holds; }
+    int Holds = 0;
+};
+
 class SessionTest : public ::testing::Test {
 protected:
     SessionTest()
     {
+        Session.SetLineHold(&Lines);
         QObject::connect(&Session, &TAcquisitionSession::StatusText, [this](const QString &text) { Status << text; });
     }
 
@@ -27,6 +36,7 @@ protected:
 
     TempAppDir App;
     TFakeServices Services;
+    TCountedLineHold Lines;
     TAcquisitionSession Session{App.Paths().LogDir};
     QStringList Status;
 };

@@ -1,5 +1,3 @@
-#include "tests/support/GlobalStateReset.h"
-
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
@@ -8,6 +6,5 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    ResetGlobalStateAroundEachTest();
     return RUN_ALL_TESTS();
 }

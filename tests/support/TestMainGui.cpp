@@ -1,5 +1,3 @@
-#include "tests/support/GlobalStateReset.h"
-
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -11,6 +9,5 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    ResetGlobalStateAroundEachTest();
     return RUN_ALL_TESTS();
 }

@@ -121,7 +121,7 @@ TEST_F(RecordExport, MainMenuExportWritesWhatIsChosenForThePickedLog)
 
     TModalSeam<TExportChoiceDialog>::Hook = [](TExportChoiceDialog &dialog) { dialog.CsvButton->click(); };
     Services.SaveAs = Output("picked.csv");
-    ExportPickedRecord(nullptr, picked, 0, 1);
+    ExportPickedRecord(nullptr, picked, TPopulation::General, TTargetState::Sleep);
     TModalSeam<TExportChoiceDialog>::Hook = nullptr;
     EXPECT_TRUE(ReadWholeFile(Services.SaveAs) == RunBuiltProgram("zeltar-export", {"--state", "sleep", log}).Output);
 }

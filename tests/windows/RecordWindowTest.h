@@ -30,8 +30,8 @@ public:
         if (OnHold)
             OnHold(hold);
     }
-    int RiskPopulationIndex() const override { return 0; }
-    int RiskStateIndex() const override { return 0; }
+    TPopulation RiskPopulation() const override { return TPopulation::General; }
+    TTargetState RiskState() const override { return TTargetState::Wake; }
 
     QString CurrentLog;
     bool Recording = false;

@@ -95,8 +95,8 @@ QString LimitCell(const TRiskBand &band, const std::optional<double> &above, con
 
 QString ColumnHeading(const TRiskColumn &column)
 {
-    return QStringLiteral("%1<br/>%2").arg(column.Population == PopulationGeneral ? "General" : "Sensitive",
-                                           column.State == StateWake ? "Wake" : "Sleep");
+    return QStringLiteral("%1<br/>%2").arg(column.Population == TPopulation::General ? "General" : "Sensitive",
+                                           column.State == TTargetState::Wake ? "Wake" : "Sleep");
 }
 
 QString CategoryCell(int category, const TTableWords &words)

@@ -27,7 +27,7 @@ int CategoryOfIndex(int riskIndex)
 // The largest reading that the program still puts in a category up to `category`. The
 // category grows with the reading, so halving the interval in the logarithm converges on
 // the limit; it stops when no double lies between the two ends.
-double UpperLimit(std::uint8_t unit, int category, int population, int state)
+double UpperLimit(std::uint8_t unit, int category, TPopulation population, TTargetState state)
 {
     double inside = SmallestReading, outside = LargestReading;
     for (;;) {
@@ -41,7 +41,7 @@ double UpperLimit(std::uint8_t unit, int category, int population, int state)
     }
 }
 
-TRiskColumn ComputeColumn(int population, int state)
+TRiskColumn ComputeColumn(TPopulation population, TTargetState state)
 {
     TRiskColumn column;
     column.Population = population;
@@ -75,13 +75,15 @@ TRiskColumn ComputeColumn(int population, int state)
 
 } // namespace
 
-int RiskCategoryOf(std::uint8_t unit, double value, int population, int state)
+int RiskCategoryOf(std::uint8_t unit, double value, TPopulation population, TTargetState state)
 {
     return CategoryOfIndex(EvaluateRisk(unit, value, population, state));
 }
 
 std::array<TRiskColumn, 4> ComputeRiskThresholds()
 {
-    return {ComputeColumn(PopulationGeneral, StateWake), ComputeColumn(PopulationGeneral, StateSleep),
-            ComputeColumn(PopulationSensitive, StateWake), ComputeColumn(PopulationSensitive, StateSleep)};
+    return {ComputeColumn(TPopulation::General, TTargetState::Wake),
+            ComputeColumn(TPopulation::General, TTargetState::Sleep),
+            ComputeColumn(TPopulation::Sensitive, TTargetState::Wake),
+            ComputeColumn(TPopulation::Sensitive, TTargetState::Sleep)};
 }

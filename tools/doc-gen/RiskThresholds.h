@@ -3,6 +3,8 @@
 // asking the program's own risk evaluation, so that the documents can never disagree with
 // what the program shows.
 
+#include "model/Risk.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -23,8 +25,8 @@ struct TRiskBand {
 };
 
 struct TRiskColumn {
-    int Population = 0;
-    int State = 0;
+    TPopulation Population = TPopulation::General;
+    TTargetState State = TTargetState::Wake;
     std::array<TRiskBand, RiskCategoryCount> Bands;
 };
 
@@ -32,4 +34,4 @@ struct TRiskColumn {
 std::array<TRiskColumn, 4> ComputeRiskThresholds();
 
 // The category (0 "Very low" ... 5 "Extreme") the program gives a reading.
-int RiskCategoryOf(std::uint8_t unit, double value, int population, int state);
+int RiskCategoryOf(std::uint8_t unit, double value, TPopulation population, TTargetState state);

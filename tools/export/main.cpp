@@ -41,7 +41,8 @@ int WriteReport(int argc, char **argv, const TExportArguments &arguments, const 
     const QString resources = TAppPaths::ResourcesDirFor(QCoreApplication::applicationDirPath());
     if (!LoadRiskPalette(resources))
         return Fail("cannot read the risk palette '" + QDir(resources).filePath("Risk Palette.bmp") + "'");
-    SaveRecordReport(arguments.ReportFile, {logPath, meta.Meta, arguments.Population, arguments.State, meta.Damage});
+    SaveRecordReport(arguments.ReportFile, {logPath, meta.Meta, PopulationOfIndex(arguments.Population),
+                                            TargetStateOfIndex(arguments.State), meta.Damage});
     return 0;
 }
 
@@ -85,10 +86,11 @@ int main(int argc, char **argv)
         if (!parsed->ReportFile.isEmpty())
             return WriteReport(argc, argv, *parsed, meta);
         if (parsed->Summary)
-            WriteSummary(stdout, logPath, meta.Meta, SummariseRecord(logPath, meta.Meta.Unit), parsed->Population,
-                         parsed->State);
+            WriteSummary(stdout, logPath, meta.Meta, SummariseRecord(logPath, meta.Meta.Unit),
+                         PopulationOfIndex(parsed->Population), TargetStateOfIndex(parsed->State));
         else
-            WriteCsv(stdout, logPath, meta.Meta, parsed->Population, parsed->State);
+            WriteCsv(stdout, logPath, meta.Meta, PopulationOfIndex(parsed->Population),
+                     TargetStateOfIndex(parsed->State));
     } catch (const EInOutError &e) {
         return Fail(e.Message);
     }

@@ -90,7 +90,7 @@ void TRecorder::Start(const QString &deviceDir)
                 [this](TBrokerState, const QString &text) { Lines.Tell(text); });
         Publisher->Start();
     }
-    Connection = std::make_unique<TMeterConnection>(Host, Paths, DeviceDir);
+    Connection = std::make_unique<TMeterConnection>(Host, Session, Paths, DeviceDir);
     // The meter found while the connection was being made is acted on now that it exists; no
     // line can have come meanwhile.
     if (std::exchange(FoundWhileConnecting, false))

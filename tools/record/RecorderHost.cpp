@@ -19,15 +19,6 @@ void TRecorderHost::Override()
     Session.TakeSettings(Chosen);
 }
 
-void TRecorderHost::ProcessSample(int peakFrequency, float value)
-{
-    Session.ProcessSample(peakFrequency, value);
-}
-
-void TRecorderHost::ImportLine(const QString &)
-{
-}
-
 void TRecorderHost::StartListening()
 {
     if (OnMeterFound)
@@ -44,11 +35,6 @@ void TRecorderHost::ShowNotice(const QString &text)
 {
     if (OnNotice)
         OnNotice(text);
-}
-
-double TRecorderHost::CurrentInterval() const
-{
-    return Session.CurrentMetaData().Interval;
 }
 
 // The file belongs to the program: should it ever be written from here, it keeps its values.

@@ -1,10 +1,10 @@
 #pragma once
-// What the connection asks of its owner, answered for the recorder: readings go to the
-// session, the settings file only gives the defaults (and is given back unchanged), and the
-// rest is handed to the recorder as events. The recorder never imports the meter's memory,
-// so the session is never importing and no dump line reaches ImportLine.
+// What the connection asks of its owner, answered for the recorder: the settings file only
+// gives the defaults (and is given back unchanged), and the rest is handed to the recorder as
+// events. The readings go from the connection to the session directly.
 
 #include "device/ConnectionClient.h"
+#include "model/Risk.h"
 #include "session/LiveSettings.h"
 
 #include <cstdint>
@@ -27,19 +27,16 @@ public:
     // The settings of the records: the program's defaults, the file's, the command line's.
     const TAcquisitionChoice &Choice() const { return Chosen; }
     // The risk population and state of the settings file, for what is published.
-    int Population() const { return Loaded.Population; }
-    int State() const { return Loaded.State; }
+    TPopulation Population() const { return PopulationOfIndex(Loaded.Population); }
+    TTargetState State() const { return TargetStateOfIndex(Loaded.State); }
 
     std::function<void()> OnMeterFound;                  // the port has opened: the run may start
     std::function<void(const QString &text)> OnWaiting;  // no meter: the connection's status text
     std::function<void(const QString &text)> OnNotice;
 
-    void ProcessSample(int peakFrequency, float value) override;
-    void ImportLine(const QString &line) override;
     void StartListening() override;
     void ShowStatus(const QString &text) override;
     void ShowNotice(const QString &text) override;
-    double CurrentInterval() const override;
     TLastSettings CurrentSettings() const override;
     void ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect) override;
     void SaveRecordingBeforeExit() override;

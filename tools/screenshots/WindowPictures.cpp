@@ -1,5 +1,9 @@
 #include "tools/screenshots/WindowPictures.h"
 
+#include "app/AcquisitionBar.h"
+#include "app/AcquisitionControl.h"
+#include "app/AcquisitionSettingsPanel.h"
+#include "app/LiveChartsPanel.h"
 #include "app/MainWindow.h"
 #include "charts/ChartWidget.h"
 #include "model/UnitHistogram_COMMON.h"
@@ -57,22 +61,22 @@ void HoverOverChart(TChartWidget &chart, double x, double y)
 
 void SaveMainWindowPicture(TMainWindow &mainWindow, const QString &pngFile)
 {
-    mainWindow.IntervalCB->setCurrentText(QStringLiteral("1 sec"));
-    mainWindow.ApplySettings(Listening);
-    mainWindow.SetStateIcons(Listening);
-    mainWindow.PanelBottom->SetExpanded(true);
+    mainWindow.SettingsPanel->IntervalCB->setCurrentText(QStringLiteral("1 sec"));
+    mainWindow.SettingsPanel->ApplySettings(Listening);
+    mainWindow.Control->SetStateIcons(Listening);
+    mainWindow.Charts->Statistics->SetExpanded(true);
     mainWindow.show();
-    mainWindow.PlayB->setChecked(true);
+    mainWindow.Bar->PlayB->setChecked(true);
 
     // A minute beside a Wi-Fi router, the meter naming the strongest band on every line.
     TFieldReadings field({0.45, 2.5, 3.0, 40, 1, 7});
     for (int second = 0; second < 60; ++second) {
         const TFieldReading reading = field.Next(mainWindow.Session.CurrentMetaData().Unit);
-        mainWindow.ProcessSample(reading.Frequency, static_cast<float>(reading.Value));
+        mainWindow.Session.ProcessSample(reading.Frequency, static_cast<float>(reading.Value));
     }
     // The pointer rests on the histogram's tallest bar, so that its read-out shows.
     const int mode = mainWindow.Session.LiveHistogram().ModeIndex + LevelFloorDb;
-    mainWindow.HChart->OnMouseMoveInChart(mainWindow.HChart, true, {}, mode, 1.0);
+    mainWindow.Charts->HChart->OnMouseMoveInChart(mainWindow.Charts->HChart, true, {}, mode, 1.0);
     SavePicture(mainWindow, pngFile);
 }
 

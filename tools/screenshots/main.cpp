@@ -7,7 +7,6 @@
 #include "app/Application.h"
 #include "app/RecordWindows.h"
 #include "app/MainWindow.h"
-#include "model/GlobalState.h"
 #include "model/Services.h"
 #include "model/Risk.h"
 #include "storage/LogFile.h"

@@ -1,0 +1,306 @@
+#include "app/LiveChartsPanel.h"
+
+#include "app/AcquisitionSettingsPanel.h"
+#include "app/RiskScaleBox.h"
+#include "charts/ChartConfigurations.h"
+#include "charts/ChartMouse.h"
+#include "charts/ChartReadouts.h"
+#include "charts/ChartWidget.h"
+#include "charts/LevelHistogram.h"
+#include "charts/TextSpace.h"
+#include "dialogs/WidgetStyle.h"
+#include "model/HandlerErrors.h"
+#include "model/Risk.h"
+#include "session/AcquisitionSession.h"
+#include "windows/StatisticsPanel.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString Georgia = QStringLiteral("Georgia");
+const QColor StatisticsTextColour(244, 244, 244);
+const QColor ReadoutTextColour(242, 242, 242);
+constexpr int ReadoutWidth = 180;
+constexpr int ReadoutHeight = 24;
+
+QLineEdit *ChartReadout(QWidget *parent)
+{
+    auto *readout = new QLineEdit(parent);
+    readout->setFrame(false);
+    readout->setReadOnly(true);
+    readout->setFocusPolicy(Qt::NoFocus);
+    readout->setFont(NamedFont(Georgia, 16, QFont::Serif));
+    readout->setFixedSize(ReadoutWidth, ReadoutHeight);
+    QPalette palette = readout->palette();
+    palette.setColor(QPalette::Base, WindowGrey);
+    palette.setColor(QPalette::Text, ReadoutTextColour);
+    readout->setPalette(palette);
+    return readout;
+}
+
+} // namespace
+
+TTimedValue MakeTimedValue(double value, double time)
+{
+    return {value, time};
+}
+
+TLiveChartsPanel::TLiveChartsPanel(const TAcquisitionSession &session, TAcquisitionSettingsPanel &settings,
+                                   const QString &resourcesDir, QWidget *parent)
+    : QWidget(parent), Session(session), Settings(settings)
+{
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto *middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    middle->addWidget(BuildPlots(), 1);
+    middle->addWidget(&settings);
+    column->addLayout(middle, 1);
+
+    RiskLevelImage = new QLabel(this);
+    RiskLevelImage->setFixedHeight(14);
+    RiskLevelImage->setScaledContents(true);
+    RiskLevelImage->setPixmap(QPixmap(resourcesDir + "Risk Level.bmp"));
+    RiskLevelImage->setToolTip(QStringLiteral("Color code for Risk Assessment"));
+    column->addWidget(RiskLevelImage);
+
+    RiskEvaluationPB = new TRiskScaleBox(this);
+    RiskEvaluationPB->setFixedHeight(21);
+    RiskEvaluationPB->setToolTip(QStringLiteral("Risk categories corresponding to the above color code"));
+    RiskEvaluationPB->setFont(NamedFont(QStringLiteral("Corbel"), RiskEvaluationPB->height() - 4, QFont::SansSerif));
+    column->addWidget(RiskEvaluationPB);
+
+    BuildStatistics();
+    column->addWidget(Statistics);
+    WireCharts();
+
+    const TAcquisitionChoice &applied = Settings.AppliedChoice;
+    ConfigureChart(*TChart, MainTimeChartConfiguration(applied.VisibleSamples, applied.Interval));
+    ConfigureChart(*HChart, MainHistogramChartConfiguration());
+    Statistics->SetExpanded(false);
+
+    connect(&Session, &TAcquisitionSession::LiveStateReset, this, &TLiveChartsPanel::ResetCharts);
+    connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TLiveChartsPanel::ShowSample);
+    // The histogram is left alone while importing: it is drawn once, here.
+    connect(&Session, &TAcquisitionSession::ImportReplayed, this, &TLiveChartsPanel::DrawHistogram);
+}
+
+QFrame *TLiveChartsPanel::BuildPlots()
+{
+    Plots = new QFrame;
+    SetBackground(Plots, Qt::white);
+    auto *fill = new QVBoxLayout(Plots);
+    fill->setContentsMargins(0, 0, 0, 0);
+
+    Splitter = new QSplitter(Qt::Vertical, Plots);
+    Splitter->setHandleWidth(3);
+    Splitter->setChildrenCollapsible(false);
+    Splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: silver; }"));
+    TChart = new TChartWidget(Splitter);
+    HChart = new TChartWidget(Splitter);
+    for (TChartWidget *chart : {TChart, HChart})
+        chart->setMinimumHeight(1);
+    Splitter->addWidget(TChart);
+    Splitter->addWidget(HChart);
+    // The time chart keeps its height; the histogram takes what the window gains or loses.
+    Splitter->setStretchFactor(0, 0);
+    Splitter->setStretchFactor(1, 1);
+    Splitter->setSizes({232, 10000});
+    fill->addWidget(Splitter);
+
+    TChartEdit = ChartReadout(Plots);
+    HChartEdit = ChartReadout(Plots);
+    Plots->installEventFilter(this);
+    return Plots;
+}
+
+void TLiveChartsPanel::BuildStatistics()
+{
+    // Captions and read-outs of both rows share their widths, so the columns line up.
+    const TStatisticsPanelLook look{
+        .FirstCaption = QStringLiteral("Current"),
+        .Hints = {QStringLiteral("Current Peak"), QStringLiteral("Maximum Peak observed so far"),
+                  QStringLiteral("Peak value (± 0.5dB) more often observed"),
+                  QStringLiteral("The ratio max/min in dB"), QStringLiteral("Minimum Peak observed so far"),
+                  QStringLiteral("Current Peak")},
+        .Background = WindowGrey,
+        .TextColour = StatisticsTextColour,
+        .ValueColours = {QColor(247, 247, 247), QColor(245, 80, 80), QColor(217, 217, 0), QColor(214, 118, 245),
+                         QColor(91, 198, 238), QColor(199, 199, 199)},
+        .FirstRowHeight = 52,
+        .SecondRowHeight = 40,
+        .FirstRowMargins = QMargins(0, 0, 10, 0),
+        .CaptionWidth = 86,
+        .CaptionGap = 8,
+        .ValueWidth = 152,
+    };
+    Statistics = new TStatisticsPanel(look);
+
+    RiskCategory = new QLabel(Statistics);
+    RiskCategory->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    RiskCategory->setContentsMargins(0, 0, 6, 6);
+    RiskCaption = new QLabel(QStringLiteral("risk"), Statistics);
+    RiskCaption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    RiskCaption->setContentsMargins(0, 0, 0, 6);
+    // As wide as the widest category, so that no window width can cut one.
+    int widestRisk = 0;
+    for (const QString &name : RiskCategoryNames)
+        widestRisk = std::max(widestRisk, RiskCategory->fontMetrics().horizontalAdvance(name));
+    RiskCategory->setMinimumWidth(widestRisk + RiskCategory->contentsMargins().left()
+                                  + RiskCategory->contentsMargins().right());
+    Statistics->AddToFirstRow(RiskCategory);
+    Statistics->AddToFirstRow(RiskCaption);
+}
+
+void TLiveChartsPanel::WireCharts()
+{
+    connect(Splitter, &QSplitter::splitterMoved, this, ShowingErrors(this, &TLiveChartsPanel::MoveHistogramReadout));
+    TChart->OnMouseDown = [this](TChartWidget *, Qt::MouseButton button, TShiftState shift, int, int) {
+        TChartMouseDown(button, shift.Keys);
+    };
+    TChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double, double y) {
+        TChartMouseMoveInChart(inChart, y);
+    };
+    HChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double x, double) {
+        HChartMouseMoveInChart(inChart, x);
+    };
+}
+
+bool TLiveChartsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Plots && event->type() == QEvent::Resize)
+        PlaceChartReadouts();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TLiveChartsPanel::PlaceChartReadouts()
+{
+    const int left = Plots->width() - ReadoutWidth - 14;
+    TChartEdit->move(left, TChart->mapTo(Plots, QPoint(0, 0)).y() + 8);
+    HChartEdit->move(left, HChartEdit->y());
+    MoveHistogramReadout();
+    TChartEdit->raise();
+    HChartEdit->raise();
+}
+
+void TLiveChartsPanel::MoveHistogramReadout()
+{
+    HChartEdit->move(HChartEdit->x(), HChart->mapTo(Plots, QPoint(0, 0)).y() + 8);
+}
+
+void TLiveChartsPanel::WriteSettings(TLastSettings &settings) const
+{
+    settings.StatisticsExpanded = Statistics->Expanded();
+}
+
+void TLiveChartsPanel::ApplyLoadedSettings(const TLastSettings &settings, int linesInEffect)
+{
+    if (linesInEffect >= 8)
+        Statistics->SetExpanded(settings.StatisticsExpanded);
+}
+
+TTimedValue TLiveChartsPanel::MaxRecord() const
+{
+    return MakeTimedValue(Session.Statistics().Maximum(), Session.Statistics().MaximumTime());
+}
+
+void TLiveChartsPanel::ResetCharts()
+{
+    ElapsedX = 0.0;
+    PlottedCount = 0;
+    const TAcquisitionChoice settings = Session.Settings();
+    TChart->ClearItems();
+    TChart->SetRangeLoX(0.0);
+    TChart->SetRangeHiY(0.001);
+    const TRecordingState state = Session.State();
+    if (state == Listening || state == Recording)
+        TChart->SetRangeHiX(settings.VisibleSamples * settings.Interval * 1.05);
+    else if (state == Importing)
+        TChart->SetRangeHiX(settings.VisibleSamples * settings.Interval);
+    if (const std::optional<QString> name = UnitName(settings.Unit))
+        TChart->ChangeAppearance([&](TChartAppearance &look) { look.IdOrdinate = *name; });
+    MarkShape = MarkShapeFor(settings.VisibleSamples);
+    HChart->ClearItems();
+    HChart->SetRangeHiY(4.0);
+}
+
+void TLiveChartsPanel::ShowSample()
+{
+    RiskIndex = EvaluateRisk(Session.CurrentMetaData().Unit, Session.CurrentValue(), Settings.Population(),
+                             Settings.TargetState());
+    const std::uint8_t decimals = DisplayDecimals(MaxRecord().Value);
+    PlotSample(decimals - 1);
+    // While importing, the histogram is drawn once after the last record.
+    if (const TRecordingState state = Session.State(); state == Listening || state == Recording)
+        DrawHistogram();
+    Statistics->ShowReading(decimals, Session.CurrentValue());
+    Statistics->ShowStatistics(Session.Statistics(), decimals);
+    RiskCategory->setText(RiskCategoryName(RiskIndex));
+}
+
+void TLiveChartsPanel::PlotSample(int decimals)
+{
+    TChartWidget &chart = *TChart;
+    chart.SetDataColor(RiskColor(RiskIndex));
+    const double maximum = MaxRecord().Value;
+    if (chart.RangeHiY() < maximum)
+        chart.SetRangeHiY(maximum + 0.1 * maximum);
+    chart.AddMark(ElapsedX, Session.CurrentValue(), MarkShape);
+    chart.ChangeAppearance([decimals](TChartAppearance &look) { look.DecPlaceY = decimals; });
+    const double interval = Session.CurrentMetaData().Interval;
+    if (PlottedCount <= Session.VisibleSamples()) {
+        ++PlottedCount;
+    } else {
+        chart.RemoveFirstItem();
+        chart.SetRanges(chart.RangeLoX() + interval, chart.RangeLoY(), chart.RangeHiX() + interval, chart.RangeHiY());
+    }
+    chart.Redraw();
+    ElapsedX += interval;
+}
+
+void TLiveChartsPanel::DrawHistogram()
+{
+    DrawLevelHistogram(*HChart, Session.LiveHistogram(), Settings.Population(), Settings.TargetState(), true);
+}
+
+void TLiveChartsPanel::Clear()
+{
+    for (TChartWidget *chart : {TChart, HChart}) {
+        chart->ClearItems();
+        chart->Redraw();
+    }
+    Statistics->Clear();
+    RiskCategory->clear();
+}
+
+void TLiveChartsPanel::TChartMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers keys)
+{
+    // While samples arrive live, the chart scrolls by itself.
+    if (Session.State() != Stopped && Session.State() != Importing)
+        return;
+    HandleChartMouseDown(*TChart, button, keys,
+                         MainTimeChartFullView(Settings.IntervalInControls(),
+                                               static_cast<std::int64_t>(Session.Statistics().SampleCount()),
+                                               MaxRecord().Value));
+}
+
+void TLiveChartsPanel::TChartMouseMoveInChart(bool inChart, double y)
+{
+    TChartEdit->setText(inChart ? ValueReadoutText(MaxRecord().Value, y, QLocale::system(), FitsInside(*TChartEdit))
+                                : QString());
+}
+
+void TLiveChartsPanel::HChartMouseMoveInChart(bool inChart, double x)
+{
+    HChartEdit->setText(inChart ? LevelReadoutText(x, QLocale::system(), FitsInside(*HChartEdit)) : QString());
+}
