@@ -11,6 +11,7 @@
 #include <memory>
 #include <unordered_map>
 #include <utility>
+#include <variant>
 
 namespace {
 
@@ -151,6 +152,7 @@ TBrokerLink::TBrokerLink(TPublishOptions options, TReadingQueue &queue, TReconne
     : Options(std::move(options)),
       ReadingTopicName(ReadingTopic(Options).toUtf8()),
       AvailabilityTopicName(AvailabilityTopic(Options).toUtf8()),
+      AlertTopicName(AlertTopic(Options).toUtf8()),
       StatusTopicName(DiscoveryStatusTopic(Options).toUtf8()),
       Queue(queue),
       Delays(delays),
@@ -356,14 +358,20 @@ void TBrokerLink::SendWaiting(TConnection &connection)
         std::optional<TReadingQueue::TTaken> taken = Queue.TakeNext();
         if (!taken)
             return;
-        const std::uint8_t unit = taken->Reading.Unit;
-        if (Options.Discovery && (connection.DiscoveryDue || SentUnit != unit))
-            SendDiscovery(connection, unit);
-        SentUnit = unit;
         int messageId = 0;
-        // A reading the library did not take stays in the queue for the next connection.
-        if (Publish(connection.Client, &messageId, ReadingTopicName, ReadingJson(taken->Reading), false)
-            != MOSQ_ERR_SUCCESS)
+        int sent = MOSQ_ERR_SUCCESS;
+        if (const auto *alert = std::get_if<TAlertMessage>(&taken->Message)) {
+            // Retained: a consumer that comes later learns whether an alert is on.
+            sent = Publish(connection.Client, &messageId, AlertTopicName, AlertJson(*alert), true);
+        } else {
+            const TPublishedReading &reading = std::get<TPublishedReading>(taken->Message);
+            if (Options.Discovery && (connection.DiscoveryDue || SentUnit != reading.Unit))
+                SendDiscovery(connection, reading.Unit);
+            SentUnit = reading.Unit;
+            sent = Publish(connection.Client, &messageId, ReadingTopicName, ReadingJson(reading), false);
+        }
+        // A message the library did not take stays in the queue for the next connection.
+        if (sent != MOSQ_ERR_SUCCESS)
             return;
         connection.InFlight.emplace(messageId, taken->Sequence);
     }

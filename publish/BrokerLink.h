@@ -2,7 +2,7 @@
 // The connection to the broker, on a network thread of its own that alone calls libmosquitto.
 // The thread sleeps until the socket, a Wake or a timeout has work for it, so that an idle
 // publisher costs nothing between two samples.
-// It takes the readings from the queue in order and removes each once the broker has
+// It takes the readings (and the alert's starts and ends) from the queue in order and removes each once the broker has
 // acknowledged it (QoS 1); it makes a new connection after every failure, waiting as
 // TReconnectDelay says; it publishes the availability ("online" when connected, "offline" as
 // the last will and at a clean end) and Home Assistant's discovery. What it finds of the
@@ -65,6 +65,7 @@ private:
     const TPublishOptions Options;
     const QByteArray ReadingTopicName;
     const QByteArray AvailabilityTopicName;
+    const QByteArray AlertTopicName;
     const QByteArray StatusTopicName;
     TReadingQueue &Queue;
     const TReconnectDelays Delays;

@@ -65,7 +65,9 @@ QString UnitText(TSensorUnit sensorUnit, std::uint8_t unit)
     return {};
 }
 
-QByteArray ConfigPayload(const TPublishOptions &options, const TSensor &sensor, std::uint8_t unit)
+// What every configuration of the meter has: its name, ids, state, availability and device.
+QJsonObject CommonConfig(const TPublishOptions &options, const char *key, const char *name, const QString &stateTopic,
+                         const char *valueTemplate)
 {
     const QJsonObject device{
         {QStringLiteral("identifiers"), QJsonArray{NodeId(options)}},
@@ -73,16 +75,38 @@ QByteArray ConfigPayload(const TPublishOptions &options, const TSensor &sensor, 
         {QStringLiteral("model"), ProgramName},
         {QStringLiteral("sw_version"), ProgramVersion},
     };
-    QJsonObject config{
-        {QStringLiteral("name"), QLatin1String(sensor.Name)},
-        {QStringLiteral("unique_id"), NodeId(options) + QLatin1Char('_') + QLatin1String(sensor.Key)},
-        {QStringLiteral("state_topic"), ReadingTopic(options)},
-        {QStringLiteral("value_template"), QLatin1String(sensor.Template)},
+    return {
+        {QStringLiteral("name"), QLatin1String(name)},
+        {QStringLiteral("unique_id"), NodeId(options) + QLatin1Char('_') + QLatin1String(key)},
+        {QStringLiteral("state_topic"), stateTopic},
+        {QStringLiteral("value_template"), QLatin1String(valueTemplate)},
         {QStringLiteral("availability_topic"), AvailabilityTopic(options)},
         {QStringLiteral("payload_available"), QStringLiteral("online")},
         {QStringLiteral("payload_not_available"), QStringLiteral("offline")},
         {QStringLiteral("device"), device},
     };
+}
+
+// The alert's state is the "state" of the alert topic's JSON.
+QString AlertConfigTopic(const TPublishOptions &options)
+{
+    return options.DiscoveryPrefix + QStringLiteral("/binary_sensor/") + NodeId(options)
+           + QStringLiteral("/alert/config");
+}
+
+QByteArray AlertConfigPayload(const TPublishOptions &options)
+{
+    QJsonObject config = CommonConfig(options, "alert", "Alert", AlertTopic(options), "{{ value_json.state }}");
+    config.insert(QStringLiteral("payload_on"), QStringLiteral("on"));
+    config.insert(QStringLiteral("payload_off"), QStringLiteral("off"));
+    // On means unsafe: the readings have reached the limit.
+    config.insert(QStringLiteral("device_class"), QStringLiteral("safety"));
+    return QJsonDocument(config).toJson(QJsonDocument::Compact);
+}
+
+QByteArray ConfigPayload(const TPublishOptions &options, const TSensor &sensor, std::uint8_t unit)
+{
+    QJsonObject config = CommonConfig(options, sensor.Key, sensor.Name, ReadingTopic(options), sensor.Template);
     // Only numbers have a unit and are kept as statistics; the risk category is a text.
     if (sensor.Unit != TSensorUnit::None) {
         config.insert(QStringLiteral("unit_of_measurement"), UnitText(sensor.Unit, unit));
@@ -100,6 +124,7 @@ std::vector<TDiscoveryMessage> DiscoveryConfigs(const TPublishOptions &options, 
     std::vector<TDiscoveryMessage> messages;
     for (const TSensor &sensor : Sensors)
         messages.push_back({ConfigTopic(options, sensor), ConfigPayload(options, sensor, unit)});
+    messages.push_back({AlertConfigTopic(options), AlertConfigPayload(options)});
     return messages;
 }
 
@@ -108,5 +133,6 @@ std::vector<TDiscoveryMessage> DiscoveryRemovals(const TPublishOptions &options)
     std::vector<TDiscoveryMessage> messages;
     for (const TSensor &sensor : Sensors)
         messages.push_back({ConfigTopic(options, sensor), {}});
+    messages.push_back({AlertConfigTopic(options), {}});
     return messages;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Home Assistant's MQTT discovery of the meter: four sensors of one device (the reading, the
 // level, the peak frequency and the risk category), each a retained configuration on
-// "<prefix>/sensor/<node>/<sensor>/config" that reads its value from the reading topic.
+// "<prefix>/sensor/<node>/<sensor>/config" that reads its value from the reading topic, and a
+// binary sensor on "<prefix>/binary_sensor/<node>/alert/config" that reads the alert topic.
 
 #include "publish/PublishOptions.h"
 

@@ -45,11 +45,11 @@ void TMqttPublisher::Start()
         Link->Start();
 }
 
-void TMqttPublisher::Publish(TPublishedReading reading)
+void TMqttPublisher::Publish(TPublishedMessage message)
 {
     if (Stopped)
         return;
-    Queue.Push(std::move(reading));
+    Queue.Push(std::move(message));
     Link->Wake();
 }
 

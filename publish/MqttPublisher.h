@@ -1,11 +1,13 @@
 #pragma once
 // Publishing the readings to an MQTT broker: "<base>/<id>/reading" carries one JSON object per
-// sample (QoS 1), "<base>/<id>/availability" says "online" or "offline" (retained, "offline"
+// sample (QoS 1), "<base>/<id>/alert" each start and end of an alert (retained, in order with
+// the readings), "<base>/<id>/availability" says "online" or "offline" (retained, "offline"
 // also as the last will), and Home Assistant's discovery makes the meter a device with four
-// sensors. Publish only queues: the network runs on a thread of its own, so the sample that
-// is published never waits for it. While the broker cannot be reached the readings wait, up to
-// the queue's limit (a day at 0.5 s; beyond it the oldest are dropped and counted), and go out
-// in order once it is back; attempts to reach it come after 1 s, doubling up to 60 s.
+// sensors and a binary sensor for the alert. Publish only queues: the network runs on a thread
+// of its own, so the sample that is published never waits for it. While the broker cannot be
+// reached the readings wait, up to the queue's limit (a day at 0.5 s; beyond it the oldest are
+// dropped and counted), and go out in order once it is back; attempts to reach it come after
+// 1 s, doubling up to 60 s.
 // StatusChanged reports each change on the thread that made the publisher.
 
 #include "publish/BrokerState.h"
@@ -42,8 +44,9 @@ public:
 
     // The first attempt to reach the broker begins on the network thread.
     void Start();
-    // Queues the reading; nothing is sent on the caller's thread. Ignored once stopped.
-    void Publish(TPublishedReading reading);
+    // Queues the reading, or the alert's start or end; nothing is sent on the caller's thread.
+    // Ignored once stopped.
+    void Publish(TPublishedMessage message);
     // The clean end: the queued readings go out for at most wait while connected, then
     // "offline" is published and the connection closed, in at most two seconds more. Returns
     // when the network thread has ended (a name look-up under way takes as long as the

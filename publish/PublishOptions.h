@@ -29,12 +29,13 @@ struct TPublishOptions {
 // What is wrong with the options, in a sentence for the user; none when a publisher can use them.
 std::optional<QString> PublishOptionsProblem(const TPublishOptions &options);
 
-// "<base>/<id>/<leaf>": the meter's topics (reading, availability).
+// "<base>/<id>/<leaf>": the meter's topics (reading, availability, alert).
 QString MeterTopic(const TPublishOptions &options, const QString &leaf);
 inline QString ReadingTopic(const TPublishOptions &options) { return MeterTopic(options, QStringLiteral("reading")); }
 inline QString AvailabilityTopic(const TPublishOptions &options)
 {
     return MeterTopic(options, QStringLiteral("availability"));
 }
+inline QString AlertTopic(const TPublishOptions &options) { return MeterTopic(options, QStringLiteral("alert")); }
 // Where Home Assistant says it has (re)started: "<prefix>/status".
 QString DiscoveryStatusTopic(const TPublishOptions &options);

@@ -12,19 +12,6 @@
 
 namespace {
 
-// The float's shortest decimal text read as a double: 0.1f is published as 0.1, not as the
-// 0.100000001490116 its exact value would print.
-double ShortestDouble(float value)
-{
-    if (!std::isfinite(value))
-        return 0.0;
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    double result = 0.0;
-    std::from_chars(text, end, result);
-    return result;
-}
-
 // As QJsonDocument writes a number: the shortest text that reads back the same, "null" for
 // what is not one.
 void AppendNumber(QByteArray &json, double value)
@@ -93,6 +80,17 @@ int OffsetFromUtc(const QDateTime &time)
 }
 
 } // namespace
+
+double PublishedNumber(float value)
+{
+    if (!std::isfinite(value))
+        return 0.0;
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    double result = 0.0;
+    std::from_chars(text, end, result);
+    return result;
+}
 
 TPublishedReading MakePublishedReading(const QDateTime &time, std::uint8_t unit, float value,
                                        std::uint16_t peakFrequencyMHz, TPopulation population, TTargetState state,
@@ -179,7 +177,7 @@ QByteArray ReadingJson(const TPublishedReading &reading)
     json += "\",\"unit\":";
     AppendString(json, UnitName(reading.Unit).value_or(QString()));
     json += ",\"value\":";
-    AppendNumber(json, ShortestDouble(reading.Value));
+    AppendNumber(json, PublishedNumber(reading.Value));
     json += '}';
     return json;
 }

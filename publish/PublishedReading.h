@@ -30,6 +30,10 @@ TPublishedReading MakePublishedReading(const QDateTime &time, std::uint8_t unit,
 // "2026-12-07T10:49:20.500+01:00": local time with milliseconds and the UTC offset.
 QByteArray IsoTimeWithOffset(const QDateTime &time);
 
+// The float's shortest decimal text read as a double: 0.1f is published as 0.1, not as the
+// 0.100000001490116 its exact value would print. 0 for what is no number.
+double PublishedNumber(float value);
+
 // One compact JSON object: time, value, unit, level_db, frequency_mhz (absent for none), risk,
 // record (absent when not recording), alert (absent where not evaluated).
 QByteArray ReadingJson(const TPublishedReading &reading);

@@ -9,11 +9,11 @@ void TReadingQueue::SetLimit(std::size_t limit)
     DropBeyond(Limit);
 }
 
-void TReadingQueue::Push(TPublishedReading reading)
+void TReadingQueue::Push(TPublishedMessage message)
 {
     const std::lock_guard lock(Mutex);
     DropBeyond(Limit - 1);
-    Entries.push_back({NextSequence++, std::move(reading)});
+    Entries.push_back({NextSequence++, std::move(message)});
 }
 
 void TReadingQueue::DropBeyond(std::size_t limit)
@@ -39,7 +39,7 @@ std::optional<TReadingQueue::TTaken> TReadingQueue::TakeNext()
         return std::nullopt;
     const TEntry &entry = Entries[Sent++];
     ++Unacknowledged;
-    return TTaken{entry.Sequence, entry.Reading};
+    return TTaken{entry.Sequence, entry.Message};
 }
 
 void TReadingQueue::Acknowledge(std::uint64_t sequence)

@@ -1,10 +1,12 @@
 #pragma once
-// The readings waiting for the broker, oldest first, shared by the thread that publishes them
-// (Push) and the network thread that sends them (the rest). A reading leaves only once the
+// The readings (and the alert's starts and ends among them) waiting for the broker, oldest
+// first, shared by the thread that publishes them (Push) and the network thread that sends them
+// (the rest). A reading leaves only once the
 // broker has acknowledged it, so a connection that breaks loses none: after Rewind everything
 // not acknowledged goes out again, in order. Beyond the limit the oldest reading is dropped
 // and counted.
 
+#include "publish/AlertMessage.h"
 #include "publish/PublishedReading.h"
 
 #include <cstddef>
@@ -12,6 +14,10 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <variant>
+
+// What goes to the broker in the order it came: a reading, or a start or end of an alert.
+using TPublishedMessage = std::variant<TPublishedReading, TAlertMessage>;
 
 class TReadingQueue {
 public:
@@ -22,11 +28,11 @@ public:
 
     // At least 1; the oldest readings beyond a smaller limit are dropped at once.
     void SetLimit(std::size_t limit);
-    void Push(TPublishedReading reading);
+    void Push(TPublishedMessage message);
 
     struct TTaken {
         std::uint64_t Sequence;
-        TPublishedReading Reading;
+        TPublishedMessage Message;
     };
     // The oldest reading not sent since the last Rewind.
     std::optional<TTaken> TakeNext();
@@ -45,7 +51,7 @@ public:
 private:
     struct TEntry {
         std::uint64_t Sequence;
-        TPublishedReading Reading;
+        TPublishedMessage Message;
         bool Acknowledged = false;
     };
     void DropBeyond(std::size_t limit);

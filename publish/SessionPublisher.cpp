@@ -1,6 +1,7 @@
 #include "publish/SessionPublisher.h"
 
 #include "model/InOutError.h"
+#include "model/Services.h"
 #include "publish/ReadingQueue.h"
 #include "session/AcquisitionSession.h"
 
@@ -21,6 +22,9 @@ TSessionPublisher::TSessionPublisher(TAcquisitionSession &session, TPublishOptio
     connect(&Session, &TAcquisitionSession::SampleProcessed, this, &TSessionPublisher::TakeSample);
     connect(&Session, &TAcquisitionSession::StateChanged, this, &TSessionPublisher::TakeState);
     connect(&Session, &TAcquisitionSession::LogFileCreated, this, &TSessionPublisher::TakeNewLog);
+    // The alert is judged before the sample is reported: its start goes out before the reading.
+    connect(&Session.Alert, &TLiveAlert::Started, this, [this] { TakeAlert(true); });
+    connect(&Session.Alert, &TLiveAlert::Ended, this, [this] { TakeAlert(false); });
     RefillTimer.setInterval(RefillIntervalMs);
     connect(&RefillTimer, &QTimer::timeout, this, &TSessionPublisher::Refill);
     TakeState();
@@ -85,6 +89,8 @@ void TSessionPublisher::TakeSample(const QDateTime &at)
     }
     TPublishedReading reading = MakePublishedReading(at, settings.Unit, Session.CurrentValue(), Session.PeakFrequency(),
                                                      Population, RiskState, RecordName);
+    if (Session.Alert.On())
+        reading.Alert = Session.Alert.Active();
     if (ReadingsWaitAside()) {
         KeepBehind(std::move(reading));
         Refill();
@@ -93,11 +99,22 @@ void TSessionPublisher::TakeSample(const QDateTime &at)
     Publisher.Publish(std::move(reading));
 }
 
-void TSessionPublisher::KeepBehind(TPublishedReading reading)
+void TSessionPublisher::TakeAlert(bool on)
+{
+    const TLiveAlert &alert = Session.Alert;
+    TAlertMessage message{on, CurrentTime(), alert.Limit(), alert.Peak(), alert.Unit()};
+    // Behind the readings waiting aside, so that it follows the readings before it.
+    if (ReadingsWaitAside())
+        KeepBehind(std::move(message));
+    else
+        Publisher.Publish(std::move(message));
+}
+
+void TSessionPublisher::KeepBehind(TPublishedMessage message)
 {
     if (Behind.size() >= Limit)
         Behind.pop_front();
-    Behind.push_back(std::move(reading));
+    Behind.push_back(std::move(message));
 }
 
 void TSessionPublisher::Refill()

@@ -7,6 +7,8 @@
 // while recording, they are not dropped: they wait in the record's log (TRecordBacklog) and
 // are read back once the queue has room, followed by the readings that came after them.
 // Readings that are not recorded wait in memory alone, the oldest dropped beyond the limit.
+// While the session's alert is switched on, each reading says whether an alert is on, and each
+// start and end of an alert is published in order with the readings.
 
 #include "publish/BrokerState.h"
 #include "publish/MqttPublisher.h"
@@ -60,7 +62,8 @@ private:
     void TakeSample(const QDateTime &at);
     void TakeState();
     void TakeNewLog();
-    void KeepBehind(TPublishedReading reading);
+    void TakeAlert(bool on);
+    void KeepBehind(TPublishedMessage message);
     // As many of the readings waiting aside as the queue has room for go to it, in order.
     void Refill();
 
@@ -81,7 +84,7 @@ private:
     std::uint64_t RecordingNumber = 0;
     std::uint64_t BacklogRecordingNumber = 0;
     std::optional<TRecordBacklog> Backlog;
-    // Readings that came after the backlog and are not part of it, oldest first.
-    std::deque<TPublishedReading> Behind;
+    // Readings (and alert messages) that came after the backlog and are not part of it, oldest first.
+    std::deque<TPublishedMessage> Behind;
     QTimer RefillTimer;
 };

@@ -46,7 +46,10 @@ void TLiveAlert::Judge(double timeSeconds, std::uint8_t unit, double correctedVa
     const double peak = Rule.Peak();
     switch (Rule.Take(timeSeconds, unit, correctedValue)) {
     case TAlertRule::TChange::Started: emit Started(); break;
-    case TAlertRule::TChange::Ended: emit Ended(); break;
+    case TAlertRule::TChange::Ended:
+        EndedPeak = Rule.Peak();
+        emit Ended();
+        break;
     case TAlertRule::TChange::None:
         if (Rule.Active() && Rule.Peak() != peak)
             emit PeakChanged();
@@ -57,6 +60,8 @@ void TLiveAlert::Judge(double timeSeconds, std::uint8_t unit, double correctedVa
 void TLiveAlert::End()
 {
     const bool active = Rule.Active();
+    if (active)
+        EndedPeak = Rule.Peak();
     Rule = TAlertRule(Rule.Limit(), Population, State);
     if (active)
         emit Ended();

@@ -37,8 +37,8 @@ public:
     }
 
     bool Active() const { return Rule.Active(); }
-    // The highest reading of the alert, in Unit().
-    double Peak() const { return Rule.Peak(); }
+    // The highest reading of the alert in progress, or of the last one however it ended, in Unit().
+    double Peak() const { return Rule.Active() ? Rule.Peak() : EndedPeak; }
     std::uint8_t Unit() const { return RunUnit; }
 
 signals:
@@ -56,5 +56,7 @@ private:
     TPopulation Population = TPopulation::General;
     TTargetState State = TTargetState::Wake;
     TAlertRule Rule;
+    // The peak of the last alert: a forced end starts the rule afresh.
+    double EndedPeak = 0.0;
     std::uint8_t RunUnit = 0;
 };

@@ -1,10 +1,12 @@
-// Home Assistant's discovery: the configurations it needs, sent before the readings, again
-// when it comes online and with a new unit, and removed when discovery is turned off.
+// Home Assistant's discovery: the configurations it needs (the alert's binary sensor among them),
+// sent before the readings, again when it comes online and with a new unit, and removed when
+// discovery is turned off.
 
 #include "publish/DiscoveryConfig.h"
 
 #include "model/ProgramVersion.h"
 #include "model/Units.h"
+#include "publish/AlertMessage.h"
 #include "tests/publish/PublisherTestSupport.h"
 
 #include <QJsonArray>
@@ -21,6 +23,8 @@ const QStringList SensorConfigTopics{
     "homeassistant/sensor/zeltar_meter/risk/config",
 };
 
+const QString AlertConfigTopic = "homeassistant/binary_sensor/zeltar_meter/alert/config";
+
 QStringList TopicsOf(const std::vector<TDiscoveryMessage> &messages)
 {
     QStringList topics;
@@ -36,8 +40,10 @@ TEST(DiscoveryConfigTest, FourSensorsOfOneDeviceReadTheirValuesFromTheReadingTop
     TPublishOptions options;
     options.Host = "broker";
     options.MeterId = "Living room";
-    const std::vector<TDiscoveryMessage> configs = DiscoveryConfigs(options, UnitVm);
-    ASSERT_EQ(configs.size(), 4u);
+    std::vector<TDiscoveryMessage> configs = DiscoveryConfigs(options, UnitVm);
+    ASSERT_EQ(configs.size(), 5u);
+    const TDiscoveryMessage alert = configs.back();
+    configs.pop_back();
     // Home Assistant takes only letters, digits, '_' and '-' in the topic's ids.
     EXPECT_EQ(configs[0].Topic, "homeassistant/sensor/zeltar_Living_room/reading/config");
 
@@ -74,6 +80,25 @@ TEST(DiscoveryConfigTest, FourSensorsOfOneDeviceReadTheirValuesFromTheReadingTop
     EXPECT_EQ(QJsonDocument::fromJson(DiscoveryConfigs(options, UnitMWm2)[0].Payload)["unit_of_measurement"].toString(),
               QStringLiteral("mW/m²"));
 
+    // The alert's binary sensor: on and off as the alert topic's "state" says, of the same device.
+    EXPECT_EQ(alert.Topic, "homeassistant/binary_sensor/zeltar_Living_room/alert/config");
+    const QJsonObject alertJson = QJsonDocument::fromJson(alert.Payload).object();
+    EXPECT_EQ(alertJson["state_topic"].toString(), "zeltar/Living room/alert");
+    EXPECT_EQ(alertJson["availability_topic"].toString(), "zeltar/Living room/availability");
+    EXPECT_EQ(alertJson["device"].toObject()["identifiers"].toArray(), QJsonArray{"zeltar_Living_room"});
+    EXPECT_EQ(alertJson["device_class"].toString(), "safety");
+    EXPECT_FALSE(uniqueIds.contains(alertJson["unique_id"].toString()));
+    EXPECT_FALSE(alertJson.contains("unit_of_measurement"));
+    EXPECT_EQ(alertJson["value_template"].toString(), "{{ value_json.state }}");
+    for (const bool on : {true, false}) {
+        TAlertMessage message;
+        message.On = on;
+        message.Time = QDateTime::currentDateTime();
+        const QString state = QJsonDocument::fromJson(AlertJson(message))["state"].toString();
+        EXPECT_EQ(state, alertJson[on ? "payload_on" : "payload_off"].toString());
+    }
+
+    configs.push_back(alert);
     const std::vector<TDiscoveryMessage> removals = DiscoveryRemovals(options);
     EXPECT_EQ(TopicsOf(removals), TopicsOf(configs));
     for (const TDiscoveryMessage &removal : removals)
@@ -106,13 +131,14 @@ protected:
 
 TEST_F(DiscoveryTest, TheConfigurationsComeBeforeTheReadingsAgainWhenHomeAssistantStartsAndWithANewUnit)
 {
-    TTestClient homeAssistant(Broker.Port(), {"homeassistant/sensor/#", "zeltar/meter/reading"});
+    TTestClient homeAssistant(Broker.Port(),
+                              {"homeassistant/sensor/#", "homeassistant/binary_sensor/#", "zeltar/meter/reading"});
     ASSERT_TRUE(homeAssistant.WaitSubscribed());
     TMqttPublisher &publisher = MakePublisher(LocalOptions(Broker.Port()));
     publisher.Start();
     publisher.Publish(NumberedReading(0, UnitMWm2));
     ASSERT_TRUE(WaitForCount(homeAssistant, "zeltar/meter/reading", 1));
-    for (const QString &topic : SensorConfigTopics) {
+    for (const QString &topic : SensorConfigTopics + QStringList{AlertConfigTopic}) {
         const std::vector<TReceivedMessage> configs = homeAssistant.MessagesOn(topic);
         ASSERT_EQ(configs.size(), 1u) << topic.toStdString();
         EXPECT_FALSE(configs[0].Payload.isEmpty());
@@ -141,7 +167,7 @@ TEST_F(DiscoveryTest, TheConfigurationsComeBeforeTheReadingsAgainWhenHomeAssista
     TPublishOptions off = LocalOptions(Broker.Port());
     off.Discovery = false;
     MakePublisher(off).Start();
-    for (const QString &topic : SensorConfigTopics) {
+    for (const QString &topic : SensorConfigTopics + QStringList{AlertConfigTopic}) {
         ASSERT_TRUE(WaitForCount(homeAssistant, topic, topic == SensorConfigTopics[0] ? 4 : 2)) << topic.toStdString();
         EXPECT_TRUE(homeAssistant.MessagesOn(topic).back().Payload.isEmpty());
     }

@@ -24,7 +24,7 @@ std::vector<int> TakeAll(TReadingQueue &queue, std::vector<std::uint64_t> *seque
 {
     std::vector<int> values;
     while (const auto taken = queue.TakeNext()) {
-        values.push_back(static_cast<int>(taken->Reading.Value));
+        values.push_back(static_cast<int>(std::get<TPublishedReading>(taken->Message).Value));
         if (sequences)
             sequences->push_back(taken->Sequence);
     }
@@ -72,7 +72,7 @@ TEST(ReadingQueueTest, BeyondTheLimitTheOldestReadingsAreDroppedAndCounted)
     for (int i = 0; i < 3; ++i)
         queue.Push(Reading(i));
     std::vector<std::uint64_t> sent;
-    ASSERT_EQ(queue.TakeNext()->Reading.Value, 0.0f);
+    ASSERT_EQ(std::get<TPublishedReading>(queue.TakeNext()->Message).Value, 0.0f);
     for (int i = 3; i < 5; ++i)
         queue.Push(Reading(i));
     EXPECT_EQ(queue.Size(), 3u);

@@ -1,6 +1,7 @@
 // The session's samples as a consumer of the broker gets them: what the live display shows of
-// each, the risk of the chosen population and state, the record's name while recording, and
-// no reading lost while the broker is away during a recording longer than the memory holds.
+// each, the risk of the chosen population and state, the record's name while recording, the
+// alert's state while alerts are on, and no reading lost while the broker is away during a
+// recording longer than the memory holds.
 
 #include "tests/publish/PublisherTestSupport.h"
 
@@ -9,6 +10,7 @@
 #include "publish/SessionPublisher.h"
 #include "session/AcquisitionSession.h"
 #include "tests/support/FakeServices.h"
+#include "tests/support/QtPrinters.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QFileInfo>
@@ -143,4 +145,35 @@ TEST_F(SessionPublishingTest, ARecordingLongerThanTheQueueWhileTheBrokerIsAwayAr
         EXPECT_NEAR(json["value"].toDouble(), 0.01 * static_cast<double>(index + 1), 1e-6) << index;
         EXPECT_EQ(json["frequency_mhz"].toInt(), 1000 + index) << index;
     }
+}
+
+TEST_F(SessionPublishingTest, WhileTheAlertsAreOnTheReadingsSayItsStateAndItsStartAndEndComeInOrderWithThem)
+{
+    TLocalBroker broker;
+    ASSERT_TRUE(broker.Start());
+    const QString alerts = QStringLiteral("zeltar/meter/alert");
+    TTestClient consumer(broker.Port(), {Readings, alerts});
+    ASSERT_TRUE(consumer.WaitSubscribed());
+    MakePublisher(broker.Port()).Start();
+    Session.StartListening({UnitVm, 0.5, 0, 60});
+    Session.Alert.SetLimit({.Category = std::nullopt, .Level = 1.0, .HoldSeconds = 10});
+    Feed(2.0f);
+    Session.Alert.SetOn(true);
+    Feed(0.5f);
+    Feed(2.0f);
+    Feed(3.0f);
+    // Switched off during an alert: it is over, and the readings say nothing of it any more.
+    Session.Alert.SetOn(false);
+    Feed(2.0f);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return consumer.PayloadsOn(Readings).size() >= 5; }, 5000));
+
+    QStringList sequence;
+    for (const TReceivedMessage &message : consumer.Messages()) {
+        const QJsonObject json = JsonOf(message.Payload);
+        if (message.Topic == alerts)
+            sequence << json["state"].toString() + ' ' + QString::number(json["peak"].toDouble());
+        else
+            sequence << (json.contains("alert") ? json["alert"].toBool() ? "true" : "false" : "none");
+    }
+    EXPECT_EQ(sequence, (QStringList{"none", "false", "on 2", "true", "true", "off 3", "none"}));
 }

@@ -1,5 +1,6 @@
 // The alert of the live run: fed by the session's corrected readings while it listens or
-// records, ended by the switch, a stop, an import or a change of unit.
+// records, ended by the switch, a stop, an import or a change of unit, its peak kept however
+// it ended.
 
 #include "tests/session/SessionTestSupport.h"
 
@@ -9,7 +10,7 @@ protected:
     {
         QObject::connect(&Session.Alert, &TLiveAlert::Started, [this] { Told << "started " + Peak(); });
         QObject::connect(&Session.Alert, &TLiveAlert::PeakChanged, [this] { Told << "peak " + Peak(); });
-        QObject::connect(&Session.Alert, &TLiveAlert::Ended, [this] { Told << "ended"; });
+        QObject::connect(&Session.Alert, &TLiveAlert::Ended, [this] { Told << "ended " + Peak(); });
         Session.Alert.SetLimit({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10});
         Session.Alert.SetOn(true);
     }
@@ -37,7 +38,7 @@ TEST_F(LiveAlertTest, TheCorrectedReadingsOfTheRunStartItAndTheSessionClockEndsI
     FeedAfter(9, 0.5f);
     EXPECT_TRUE(Session.Alert.Active());
     FeedAfter(1, 0.5f);
-    EXPECT_EQ(Told, (QStringList{"started 2.2", "peak 3", "ended"}));
+    EXPECT_EQ(Told, (QStringList{"started 2.2", "peak 3", "ended 3"}));
 
     // While recording too; the state of the run is judged before the sample is reported.
     Told.clear();
@@ -59,7 +60,7 @@ TEST_F(LiveAlertTest, TheSwitchAStopAnImportAndAnotherUnitEndIt)
     Session.Alert.SetOn(true);
     Feed(5.0f);
     Session.Alert.SetOn(false);
-    EXPECT_EQ(Told, (QStringList{"started 5", "ended"}));
+    EXPECT_EQ(Told, (QStringList{"started 5", "ended 5"}));
 
     // A recording in mW/m2 after listening in V/m ends the alert, and so does the stop; in
     // the same unit it is the same alert.
@@ -69,7 +70,7 @@ TEST_F(LiveAlertTest, TheSwitchAStopAnImportAndAnotherUnitEndIt)
     Record();
     Feed(6.0f);
     Session.Stop();
-    EXPECT_EQ(Told, (QStringList{"started 5", "ended", "started 6", "ended"}));
+    EXPECT_EQ(Told, (QStringList{"started 5", "ended 5", "started 6", "ended 6"}));
     Told.clear();
     Listen(UnitMWm2);
     Feed(5.0f);
@@ -83,5 +84,5 @@ TEST_F(LiveAlertTest, TheSwitchAStopAnImportAndAnotherUnitEndIt)
     Listen(UnitMWm2);
     Session.Alert.SetLimit({.Category = std::nullopt, .Level = 10.0, .HoldSeconds = 10});
     Feed(9.0f);
-    EXPECT_EQ(Told, (QStringList{"started 5", "peak 6", "ended"}));
+    EXPECT_EQ(Told, (QStringList{"started 5", "peak 6", "ended 6"}));
 }

@@ -70,6 +70,21 @@ TEST(RecorderOptionsTest, TheBrokersOptionsFillThePublishersAndThePasswordComesF
     EXPECT_EQ(Parse("--ha-discovery ha --mqtt mqtt://127.0.0.1:1999").Options->Publish->DiscoveryPrefix, "ha");
 }
 
+TEST(RecorderOptionsTest, TheAlertTakesACategoryInAnyCaseOrALevelAndItsHold)
+{
+    EXPECT_FALSE(Parse("").Options->Alert);
+    const std::optional<TAlertLimit> category = Parse("--alert \"very HIGH\"").Options->Alert;
+    ASSERT_TRUE(category);
+    EXPECT_EQ(category->Category, 4);
+    EXPECT_FALSE(category->Level);
+    EXPECT_EQ(category->HoldSeconds, 10.0);
+    EXPECT_EQ(Parse("--alert extreme").Options->Alert->Category, 5);
+    const std::optional<TAlertLimit> level = Parse("--alert-hold 0 --alert 2.5").Options->Alert;
+    ASSERT_TRUE(level);
+    EXPECT_EQ(level->Level, 2.5);
+    EXPECT_EQ(level->HoldSeconds, 0.0);
+}
+
 TEST(RecorderOptionsTest, AMistakeIsToldWithTheOptionItConcerns)
 {
     const std::vector<std::pair<QString, QString>> mistakes{
@@ -87,6 +102,14 @@ TEST(RecorderOptionsTest, AMistakeIsToldWithTheOptionItConcerns)
         {"--duration 60 --until \"2027-01-01 00:00\"", "--duration and --until cannot be combined"},
         {"--split weekly", "bad value for --split: 'weekly' (expected daily)"},
         {"--meter-id m1", "--meter-id needs --mqtt"},
+        {"--alert Medium", "bad value for --alert: 'Medium' (expected a risk category (Very low, Low, Moderate, "
+                           "High, Very high, Extreme) or a level above 0)"},
+        {"--alert 0", "bad value for --alert: '0' (expected a risk category (Very low, Low, Moderate, High, "
+                      "Very high, Extreme) or a level above 0)"},
+        {"--alert inf", "bad value for --alert: 'inf' (expected a risk category (Very low, Low, Moderate, High, "
+                        "Very high, Extreme) or a level above 0)"},
+        {"--alert High --alert-hold -1", "bad value for --alert-hold: '-1' (expected a number of seconds, 0 or more)"},
+        {"--alert-hold 5", "--alert-hold needs --alert"},
         {"--mqtt http://broker", "The broker address must begin with mqtt:// or mqtts://: http://broker"},
         {"--mqtt mqtt://u:pw@broker", "The broker address must not hold a password: give it in a file instead."},
         {"--mqtt mqtt://broker --mqtt-base /a", "The base topic must not be empty, begin or end with '/' or "

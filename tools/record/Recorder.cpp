@@ -4,12 +4,15 @@
 #include "device/PortPermission.h"
 #include "model/HandlerErrors.h"
 #include "model/InOutError.h"
+#include "model/Risk.h"
 #include "model/Services.h"
+#include "model/Units.h"
 #include "publish/SessionPublisher.h"
 #include "storage/DateTimeConvert.h"
 #include "tools/record/DailySplit.h"
 
 #include <QDir>
+#include <QLocale>
 
 #include <algorithm>
 #include <utility>
@@ -33,6 +36,20 @@ TAppPaths WithLogDir(TAppPaths paths, const QString &logDir)
     return paths;
 }
 
+// "High", or "2.5 V/m" for a level.
+QString LimitText(const TAlertLimit &limit, std::uint8_t unit)
+{
+    if (!limit.Level)
+        return RiskCategoryNames[static_cast<std::size_t>(limit.Category.value_or(0))];
+    return QLocale::c().toString(*limit.Level, 'g', QLocale::FloatingPointShortest) + u' '
+           + UnitName(unit).value_or(QString());
+}
+
+QString ReadingText(double value, std::uint8_t unit)
+{
+    return FormatValue(DisplayDecimals(value), value, QLocale::c()) + u' ' + UnitName(unit).value_or(QString());
+}
+
 } // namespace
 
 TRecorder::TRecorder(const TRecorderOptions &options, const TAppPaths &paths, TStateLines::TWriter stateWriter,
@@ -52,6 +69,7 @@ TRecorder::TRecorder(const TRecorderOptions &options, const TAppPaths &paths, TS
     ClockTimer.setSingleShot(true);
     connect(&ClockTimer, &QTimer::timeout, this, ShowingErrors(this, &TRecorder::ClockTimerTimer));
     WatchSession();
+    WatchAlert();
     Host.OnMeterFound = [this] { MeterFound(); };
     Host.OnWaiting = [this](const QString &) {
         const QString hint = PortPermissionHint(DeniedComPorts(DeviceDir)).trimmed();
@@ -78,6 +96,22 @@ void TRecorder::WatchSession()
     });
 }
 
+void TRecorder::WatchAlert()
+{
+    if (!Options.Alert)
+        return;
+    TLiveAlert &alert = Session.Alert;
+    alert.SetLimit(*Options.Alert);
+    alert.SetOn(true);
+    connect(&alert, &TLiveAlert::Started, this, [this, &alert] {
+        Lines.Tell(QStringLiteral("alert: the readings have reached %1 (peak %2)")
+                       .arg(LimitText(alert.Limit(), alert.Unit()), ReadingText(alert.Peak(), alert.Unit())));
+    });
+    connect(&alert, &TLiveAlert::Ended, this, [this, &alert] {
+        Lines.Tell(QStringLiteral("alert over (peak %1)").arg(ReadingText(alert.Peak(), alert.Unit())));
+    });
+}
+
 void TRecorder::Start(const QString &deviceDir)
 {
     DeviceDir = Options.Port.isEmpty() ? deviceDir : Options.Port;
@@ -98,6 +132,7 @@ void TRecorder::Start(const QString &deviceDir)
     // The connection has read the settings file by now.
     if (Publisher)
         Publisher->SetRiskChoice(Host.Population(), Host.State());
+    Session.Alert.SetTarget(Host.Population(), Host.State());
     Connection->WritesSettings = false;
     Connection->OnMeterLost = [this] {
         Lines.Tell(QStringLiteral("meter lost"));

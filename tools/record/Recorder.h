@@ -4,7 +4,8 @@
 // is waited for on its port and the record goes on; with the daily split a record is
 // completed at each local midnight and the next begins with the next reading; at the end the
 // record is completed and Finished tells the exit code. With a broker, every reading is also
-// published. Every change of state is told on the state lines.
+// published. With an alert, its starts and ends are told too. Every change of state is told on
+// the state lines.
 
 #include "model/AppPaths.h"
 #include "session/AcquisitionSession.h"
@@ -56,6 +57,7 @@ signals:
 
 private:
     void WatchSession();
+    void WatchAlert();
     void MeterFound();
     void BeginRecord();
     void SplitRecord(const QDateTime &now);

@@ -1,6 +1,7 @@
 #include "tools/record/RecorderOptions.h"
 
 #include "model/MessageError.h"
+#include "model/Risk.h"
 #include "model/Units.h"
 #include "publish/BrokerUrl.h"
 
@@ -8,6 +9,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 
@@ -15,6 +17,7 @@ const char *const RecorderUsage =
     "usage: zeltar-record [--port DEV] [--log-dir DIR] [--unit V/m|mW/m2] [--interval SECONDS]\n"
     "                     [--correction 0|3|6] [--name TEXT] [--place TEXT] [--notes TEXT]\n"
     "                     [--duration SECONDS | --until \"YYYY-MM-DD HH:MM\"] [--split daily] [--quiet]\n"
+    "                     [--alert CATEGORY|LEVEL] [--alert-hold SECONDS]\n"
     "                     [--mqtt mqtt://[user@]host[:port] | mqtts://...] [--mqtt-password-file FILE]\n"
     "                     [--mqtt-ca FILE] [--mqtt-base TOPIC] [--meter-id ID] [--ha-discovery PREFIX|off]\n"
     "Records the readings of a ZELTAR meter without a window, into the files ZELTAR Logger writes\n"
@@ -31,6 +34,13 @@ const char *const RecorderUsage =
     "  --until TIME        ends the recording at that local time\n"
     "  --split daily       completes the record at each local midnight and goes on in a new one\n"
     "  --quiet             no line on standard error for each change of state (errors still are)\n"
+    "  --alert CATEGORY|LEVEL\n"
+    "                      tells when the readings reach a risk category (Very low, Low, Moderate,\n"
+    "                      High, Very high or Extreme) or a level in the unit of the readings, after\n"
+    "                      the correction; the readings published say whether an alert is on\n"
+    "  --alert-hold SECONDS\n"
+    "                      how long the readings must stay below the limit for the alert to end\n"
+    "                      (default: 10)\n"
     "  --mqtt URL          also publishes every reading to that MQTT broker (mqtts: with TLS)\n"
     "  --mqtt-password-file FILE\n"
     "                      the broker's password: the first line of FILE\n"
@@ -110,6 +120,39 @@ QString PasswordIn(const QString &path)
     return QString::fromUtf8(line);
 }
 
+// A risk category by its name in any case, or a level above 0.
+void AlertOf(const QString &value, TAlertLimit &limit)
+{
+    for (std::size_t i = 0; i < RiskCategoryNames.size(); ++i)
+        if (value.compare(RiskCategoryNames[i], Qt::CaseInsensitive) == 0) {
+            limit.Category = static_cast<int>(i);
+            return;
+        }
+    bool ok = false;
+    const double level = QLocale::c().toDouble(value, &ok);
+    if (!ok || !(level > 0) || !std::isfinite(level))
+        Bad(QStringLiteral("--alert"), value,
+            QStringLiteral("a risk category (Very low, Low, Moderate, High, Very high, Extreme) or a level above 0"));
+    limit.Level = level;
+}
+
+double HoldOf(const QString &value)
+{
+    bool ok = false;
+    const double seconds = QLocale::c().toDouble(value, &ok);
+    if (!ok || !(seconds >= 0) || !std::isfinite(seconds))
+        Bad(QStringLiteral("--alert-hold"), value, QStringLiteral("a number of seconds, 0 or more"));
+    return seconds;
+}
+
+// The alert's limit exists once --alert or --alert-hold has been read; CheckTogether wants both.
+TAlertLimit &Alert(TRecorderOptions &options)
+{
+    if (!options.Alert)
+        options.Alert = TAlertLimit();
+    return *options.Alert;
+}
+
 // The broker's options exist once --mqtt has been read; the others refine them.
 TPublishOptions &Broker(TRecorderOptions &options)
 {
@@ -140,6 +183,8 @@ const std::map<QString, TValueTaker> &ValueOptions()
                  Bad("--split", v, "daily");
              o.SplitDaily = true;
          }},
+        {"--alert", [](const QString &v, TRecorderOptions &o) { AlertOf(v, Alert(o)); }},
+        {"--alert-hold", [](const QString &v, TRecorderOptions &o) { Alert(o).HoldSeconds = HoldOf(v); }},
         {"--mqtt", [](const QString &v, TRecorderOptions &o) { ApplyBrokerUrl(v, Broker(o)); }},
         {"--mqtt-password-file", [](const QString &v, TRecorderOptions &o) { Broker(o).Password = PasswordIn(v); }},
         {"--mqtt-ca", [](const QString &v, TRecorderOptions &o) { Broker(o).CaFile = v; }},
@@ -163,6 +208,8 @@ void CheckTogether(const QStringList &given, const TRecorderOptions &options, co
     if (options.Until && *options.Until <= now)
         throw EMessageError(QStringLiteral("--until %1 has already passed")
                                 .arg(options.Until->toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+    if (options.Alert && !given.contains(QStringLiteral("--alert")))
+        throw EMessageError(QStringLiteral("--alert-hold needs --alert"));
     if (options.Publish && !given.contains(QStringLiteral("--mqtt"))) {
         // Every option that fills the broker's options but the address itself.
         const QString first = *std::find_if(given.begin(), given.end(), [](const QString &option) {

@@ -1,8 +1,9 @@
 #pragma once
 // Command line of zeltar-record: where the meter and the records are, the acquisition
 // settings that replace the program's, the description of the records, when recording ends,
-// the daily split and the broker the readings go to.
+// the daily split, the alert and the broker the readings go to.
 
+#include "model/AlertRule.h"
 #include "publish/PublishOptions.h"
 
 #include <QDateTime>
@@ -34,6 +35,7 @@ struct TRecorderOptions {
     std::optional<QDateTime> Until;
     bool SplitDaily = false;
     bool Quiet = false;
+    std::optional<TAlertLimit> Alert; // with --alert
     std::optional<TPublishOptions> Publish; // with --mqtt
 };
 
