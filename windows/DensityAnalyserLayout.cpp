@@ -43,7 +43,7 @@ TDensityAnalyser::TDensityAnalyser(const TAppPaths &paths, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Density Analyser"));
+    setWindowTitle(tr("Density Analyser"));
     setWindowIcon(QIcon(paths.ResourcesDir + QStringLiteral("Zeltar.ico")));
     SetBackground(this, WindowGrey);
     BuildLayout();
@@ -134,7 +134,7 @@ QWidget *TDensityAnalyser::BuildRightColumn()
     QWidget *top = Strip(column);
     auto *topRow = new QHBoxLayout(top);
     topRow->setContentsMargins(8, 0, 8, 0);
-    auto *caption = new QLabel(QStringLiteral("Line Width"), top);
+    auto *caption = new QLabel(tr("Line Width"), top);
     caption->setFont(NamedFont(SitkaText, 15, QFont::Normal, QFont::Serif));
     SetTextColour(caption, LegendText);
     LineWidthCB = new QComboBox(top);
