@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QColor SplitterGrey(0xB2, 0xB2, 0xB2);
@@ -84,7 +86,9 @@ void TDensityAnalyser::BuildLayout()
     // The chart takes what the window gains or loses; the legend keeps its width.
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
-    splitter->setSizes({10000, RightColumnWidth});
+    // A longer "Line Width" in another language widens the column rather than being cut.
+    const int stripWidth = LineWidthCB->parentWidget()->sizeHint().width();
+    splitter->setSizes({10000, std::max(RightColumnWidth, stripWidth)});
     frame->addWidget(splitter, 1);
 }
 
