@@ -4,11 +4,13 @@
 
 #include "model/UnitHistogram_COMMON.h"
 #include "storage/LogFile.h"
+#include "tests/dialogs/ModalHookGuard.h"
 #include "tests/support/LanguageGuard.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/ShownTexts.h"
 #include "tests/windows/RecordWindowTest.h"
 #include "windows/DensityAnalyser.h"
+#include "windows/ExportChoiceDialog.h"
 #include "windows/FileManager.h"
 #include "windows/FileManagerMode.h"
 #include "windows/RecordViewer.h"
@@ -114,6 +116,17 @@ TEST_P(WindowLanguages, TheFileManagerInEachMode)
         manager.ShowFileManager(mode);
         ExpectTranslatedAndWhole(manager);
     }
+}
+
+TEST_P(WindowLanguages, TheExportChoice)
+{
+    bool shown = false;
+    ModalHookGuard<TExportChoiceDialog> guard([&](TExportChoiceDialog &dialog) {
+        ExpectTranslatedAndWhole(dialog);
+        shown = true;
+    });
+    EXPECT_EQ(AskExportChoice("2025 01 07 - 09 05 03.zlog", nullptr), std::nullopt);
+    EXPECT_TRUE(shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(FrenchAndItalian, WindowLanguages, ::testing::Values(TLanguage::French, TLanguage::Italian),
