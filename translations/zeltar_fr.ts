@@ -53,6 +53,21 @@
     </message>
 </context>
 <context>
+    <name>DensityLegend</name>
+    <message>
+        <source>Legend</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>%1 (not read)</source>
+        <translation>%1 (non lu)</translation>
+    </message>
+    <message>
+        <source>%1 (no samples)</source>
+        <translation>%1 (aucune mesure)</translation>
+    </message>
+</context>
+<context>
     <name>DurationText</name>
     <message>
         <source>%1 day</source>
@@ -233,6 +248,171 @@
     </message>
 </context>
 <context>
+    <name>PeakFrequencyList</name>
+    <message>
+        <source>The number of</source>
+        <translation>Le nombre de</translation>
+    </message>
+    <message>
+        <source>lines has</source>
+        <translation>lignes a</translation>
+    </message>
+    <message>
+        <source>exceeded the</source>
+        <translation>dépassé la</translation>
+    </message>
+    <message>
+        <source>maximum limit</source>
+        <translation>limite maximale</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>File deletion is allowed only within the &quot;Log&quot; or &quot;Archive&quot; directory</source>
+        <translation>La suppression de fichiers n’est permise que dans le dossier «&#xa0;Log&#xa0;» ou «&#xa0;Archive&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the highlighted files ?</source>
+        <translation>Voulez-vous vraiment supprimer les fichiers sélectionnés&#xa0;?</translation>
+    </message>
+    <message>
+        <source>You have highlighted the file currently being recorded (%1). It will not be deleted.</source>
+        <translation>Vous avez sélectionné le fichier en cours d’enregistrement (%1). Il ne sera pas supprimé.</translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the recycle bin and were not deleted:
+</source>
+        <translation>Ces fichiers n’ont pas pu être mis à la corbeille et n’ont pas été supprimés&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>You can archive or restore files only if the current directory is the default &quot;Log&quot; directory or its &quot;Archive&quot; folder, respectively</source>
+        <translation>Vous ne pouvez archiver des fichiers que depuis le dossier «&#xa0;Log&#xa0;» par défaut, et les restaurer que depuis son dossier «&#xa0;Archive&#xa0;»</translation>
+    </message>
+    <message>
+        <source>You have highlighted the file currently being recorded (%1). It will not be moved.</source>
+        <translation>Vous avez sélectionné le fichier en cours d’enregistrement (%1). Il ne sera pas déplacé.</translation>
+    </message>
+    <message>
+        <source>The Histogram files corresponding to the Log files you have selected do not exist. Densities cannot be shown.</source>
+        <translation>Les fichiers d’histogramme des enregistrements sélectionnés n’existent pas. Les densités ne peuvent pas être affichées.</translation>
+    </message>
+    <message>
+        <source>%1 Histogram files corresponding to the Log files you have selected do not exist. The density will be shown only for the existing files</source>
+        <translation>Fichiers d’histogramme manquants pour les enregistrements sélectionnés&#xa0;: %1. La densité ne sera affichée que pour les fichiers existants</translation>
+    </message>
+</context>
+<context>
+    <name>RecordExportCommands</name>
+    <message>
+        <source>%1 is a file of the record itself and cannot be replaced by the export</source>
+        <translation>%1 est un fichier de l’enregistrement lui-même et ne peut pas être remplacé par l’export</translation>
+    </message>
+    <message>
+        <source>Give a name to save the report</source>
+        <translation>Nommez le rapport à enregistrer</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Give a name to save the CSV file</source>
+        <translation>Nommez le fichier CSV à enregistrer</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporting &quot;%1&quot; as CSV…</source>
+        <translation>Export de «&#xa0;%1&#xa0;» en CSV…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Give a name to save the picture</source>
+        <translation>Nommez l’image à enregistrer</translation>
+    </message>
+    <message>
+        <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
+        <translation>Images PNG (*.png);;Images SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordInfo</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+</context>
+<context>
+    <name>RecordInfoPanel</name>
+    <message>
+        <source> Meta Data</source>
+        <translation> Métadonnées</translation>
+    </message>
+    <message>
+        <source> Operator</source>
+        <translation> Opérateur</translation>
+    </message>
+    <message>
+        <source> Place</source>
+        <translation> Lieu</translation>
+    </message>
+    <message>
+        <source> Notes</source>
+        <translation> Notes</translation>
+    </message>
+    <message>
+        <source> Date and Time</source>
+        <translation> Date et heure</translation>
+    </message>
+    <message>
+        <source> Irradiance Unit</source>
+        <translation> Unité de mesure</translation>
+    </message>
+    <message>
+        <source> Correction</source>
+        <translation> Correction</translation>
+    </message>
+    <message>
+        <source> Interval</source>
+        <translation> Intervalle</translation>
+    </message>
+    <message>
+        <source> Log Info</source>
+        <translation> Enregistrement</translation>
+    </message>
+    <message>
+        <source> File Size</source>
+        <translation> Taille du fichier</translation>
+    </message>
+    <message>
+        <source> Samples</source>
+        <translation> Mesures</translation>
+    </message>
+    <message>
+        <source> Duration</source>
+        <translation> Durée</translation>
+    </message>
+    <message>
+        <source> Histogram of dBmW/m²</source>
+        <translation> Histogramme des dBmW/m²</translation>
+    </message>
+    <message>
+        <source>Histogram not available</source>
+        <translation>Histogramme non disponible</translation>
+    </message>
+    <message>
+        <source>Histogram of dBmW/m²</source>
+        <translation>Histogramme des dBmW/m²</translation>
+    </message>
+</context>
+<context>
     <name>RecycleFiles</name>
     <message>
         <source>no trash folder could be made for it</source>
@@ -334,6 +514,33 @@
     </message>
 </context>
 <context>
+    <name>StatisticsPanel</name>
+    <message>
+        <source>Click to hide/show additional statistics</source>
+        <translation>Cliquer pour masquer/afficher les statistiques supplémentaires</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Étendue</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+</context>
+<context>
     <name>TAlertsDialog</name>
     <message>
         <source>Alerts</source>
@@ -369,6 +576,118 @@
     </message>
 </context>
 <context>
+    <name>TDensityAnalyser</name>
+    <message>
+        <source>No density has been analyzed yet. To do so, select in the &quot;Analysis&quot; menu the &quot;Density&quot; option</source>
+        <translation>Aucune densité n’a encore été analysée. Pour cela, choisissez l’option «&#xa0;Densité&#xa0;» du menu «&#xa0;Analyse&#xa0;»</translation>
+    </message>
+    <message>
+        <source>These histogram files could not be read; their densities are not shown:
+
+</source>
+        <translation>Ces fichiers d’histogramme n’ont pas pu être lus&#xa0;; leurs densités ne sont pas affichées&#xa0;:
+
+</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Enregistrer l’image…</translation>
+    </message>
+    <message>
+        <source>Save the chart as a PNG or SVG picture</source>
+        <translation>Enregistrer le graphique en image PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>   Picture saved to %1</source>
+        <translation>   Image enregistrée dans %1</translation>
+    </message>
+    <message>
+        <source>Density Analyser</source>
+        <translation>Analyseur de densité</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Épaisseur du trait</translation>
+    </message>
+</context>
+<context>
+    <name>TExportChoiceDialog</name>
+    <message>
+        <source>What do you want to write for the record &quot;%1&quot;?</source>
+        <translation>Que voulez-vous écrire pour l’enregistrement «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>PDF report…</source>
+        <translation>Rapport PDF…</translation>
+    </message>
+    <message>
+        <source>CSV file…</source>
+        <translation>Fichier CSV…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The meta data file associated to the log file you have selected has not been found. Default control parameters will be used, but they may not be appropriate for the recording.</source>
+        <translation>Le fichier de métadonnées associé à l’enregistrement sélectionné est introuvable. Les paramètres par défaut seront utilisés, mais ils peuvent ne pas convenir à cet enregistrement.</translation>
+    </message>
+</context>
+<context>
+    <name>TFileManager</name>
+    <message>
+        <source>File Manager - open Density Files</source>
+        <translation>Gestionnaire de fichiers - ouvrir des fichiers de densité</translation>
+    </message>
+    <message>
+        <source>File Manager - export a Log File</source>
+        <translation>Gestionnaire de fichiers - exporter un enregistrement</translation>
+    </message>
+    <message>
+        <source>File Manager - open a Log File</source>
+        <translation>Gestionnaire de fichiers - ouvrir un enregistrement</translation>
+    </message>
+    <message>
+        <source>Unexpected Error: Log directory does not exist</source>
+        <translation>Erreur inattendue&#xa0;: le dossier «&#xa0;Log&#xa0;» n’existe pas</translation>
+    </message>
+    <message>
+        <source>Please select at least one Log File</source>
+        <translation>Veuillez sélectionner au moins un enregistrement</translation>
+    </message>
+    <message>
+        <source> Log Files</source>
+        <translation> Enregistrements</translation>
+    </message>
+    <message>
+        <source>Archive/Restore highlighted files</source>
+        <translation>Archiver/restaurer les fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>Delete highlighted files</source>
+        <translation>Supprimer les fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>Open the selected file(s)</source>
+        <translation>Ouvrir le ou les fichiers sélectionnés</translation>
+    </message>
+</context>
+<context>
+    <name>TFolderPicker</name>
+    <message>
+        <source> Drive</source>
+        <translation> Lecteur</translation>
+    </message>
+    <message>
+        <source> Directory</source>
+        <translation> Dossier</translation>
+    </message>
+    <message>
+        <source>Open current directory in Windows explorer</source>
+        <translation>Ouvrir le dossier courant dans l’Explorateur Windows</translation>
+    </message>
+</context>
+<context>
     <name>TMetaDataDialog</name>
     <message>
         <source>Edit Meta Data to be saved with the record</source>
@@ -393,6 +712,155 @@
     <message>
         <source>Save the session using current Meta-Data</source>
         <translation>Enregistrer la séance avec ces métadonnées</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordViewer</name>
+    <message>
+        <source>   Opening log file &quot;%1&quot;</source>
+        <translation>   Ouverture de l’enregistrement «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>ERROR WRITING TEMP FILE</source>
+        <translation>ERREUR D’ÉCRITURE DU FICHIER TEMPORAIRE</translation>
+    </message>
+    <message>
+        <source>   The record cannot be shown: %1</source>
+        <translation>   L’enregistrement ne peut pas être affiché&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The meta data file associated to the log file you have selected has not been found. Default control parameters will be used, but they may not be appropriate for the recording.</source>
+        <translation>Le fichier de métadonnées associé à l’enregistrement sélectionné est introuvable. Les paramètres par défaut seront utilisés, mais ils peuvent ne pas convenir à cet enregistrement.</translation>
+    </message>
+    <message>
+        <source>The meta data file associated to the log file you have selected cannot be read (%1). Default control parameters will be used, but they may not be appropriate for the recording.</source>
+        <translation>Le fichier de métadonnées associé à l’enregistrement sélectionné ne peut pas être lu (%1). Les paramètres par défaut seront utilisés, mais ils peuvent ne pas convenir à cet enregistrement.</translation>
+    </message>
+    <message>
+        <source>The selected file is empty. Do you want to move it to the recycle bin?</source>
+        <translation>Le fichier sélectionné est vide. Voulez-vous le mettre à la corbeille&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The file could not be moved to the recycle bin
+</source>
+        <translation>Le fichier n’a pas pu être mis à la corbeille
+</translation>
+    </message>
+    <message>
+        <source>Samples: %1</source>
+        <translation>Mesures&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Exposure over the whole record: %1
+Highest sample: %2</source>
+        <translation>Exposition globale&#xa0;: %1
+Mesure maximale&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Exposure over 30 minutes: %1
+Highest sample: %2</source>
+        <translation>Exposition sur 30 minutes&#xa0;: %1
+Mesure maximale&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>  Log file: %1 | Operator: %2 | Place: %3</source>
+        <translation>  Enregistrement&#xa0;: %1 | Opérateur&#xa0;: %2 | Lieu&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>  Started: %1 | Interval: %2 | Unit: %3 | Correction: %4(dB)</source>
+        <translation>  Début&#xa0;: %1 | Intervalle&#xa0;: %2 | Unité&#xa0;: %3 | Correction&#xa0;: %4(dB)</translation>
+    </message>
+    <message>
+        <source>   Notes: %1</source>
+        <translation>   Notes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Save the record shown as a PDF report, a CSV file or a picture</source>
+        <translation>Sauvegarder l’enregistrement affiché en rapport PDF, en fichier CSV ou en image</translation>
+    </message>
+    <message>
+        <source>Save report as PDF…</source>
+        <translation>Enregistrer le rapport en PDF…</translation>
+    </message>
+    <message>
+        <source>Export as CSV…</source>
+        <translation>Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Enregistrer l’image…</translation>
+    </message>
+    <message>
+        <source>   Report saved to %1</source>
+        <translation>   Rapport enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>   CSV file saved to %1</source>
+        <translation>   Fichier CSV enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>   Picture saved to %1</source>
+        <translation>   Image enregistrée dans %1</translation>
+    </message>
+    <message>
+        <source>  ZELTAR Logger</source>
+        <translation>  ZELTAR Logger</translation>
+    </message>
+    <message>
+        <source>Click to hide/show this control bar</source>
+        <translation>Cliquer pour masquer/afficher ce panneau de commande</translation>
+    </message>
+    <message>
+        <source>Peak Frequencies</source>
+        <translation>Fréq. de crête</translation>
+    </message>
+    <message>
+        <source>Risk Assessment</source>
+        <translation>Niveau de risque</translation>
+    </message>
+    <message>
+        <source> Population </source>
+        <translation> Population </translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Générale</translation>
+    </message>
+    <message>
+        <source>Sensitive</source>
+        <translation>Sensible</translation>
+    </message>
+    <message>
+        <source> State </source>
+        <translation> État </translation>
+    </message>
+    <message>
+        <source>Wake</source>
+        <translation>Éveil</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Sommeil</translation>
+    </message>
+    <message>
+        <source>Color code for Risk Assessment</source>
+        <translation>Code couleur de l’évaluation du risque</translation>
+    </message>
+    <message>
+        <source>Risk categories corresponding to the above color code</source>
+        <translation>Catégories de risque correspondant au code couleur ci-dessus</translation>
+    </message>
+    <message>
+        <source>Cursor</source>
+        <translation>Curseur</translation>
+    </message>
+    <message>
+        <source>Power density as a share of the ICNIRP 2020 reference level for the general public: the highest 30-minute average (the whole record when it is shorter) and the highest single sample</source>
+        <translation>Densité de puissance rapportée au niveau de référence ICNIRP 2020 pour le public&#xa0;: la plus forte moyenne sur 30 minutes (sur tout l’enregistrement s’il est plus court) et la mesure la plus élevée</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,21 @@
     </message>
 </context>
 <context>
+    <name>DensityLegend</name>
+    <message>
+        <source>Legend</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>%1 (not read)</source>
+        <translation>%1 (non letto)</translation>
+    </message>
+    <message>
+        <source>%1 (no samples)</source>
+        <translation>%1 (nessuna misura)</translation>
+    </message>
+</context>
+<context>
     <name>DurationText</name>
     <message>
         <source>%1 day</source>
@@ -233,6 +248,171 @@
     </message>
 </context>
 <context>
+    <name>PeakFrequencyList</name>
+    <message>
+        <source>The number of</source>
+        <translation>Il numero di</translation>
+    </message>
+    <message>
+        <source>lines has</source>
+        <translation>righe ha</translation>
+    </message>
+    <message>
+        <source>exceeded the</source>
+        <translation>superato il</translation>
+    </message>
+    <message>
+        <source>maximum limit</source>
+        <translation>limite massimo</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>File deletion is allowed only within the &quot;Log&quot; or &quot;Archive&quot; directory</source>
+        <translation>L’eliminazione dei file è consentita solo nella cartella “Log” o “Archive”</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the highlighted files ?</source>
+        <translation>Eliminare davvero i file selezionati?</translation>
+    </message>
+    <message>
+        <source>You have highlighted the file currently being recorded (%1). It will not be deleted.</source>
+        <translation>È stato selezionato il file in corso di registrazione (%1). Non verrà eliminato.</translation>
+    </message>
+    <message>
+        <source>These files could not be moved to the recycle bin and were not deleted:
+</source>
+        <translation>Non è stato possibile spostare questi file nel cestino e non sono stati eliminati:
+</translation>
+    </message>
+    <message>
+        <source>You can archive or restore files only if the current directory is the default &quot;Log&quot; directory or its &quot;Archive&quot; folder, respectively</source>
+        <translation>È possibile archiviare i file solo dalla cartella predefinita “Log” e ripristinarli solo dalla sua cartella “Archive”</translation>
+    </message>
+    <message>
+        <source>You have highlighted the file currently being recorded (%1). It will not be moved.</source>
+        <translation>È stato selezionato il file in corso di registrazione (%1). Non verrà spostato.</translation>
+    </message>
+    <message>
+        <source>The Histogram files corresponding to the Log files you have selected do not exist. Densities cannot be shown.</source>
+        <translation>I file di istogramma delle registrazioni selezionate non esistono. Le densità non possono essere mostrate.</translation>
+    </message>
+    <message>
+        <source>%1 Histogram files corresponding to the Log files you have selected do not exist. The density will be shown only for the existing files</source>
+        <translation>File di istogramma mancanti per le registrazioni selezionate: %1. La densità sarà mostrata solo per i file esistenti</translation>
+    </message>
+</context>
+<context>
+    <name>RecordExportCommands</name>
+    <message>
+        <source>%1 is a file of the record itself and cannot be replaced by the export</source>
+        <translation>%1 è un file della registrazione stessa e non può essere sostituito dall’esportazione</translation>
+    </message>
+    <message>
+        <source>Give a name to save the report</source>
+        <translation>Assegnare un nome al rapporto da salvare</translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <translation>Documenti PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Give a name to save the CSV file</source>
+        <translation>Assegnare un nome al file CSV da salvare</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Exporting &quot;%1&quot; as CSV…</source>
+        <translation>Esportazione di “%1” in CSV…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Give a name to save the picture</source>
+        <translation>Assegnare un nome all’immagine da salvare</translation>
+    </message>
+    <message>
+        <source>PNG Pictures (*.png);;SVG Pictures (*.svg)</source>
+        <translation>Immagini PNG (*.png);;Immagini SVG (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordInfo</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+</context>
+<context>
+    <name>RecordInfoPanel</name>
+    <message>
+        <source> Meta Data</source>
+        <translation> Metadati</translation>
+    </message>
+    <message>
+        <source> Operator</source>
+        <translation> Operatore</translation>
+    </message>
+    <message>
+        <source> Place</source>
+        <translation> Luogo</translation>
+    </message>
+    <message>
+        <source> Notes</source>
+        <translation> Note</translation>
+    </message>
+    <message>
+        <source> Date and Time</source>
+        <translation> Data e ora</translation>
+    </message>
+    <message>
+        <source> Irradiance Unit</source>
+        <translation> Unità di misura</translation>
+    </message>
+    <message>
+        <source> Correction</source>
+        <translation> Correzione</translation>
+    </message>
+    <message>
+        <source> Interval</source>
+        <translation> Intervallo</translation>
+    </message>
+    <message>
+        <source> Log Info</source>
+        <translation> Registrazione</translation>
+    </message>
+    <message>
+        <source> File Size</source>
+        <translation> Dimensione del file</translation>
+    </message>
+    <message>
+        <source> Samples</source>
+        <translation> Misure</translation>
+    </message>
+    <message>
+        <source> Duration</source>
+        <translation> Durata</translation>
+    </message>
+    <message>
+        <source> Histogram of dBmW/m²</source>
+        <translation> Istogramma dei dBmW/m²</translation>
+    </message>
+    <message>
+        <source>Histogram not available</source>
+        <translation>Istogramma non disponibile</translation>
+    </message>
+    <message>
+        <source>Histogram of dBmW/m²</source>
+        <translation>Istogramma dei dBmW/m²</translation>
+    </message>
+</context>
+<context>
     <name>RecycleFiles</name>
     <message>
         <source>no trash folder could be made for it</source>
@@ -334,6 +514,33 @@
     </message>
 </context>
 <context>
+    <name>StatisticsPanel</name>
+    <message>
+        <source>Click to hide/show additional statistics</source>
+        <translation>Fare clic per nascondere/mostrare le statistiche aggiuntive</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Moda</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+</context>
+<context>
     <name>TAlertsDialog</name>
     <message>
         <source>Alerts</source>
@@ -369,6 +576,118 @@
     </message>
 </context>
 <context>
+    <name>TDensityAnalyser</name>
+    <message>
+        <source>No density has been analyzed yet. To do so, select in the &quot;Analysis&quot; menu the &quot;Density&quot; option</source>
+        <translation>Nessuna densità è stata ancora analizzata. Per farlo, scegliere l’opzione “Densità” nel menu “Analisi”</translation>
+    </message>
+    <message>
+        <source>These histogram files could not be read; their densities are not shown:
+
+</source>
+        <translation>Non è stato possibile leggere questi file di istogramma; le loro densità non sono mostrate:
+
+</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Salvare l’immagine…</translation>
+    </message>
+    <message>
+        <source>Save the chart as a PNG or SVG picture</source>
+        <translation>Salvare il grafico come immagine PNG o SVG</translation>
+    </message>
+    <message>
+        <source>   Picture saved to %1</source>
+        <translation>   Immagine salvata in %1</translation>
+    </message>
+    <message>
+        <source>Density Analyser</source>
+        <translation>Analizzatore di densità</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Spessore linea</translation>
+    </message>
+</context>
+<context>
+    <name>TExportChoiceDialog</name>
+    <message>
+        <source>What do you want to write for the record &quot;%1&quot;?</source>
+        <translation>Che cosa scrivere per la registrazione “%1”?</translation>
+    </message>
+    <message>
+        <source>PDF report…</source>
+        <translation>Rapporto PDF…</translation>
+    </message>
+    <message>
+        <source>CSV file…</source>
+        <translation>File CSV…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The meta data file associated to the log file you have selected has not been found. Default control parameters will be used, but they may not be appropriate for the recording.</source>
+        <translation>Il file dei metadati associato alla registrazione selezionata non è stato trovato. Saranno usati i parametri predefiniti, che potrebbero non essere adatti alla registrazione.</translation>
+    </message>
+</context>
+<context>
+    <name>TFileManager</name>
+    <message>
+        <source>File Manager - open Density Files</source>
+        <translation>Gestione file - aprire file di densità</translation>
+    </message>
+    <message>
+        <source>File Manager - export a Log File</source>
+        <translation>Gestione file - esportare una registrazione</translation>
+    </message>
+    <message>
+        <source>File Manager - open a Log File</source>
+        <translation>Gestione file - aprire una registrazione</translation>
+    </message>
+    <message>
+        <source>Unexpected Error: Log directory does not exist</source>
+        <translation>Errore imprevisto: la cartella “Log” non esiste</translation>
+    </message>
+    <message>
+        <source>Please select at least one Log File</source>
+        <translation>Selezionare almeno una registrazione</translation>
+    </message>
+    <message>
+        <source> Log Files</source>
+        <translation> Registrazioni</translation>
+    </message>
+    <message>
+        <source>Archive/Restore highlighted files</source>
+        <translation>Archiviare/ripristinare i file selezionati</translation>
+    </message>
+    <message>
+        <source>Delete highlighted files</source>
+        <translation>Eliminare i file selezionati</translation>
+    </message>
+    <message>
+        <source>Open the selected file(s)</source>
+        <translation>Aprire i file selezionati</translation>
+    </message>
+</context>
+<context>
+    <name>TFolderPicker</name>
+    <message>
+        <source> Drive</source>
+        <translation> Unità</translation>
+    </message>
+    <message>
+        <source> Directory</source>
+        <translation> Cartella</translation>
+    </message>
+    <message>
+        <source>Open current directory in Windows explorer</source>
+        <translation>Aprire la cartella corrente in Esplora risorse di Windows</translation>
+    </message>
+</context>
+<context>
     <name>TMetaDataDialog</name>
     <message>
         <source>Edit Meta Data to be saved with the record</source>
@@ -393,6 +712,155 @@
     <message>
         <source>Save the session using current Meta-Data</source>
         <translation>Salvare la sessione con questi metadati</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordViewer</name>
+    <message>
+        <source>   Opening log file &quot;%1&quot;</source>
+        <translation>   Apertura della registrazione “%1”</translation>
+    </message>
+    <message>
+        <source>ERROR WRITING TEMP FILE</source>
+        <translation>ERRORE DI SCRITTURA DEL FILE TEMPORANEO</translation>
+    </message>
+    <message>
+        <source>   The record cannot be shown: %1</source>
+        <translation>   La registrazione non può essere mostrata: %1</translation>
+    </message>
+    <message>
+        <source>The meta data file associated to the log file you have selected has not been found. Default control parameters will be used, but they may not be appropriate for the recording.</source>
+        <translation>Il file dei metadati associato alla registrazione selezionata non è stato trovato. Saranno usati i parametri predefiniti, che potrebbero non essere adatti alla registrazione.</translation>
+    </message>
+    <message>
+        <source>The meta data file associated to the log file you have selected cannot be read (%1). Default control parameters will be used, but they may not be appropriate for the recording.</source>
+        <translation>Il file dei metadati associato alla registrazione selezionata non può essere letto (%1). Saranno usati i parametri predefiniti, che potrebbero non essere adatti alla registrazione.</translation>
+    </message>
+    <message>
+        <source>The selected file is empty. Do you want to move it to the recycle bin?</source>
+        <translation>Il file selezionato è vuoto. Spostarlo nel cestino?</translation>
+    </message>
+    <message>
+        <source>The file could not be moved to the recycle bin
+</source>
+        <translation>Non è stato possibile spostare il file nel cestino
+</translation>
+    </message>
+    <message>
+        <source>Samples: %1</source>
+        <translation>Misure: %1</translation>
+    </message>
+    <message>
+        <source>Exposure over the whole record: %1
+Highest sample: %2</source>
+        <translation>Esposizione complessiva: %1
+Misura massima: %2</translation>
+    </message>
+    <message>
+        <source>Exposure over 30 minutes: %1
+Highest sample: %2</source>
+        <translation>Esposizione su 30 minuti: %1
+Misura massima: %2</translation>
+    </message>
+    <message>
+        <source>  Log file: %1 | Operator: %2 | Place: %3</source>
+        <translation>  Registrazione: %1 | Operatore: %2 | Luogo: %3</translation>
+    </message>
+    <message>
+        <source>  Started: %1 | Interval: %2 | Unit: %3 | Correction: %4(dB)</source>
+        <translation>  Inizio: %1 | Intervallo: %2 | Unità: %3 | Correzione: %4(dB)</translation>
+    </message>
+    <message>
+        <source>   Notes: %1</source>
+        <translation>   Note: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esportare</translation>
+    </message>
+    <message>
+        <source>Save the record shown as a PDF report, a CSV file or a picture</source>
+        <translation>Salvare la registrazione mostrata come rapporto PDF, file CSV o immagine</translation>
+    </message>
+    <message>
+        <source>Save report as PDF…</source>
+        <translation>Salvare il rapporto in PDF…</translation>
+    </message>
+    <message>
+        <source>Export as CSV…</source>
+        <translation>Esportare in CSV…</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Salvare l’immagine…</translation>
+    </message>
+    <message>
+        <source>   Report saved to %1</source>
+        <translation>   Rapporto salvato in %1</translation>
+    </message>
+    <message>
+        <source>   CSV file saved to %1</source>
+        <translation>   File CSV salvato in %1</translation>
+    </message>
+    <message>
+        <source>   Picture saved to %1</source>
+        <translation>   Immagine salvata in %1</translation>
+    </message>
+    <message>
+        <source>  ZELTAR Logger</source>
+        <translation>  ZELTAR Logger</translation>
+    </message>
+    <message>
+        <source>Click to hide/show this control bar</source>
+        <translation>Fare clic per nascondere/mostrare questa barra dei comandi</translation>
+    </message>
+    <message>
+        <source>Peak Frequencies</source>
+        <translation>Freq. di picco</translation>
+    </message>
+    <message>
+        <source>Risk Assessment</source>
+        <translation>Rischio</translation>
+    </message>
+    <message>
+        <source> Population </source>
+        <translation> Popolazione </translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Sensitive</source>
+        <translation>Sensibile</translation>
+    </message>
+    <message>
+        <source> State </source>
+        <translation> Stato </translation>
+    </message>
+    <message>
+        <source>Wake</source>
+        <translation>Veglia</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Sonno</translation>
+    </message>
+    <message>
+        <source>Color code for Risk Assessment</source>
+        <translation>Codice colore della valutazione del rischio</translation>
+    </message>
+    <message>
+        <source>Risk categories corresponding to the above color code</source>
+        <translation>Categorie di rischio corrispondenti al codice colore qui sopra</translation>
+    </message>
+    <message>
+        <source>Cursor</source>
+        <translation>Cursore</translation>
+    </message>
+    <message>
+        <source>Power density as a share of the ICNIRP 2020 reference level for the general public: the highest 30-minute average (the whole record when it is shorter) and the highest single sample</source>
+        <translation>Densità di potenza come quota del livello di riferimento ICNIRP 2020 per la popolazione: la media su 30 minuti più alta (l’intera registrazione se più breve) e la singola misura più alta</translation>
     </message>
 </context>
 <context>

@@ -19,8 +19,11 @@
 
 namespace {
 
-const QString NoDensityYetMessage = QStringLiteral(
-    "No density has been analyzed yet. To do so, select in the \"Analysis\" menu the \"Density\" option");
+QString NoDensityYetMessage()
+{
+    return TDensityAnalyser::tr(
+        "No density has been analyzed yet. To do so, select in the \"Analysis\" menu the \"Density\" option");
+}
 
 // The list offers 1 to 8; typed text outside that is no width.
 std::optional<int> LineWidthFromText(const QString &text)
@@ -74,7 +77,7 @@ void TDensityAnalyser::LoadDensities(const QStringList &histogramFiles)
 
     if (!unreadable.isEmpty())
         ShowMessageBox(TMsgKind::Error,
-                       QStringLiteral("These histogram files could not be read; their densities are not shown:\n\n")
+                       tr("These histogram files could not be read; their densities are not shown:\n\n")
                            + unreadable.join(QLatin1Char('\n')));
 }
 
@@ -108,7 +111,7 @@ void TDensityAnalyser::RedrawCurves()
 void TDensityAnalyser::ShowDensityAnalyser()
 {
     if (!DensityDrawn) {
-        ShowMessageBox(TMsgKind::Information, NoDensityYetMessage);
+        ShowMessageBox(TMsgKind::Information, NoDensityYetMessage());
         return;
     }
     show();

@@ -15,8 +15,8 @@
 QToolButton *TDensityAnalyser::BuildSavePictureButton(QWidget *parent)
 {
     auto *button = new QToolButton(parent);
-    button->setText(QStringLiteral("Save picture…"));
-    button->setToolTip(QStringLiteral("Save the chart as a PNG or SVG picture"));
+    button->setText(tr("Save picture…"));
+    button->setToolTip(tr("Save the chart as a PNG or SVG picture"));
     button->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
     button->setFixedHeight(24);
     connect(button, &QToolButton::clicked, this, ShowingErrors(this, &TDensityAnalyser::SavePictureClick));
@@ -34,5 +34,5 @@ void TDensityAnalyser::SavePictureClick()
             legend.push_back({LegendName(DensityFiles[qsizetype(i)]), DensityColour(i)});
     const QString saved = SavePictureCommand(this, QStringLiteral("Density"), {HChart}, legend);
     if (!saved.isEmpty())
-        SaveStatus->setText(SavedFileStatus(QStringLiteral("Picture"), saved));
+        SaveStatus->setText(SavedFileStatus(tr("   Picture saved to %1"), saved));
 }

@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QColor SplitterGrey(0xB2, 0xB2, 0xB2);
@@ -43,7 +45,7 @@ TDensityAnalyser::TDensityAnalyser(const TAppPaths &paths, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Density Analyser"));
+    setWindowTitle(tr("Density Analyser"));
     setWindowIcon(QIcon(paths.ResourcesDir + QStringLiteral("Zeltar.ico")));
     SetBackground(this, WindowGrey);
     BuildLayout();
@@ -84,7 +86,9 @@ void TDensityAnalyser::BuildLayout()
     // The chart takes what the window gains or loses; the legend keeps its width.
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 0);
-    splitter->setSizes({10000, RightColumnWidth});
+    // A longer "Line Width" in another language widens the column rather than being cut.
+    const int stripWidth = LineWidthCB->parentWidget()->sizeHint().width();
+    splitter->setSizes({10000, std::max(RightColumnWidth, stripWidth)});
     frame->addWidget(splitter, 1);
 }
 
@@ -134,7 +138,7 @@ QWidget *TDensityAnalyser::BuildRightColumn()
     QWidget *top = Strip(column);
     auto *topRow = new QHBoxLayout(top);
     topRow->setContentsMargins(8, 0, 8, 0);
-    auto *caption = new QLabel(QStringLiteral("Line Width"), top);
+    auto *caption = new QLabel(tr("Line Width"), top);
     caption->setFont(NamedFont(SitkaText, 15, QFont::Normal, QFont::Serif));
     SetTextColour(caption, LegendText);
     LineWidthCB = new QComboBox(top);

@@ -3,6 +3,7 @@
 #include "windows/DensityColours.h"
 #include "windows/DensityCurve.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -32,7 +33,7 @@ void WriteDensityLegend(QTextEdit &legend, const QStringList &histogramFiles,
 {
     legend.clear();
     QTextCursor cursor(legend.document());
-    cursor.insertText(QStringLiteral("Legend"), TextFormat(Qt::white, true));
+    cursor.insertText(QCoreApplication::translate("DensityLegend", "Legend"), TextFormat(Qt::white, true));
     cursor.insertBlock();
     cursor.insertBlock();
     for (qsizetype i = 0; i < histogramFiles.size(); ++i) {
@@ -41,7 +42,8 @@ void WriteDensityLegend(QTextEdit &legend, const QStringList &histogramFiles,
         QColor colour = DensityColour(std::size_t(i));
         if (!HasDensityCurve(histogram)) {
             // A file that could not be read is left without classes.
-            line += histogram.Counts.empty() ? QStringLiteral(" (not read)") : QStringLiteral(" (no samples)");
+            line = histogram.Counts.empty() ? QCoreApplication::translate("DensityLegend", "%1 (not read)").arg(line)
+                                            : QCoreApplication::translate("DensityLegend", "%1 (no samples)").arg(line);
             colour = NoCurveGrey;
         }
         cursor.insertText(line, TextFormat(colour, false));

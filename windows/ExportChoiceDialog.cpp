@@ -18,11 +18,11 @@ TExportChoiceDialog::TExportChoiceDialog(const QString &logName, QWidget *parent
 {
     setWindowTitle(ProgramName);
     auto *page = new QVBoxLayout(this);
-    page->addWidget(new QLabel(QStringLiteral("What do you want to write for the record \"%1\"?").arg(logName), this));
+    page->addWidget(new QLabel(tr("What do you want to write for the record \"%1\"?").arg(logName), this));
     auto *buttons = new QHBoxLayout;
-    ReportButton = new QPushButton(QStringLiteral("PDF report…"), this);
-    CsvButton = new QPushButton(QStringLiteral("CSV file…"), this);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    ReportButton = new QPushButton(tr("PDF report…"), this);
+    CsvButton = new QPushButton(tr("CSV file…"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     ReportButton->setDefault(true);
     for (QPushButton *button : {ReportButton, CsvButton, CancelButton})
         buttons->addWidget(button);
@@ -55,7 +55,7 @@ void ExportPickedRecord(QWidget *parent, const QString &logFile, TPopulation pop
         const TExportMeta meta = ReadExportMeta(logFile);
         if (!meta.Found)
             ShowMessageBox(TMsgKind::Information,
-                           QStringLiteral("The meta data file associated to the log file you have selected has not "
+                           TExportChoiceDialog::tr("The meta data file associated to the log file you have selected has not "
                                           "been found. Default control parameters will be used, but they may not be "
                                           "appropriate for the recording."));
         const TReportRequest request{logFile, meta.Meta, population, state, meta.Damage};

@@ -21,11 +21,11 @@ QString Caption(TFileManagerMode mode)
 {
     switch (mode) {
     case TFileManagerMode::ShowDensities:
-        return QStringLiteral("File Manager - open Density Files");
+        return TFileManager::tr("File Manager - open Density Files");
     case TFileManagerMode::ExportRecord:
-        return QStringLiteral("File Manager - export a Log File");
+        return TFileManager::tr("File Manager - export a Log File");
     case TFileManagerMode::OpenRecord:
-        return QStringLiteral("File Manager - open a Log File");
+        return TFileManager::tr("File Manager - open a Log File");
     }
     return {};
 }
@@ -39,7 +39,7 @@ TFileManager::TFileManager(IRecordWindowsHost &host, const TAppPaths &paths, QWi
     if (IsDirectory(paths.LogDir)) {
         DirectoryListBox1Change(paths.LogDir);
     } else {
-        ShowMessageBox(TMsgKind::Plain, QStringLiteral("Unexpected Error: Log directory does not exist"));
+        ShowMessageBox(TMsgKind::Plain, tr("Unexpected Error: Log directory does not exist"));
         DirectoryListBox1Change(QDir::currentPath());
     }
 }
@@ -166,7 +166,7 @@ void TFileManager::ImageOKbClick()
 {
     RunShowingErrors([this] {
         if (HighlightedFiles().isEmpty()) {
-            ShowMessageBox(TMsgKind::Plain, QStringLiteral("Please select at least one Log File"));
+            ShowMessageBox(TMsgKind::Plain, tr("Please select at least one Log File"));
             return;
         }
         if (FileManagerMode == TFileManagerMode::ShowDensities)

@@ -19,7 +19,7 @@
 
 void TFileManager::BuildLayout(IRecordWindowsHost &host)
 {
-    setWindowTitle(QStringLiteral("File Manager - open a Log File"));
+    setWindowTitle(tr("File Manager - open a Log File"));
     resize(1045, 653);
     SetBackgroundAndBase(this, WindowGrey);
     auto *page = new QVBoxLayout(this);
@@ -38,9 +38,9 @@ void TFileManager::BuildLayout(IRecordWindowsHost &host)
     QVBoxLayout *logs = MakeColumn(logColumn);
     columns->addWidget(logColumn);
     auto *filesHeading = new QHBoxLayout;
-    filesHeading->addWidget(Heading(QStringLiteral(" Log Files"), this), 1);
-    ArchiveB = ImageButton(ArchiveGlyph(), QStringLiteral("Archive/Restore highlighted files"), this);
-    DeleteFilesB = ImageButton(DeleteGlyph(), QStringLiteral("Delete highlighted files"), this);
+    filesHeading->addWidget(Heading(tr(" Log Files"), this), 1);
+    ArchiveB = ImageButton(ArchiveGlyph(), tr("Archive/Restore highlighted files"), this);
+    DeleteFilesB = ImageButton(DeleteGlyph(), tr("Delete highlighted files"), this);
     filesHeading->addWidget(ArchiveB);
     filesHeading->addWidget(DeleteFilesB);
     logs->addLayout(filesHeading);
@@ -54,7 +54,7 @@ void TFileManager::BuildLayout(IRecordWindowsHost &host)
 
     InfoPanel = new TRecordInfoPanel(host, columns);
     columns->addWidget(InfoPanel);
-    ImageOKb = ImageButton(OpenFilesGlyph(), QStringLiteral("Open the selected file(s)"), this);
+    ImageOKb = ImageButton(OpenFilesGlyph(), tr("Open the selected file(s)"), this);
     ImageOKb->setIconSize(QSize(28, 28));
     InfoPanel->PlaceAtFoot(ImageOKb);
     columns->setStretchFactor(0, 0);

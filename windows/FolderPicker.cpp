@@ -23,7 +23,7 @@
 TFolderPicker::TFolderPicker(QWidget *parent) : QWidget(parent)
 {
     QVBoxLayout *column = MakeColumn(this);
-    column->addWidget(Heading(QStringLiteral(" Drive"), this));
+    column->addWidget(Heading(tr(" Drive"), this));
     DriveComboBox1 = new QComboBox(this);
     StyleField(DriveComboBox1);
     {
@@ -33,8 +33,8 @@ TFolderPicker::TFolderPicker(QWidget *parent) : QWidget(parent)
     }
     column->addWidget(DriveComboBox1);
     auto *directoryHeading = new QHBoxLayout;
-    directoryHeading->addWidget(Heading(QStringLiteral(" Directory"), this), 1);
-    OpenDirB = ImageButton(OpenFolderGlyph(), QStringLiteral("Open current directory in Windows explorer"), this);
+    directoryHeading->addWidget(Heading(tr(" Directory"), this), 1);
+    OpenDirB = ImageButton(OpenFolderGlyph(), tr("Open current directory in Windows explorer"), this);
     directoryHeading->addWidget(OpenDirB);
     column->addLayout(directoryHeading);
     DirectoryModel = new QFileSystemModel(this);

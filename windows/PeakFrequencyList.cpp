@@ -4,6 +4,7 @@
 #include "storage/LocaleTimeText.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFont>
 #include <QTime>
@@ -12,8 +13,10 @@
 
 namespace {
 
-const std::array<QString, 4> NoticeLines = {QStringLiteral("The number of"), QStringLiteral("lines has"),
-                                            QStringLiteral("exceeded the"), QStringLiteral("maximum limit")};
+// One sentence on four short lines, each translated where it is shown: the list is narrow.
+const std::array<const char *, 4> NoticeLines = {
+    QT_TRANSLATE_NOOP("PeakFrequencyList", "The number of"), QT_TRANSLATE_NOOP("PeakFrequencyList", "lines has"),
+    QT_TRANSLATE_NOOP("PeakFrequencyList", "exceeded the"), QT_TRANSLATE_NOOP("PeakFrequencyList", "maximum limit")};
 
 QDate DateOfDay(std::int64_t day)
 {
@@ -93,7 +96,7 @@ QString TPeakFrequencyModel::RowText(std::size_t row) const
         return Locale.toString(QTime::fromMSecsSinceStartOfDay(entry.MsOfDay), TimeFormat) + u' ' +
                QString::number(entry.Frequency);
     case TRowKind::Notice:
-        return NoticeLines[std::size_t(entry.Day)];
+        return QCoreApplication::translate("PeakFrequencyList", NoticeLines[std::size_t(entry.Day)]);
     case TRowKind::Blank:
         break;
     }

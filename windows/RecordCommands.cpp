@@ -6,6 +6,7 @@
 #include "windows/RecordFileMoves.h"
 #include "windows/RecordWindowsHost.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,13 +34,11 @@ bool TRecordCommands::IsRecordInProgress(const QString &logPath) const
     return CleanPath(logPath) == CleanPath(Host.CurrentLogFile());
 }
 
-bool TRecordCommands::Spares(const QString &logPath, const QString &notDone) const
+bool TRecordCommands::Spares(const QString &logPath, const QString &notice) const
 {
     if (!IsRecordInProgress(logPath))
         return false;
-    ShowMessageBox(TMsgKind::Plain,
-                   QStringLiteral("You have highlighted the file currently being recorded (%1). It will not be %2.")
-                       .arg(Host.CurrentLogFile(), notDone));
+    ShowMessageBox(TMsgKind::Plain, notice.arg(Host.CurrentLogFile()));
     return true;
 }
 
@@ -53,24 +52,26 @@ void TRecordCommands::DeleteRecords(const QString &folder, const QStringList &lo
 {
     if (!FolderIs(folder, Paths.LogDir) && !FolderIs(folder, Paths.ArchiveDir)) {
         ShowMessageBox(TMsgKind::Plain,
-                       QStringLiteral("File deletion is allowed only within the \"Log\" or \"Archive\" directory"));
+                       QCoreApplication::translate("RecordCommands", "File deletion is allowed only within the \"Log\" or \"Archive\" directory"));
         return;
     }
     if (!Confirmed) {
-        if (ShowMessageBox(TMsgKind::Confirmation, QStringLiteral("Do you really want to delete the highlighted files ?"),
+        if (ShowMessageBox(TMsgKind::Confirmation, QCoreApplication::translate("RecordCommands", "Do you really want to delete the highlighted files ?"),
                            TMsgButtons::YesCancel) != TMsgAnswer::Yes)
             return;
         Confirmed = true;
     }
     QList<TRecycleFailure> stayed;
     for (const QString &logPath : logPaths)
-        if (!Spares(logPath, QStringLiteral("deleted")))
+        if (!Spares(logPath, QCoreApplication::translate(
+                                    "RecordCommands",
+                                    "You have highlighted the file currently being recorded (%1). It will not be deleted.")))
             RecycleRecordFiles(logPath, stayed);
     filesChanged();
     // No desktop dialog tells of a failed move to the trash here, so the user is told once.
     if (!stayed.isEmpty())
         ShowMessageBox(TMsgKind::Warning,
-                       QStringLiteral("These files could not be moved to the recycle bin and were not deleted:\n") +
+                       QCoreApplication::translate("RecordCommands", "These files could not be moved to the recycle bin and were not deleted:\n") +
                            RecycleFailureLines(stayed));
 }
 
@@ -84,13 +85,16 @@ void TRecordCommands::ArchiveRecords(const QString &folder, const QStringList &l
         destination = Paths.LogDir;
     } else {
         ShowMessageBox(TMsgKind::Plain,
-                       QStringLiteral("You can archive or restore files only if the current directory is the "
+                       QCoreApplication::translate("RecordCommands",
+                                                   "You can archive or restore files only if the current directory is the "
                                       "default \"Log\" directory or its \"Archive\" folder, respectively"));
         return;
     }
     // Moving the log in recording away would make the recording's next batch fail.
     for (const QString &logPath : logPaths)
-        if (!Spares(logPath, QStringLiteral("moved")))
+        if (!Spares(logPath, QCoreApplication::translate(
+                                    "RecordCommands",
+                                    "You have highlighted the file currently being recorded (%1). It will not be moved.")))
             MoveRecordFiles(logPath, destination);
     filesChanged();
 }
@@ -107,14 +111,15 @@ QStringList TRecordCommands::HistogramsToCompare(const QStringList &logPaths) co
             ++missing;
     }
     if (existing.isEmpty()) {
-        ShowMessageBox(TMsgKind::Plain, QStringLiteral("The Histogram files corresponding to the Log files you have "
+        ShowMessageBox(TMsgKind::Plain, QCoreApplication::translate("RecordCommands", "The Histogram files corresponding to the Log files you have "
                                                        "selected do not exist. Densities cannot be shown."));
         return {};
     }
     if (missing > 0)
         ShowMessageBox(TMsgKind::Plain,
-                       QString::number(missing) +
-                           QStringLiteral(" Histogram files corresponding to the Log files you have selected do not "
-                                          "exist. The density will be shown only for the existing files"));
+                       QCoreApplication::translate("RecordCommands",
+                                                   "%1 Histogram files corresponding to the Log files you have selected do not "
+                                                   "exist. The density will be shown only for the existing files")
+                           .arg(missing));
     return existing;
 }

@@ -37,9 +37,9 @@ public:
 private:
     // The guard: whether logPath is the log of the recording in progress.
     bool IsRecordInProgress(const QString &logPath) const;
-    // Tells the user when logPath is that log, which is then left alone; notDone names what
-    // happens to the others ("deleted", "moved").
-    bool Spares(const QString &logPath, const QString &notDone) const;
+    // Tells the user when logPath is that log, which is then left alone; notice is the whole
+    // sentence for the command at hand ("... It will not be deleted."), %1 for the log.
+    bool Spares(const QString &logPath, const QString &notice) const;
     bool FolderIs(const QString &folder, const QString &dir) const;
 
     const IRecordWindowsHost &Host;

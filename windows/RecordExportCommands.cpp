@@ -8,6 +8,7 @@
 #include "report/RecordReport.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -50,7 +51,9 @@ QString AskExportFile(QWidget *parent, const QString &title, const QString &filt
 void RefuseRecordFile(const QString &path, const QString &logPath)
 {
     if (IsFileOfRecord(path, logPath))
-        throw EInOutError(path + QStringLiteral(" is a file of the record itself and cannot be replaced by the export"));
+        throw EInOutError(QCoreApplication::translate("RecordExportCommands",
+                                                     "%1 is a file of the record itself and cannot be replaced by the export")
+                              .arg(path));
 }
 
 // A command runs the way the windows' handlers run: whatever fails ends it in one error box.
@@ -80,8 +83,8 @@ QString ExportFolder()
 QString SaveReportCommand(QWidget *parent, const TReportRequest &request)
 {
     return Guarded([&]() -> QString {
-        const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the report"),
-                                           QStringLiteral("PDF Documents (*.pdf)"), QStringLiteral("pdf"),
+        const QString path = AskExportFile(parent, QCoreApplication::translate("RecordExportCommands", "Give a name to save the report"),
+                                           QCoreApplication::translate("RecordExportCommands", "PDF Documents (*.pdf)"), QStringLiteral("pdf"),
                                            BaseNameOf(request.LogPath));
         if (path.isEmpty())
             return {};
@@ -96,8 +99,8 @@ QString SaveReportCommand(QWidget *parent, const TReportRequest &request)
 QString ExportCsvCommand(QWidget *parent, const TReportRequest &request)
 {
     return Guarded([&]() -> QString {
-        const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the CSV file"),
-                                           QStringLiteral("CSV Files (*.csv)"), QStringLiteral("csv"),
+        const QString path = AskExportFile(parent, QCoreApplication::translate("RecordExportCommands", "Give a name to save the CSV file"),
+                                           QCoreApplication::translate("RecordExportCommands", "CSV Files (*.csv)"), QStringLiteral("csv"),
                                            BaseNameOf(request.LogPath));
         if (path.isEmpty())
             return {};
@@ -108,8 +111,8 @@ QString ExportCsvCommand(QWidget *parent, const TReportRequest &request)
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw FileError(file, path, errno);
 
-        QProgressDialog progress(QStringLiteral("Exporting \"%1\" as CSV…").arg(QFileInfo(request.LogPath).fileName()),
-                                 QStringLiteral("Cancel"), 0, ProgressSteps, parent);
+        QProgressDialog progress(QCoreApplication::translate("RecordExportCommands", "Exporting \"%1\" as CSV…").arg(QFileInfo(request.LogPath).fileName()),
+                                 QCoreApplication::translate("RecordExportCommands", "Cancel"), 0, ProgressSteps, parent);
         progress.setWindowTitle(ProgramName);
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(ProgressDelayMs);
@@ -142,8 +145,9 @@ QString SavePictureCommand(QWidget *parent, const QString &baseName, const std::
                            const std::vector<TPictureLegendLine> &legend)
 {
     return Guarded([&] {
-        const QString path = AskExportFile(parent, QStringLiteral("Give a name to save the picture"),
-                                           QStringLiteral("PNG Pictures (*.png);;SVG Pictures (*.svg)"),
+        const QString path = AskExportFile(parent, QCoreApplication::translate("RecordExportCommands", "Give a name to save the picture"),
+                                           QCoreApplication::translate("RecordExportCommands",
+                                                                       "PNG Pictures (*.png);;SVG Pictures (*.svg)"),
                                            QStringLiteral("png"), baseName);
         if (!path.isEmpty())
             SaveChartPicture(path, charts, legend);
@@ -151,7 +155,7 @@ QString SavePictureCommand(QWidget *parent, const QString &baseName, const std::
     });
 }
 
-QString SavedFileStatus(const QString &what, const QString &path)
+QString SavedFileStatus(const QString &sentence, const QString &path)
 {
-    return QStringLiteral("   %1 saved to %2").arg(what, QDir::toNativeSeparators(path));
+    return sentence.arg(QDir::toNativeSeparators(path));
 }

@@ -25,9 +25,9 @@ QString ExportCsvCommand(QWidget *parent, const TReportRequest &request);
 QString SavePictureCommand(QWidget *parent, const QString &baseName, const std::vector<const TChartWidget *> &charts,
                            const std::vector<TPictureLegendLine> &legend = {});
 
-// "   Report saved to /path/name.pdf": what a window's status line says after a save; what
-// names the kind of file ("Report", "CSV file", "Picture").
-QString SavedFileStatus(const QString &what, const QString &path);
+// "   Report saved to /path/name.pdf": what a window's status line says after a save. The
+// sentence is a whole one per kind of file, with %1 for the path, so each language can agree it.
+QString SavedFileStatus(const QString &sentence, const QString &path);
 
 // Where the next save dialog of these commands opens.
 QString ExportFolder();

@@ -11,6 +11,7 @@
 #include "storage/FileUtils.h"
 #include "storage/LocaleTimeText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 std::optional<TRecordInfo> ReadRecordInfo(const QString &logPath, const QLocale &locale)
@@ -33,7 +34,7 @@ std::optional<TRecordInfo> ReadRecordInfo(const QString &logPath, const QLocale 
     info.Unit = UnitName(meta.Unit).value_or(QString());
     info.Correction = QString::number(meta.Correction) + QStringLiteral(" dB");
     info.Interval = IntervalName(meta.Interval).value_or(QString());
-    info.Size = QString::number(size) + QStringLiteral(" bytes");
+    info.Size = QCoreApplication::translate("RecordInfo", "%1 bytes").arg(size);
     info.Samples = QString::number(samples);
     info.Duration = RecordDurationText(samples, meta.Interval);
     info.Damage = DamagedMetaText(checked);

@@ -12,6 +12,7 @@
 #include "windows/RecordInfo.h"
 #include "windows/RecordWindowsHost.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -68,31 +69,31 @@ void TRecordInfoPanel::BuildLayout()
     setMinimumWidth(PanelMinimum);
     // One grid for both groups, so that their fields line up.
     auto *meta = new QGridLayout;
-    meta->addWidget(Heading(QStringLiteral(" Meta Data"), this), 0, 0, 1, 2);
+    meta->addWidget(Heading(QCoreApplication::translate("RecordInfoPanel", " Meta Data"), this), 0, 0, 1, 2);
     meta->setHorizontalSpacing(6);
     meta->setVerticalSpacing(3);
-    MemoOperator = FieldRow(meta, QStringLiteral(" Operator"), this);
-    MemoPlace = FieldRow(meta, QStringLiteral(" Place"), this);
+    MemoOperator = FieldRow(meta, QCoreApplication::translate("RecordInfoPanel", " Operator"), this);
+    MemoPlace = FieldRow(meta, QCoreApplication::translate("RecordInfoPanel", " Place"), this);
     MemoNotes = new QPlainTextEdit(this);
     MemoNotes->setReadOnly(true);
     MemoNotes->setFrameShape(QFrame::NoFrame);
     StyleField(MemoNotes);
     MemoNotes->setFixedHeight(3 * QFontMetrics(FieldFont()).lineSpacing() + 8);
     {
-        QLabel *label = Caption(QStringLiteral(" Notes"), this);
+        QLabel *label = Caption(QCoreApplication::translate("RecordInfoPanel", " Notes"), this);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         const int row = meta->rowCount();
         meta->addWidget(label, row, 0);
         meta->addWidget(MemoNotes, row, 1);
     }
-    MemoDateTime = FieldRow(meta, QStringLiteral(" Date and Time"), this);
-    MemoiUnit = FieldRow(meta, QStringLiteral(" Irradiance Unit"), this);
-    MemoCorrection = FieldRow(meta, QStringLiteral(" Correction"), this);
-    MemoInterval = FieldRow(meta, QStringLiteral(" Interval"), this);
-    meta->addWidget(Heading(QStringLiteral(" Log Info"), this), meta->rowCount(), 0, 1, 2);
-    MemoSize = FieldRow(meta, QStringLiteral(" File Size"), this);
-    MemoNumSamples = FieldRow(meta, QStringLiteral(" Samples"), this);
-    MemoDuration = FieldRow(meta, QStringLiteral(" Duration"), this);
+    MemoDateTime = FieldRow(meta, QCoreApplication::translate("RecordInfoPanel", " Date and Time"), this);
+    MemoiUnit = FieldRow(meta, QCoreApplication::translate("RecordInfoPanel", " Irradiance Unit"), this);
+    MemoCorrection = FieldRow(meta, QCoreApplication::translate("RecordInfoPanel", " Correction"), this);
+    MemoInterval = FieldRow(meta, QCoreApplication::translate("RecordInfoPanel", " Interval"), this);
+    meta->addWidget(Heading(QCoreApplication::translate("RecordInfoPanel", " Log Info"), this), meta->rowCount(), 0, 1, 2);
+    MemoSize = FieldRow(meta, QCoreApplication::translate("RecordInfoPanel", " File Size"), this);
+    MemoNumSamples = FieldRow(meta, QCoreApplication::translate("RecordInfoPanel", " Samples"), this);
+    MemoDuration = FieldRow(meta, QCoreApplication::translate("RecordInfoPanel", " Duration"), this);
     column->addLayout(meta);
     LabelReadProblem = new QLabel(this);
     LabelReadProblem->setFont(FieldFont());
@@ -100,7 +101,7 @@ void TRecordInfoPanel::BuildLayout()
     SetAllTextColours(LabelReadProblem, ProblemText);
     LabelReadProblem->hide();
     column->addWidget(LabelReadProblem);
-    Label6 = Heading(QStringLiteral(" Histogram of dBmW/m²"), this);
+    Label6 = Heading(QCoreApplication::translate("RecordInfoPanel", " Histogram of dBmW/m²"), this);
     column->addWidget(Label6);
     HChart = new TChartWidget(this);
     ConfigureChart(*HChart, FileManagerChartConfiguration());
@@ -189,7 +190,7 @@ void TRecordInfoPanel::ShowHighlightCount(const QString &logFile, int highlighte
 void TRecordInfoPanel::ShowPreview(const QString &logPath)
 {
     const QString histogramFile = CompanionName(logPath, QStringLiteral(".histo"));
-    Label6->setText(QStringLiteral("Histogram not available"));
+    Label6->setText(QCoreApplication::translate("RecordInfoPanel", "Histogram not available"));
     HChart->ClearItems();
     HChart->Redraw();
     ReadProblems.Clear(TRecordReadProblems::Preview);
@@ -201,7 +202,7 @@ void TRecordInfoPanel::ShowPreview(const QString &logPath)
         ReadProblems.Set(TRecordReadProblems::Preview, histogramFile, error.Message);
         return;
     }
-    Label6->setText(QStringLiteral("Histogram of dBmW/m²"));
+    Label6->setText(QCoreApplication::translate("RecordInfoPanel", "Histogram of dBmW/m²"));
     DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulation(), Host.RiskState(), false);
 }
 

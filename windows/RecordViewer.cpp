@@ -77,7 +77,7 @@ void TRecordViewer::OpenRecord(const QString &fileName, bool useTempCopy)
         ProgressBar->setValue(0);
     });
 
-    PanelStatus->setText(QStringLiteral("   Opening log file \"%1\"").arg(QFileInfo(fileName).fileName()));
+    PanelStatus->setText(tr("   Opening log file \"%1\"").arg(QFileInfo(fileName).fileName()));
     ProgressBar->setValue(0);
     ProgressBar->show();
     // Shown empty at once, so an empty log does not leave the last record's charts on screen.
@@ -104,7 +104,7 @@ void TRecordViewer::OpenRecord(const QString &fileName, bool useTempCopy)
     QString readFile = fileName;
     if (useTempCopy) {
         if (!CopyRecordingLog(fileName)) {
-            ShowMessageBox(TMsgKind::Plain, QStringLiteral("ERROR WRITING TEMP FILE"));
+            ShowMessageBox(TMsgKind::Plain, tr("ERROR WRITING TEMP FILE"));
             close();
             return;
         }
@@ -122,7 +122,7 @@ void TRecordViewer::OpenRecord(const QString &fileName, bool useTempCopy)
         ReadSamples(reader);
     } catch (const EInOutError &error) {
         // The box says what went wrong; the window must not go on saying it is opening.
-        PanelStatus->setText(QStringLiteral("   The record cannot be shown: ") + error.Message);
+        PanelStatus->setText(tr("   The record cannot be shown: %1").arg(error.Message));
         throw;
     }
     ProgressBar->setValue(0);
@@ -154,7 +154,7 @@ void TRecordViewer::ReadRecordMeta(const QString &fileName)
     const QString metaPath = CompanionName(fileName, QStringLiteral(".meta"));
     if (!QFileInfo(metaPath).isFile()) {
         ShowMessageBox(TMsgKind::Information,
-                       QStringLiteral("The meta data file associated to the log file you have selected has not been "
+                       tr("The meta data file associated to the log file you have selected has not been "
                                       "found. Default control parameters will be used, but they may not be "
                                       "appropriate for the recording."));
         RecordMeta = defaults;
@@ -163,7 +163,7 @@ void TRecordViewer::ReadRecordMeta(const QString &fileName)
             ReadMetaFile(metaPath, RecordMeta);
         } catch (const EInOutError &error) {
             ShowMessageBox(TMsgKind::Information,
-                           QStringLiteral("The meta data file associated to the log file you have selected cannot be "
+                           tr("The meta data file associated to the log file you have selected cannot be "
                                           "read (%1). Default control parameters will be used, but they may not be "
                                           "appropriate for the recording.")
                                .arg(error.Message));
@@ -199,13 +199,13 @@ void TRecordViewer::AskToRecycleEmptyLog(const QString &openedFile)
 {
     const TMsgAnswer answer =
         ShowMessageBox(TMsgKind::Confirmation,
-                       QStringLiteral("The selected file is empty. Do you want to move it to the recycle bin?"),
+                       tr("The selected file is empty. Do you want to move it to the recycle bin?"),
                        TMsgButtons::YesCancel);
     if (answer != TMsgAnswer::Yes)
         return;
     QList<TRecycleFailure> stayed;
     if (RecycleFiles({openedFile}, stayed) == 0)
-        ShowMessageBox(TMsgKind::Information, QStringLiteral("The file could not be moved to the recycle bin\n") +
+        ShowMessageBox(TMsgKind::Information, tr("The file could not be moved to the recycle bin\n") +
                                                   RecycleFailureLines(stayed));
 }
 
@@ -269,24 +269,23 @@ void TRecordViewer::ShowRecordSummary(const QString &fileName)
     TChart->Redraw();
     DrawHistogram();
 
-    LabelSample->setText(QStringLiteral("Samples: ") + QString::number(SampleCount));
+    LabelSample->setText(tr("Samples: %1").arg(SampleCount));
     PanelBottom->LabelPeak->clear();
     PanelBottom->ShowStatistics(Statistics, decimals);
     LabelExposure->setText(
-        (Exposure.ShorterThanWindow() ? QStringLiteral("Exposure over the whole record: %1\nHighest sample: %2")
-                                      : QStringLiteral("Exposure over 30 minutes: %1\nHighest sample: %2"))
+        (Exposure.ShorterThanWindow() ? tr("Exposure over the whole record: %1\nHighest sample: %2")
+                                      : tr("Exposure over 30 minutes: %1\nHighest sample: %2"))
             .arg(ExposurePercentText(Exposure.HighestAverage()), ExposurePercentText(Exposure.PeakShare())));
 
-    setWindowTitle(QStringLiteral("  Log file: ") + QFileInfo(fileName).fileName() + QStringLiteral(" | ") +
-                   QStringLiteral("Operator: ") + SingleLineText(RecordMeta.Operator.Text()) + QStringLiteral(" | ") +
-                   QStringLiteral("Place: ") + SingleLineText(RecordMeta.Place.Text()));
-    PanelStatus->setText(QStringLiteral("  Started: ") + LocaleDateTimeText(FromTDateTime(RecordMeta.StartTime)) +
-                         QStringLiteral(" | ") + QStringLiteral("Interval: ") +
-                         IntervalName(RecordMeta.Interval).value_or(QString()) + QStringLiteral(" | ") +
-                         QStringLiteral("Unit: ") + UnitName(RecordMeta.Unit).value_or(QString()) +
-                         QStringLiteral(" | ") + QStringLiteral("Correction: ") +
-                         QString::number(RecordMeta.Correction) + QStringLiteral("(dB)"));
-    PanelCoolBar->setText(QStringLiteral("   Notes: ") + SingleLineText(RecordMeta.Notes.Text()));
+    // One pass of arg(): a "%1" typed in the operator or the place stays as it was typed.
+    setWindowTitle(tr("  Log file: %1 | Operator: %2 | Place: %3")
+                       .arg(QFileInfo(fileName).fileName(), SingleLineText(RecordMeta.Operator.Text()),
+                            SingleLineText(RecordMeta.Place.Text())));
+    PanelStatus->setText(tr("  Started: %1 | Interval: %2 | Unit: %3 | Correction: %4(dB)")
+                             .arg(LocaleDateTimeText(FromTDateTime(RecordMeta.StartTime)),
+                                  IntervalName(RecordMeta.Interval).value_or(QString()),
+                                  UnitName(RecordMeta.Unit).value_or(QString()), QString::number(RecordMeta.Correction)));
+    PanelCoolBar->setText(tr("   Notes: %1").arg(SingleLineText(RecordMeta.Notes.Text())));
 }
 
 void TRecordViewer::DrawHistogram()

@@ -18,15 +18,15 @@
 QToolButton *TRecordViewer::BuildExportButton()
 {
     auto *button = new QToolButton(PanelCoolBar);
-    button->setText(QStringLiteral("Export"));
-    button->setToolTip(QStringLiteral("Save the record shown as a PDF report, a CSV file or a picture"));
+    button->setText(tr("Export"));
+    button->setToolTip(tr("Save the record shown as a PDF report, a CSV file or a picture"));
     button->setPopupMode(QToolButton::InstantPopup);
     button->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
     button->setFixedHeight(24);
     auto *menu = new QMenu(button);
-    QAction *report = menu->addAction(QStringLiteral("Save report as PDF…"), this, ShowingErrors(this, &TRecordViewer::SaveReportClick));
-    QAction *csv = menu->addAction(QStringLiteral("Export as CSV…"), this, ShowingErrors(this, &TRecordViewer::ExportCsvClick));
-    QAction *picture = menu->addAction(QStringLiteral("Save picture…"), this, ShowingErrors(this, &TRecordViewer::SavePictureClick));
+    QAction *report = menu->addAction(tr("Save report as PDF…"), this, ShowingErrors(this, &TRecordViewer::SaveReportClick));
+    QAction *csv = menu->addAction(tr("Export as CSV…"), this, ShowingErrors(this, &TRecordViewer::ExportCsvClick));
+    QAction *picture = menu->addAction(tr("Save picture…"), this, ShowingErrors(this, &TRecordViewer::SavePictureClick));
     connect(menu, &QMenu::aboutToShow, this, ShowingErrors([this, report, csv, picture] {
         const bool shown = !ShownRecordFile.isEmpty() && !LoadInProgress;
         for (QAction *action : {report, csv, picture})
@@ -43,7 +43,7 @@ void TRecordViewer::SaveReportClick()
     const QString saved = SaveReportCommand(this, {ShownRecordFile, RecordMeta, PopulationOfIndex(RiskPopulationRG->ItemIndex()),
                                                    TargetStateOfIndex(RiskStateRG->ItemIndex()), RecordDamage});
     if (!saved.isEmpty())
-        PanelStatus->setText(SavedFileStatus(QStringLiteral("Report"), saved));
+        PanelStatus->setText(SavedFileStatus(tr("   Report saved to %1"), saved));
 }
 
 void TRecordViewer::ExportCsvClick()
@@ -53,7 +53,7 @@ void TRecordViewer::ExportCsvClick()
     const QString saved = ExportCsvCommand(this, {ShownRecordFile, RecordMeta, PopulationOfIndex(RiskPopulationRG->ItemIndex()),
                                                   TargetStateOfIndex(RiskStateRG->ItemIndex()), RecordDamage});
     if (!saved.isEmpty())
-        PanelStatus->setText(SavedFileStatus(QStringLiteral("CSV file"), saved));
+        PanelStatus->setText(SavedFileStatus(tr("   CSV file saved to %1"), saved));
 }
 
 void TRecordViewer::SavePictureClick()
@@ -62,5 +62,5 @@ void TRecordViewer::SavePictureClick()
         return;
     const QString saved = SavePictureCommand(this, QFileInfo(ShownRecordFile).completeBaseName(), {TChart, HChart});
     if (!saved.isEmpty())
-        PanelStatus->setText(SavedFileStatus(QStringLiteral("Picture"), saved));
+        PanelStatus->setText(SavedFileStatus(tr("   Picture saved to %1"), saved));
 }

@@ -50,7 +50,7 @@ QLabel *BoxTitle(const QString &text, QWidget *parent)
 
 void TRecordViewer::BuildLayout()
 {
-    setWindowTitle(QStringLiteral("  ZELTAR Logger"));
+    setWindowTitle(tr("  ZELTAR Logger"));
     resize(1056, 701);
     setMinimumSize(920, 680);
     SetBackgroundAndBase(this, Paper);
@@ -112,12 +112,12 @@ void TRecordViewer::BuildLayout()
 
     PanelRight = new QFrame(this);
     PanelRight->setFixedWidth(RightColumnWidth);
-    PanelRight->setToolTip(QStringLiteral("Click to hide/show this control bar"));
+    PanelRight->setToolTip(tr("Click to hide/show this control bar"));
     SetBackgroundAndBase(PanelRight, Wind);
     auto *right = new QVBoxLayout(PanelRight);
     right->setContentsMargins(4, 0, 4, 4);
     right->setSpacing(4);
-    Label1 = BoxTitle(QStringLiteral("Peak Frequencies"), PanelRight);
+    Label1 = BoxTitle(tr("Peak Frequencies"), PanelRight);
     right->addWidget(Label1);
     PeakFrequencies = new TPeakFrequencyModel(this);
     PeakFreqRE = new QListView(PanelRight);
@@ -133,11 +133,10 @@ void TRecordViewer::BuildLayout()
     SetBackgroundAndBase(PeakFreqRE->viewport(), WindowGrey);
     SetBackgroundAndBase(PeakFreqRE, WindowGrey);
     right->addWidget(PeakFreqRE, 1);
-    Label4 = BoxTitle(QStringLiteral("Risk Assessment"), PanelRight);
+    Label4 = BoxTitle(tr("Risk Assessment"), PanelRight);
     right->addWidget(Label4);
-    RiskPopulationRG = new TChoiceGroup(QStringLiteral(" Population "),
-                                        {QStringLiteral("General"), QStringLiteral("Sensitive")}, PanelRight);
-    RiskStateRG = new TChoiceGroup(QStringLiteral(" State "), {QStringLiteral("Wake"), QStringLiteral("Sleep")},
+    RiskPopulationRG = new TChoiceGroup(tr(" Population "), {tr("General"), tr("Sensitive")}, PanelRight);
+    RiskStateRG = new TChoiceGroup(tr(" State "), {tr("Wake"), tr("Sleep")},
                                    PanelRight);
     for (TChoiceGroup *group : {RiskPopulationRG, RiskStateRG}) {
         group->setFont(NamedFont(QStringLiteral("Sitka Text"), 13, QFont::Normal, QFont::Serif));
@@ -154,16 +153,16 @@ void TRecordViewer::BuildLayout()
     RiskLevelImage->setFixedHeight(14);
     RiskLevelImage->setScaledContents(true);
     RiskLevelImage->setPixmap(QPixmap(Paths.ResourcesDir + QStringLiteral("Risk Level.bmp")));
-    RiskLevelImage->setToolTip(QStringLiteral("Color code for Risk Assessment"));
+    RiskLevelImage->setToolTip(tr("Color code for Risk Assessment"));
     page->addWidget(RiskLevelImage);
     RiskEvaluationPB = new TRiskScaleStrip(this);
     RiskEvaluationPB->setFixedHeight(19);
-    RiskEvaluationPB->setToolTip(QStringLiteral("Risk categories corresponding to the above color code"));
+    RiskEvaluationPB->setToolTip(tr("Risk categories corresponding to the above color code"));
     page->addWidget(RiskEvaluationPB);
 
     PanelBottom = new TStatisticsPanel(
         {
-            .FirstCaption = QStringLiteral("Cursor"),
+            .FirstCaption = tr("Cursor"),
             .Background = Paper,
             .TextColour = Ink,
             .ValueColours = {Ink, QColor(214, 56, 56), QColor(160, 140, 0), QColor(150, 70, 190), QColor(30, 130, 190),
@@ -180,7 +179,7 @@ void TRecordViewer::BuildLayout()
     // Two short lines in a smaller font: the row's read-outs leave little room.
     LabelExposure->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
     LabelExposure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LabelExposure->setToolTip(QStringLiteral(
+    LabelExposure->setToolTip(tr(
         "Power density as a share of the ICNIRP 2020 reference level for the general public: the highest "
         "30-minute average (the whole record when it is shorter) and the highest single sample"));
     PanelBottom->AddToSecondRow(LabelExposure);

@@ -4,6 +4,7 @@
 #include "dialogs/WidgetStyle.h"
 #include "windows/ClickForwarder.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -61,7 +62,7 @@ TStatisticsPanel::TStatisticsPanel(const TStatisticsPanelLook &look, QWidget *pa
     : QFrame(parent), ValuesGrow(look.ValuesGrow), MaxValueWidth(look.MaxValueWidth)
 {
     setFixedHeight(ExpandedHeight);
-    setToolTip(QStringLiteral("Click to hide/show additional statistics"));
+    setToolTip(QCoreApplication::translate("StatisticsPanel", "Click to hide/show additional statistics"));
     SetBackground(this, look.Background);
     setFont(NamedFont(QStringLiteral("Sitka Text"), 19, QFont::Normal, QFont::Serif));
     SetTextColour(this, look.TextColour);
@@ -74,8 +75,12 @@ TStatisticsPanel::TStatisticsPanel(const TStatisticsPanelLook &look, QWidget *pa
     SecondRow = new QWidget(this);
     SecondRowLayout = NewRow(SecondRow, look.SecondRowHeight, look.SecondRowMargins, look.Spacing);
     QHBoxLayout *secondRow = SecondRowLayout;
-    const std::array<QString, 6> captions{look.FirstCaption,    QStringLiteral("Max"), QStringLiteral("Mode"),
-                                          QStringLiteral("Range"), QStringLiteral("Min"), QStringLiteral("Mean")};
+    const std::array<QString, 6> captions{look.FirstCaption,
+                                          QCoreApplication::translate("StatisticsPanel", "Max"),
+                                          QCoreApplication::translate("StatisticsPanel", "Mode"),
+                                          QCoreApplication::translate("StatisticsPanel", "Range"),
+                                          QCoreApplication::translate("StatisticsPanel", "Min"),
+                                          QCoreApplication::translate("StatisticsPanel", "Mean")};
     const std::array<QLabel **, 6> readouts{&LabelPeak,         &LabelMaxValue, &LabelModeValue,
                                             &LabelRangedBValue, &LabelMinValue, &LabelMeanValue};
     for (std::size_t i = 0; i < readouts.size(); ++i) {
