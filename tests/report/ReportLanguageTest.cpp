@@ -40,8 +40,7 @@ protected:
     TempAppDir App;
 };
 
-// Every number on the pages, in reading order within each line, sorted: the layout of a longer
-// heading may move a number to another line.
+// Every number on the pages, sorted: a longer text may move a number to another line.
 QStringList Numbers(const QString &text)
 {
     QStringList numbers;
