@@ -8,9 +8,7 @@ namespace {
 TTerminatorParse Illegal()
 {
     return {QByteArrayLiteral("\r\n"),
-            QCoreApplication::translate("ComTerminator",
-                                        "Illegal terminator string.\rformat : #<asciicode>#<asciicode>#<...>"
-                                        "\rexample: #13#10")};
+            QStringLiteral("Illegal terminator string.\rformat : #<asciicode>#<asciicode>#<...>\rexample: #13#10")};
 }
 
 } // namespace
