@@ -71,7 +71,7 @@ void TComPort::Open()
 {
     if (Opened)
         return;
-    const QString cannotOpen = QStringLiteral("TCOMPORT : cannot open ") + PortName + u'\r';
+    const QString cannotOpen = tr("TCOMPORT : cannot open ") + PortName + u'\r';
     if (CharBits < 5 || CharBits > 8)
         throw EComError(cannotOpen + qt_error_string(EINVAL));
 

@@ -1,5 +1,6 @@
 #include "device/ComTerminator.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -30,7 +31,7 @@ TTerminatorParse ParseTerminator(const QString &text)
         terminator.append(static_cast<char>(code & 0xFF));
     }
     if (terminator.isEmpty())
-        return {QByteArray(), QStringLiteral("Terminator string cannot be empty!")};
+        return {QByteArray(), QCoreApplication::translate("ComTerminator", "Terminator string cannot be empty!")};
     return {terminator, QString()};
 }
 

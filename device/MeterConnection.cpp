@@ -9,6 +9,8 @@
 #include "model/Services.h"
 #include "storage/LastSettings.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 #include <utility>
 
@@ -19,20 +21,26 @@ constexpr int ReconnectIntervalMs = 1000;
 // Stray lines are tolerated once only at the short intervals, where one may slip in.
 constexpr double LongestStrayTolerantInterval = 10.0;
 
-const QString WaitingForDeviceText = QStringLiteral("Please connect the ZELTAR via USB cable to the PC");
-const QString WaitingText = QStringLiteral("Waiting...");
-const QString ConnectOrOpenStatus =
-    QStringLiteral("  Connect a ZELTAR device or open a record (from the \"Data\" menu or just click here)");
-const QString DbmWarning = QStringLiteral(
+const char *const WaitingForDeviceText =
+    QT_TRANSLATE_NOOP("TMeterConnection", "Please connect the ZELTAR via USB cable to the PC");
+const char *const WaitingText = QT_TRANSLATE_NOOP("TMeterConnection", "Waiting...");
+const char *const ConnectOrOpenStatus =
+    QT_TRANSLATE_NOOP("TMeterConnection",
+                      "  Connect a ZELTAR device or open a record (from the \"Data\" menu or just click here)");
+const char *const DbmWarning = QT_TRANSLATE_NOOP("TMeterConnection",
     "Logging is not supported in dBm unit. Please change unit by clicking on the \"UNIT\" button of ZELTAR device");
-const QString StrayLineWarning = QStringLiteral(
+const char *const StrayLineWarning = QT_TRANSLATE_NOOP("TMeterConnection",
     "Please connect your ZELTAR device to the PC via USB port and run this application again. If you have already "
     "connected the device, just start the application again. If this message appears again, re-connect the device.");
 
 QString DroppedLinesText(std::uint64_t count)
 {
-    return count == 1 ? QStringLiteral("   1 line received while a message was open has been dropped")
-                      : QStringLiteral("   %1 lines received while a message was open have been dropped").arg(count);
+    return count == 1
+               ? QCoreApplication::translate("TMeterConnection",
+                                             "   1 line received while a message was open has been dropped")
+               : QCoreApplication::translate("TMeterConnection",
+                                             "   %1 lines received while a message was open have been dropped")
+                     .arg(count);
 }
 
 } // namespace
@@ -126,12 +134,12 @@ void TMeterConnection::ConnectFromOwnEvent()
 
 void TMeterConnection::ShowWaiting()
 {
-    Panel1 = WaitingForDeviceText;
-    Panel2 = WaitingText;
+    Panel1 = tr(WaitingForDeviceText);
+    Panel2 = tr(WaitingText);
     if (!Timer1.isActive())
         Timer1.start();
     ShownPermissionHint = PortPermissionHint(DeniedComPorts(DeviceDir));
-    Client.ShowStatus(ConnectOrOpenStatus + ShownPermissionHint);
+    Client.ShowStatus(tr(ConnectOrOpenStatus) + ShownPermissionHint);
 }
 
 void TMeterConnection::Timer1Timer()
@@ -214,7 +222,7 @@ void TMeterConnection::HandleDbmLine()
     if (DbmWarningShown)
         return;
     DbmWarningShown = true;
-    ShowMessageBox(TMsgKind::Warning, DbmWarning);
+    ShowMessageBox(TMsgKind::Warning, tr(DbmWarning));
     // What came while the warning was open is stale now, unless a recording keeps it.
     if (Receiver.State() != Recording)
         ComPort1.DropReceivedLines();
@@ -237,7 +245,7 @@ void TMeterConnection::HandleStrayLine()
         StrayLineSeen = true;
         return;
     }
-    ShowMessageBox(TMsgKind::Warning, StrayLineWarning);
+    ShowMessageBox(TMsgKind::Warning, tr(StrayLineWarning));
     EndAfterStrayLine();
 }
 

@@ -2,6 +2,7 @@
 
 #include "device/EnumComPorts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +37,8 @@ QString PortPermissionHint(const QStringList &denied)
 {
     if (denied.isEmpty())
         return {};
-    return QStringLiteral(" %1 is present but this user may not open it: add the user to the \"dialout\" group "
-                          "(sudo usermod -aG dialout $USER) and log in again.")
+    return QCoreApplication::translate("PortPermission",
+                                       " %1 is present but this user may not open it: add the user to the "
+                                       "\"dialout\" group (sudo usermod -aG dialout $USER) and log in again.")
         .arg(QDir::toNativeSeparators(denied.last()));
 }

@@ -5,6 +5,7 @@
 #include "model/FileError.h"
 #include "model/ProgramVersion.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -109,7 +110,8 @@ void SaveChartPicture(const QString &path, const std::vector<const TChartWidget 
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QStringLiteral("png") && suffix != QStringLiteral("svg"))
-        throw EInOutError(path + QStringLiteral(": pictures are saved as .png or .svg files"));
+        throw EInOutError(path +
+                          QCoreApplication::translate("ChartPicture", ": pictures are saved as .png or .svg files"));
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))

@@ -13,4 +13,4 @@
 // Writes the report to pdfPath. The file is replaced only once the report is complete: any
 // failure (an EInOutError naming the file) leaves the old file, or none.
 void SaveRecordReport(const QString &pdfPath, const TReportRequest &request,
-                      const TReportTexts &texts = EnglishReportTexts());
+                      const TReportTexts &texts = ReportTexts());

@@ -234,7 +234,7 @@ double PaintRiskCategories(TPage &page, double y, const TReportRequest &request,
     for (std::size_t category = 0; category < RiskCategoryNames.size(); ++category) {
         const std::uint64_t samples = digest.CategorySamples[category];
         page.Painter.fillRect(QRectF(0, y + 2, 26, 18), RiskColor(CategoryColourIndex[category]));
-        TableRow(page, y, RiskCategoryNames[category],
+        TableRow(page, y, RiskCategoryDisplayName(category),
                  {QString::number(samples), HoursMinutes(samples, interval, texts),
                   Percent(samples, digest.Samples(), texts)});
         y += RowHeight;
@@ -275,7 +275,7 @@ double PaintAlertEpisodes(TPage &page, double y, const TReportRequest &request, 
 {
     const double top = y;
     const TAlertLimit limit;
-    y += page.Heading(y, texts.EpisodesHeading.arg(RiskCategoryNames[std::size_t(*limit.Category)])
+    y += page.Heading(y, texts.EpisodesHeading.arg(RiskCategoryDisplayName(std::size_t(*limit.Category)))
                              .arg(limit.HoldSeconds));
     const std::vector<TAlertEpisode> &episodes = digest.AlertEpisodes;
     if (episodes.empty())

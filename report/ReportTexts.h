@@ -1,5 +1,5 @@
 #pragma once
-// Every text of a record's report in one place, so that another language is one more set.
+// Every text of a record's report in one place.
 
 #include <QString>
 
@@ -40,4 +40,6 @@ struct TReportTexts {
     QString Page;              // %1: page, %2: pages
 };
 
-const TReportTexts &EnglishReportTexts();
+// In the language of the installed translators, made at each call: a report made after a
+// change of language is in the new one.
+TReportTexts ReportTexts();

@@ -115,8 +115,8 @@ void TAcquisitionSession::ProcessSample(int peakFrequency, float value)
     emit SampleProcessed(now);
     if (RunStatistics.SampleCount() == SampleCounterLimit)
         ShowMessageBox(TMsgKind::Warning,
-                       QStringLiteral("The number of acquired samples is exceedingly large. The counter will "
-                                      "not be updated anymore, owever you can keep logging the data"));
+                       tr("The number of acquired samples is exceedingly large. The counter will "
+                          "not be updated anymore, owever you can keep logging the data"));
     writeError.Rethrow();
 }
 
@@ -214,7 +214,7 @@ void TAcquisitionSession::RetryAndTell(bool tellMissing)
 
 void TAcquisitionSession::TellSaved()
 {
-    emit StatusText(QStringLiteral("   Data has been saved"));
+    emit StatusText(tr("   Data has been saved"));
     emit RecordSaved();
 }
 
@@ -275,18 +275,18 @@ void TAcquisitionSession::HoldLineDelivery(bool hold)
 void TAcquisitionSession::SetOnHold(bool hold)
 {
     OnHold = hold;
-    emit StatusText(hold ? QStringLiteral("   On Hold") : QString());
+    emit StatusText(hold ? tr("   On Hold") : QString());
 }
 
 void TAcquisitionSession::MeterLost()
 {
     if (RecordingState == Recording) {
-        emit StatusText(QStringLiteral(
+        emit StatusText(tr(
             "   The ZELTAR device has been disconnected: the recording waits for it to be connected again"));
         AppendWriteBuffer();
     } else {
         emit StatusText(
-            QStringLiteral("   The ZELTAR device has been disconnected: waiting for it to be connected again"));
+            tr("   The ZELTAR device has been disconnected: waiting for it to be connected again"));
     }
 }
 

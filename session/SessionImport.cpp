@@ -16,12 +16,14 @@
 
 namespace {
 
-const QString HoldNotice = QStringLiteral(
+const char *const HoldNotice = QT_TRANSLATE_NOOP("TAcquisitionSession",
     "Please make sure the ZELTAR device is on HOLD before proceeding (if not, the application may crush)");
-const QString WaitingStatus = QStringLiteral("   Waiting for data to be sent from ZELTAR device...");
-const QString ImportingStatus = QStringLiteral("   Importing data from ZELTAR device...");
-const QString PlottingStatus = QStringLiteral("   Plotting data...");
-const QString NothingReceivedMessage = QStringLiteral("No measurement has been received from the ZELTAR device");
+const char *const WaitingStatus =
+    QT_TRANSLATE_NOOP("TAcquisitionSession", "   Waiting for data to be sent from ZELTAR device...");
+const char *const ImportingStatus = QT_TRANSLATE_NOOP("TAcquisitionSession", "   Importing data from ZELTAR device...");
+const char *const PlottingStatus = QT_TRANSLATE_NOOP("TAcquisitionSession", "   Plotting data...");
+const char *const NothingReceivedMessage =
+    QT_TRANSLATE_NOOP("TAcquisitionSession", "No measurement has been received from the ZELTAR device");
 
 } // namespace
 
@@ -29,7 +31,7 @@ TImportConsent TAcquisitionSession::AskToImport()
 {
     const bool wasRecording = RecordingState == Recording;
     if (wasRecording) {
-        if (ShowMessageBox(TMsgKind::Confirmation, QStringLiteral("Are you sure you want to stop recording?"),
+        if (ShowMessageBox(TMsgKind::Confirmation, tr("Are you sure you want to stop recording?"),
                            TMsgButtons::YesCancel)
             != TMsgAnswer::Yes)
             return TImportConsent::Declined;
@@ -37,7 +39,7 @@ TImportConsent TAcquisitionSession::AskToImport()
         // was open: it is not saved a second time.
         FinishRecording();
     }
-    if (ShowMessageBox(TMsgKind::Information, HoldNotice, TMsgButtons::OkCancel) != TMsgAnswer::Ok)
+    if (ShowMessageBox(TMsgKind::Information, tr(HoldNotice), TMsgButtons::OkCancel) != TMsgAnswer::Ok)
         return wasRecording ? TImportConsent::RecordingEnded : TImportConsent::Declined;
     return TImportConsent::Agreed;
 }
@@ -46,21 +48,21 @@ void TAcquisitionSession::BeginImport()
 {
     SetState(Importing);
     Import.Begin();
-    emit StatusText(WaitingStatus);
+    emit StatusText(tr(WaitingStatus));
     emit ImportProgressShown(static_cast<int>(Import.ImportBuffer.Length()));
 }
 
 // The status line invited to connect the meter meanwhile; now the import waits for its data.
 void TAcquisitionSession::ImportPortOpened()
 {
-    emit StatusText(WaitingStatus);
+    emit StatusText(tr(WaitingStatus));
 }
 
 void TAcquisitionSession::ImportLine(const QString &line)
 {
     switch (Import.ImportLine(line)) {
     case TImportLineKind::Header:
-        emit StatusText(ImportingStatus);
+        emit StatusText(tr(ImportingStatus));
         break;
     case TImportLineKind::Data:
         // The buffer grows for a long transfer, and the progress's end with it.
@@ -91,7 +93,7 @@ void TAcquisitionSession::CompleteImport(std::vector<TSampleRecord> &records, in
     const auto ending = qScopeGuard([this] { EndImport(); });
     if (records.empty()) {
         HideImportProgress();
-        ShowMessageBox(TMsgKind::Information, NothingReceivedMessage);
+        ShowMessageBox(TMsgKind::Information, tr(NothingReceivedMessage));
         return;
     }
     ReplayImport(records, ImportWindow.Settings(), length);
@@ -107,7 +109,7 @@ void TAcquisitionSession::CompleteImport(std::vector<TSampleRecord> &records, in
 void TAcquisitionSession::ReplayImport(std::vector<TSampleRecord> &records, const TAcquisitionChoice &choice,
                                        int length)
 {
-    emit StatusText(PlottingStatus);
+    emit StatusText(tr(PlottingStatus));
     emit ImportProgress(0, length);
     {
         const THeldLines held(LineHold);

@@ -3,6 +3,7 @@
 #include "model/SampleStatistics.h"
 #include "storage/LogFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <array>
@@ -47,17 +48,25 @@ QStringList TUnsavedRecord::OwedFiles() const
 
 QString IncompleteRecordText(std::uint64_t missingSamples, const QStringList &missingFiles)
 {
+    // Whole sentences for each case, so that a language can make its words agree.
     QStringList parts;
-    if (missingSamples > 0) {
-        const QString samples =
-            missingSamples == 1 ? QStringLiteral("1 sample") : QStringLiteral("%1 samples").arg(missingSamples);
-        parts << QStringLiteral("%1 could not be written to its log").arg(samples);
-    }
-    if (!missingFiles.isEmpty())
-        parts << QStringLiteral("%1 could not be written").arg(missingFiles.join(QStringLiteral(" and ")));
+    if (missingSamples == 1)
+        parts << QCoreApplication::translate("UnsavedRecord", "1 sample could not be written to its log");
+    else if (missingSamples > 1)
+        parts << QCoreApplication::translate("UnsavedRecord", "%1 samples could not be written to its log")
+                     .arg(missingSamples);
+    if (missingFiles.size() == 1)
+        parts << QCoreApplication::translate("UnsavedRecord", "%1 could not be written").arg(missingFiles[0]);
+    else if (missingFiles.size() > 1)
+        parts << QCoreApplication::translate("UnsavedRecord", "%1 and %2 could not be written")
+                     .arg(missingFiles.mid(0, missingFiles.size() - 1)
+                              .join(QCoreApplication::translate("UnsavedRecord", " and ")),
+                          missingFiles.last());
     if (parts.isEmpty())
         return {};
-    return QStringLiteral("   The record is incomplete: ") + parts.join(QStringLiteral("; "));
+    if (parts.size() == 1)
+        return QCoreApplication::translate("UnsavedRecord", "   The record is incomplete: %1").arg(parts[0]);
+    return QCoreApplication::translate("UnsavedRecord", "   The record is incomplete: %1; %2").arg(parts[0], parts[1]);
 }
 
 THistogram HistogramOfLog(const QString &logPath, std::uint8_t unit)

@@ -32,10 +32,24 @@
     </message>
 </context>
 <context>
+    <name>ChartPicture</name>
+    <message>
+        <source>: pictures are saved as .png or .svg files</source>
+        <translation>&#xa0;: les images sont enregistrées en fichiers .png ou .svg</translation>
+    </message>
+</context>
+<context>
     <name>CircBuffer</name>
     <message>
         <source>TCircBuffer CREATE procedure: out of memory error</source>
         <translation>Création du tampon circulaire (TCircBuffer)&#xa0;: mémoire insuffisante</translation>
+    </message>
+</context>
+<context>
+    <name>ComTerminator</name>
+    <message>
+        <source>Terminator string cannot be empty!</source>
+        <translation>La chaîne de fin de ligne ne peut pas être vide&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -100,6 +114,69 @@
     <message>
         <source>%1 seconds</source>
         <translation>%1 secondes</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>%1 needs a value: %2 or %3</source>
+        <translation>%1 demande une valeur&#xa0;: %2 ou %3</translation>
+    </message>
+    <message>
+        <source>bad value for %1: &apos;%2&apos; (expected %3 or %4)</source>
+        <translation>valeur incorrecte pour %1&#xa0;: «&#xa0;%2&#xa0;» (attendu&#xa0;: %3 ou %4)</translation>
+    </message>
+    <message>
+        <source>--report needs the name of the PDF to write</source>
+        <translation>--report demande le nom du PDF à écrire</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>only one record can be exported at a time (got &apos;%1&apos; and &apos;%2&apos;)</source>
+        <translation>un seul enregistrement peut être exporté à la fois (reçu «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>no record given</source>
+        <translation>aucun enregistrement indiqué</translation>
+    </message>
+    <message>
+        <source>--summary and --report cannot be combined</source>
+        <translation>--summary et --report ne peuvent pas être combinés</translation>
+    </message>
+    <message>
+        <source>: is a file of the record itself; choose another name for the report</source>
+        <translation>&#xa0;: est un fichier de l’enregistrement lui-même&#xa0;; choisissez un autre nom pour le rapport</translation>
+    </message>
+    <message>
+        <source>cannot read the risk palette &apos;%1&apos;</source>
+        <translation>impossible de lire la palette des risques «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (voir --help)</translation>
+    </message>
+    <message>
+        <source>: no such file</source>
+        <translation>&#xa0;: fichier introuvable</translation>
+    </message>
+    <message>
+        <source>: not a record file</source>
+        <translation>&#xa0;: pas un fichier d’enregistrement</translation>
+    </message>
+    <message>
+        <source>no .meta file beside it; using mW/m², 0.5 sec, correction 0 and the current time as start</source>
+        <translation>pas de fichier .meta à côté&#xa0;; valeurs retenues&#xa0;: mW/m², 0.5 sec, correction 0 et l’heure actuelle comme début</translation>
+    </message>
+    <message>
+        <source>no .histo file beside it; the recording may not have been stopped</source>
+        <translation>pas de fichier .histo à côté&#xa0;; l’enregistrement n’a peut-être pas été arrêté</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>impossible d’écrire la sortie</translation>
     </message>
 </context>
 <context>
@@ -267,6 +344,13 @@
     </message>
 </context>
 <context>
+    <name>PortPermission</name>
+    <message>
+        <source> %1 is present but this user may not open it: add the user to the &quot;dialout&quot; group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation> %1 est présent mais cet utilisateur ne peut pas l’ouvrir&#xa0;: ajoutez l’utilisateur au groupe «&#xa0;dialout&#xa0;» (sudo usermod -aG dialout $USER) et reconnectez-vous.</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <source>File deletion is allowed only within the &quot;Log&quot; or &quot;Archive&quot; directory</source>
@@ -420,6 +504,209 @@
     </message>
 </context>
 <context>
+    <name>ReportTexts</name>
+    <message>
+        <source>Record report: %1</source>
+        <translation>Rapport d’enregistrement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Opérateur</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation>Correction</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Échantillons</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Graphiques</translation>
+    </message>
+    <message>
+        <source>Risk categories (population: %1, state: %2)</source>
+        <translation>Catégories de risque (population&#xa0;: %1, état&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>générale</translation>
+    </message>
+    <message>
+        <source>Sensitive</source>
+        <translation>sensible</translation>
+    </message>
+    <message>
+        <source>Wake</source>
+        <translation>éveil</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>sommeil</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
+    </message>
+    <message>
+        <source>&lt; %1 %</source>
+        <translation>&lt; %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Exposure against the ICNIRP 2020 reference levels</source>
+        <translation>Exposition par rapport aux niveaux de référence ICNIRP 2020</translation>
+    </message>
+    <message>
+        <source>Highest 30-minute average</source>
+        <translation>Moyenne sur 30 minutes la plus élevée</translation>
+    </message>
+    <message>
+        <source>Average over the whole record</source>
+        <translation>Moyenne sur tout l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Highest single sample</source>
+        <translation>Échantillon le plus élevé</translation>
+    </message>
+    <message>
+        <source>Power density as a share of the reference level for the general public, whole body, averaged over 30 minutes (ICNIRP 2020 guidelines, Table 5), at the peak frequency of each sample; below 30 MHz, above 300 GHz and where no frequency was reported, the strictest level of 2 W/m² is taken.</source>
+        <translation>Densité de puissance en part du niveau de référence pour le public, corps entier, moyennée sur 30 minutes (lignes directrices ICNIRP 2020, tableau 5), à la fréquence de crête de chaque échantillon&#xa0;; en dessous de 30 MHz, au-dessus de 300 GHz et sans fréquence indiquée, le niveau le plus strict de 2 W/m² est retenu.</translation>
+    </message>
+    <message>
+        <source>The record is shorter than 30 minutes, so its whole length (%1) is averaged.</source>
+        <translation>L’enregistrement dure moins de 30 minutes&#xa0;: la moyenne porte sur toute sa durée (%1).</translation>
+    </message>
+    <message>
+        <source>A broadband meter reports only the peak frequency of a reading, so the reference level taken for each sample is an approximation.</source>
+        <translation>Un appareil à large bande n’indique que la fréquence de crête d’une mesure&#xa0;: le niveau de référence retenu pour chaque échantillon est donc approché.</translation>
+    </message>
+    <message>
+        <source>This record is damaged</source>
+        <translation>Cet enregistrement est endommagé</translation>
+    </message>
+    <message>
+        <source>Alert episodes (from &quot;%1&quot; up, ended after %2 s below)</source>
+        <translation>Épisodes d’alerte (à partir de «&#xa0;%1&#xa0;», terminés après %2 s en dessous)</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Crête</translation>
+    </message>
+    <message>
+        <source>still on at the end</source>
+        <translation>encore en cours à la fin</translation>
+    </message>
+    <message>
+        <source>No reading of this record reached the alert limit.</source>
+        <translation>Aucune mesure de cet enregistrement n’a atteint le seuil d’alerte.</translation>
+    </message>
+    <message>
+        <source>Further episodes, not listed: %1.</source>
+        <translation>Autres épisodes, non listés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Most frequent peak frequencies</source>
+        <translation>Fréquences de crête les plus fréquentes</translation>
+    </message>
+    <message>
+        <source>Peak frequency (MHz)</source>
+        <translation>Fréquence de crête (MHz)</translation>
+    </message>
+    <message>
+        <source>Shares of the %1 samples that reported a peak frequency.</source>
+        <translation>Parts des %1 échantillons ayant indiqué une fréquence de crête.</translation>
+    </message>
+    <message>
+        <source>No sample of this record reported a peak frequency.</source>
+        <translation>Aucun échantillon de cet enregistrement n’a indiqué de fréquence de crête.</translation>
+    </message>
+    <message>
+        <source>%1 %2 - report created %3</source>
+        <translation>%1 %2 - rapport créé le %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>Risk</name>
     <message>
         <source>Very low</source>
@@ -541,6 +828,53 @@
     </message>
 </context>
 <context>
+    <name>TAcquisitionSession</name>
+    <message>
+        <source>The number of acquired samples is exceedingly large. The counter will not be updated anymore, owever you can keep logging the data</source>
+        <translation>Le nombre d’échantillons acquis est trop élevé. Le compteur ne sera plus mis à jour, mais vous pouvez continuer l’enregistrement des données</translation>
+    </message>
+    <message>
+        <source>   Data has been saved</source>
+        <translation>   Les données ont été enregistrées</translation>
+    </message>
+    <message>
+        <source>   On Hold</source>
+        <translation>   En pause (HOLD)</translation>
+    </message>
+    <message>
+        <source>   The ZELTAR device has been disconnected: the recording waits for it to be connected again</source>
+        <translation>   L’appareil ZELTAR a été déconnecté&#xa0;: l’enregistrement attend qu’il soit reconnecté</translation>
+    </message>
+    <message>
+        <source>   The ZELTAR device has been disconnected: waiting for it to be connected again</source>
+        <translation>   L’appareil ZELTAR a été déconnecté&#xa0;: en attente de sa reconnexion</translation>
+    </message>
+    <message>
+        <source>Please make sure the ZELTAR device is on HOLD before proceeding (if not, the application may crush)</source>
+        <translation>Vérifiez que l’appareil ZELTAR est en HOLD avant de continuer (sinon, l’application risque de se bloquer)</translation>
+    </message>
+    <message>
+        <source>   Waiting for data to be sent from ZELTAR device...</source>
+        <translation>   En attente des données de l’appareil ZELTAR…</translation>
+    </message>
+    <message>
+        <source>   Importing data from ZELTAR device...</source>
+        <translation>   Importation des données de l’appareil ZELTAR…</translation>
+    </message>
+    <message>
+        <source>   Plotting data...</source>
+        <translation>   Tracé des données…</translation>
+    </message>
+    <message>
+        <source>No measurement has been received from the ZELTAR device</source>
+        <translation>Aucune mesure n’a été reçue de l’appareil ZELTAR</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to stop recording?</source>
+        <translation>Voulez-vous vraiment arrêter l’enregistrement&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>TAlertsDialog</name>
     <message>
         <source>Alerts</source>
@@ -573,6 +907,13 @@
     <message>
         <source>Please enter the level as a number above 0, such as %1</source>
         <translation>Veuillez saisir le niveau sous forme d’un nombre supérieur à 0, par exemple %1</translation>
+    </message>
+</context>
+<context>
+    <name>TComPort</name>
+    <message>
+        <source>TCOMPORT : cannot open </source>
+        <translation>TCOMPORT&#xa0;: impossible d’ouvrir </translation>
     </message>
 </context>
 <context>
@@ -712,6 +1053,37 @@
     <message>
         <source>Save the session using current Meta-Data</source>
         <translation>Enregistrer la séance avec ces métadonnées</translation>
+    </message>
+</context>
+<context>
+    <name>TMeterConnection</name>
+    <message>
+        <source>Please connect the ZELTAR via USB cable to the PC</source>
+        <translation>Reliez le ZELTAR au PC par le câble USB</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>En attente…</translation>
+    </message>
+    <message>
+        <source>  Connect a ZELTAR device or open a record (from the &quot;Data&quot; menu or just click here)</source>
+        <translation>  Connectez un appareil ZELTAR ou ouvrez un enregistrement (menu «&#xa0;Données&#xa0;» ou cliquez ici)</translation>
+    </message>
+    <message>
+        <source>Logging is not supported in dBm unit. Please change unit by clicking on the &quot;UNIT&quot; button of ZELTAR device</source>
+        <translation>L’enregistrement n’est pas possible en dBm. Changez d’unité avec la touche «&#xa0;UNIT&#xa0;» de l’appareil ZELTAR</translation>
+    </message>
+    <message>
+        <source>Please connect your ZELTAR device to the PC via USB port and run this application again. If you have already connected the device, just start the application again. If this message appears again, re-connect the device.</source>
+        <translation>Reliez votre appareil ZELTAR au PC par le port USB et relancez cette application. Si l’appareil est déjà relié, relancez simplement l’application. Si ce message réapparaît, reconnectez l’appareil.</translation>
+    </message>
+    <message>
+        <source>   1 line received while a message was open has been dropped</source>
+        <translation>   1 ligne reçue pendant qu’un message était ouvert a été ignorée</translation>
+    </message>
+    <message>
+        <source>   %1 lines received while a message was open have been dropped</source>
+        <translation>   %1 lignes reçues pendant qu’un message était ouvert ont été ignorées</translation>
     </message>
 </context>
 <context>
@@ -892,6 +1264,37 @@ Mesure maximale&#xa0;: %2</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedRecord</name>
+    <message>
+        <source>1 sample could not be written to its log</source>
+        <translation>1 échantillon n’a pas pu être écrit dans son journal</translation>
+    </message>
+    <message>
+        <source>%1 samples could not be written to its log</source>
+        <translation>%1 échantillons n’ont pas pu être écrits dans son journal</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>%1 and %2 could not be written</source>
+        <translation>%1 et %2 n’ont pas pu être écrits</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>   The record is incomplete: %1</source>
+        <translation>   L’enregistrement est incomplet&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>   The record is incomplete: %1; %2</source>
+        <translation>   L’enregistrement est incomplet&#xa0;: %1&#xa0;; %2</translation>
     </message>
 </context>
 </TS>

@@ -32,10 +32,24 @@
     </message>
 </context>
 <context>
+    <name>ChartPicture</name>
+    <message>
+        <source>: pictures are saved as .png or .svg files</source>
+        <translation>: le immagini si salvano come file .png o .svg</translation>
+    </message>
+</context>
+<context>
     <name>CircBuffer</name>
     <message>
         <source>TCircBuffer CREATE procedure: out of memory error</source>
         <translation>Creazione del buffer circolare (TCircBuffer): memoria insufficiente</translation>
+    </message>
+</context>
+<context>
+    <name>ComTerminator</name>
+    <message>
+        <source>Terminator string cannot be empty!</source>
+        <translation>La stringa di terminazione non può essere vuota!</translation>
     </message>
 </context>
 <context>
@@ -100,6 +114,69 @@
     <message>
         <source>%1 seconds</source>
         <translation>%1 secondi</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>%1 needs a value: %2 or %3</source>
+        <translation>%1 richiede un valore: %2 o %3</translation>
+    </message>
+    <message>
+        <source>bad value for %1: &apos;%2&apos; (expected %3 or %4)</source>
+        <translation>valore non valido per %1: “%2” (atteso %3 o %4)</translation>
+    </message>
+    <message>
+        <source>--report needs the name of the PDF to write</source>
+        <translation>--report richiede il nome del PDF da scrivere</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>only one record can be exported at a time (got &apos;%1&apos; and &apos;%2&apos;)</source>
+        <translation>si può esportare una sola registrazione alla volta (ricevute “%1” e “%2”)</translation>
+    </message>
+    <message>
+        <source>no record given</source>
+        <translation>nessuna registrazione indicata</translation>
+    </message>
+    <message>
+        <source>--summary and --report cannot be combined</source>
+        <translation>--summary e --report non si possono combinare</translation>
+    </message>
+    <message>
+        <source>: is a file of the record itself; choose another name for the report</source>
+        <translation>: è un file della registrazione stessa; scegliere un altro nome per il rapporto</translation>
+    </message>
+    <message>
+        <source>cannot read the risk palette &apos;%1&apos;</source>
+        <translation>impossibile leggere la tavolozza dei rischi “%1”</translation>
+    </message>
+    <message>
+        <source>%1 (see --help)</source>
+        <translation>%1 (vedere --help)</translation>
+    </message>
+    <message>
+        <source>: no such file</source>
+        <translation>: file inesistente</translation>
+    </message>
+    <message>
+        <source>: not a record file</source>
+        <translation>: non è un file di registrazione</translation>
+    </message>
+    <message>
+        <source>no .meta file beside it; using mW/m², 0.5 sec, correction 0 and the current time as start</source>
+        <translation>nessun file .meta accanto; si usano mW/m², 0.5 sec, correzione 0 e l’ora attuale come inizio</translation>
+    </message>
+    <message>
+        <source>no .histo file beside it; the recording may not have been stopped</source>
+        <translation>nessun file .histo accanto; la registrazione potrebbe non essere stata fermata</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>impossibile scrivere l’output</translation>
     </message>
 </context>
 <context>
@@ -267,6 +344,13 @@
     </message>
 </context>
 <context>
+    <name>PortPermission</name>
+    <message>
+        <source> %1 is present but this user may not open it: add the user to the &quot;dialout&quot; group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation> %1 è presente ma questo utente non può aprirlo: aggiungere l’utente al gruppo “dialout” (sudo usermod -aG dialout $USER) e accedere di nuovo.</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <source>File deletion is allowed only within the &quot;Log&quot; or &quot;Archive&quot; directory</source>
@@ -420,6 +504,209 @@
     </message>
 </context>
 <context>
+    <name>ReportTexts</name>
+    <message>
+        <source>Record report: %1</source>
+        <translation>Rapporto della registrazione: %1</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>Operator</source>
+        <translation>Operatore</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Luogo</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Correction</source>
+        <translation>Correzione</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Samples</source>
+        <translation>Campioni</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimo</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Escursione</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Moda</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Grafici</translation>
+    </message>
+    <message>
+        <source>Risk categories (population: %1, state: %2)</source>
+        <translation>Categorie di rischio (popolazione: %1, stato: %2)</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>generale</translation>
+    </message>
+    <message>
+        <source>Sensitive</source>
+        <translation>sensibile</translation>
+    </message>
+    <message>
+        <source>Wake</source>
+        <translation>veglia</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>sonno</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Quota</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>&lt; 1 min</source>
+        <translation>&lt; 1 min</translation>
+    </message>
+    <message>
+        <source>&lt; %1 %</source>
+        <translation>&lt; %1 %</translation>
+    </message>
+    <message>
+        <source>Exposure against the ICNIRP 2020 reference levels</source>
+        <translation>Esposizione rispetto ai livelli di riferimento ICNIRP 2020</translation>
+    </message>
+    <message>
+        <source>Highest 30-minute average</source>
+        <translation>Media su 30 minuti più alta</translation>
+    </message>
+    <message>
+        <source>Average over the whole record</source>
+        <translation>Media sull’intera registrazione</translation>
+    </message>
+    <message>
+        <source>Highest single sample</source>
+        <translation>Campione singolo più alto</translation>
+    </message>
+    <message>
+        <source>Power density as a share of the reference level for the general public, whole body, averaged over 30 minutes (ICNIRP 2020 guidelines, Table 5), at the peak frequency of each sample; below 30 MHz, above 300 GHz and where no frequency was reported, the strictest level of 2 W/m² is taken.</source>
+        <translation>Densità di potenza come quota del livello di riferimento per la popolazione, corpo intero, mediata su 30 minuti (linee guida ICNIRP 2020, tabella 5), alla frequenza di picco di ogni campione; sotto 30 MHz, sopra 300 GHz e dove non è indicata alcuna frequenza si assume il livello più restrittivo di 2 W/m².</translation>
+    </message>
+    <message>
+        <source>The record is shorter than 30 minutes, so its whole length (%1) is averaged.</source>
+        <translation>La registrazione dura meno di 30 minuti: la media è calcolata sull’intera durata (%1).</translation>
+    </message>
+    <message>
+        <source>A broadband meter reports only the peak frequency of a reading, so the reference level taken for each sample is an approximation.</source>
+        <translation>Uno strumento a banda larga indica solo la frequenza di picco di una misura: il livello di riferimento assunto per ogni campione è quindi approssimato.</translation>
+    </message>
+    <message>
+        <source>This record is damaged</source>
+        <translation>Questa registrazione è danneggiata</translation>
+    </message>
+    <message>
+        <source>Alert episodes (from &quot;%1&quot; up, ended after %2 s below)</source>
+        <translation>Episodi di allarme (da “%1” in su, conclusi dopo %2 s al di sotto)</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Picco</translation>
+    </message>
+    <message>
+        <source>still on at the end</source>
+        <translation>ancora in corso alla fine</translation>
+    </message>
+    <message>
+        <source>No reading of this record reached the alert limit.</source>
+        <translation>Nessuna misura di questa registrazione ha raggiunto la soglia di allarme.</translation>
+    </message>
+    <message>
+        <source>Further episodes, not listed: %1.</source>
+        <translation>Altri episodi, non elencati: %1.</translation>
+    </message>
+    <message>
+        <source>Most frequent peak frequencies</source>
+        <translation>Frequenze di picco più ricorrenti</translation>
+    </message>
+    <message>
+        <source>Peak frequency (MHz)</source>
+        <translation>Frequenza di picco (MHz)</translation>
+    </message>
+    <message>
+        <source>Shares of the %1 samples that reported a peak frequency.</source>
+        <translation>Quote dei %1 campioni che hanno indicato una frequenza di picco.</translation>
+    </message>
+    <message>
+        <source>No sample of this record reported a peak frequency.</source>
+        <translation>Nessun campione di questa registrazione ha indicato una frequenza di picco.</translation>
+    </message>
+    <message>
+        <source>%1 %2 - report created %3</source>
+        <translation>%1 %2 - rapporto creato il %3</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+</context>
+<context>
     <name>Risk</name>
     <message>
         <source>Very low</source>
@@ -541,6 +828,53 @@
     </message>
 </context>
 <context>
+    <name>TAcquisitionSession</name>
+    <message>
+        <source>The number of acquired samples is exceedingly large. The counter will not be updated anymore, owever you can keep logging the data</source>
+        <translation>Il numero di campioni acquisiti è eccessivo. Il contatore non verrà più aggiornato, ma è possibile continuare a registrare i dati</translation>
+    </message>
+    <message>
+        <source>   Data has been saved</source>
+        <translation>   I dati sono stati salvati</translation>
+    </message>
+    <message>
+        <source>   On Hold</source>
+        <translation>   In pausa (HOLD)</translation>
+    </message>
+    <message>
+        <source>   The ZELTAR device has been disconnected: the recording waits for it to be connected again</source>
+        <translation>   Lo strumento ZELTAR è stato scollegato: la registrazione attende che venga ricollegato</translation>
+    </message>
+    <message>
+        <source>   The ZELTAR device has been disconnected: waiting for it to be connected again</source>
+        <translation>   Lo strumento ZELTAR è stato scollegato: in attesa che venga ricollegato</translation>
+    </message>
+    <message>
+        <source>Please make sure the ZELTAR device is on HOLD before proceeding (if not, the application may crush)</source>
+        <translation>Verificare che lo strumento ZELTAR sia in HOLD prima di procedere (altrimenti l’applicazione potrebbe bloccarsi)</translation>
+    </message>
+    <message>
+        <source>   Waiting for data to be sent from ZELTAR device...</source>
+        <translation>   In attesa dei dati dallo strumento ZELTAR…</translation>
+    </message>
+    <message>
+        <source>   Importing data from ZELTAR device...</source>
+        <translation>   Importazione dei dati dallo strumento ZELTAR…</translation>
+    </message>
+    <message>
+        <source>   Plotting data...</source>
+        <translation>   Tracciamento dei dati…</translation>
+    </message>
+    <message>
+        <source>No measurement has been received from the ZELTAR device</source>
+        <translation>Nessuna misura è stata ricevuta dallo strumento ZELTAR</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to stop recording?</source>
+        <translation>Interrompere la registrazione?</translation>
+    </message>
+</context>
+<context>
     <name>TAlertsDialog</name>
     <message>
         <source>Alerts</source>
@@ -573,6 +907,13 @@
     <message>
         <source>Please enter the level as a number above 0, such as %1</source>
         <translation>Inserire il livello come numero maggiore di 0, ad esempio %1</translation>
+    </message>
+</context>
+<context>
+    <name>TComPort</name>
+    <message>
+        <source>TCOMPORT : cannot open </source>
+        <translation>TCOMPORT: impossibile aprire </translation>
     </message>
 </context>
 <context>
@@ -712,6 +1053,37 @@
     <message>
         <source>Save the session using current Meta-Data</source>
         <translation>Salvare la sessione con questi metadati</translation>
+    </message>
+</context>
+<context>
+    <name>TMeterConnection</name>
+    <message>
+        <source>Please connect the ZELTAR via USB cable to the PC</source>
+        <translation>Collegare lo ZELTAR al PC con il cavo USB</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>In attesa…</translation>
+    </message>
+    <message>
+        <source>  Connect a ZELTAR device or open a record (from the &quot;Data&quot; menu or just click here)</source>
+        <translation>  Collegare uno strumento ZELTAR o aprire una registrazione (dal menu “Dati” o facendo clic qui)</translation>
+    </message>
+    <message>
+        <source>Logging is not supported in dBm unit. Please change unit by clicking on the &quot;UNIT&quot; button of ZELTAR device</source>
+        <translation>La registrazione non è possibile in dBm. Cambiare unità con il tasto “UNIT” dello strumento ZELTAR</translation>
+    </message>
+    <message>
+        <source>Please connect your ZELTAR device to the PC via USB port and run this application again. If you have already connected the device, just start the application again. If this message appears again, re-connect the device.</source>
+        <translation>Collegare lo strumento ZELTAR al PC tramite la porta USB e riavviare questa applicazione. Se lo strumento è già collegato, riavviare semplicemente l’applicazione. Se il messaggio ricompare, ricollegare lo strumento.</translation>
+    </message>
+    <message>
+        <source>   1 line received while a message was open has been dropped</source>
+        <translation>   1 riga ricevuta mentre era aperto un messaggio è stata scartata</translation>
+    </message>
+    <message>
+        <source>   %1 lines received while a message was open have been dropped</source>
+        <translation>   %1 righe ricevute mentre era aperto un messaggio sono state scartate</translation>
     </message>
 </context>
 <context>
@@ -892,6 +1264,37 @@ Misura massima: %2</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedRecord</name>
+    <message>
+        <source>1 sample could not be written to its log</source>
+        <translation>1 campione non è stato scritto nel suo log</translation>
+    </message>
+    <message>
+        <source>%1 samples could not be written to its log</source>
+        <translation>%1 campioni non sono stati scritti nel suo log</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 non è stato scritto</translation>
+    </message>
+    <message>
+        <source>%1 and %2 could not be written</source>
+        <translation>%1 e %2 non sono stati scritti</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>   The record is incomplete: %1</source>
+        <translation>   La registrazione è incompleta: %1</translation>
+    </message>
+    <message>
+        <source>   The record is incomplete: %1; %2</source>
+        <translation>   La registrazione è incompleta: %1; %2</translation>
     </message>
 </context>
 </TS>

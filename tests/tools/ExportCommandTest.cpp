@@ -125,3 +125,36 @@ TEST_F(ExportCommand, ReportIsWrittenWithoutADisplayForTheChosenPopulationAndSta
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     EXPECT_TRUE(RunProgram("pdftotext", {pdf, "-"}).OutputText().contains("population: Sensitive, state: Sleep"));
 }
+
+// A user in a French or Italian locale reads the messages and the report in that language;
+// scripts reading standard output get the same English lines in any locale.
+TEST_F(ExportCommand, MessagesAndReportFollowTheLocaleAndStandardOutputStaysEnglish)
+{
+    const QString log = MakeRecord("rec", {{2.0f, 900}, {0.5f, 0}});
+    const QString killed = WriteLog(App.Paths().LogDir, "killed", {{2.0f, 900}}); // no .meta, no .histo
+    const auto inLocale = [](const QString &locale) {
+        TProgramOptions options;
+        options.Environment.insert("LC_ALL", locale);
+        options.Environment.insert("LANG", locale);
+        return options;
+    };
+    const TProgramOptions english = inLocale("C.UTF-8");
+    for (const auto &[locale, missingMeta, unknownOption, statistics] :
+         {std::tuple("fr_FR.UTF-8", "pas de fichier .meta", "option inconnue --colour (voir --help)", "Statistiques"),
+          std::tuple("it_IT.UTF-8", "nessun file .meta", "opzione sconosciuta --colour (vedere --help)", "Statistiche")}) {
+        SCOPED_TRACE(locale);
+        const TProgramOptions options = inLocale(locale);
+        for (const QStringList &arguments : {QStringList{log}, QStringList{"--summary", log}}) {
+            const TProgramRun run = Export(arguments, options);
+            ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+            EXPECT_EQ(run.Output, Export(arguments, english).Output);
+        }
+        const QString warnings = Export({"--summary", killed}, options).Errors;
+        EXPECT_TRUE(warnings.contains(QString::fromUtf8(missingMeta))) << warnings.toStdString();
+        EXPECT_EQ(Export({"--colour", log}, options).Errors.trimmed(), QString("zeltar-export: ") + unknownOption);
+        const QString pdf = App.Paths().AppDir + locale + ".pdf";
+        ASSERT_EQ(Export({"--report", pdf, log}, options).ExitCode, 0);
+        EXPECT_TRUE(RunProgram("pdftotext", {pdf, "-"}).OutputText().contains(statistics));
+    }
+    EXPECT_TRUE(Export({"--colour", log}, english).Errors.contains("unknown option --colour (see --help)"));
+}

@@ -1,5 +1,7 @@
 #include "tools/export/ExportArguments.h"
 
+#include <QCoreApplication>
+
 const char *const ExportUsage =
     "usage: zeltar-export [--summary | --report OUT.pdf] [--population general|sensitive] [--state wake|sleep]\n"
     "                     FILE.zlog\n"
@@ -15,7 +17,7 @@ bool TakeChoice(const QStringList &arguments, int &i, const QString &option, con
                 const QString &second, int &choice, QString &error)
 {
     if (i + 1 >= arguments.size()) {
-        error = option + " needs a value: " + first + " or " + second;
+        error = QCoreApplication::translate("ExportCommand", "%1 needs a value: %2 or %3").arg(option, first, second);
         return false;
     }
     const QString value = arguments[++i];
@@ -24,7 +26,8 @@ bool TakeChoice(const QStringList &arguments, int &i, const QString &option, con
     else if (value == second)
         choice = 1;
     else {
-        error = "bad value for " + option + ": '" + value + "' (expected " + first + " or " + second + ")";
+        error = QCoreApplication::translate("ExportCommand", "bad value for %1: '%2' (expected %3 or %4)")
+                    .arg(option, value, first, second);
         return false;
     }
     return true;
@@ -41,7 +44,7 @@ std::optional<TExportArguments> ParseExportArguments(const QStringList &argument
             parsed.Summary = true;
         else if (argument == "--report") {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-                error = "--report needs the name of the PDF to write";
+                error = QCoreApplication::translate("ExportCommand", "--report needs the name of the PDF to write");
                 return std::nullopt;
             }
             parsed.ReportFile = arguments[++i];
@@ -53,20 +56,22 @@ std::optional<TExportArguments> ParseExportArguments(const QStringList &argument
             if (!TakeChoice(arguments, i, argument, "wake", "sleep", parsed.State, error))
                 return std::nullopt;
         } else if (argument.startsWith("--")) {
-            error = "unknown option " + argument;
+            error = QCoreApplication::translate("ExportCommand", "unknown option %1").arg(argument);
             return std::nullopt;
         } else if (!parsed.LogFile.isEmpty()) {
-            error = "only one record can be exported at a time (got '" + parsed.LogFile + "' and '" + argument + "')";
+            error = QCoreApplication::translate("ExportCommand",
+                                                "only one record can be exported at a time (got '%1' and '%2')")
+                        .arg(parsed.LogFile, argument);
             return std::nullopt;
         } else
             parsed.LogFile = argument;
     }
     if (parsed.LogFile.isEmpty()) {
-        error = "no record given";
+        error = QCoreApplication::translate("ExportCommand", "no record given");
         return std::nullopt;
     }
     if (parsed.Summary && !parsed.ReportFile.isEmpty()) {
-        error = "--summary and --report cannot be combined";
+        error = QCoreApplication::translate("ExportCommand", "--summary and --report cannot be combined");
         return std::nullopt;
     }
     return parsed;

@@ -9,13 +9,16 @@
 #include "report/RecordExport.h"
 #include "report/RecordReport.h"
 #include "tools/export/ExportArguments.h"
+#include "translations/Translators.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
+#include <clocale>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -25,22 +28,31 @@ int Fail(const QString &message)
     return 1;
 }
 
-// The report is drawn by the program's chart control, which needs an application object; a
-// terminal without a display gets the off-screen platform.
-int WriteReport(int argc, char **argv, const TExportArguments &arguments, const TExportMeta &meta)
+// The report is drawn by the program's chart control, which needs a QApplication; a terminal
+// without a display gets the off-screen platform. Everything else needs only the core.
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char **argv, bool drawsReport)
 {
-    const QString &logPath = arguments.LogFile;
-    if (IsFileOfRecord(arguments.ReportFile, logPath))
-        return Fail(arguments.ReportFile + ": is a file of the record itself; choose another name for the report");
+    if (!drawsReport)
+        return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's own notices (no runtime folder, font substitutions) are not the tool's output: a
     // failure is told in one line of its own.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    QApplication application(argc, argv);
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+int WriteReport(const TExportArguments &arguments, const TExportMeta &meta)
+{
+    const QString &logPath = arguments.LogFile;
+    if (IsFileOfRecord(arguments.ReportFile, logPath))
+        return Fail(arguments.ReportFile + QCoreApplication::translate("ExportCommand",
+                                                                       ": is a file of the record itself; choose "
+                                                                       "another name for the report"));
     const QString resources = TAppPaths::ResourcesDirFor(QCoreApplication::applicationDirPath());
     if (!LoadRiskPalette(resources))
-        return Fail("cannot read the risk palette '" + QDir(resources).filePath("Risk Palette.bmp") + "'");
+        return Fail(QCoreApplication::translate("ExportCommand", "cannot read the risk palette '%1'")
+                        .arg(QDir(resources).filePath("Risk Palette.bmp")));
     SaveRecordReport(arguments.ReportFile, {logPath, meta.Meta, PopulationOfIndex(arguments.Population),
                                             TargetStateOfIndex(arguments.State), meta.Damage});
     return 0;
@@ -57,34 +69,44 @@ int main(int argc, char **argv)
         std::fputs(ExportUsage, stdout);
         return 0;
     }
+    // The messages on standard error and the report follow the locale, as a user at that terminal
+    // reads them; what goes to standard output stays English for the scripts that read it.
+    const std::unique_ptr<QCoreApplication> application =
+        MakeApplication(argc, argv, arguments.contains("--report"));
+    // The application object takes the locale's number notation for the C library; the CSV's
+    // numbers keep the point.
+    std::setlocale(LC_NUMERIC, "C");
+    InstallTranslators(ProgramLanguage(std::nullopt, QLocale::system()));
     QString error;
     const std::optional<TExportArguments> parsed = ParseExportArguments(arguments, error);
     if (!parsed)
-        return Fail(error + " (see --help)");
+        return Fail(QCoreApplication::translate("ExportCommand", "%1 (see --help)").arg(error));
 
     const QString &logPath = parsed->LogFile;
     const QFileInfo log(logPath);
     if (!log.exists())
-        return Fail(logPath + ": no such file");
+        return Fail(logPath + QCoreApplication::translate("ExportCommand", ": no such file"));
     if (!log.isFile())
-        return Fail(logPath + ": not a record file");
+        return Fail(logPath + QCoreApplication::translate("ExportCommand", ": not a record file"));
     try {
         const TExportMeta meta = ReadExportMeta(logPath);
         if (!meta.Found)
-            std::fprintf(stderr, "zeltar-export: %s: no .meta file beside it; using mW/m², 0.5 sec, correction 0 "
-                                 "and the current time as start\n",
-                         logPath.toLocal8Bit().constData());
+            std::fprintf(stderr, "zeltar-export: %s: %s\n", logPath.toLocal8Bit().constData(),
+                         qPrintable(QCoreApplication::translate("ExportCommand",
+                                                                "no .meta file beside it; using mW/m², 0.5 sec, "
+                                                                "correction 0 and the current time as start")));
         // A recording that was never stopped (the program was killed) has no histogram file.
         if (!QFileInfo::exists(CompanionName(logPath, ".histo")))
-            std::fprintf(stderr, "zeltar-export: %s: no .histo file beside it; the recording may not have been "
-                                 "stopped\n",
-                         logPath.toLocal8Bit().constData());
+            std::fprintf(stderr, "zeltar-export: %s: %s\n", logPath.toLocal8Bit().constData(),
+                         qPrintable(QCoreApplication::translate("ExportCommand",
+                                                                "no .histo file beside it; the recording may not "
+                                                                "have been stopped")));
         // A damaged record is still exported, with what stands in for its damaged values.
         for (const QString &damage : meta.Damage)
             std::fprintf(stderr, "zeltar-export: %s: %s\n", logPath.toLocal8Bit().constData(),
                          damage.toLocal8Bit().constData());
         if (!parsed->ReportFile.isEmpty())
-            return WriteReport(argc, argv, *parsed, meta);
+            return WriteReport(*parsed, meta);
         if (parsed->Summary)
             WriteSummary(stdout, logPath, meta.Meta, SummariseRecord(logPath, meta.Meta.Unit),
                          PopulationOfIndex(parsed->Population), TargetStateOfIndex(parsed->State));
@@ -95,6 +117,6 @@ int main(int argc, char **argv)
         return Fail(e.Message);
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        return Fail("cannot write the output");
+        return Fail(QCoreApplication::translate("ExportCommand", "cannot write the output"));
     return 0;
 }
