@@ -31,7 +31,7 @@ protected:
     QString ReportText(const QString &log, const QString &pdfName) const
     {
         const QString pdf = App.Paths().AppDir + pdfName;
-        SaveRecordReport(pdf, {log, RecordMeta(log), PopulationSensitive, StateSleep});
+        SaveRecordReport(pdf, {log, RecordMeta(log), TPopulation::Sensitive, TTargetState::Sleep});
         QStringList lines = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText().split('\n');
         lines.removeIf([](const QString &line) { return line.contains("ZELTAR Logger"); });
         return lines.join('\n');
