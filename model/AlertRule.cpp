@@ -24,6 +24,12 @@ bool TAlertRule::Reaches(std::uint8_t unit, double correctedValue) const
     return false;
 }
 
+namespace {
+
+constexpr double HoldTolerance = 0.001; // seconds
+
+} // namespace
+
 TAlertRule::TChange TAlertRule::Take(double timeSeconds, std::uint8_t unit, double correctedValue)
 {
     if (Reaches(unit, correctedValue)) {
@@ -42,7 +48,9 @@ TAlertRule::TChange TAlertRule::Take(double timeSeconds, std::uint8_t unit, doub
     // A clock set back starts the hold afresh rather than holding the alert for ever.
     if (!BelowSince || timeSeconds < *BelowSince)
         BelowSince = timeSeconds;
-    if (timeSeconds - *BelowSince < AlertLimit.HoldSeconds)
+    // Times made from day counts carry rounding in their last bits: a hold that lasts to within
+    // a millisecond has lasted, or the end would come one sample late.
+    if (timeSeconds - *BelowSince < AlertLimit.HoldSeconds - HoldTolerance)
         return TChange::None;
     IsActive = false;
     BelowSince.reset();

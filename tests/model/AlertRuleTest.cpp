@@ -4,6 +4,9 @@
 
 #include "model/Risk.h"
 #include "model/Units.h"
+#include "storage/DateTimeConvert.h"
+
+#include <QDateTime>
 
 #include <gtest/gtest.h>
 
@@ -95,4 +98,21 @@ TEST(AlertRule, ACategoryIsJudgedForThePopulationAndStateAndALevelTakesItsPlace)
     EXPECT_FALSE(level.Reaches(UnitMWm2, HighMWm2));
     EXPECT_TRUE(level.Reaches(UnitMWm2, 5.0));
     EXPECT_TRUE(level.Reaches(UnitVm, 5.0));
+}
+
+TEST(AlertRule, EndsAtTheHoldTimeOnTheClockOfARecordsDayCounts)
+{
+    // The session and the records time samples as day counts since 1899: seconds made from them
+    // carry rounding in their last bits, which must not move the end by one sample.
+    for (int day = 0; day < 200; ++day) {
+        TAlertRule rule({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, TPopulation::General,
+                        TTargetState::Wake);
+        const QDateTime start = QDateTime(QDate(2026, 12, 7), QTime(10, 0)).addMSecs(day * 1237);
+        const auto seconds = [start](int sample) { return ToTDateTime(start.addMSecs(sample * 500)) * 86400.0; };
+        int ended = -1;
+        for (int sample = 0; sample < 40 && ended < 0; ++sample)
+            if (rule.Take(seconds(sample), UnitVm, sample == 0 ? 3.0 : 1.0) == TChange::Ended)
+                ended = sample;
+        ASSERT_EQ(ended, 21) << "start " << start.toString(Qt::ISODateWithMs).toStdString(); // below from sample 1 on; 10 s later is sample 21
+    }
 }
