@@ -101,8 +101,8 @@ void TRecordInfoPanel::BuildLayout()
     SetAllTextColours(LabelReadProblem, ProblemText);
     LabelReadProblem->hide();
     column->addWidget(LabelReadProblem);
-    Label6 = Heading(QCoreApplication::translate("RecordInfoPanel", " Histogram of dBmW/m²"), this);
-    column->addWidget(Label6);
+    HistogramCaption = Heading(QCoreApplication::translate("RecordInfoPanel", " Histogram of dBmW/m²"), this);
+    column->addWidget(HistogramCaption);
     HChart = new TChartWidget(this);
     ConfigureChart(*HChart, FileManagerChartConfiguration());
     HChart->setMinimumHeight(150);
@@ -190,7 +190,7 @@ void TRecordInfoPanel::ShowHighlightCount(const QString &logFile, int highlighte
 void TRecordInfoPanel::ShowPreview(const QString &logPath)
 {
     const QString histogramFile = CompanionName(logPath, QStringLiteral(".histo"));
-    Label6->setText(QCoreApplication::translate("RecordInfoPanel", "Histogram not available"));
+    HistogramCaption->setText(QCoreApplication::translate("RecordInfoPanel", "Histogram not available"));
     HChart->ClearItems();
     HChart->Redraw();
     ReadProblems.Clear(TRecordReadProblems::Preview);
@@ -202,7 +202,7 @@ void TRecordInfoPanel::ShowPreview(const QString &logPath)
         ReadProblems.Set(TRecordReadProblems::Preview, histogramFile, error.Message);
         return;
     }
-    Label6->setText(QCoreApplication::translate("RecordInfoPanel", "Histogram of dBmW/m²"));
+    HistogramCaption->setText(QCoreApplication::translate("RecordInfoPanel", "Histogram of dBmW/m²"));
     DrawLevelHistogram(*HChart, PreviewHistogram, Host.RiskPopulation(), Host.RiskState(), false);
 }
 

@@ -45,7 +45,7 @@ public:
     QLineEdit *MemoDuration = nullptr;
     // Names the file of the record that cannot be read, and why; hidden otherwise.
     QLabel *LabelReadProblem = nullptr;
-    QLabel *Label6 = nullptr;
+    QLabel *HistogramCaption = nullptr;
     TChartWidget *HChart = nullptr;
     QLabel *LabelItemIndex = nullptr;
 

@@ -86,9 +86,9 @@ public:
     QProgressBar *ProgressBar = nullptr;
     QToolButton *ExportB = nullptr;
     QFrame *PanelRight = nullptr;
-    QLabel *Label1 = nullptr;
+    QLabel *PeakFrequenciesTitle = nullptr;
     QListView *PeakFreqRE = nullptr;
-    QLabel *Label4 = nullptr;
+    QLabel *RiskTitle = nullptr;
     TChoiceGroup *RiskPopulationRG = nullptr;
     TChoiceGroup *RiskStateRG = nullptr;
     QFrame *PanelPlots = nullptr;

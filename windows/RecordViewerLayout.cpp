@@ -117,8 +117,8 @@ void TRecordViewer::BuildLayout()
     auto *right = new QVBoxLayout(PanelRight);
     right->setContentsMargins(4, 0, 4, 4);
     right->setSpacing(4);
-    Label1 = BoxTitle(tr("Peak Frequencies"), PanelRight);
-    right->addWidget(Label1);
+    PeakFrequenciesTitle = BoxTitle(tr("Peak Frequencies"), PanelRight);
+    right->addWidget(PeakFrequenciesTitle);
     PeakFrequencies = new TPeakFrequencyModel(this);
     PeakFreqRE = new QListView(PanelRight);
     PeakFreqRE->setModel(PeakFrequencies);
@@ -133,8 +133,8 @@ void TRecordViewer::BuildLayout()
     SetBackgroundAndBase(PeakFreqRE->viewport(), WindowGrey);
     SetBackgroundAndBase(PeakFreqRE, WindowGrey);
     right->addWidget(PeakFreqRE, 1);
-    Label4 = BoxTitle(tr("Risk Assessment"), PanelRight);
-    right->addWidget(Label4);
+    RiskTitle = BoxTitle(tr("Risk Assessment"), PanelRight);
+    right->addWidget(RiskTitle);
     RiskPopulationRG = new TChoiceGroup(tr(" Population "), {tr("General"), tr("Sensitive")}, PanelRight);
     RiskStateRG = new TChoiceGroup(tr(" State "), {tr("Wake"), tr("Sleep")},
                                    PanelRight);
@@ -197,7 +197,7 @@ void TRecordViewer::BuildLayout()
     page->addWidget(PanelBottom);
 
     auto *rightClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
-    rightClicks->Watch({PanelRight, Label1, Label4});
+    rightClicks->Watch({PanelRight, PeakFrequenciesTitle, RiskTitle});
     auto *statusClicks = new TClickForwarder([this] { PanelStatusClick(); }, this);
     statusClicks->Watch({PanelStatus, LabelSample});
 
@@ -235,8 +235,8 @@ void TRecordViewer::PanelRightClick()
 {
     const bool collapse = PanelRight->maximumWidth() != RightColumnCollapsed;
     PanelRight->setFixedWidth(collapse ? RightColumnCollapsed : RightColumnExpanded);
-    for (QWidget *content : {static_cast<QWidget *>(Label1), static_cast<QWidget *>(PeakFreqRE),
-                             static_cast<QWidget *>(Label4), static_cast<QWidget *>(RiskPopulationRG),
+    for (QWidget *content : {static_cast<QWidget *>(PeakFrequenciesTitle), static_cast<QWidget *>(PeakFreqRE),
+                             static_cast<QWidget *>(RiskTitle), static_cast<QWidget *>(RiskPopulationRG),
                              static_cast<QWidget *>(RiskStateRG)})
         content->setVisible(!collapse);
 }

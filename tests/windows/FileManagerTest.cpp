@@ -76,7 +76,7 @@ TEST_F(FileManager, TheNewestLogIsCurrentAndPreviewedUntilTheUserPicksOne)
     EXPECT_EQ(Form().CurrentFile(), Newest + ".zlog");
     EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 2u);  // its two levels
     Click(Middle);
-    EXPECT_EQ(Form().InfoPanel->Label6->text(), "Histogram not available");
+    EXPECT_EQ(Form().InfoPanel->HistogramCaption->text(), "Histogram not available");
 
     Form().hide();
     Record("2025 01 10 - 08 00 00");
@@ -136,11 +136,11 @@ TEST_F(FileManager, ThePreviewWaitsForTheWindowToBeActive)
     Form().FileListBox1->setCurrentItem(Item(Middle));
     EXPECT_EQ(Form().InfoPanel->MemoSize->text(), "16 bytes");
     EXPECT_EQ(Form().InfoPanel->LabelItemIndex->text(), Middle + " (2)"); // the newest stays highlighted
-    EXPECT_EQ(Form().InfoPanel->Label6->text(), "Histogram of dBmW/m²");
+    EXPECT_EQ(Form().InfoPanel->HistogramCaption->text(), "Histogram of dBmW/m²");
     EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 2u);
     Form().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form()));
-    EXPECT_EQ(Form().InfoPanel->Label6->text(), "Histogram not available");
+    EXPECT_EQ(Form().InfoPanel->HistogramCaption->text(), "Histogram not available");
     EXPECT_EQ(Form().InfoPanel->HChart->ItemCount(), 0u);
 }
 
