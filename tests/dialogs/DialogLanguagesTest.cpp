@@ -81,7 +81,7 @@ TEST_P(DialogLanguages, ThePublishDialogAndItsProblems)
     dialog.Execute(options);
     ASSERT_EQ(Services.Texts().size(), 2);
     for (const QString &problem : Services.Texts())
-        EXPECT_FALSE(Catalogue.Translated.contains(problem)) << problem;
+        EXPECT_FALSE(Catalogue.Translated.contains(problem)) << problem.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(FrenchAndItalian, DialogLanguages, ::testing::Values(TLanguage::French, TLanguage::Italian),
