@@ -97,8 +97,8 @@ void TAlertsControl::AlertStarted()
         PlayTone();
         ToneTimer.start();
     }
-    NotifyDesktop(QStringLiteral("Alert: the readings have reached %1").arg(LimitText()),
-                  QStringLiteral("Reading: %1").arg(ReadingText(Session.Alert.Peak())));
+    NotifyDesktop(tr("Alert: the readings have reached %1").arg(LimitText()),
+                  tr("Reading: %1").arg(ReadingText(Session.Alert.Peak())));
 }
 
 void TAlertsControl::AlertEnded()
@@ -118,7 +118,7 @@ void TAlertsControl::PlayTone()
 
 QString TAlertsControl::StatusText() const
 {
-    return QStringLiteral("   Alert: the readings have reached %1 (peak %2)")
+    return tr("   Alert: the readings have reached %1 (peak %2)")
         .arg(LimitText(), ReadingText(Session.Alert.Peak()));
 }
 
@@ -126,7 +126,7 @@ QString TAlertsControl::LimitText() const
 {
     const TAlertLimit &limit = Session.Alert.Limit();
     if (!limit.Level)
-        return RiskCategoryNames[static_cast<std::size_t>(limit.Category.value_or(0))];
+        return RiskCategoryDisplayName(limit.Category.value_or(0));
     // The level as the user gave it, not in the decimals of a reading.
     const QString level = QLocale::system().toString(*limit.Level, 'g', QLocale::FloatingPointShortest);
     const std::optional<QString> unit = UnitName(Session.Alert.Unit());

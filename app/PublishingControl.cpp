@@ -59,7 +59,7 @@ void TPublishingControl::Apply(const TPublishOptions &options)
     try {
         Publishing = std::make_unique<TSessionPublisher>(Session, options);
     } catch (const EMessageError &error) {
-        Window.ShowNotice(QStringLiteral("   The readings are not published: %1").arg(error.Message));
+        Window.ShowNotice(tr("   The readings are not published: %1").arg(error.Message));
         return;
     }
     connect(Publishing.get(), &TSessionPublisher::StatusChanged, this, &TPublishingControl::TakeStatus);
@@ -74,5 +74,5 @@ void TPublishingControl::TakeStatus(TBrokerState state, const QString &text)
         return;
     if (state != TBrokerState::Connected)
         FailureShown = true;
-    Window.ShowNotice(QStringLiteral("   Publishing: %1").arg(text));
+    Window.ShowNotice(tr("   Publishing: %1").arg(text));
 }

@@ -16,32 +16,32 @@
 
 TPublishDialog::TPublishDialog(QWidget *parent) : TButtonClosedDialog(parent, CaptionOnlyTitleBar)
 {
-    setWindowTitle(QStringLiteral("Publish readings"));
+    setWindowTitle(tr("Publish readings"));
     SetColours(this, DialogTextGrey, Qt::white);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 8);
-    EnabledCB = new QCheckBox(QStringLiteral("Publish the readings to an MQTT broker"), this);
+    EnabledCB = new QCheckBox(tr("Publish the readings to an MQTT broker"), this);
     EnabledCB->setObjectName(QStringLiteral("EnabledCB"));
     layout->addWidget(EnabledCB);
     layout->addWidget(NewBand(2, Qt::lightGray, this));
 
     auto *form = new QFormLayout;
-    HostEdit = AddField(*form, QStringLiteral("Broker host:"), QStringLiteral("HostEdit"));
+    HostEdit = AddField(*form, tr("Broker host:"), QStringLiteral("HostEdit"));
     PortEdit = new QSpinBox(this);
     PortEdit->setObjectName(QStringLiteral("PortEdit"));
     PortEdit->setRange(1, 65535);
-    form->addRow(QStringLiteral("Port:"), PortEdit);
-    UserEdit = AddField(*form, QStringLiteral("User name:"), QStringLiteral("UserEdit"));
-    PasswordEdit = AddField(*form, QStringLiteral("Password:"), QStringLiteral("PasswordEdit"));
+    form->addRow(tr("Port:"), PortEdit);
+    UserEdit = AddField(*form, tr("User name:"), QStringLiteral("UserEdit"));
+    PasswordEdit = AddField(*form, tr("Password:"), QStringLiteral("PasswordEdit"));
     PasswordEdit->setEchoMode(QLineEdit::Password);
-    TlsCB = new QCheckBox(QStringLiteral("Use TLS"), this);
+    TlsCB = new QCheckBox(tr("Use TLS"), this);
     TlsCB->setObjectName(QStringLiteral("TlsCB"));
     form->addRow(QString(), TlsCB);
-    CaFileEdit = AddField(*form, QStringLiteral("CA file (optional):"), QStringLiteral("CaFileEdit"));
-    BaseTopicEdit = AddField(*form, QStringLiteral("Base topic:"), QStringLiteral("BaseTopicEdit"));
-    MeterIdEdit = AddField(*form, QStringLiteral("Meter name:"), QStringLiteral("MeterIdEdit"));
-    DiscoveryCB = new QCheckBox(QStringLiteral("Home Assistant discovery"), this);
+    CaFileEdit = AddField(*form, tr("CA file (optional):"), QStringLiteral("CaFileEdit"));
+    BaseTopicEdit = AddField(*form, tr("Base topic:"), QStringLiteral("BaseTopicEdit"));
+    MeterIdEdit = AddField(*form, tr("Meter name:"), QStringLiteral("MeterIdEdit"));
+    DiscoveryCB = new QCheckBox(tr("Home Assistant discovery"), this);
     DiscoveryCB->setObjectName(QStringLiteral("DiscoveryCB"));
     form->addRow(QString(), DiscoveryCB);
     layout->addLayout(form);
@@ -54,8 +54,8 @@ TPublishDialog::TPublishDialog(QWidget *parent) : TButtonClosedDialog(parent, Ca
 
     auto *bottom = new QHBoxLayout;
     bottom->addStretch();
-    ImageCancelb = NewImageButton(QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton, this);
-    ImageOKb = NewImageButton(QStringLiteral("OK"), QStyle::SP_DialogOkButton, this);
+    ImageCancelb = NewImageButton(tr("Cancel"), QStyle::SP_DialogCancelButton, this);
+    ImageOKb = NewImageButton(tr("OK"), QStyle::SP_DialogOkButton, this);
     connect(ImageCancelb, &QToolButton::clicked, this, ShowingErrors(this, &TPublishDialog::ImageCancelbClick));
     connect(ImageOKb, &QToolButton::clicked, this, ShowingErrors(this, &TPublishDialog::ImageOKbClick));
     bottom->addWidget(ImageCancelb);

@@ -2,6 +2,8 @@
 
 #include "publish/DiscoveryConfig.h"
 
+#include <QCoreApplication>
+
 #include <mosquitto.h>
 
 #include <poll.h>
@@ -107,7 +109,7 @@ struct TLinkCallbacks {
             for (const TDiscoveryMessage &removal : DiscoveryRemovals(link.Options))
                 Publish(client, nullptr, removal.Topic.toUtf8(), removal.Payload, true);
         }
-        link.Report(TBrokerState::Connected, QStringLiteral("broker connected"));
+        link.Report(TBrokerState::Connected, QCoreApplication::translate("TBrokerLink", "broker connected"));
     }
 
     static void Disconnected(mosquitto *, void *data, int code)
@@ -247,7 +249,8 @@ bool TBrokerLink::Connect()
                                                 nullptr, nullptr, nullptr);
         if (tls != MOSQ_ERR_SUCCESS) {
             connection.EndCode = MOSQ_ERR_TLS;
-            connection.LastError = QStringLiteral("the CA file %1 cannot be read").arg(Options.CaFile);
+            connection.LastError =
+                QCoreApplication::translate("TBrokerLink", "the CA file %1 cannot be read").arg(Options.CaFile);
             ReportFailure(connection);
             return false;
         }
@@ -307,7 +310,7 @@ bool TBrokerLink::Connect()
     }
     if (!StopAsked()) {
         if (connection.Accepted)
-            Report(TBrokerState::Lost, QStringLiteral("broker lost"));
+            Report(TBrokerState::Lost, QCoreApplication::translate("TBrokerLink", "broker lost"));
         else
             ReportFailure(connection);
     }
@@ -333,20 +336,26 @@ TBrokerLink::TWork TBrokerLink::WaitForWork(const TConnection &connection)
 void TBrokerLink::ReportFailure(const TConnection &connection)
 {
     if (connection.RefusedCode == 4 || connection.RefusedCode == 5) {
-        Report(TBrokerState::Refused, QStringLiteral("broker refused the user name or password"));
+        Report(TBrokerState::Refused,
+               QCoreApplication::translate("TBrokerLink", "broker refused the user name or password"));
     } else if (connection.RefusedCode != 0) {
-        Report(TBrokerState::Refused, QStringLiteral("broker refused the connection: %1")
-                                          .arg(QString::fromUtf8(mosquitto_connack_string(connection.RefusedCode))));
+        Report(TBrokerState::Refused,
+               QCoreApplication::translate("TBrokerLink", "broker refused the connection: %1")
+                   .arg(QString::fromUtf8(mosquitto_connack_string(connection.RefusedCode))));
     } else if (connection.EndCode == MOSQ_ERR_TLS || connection.LastError.startsWith(QLatin1String("OpenSSL"))) {
         Report(TBrokerState::TlsFailed,
-               QStringLiteral("TLS failure with the broker: %1").arg(TlsReason(connection.LastError)));
+               QCoreApplication::translate("TBrokerLink", "TLS failure with the broker: %1")
+                   .arg(TlsReason(connection.LastError)));
     } else {
-        const QString reason = connection.TimedOut ? QStringLiteral("no answer")
+        const QString reason = connection.TimedOut ? QCoreApplication::translate("TBrokerLink", "no answer")
                                : connection.EndCode == MOSQ_ERR_ERRNO && connection.EndErrno != 0
                                    ? QString::fromLocal8Bit(std::strerror(connection.EndErrno))
                                    : QString::fromUtf8(mosquitto_strerror(connection.EndCode));
         Report(TBrokerState::Unreachable,
-               QStringLiteral("broker not reachable at %1:%2 (%3)").arg(Options.Host).arg(Options.Port).arg(reason));
+               QCoreApplication::translate("TBrokerLink", "broker not reachable at %1:%2 (%3)")
+                   .arg(Options.Host)
+                   .arg(Options.Port)
+                   .arg(reason));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "publish/PublishOptions.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool HasWildcard(const QString &topic)
@@ -19,16 +21,18 @@ bool IsTopicPrefix(const QString &topic)
 std::optional<QString> PublishOptionsProblem(const TPublishOptions &options)
 {
     if (options.Host.trimmed().isEmpty())
-        return QStringLiteral("The broker's host name is missing.");
+        return QCoreApplication::translate("PublishOptions", "The broker's host name is missing.");
     if (options.Port == 0)
-        return QStringLiteral("The broker's port must be between 1 and 65535.");
+        return QCoreApplication::translate("PublishOptions", "The broker's port must be between 1 and 65535.");
     if (!IsTopicPrefix(options.BaseTopic))
-        return QStringLiteral("The base topic must not be empty, begin or end with '/' or contain '+' or '#'.");
+        return QCoreApplication::translate(
+            "PublishOptions", "The base topic must not be empty, begin or end with '/' or contain '+' or '#'.");
     if (options.MeterId.isEmpty() || HasWildcard(options.MeterId) || options.MeterId.contains(QLatin1Char('/')))
-        return QStringLiteral("The meter name must not be empty or contain '/', '+' or '#'.");
+        return QCoreApplication::translate(
+            "PublishOptions", "The meter name must not be empty or contain '/', '+' or '#'.");
     if (options.Discovery && !IsTopicPrefix(options.DiscoveryPrefix))
-        return QStringLiteral(
-            "The discovery prefix must not be empty, begin or end with '/' or contain '+' or '#'.");
+        return QCoreApplication::translate(
+            "PublishOptions", "The discovery prefix must not be empty, begin or end with '/' or contain '+' or '#'.");
     return std::nullopt;
 }
 

@@ -351,6 +351,29 @@
     </message>
 </context>
 <context>
+    <name>PublishOptions</name>
+    <message>
+        <source>The broker&apos;s host name is missing.</source>
+        <translation>Le nom d’hôte du broker est manquant.</translation>
+    </message>
+    <message>
+        <source>The broker&apos;s port must be between 1 and 65535.</source>
+        <translation>Le port du broker doit être compris entre 1 et 65535.</translation>
+    </message>
+    <message>
+        <source>The base topic must not be empty, begin or end with &apos;/&apos; or contain &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>Le topic de base ne doit être ni vide, ni commencer ou finir par «&#xa0;/&#xa0;», ni contenir «&#xa0;+&#xa0;» ou «&#xa0;#&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The meter name must not be empty or contain &apos;/&apos;, &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>Le nom du mesureur ne doit être ni vide, ni contenir «&#xa0;/&#xa0;», «&#xa0;+&#xa0;» ou «&#xa0;#&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The discovery prefix must not be empty, begin or end with &apos;/&apos; or contain &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>Le préfixe de découverte ne doit être ni vide, ni commencer ou finir par «&#xa0;/&#xa0;», ni contenir «&#xa0;+&#xa0;» ou «&#xa0;#&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <source>File deletion is allowed only within the &quot;Log&quot; or &quot;Archive&quot; directory</source>
@@ -875,6 +898,21 @@
     </message>
 </context>
 <context>
+    <name>TAlertsControl</name>
+    <message>
+        <source>Alert: the readings have reached %1</source>
+        <translation>Alerte&#xa0;: les mesures ont atteint %1</translation>
+    </message>
+    <message>
+        <source>Reading: %1</source>
+        <translation>Mesure&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>   Alert: the readings have reached %1 (peak %2)</source>
+        <translation>   Alerte&#xa0;: les mesures ont atteint %1 (crête %2)</translation>
+    </message>
+</context>
+<context>
     <name>TAlertsDialog</name>
     <message>
         <source>Alerts</source>
@@ -907,6 +945,41 @@
     <message>
         <source>Please enter the level as a number above 0, such as %1</source>
         <translation>Veuillez saisir le niveau sous forme d’un nombre supérieur à 0, par exemple %1</translation>
+    </message>
+</context>
+<context>
+    <name>TBrokerLink</name>
+    <message>
+        <source>broker connected</source>
+        <translation>broker connecté</translation>
+    </message>
+    <message>
+        <source>the CA file %1 cannot be read</source>
+        <translation>le fichier CA %1 est illisible</translation>
+    </message>
+    <message>
+        <source>broker lost</source>
+        <translation>connexion au broker perdue</translation>
+    </message>
+    <message>
+        <source>broker refused the user name or password</source>
+        <translation>le broker a refusé le nom d’utilisateur ou le mot de passe</translation>
+    </message>
+    <message>
+        <source>broker refused the connection: %1</source>
+        <translation>le broker a refusé la connexion&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>TLS failure with the broker: %1</source>
+        <translation>échec TLS avec le broker&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>broker not reachable at %1:%2 (%3)</source>
+        <translation>broker injoignable à l’adresse %1:%2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -1084,6 +1157,72 @@
     <message>
         <source>   %1 lines received while a message was open have been dropped</source>
         <translation>   %1 lignes reçues pendant qu’un message était ouvert ont été ignorées</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishDialog</name>
+    <message>
+        <source>Publish readings</source>
+        <translation>Publier les mesures</translation>
+    </message>
+    <message>
+        <source>Publish the readings to an MQTT broker</source>
+        <translation>Publier les mesures sur un broker MQTT</translation>
+    </message>
+    <message>
+        <source>Broker host:</source>
+        <translation>Hôte du broker&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nom d’utilisateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Use TLS</source>
+        <translation>Utiliser TLS</translation>
+    </message>
+    <message>
+        <source>CA file (optional):</source>
+        <translation>Fichier CA (facultatif)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Base topic:</source>
+        <translation>Topic de base&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Meter name:</source>
+        <translation>Nom du mesureur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Home Assistant discovery</source>
+        <translation>Découverte Home Assistant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishingControl</name>
+    <message>
+        <source>   The readings are not published: %1</source>
+        <translation>   Les mesures ne sont pas publiées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>   Publishing: %1</source>
+        <translation>   Publication&#xa0;: %1</translation>
     </message>
 </context>
 <context>

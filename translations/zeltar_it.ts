@@ -351,6 +351,29 @@
     </message>
 </context>
 <context>
+    <name>PublishOptions</name>
+    <message>
+        <source>The broker&apos;s host name is missing.</source>
+        <translation>Manca il nome host del broker.</translation>
+    </message>
+    <message>
+        <source>The broker&apos;s port must be between 1 and 65535.</source>
+        <translation>La porta del broker deve essere compresa tra 1 e 65535.</translation>
+    </message>
+    <message>
+        <source>The base topic must not be empty, begin or end with &apos;/&apos; or contain &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>Il topic di base non deve essere vuoto, iniziare o finire con “/” né contenere “+” o “#”.</translation>
+    </message>
+    <message>
+        <source>The meter name must not be empty or contain &apos;/&apos;, &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>Il nome dello strumento non deve essere vuoto né contenere “/”, “+” o “#”.</translation>
+    </message>
+    <message>
+        <source>The discovery prefix must not be empty, begin or end with &apos;/&apos; or contain &apos;+&apos; or &apos;#&apos;.</source>
+        <translation>Il prefisso di rilevamento non deve essere vuoto, iniziare o finire con “/” né contenere “+” o “#”.</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <source>File deletion is allowed only within the &quot;Log&quot; or &quot;Archive&quot; directory</source>
@@ -875,6 +898,21 @@
     </message>
 </context>
 <context>
+    <name>TAlertsControl</name>
+    <message>
+        <source>Alert: the readings have reached %1</source>
+        <translation>Allarme: le misure hanno raggiunto %1</translation>
+    </message>
+    <message>
+        <source>Reading: %1</source>
+        <translation>Misura: %1</translation>
+    </message>
+    <message>
+        <source>   Alert: the readings have reached %1 (peak %2)</source>
+        <translation>   Allarme: le misure hanno raggiunto %1 (picco %2)</translation>
+    </message>
+</context>
+<context>
     <name>TAlertsDialog</name>
     <message>
         <source>Alerts</source>
@@ -907,6 +945,41 @@
     <message>
         <source>Please enter the level as a number above 0, such as %1</source>
         <translation>Inserire il livello come numero maggiore di 0, ad esempio %1</translation>
+    </message>
+</context>
+<context>
+    <name>TBrokerLink</name>
+    <message>
+        <source>broker connected</source>
+        <translation>broker connesso</translation>
+    </message>
+    <message>
+        <source>the CA file %1 cannot be read</source>
+        <translation>impossibile leggere il file CA %1</translation>
+    </message>
+    <message>
+        <source>broker lost</source>
+        <translation>connessione al broker persa</translation>
+    </message>
+    <message>
+        <source>broker refused the user name or password</source>
+        <translation>il broker ha rifiutato il nome utente o la password</translation>
+    </message>
+    <message>
+        <source>broker refused the connection: %1</source>
+        <translation>il broker ha rifiutato la connessione: %1</translation>
+    </message>
+    <message>
+        <source>TLS failure with the broker: %1</source>
+        <translation>errore TLS con il broker: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>nessuna risposta</translation>
+    </message>
+    <message>
+        <source>broker not reachable at %1:%2 (%3)</source>
+        <translation>broker non raggiungibile su %1:%2 (%3)</translation>
     </message>
 </context>
 <context>
@@ -1084,6 +1157,72 @@
     <message>
         <source>   %1 lines received while a message was open have been dropped</source>
         <translation>   %1 righe ricevute mentre era aperto un messaggio sono state scartate</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishDialog</name>
+    <message>
+        <source>Publish readings</source>
+        <translation>Pubblicare le misure</translation>
+    </message>
+    <message>
+        <source>Publish the readings to an MQTT broker</source>
+        <translation>Pubblicare le misure su un broker MQTT</translation>
+    </message>
+    <message>
+        <source>Broker host:</source>
+        <translation>Host del broker:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>User name:</source>
+        <translation>Nome utente:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Use TLS</source>
+        <translation>Usare TLS</translation>
+    </message>
+    <message>
+        <source>CA file (optional):</source>
+        <translation>File CA (facoltativo):</translation>
+    </message>
+    <message>
+        <source>Base topic:</source>
+        <translation>Topic di base:</translation>
+    </message>
+    <message>
+        <source>Meter name:</source>
+        <translation>Nome dello strumento:</translation>
+    </message>
+    <message>
+        <source>Home Assistant discovery</source>
+        <translation>Rilevamento Home Assistant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPublishingControl</name>
+    <message>
+        <source>   The readings are not published: %1</source>
+        <translation>   Le misure non vengono pubblicate: %1</translation>
+    </message>
+    <message>
+        <source>   Publishing: %1</source>
+        <translation>   Pubblicazione: %1</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "device/MeterConnection.h"
 #include "dialogs/AlertsDialog.h"
 #include "tests/dialogs/ModalHookGuard.h"
+#include "tests/support/LanguageGuard.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/ElidedLabel.h"
 
@@ -63,7 +64,23 @@ protected:
     QString Tone() const { return App.Paths().ResourcesDir + "Alert.wav"; }
 };
 
+// The language is installed before the window is made: texts are translated when set.
+struct InFrench {
+    TLanguageGuard Language{TLanguage::French};
+};
+
+class AlertsControlInFrench : private InFrench, public AlertsControlTest {};
+
 } // namespace
+
+TEST_F(AlertsControlInFrench, TheStatusLineAndTheNotificationNameTheCategoryInTheLanguage)
+{
+    FeedAfter(1, High);
+    EXPECT_EQ(Status(), "   Alerte\u00a0: les mesures ont atteint Élevé (crête 1.3000 mW/m²)");
+    ASSERT_EQ(Services.Notifications.size(), 1u);
+    EXPECT_EQ(Services.Notifications[0].first, "Alerte\u00a0: les mesures ont atteint Élevé");
+    EXPECT_EQ(Services.Notifications[0].second, "Mesure\u00a0: 1.3000 mW/m²");
+}
 
 TEST_F(AlertsControlTest, AnAlertShowsSoundsAndNotifiesUntilTheReadingsStayedBelowForTheHoldTime)
 {

@@ -13,6 +13,7 @@
 #include "publish/PublishOptionsFile.h"
 #include "storage/LogFile.h"
 #include "tests/dialogs/ModalHookGuard.h"
+#include "tests/support/LanguageGuard.h"
 #include "tests/publish/LocalBroker.h"
 #include "tests/publish/TestClient.h"
 #include "tests/support/BuiltProgram.h"
@@ -58,6 +59,13 @@ protected:
     }
     QString OptionsPath() const { return Form->Publishing->OptionsPath(); }
 };
+
+struct InItalian {
+    TLanguageGuard Language{TLanguage::Italian};
+};
+
+// The language is installed before the window is made: texts are translated when set.
+class PublishingControlInItalian : private InItalian, public PublishingControlTest {};
 
 QJsonObject JsonOf(const QByteArray &payload)
 {
@@ -180,4 +188,19 @@ TEST_F(PublishingControlTest, AWrongPasswordIsToldOnTheStatusLineWithoutABoxAndT
     const QString log = Form->Session.CurrentLogFile();
     Form->Session.Stop();
     EXPECT_EQ(TLogReader(log).Count(), 40u);
+}
+
+// The broker's state comes from the network thread and is shown in the program's language.
+TEST_F(PublishingControlInItalian, ABrokerNotReachableIsToldInTheLanguage)
+{
+    const ModalHookGuard<TPublishDialog> answer([&](TPublishDialog &dialog) {
+        dialog.EnabledCB->setChecked(true);
+        dialog.HostEdit->setText(QStringLiteral("127.0.0.1"));
+        dialog.PortEdit->setValue(1);
+        dialog.ImageOKb->click();
+    });
+    Form->Publishing->EditOptions();
+    const QString told = QStringLiteral("   Pubblicazione: broker non raggiungibile su 127.0.0.1:1 (");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form->StatusLine->text().startsWith(told); }, 5000))
+        << Form->StatusLine->text().toStdString();
 }

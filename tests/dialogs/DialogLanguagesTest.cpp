@@ -3,6 +3,7 @@
 
 #include "dialogs/AlertsDialog.h"
 #include "dialogs/MetaDataDialog.h"
+#include "dialogs/PublishDialog.h"
 #include "dialogs/ScheduleDialog.h"
 #include "storage/ScheduledEnd.h"
 #include "tests/dialogs/ModalHookGuard.h"
@@ -11,7 +12,10 @@
 #include "tests/support/QtPrinters.h"
 #include "tests/support/ShownTexts.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +60,28 @@ TEST_P(DialogLanguages, TheScheduleDialog)
     TScheduledEnd schedule;
     ModalHookGuard<TScheduleDialog> guard([&](TScheduleDialog &shown) { ExpectTranslatedAndWhole(shown); });
     dialog.Execute(QDateTime(QDate(2025, 1, 7), QTime(9, 0)), schedule, 1);
+}
+
+// The options' problems come from publish/ and are shown in the language too.
+TEST_P(DialogLanguages, ThePublishDialogAndItsProblems)
+{
+    TPublishDialog dialog;
+    TPublishOptions options;
+    options.Enabled = true;
+    options.Tls = true;
+    ModalHookGuard<TPublishDialog> guard([&](TPublishDialog &shown) {
+        ExpectTranslatedAndWhole(shown);
+        shown.HostEdit->clear();
+        shown.ImageOKb->click();
+        shown.HostEdit->setText(QStringLiteral("broker.local"));
+        shown.MeterIdEdit->setText(QStringLiteral("a/b"));
+        shown.ImageOKb->click();
+        shown.ImageCancelb->click();
+    });
+    dialog.Execute(options);
+    ASSERT_EQ(Services.Texts().size(), 2);
+    for (const QString &problem : Services.Texts())
+        EXPECT_FALSE(Catalogue.Translated.contains(problem)) << problem.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(FrenchAndItalian, DialogLanguages, ::testing::Values(TLanguage::French, TLanguage::Italian),
