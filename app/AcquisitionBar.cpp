@@ -6,6 +6,7 @@
 #include "session/AcquisitionSession.h"
 #include "windows/ClickForwarder.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,18 +63,18 @@ TAcquisitionBar::TAcquisitionBar(const TAcquisitionSession &session, const QStri
     row->setSpacing(0);
 
     AlertsSwitch = new QLabel(this);
-    AlertsSwitch->setToolTip(QStringLiteral("Toggle alerts (on/off)"));
+    AlertsSwitch->setToolTip(QCoreApplication::translate("TAcquisitionBar", "Toggle alerts (on/off)"));
     AlertsSwitch->setFixedSize(ToolButtonSize, ToolButtonSize);
     row->addWidget(AlertsSwitch);
     row->addSpacing(4);
     row->addWidget(VerticalRule());
     row->addSpacing(3);
 
-    PlayB = SpeedButton(QStringLiteral("PlayB"), resourcesDir, "Play", QStringLiteral("Start Listening"), true);
-    PauseB = SpeedButton(QStringLiteral("PauseB"), resourcesDir, "Pause", QStringLiteral("Pause"), true);
-    RecB = SpeedButton(QStringLiteral("RecB"), resourcesDir, "Record", QStringLiteral("Start Recording"), true);
+    PlayB = SpeedButton(QStringLiteral("PlayB"), resourcesDir, "Play", QCoreApplication::translate("TAcquisitionBar", "Start Listening"), true);
+    PauseB = SpeedButton(QStringLiteral("PauseB"), resourcesDir, "Pause", QCoreApplication::translate("TAcquisitionBar", "Pause"), true);
+    RecB = SpeedButton(QStringLiteral("RecB"), resourcesDir, "Record", QCoreApplication::translate("TAcquisitionBar", "Start Recording"), true);
     StopB =
-        SpeedButton(QStringLiteral("StopB"), resourcesDir, "Stop", QStringLiteral("Stop Listening/Recording"), true);
+        SpeedButton(QStringLiteral("StopB"), resourcesDir, "Stop", QCoreApplication::translate("TAcquisitionBar", "Stop Listening/Recording"), true);
     ListenButtons = new QButtonGroup(this);
     ListenButtons->setExclusive(true);
     for (QToolButton *button : {PlayB, RecB, StopB})
@@ -84,7 +85,7 @@ TAcquisitionBar::TAcquisitionBar(const TAcquisitionSession &session, const QStri
     row->addWidget(VerticalRule());
     row->addSpacing(4);
 
-    RestartB = SpeedButton(QStringLiteral("RestartB"), resourcesDir, "Restart", QStringLiteral("Restart"), false);
+    RestartB = SpeedButton(QStringLiteral("RestartB"), resourcesDir, "Restart", QCoreApplication::translate("TAcquisitionBar", "Restart"), false);
     connect(RestartB, &QToolButton::pressed, this,
             ShowingErrors([this] { RestartB->setIcon(QIcon(ResourcesDir + "Restart_down.png")); }));
     connect(RestartB, &QToolButton::released, this,
@@ -162,7 +163,7 @@ void TAcquisitionBar::ShowPeakFrequency()
     QPalette palette = PeakFrequency->palette();
     palette.setColor(QPalette::WindowText, FrequencyColour(peakFrequency));
     PeakFrequency->setPalette(palette);
-    PeakFrequency->setText("Peak Frequency: " + QString::number(peakFrequency));
+    PeakFrequency->setText(QCoreApplication::translate("TAcquisitionBar", "Peak Frequency: %1").arg(peakFrequency));
     // A running timer keeps its period: the read-out goes at most 10 s after it came.
     if (!PeakFrequencyTimer.isActive())
         PeakFrequencyTimer.start();

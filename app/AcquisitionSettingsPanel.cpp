@@ -10,6 +10,7 @@
 #include "windows/ChoiceGroup.h"
 #include "windows/ClickForwarder.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,12 +27,15 @@ const QColor UnlockedCaptionColour(0xD3, 0xFA, 0xFE);
 constexpr int ExpandedWidth = 155;
 constexpr int FoldedWidth = 6;
 
-const QString IntervalHint = QStringLiteral("Time Interval used by the ZELTAR device to send data");
+QString IntervalHint()
+{
+    return QCoreApplication::translate("TAcquisitionSettingsPanel", "Time Interval used by the ZELTAR device to send data");
+}
 
 QLabel *Caption(const QString &text, QWidget *parent, const QPoint &at)
 {
     auto *label = new QLabel(text, parent);
-    label->setToolTip(IntervalHint);
+    label->setToolTip(IntervalHint());
     label->move(at);
     return label;
 }
@@ -77,7 +81,7 @@ TAcquisitionSettingsPanel::TAcquisitionSettingsPanel(TAcquisitionSession &sessio
     SetBackground(this, WindowGrey);
     setFont(NamedFont(SitkaText, 13, QFont::Serif));
     SetTextColour(this, Qt::white);
-    setToolTip(QStringLiteral("Click to hide/show this control bar"));
+    setToolTip(QCoreApplication::translate("TAcquisitionSettingsPanel", "Click to hide/show this control bar"));
     auto *stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
@@ -104,18 +108,18 @@ void TAcquisitionSettingsPanel::BuildInputSection()
 {
     InputSection = new TEdgePanel(this);
     InputSection->setFixedHeight(185);
-    InputTitle = SectionTitle(QStringLiteral("Input data"), InputSection);
-    IntervalCaption = Caption(QStringLiteral("Interval "), InputSection, {10, 35});
+    InputTitle = SectionTitle(QCoreApplication::translate("TAcquisitionSettingsPanel", "Input data"), InputSection);
+    IntervalCaption = Caption(QCoreApplication::translate("TAcquisitionSettingsPanel", "Interval "), InputSection, {10, 35});
     IntervalCB = ChoiceBox({"0.5 sec", "1 sec", "10 sec", "30 sec", "1 min", "2 min", "3 min"}, "0.5 sec", false,
                            InputSection);
-    IntervalCB->setToolTip(IntervalHint);
+    IntervalCB->setToolTip(IntervalHint());
     IntervalCB->setGeometry(72, 31, 75, 24);
-    CorrectionCaption = Caption(QStringLiteral("Correction (dB)"), InputSection, {8, 68});
+    CorrectionCaption = Caption(QCoreApplication::translate("TAcquisitionSettingsPanel", "Correction (dB)"), InputSection, {8, 68});
     CorrectionCB = ChoiceBox({"0", "3", "6"}, "0", true, InputSection);
     CorrectionCB->setGeometry(110, 64, 40, 24);
-    IrrUnitGB = new TChoiceGroup(QStringLiteral(" Irradiance Unit "), {"V/m", "mW/m²"}, InputSection);
+    IrrUnitGB = new TChoiceGroup(QCoreApplication::translate("TAcquisitionSettingsPanel", " Irradiance Unit "), {"V/m", "mW/m²"}, InputSection);
     IrrUnitGB->SetItemIndex(1);
-    IrrUnitGB->setToolTip(QStringLiteral("Unit used by the ZELTAR device to send data"));
+    IrrUnitGB->setToolTip(QCoreApplication::translate("TAcquisitionSettingsPanel", "Unit used by the ZELTAR device to send data"));
     IrrUnitGB->setGeometry(8, 96, 139, 80);
 }
 
@@ -123,24 +127,26 @@ void TAcquisitionSettingsPanel::BuildVisualizationSection()
 {
     VisualizationSection = new TEdgePanel(this);
     VisualizationSection->setFixedHeight(67);
-    VisualizationTitle = SectionTitle(QStringLiteral("Visualization"), VisualizationSection);
-    PointsCaption = Caption(QStringLiteral("# Points"), VisualizationSection, {10, 35});
+    VisualizationTitle = SectionTitle(QCoreApplication::translate("TAcquisitionSettingsPanel", "Visualization"), VisualizationSection);
+    PointsCaption = Caption(QCoreApplication::translate("TAcquisitionSettingsPanel", "# Points"), VisualizationSection, {10, 35});
     VisibleSamplesCB = ChoiceBox({"15", "30", "60", "120", "240", "480", "960"}, "60", true, VisualizationSection);
-    VisibleSamplesCB->setToolTip(IntervalHint);
+    VisibleSamplesCB->setToolTip(IntervalHint());
     VisibleSamplesCB->setGeometry(72, 31, 75, 24);
 }
 
 void TAcquisitionSettingsPanel::BuildRiskSection()
 {
     RiskSection = new TEdgePanel(this);
-    RiskTitle = SectionTitle(QStringLiteral("Risk Assessment"), RiskSection);
-    RiskPopulationRG = new TChoiceGroup(QStringLiteral(" Population "), {"General", "Sensitive"}, RiskSection);
+    RiskTitle = SectionTitle(QCoreApplication::translate("TAcquisitionSettingsPanel", "Risk Assessment"), RiskSection);
+    RiskPopulationRG = new TChoiceGroup(QCoreApplication::translate("TAcquisitionSettingsPanel", " Population "), {QCoreApplication::translate("TAcquisitionSettingsPanel", "General"),
+                                                      QCoreApplication::translate("TAcquisitionSettingsPanel", "Sensitive")}, RiskSection);
     RiskPopulationRG->SetItemIndex(0);
-    RiskPopulationRG->setToolTip(QStringLiteral("Set the Target Population for risk assessment"));
+    RiskPopulationRG->setToolTip(QCoreApplication::translate("TAcquisitionSettingsPanel", "Set the Target Population for risk assessment"));
     RiskPopulationRG->setGeometry(8, 32, 139, 80);
-    RiskStateRG = new TChoiceGroup(QStringLiteral(" State "), {"Wake", "Sleep"}, RiskSection);
+    RiskStateRG = new TChoiceGroup(QCoreApplication::translate("TAcquisitionSettingsPanel", " State "), {QCoreApplication::translate("TAcquisitionSettingsPanel", "Wake"),
+                                                 QCoreApplication::translate("TAcquisitionSettingsPanel", "Sleep")}, RiskSection);
     RiskStateRG->SetItemIndex(0);
-    RiskStateRG->setToolTip(QStringLiteral("Set the Target State for risk assessment"));
+    RiskStateRG->setToolTip(QCoreApplication::translate("TAcquisitionSettingsPanel", "Set the Target State for risk assessment"));
     RiskStateRG->setGeometry(8, 120, 139, 80);
 }
 

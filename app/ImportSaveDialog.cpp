@@ -1,7 +1,9 @@
 #include "app/ImportSaveDialog.h"
 
+#include <QCoreApplication>
+
 TSaveFileRequest ImportSaveRequest(const QString &logDir, const QString &proposedFile)
 {
-    return {QStringLiteral("Give a name to save the imported data"), QStringLiteral("ZELTAR Log Files (*.zlog)"),
+    return {QCoreApplication::translate("ImportSaveDialog", "Give a name to save the imported data"), QCoreApplication::translate("ImportSaveDialog", "ZELTAR Log Files (*.zlog)"),
             QStringLiteral("zlog"), logDir, proposedFile};
 }

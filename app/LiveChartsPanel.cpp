@@ -14,6 +14,7 @@
 #include "session/AcquisitionSession.h"
 #include "windows/StatisticsPanel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -71,12 +72,12 @@ TLiveChartsPanel::TLiveChartsPanel(const TAcquisitionSession &session, TAcquisit
     RiskLevelImage->setFixedHeight(14);
     RiskLevelImage->setScaledContents(true);
     RiskLevelImage->setPixmap(QPixmap(resourcesDir + "Risk Level.bmp"));
-    RiskLevelImage->setToolTip(QStringLiteral("Color code for Risk Assessment"));
+    RiskLevelImage->setToolTip(QCoreApplication::translate("TLiveChartsPanel", "Color code for Risk Assessment"));
     column->addWidget(RiskLevelImage);
 
     RiskEvaluationPB = new TRiskScaleBox(this);
     RiskEvaluationPB->setFixedHeight(21);
-    RiskEvaluationPB->setToolTip(QStringLiteral("Risk categories corresponding to the above color code"));
+    RiskEvaluationPB->setToolTip(QCoreApplication::translate("TLiveChartsPanel", "Risk categories corresponding to the above color code"));
     RiskEvaluationPB->setFont(NamedFont(QStringLiteral("Corbel"), RiskEvaluationPB->height() - 4, QFont::SansSerif));
     column->addWidget(RiskEvaluationPB);
 
@@ -128,11 +129,11 @@ void TLiveChartsPanel::BuildStatistics()
 {
     // Captions and read-outs of both rows share their widths, so the columns line up.
     const TStatisticsPanelLook look{
-        .FirstCaption = QStringLiteral("Current"),
-        .Hints = {QStringLiteral("Current Peak"), QStringLiteral("Maximum Peak observed so far"),
-                  QStringLiteral("Peak value (± 0.5dB) more often observed"),
-                  QStringLiteral("The ratio max/min in dB"), QStringLiteral("Minimum Peak observed so far"),
-                  QStringLiteral("Current Peak")},
+        .FirstCaption = QCoreApplication::translate("TLiveChartsPanel", "Current"),
+        .Hints = {QCoreApplication::translate("TLiveChartsPanel", "Current Peak"), QCoreApplication::translate("TLiveChartsPanel", "Maximum Peak observed so far"),
+                  QCoreApplication::translate("TLiveChartsPanel", "Peak value (± 0.5dB) more often observed"),
+                  QCoreApplication::translate("TLiveChartsPanel", "The ratio max/min in dB"), QCoreApplication::translate("TLiveChartsPanel", "Minimum Peak observed so far"),
+                  QCoreApplication::translate("TLiveChartsPanel", "Current Peak")},
         .Background = WindowGrey,
         .TextColour = StatisticsTextColour,
         .ValueColours = {QColor(247, 247, 247), QColor(245, 80, 80), QColor(217, 217, 0), QColor(214, 118, 245),
@@ -149,13 +150,14 @@ void TLiveChartsPanel::BuildStatistics()
     RiskCategory = new QLabel(Statistics);
     RiskCategory->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     RiskCategory->setContentsMargins(0, 0, 6, 6);
-    RiskCaption = new QLabel(QStringLiteral("risk"), Statistics);
+    RiskCaption = new QLabel(QCoreApplication::translate("TLiveChartsPanel", "risk"), Statistics);
     RiskCaption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     RiskCaption->setContentsMargins(0, 0, 0, 6);
     // As wide as the widest category, so that no window width can cut one.
     int widestRisk = 0;
-    for (const QString &name : RiskCategoryNames)
-        widestRisk = std::max(widestRisk, RiskCategory->fontMetrics().horizontalAdvance(name));
+    for (std::size_t category = 0; category < RiskCategoryNames.size(); ++category)
+        widestRisk = std::max(widestRisk,
+                              RiskCategory->fontMetrics().horizontalAdvance(RiskCategoryDisplayName(category)));
     RiskCategory->setMinimumWidth(widestRisk + RiskCategory->contentsMargins().left()
                                   + RiskCategory->contentsMargins().right());
     Statistics->AddToFirstRow(RiskCategory);
@@ -245,7 +247,7 @@ void TLiveChartsPanel::ShowSample()
         DrawHistogram();
     Statistics->ShowReading(decimals, Session.CurrentValue());
     Statistics->ShowStatistics(Session.Statistics(), decimals);
-    RiskCategory->setText(RiskCategoryName(RiskIndex));
+    RiskCategory->setText(RiskCategoryDisplayName(static_cast<std::size_t>(RiskCategoryIndex(RiskIndex))));
 }
 
 void TLiveChartsPanel::PlotSample(int decimals)

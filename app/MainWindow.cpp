@@ -154,7 +154,7 @@ bool TMainWindow::FormCloseQuery()
     }
     const TMsgAnswer answer = ShowMessageBox(
         TMsgKind::Confirmation,
-        QStringLiteral("Currently recording. Are you sure you want to stop recording and close the application?"),
+        tr("Currently recording. Are you sure you want to stop recording and close the application?"),
         TMsgButtons::OkCancel);
     if (answer != TMsgAnswer::Ok)
         return false;

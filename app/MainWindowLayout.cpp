@@ -13,7 +13,7 @@
 
 void TMainWindow::BuildLayout()
 {
-    setWindowTitle(QStringLiteral("  ZELTAR Logger"));
+    setWindowTitle(tr("  ZELTAR Logger"));
     resize(975, 676);
     setMinimumSize(920, 672);
     SetBackground(this, WindowGrey);

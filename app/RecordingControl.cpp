@@ -13,6 +13,7 @@
 #include "session/AcquisitionSession.h"
 #include "session/DeferredError.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QProgressBar>
 #include <QToolButton>
@@ -20,7 +21,10 @@
 
 namespace {
 
-const QString ConnectFirstMessage = QStringLiteral("Please connect a ZELTAR device first");
+QString ConnectFirstMessage()
+{
+    return QCoreApplication::translate("TAcquisitionControl", "Please connect a ZELTAR device first");
+}
 
 QString StateIconFile(TRecordingState state)
 {
@@ -41,13 +45,13 @@ void TAcquisitionControl::PlayBClick()
         // Once the port opens, the connection form starts listening through this action.
         ConnectDevice(true);
         if (!PortIsOpen())
-            ShowMessageBox(TMsgKind::Information, ConnectFirstMessage);
+            ShowMessageBox(TMsgKind::Information, ConnectFirstMessage());
         return;
     }
     Window.setWindowTitle(VersionCaption);
     if (Session.State() == Recording) {
         const TMsgAnswer answer = ShowMessageBox(TMsgKind::Confirmation,
-                                                 QStringLiteral("Are you sure you want to stop recording?"),
+                                                 QCoreApplication::translate("TAcquisitionControl", "Are you sure you want to stop recording?"),
                                                  TMsgButtons::YesCancel);
         // The scheduled end may have stopped the recording (and closed the port) meanwhile:
         // then listening starts as from there.
@@ -74,7 +78,7 @@ void TAcquisitionControl::RecBClick()
     if (!PortIsOpen())
         ConnectDevice(false);
     if (!PortIsOpen()) {
-        ShowMessageBox(TMsgKind::Information, ConnectFirstMessage);
+        ShowMessageBox(TMsgKind::Information, ConnectFirstMessage());
         return;
     }
     Window.setWindowTitle(VersionCaption);
@@ -127,7 +131,7 @@ void TAcquisitionControl::RestartBClick()
     }
     if (Session.State() != Recording)
         return;
-    if (ShowMessageBox(TMsgKind::Confirmation, QStringLiteral("Are you sure you want to start over the recording?"),
+    if (ShowMessageBox(TMsgKind::Confirmation, QCoreApplication::translate("TAcquisitionControl", "Are you sure you want to start over the recording?"),
                        TMsgButtons::YesCancel) != TMsgAnswer::Yes
         || Session.State() != Recording)
         return;

@@ -3,6 +3,7 @@
 #include "session/AcquisitionSession.h"
 #include "storage/LocaleTimeText.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -16,7 +17,7 @@ constexpr int NoticeMs = 10000;
 TStatusLine::TStatusLine(const TAcquisitionSession &session, QWidget *parent) : TElidedLabel(parent), Session(session)
 {
     SampleClock = new QLabel(this);
-    SampleClock->setToolTip(QStringLiteral("Clock and serial number of the current Peak sample"));
+    SampleClock->setToolTip(QCoreApplication::translate("TStatusLine", "Clock and serial number of the current Peak sample"));
     // A click on the sample clock is nobody's: it opens no record.
     SampleClock->setAttribute(Qt::WA_NoMousePropagation);
     // At least its design width; wider where the substitute of the status font needs it.
@@ -59,14 +60,15 @@ void TStatusLine::ShowRunningStatus()
         return;
     const TRecordingState state = Session.State();
     if (state == Recording && Session.LogWriteFailed()) {
-        setText(QStringLiteral("   The record is incomplete: nothing is being written to its log"));
+        setText(QCoreApplication::translate("TStatusLine", "   The record is incomplete: nothing is being written to its log"));
         return;
     }
     if (ShowsAlert && ShowsAlert())
         return;
     if (state == Listening || state == Recording) {
-        const QString since = state == Listening ? "   Playing since " : "   Recording since ";
-        setText(since + DayCountText(Session.SessionStart()) + "; " + "Last max on "
-                + DayCountText(Session.Statistics().MaximumTime()));
+        const QString text = state == Listening
+                                 ? QCoreApplication::translate("TStatusLine", "   Playing since %1; Last max on %2")
+                                 : QCoreApplication::translate("TStatusLine", "   Recording since %1; Last max on %2");
+        setText(text.arg(DayCountText(Session.SessionStart()), DayCountText(Session.Statistics().MaximumTime())));
     }
 }

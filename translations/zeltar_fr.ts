@@ -254,6 +254,17 @@
     </message>
 </context>
 <context>
+    <name>ImportSaveDialog</name>
+    <message>
+        <source>Give a name to save the imported data</source>
+        <translation>Nommez le fichier des données importées</translation>
+    </message>
+    <message>
+        <source>ZELTAR Log Files (*.zlog)</source>
+        <translation>Fichiers journaux ZELTAR (*.zlog)</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -851,6 +862,52 @@
     </message>
 </context>
 <context>
+    <name>TAcquisitionBar</name>
+    <message>
+        <source>Toggle alerts (on/off)</source>
+        <translation>Activer/désactiver les alertes</translation>
+    </message>
+    <message>
+        <source>Start Listening</source>
+        <translation>Démarrer l’écoute</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Démarrer l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Stop Listening/Recording</source>
+        <translation>Arrêter l’écoute/l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Redémarrer</translation>
+    </message>
+    <message>
+        <source>Peak Frequency: %1</source>
+        <translation>Fréquence de crête&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAcquisitionControl</name>
+    <message>
+        <source>Please connect a ZELTAR device first</source>
+        <translation>Veuillez d’abord connecter un appareil ZELTAR</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to stop recording?</source>
+        <translation>Voulez-vous vraiment arrêter l’enregistrement&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start over the recording?</source>
+        <translation>Voulez-vous vraiment recommencer l’enregistrement&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>TAcquisitionSession</name>
     <message>
         <source>The number of acquired samples is exceedingly large. The counter will not be updated anymore, owever you can keep logging the data</source>
@@ -895,6 +952,81 @@
     <message>
         <source>Are you sure you want to stop recording?</source>
         <translation>Voulez-vous vraiment arrêter l’enregistrement&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>TAcquisitionSettingsPanel</name>
+    <message>
+        <source>Time Interval used by the ZELTAR device to send data</source>
+        <translation>Intervalle de temps utilisé par l’appareil ZELTAR pour envoyer les données</translation>
+    </message>
+    <message>
+        <source>Click to hide/show this control bar</source>
+        <translation>Cliquer pour masquer/afficher ce panneau</translation>
+    </message>
+    <message>
+        <source>Input data</source>
+        <translation>Données d’entrée</translation>
+    </message>
+    <message>
+        <source>Interval </source>
+        <translation>Intervalle </translation>
+    </message>
+    <message>
+        <source>Correction (dB)</source>
+        <translation>Correction (dB)</translation>
+    </message>
+    <message>
+        <source> Irradiance Unit </source>
+        <translation> Unité de mesure </translation>
+    </message>
+    <message>
+        <source>Unit used by the ZELTAR device to send data</source>
+        <translation>Unité utilisée par l’appareil ZELTAR pour envoyer les données</translation>
+    </message>
+    <message>
+        <source>Visualization</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source># Points</source>
+        <translation>Nb points</translation>
+    </message>
+    <message>
+        <source>Risk Assessment</source>
+        <translation>Évaluation du risque</translation>
+    </message>
+    <message>
+        <source> Population </source>
+        <translation> Population </translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>générale</translation>
+    </message>
+    <message>
+        <source>Sensitive</source>
+        <translation>sensible</translation>
+    </message>
+    <message>
+        <source>Set the Target Population for risk assessment</source>
+        <translation>Choisir la population cible de l’évaluation du risque</translation>
+    </message>
+    <message>
+        <source> State </source>
+        <translation> État </translation>
+    </message>
+    <message>
+        <source>Wake</source>
+        <translation>éveil</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>sommeil</translation>
+    </message>
+    <message>
+        <source>Set the Target State for risk assessment</source>
+        <translation>Choisir l’état cible de l’évaluation du risque</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1231,151 @@
     <message>
         <source>Open current directory in Windows explorer</source>
         <translation>Ouvrir le dossier courant dans l’Explorateur Windows</translation>
+    </message>
+</context>
+<context>
+    <name>THelpMenu</name>
+    <message>
+        <source>The requirred pdf file has not been found. Please reinstall the application.</source>
+        <translation>Le fichier PDF nécessaire est introuvable. Veuillez réinstaller l’application.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuel</translation>
+    </message>
+    <message>
+        <source>&amp;Risk Evaluation</source>
+        <translation>Évaluation du &amp;risque</translation>
+    </message>
+    <message>
+        <source>Open Log directory</source>
+        <translation>Ouvrir le dossier des journaux</translation>
+    </message>
+</context>
+<context>
+    <name>TLiveChartsPanel</name>
+    <message>
+        <source>Color code for Risk Assessment</source>
+        <translation>Code couleur de l’évaluation du risque</translation>
+    </message>
+    <message>
+        <source>Risk categories corresponding to the above color code</source>
+        <translation>Catégories de risque correspondant au code couleur ci-dessus</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Current Peak</source>
+        <translation>Crête actuelle</translation>
+    </message>
+    <message>
+        <source>Maximum Peak observed so far</source>
+        <translation>Crête maximale observée jusqu’ici</translation>
+    </message>
+    <message>
+        <source>Peak value (± 0.5dB) more often observed</source>
+        <translation>Valeur de crête (± 0.5dB) la plus souvent observée</translation>
+    </message>
+    <message>
+        <source>The ratio max/min in dB</source>
+        <translation>Le rapport max/min en dB</translation>
+    </message>
+    <message>
+        <source>Minimum Peak observed so far</source>
+        <translation>Crête minimale observée jusqu’ici</translation>
+    </message>
+    <message>
+        <source>risk</source>
+        <translation>risque</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWindow</name>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Données</translation>
+    </message>
+    <message>
+        <source>&amp;Open record</source>
+        <translation>&amp;Ouvrir un enregistrement</translation>
+    </message>
+    <message>
+        <source>&amp;Export record…</source>
+        <translation>&amp;Exporter un enregistrement…</translation>
+    </message>
+    <message>
+        <source>&amp;Import from device</source>
+        <translation>&amp;Importer depuis l’appareil</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>Ac&amp;quisition</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>É&amp;couter</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Res&amp;tart</source>
+        <translation>&amp;Redémarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule end</source>
+        <translation>Programmer la &amp;fin</translation>
+    </message>
+    <message>
+        <source>&amp;Alerts…</source>
+        <translation>A&amp;lertes…</translation>
+    </message>
+    <message>
+        <source>Publish readings…</source>
+        <translation>Publier les mesures…</translation>
+    </message>
+    <message>
+        <source>&amp;Analysis</source>
+        <translation>A&amp;nalyse</translation>
+    </message>
+    <message>
+        <source>&amp;Density</source>
+        <translation>&amp;Densité</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>A&amp;ffichage</translation>
+    </message>
+    <message>
+        <source>&amp;Control Panel</source>
+        <translation>&amp;Panneau de commande</translation>
+    </message>
+    <message>
+        <source>&amp;Density Analyser</source>
+        <translation>Analyseur de &amp;densité</translation>
+    </message>
+    <message>
+        <source>Currently recording. Are you sure you want to stop recording and close the application?</source>
+        <translation>Enregistrement en cours. Voulez-vous vraiment arrêter l’enregistrement et fermer l’application&#xa0;?</translation>
+    </message>
+    <message>
+        <source>  ZELTAR Logger</source>
+        <translation>  ZELTAR Logger</translation>
     </message>
 </context>
 <context>
@@ -1403,6 +1680,25 @@ Mesure maximale&#xa0;: %2</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusLine</name>
+    <message>
+        <source>Clock and serial number of the current Peak sample</source>
+        <translation>Horloge et numéro d’ordre de l’échantillon de crête actuel</translation>
+    </message>
+    <message>
+        <source>   The record is incomplete: nothing is being written to its log</source>
+        <translation>   L’enregistrement est incomplet&#xa0;: plus rien n’est écrit dans son journal</translation>
+    </message>
+    <message>
+        <source>   Playing since %1; Last max on %2</source>
+        <translation>   Écoute depuis le %1&#xa0;; dernier max le %2</translation>
+    </message>
+    <message>
+        <source>   Recording since %1; Last max on %2</source>
+        <translation>   Enregistrement depuis le %1&#xa0;; dernier max le %2</translation>
     </message>
 </context>
 <context>

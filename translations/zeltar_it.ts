@@ -254,6 +254,17 @@
     </message>
 </context>
 <context>
+    <name>ImportSaveDialog</name>
+    <message>
+        <source>Give a name to save the imported data</source>
+        <translation>Assegnare un nome ai dati importati da salvare</translation>
+    </message>
+    <message>
+        <source>ZELTAR Log Files (*.zlog)</source>
+        <translation>File di log ZELTAR (*.zlog)</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -851,6 +862,52 @@
     </message>
 </context>
 <context>
+    <name>TAcquisitionBar</name>
+    <message>
+        <source>Toggle alerts (on/off)</source>
+        <translation>Attivare/disattivare gli allarmi</translation>
+    </message>
+    <message>
+        <source>Start Listening</source>
+        <translation>Avviare l’ascolto</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Avviare la registrazione</translation>
+    </message>
+    <message>
+        <source>Stop Listening/Recording</source>
+        <translation>Fermare l’ascolto/la registrazione</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Riavviare</translation>
+    </message>
+    <message>
+        <source>Peak Frequency: %1</source>
+        <translation>Frequenza di picco: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAcquisitionControl</name>
+    <message>
+        <source>Please connect a ZELTAR device first</source>
+        <translation>Collegare prima uno strumento ZELTAR</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to stop recording?</source>
+        <translation>Interrompere davvero la registrazione?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to start over the recording?</source>
+        <translation>Ricominciare davvero la registrazione da capo?</translation>
+    </message>
+</context>
+<context>
     <name>TAcquisitionSession</name>
     <message>
         <source>The number of acquired samples is exceedingly large. The counter will not be updated anymore, owever you can keep logging the data</source>
@@ -895,6 +952,81 @@
     <message>
         <source>Are you sure you want to stop recording?</source>
         <translation>Interrompere la registrazione?</translation>
+    </message>
+</context>
+<context>
+    <name>TAcquisitionSettingsPanel</name>
+    <message>
+        <source>Time Interval used by the ZELTAR device to send data</source>
+        <translation>Intervallo di tempo usato dallo strumento ZELTAR per inviare i dati</translation>
+    </message>
+    <message>
+        <source>Click to hide/show this control bar</source>
+        <translation>Fare clic per nascondere/mostrare questo pannello</translation>
+    </message>
+    <message>
+        <source>Input data</source>
+        <translation>Dati in ingresso</translation>
+    </message>
+    <message>
+        <source>Interval </source>
+        <translation>Intervallo </translation>
+    </message>
+    <message>
+        <source>Correction (dB)</source>
+        <translation>Correzione (dB)</translation>
+    </message>
+    <message>
+        <source> Irradiance Unit </source>
+        <translation> Unità di misura </translation>
+    </message>
+    <message>
+        <source>Unit used by the ZELTAR device to send data</source>
+        <translation>Unità usata dallo strumento ZELTAR per inviare i dati</translation>
+    </message>
+    <message>
+        <source>Visualization</source>
+        <translation>Visualizzazione</translation>
+    </message>
+    <message>
+        <source># Points</source>
+        <translation>N. punti</translation>
+    </message>
+    <message>
+        <source>Risk Assessment</source>
+        <translation>Valutazione del rischio</translation>
+    </message>
+    <message>
+        <source> Population </source>
+        <translation> Popolazione </translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>generale</translation>
+    </message>
+    <message>
+        <source>Sensitive</source>
+        <translation>sensibile</translation>
+    </message>
+    <message>
+        <source>Set the Target Population for risk assessment</source>
+        <translation>Scegliere la popolazione di riferimento per la valutazione del rischio</translation>
+    </message>
+    <message>
+        <source> State </source>
+        <translation> Stato </translation>
+    </message>
+    <message>
+        <source>Wake</source>
+        <translation>veglia</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>sonno</translation>
+    </message>
+    <message>
+        <source>Set the Target State for risk assessment</source>
+        <translation>Scegliere lo stato di riferimento per la valutazione del rischio</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1231,151 @@
     <message>
         <source>Open current directory in Windows explorer</source>
         <translation>Aprire la cartella corrente in Esplora risorse di Windows</translation>
+    </message>
+</context>
+<context>
+    <name>THelpMenu</name>
+    <message>
+        <source>The requirred pdf file has not been found. Please reinstall the application.</source>
+        <translation>Il file PDF richiesto non è stato trovato. Reinstallare l’applicazione.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuale</translation>
+    </message>
+    <message>
+        <source>&amp;Risk Evaluation</source>
+        <translation>Valutazione del &amp;rischio</translation>
+    </message>
+    <message>
+        <source>Open Log directory</source>
+        <translation>Aprire la cartella dei log</translation>
+    </message>
+</context>
+<context>
+    <name>TLiveChartsPanel</name>
+    <message>
+        <source>Color code for Risk Assessment</source>
+        <translation>Codice colore della valutazione del rischio</translation>
+    </message>
+    <message>
+        <source>Risk categories corresponding to the above color code</source>
+        <translation>Categorie di rischio corrispondenti al codice colore qui sopra</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Attuale</translation>
+    </message>
+    <message>
+        <source>Current Peak</source>
+        <translation>Picco attuale</translation>
+    </message>
+    <message>
+        <source>Maximum Peak observed so far</source>
+        <translation>Picco massimo osservato finora</translation>
+    </message>
+    <message>
+        <source>Peak value (± 0.5dB) more often observed</source>
+        <translation>Valore di picco (± 0.5dB) osservato più spesso</translation>
+    </message>
+    <message>
+        <source>The ratio max/min in dB</source>
+        <translation>Il rapporto max/min in dB</translation>
+    </message>
+    <message>
+        <source>Minimum Peak observed so far</source>
+        <translation>Picco minimo osservato finora</translation>
+    </message>
+    <message>
+        <source>risk</source>
+        <translation>rischio</translation>
+    </message>
+</context>
+<context>
+    <name>TMainWindow</name>
+    <message>
+        <source>&amp;Data</source>
+        <translation>&amp;Dati</translation>
+    </message>
+    <message>
+        <source>&amp;Open record</source>
+        <translation>&amp;Aprire una registrazione</translation>
+    </message>
+    <message>
+        <source>&amp;Export record…</source>
+        <translation>&amp;Esportare una registrazione…</translation>
+    </message>
+    <message>
+        <source>&amp;Import from device</source>
+        <translation>&amp;Importare dallo strumento</translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>Ac&amp;quisizione</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Ascoltare</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Registrare</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Fermare</translation>
+    </message>
+    <message>
+        <source>Res&amp;tart</source>
+        <translation>Ria&amp;vviare</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule end</source>
+        <translation>Programmare la fi&amp;ne</translation>
+    </message>
+    <message>
+        <source>&amp;Alerts…</source>
+        <translation>A&amp;llarmi…</translation>
+    </message>
+    <message>
+        <source>Publish readings…</source>
+        <translation>Pubblicare le misure…</translation>
+    </message>
+    <message>
+        <source>&amp;Analysis</source>
+        <translation>A&amp;nalisi</translation>
+    </message>
+    <message>
+        <source>&amp;Density</source>
+        <translation>&amp;Densità</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Control Panel</source>
+        <translation>&amp;Pannello di controllo</translation>
+    </message>
+    <message>
+        <source>&amp;Density Analyser</source>
+        <translation>Analizzatore di &amp;densità</translation>
+    </message>
+    <message>
+        <source>Currently recording. Are you sure you want to stop recording and close the application?</source>
+        <translation>Registrazione in corso. Interrompere davvero la registrazione e chiudere l’applicazione?</translation>
+    </message>
+    <message>
+        <source>  ZELTAR Logger</source>
+        <translation>  ZELTAR Logger</translation>
     </message>
 </context>
 <context>
@@ -1403,6 +1680,25 @@ Misura massima: %2</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusLine</name>
+    <message>
+        <source>Clock and serial number of the current Peak sample</source>
+        <translation>Orologio e numero progressivo del campione di picco attuale</translation>
+    </message>
+    <message>
+        <source>   The record is incomplete: nothing is being written to its log</source>
+        <translation>   La registrazione è incompleta: nel suo log non viene più scritto nulla</translation>
+    </message>
+    <message>
+        <source>   Playing since %1; Last max on %2</source>
+        <translation>   In ascolto dal %1; ultimo max il %2</translation>
+    </message>
+    <message>
+        <source>   Recording since %1; Last max on %2</source>
+        <translation>   In registrazione dal %1; ultimo max il %2</translation>
     </message>
 </context>
 <context>
