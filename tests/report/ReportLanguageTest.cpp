@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include "tests/report/SampleRecord.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,13 +21,7 @@ class ReportLanguage : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/"))); }
 
-    QString SampleLog() const
-    {
-        const QString name = QStringLiteral("2025 01 07 - 09 05 03");
-        for (const char *suffix : {".zlog", ".meta", ".histo"})
-            QFile::copy(QStringLiteral(ZELTAR_SAMPLES_DIR "/") + name + suffix, App.Paths().LogDir + name + suffix);
-        return App.Paths().LogDir + name + ".zlog";
-    }
+    QString SampleLog() const { return CopySampleRecord(App.Paths().LogDir); }
 
     // The report's text as pdftotext reads it, without the footer (it carries the moment it was made).
     QString ReportText(const QString &log, const QString &pdfName) const

@@ -18,6 +18,8 @@
 #include <QImage>
 #include <QRegularExpression>
 
+#include "tests/report/SampleRecord.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -61,13 +63,7 @@ protected:
     static void SetUpTestSuite() { ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/"))); }
 
     // The sample record copied into the temporary Log folder.
-    QString SampleLog() const
-    {
-        const QString name = QStringLiteral("2025 01 07 - 09 05 03");
-        for (const char *suffix : {".zlog", ".meta", ".histo"})
-            QFile::copy(QStringLiteral(ZELTAR_SAMPLES_DIR "/") + name + suffix, App.Paths().LogDir + name + suffix);
-        return App.Paths().LogDir + name + ".zlog";
-    }
+    QString SampleLog() const { return CopySampleRecord(App.Paths().LogDir); }
 
     TempAppDir App;
 };
