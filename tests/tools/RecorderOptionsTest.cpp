@@ -55,12 +55,12 @@ TEST(RecorderOptionsTest, TheBrokersOptionsFillThePublishersAndThePasswordComesF
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("s3cret word\r\nsecond line\n");
     file.close();
-    const TRecorderParse parse = Parse("--mqtt mqtts://logger@broker.lan --mqtt-password-file " + passwordFile +
+    const TRecorderParse parse = Parse("--mqtt mqtts://logger@127.0.0.1 --mqtt-password-file " + passwordFile +
                                        " --mqtt-ca /etc/ca.pem --mqtt-base site/a --meter-id m1 --ha-discovery off");
     ASSERT_TRUE(parse.Options) << parse.Error.toStdString();
     const TPublishOptions &broker = *parse.Options->Publish;
     EXPECT_TRUE(broker.Enabled && broker.Tls);
-    EXPECT_EQ(broker.Host, "broker.lan");
+    EXPECT_EQ(broker.Host, "127.0.0.1");
     EXPECT_EQ(broker.Port, MqttTlsPort);
     EXPECT_EQ(broker.User, "logger");
     EXPECT_EQ(broker.Password, "s3cret word");
@@ -110,7 +110,7 @@ TEST(RecorderOptionsTest, AMistakeIsToldWithTheOptionItConcerns)
                         "Very high, Extreme) or a level above 0)"},
         {"--alert High --alert-hold -1", "bad value for --alert-hold: '-1' (expected a number of seconds, 0 or more)"},
         {"--alert-hold 5", "--alert-hold needs --alert"},
-        {"--mqtt http://broker", "The broker address must begin with mqtt:// or mqtts://: http://broker"},
+        {"--mqtt http://127.0.0.1", "The broker address must begin with mqtt:// or mqtts://: http://127.0.0.1"},
         {"--mqtt mqtt://u:pw@broker", "The broker address must not hold a password: give it in a file instead."},
         {"--mqtt mqtt://broker --mqtt-base /a", "The base topic must not be empty, begin or end with '/' or "
                                                 "contain '+' or '#'."},
