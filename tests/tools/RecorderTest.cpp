@@ -64,20 +64,6 @@ TEST_F(RecorderTest, TakesTheProgramsSettingsUnderTheCommandLinesAndNeverWritesT
     EXPECT_EQ(ReadWholeFile(settingsFile), settings);
 }
 
-TEST_F(RecorderTest, WithoutASettingsFileRecordsWithTheProgramsDefaultsAndMakesNone)
-{
-    TRecorderRig rig(App.Paths());
-    rig.PlugIn();
-    ASSERT_TRUE(rig.Start());
-    rig.MeasureSeries(2);
-    rig.Recorder.reset();
-    const TMetaData meta = RecordMeta(rig.Logs().value(0));
-    EXPECT_EQ(meta.Unit, 1);
-    EXPECT_EQ(meta.Interval, 0.5);
-    EXPECT_EQ(meta.Correction, 0);
-    EXPECT_FALSE(QFileInfo::exists(App.Paths().SettingsDir + LastSettingsFileName));
-}
-
 TEST_F(RecorderTest, KeepsOneRecordWhileTheMeterIsAwayAndWaitsForTheFirstOne)
 {
     TRecorderRig rig(App.Paths());
@@ -211,6 +197,9 @@ TEST_F(RecorderTest, AMemoryDumpIsPassedOverButStrayLinesEndTheRecorderWithTheRe
         expected.push_back(value);
     EXPECT_EQ(StoredValues(LogRecords(rig.Logs().value(0))), expected);
     EXPECT_TRUE(QFileInfo::exists(CompanionName(rig.Logs().value(0), ".histo")));
+    // Without a settings file the record has the program's defaults, and none is made.
+    const TMetaData meta = RecordMeta(rig.Logs().value(0));
+    EXPECT_EQ(std::tuple(meta.Unit, meta.Interval, meta.Correction), std::tuple(std::uint8_t(1), 0.5, std::int8_t(0)));
     EXPECT_FALSE(QFileInfo::exists(App.Paths().SettingsDir + LastSettingsFileName));
 }
 
