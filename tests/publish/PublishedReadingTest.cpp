@@ -33,18 +33,11 @@ TEST(PublishedReadingTest, TheJsonCarriesTheReadingItsUnitLevelAndRiskAndLeavesO
     const QByteArray json = ReadingJson(field);
     EXPECT_EQ(json, R"({"level_db":-15.76,"risk":"Low","time":"2026-12-07T10:49:20.500+01:00","unit":"V/m","value":0.1})");
 
-    // 2.5 mW/m² is 3.98 dB; +34 dB re 1 µW/m², +10 sensitive, asleep: "Extreme".
-    TPublishedReading density =
-        MakePublishedReading(at, UnitMWm2, 2.5f, 2400, TPopulation::Sensitive, TTargetState::Sleep, QStringLiteral("Bedroom"));
-    density.Alert = true;
-    const QJsonObject object = JsonOf(density);
-    EXPECT_EQ(object["unit"].toString(), QStringLiteral("mW/m²"));
-    EXPECT_EQ(object["value"].toDouble(), 2.5);
-    EXPECT_EQ(object["level_db"].toDouble(), 3.98);
-    EXPECT_EQ(object["frequency_mhz"].toInt(), 2400);
-    EXPECT_EQ(object["risk"].toString(), "Extreme");
-    EXPECT_EQ(object["record"].toString(), "Bedroom");
-    EXPECT_EQ(object["alert"].toBool(false), true);
+    // 2.5 mW/m² is 3.98 dB; +34 dB re 1 µW/m², +10 sensitive, asleep: "Extreme". How the
+    // other fields are written is the next tests'.
+    const QJsonObject object =
+        JsonOf(MakePublishedReading(at, UnitMWm2, 2.5f, 2400, TPopulation::Sensitive, TTargetState::Sleep));
+    EXPECT_EQ(std::pair(object["level_db"].toDouble(), object["risk"].toString()), std::pair(3.98, QString("Extreme")));
 
     // A reading at the bottom of the scale has the scale's level, and still a number.
     const QJsonObject zero = JsonOf(MakePublishedReading(at, UnitMWm2, 0.0f, 0, TPopulation::General, TTargetState::Wake));

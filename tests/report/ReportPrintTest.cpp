@@ -195,27 +195,23 @@ TEST_F(ReportPrint, CategoriesWithSamplesNeverReadZeroAndTellTheirTime)
 }
 
 // The alert episodes with the default limit ("High" for the general public awake) and hold
-// time: a start at the first reading at the limit, a dip shorter than the hold, the end once it
-// has run out; the first ten are listed, the others counted.
+// time (their rules are the model's): the first ten are listed with start, end and peak, the
+// others counted.
 TEST_F(ReportPrint, AlertEpisodesAreListedWithStartEndAndPeak)
 {
-    std::vector<TSampleRecord> samples(5, Sample(0.1f)); // "Low"
-    samples.push_back(Sample(5.0f));                     // 09:00:05, "High"
-    samples.insert(samples.end(), 3, Sample(0.1f));
-    samples.push_back(Sample(50.0f));                    // 09:00:09, below from 09:00:10
-    samples.insert(samples.end(), 30, Sample(0.1f));     // ended at 09:00:20
-    for (int k = 0; k < 11; ++k) { // eleven more, one every 20 s
-        samples.push_back(Sample(5.0f));
-        samples.insert(samples.end(), 19, Sample(0.1f)); // from 09:00:40, each ending 11 s later
+    std::vector<TSampleRecord> samples;
+    for (int k = 0; k < 12; ++k) { // one every 20 s, each ended 11 s after its start
+        samples.push_back(Sample(k == 0 ? 50.0f : 5.0f));
+        samples.insert(samples.end(), 19, Sample(0.1f)); // "Low"
     }
     const QString text = Text(Report(Record("alerts", samples, UnitMWm2, 1, QDateTime(QDate(2025, 1, 7), QTime(9, 0)))));
     const auto at = [](int minute, int second) {
         return QRegularExpression::escape(LocaleDateTimeText(QDateTime(QDate(2025, 1, 7), QTime(9, minute, second))));
     };
     EXPECT_TRUE(text.contains("Alert episodes (from \"High\" up, ended after 10 s below)")) << text.toStdString();
-    EXPECT_TRUE(QRegularExpression(at(0, 5) + R"(\s+)" + at(0, 20) + R"(\s+50[.,]000 mW/m²)").match(text).hasMatch());
-    EXPECT_TRUE(QRegularExpression(at(0, 40) + R"(\s+)" + at(0, 51) + R"(\s+5[.,]0000 mW/m²)").match(text).hasMatch());
-    EXPECT_FALSE(text.contains(LocaleDateTimeText(QDateTime(QDate(2025, 1, 7), QTime(9, 3, 40)))));
+    EXPECT_TRUE(QRegularExpression(at(0, 0) + R"(\s+)" + at(0, 11) + R"(\s+50[.,]000 mW/m²)").match(text).hasMatch());
+    EXPECT_TRUE(QRegularExpression(at(0, 20) + R"(\s+)" + at(0, 31) + R"(\s+5[.,]0000 mW/m²)").match(text).hasMatch());
+    EXPECT_FALSE(text.contains(LocaleDateTimeText(QDateTime(QDate(2025, 1, 7), QTime(9, 3, 20)))));
     EXPECT_TRUE(text.contains("Further episodes, not listed: 2."));
 
     const QString quiet = Text(Report(Record("quiet", std::vector<TSampleRecord>(50, Sample(1.0f)), UnitMWm2, 1,
