@@ -23,6 +23,16 @@
 
 namespace {
 
+// What MeasureSeries sent, series after series: each a count and its first reading.
+std::vector<float> Series(std::initializer_list<std::pair<int, double>> series)
+{
+    std::vector<float> values;
+    for (const auto &[count, first] : series)
+        for (const float value : SentValues(count, first))
+            values.push_back(value);
+    return values;
+}
+
 class RecorderTest : public ::testing::Test {
 protected:
     TempAppDir App;
@@ -82,10 +92,7 @@ TEST_F(RecorderTest, KeepsOneRecordWhileTheMeterIsAwayAndWaitsForTheFirstOne)
     rig.Recorder->SaveBeforeExit();
 
     ASSERT_EQ(rig.Logs(), QStringList{log});
-    std::vector<float> expected = SentValues(4);
-    for (float value : SentValues(3, 5.0))
-        expected.push_back(value);
-    EXPECT_EQ(StoredValues(LogRecords(log)), expected);
+    EXPECT_EQ(StoredValues(LogRecords(log)), Series({{4, 0.25}, {3, 5.0}}));
     EXPECT_TRUE(rig.StateLines.contains("meter lost"));
     EXPECT_EQ(rig.StateLines.mid(rig.StateLines.indexOf("meter lost")),
               (QStringList{"meter lost", "meter back", "record complete: " + log}));
@@ -104,12 +111,7 @@ TEST_F(RecorderTest, ALogTheDiskRefusesIsToldOnceAndTheRecordGetsItsSamplesWhenT
     }
     rig.MeasureSeries(2, 9.0);
     rig.Recorder->SaveBeforeExit();
-    std::vector<float> expected = SentValues(3);
-    for (float value : SentValues(20, 2.0))
-        expected.push_back(value);
-    for (float value : SentValues(2, 9.0))
-        expected.push_back(value);
-    EXPECT_EQ(StoredValues(LogRecords(rig.Logs().value(0))), expected);
+    EXPECT_EQ(StoredValues(LogRecords(rig.Logs().value(0))), Series({{3, 0.25}, {20, 2.0}, {2, 9.0}}));
     EXPECT_TRUE(QFileInfo::exists(CompanionName(rig.Logs().value(0), ".histo")));
 }
 
@@ -192,10 +194,7 @@ TEST_F(RecorderTest, AMemoryDumpIsPassedOverButStrayLinesEndTheRecorderWithTheRe
     // The program's rule: one stray line is let pass at the short intervals, the next ends it.
     rig.Send({"stray\r\n", "another stray line\r\n"});
     EXPECT_EQ(Services.ExitCodes, std::vector<int>{ExitFileError});
-    std::vector<float> expected = SentValues(2);
-    for (float value : SentValues(2, 3.0))
-        expected.push_back(value);
-    EXPECT_EQ(StoredValues(LogRecords(rig.Logs().value(0))), expected);
+    EXPECT_EQ(StoredValues(LogRecords(rig.Logs().value(0))), Series({{2, 0.25}, {2, 3.0}}));
     EXPECT_TRUE(QFileInfo::exists(CompanionName(rig.Logs().value(0), ".histo")));
     // Without a settings file the record has the program's defaults, and none is made.
     const TMetaData meta = RecordMeta(rig.Logs().value(0));
