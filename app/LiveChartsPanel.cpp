@@ -1,7 +1,6 @@
 #include "app/LiveChartsPanel.h"
 
 #include "app/AcquisitionSettingsPanel.h"
-#include "app/RiskScaleBox.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/ChartMouse.h"
 #include "charts/ChartReadouts.h"
@@ -9,43 +8,60 @@
 #include "charts/LevelHistogram.h"
 #include "charts/TextSpace.h"
 #include "dialogs/WidgetStyle.h"
-#include "model/HandlerErrors.h"
 #include "model/Risk.h"
 #include "session/AcquisitionSession.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSplitter>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-const QString Georgia = QStringLiteral("Georgia");
 const QColor StatisticsTextColour(244, 244, 244);
-const QColor ReadoutTextColour(242, 242, 242);
-constexpr int ReadoutWidth = 180;
-constexpr int ReadoutHeight = 24;
 
-QLineEdit *ChartReadout(QWidget *parent)
+// The dark charts of the run, each with its read-out.
+TChartsPanelLook LiveLook(const TAcquisitionChoice &applied)
 {
-    auto *readout = new QLineEdit(parent);
-    readout->setFrame(false);
-    readout->setReadOnly(true);
-    readout->setFocusPolicy(Qt::NoFocus);
-    readout->setFont(NamedFont(Georgia, 16, QFont::Serif));
-    readout->setFixedSize(ReadoutWidth, ReadoutHeight);
-    QPalette palette = readout->palette();
-    palette.setColor(QPalette::Base, WindowGrey);
-    palette.setColor(QPalette::Text, ReadoutTextColour);
-    readout->setPalette(palette);
-    return readout;
+    return {
+        .PlotsBackground = Qt::white,
+        .SplitterStyle = QStringLiteral("QSplitter::handle { background: silver; }"),
+        .ChartMinimumHeight = 1,
+        .SplitterSizes = {232, 10000},
+        .TimeChart = MainTimeChartConfiguration(applied.VisibleSamples, applied.Interval),
+        .Histogram = MainHistogramChartConfiguration(),
+        .TimeReadout = true,
+        .ReadoutSize = QSize(180, 24),
+        .ReadoutAlignment = Qt::AlignLeft | Qt::AlignVCenter,
+        .ReadoutText = QColor(242, 242, 242),
+        .ReadoutBackground = WindowGrey,
+        .ReadoutInset = 14,
+        .RiskScaleHeight = 21,
+        .RiskScaleText = Qt::white,
+        // Captions and read-outs of both rows share their widths, so the columns line up.
+        .Statistics =
+            {
+                .FirstCaption = QCoreApplication::translate("TLiveChartsPanel", "Current"),
+                .Hints = {QCoreApplication::translate("TLiveChartsPanel", "Current Peak"),
+                          QCoreApplication::translate("TLiveChartsPanel", "Maximum Peak observed so far"),
+                          QCoreApplication::translate("TLiveChartsPanel", "Peak value (± 0.5dB) more often observed"),
+                          QCoreApplication::translate("TLiveChartsPanel", "The ratio max/min in dB"),
+                          QCoreApplication::translate("TLiveChartsPanel", "Minimum Peak observed so far"),
+                          QCoreApplication::translate("TLiveChartsPanel", "Current Peak")},
+                .Background = WindowGrey,
+                .TextColour = StatisticsTextColour,
+                .ValueColours = {QColor(247, 247, 247), QColor(245, 80, 80), QColor(217, 217, 0),
+                                 QColor(214, 118, 245), QColor(91, 198, 238), QColor(199, 199, 199)},
+                .FirstRowHeight = 52,
+                .SecondRowHeight = 40,
+                .FirstRowMargins = QMargins(0, 0, 10, 0),
+                .CaptionWidth = 86,
+                .CaptionGap = 8,
+                .ValueWidth = 152,
+            },
+    };
 }
 
 } // namespace
@@ -57,37 +73,11 @@ TTimedValue MakeTimedValue(double value, double time)
 
 TLiveChartsPanel::TLiveChartsPanel(const TAcquisitionSession &session, TAcquisitionSettingsPanel &settings,
                                    const QString &resourcesDir, QWidget *parent)
-    : QWidget(parent), Session(session), Settings(settings)
+    : TChartsPanel(LiveLook(settings.AppliedChoice), &settings, resourcesDir, parent), Session(session),
+      Settings(settings)
 {
-    auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    auto *middle = new QHBoxLayout;
-    middle->setSpacing(0);
-    middle->addWidget(BuildPlots(), 1);
-    middle->addWidget(&settings);
-    column->addLayout(middle, 1);
-
-    RiskLevelImage = new QLabel(this);
-    RiskLevelImage->setFixedHeight(14);
-    RiskLevelImage->setScaledContents(true);
-    RiskLevelImage->setPixmap(QPixmap(resourcesDir + "Risk Level.bmp"));
-    RiskLevelImage->setToolTip(QCoreApplication::translate("TLiveChartsPanel", "Color code for Risk Assessment"));
-    column->addWidget(RiskLevelImage);
-
-    RiskEvaluationPB = new TRiskScaleBox(this);
-    RiskEvaluationPB->setFixedHeight(21);
-    RiskEvaluationPB->setToolTip(QCoreApplication::translate("TLiveChartsPanel", "Risk categories corresponding to the above color code"));
-    RiskEvaluationPB->setFont(NamedFont(QStringLiteral("Corbel"), RiskEvaluationPB->height() - 4, QFont::SansSerif));
-    column->addWidget(RiskEvaluationPB);
-
-    BuildStatistics();
-    column->addWidget(Statistics);
+    BuildRiskCategory();
     WireCharts();
-
-    const TAcquisitionChoice &applied = Settings.AppliedChoice;
-    ConfigureChart(*TChart, MainTimeChartConfiguration(applied.VisibleSamples, applied.Interval));
-    ConfigureChart(*HChart, MainHistogramChartConfiguration());
     Statistics->SetExpanded(false);
 
     connect(&Session, &TAcquisitionSession::LiveStateReset, this, &TLiveChartsPanel::ResetCharts);
@@ -96,57 +86,8 @@ TLiveChartsPanel::TLiveChartsPanel(const TAcquisitionSession &session, TAcquisit
     connect(&Session, &TAcquisitionSession::ImportReplayed, this, &TLiveChartsPanel::DrawHistogram);
 }
 
-QFrame *TLiveChartsPanel::BuildPlots()
+void TLiveChartsPanel::BuildRiskCategory()
 {
-    Plots = new QFrame;
-    SetBackground(Plots, Qt::white);
-    auto *fill = new QVBoxLayout(Plots);
-    fill->setContentsMargins(0, 0, 0, 0);
-
-    Splitter = new QSplitter(Qt::Vertical, Plots);
-    Splitter->setHandleWidth(3);
-    Splitter->setChildrenCollapsible(false);
-    Splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: silver; }"));
-    TChart = new TChartWidget(Splitter);
-    HChart = new TChartWidget(Splitter);
-    for (TChartWidget *chart : {TChart, HChart})
-        chart->setMinimumHeight(1);
-    Splitter->addWidget(TChart);
-    Splitter->addWidget(HChart);
-    // The time chart keeps its height; the histogram takes what the window gains or loses.
-    Splitter->setStretchFactor(0, 0);
-    Splitter->setStretchFactor(1, 1);
-    Splitter->setSizes({232, 10000});
-    fill->addWidget(Splitter);
-
-    TChartEdit = ChartReadout(Plots);
-    HChartEdit = ChartReadout(Plots);
-    Plots->installEventFilter(this);
-    return Plots;
-}
-
-void TLiveChartsPanel::BuildStatistics()
-{
-    // Captions and read-outs of both rows share their widths, so the columns line up.
-    const TStatisticsPanelLook look{
-        .FirstCaption = QCoreApplication::translate("TLiveChartsPanel", "Current"),
-        .Hints = {QCoreApplication::translate("TLiveChartsPanel", "Current Peak"), QCoreApplication::translate("TLiveChartsPanel", "Maximum Peak observed so far"),
-                  QCoreApplication::translate("TLiveChartsPanel", "Peak value (± 0.5dB) more often observed"),
-                  QCoreApplication::translate("TLiveChartsPanel", "The ratio max/min in dB"), QCoreApplication::translate("TLiveChartsPanel", "Minimum Peak observed so far"),
-                  QCoreApplication::translate("TLiveChartsPanel", "Current Peak")},
-        .Background = WindowGrey,
-        .TextColour = StatisticsTextColour,
-        .ValueColours = {QColor(247, 247, 247), QColor(245, 80, 80), QColor(217, 217, 0), QColor(214, 118, 245),
-                         QColor(91, 198, 238), QColor(199, 199, 199)},
-        .FirstRowHeight = 52,
-        .SecondRowHeight = 40,
-        .FirstRowMargins = QMargins(0, 0, 10, 0),
-        .CaptionWidth = 86,
-        .CaptionGap = 8,
-        .ValueWidth = 152,
-    };
-    Statistics = new TStatisticsPanel(look);
-
     RiskCategory = new QLabel(Statistics);
     RiskCategory->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     RiskCategory->setContentsMargins(0, 0, 6, 6);
@@ -166,7 +107,6 @@ void TLiveChartsPanel::BuildStatistics()
 
 void TLiveChartsPanel::WireCharts()
 {
-    connect(Splitter, &QSplitter::splitterMoved, this, ShowingErrors(this, &TLiveChartsPanel::MoveHistogramReadout));
     TChart->OnMouseDown = [this](TChartWidget *, Qt::MouseButton button, TShiftState shift, int, int) {
         TChartMouseDown(button, shift.Keys);
     };
@@ -176,28 +116,6 @@ void TLiveChartsPanel::WireCharts()
     HChart->OnMouseMoveInChart = [this](TChartWidget *, bool inChart, TShiftState, double x, double) {
         HChartMouseMoveInChart(inChart, x);
     };
-}
-
-bool TLiveChartsPanel::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Plots && event->type() == QEvent::Resize)
-        PlaceChartReadouts();
-    return QWidget::eventFilter(watched, event);
-}
-
-void TLiveChartsPanel::PlaceChartReadouts()
-{
-    const int left = Plots->width() - ReadoutWidth - 14;
-    TChartEdit->move(left, TChart->mapTo(Plots, QPoint(0, 0)).y() + 8);
-    HChartEdit->move(left, HChartEdit->y());
-    MoveHistogramReadout();
-    TChartEdit->raise();
-    HChartEdit->raise();
-}
-
-void TLiveChartsPanel::MoveHistogramReadout()
-{
-    HChartEdit->move(HChartEdit->x(), HChart->mapTo(Plots, QPoint(0, 0)).y() + 8);
 }
 
 void TLiveChartsPanel::WriteSettings(TLastSettings &settings) const

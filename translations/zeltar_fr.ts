@@ -1115,6 +1115,17 @@
     </message>
 </context>
 <context>
+    <name>TChartsPanel</name>
+    <message>
+        <source>Color code for Risk Assessment</source>
+        <translation>Code couleur de l’évaluation du risque</translation>
+    </message>
+    <message>
+        <source>Risk categories corresponding to the above color code</source>
+        <translation>Catégories de risque correspondant au code couleur ci-dessus</translation>
+    </message>
+</context>
+<context>
     <name>TComPort</name>
     <message>
         <source>TCOMPORT : cannot open </source>
@@ -1258,14 +1269,6 @@
 </context>
 <context>
     <name>TLiveChartsPanel</name>
-    <message>
-        <source>Color code for Risk Assessment</source>
-        <translation>Code couleur de l’évaluation du risque</translation>
-    </message>
-    <message>
-        <source>Risk categories corresponding to the above color code</source>
-        <translation>Catégories de risque correspondant au code couleur ci-dessus</translation>
-    </message>
     <message>
         <source>Current</source>
         <translation>Actuelle</translation>
@@ -1633,14 +1636,6 @@ Mesure maximale&#xa0;: %2</translation>
     <message>
         <source>Sleep</source>
         <translation>Sommeil</translation>
-    </message>
-    <message>
-        <source>Color code for Risk Assessment</source>
-        <translation>Code couleur de l’évaluation du risque</translation>
-    </message>
-    <message>
-        <source>Risk categories corresponding to the above color code</source>
-        <translation>Catégories de risque correspondant au code couleur ci-dessus</translation>
     </message>
     <message>
         <source>Cursor</source>

@@ -1115,6 +1115,17 @@
     </message>
 </context>
 <context>
+    <name>TChartsPanel</name>
+    <message>
+        <source>Color code for Risk Assessment</source>
+        <translation>Codice colore della valutazione del rischio</translation>
+    </message>
+    <message>
+        <source>Risk categories corresponding to the above color code</source>
+        <translation>Categorie di rischio corrispondenti al codice colore qui sopra</translation>
+    </message>
+</context>
+<context>
     <name>TComPort</name>
     <message>
         <source>TCOMPORT : cannot open </source>
@@ -1258,14 +1269,6 @@
 </context>
 <context>
     <name>TLiveChartsPanel</name>
-    <message>
-        <source>Color code for Risk Assessment</source>
-        <translation>Codice colore della valutazione del rischio</translation>
-    </message>
-    <message>
-        <source>Risk categories corresponding to the above color code</source>
-        <translation>Categorie di rischio corrispondenti al codice colore qui sopra</translation>
-    </message>
     <message>
         <source>Current</source>
         <translation>Attuale</translation>
@@ -1633,14 +1636,6 @@ Misura massima: %2</translation>
     <message>
         <source>Sleep</source>
         <translation>Sonno</translation>
-    </message>
-    <message>
-        <source>Color code for Risk Assessment</source>
-        <translation>Codice colore della valutazione del rischio</translation>
-    </message>
-    <message>
-        <source>Risk categories corresponding to the above color code</source>
-        <translation>Categorie di rischio corrispondenti al codice colore qui sopra</translation>
     </message>
     <message>
         <source>Cursor</source>

@@ -16,6 +16,7 @@
 #include "storage/MetaPlausibility.h"
 #include "storage/RecordReadings.h"
 #include "report/RecordExport.h"
+#include "windows/ChartsPanel.h"
 #include "windows/ChoiceGroup.h"
 #include "storage/LocaleTimeText.h"
 #include "windows/PeakFrequencyList.h"
@@ -24,7 +25,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -311,7 +311,7 @@ void TRecordViewer::TChartMouseMoveInChart(TChartWidget *, bool inChart, TShiftS
 
 void TRecordViewer::HChartMouseMoveInChart(TChartWidget *, bool inChart, TShiftState, double x, double)
 {
-    HChartEdit->setText(inChart ? LevelReadoutText(x) : QString());
+    Charts->HChartEdit->setText(inChart ? LevelReadoutText(x) : QString());
     PanelBottom->LabelPeak->setText(inChart ? LevelValueText(x) : QString());
 }
 

@@ -22,16 +22,14 @@
 class IRecordWindowsHost;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QListView;
 class QProgressBar;
-class QSplitter;
 class QToolButton;
 class TChoiceGroup;
 class TLogReader;
 class TPeakFrequencyModel;
 class TChartWidget;
-class TRiskScaleStrip;
+class TChartsPanel;
 class TStatisticsPanel;
 
 class TRecordViewer : public QWidget {
@@ -60,7 +58,6 @@ public:
 
     // Handlers.
     void PanelRightClick();
-    void Splitter1Moved();
     void TChartMouseDown(TChartWidget *sender, Qt::MouseButton button, TShiftState shift, int x, int y);
     void TChartMouseMoveInChart(TChartWidget *sender, bool inChart, TShiftState shift, double x, double y);
     void HChartMouseMoveInChart(TChartWidget *sender, bool inChart, TShiftState shift, double x, double y);
@@ -91,20 +88,14 @@ public:
     QLabel *RiskTitle = nullptr;
     TChoiceGroup *RiskPopulationRG = nullptr;
     TChoiceGroup *RiskStateRG = nullptr;
-    QFrame *PanelPlots = nullptr;
-    QSplitter *Splitter1 = nullptr;
+    TChartsPanel *Charts = nullptr; // with PanelRight beside its charts
+    // Charts' own, under the names the viewer's handlers use.
     TChartWidget *TChart = nullptr;
     TChartWidget *HChart = nullptr;
-    QLineEdit *HChartEdit = nullptr;
-    QLabel *RiskLevelImage = nullptr;
-    TRiskScaleStrip *RiskEvaluationPB = nullptr;
     TStatisticsPanel *PanelBottom = nullptr;
     QLabel *PanelStatus = nullptr;
     QLabel *LabelSample = nullptr;
     QLabel *LabelExposure = nullptr; // in the statistics' second row
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void BuildLayout();               // RecordViewerLayout.cpp

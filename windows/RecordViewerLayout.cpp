@@ -1,27 +1,23 @@
-// The record viewer's controls: the notes strip with the progress bar, the two charts, the
-// peak-frequency and risk column, the colour bar with the category strip, and the statistics
-// panel with the status line. Also the handlers that only move and size them.
+// The record viewer's controls: the notes strip with the progress bar, and the charts panel with
+// the peak-frequency and risk column beside the charts and the status line under the
+// statistics. Also the handler that folds the column.
 
 #include "windows/RecordViewer.h"
 
-#include "model/HandlerErrors.h"
 #include "charts/ChartConfigurations.h"
 #include "charts/ChartWidget.h"
+#include "windows/ChartsPanel.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/ClickForwarder.h"
 #include "windows/PeakFrequencyList.h"
 #include "dialogs/WidgetStyle.h"
-#include "windows/RiskScaleStrip.h"
 #include "windows/StatisticsPanel.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
-#include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -74,42 +70,6 @@ void TRecordViewer::BuildLayout()
     coolBar->addWidget(ExportB, 0, Qt::AlignRight);
     page->addWidget(PanelCoolBar);
 
-    auto *middle = new QHBoxLayout;
-    middle->setContentsMargins(0, 0, 0, 0);
-    middle->setSpacing(0);
-    page->addLayout(middle, 1);
-
-    PanelPlots = new QFrame(this);
-    SetBackgroundAndBase(PanelPlots, Wind);
-    auto *plots = new QVBoxLayout(PanelPlots);
-    plots->setContentsMargins(0, 0, 0, 0);
-    Splitter1 = new QSplitter(Qt::Vertical, PanelPlots);
-    Splitter1->setHandleWidth(3);
-    Splitter1->setChildrenCollapsible(false);
-    TChart = new TChartWidget(Splitter1);
-    ConfigureChart(*TChart, ViewerTimeChartConfiguration());
-    TChart->setMinimumHeight(120);
-    HChart = new TChartWidget(Splitter1);
-    ConfigureChart(*HChart, ViewerHistogramChartConfiguration());
-    HChart->SetRanges(-33.5, 0, 33.5, 4);
-    HChart->setMinimumHeight(120);
-    Splitter1->addWidget(TChart);
-    Splitter1->addWidget(HChart);
-    Splitter1->setStretchFactor(0, 0);
-    Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({252, 400});
-    plots->addWidget(Splitter1);
-    HChartEdit = new QLineEdit(PanelPlots);
-    HChartEdit->setFrame(false);
-    HChartEdit->setReadOnly(true);
-    HChartEdit->setFocusPolicy(Qt::NoFocus);
-    HChartEdit->setAlignment(Qt::AlignRight);
-    HChartEdit->setFont(NamedFont(QStringLiteral("Georgia"), 16, QFont::Normal, QFont::Serif));
-    SetAllTextColours(HChartEdit, Ink);
-    SetBackgroundAndBase(HChartEdit, Wind);
-    HChartEdit->resize(240, 22);
-    middle->addWidget(PanelPlots, 1);
-
     PanelRight = new QFrame(this);
     PanelRight->setFixedWidth(RightColumnWidth);
     PanelRight->setToolTip(tr("Click to hide/show this control bar"));
@@ -147,34 +107,42 @@ void TRecordViewer::BuildLayout()
     }
     RiskPopulationRG->OnClick = [this] { RiskPopulationRGClick(); };
     RiskStateRG->OnClick = [this] { RiskStateRGClick(); };
-    middle->addWidget(PanelRight);
 
-    RiskLevelImage = new QLabel(this);
-    RiskLevelImage->setFixedHeight(14);
-    RiskLevelImage->setScaledContents(true);
-    RiskLevelImage->setPixmap(QPixmap(Paths.ResourcesDir + QStringLiteral("Risk Level.bmp")));
-    RiskLevelImage->setToolTip(tr("Color code for Risk Assessment"));
-    page->addWidget(RiskLevelImage);
-    RiskEvaluationPB = new TRiskScaleStrip(this);
-    RiskEvaluationPB->setFixedHeight(19);
-    RiskEvaluationPB->setToolTip(tr("Risk categories corresponding to the above color code"));
-    page->addWidget(RiskEvaluationPB);
-
-    PanelBottom = new TStatisticsPanel(
+    Charts = new TChartsPanel(
         {
-            .FirstCaption = tr("Cursor"),
-            .Background = Paper,
-            .TextColour = Ink,
-            .ValueColours = {Ink, QColor(214, 56, 56), QColor(160, 140, 0), QColor(150, 70, 190), QColor(30, 130, 190),
-                             QColor(100, 100, 100)},
-            .FirstRowMargins = QMargins(12, 0, 12, 0),
-            .SecondRowMargins = QMargins(12, 0, 12, 2),
-            .Spacing = 10,
-            .ValueWidth = 150,
-            .ValuesGrow = true,
-            .MaxValueWidth = 300,
+            .PlotsBackground = Wind,
+            .ChartMinimumHeight = 120,
+            .SplitterSizes = {252, 400},
+            .TimeChart = ViewerTimeChartConfiguration(),
+            .Histogram = ViewerHistogramChartConfiguration(),
+            .ReadoutSize = QSize(240, 22),
+            .ReadoutAlignment = Qt::AlignRight,
+            .ReadoutText = Ink,
+            .ReadoutBackground = Wind,
+            // Over the histogram's caption margin, clear of its plot.
+            .ReadoutInset = 10,
+            .RiskScaleHeight = 19,
+            .RiskScaleText = QColor(0x1E, 0x1E, 0x1E),
+            .Statistics =
+                {
+                    .FirstCaption = tr("Cursor"),
+                    .Background = Paper,
+                    .TextColour = Ink,
+                    .ValueColours = {Ink, QColor(214, 56, 56), QColor(160, 140, 0), QColor(150, 70, 190),
+                                     QColor(30, 130, 190), QColor(100, 100, 100)},
+                    .FirstRowMargins = QMargins(12, 0, 12, 0),
+                    .SecondRowMargins = QMargins(12, 0, 12, 2),
+                    .Spacing = 10,
+                    .ValueWidth = 150,
+                    .ValuesGrow = true,
+                    .MaxValueWidth = 300,
+                },
         },
-        this);
+        PanelRight, Paths.ResourcesDir, this);
+    TChart = Charts->TChart;
+    HChart = Charts->HChart;
+    HChart->SetRanges(-33.5, 0, 33.5, 4);
+    PanelBottom = Charts->Statistics;
     LabelExposure = new QLabel(PanelBottom->SecondRow);
     // Two short lines in a smaller font: the row's read-outs leave little room.
     LabelExposure->setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
@@ -194,7 +162,7 @@ void TRecordViewer::BuildLayout()
     SetAllTextColours(LabelSample, StatusText);
     LabelSample->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     status->addWidget(LabelSample);
-    page->addWidget(PanelBottom);
+    page->addWidget(Charts, 1);
 
     auto *rightClicks = new TClickForwarder([this] { PanelRightClick(); }, this);
     rightClicks->Watch({PanelRight, PeakFrequenciesTitle, RiskTitle});
@@ -210,25 +178,6 @@ void TRecordViewer::BuildLayout()
     HChart->OnMouseMoveInChart = [this](TChartWidget *sender, bool inChart, TShiftState shift, double x, double y) {
         HChartMouseMoveInChart(sender, inChart, shift, x, y);
     };
-    connect(Splitter1, &QSplitter::splitterMoved, this, ShowingErrors(this, &TRecordViewer::Splitter1Moved));
-    // The splitter places the chart after the panel around it has its size: the read-out follows
-    // the chart itself, from the first showing on.
-    HChart->installEventFilter(this);
-}
-
-bool TRecordViewer::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == HChart && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
-        Splitter1Moved();
-    return QWidget::eventFilter(watched, event);
-}
-
-// The read-out stays at the top right of the histogram chart, over its caption margin.
-void TRecordViewer::Splitter1Moved()
-{
-    const QRect chart = HChart->geometry().translated(Splitter1->pos());
-    HChartEdit->move(chart.right() - HChart->Appearance().RRim - HChartEdit->width(), chart.top() + 8);
-    HChartEdit->raise();
 }
 
 void TRecordViewer::PanelRightClick()

@@ -1,5 +1,7 @@
-# The record viewer (TRecordViewer) and the file manager (TFileManager), with their helpers.
+# The record viewer (TRecordViewer) and the file manager (TFileManager), with their helpers, and
+# the charts panel the viewer shares with the main window.
 target_sources(zeltar_windows PRIVATE
+  ChartsPanel.cpp
   ChoiceGroup.cpp
   ClickForwarder.cpp
   ElidedLabel.cpp

@@ -5,13 +5,7 @@
 
 #include <QPainter>
 
-namespace {
-
-const QColor StripText(0x1E, 0x1E, 0x1E);
-
-} // namespace
-
-TRiskScaleStrip::TRiskScaleStrip(QWidget *parent) : QWidget(parent)
+TRiskScaleStrip::TRiskScaleStrip(const QColor &textColour, QWidget *parent) : QWidget(parent), TextColour(textColour)
 {
     setFont(NamedFont(QStringLiteral("Corbel"), 15, QFont::Normal, QFont::SansSerif));
 }
@@ -27,5 +21,5 @@ void TRiskScaleStrip::resizeEvent(QResizeEvent *)
 void TRiskScaleStrip::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    PaintRiskScale(painter, rect(), font(), StripText);
+    PaintRiskScale(painter, rect(), font(), TextColour);
 }

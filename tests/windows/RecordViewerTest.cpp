@@ -9,12 +9,14 @@
 #include "storage/LocaleTimeText.h"
 #include "storage/LogFile.h"
 #include "tests/windows/RecordWindowTest.h"
+#include "windows/ChartsPanel.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/PeakFrequencyList.h"
 #include "windows/StatisticsPanel.h"
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QSplitter>
 
 #include <cmath>
 
@@ -191,8 +193,9 @@ TEST_F(RecordViewer, PopulationAndStateRecolourTheBarsOnlyAndAnEmptyLogIsOffered
     EXPECT_TRUE(QFileInfo::exists(log));
 }
 
-// From the first showing, the histogram read-out sits at the top right of its chart and the
-// time chart's plot corner shows the plot, not a patch of the window's colour.
+// From the first showing, and wherever the splitter puts it, the histogram read-out sits at the
+// top right of its chart, and the time chart's plot corner shows the plot, not a patch of the
+// window's colour.
 TEST_F(RecordViewer, TheRecordsTextsTheHistogramReadoutAndTheHistoryCornerAreInPlaceFromTheFirstShowing)
 {
     Form.OpenRecord(Record("one", {Sample(2.5f, 2450)}, MakeMeta(UnitMWm2, 1, Start, "Ann", "Roof", "first try", 3)),
@@ -204,18 +207,24 @@ TEST_F(RecordViewer, TheRecordsTextsTheHistogramReadoutAndTheHistoryCornerAreInP
     EXPECT_EQ(Form.TChart->RangeLoX(), StartSecond - 1);  // a single sample spans one interval
     EXPECT_EQ(Form.TChart->RangeHiX(), StartSecond + 1);
 
-    const QRect chart(Form.HChart->mapTo(Form.PanelPlots, QPoint(0, 0)), Form.HChart->size());
-    const QRect readout = Form.HChartEdit->geometry();
-    EXPECT_TRUE(chart.contains(readout));
-    EXPECT_GT(readout.left(), chart.center().x());
-    EXPECT_LT(readout.bottom(), chart.top() + Form.HChart->Appearance().TRim);
+    const auto expectReadoutInCaptionMargin = [this] {
+        const QRect chart(Form.HChart->mapTo(Form.Charts->Plots, QPoint(0, 0)), Form.HChart->size());
+        const QRect readout = Form.Charts->HChartEdit->geometry();
+        EXPECT_TRUE(chart.contains(readout));
+        EXPECT_GT(readout.left(), chart.center().x());
+        EXPECT_LT(readout.bottom(), chart.top() + Form.HChart->Appearance().TRim);
+    };
+    expectReadoutInCaptionMargin();
+    // It follows the histogram when the splitter gives the time chart more room.
+    Form.Charts->Splitter->setSizes({Form.TChart->height() + 60, Form.HChart->height() - 60});
+    expectReadoutInCaptionMargin();
 
     const QPoint corner = Form.TChart->mapTo(&Form, QPoint(Form.TChart->Appearance().LRim, Form.TChart->Appearance().TRim));
     const QImage picture = Form.grab(QRect(corner, QSize(20, 13))).toImage();
     int windowColoured = 0;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            windowColoured += picture.pixelColor(x, y) == Form.HChartEdit->palette().color(QPalette::Base);
+            windowColoured += picture.pixelColor(x, y) == Form.Charts->HChartEdit->palette().color(QPalette::Base);
     EXPECT_EQ(windowColoured, 0);
 }
 
