@@ -99,7 +99,8 @@ TAcquisitionBar::TAcquisitionBar(const TAcquisitionSession &session, const QStri
     row->addWidget(PeakFrequency, 1);
 
     PendingEnd = new QLabel(this);
-    PendingEnd->setFixedWidth(365);
+    // At least its design width; wider where the end's date and time need it.
+    PendingEnd->setMinimumWidth(365);
     PendingEnd->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     PendingEnd->setFont(NamedFont(SitkaText, 15, QFont::Serif));
     SetTextColour(PendingEnd, PendingEndColour);

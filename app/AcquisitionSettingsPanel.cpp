@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -114,6 +115,8 @@ void TAcquisitionSettingsPanel::BuildInputSection()
                            InputSection);
     IntervalCB->setToolTip(IntervalHint());
     IntervalCB->setGeometry(72, 31, 75, 24);
+    // Wider than designed where the font needs it to show "0.5 sec" whole.
+    IntervalCB->resize(std::max(IntervalCB->width(), IntervalCB->sizeHint().width()), IntervalCB->height());
     CorrectionCaption = Caption(QCoreApplication::translate("TAcquisitionSettingsPanel", "Correction (dB)"), InputSection, {8, 68});
     CorrectionCB = ChoiceBox({"0", "3", "6"}, "0", true, InputSection);
     CorrectionCB->setGeometry(110, 64, 40, 24);

@@ -994,7 +994,7 @@
     </message>
     <message>
         <source>Risk Assessment</source>
-        <translation>Valutazione del rischio</translation>
+        <translation>Rischio</translation>
     </message>
     <message>
         <source> Population </source>

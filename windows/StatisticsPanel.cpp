@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ExpandedHeight = 120;
@@ -28,12 +30,14 @@ QHBoxLayout *NewRow(QWidget *row, int height, const QMargins &margins, int spaci
     return layout;
 }
 
-QLabel *NewCaption(const QString &text, const QString &hint, const TStatisticsPanelLook &look, QWidget *row)
+// captionWidth: that of all captions where the look sets one, else 0.
+QLabel *NewCaption(const QString &text, const QString &hint, const TStatisticsPanelLook &look, int captionWidth,
+                   QWidget *row)
 {
     auto *caption = new QLabel(text, row);
     caption->setToolTip(hint);
-    if (look.CaptionWidth > 0) {
-        caption->setFixedWidth(look.CaptionWidth);
+    if (captionWidth > 0) {
+        caption->setFixedWidth(captionWidth);
         caption->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     } else {
         caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -83,10 +87,16 @@ TStatisticsPanel::TStatisticsPanel(const TStatisticsPanelLook &look, QWidget *pa
                                           QCoreApplication::translate("StatisticsPanel", "Mean")};
     const std::array<QLabel **, 6> readouts{&LabelPeak,         &LabelMaxValue, &LabelModeValue,
                                             &LabelRangedBValue, &LabelMinValue, &LabelMeanValue};
+    // The look's width, or more where a translated caption needs it: all captions keep one
+    // width, so that the columns of both rows still line up.
+    int captionWidth = look.CaptionWidth;
+    if (captionWidth > 0)
+        for (const QString &caption : captions)
+            captionWidth = std::max(captionWidth, fontMetrics().horizontalAdvance(caption) + look.CaptionGap);
     for (std::size_t i = 0; i < readouts.size(); ++i) {
         QWidget *row = i < 3 ? firstRow : SecondRow;
         QHBoxLayout *layout = i < 3 ? FirstRow : secondRow;
-        layout->addWidget(NewCaption(captions[i], look.Hints[i], look, row));
+        layout->addWidget(NewCaption(captions[i], look.Hints[i], look, captionWidth, row));
         *readouts[i] = NewReadout(ValuePixels[i], look.ValueColours[i], look, row);
         layout->addWidget(*readouts[i]);
     }

@@ -31,7 +31,9 @@ struct TStatisticsPanelLook {
     QMargins FirstRowMargins{};
     QMargins SecondRowMargins{};
     int Spacing = 0;      // between the captions and read-outs of a row
-    int CaptionWidth = 0; // 0: as wide as its text; otherwise its text stands right, against its value
+    // 0: as wide as its text; otherwise every caption this wide, or as wide as the widest
+    // caption's text needs, and its text stands right, against its value.
+    int CaptionWidth = 0;
     int CaptionGap = 0;   // kept free after a caption's text
     // Read-outs are ValueWidth wide and show a value too long for them in exponent form;
     // growing ones start at that width and show every value in full up to MaxValueWidth (which

@@ -1,5 +1,6 @@
 // The window pictures the build puts into the manuals: four PNGs of the windows' sizes with
-// something drawn on them, and a failure when they cannot be made.
+// something drawn on them, the main window once more in French for the README, and a failure
+// when they cannot be made.
 
 #include "tests/support/BuiltProgram.h"
 
@@ -11,7 +12,7 @@
 
 #include <set>
 
-TEST(ScreenshotTool, WritesTheFourWindowsWithTheirContent)
+TEST(ScreenshotTool, WritesTheWindowsWithTheirContentAndTheMainWindowInFrench)
 {
     QTemporaryDir output;
     const QDir folder(output.filePath("pictures")); // made by the tool
@@ -20,7 +21,8 @@ TEST(ScreenshotTool, WritesTheFourWindowsWithTheirContent)
     // Every box the windows open is reported; none belongs in a picture of normal use.
     EXPECT_FALSE(run.Errors.contains("message box")) << run.Errors.toStdString();
     const QStringList files = folder.entryList(QDir::Files);
-    EXPECT_EQ(files, (QStringList{"analyser.png", "file-manager.png", "main-window.png", "viewer.png"}));
+    EXPECT_EQ(files, (QStringList{"analyser.png", "file-manager.png", "main-window-fr.png", "main-window.png",
+                                  "viewer.png"}));
     for (const QString &file : files) {
         const QImage picture(folder.filePath(file));
         EXPECT_TRUE(picture.width() >= 900 && picture.height() >= (file == "analyser.png" ? 400 : 600))
@@ -32,6 +34,12 @@ TEST(ScreenshotTool, WritesTheFourWindowsWithTheirContent)
                 colours.insert(picture.pixel(x, y));
         EXPECT_GT(colours.size(), 200u) << file.toStdString();
     }
+    // The same readings in the same window: only the words differ, and the menu bar shows them.
+    const QImage english(folder.filePath("main-window.png"));
+    const QImage french(folder.filePath("main-window-fr.png"));
+    ASSERT_EQ(french.size(), english.size());
+    const QRect menuBar(0, 0, english.width(), 20);
+    EXPECT_NE(french.copy(menuBar), english.copy(menuBar));
 }
 
 TEST(ScreenshotTool, FailsWithoutARecordToShow)

@@ -1,8 +1,8 @@
 // zeltar-screenshots OUTPUT_DIR SAMPLES_DIR: runs the real windows offscreen in a temporary
 // application folder holding the sample record and a few generated ones, and writes
-// main-window.png, viewer.png, file-manager.png and analyser.png into OUTPUT_DIR. The build
-// runs it so that the manuals show the program as it is. The installation's Resources are
-// taken from beside this program.
+// main-window.png, viewer.png, file-manager.png and analyser.png into OUTPUT_DIR, and the main
+// window once more in French as main-window-fr.png. The build runs it so that the manuals show
+// the program as it is. The installation's Resources are taken from beside this program.
 
 #include "app/Application.h"
 #include "app/RecordWindows.h"
@@ -12,6 +12,7 @@
 #include "storage/LogFile.h"
 #include "tools/screenshots/ShowcaseFolder.h"
 #include "tools/screenshots/WindowPictures.h"
+#include "translations/Translators.h"
 
 #include <QDir>
 
@@ -33,15 +34,23 @@ void TakePictures(const QDir &output, const QString &samplesDir)
     if (!LoadRiskPalette(folder.Paths().ResourcesDir))
         throw std::runtime_error("the risk palette could not be loaded");
 
-    TMainWindow mainWindow(folder.Paths());
-    TRecordWindows recordWindows(mainWindow, folder.Paths());
-    SaveMainWindowPicture(mainWindow, output.filePath("main-window.png"));
-    SaveViewerPicture(recordWindows.RecordViewer, folder.SampleLog(), output.filePath("viewer.png"));
-    SaveFileManagerPicture(recordWindows.FileManager, output.filePath("file-manager.png"));
-    QStringList histograms;
-    for (const QString &log : folder.Logs())
-        histograms << CompanionName(log, QStringLiteral(".histo"));
-    SaveAnalyserPicture(recordWindows.DensityAnalyser, histograms, output.filePath("analyser.png"));
+    {
+        TMainWindow mainWindow(folder.Paths());
+        TRecordWindows recordWindows(mainWindow, folder.Paths());
+        SaveMainWindowPicture(mainWindow, output.filePath("main-window.png"));
+        SaveViewerPicture(recordWindows.RecordViewer, folder.SampleLog(), output.filePath("viewer.png"));
+        SaveFileManagerPicture(recordWindows.FileManager, output.filePath("file-manager.png"));
+        QStringList histograms;
+        for (const QString &log : folder.Logs())
+            histograms << CompanionName(log, QStringLiteral(".histo"));
+        SaveAnalyserPicture(recordWindows.DensityAnalyser, histograms, output.filePath("analyser.png"));
+    }
+    // As the program does, the language goes in before the window is made, which sets its
+    // texts once.
+    InstallTranslators(TLanguage::French);
+    TMainWindow frenchWindow(folder.Paths());
+    SaveMainWindowPicture(frenchWindow, output.filePath("main-window-fr.png"));
+    InstallTranslators(TLanguage::English);
 }
 
 } // namespace
