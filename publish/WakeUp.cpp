@@ -1,38 +1,35 @@
 #include "publish/WakeUp.h"
 
-#include <fcntl.h>
+#include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <stdexcept>
 
-TWakeUp::TWakeUp()
+TWakeUp::TWakeUp() : Event(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
 {
-    int ends[2];
-    if (::pipe2(ends, O_NONBLOCK | O_CLOEXEC) != 0)
-        throw std::runtime_error("no pipe for the network thread");
-    ReadEnd = ends[0];
-    WriteEnd = ends[1];
+    if (Event < 0)
+        throw std::runtime_error("no wake-up for the network thread");
 }
 
 TWakeUp::~TWakeUp()
 {
-    ::close(ReadEnd);
-    ::close(WriteEnd);
+    ::close(Event);
 }
 
 void TWakeUp::Notify()
 {
     if (Pending.exchange(true))
         return;
-    const char byte = 0;
-    [[maybe_unused]] const ssize_t written = ::write(WriteEnd, &byte, 1);
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const ssize_t written = ::write(Event, &one, sizeof one);
 }
 
 void TWakeUp::Drain()
 {
-    // More than one byte is pending only when a Notify came between a read and the clear.
-    char bytes[64];
-    [[maybe_unused]] const ssize_t read = ::read(ReadEnd, bytes, sizeof bytes);
+    // One read takes every Notify so far, also one that came between a read and the clear.
+    std::uint64_t count = 0;
+    [[maybe_unused]] const ssize_t read = ::read(Event, &count, sizeof count);
     // Cleared after the read: a Notify from now on writes again, and one before it has its
     // work seen by the look that follows.
     Pending = false;

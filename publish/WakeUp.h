@@ -1,7 +1,8 @@
 #pragma once
 // Wakes a thread that waits in poll(): the other threads Notify, the waiting one polls Fd and
-// Drains it before it looks for work. A pipe, so that a wake-up sent before the wait is not
-// lost; one byte at most is pending.
+// Drains it before it looks for work. An eventfd, so that a wake-up sent before the wait is not
+// lost, and a counter rather than a pipe's buffer: a reading's wake-up costs both threads less
+// of the kernel's work.
 
 #include <atomic>
 
@@ -15,10 +16,9 @@ public:
     // Never blocks; while a wake-up is pending it costs no system call.
     void Notify();
     void Drain();
-    int Fd() const { return ReadEnd; }
+    int Fd() const { return Event; }
 
 private:
-    int ReadEnd = -1;
-    int WriteEnd = -1;
+    int Event = -1;
     std::atomic<bool> Pending{false};
 };
