@@ -7,11 +7,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QVariantMap>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -97,7 +99,38 @@ void NotifyOverDBus(const QString &summary, const QString &body)
     bus.send(notify);
 }
 
+// The one progress window, kept between its doors' calls.
+class TQtProgress {
+public:
+    void Begin(const TProgressRequest &request, QWidget *parent) { Dialog = MakeQtProgressDialog(request, parent); }
+    bool Advance(int value)
+    {
+        if (!Dialog)
+            return false;
+        Dialog->setValue(value);
+        // Repaints and timers go on before the dialog is up; the user's input waits for it.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return Dialog && Dialog->wasCanceled();
+    }
+    void End() { Dialog.reset(); }
+
+private:
+    std::unique_ptr<QProgressDialog> Dialog;
+};
+
 } // namespace
+
+std::unique_ptr<QProgressDialog> MakeQtProgressDialog(const TProgressRequest &request, QWidget *parent)
+{
+    auto dialog = std::make_unique<QProgressDialog>(request.Text, request.CancelText, 0, request.Maximum, parent);
+    dialog->setWindowTitle(request.Title);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(request.DelayMs);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    dialog->setValue(0);
+    return dialog;
+}
 
 std::unique_ptr<QMessageBox> MakeQtMessageBox(TMsgKind kind, const QString &text, TMsgButtons buttons)
 {
@@ -114,6 +147,7 @@ std::unique_ptr<QMessageBox> MakeQtMessageBox(TMsgKind kind, const QString &text
 
 TServices QtServices()
 {
+    const auto progress = std::make_shared<TQtProgress>();
     return {
         .MessageBox = ShowQtMessageBox,
         .Clock = &QDateTime::currentDateTime,
@@ -122,5 +156,10 @@ TServices QtServices()
         .SaveFileDialog = AskQtSaveFileName,
         .PlaySound = PlayQtSound,
         .Notify = NotifyOverDBus,
+        .BeginProgress = [progress](const TProgressRequest &request, QWidget *parent) { progress->Begin(request, parent); },
+        .AdvanceProgress = [progress](int value) { return progress->Advance(value); },
+        .EndProgress = [progress] { progress->End(); },
+        .BeginBusy = [] { QApplication::setOverrideCursor(Qt::WaitCursor); },
+        .EndBusy = [] { QApplication::restoreOverrideCursor(); },
     };
 }

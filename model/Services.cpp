@@ -85,3 +85,41 @@ void NotifyDesktop(const QString &summary, const QString &body)
     if (notify)
         notify(summary, body);
 }
+
+TProgressWindow::TProgressWindow(const TProgressRequest &request, QWidget *parent)
+{
+    const TServices &services = Installed();
+    if (!services.BeginProgress)
+        return;
+    const auto begin = services.BeginProgress; // a copy, as for the boxes
+    Advance = services.AdvanceProgress;
+    End = services.EndProgress;
+    begin(request, parent);
+}
+
+TProgressWindow::~TProgressWindow()
+{
+    if (End)
+        End();
+}
+
+bool TProgressWindow::CancelledAt(int value)
+{
+    return Advance && Advance(value);
+}
+
+TBusyCursor::TBusyCursor()
+{
+    const TServices &services = Installed();
+    if (!services.BeginBusy)
+        return;
+    const auto begin = services.BeginBusy;
+    End = services.EndBusy;
+    begin();
+}
+
+TBusyCursor::~TBusyCursor()
+{
+    if (End)
+        End();
+}

@@ -1,11 +1,12 @@
 #pragma once
 // The program's doors to the world outside it: message boxes, the clock, ending the process,
-// opening a file with the desktop's program, the file-save dialog, a sound and a desktop
-// notification. The application installs
-// the real ones once at start-up (app/QtServices.h); tests install fakes. A door left empty
-// does the harmless thing: no box is shown and the safe answer is given (OK for notices,
+// opening a file with the desktop's program, the file-save dialog, a sound, a desktop
+// notification, the progress window of a long task and the wait cursor. The application
+// installs the real ones once at start-up (app/QtServices.h); tests install fakes. A door left
+// empty does the harmless thing: no box is shown and the safe answer is given (OK for notices,
 // No / Cancel for questions), the clock is the system's, the process ends at once, nothing is
-// opened, the save dialog is cancelled, and no sound or notification goes out.
+// opened, the save dialog is cancelled, no sound or notification goes out, no progress window
+// comes up (and nobody cancels) and the cursor stays as it is.
 
 #include <QDateTime>
 #include <QString>
@@ -26,6 +27,16 @@ struct TSaveFileRequest {
     QString ProposedFile;  // full path
 };
 
+// A long task's window: Text above a bar from 0 to Maximum and a button CancelText. It comes
+// up only once the task has lasted DelayMs, so that a short one shows nothing.
+struct TProgressRequest {
+    QString Title;
+    QString Text;
+    QString CancelText;
+    int Maximum = 100;
+    int DelayMs = 0;
+};
+
 struct TServices {
     std::function<TMsgAnswer(TMsgKind, const QString &text, TMsgButtons)> MessageBox;
     std::function<QDateTime()> Clock;
@@ -38,6 +49,14 @@ struct TServices {
     std::function<void(const QString &path)> PlaySound;
     // A notification on the desktop; nothing where the desktop has no notification service.
     std::function<void(const QString &summary, const QString &body)> Notify;
+    // One progress window at a time: begun, advanced (true once the user has cancelled) and
+    // ended; parent is only handed on to the window.
+    std::function<void(const TProgressRequest &, QWidget *parent)> BeginProgress;
+    std::function<bool(int value)> AdvanceProgress;
+    std::function<void()> EndProgress;
+    // The wait cursor over the whole program, set and restored in pairs.
+    std::function<void()> BeginBusy;
+    std::function<void()> EndBusy;
 };
 
 // Installs services for the whole program and returns the set they replace.
@@ -66,3 +85,32 @@ QString AskSaveFileName(const TSaveFileRequest &request, QWidget *parent);
 // Never a box: a sound or a notification that cannot go out is simply missed.
 void PlaySound(const QString &path);
 void NotifyDesktop(const QString &summary, const QString &body);
+
+// The progress window of a long task for as long as the object lives; it ends on the door it
+// began on, even when the services are replaced meanwhile.
+class TProgressWindow {
+public:
+    TProgressWindow(const TProgressRequest &request, QWidget *parent);
+    ~TProgressWindow();
+    TProgressWindow(const TProgressWindow &) = delete;
+    TProgressWindow &operator=(const TProgressWindow &) = delete;
+
+    // Moves the bar to value and says whether the user has cancelled.
+    bool CancelledAt(int value);
+
+private:
+    std::function<bool(int value)> Advance;
+    std::function<void()> End;
+};
+
+// The wait cursor for as long as the object lives.
+class TBusyCursor {
+public:
+    TBusyCursor();
+    ~TBusyCursor();
+    TBusyCursor(const TBusyCursor &) = delete;
+    TBusyCursor &operator=(const TBusyCursor &) = delete;
+
+private:
+    std::function<void()> End;
+};

@@ -7,13 +7,10 @@
 #include "report/RecordExport.h"
 #include "report/RecordReport.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProgressDialog>
 #include <QSaveFile>
-#include <QScopeGuard>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -89,8 +86,7 @@ QString SaveReportCommand(QWidget *parent, const TReportRequest &request)
         if (path.isEmpty())
             return {};
         RefuseRecordFile(path, request.LogPath);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        const TBusyCursor busy;
         SaveRecordReport(path, request);
         return path;
     });
@@ -111,24 +107,20 @@ QString ExportCsvCommand(QWidget *parent, const TReportRequest &request)
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw FileError(file, path, errno);
 
-        QProgressDialog progress(QCoreApplication::translate("RecordExportCommands", "Exporting \"%1\" as CSV…").arg(QFileInfo(request.LogPath).fileName()),
-                                 QCoreApplication::translate("RecordExportCommands", "Cancel"), 0, ProgressSteps, parent);
-        progress.setWindowTitle(ProgramName);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(ProgressDelayMs);
-        progress.setAutoClose(false);
-        progress.setAutoReset(false);
-        progress.setValue(0);
+        TProgressWindow progress(
+            {.Title = ProgramName,
+             .Text = QCoreApplication::translate("RecordExportCommands", "Exporting \"%1\" as CSV…").arg(QFileInfo(request.LogPath).fileName()),
+             .CancelText = QCoreApplication::translate("RecordExportCommands", "Cancel"),
+             .Maximum = ProgressSteps,
+             .DelayMs = ProgressDelayMs},
+            parent);
         const auto write = [&](const char *data, std::size_t size) {
             errno = 0;
             if (file.write(data, qint64(size)) != qint64(size))
                 throw FileError(file, path, errno);
         };
         const auto step = [&](std::uint64_t done, std::uint64_t total) {
-            progress.setValue(int(double(done) / double(std::max<std::uint64_t>(total, 1)) * (ProgressSteps - 1)));
-            // Repaints and timers go on before the dialog is up; the user's input waits for it.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return !progress.wasCanceled();
+            return !progress.CancelledAt(int(double(done) / double(std::max<std::uint64_t>(total, 1)) * (ProgressSteps - 1)));
         };
         if (!WriteCsv(write, request.LogPath, request.Meta, request.Population, request.State, step)) {
             file.cancelWriting();

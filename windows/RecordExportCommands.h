@@ -3,7 +3,9 @@
 // its charts as a picture. Each asks for a file name in the program's save dialog (proposed
 // in the folder used last, at first the user's Documents folder), writes the file whole or
 // not at all, and tells a failure in one error box; nothing leaves them as an exception.
-// Each returns the file it wrote; empty when the user cancelled or the save failed.
+// Each returns the file it wrote; empty when the user cancelled or the save failed. They use no
+// widget themselves: the save dialog, the progress window, the wait cursor and the boxes are
+// the program's services, and a parent is only handed on to them.
 
 #include "report/ChartPicture.h"
 #include "report/ReportRequest.h"
@@ -17,7 +19,7 @@ class TChartWidget;
 
 QString SaveReportCommand(QWidget *parent, const TReportRequest &request);
 
-// The CSV that zeltar-export writes, streamed; a progress dialog with Cancel comes up when it
+// The CSV that zeltar-export writes, streamed; a progress window with Cancel comes up when it
 // takes longer than half a second. Cancelling leaves no file.
 QString ExportCsvCommand(QWidget *parent, const TReportRequest &request);
 

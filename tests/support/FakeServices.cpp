@@ -24,6 +24,14 @@ TFakeServices::TFakeServices(const QDateTime &now) : Now(now)
         .SaveFileDialog = [this](const TSaveFileRequest &request, QWidget *) { return AskSaveFileName(request); },
         .PlaySound = [this](const QString &path) { Sounds << path; },
         .Notify = [this](const QString &summary, const QString &body) { Notifications.emplace_back(summary, body); },
+        .BeginProgress = [this](const TProgressRequest &request, QWidget *) { Progress.push_back({request, {}, false}); },
+        .AdvanceProgress = [this](int value) { return AdvanceProgress(value); },
+        .EndProgress = [this] { Progress.back().Ended = true; },
+        .BeginBusy = [this] {
+            ++BusyCursors;
+            ++BusyNow;
+        },
+        .EndBusy = [this] { --BusyNow; },
     });
 }
 
@@ -57,4 +65,11 @@ QString TFakeServices::AskSaveFileName(const TSaveFileRequest &request)
 {
     SaveRequests.push_back(request);
     return SaveAs;
+}
+
+bool TFakeServices::AdvanceProgress(int value)
+{
+    std::vector<int> &values = Progress.back().Values;
+    values.push_back(value);
+    return CancelAfter && values.size() >= *CancelAfter;
 }

@@ -2,7 +2,7 @@
 // Installs fakes of the program's services for its lifetime and puts the previous ones back
 // afterwards: every box is recorded and answered, the clock stands at Now, an end of the
 // process is recorded and returns, the desktop and the save dialog are asked nothing, and
-// sounds and notifications are recorded.
+// sounds, notifications, progress windows and wait cursors are recorded.
 
 #include "model/Services.h"
 
@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,12 @@ struct TShownBox {
     TMsgKind Kind;
     QString Text;
     TMsgButtons Buttons;
+};
+
+struct TShownProgress {
+    TProgressRequest Request;
+    std::vector<int> Values; // each value it was advanced to, in order
+    bool Ended = false;
 };
 
 class TFakeServices {
@@ -56,9 +63,19 @@ public:
     QStringList Sounds;
     std::vector<std::pair<QString, QString>> Notifications;
 
+    // Progress windows, one per task; the user cancels once a window has been advanced
+    // CancelAfter times, when set.
+    std::vector<TShownProgress> Progress;
+    std::optional<std::size_t> CancelAfter;
+
+    // Wait cursors: how many were set, and how many of them are up now.
+    int BusyCursors = 0;
+    int BusyNow = 0;
+
 private:
     TMsgAnswer ShowBox(TMsgKind kind, const QString &text, TMsgButtons buttons);
     QString AskSaveFileName(const TSaveFileRequest &request);
+    bool AdvanceProgress(int value);
 
     TServices Previous;
 };

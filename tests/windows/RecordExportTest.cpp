@@ -1,20 +1,22 @@
-// The record windows handing a record on: the viewer's report, CSV and picture, and the main
-// menu's export of a log picked in the file manager. The save dialog is answered through its
-// seam; the CSV is compared with what zeltar-export writes.
+// The record windows handing a record on: the export commands, the viewer's report, CSV and
+// picture, and the main menu's export of a log picked in the file manager. The save dialog, the
+// progress window and the wait cursor are answered through their seams; the CSV is compared
+// with what zeltar-export writes.
 
 #include "dialogs/ModalSeam.h"
+#include "report/RecordExport.h"
 #include "tests/windows/RecordWindowTest.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/ExportChoiceDialog.h"
 #include "windows/RecordViewer.h"
 #include "windows/FileManager.h"
+#include "windows/RecordExportCommands.h"
 
 #include <QImage>
 #include <QLabel>
-#include <QProgressDialog>
 #include <QPushButton>
-#include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -37,27 +39,39 @@ protected:
     TRecordViewer Form{Host, App.Paths()};
 };
 
-TEST_F(RecordExport, ViewerCsvIsByteForByteWhatTheExportCommandWrites)
+TEST_F(RecordExport, CsvIsByteForByteWhatTheExportCommandWritesAndCancelLeavesNoFile)
 {
     const QString log = LongRecord("long");
-    Form.OpenRecord(log, false);
-    Form.RiskPopulationRG->SetItemIndex(1);
+    const TExportMeta meta = ReadExportMeta(log);
+    const TReportRequest request{log, meta.Meta, TPopulation::Sensitive, TTargetState::Wake, meta.Damage};
     Services.SaveAs = Output("long.csv");
-    Form.ExportCsvClick();
+    EXPECT_EQ(ExportCsvCommand(nullptr, request), Services.SaveAs);
     EXPECT_EQ(QFileInfo(Services.SaveRequests.at(0).ProposedFile).fileName(), "long.csv");
     const QByteArray expected = RunBuiltProgram("zeltar-export", {"--population", "sensitive", log}).Output;
     ASSERT_FALSE(expected.isEmpty());
     EXPECT_TRUE(ReadWholeFile(Services.SaveAs) == expected);
 
-    // A cancelled CSV leaves no file; the dialog opened where the last file went.
+    // One window for the whole export, its bar rising block by block to the step before its end.
+    ASSERT_EQ(Services.Progress.size(), 1u);
+    const TShownProgress &shown = Services.Progress[0];
+    EXPECT_EQ(shown.Request.Text, "Exporting \"long.zlog\" as CSV…");
+    EXPECT_EQ(shown.Request.CancelText, "Cancel");
+    EXPECT_EQ(shown.Request.Title, "ZELTAR Logger");
+    EXPECT_EQ(shown.Request.DelayMs, 500);
+    EXPECT_GT(shown.Values.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(shown.Values.begin(), shown.Values.end()));
+    EXPECT_EQ(shown.Values.back(), shown.Request.Maximum - 1);
+    EXPECT_TRUE(shown.Ended);
+
+    // Cancelled at the first block: no file, no box; the dialog opened where the last file went.
     Services.SaveAs = Output("cancelled.csv");
-    QTimer::singleShot(0, &Form, [&] {
-        if (auto *progress = Form.findChild<QProgressDialog *>())
-            progress->cancel();
-    });
-    Form.ExportCsvClick();
+    Services.CancelAfter = 1;
+    EXPECT_EQ(ExportCsvCommand(nullptr, request), QString());
     EXPECT_TRUE(QDir(Services.SaveRequests.back().Folder) == QDir(App.Paths().AppDir));
     EXPECT_EQ(FilesInAppDir(), QStringList{"long.csv"});
+    ASSERT_EQ(Services.Progress.size(), 2u);
+    EXPECT_EQ(Services.Progress[1].Values.size(), 1u);
+    EXPECT_TRUE(Services.Progress[1].Ended);
     EXPECT_TRUE(Services.Shown.empty());
 }
 
@@ -81,6 +95,8 @@ TEST_F(RecordExport, ViewerCommandsWriteTheChosenFileOrOneErrorBox)
     EXPECT_TRUE(ReadWholeFile(Output("a.pdf")).startsWith("%PDF"));
     EXPECT_EQ(QImage(Output("a.png")).size(), QSize(Form.TChart->width(), Form.TChart->height() + Form.HChart->height()));
     EXPECT_TRUE(Services.Shown.empty()) << Services.Texts().join('\n').toStdString();
+    // The report is written under the wait cursor, which is put back.
+    EXPECT_EQ(Services.BusyCursors, 1);
 
     const QString blocker = App.WriteFile("blocker", "x");
     for (const auto &[name, command] : commands) {
@@ -88,6 +104,7 @@ TEST_F(RecordExport, ViewerCommandsWriteTheChosenFileOrOneErrorBox)
         Services.SaveAs = blocker + "/" + name;
         (Form.*command)();
         EXPECT_EQ(Services.Shown.size(), 1u) << name.toStdString();
+        EXPECT_EQ(Services.BusyNow, 0) << name.toStdString();
     }
     Services.SaveAs = log;
     Form.ExportCsvClick();
