@@ -1294,8 +1294,9 @@
         <translation>Crête minimale observée jusqu’ici</translation>
     </message>
     <message>
-        <source>risk</source>
-        <translation>risque</translation>
+        <source>%1 risk</source>
+        <comment>the risk category, then its caption</comment>
+        <translation>Risque %1</translation>
     </message>
 </context>
 <context>
@@ -1536,10 +1537,6 @@
 </source>
         <translation>Le fichier n’a pas pu être mis à la corbeille
 </translation>
-    </message>
-    <message>
-        <source>Samples: %1</source>
-        <translation>Mesures&#xa0;: %1</translation>
     </message>
     <message>
         <source>Exposure over the whole record: %1

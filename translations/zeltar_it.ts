@@ -1294,8 +1294,9 @@
         <translation>Picco minimo osservato finora</translation>
     </message>
     <message>
-        <source>risk</source>
-        <translation>rischio</translation>
+        <source>%1 risk</source>
+        <comment>the risk category, then its caption</comment>
+        <translation>Rischio %1</translation>
     </message>
 </context>
 <context>
@@ -1536,10 +1537,6 @@
 </source>
         <translation>Non è stato possibile spostare il file nel cestino
 </translation>
-    </message>
-    <message>
-        <source>Samples: %1</source>
-        <translation>Misure: %1</translation>
     </message>
     <message>
         <source>Exposure over the whole record: %1

@@ -55,6 +55,9 @@ TEST_P(MainWindowLanguages, IdleListeningAndRecording)
     Form->Control->SetStateIcons(Listening);
     FeedAMinute();
     ExpectTranslatedAndWhole();
+    // "Moderate risk", but "Risque Modéré": the caption stands where the language puts it.
+    const bool captionFirst = Form->Charts->RiskCaption->x() < Form->Charts->RiskCategory->x();
+    EXPECT_EQ(captionFirst, GetParam() != TLanguage::English);
 
     Record();
     Form->Control->SetStateIcons(Recording);
