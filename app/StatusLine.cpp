@@ -50,7 +50,7 @@ void TStatusLine::ShowSampleClock(const QDateTime &at)
 {
     const std::uint64_t count = Session.Statistics().SampleCount();
     if (count < TAcquisitionSession::SampleCounterLimit)
-        SampleClock->setText(LocaleDateTimeText(at) + "; Samples: " + QString::number(count));
+        SampleClock->setText(LocaleDateTimeText(at) + "; " + QCoreApplication::translate("TStatusLine", "Samples: %1").arg(count));
     ShowRunningStatus();
 }
 

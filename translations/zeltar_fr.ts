@@ -1539,6 +1539,10 @@
 </translation>
     </message>
     <message>
+        <source>Samples: %1</source>
+        <translation>Mesures&#xa0;: %1</translation>
+    </message>
+    <message>
         <source>Exposure over the whole record: %1
 Highest sample: %2</source>
         <translation>Exposition globale&#xa0;: %1
@@ -1691,6 +1695,10 @@ Mesure maximale&#xa0;: %2</translation>
     <message>
         <source>   Recording since %1; Last max on %2</source>
         <translation>   Enregistrement depuis le %1&#xa0;; dernier max le %2</translation>
+    </message>
+    <message>
+        <source>Samples: %1</source>
+        <translation>Mesures&#xa0;: %1</translation>
     </message>
 </context>
 <context>

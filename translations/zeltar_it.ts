@@ -1539,6 +1539,10 @@
 </translation>
     </message>
     <message>
+        <source>Samples: %1</source>
+        <translation>Misure: %1</translation>
+    </message>
+    <message>
         <source>Exposure over the whole record: %1
 Highest sample: %2</source>
         <translation>Esposizione complessiva: %1
@@ -1691,6 +1695,10 @@ Misura massima: %2</translation>
     <message>
         <source>   Recording since %1; Last max on %2</source>
         <translation>   In registrazione dal %1; ultimo max il %2</translation>
+    </message>
+    <message>
+        <source>Samples: %1</source>
+        <translation>Misure: %1</translation>
     </message>
 </context>
 <context>
