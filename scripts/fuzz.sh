@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan + UBSan) in build-fuzz and runs each for
-# ZELTAR_FUZZ_SECONDS seconds (60 by default) from its corpus in tests/fuzz/corpus/<target>/.
+# ZELTAR_FUZZ_SECONDS seconds (30 by default) from its corpus in tests/fuzz/corpus/<target>/.
 # Fails on any crash, leak, timeout or broken check. An input that fails is left in
 # build-fuzz/findings/<target>/; once fixed, keep it in the target's corpus folder so that the
 # ordinary test build replays it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${ZELTAR_FUZZ_SECONDS:-60}"
+seconds="${ZELTAR_FUZZ_SECONDS:-30}"
 dir=build-fuzz
 # In CI every warning fails the build.
 werror=OFF
