@@ -13,26 +13,16 @@ class BrokerFailureTest : public PublisherTest {};
 // in the broker's folder; the file names are those the broker's TLS listener reads.
 void MakeCertificates(const TLocalBroker &broker)
 {
-    const auto run = [](const QStringList &arguments) {
-        const TProgramRun made = RunProgram("openssl", arguments);
+    const auto make = [&](const QString &name, const QString &subject, const QStringList &extra) {
+        const TProgramRun made = RunProgram(
+            "openssl", QStringList{"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256", "-nodes",
+                                   "-days", "2", "-subj", subject, "-keyout", broker.FilePath(name + ".key"), "-out",
+                                   broker.FilePath(name + ".crt")} + extra);
         ASSERT_EQ(made.ExitCode, 0) << made.Errors.toStdString();
     };
-    const auto key = [&](const QString &name) {
-        run({"genpkey", "-algorithm", "EC", "-pkeyopt", "ec_paramgen_curve:P-256", "-out", broker.FilePath(name)});
-    };
-    key("ca.key");
-    key("server.key");
-    run({"req", "-x509", "-new", "-key", broker.FilePath("ca.key"), "-subj", "/CN=Test CA", "-days", "2",
-         "-addext", "basicConstraints=critical,CA:TRUE", "-out", broker.FilePath("ca.crt")});
-    run({"req", "-new", "-key", broker.FilePath("server.key"), "-subj", "/CN=127.0.0.1", "-out",
-         broker.FilePath("server.csr")});
-    QFile extensions(broker.FilePath("server.ext"));
-    ASSERT_TRUE(extensions.open(QIODevice::WriteOnly));
-    extensions.write("subjectAltName=IP:127.0.0.1\n");
-    extensions.close();
-    run({"x509", "-req", "-in", broker.FilePath("server.csr"), "-CA", broker.FilePath("ca.crt"), "-CAkey",
-         broker.FilePath("ca.key"), "-CAcreateserial", "-days", "2", "-extfile", broker.FilePath("server.ext"),
-         "-out", broker.FilePath("server.crt")});
+    make("ca", "/CN=Test CA", {"-addext", "basicConstraints=critical,CA:TRUE"});
+    make("server", "/CN=127.0.0.1",
+         {"-CA", broker.FilePath("ca.crt"), "-CAkey", broker.FilePath("ca.key"), "-addext", "subjectAltName=IP:127.0.0.1"});
 }
 
 } // namespace
@@ -48,9 +38,7 @@ TEST_F(BrokerFailureTest, ReadingsWaitWhileTheBrokerIsAwayAndArriveInOrderOnceIt
     // Stopped cleanly, the broker keeps the subscription for certain.
     broker.Stop();
 
-    TPublishOptions options = LocalOptions(broker.Port());
-    options.Discovery = false;
-    TMqttPublisher &publisher = MakePublisher(options);
+    TMqttPublisher &publisher = MakePublisher(LocalOptions(broker.Port()));
     publisher.Start();
     ASSERT_TRUE(WaitForState(TBrokerState::Unreachable));
     EXPECT_EQ(States.back().second,
@@ -64,32 +52,27 @@ TEST_F(BrokerFailureTest, ReadingsWaitWhileTheBrokerIsAwayAndArriveInOrderOnceIt
     PublishReadings(10, 20);
     ASSERT_TRUE(WaitForCount(consumer, "zeltar/meter/reading", 20));
 
-    broker.Kill();
-    ASSERT_TRUE(WaitForState(TBrokerState::Lost));
-    EXPECT_EQ(States.back().second, "broker lost");
-    PublishReadings(20, 30);
-    // Long enough for attempts at 50, 100 and 200 ms to fail.
-    QTest::qWait(400);
-    ASSERT_TRUE(broker.Start());
-    ASSERT_TRUE(WaitForState(TBrokerState::Connected));
-    const auto arrived = [&] { return FirstArrivals(ReceivedTimes(consumer.PayloadsOn("zeltar/meter/reading"))); };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return arrived().size() == 30; }, 8000));
-
-    // Readings on their way when the broker dies, never acknowledged, go out again.
+    // Readings on their way when the broker dies, never acknowledged, go out again, before
+    // those that come while it is away.
     broker.Pause();
-    PublishReadings(30, 40);
+    PublishReadings(20, 30);
     QTest::qWait(200);
     EXPECT_EQ(Publisher->QueuedReadings(), 10u);
     broker.Kill();
     ASSERT_TRUE(WaitForState(TBrokerState::Lost));
+    EXPECT_EQ(States.back().second, "broker lost");
+    PublishReadings(30, 40);
+    // Long enough for attempts at 50, 100 and 200 ms to fail.
+    QTest::qWait(400);
     ASSERT_TRUE(broker.Start());
+    const auto arrived = [&] { return FirstArrivals(ReceivedTimes(consumer.PayloadsOn("zeltar/meter/reading"))); };
     ASSERT_TRUE(QTest::qWaitFor([&] { return arrived().size() == 40; }, 8000));
 
     EXPECT_EQ(arrived(), SentTimes(0, 40));
     // The failed attempts while the broker was away said nothing more.
     EXPECT_EQ(StateSequence(),
               (std::vector<TBrokerState>{TBrokerState::Unreachable, TBrokerState::Connected, TBrokerState::Lost,
-                                         TBrokerState::Connected, TBrokerState::Lost, TBrokerState::Connected}));
+                                         TBrokerState::Connected}));
 }
 
 TEST_F(BrokerFailureTest, TheRightPasswordIsLetInAndAWrongOneIsReportedOnceWhileTheAttemptsGoOn)
@@ -103,7 +86,6 @@ TEST_F(BrokerFailureTest, TheRightPasswordIsLetInAndAWrongOneIsReportedOnceWhile
     ASSERT_TRUE(consumer.WaitSubscribed());
 
     TPublishOptions options = LocalOptions(authenticating.Port());
-    options.Discovery = false;
     options.User = "meter";
     options.Password = "s3cret=!";
     MakePublisher(options).Start();
@@ -139,7 +121,6 @@ TEST_F(BrokerFailureTest, TlsWorksWithTheCaFileAndACertificateNotTrustedIsOneTls
     ASSERT_TRUE(consumer.WaitSubscribed());
 
     TPublishOptions options = LocalOptions(tlsPort);
-    options.Discovery = false;
     options.Tls = true;
     options.CaFile = broker.FilePath("ca.crt");
     MakePublisher(options).Start();

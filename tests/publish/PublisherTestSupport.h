@@ -20,11 +20,13 @@
 
 using namespace std::chrono_literals;
 
-inline TPublishOptions LocalOptions(std::uint16_t port)
+// Without Home Assistant's configurations unless the test is about them.
+inline TPublishOptions LocalOptions(std::uint16_t port, bool discovery = false)
 {
     TPublishOptions options;
     options.Host = QStringLiteral("127.0.0.1");
     options.Port = port;
+    options.Discovery = discovery;
     return options;
 }
 

@@ -1,30 +1,15 @@
 // The readings and the availability as a consumer of the broker sees them: values, times and
-// order, "online" and "offline" retained, and the last will when the publisher dies.
+// order, "online" and "offline" retained. The last will is the recorder's test, which kills it.
 
 #include "tests/publish/PublisherTestSupport.h"
 
-#include "tests/support/BuiltProgram.h"
-
-#include <QCoreApplication>
-
-namespace {
-
-class PublishingTest : public PublisherTest {
-protected:
-    PublishingTest() { EXPECT_TRUE(Broker.Start()); }
-
-    TLocalBroker Broker;
-};
-
-} // namespace
-
-TEST_F(PublishingTest, ReadingsGoOutInOrderWithTheirValuesAndTimesBetweenARetainedOnlineAndOffline)
+TEST_F(PublisherTest, ReadingsGoOutInOrderWithTheirValuesAndTimesBetweenARetainedOnlineAndOffline)
 {
-    TTestClient consumer(Broker.Port(), {"zeltar/meter/#"});
+    TLocalBroker broker;
+    ASSERT_TRUE(broker.Start());
+    TTestClient consumer(broker.Port(), {"zeltar/meter/#"});
     ASSERT_TRUE(consumer.WaitSubscribed());
-    TPublishOptions options = LocalOptions(Broker.Port());
-    options.Discovery = false;
-    TMqttPublisher &publisher = MakePublisher(options);
+    TMqttPublisher &publisher = MakePublisher(LocalOptions(broker.Port()));
     // Readings taken before the broker was reached go out first.
     PublishReadings(0, 5);
     publisher.Start();
@@ -41,7 +26,7 @@ TEST_F(PublishingTest, ReadingsGoOutInOrderWithTheirValuesAndTimesBetweenARetain
 
     // A consumer that comes later finds "online" kept for it.
     {
-        TTestClient late(Broker.Port(), {"zeltar/meter/availability"});
+        TTestClient late(broker.Port(), {"zeltar/meter/availability"});
         ASSERT_TRUE(WaitForCount(late, "zeltar/meter/availability", 1));
         const TReceivedMessage online = late.MessagesOn("zeltar/meter/availability").front();
         EXPECT_EQ(online.Payload, "online");
@@ -54,23 +39,11 @@ TEST_F(PublishingTest, ReadingsGoOutInOrderWithTheirValuesAndTimesBetweenARetain
     ASSERT_TRUE(WaitForCount(consumer, "zeltar/meter/availability", 2));
     EXPECT_EQ(consumer.PayloadsOn("zeltar/meter/reading").size(), 140u);
     EXPECT_EQ(consumer.PayloadsOn("zeltar/meter/availability"), (std::vector<QByteArray>{"online", "offline"}));
-    TTestClient late(Broker.Port(), {"zeltar/meter/availability"});
+    TTestClient late(broker.Port(), {"zeltar/meter/availability"});
     ASSERT_TRUE(WaitForCount(late, "zeltar/meter/availability", 1));
     EXPECT_EQ(late.PayloadsOn("zeltar/meter/availability").front(), "offline");
     // Nothing goes out once stopped, and nothing more is said about the broker.
     publisher.Publish(NumberedReading(140));
     EXPECT_EQ(publisher.QueuedReadings(), 0u);
     EXPECT_EQ(StateSequence(), std::vector<TBrokerState>{TBrokerState::Connected});
-}
-
-TEST_F(PublishingTest, APublisherThatDiesLeavesOfflineThroughItsLastWill)
-{
-    TTestClient consumer(Broker.Port(), {"zeltar/probe/availability"});
-    ASSERT_TRUE(consumer.WaitSubscribed());
-    TStartedProgram probe(QCoreApplication::applicationDirPath() + "/publish_will_probe",
-                          {QString::number(Broker.Port()), "probe"});
-    ASSERT_TRUE(WaitForCount(consumer, "zeltar/probe/availability", 1));
-    probe.Kill();
-    ASSERT_TRUE(WaitForCount(consumer, "zeltar/probe/availability", 2));
-    EXPECT_EQ(consumer.PayloadsOn("zeltar/probe/availability"), (std::vector<QByteArray>{"online", "offline"}));
 }

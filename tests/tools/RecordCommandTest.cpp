@@ -1,7 +1,8 @@
 // zeltar-record as a service runs it: ended by SIGTERM it completes the record, tells the
 // broker it is offline and exits 0; killed outright it leaves every sample but those its write
-// buffer held, as sent. It runs from an application folder of the test's own, so its
-// defaults are that folder's.
+// buffer held, as sent, and the broker says it is offline for it. Its exit codes tell a wrong
+// command line from a record it cannot make. It runs from an application folder of the test's
+// own, so its defaults are that folder's.
 
 #include "model/SampleRecord.h"
 #include "storage/LogFile.h"
@@ -12,10 +13,13 @@
 #include "tests/support/TempAppDir.h"
 #include "tools/meter-sim/MeterLines.h"
 #include "tools/meter-sim/MeterTerminal.h"
+#include "tools/record/RecorderOptions.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -27,6 +31,9 @@ namespace {
 
 // The write buffer at the 0.5 s interval: what it holds is lost with a killed process.
 constexpr int BufferedSamples = 10;
+
+const QString Readings = QStringLiteral("zeltar/meter/reading");
+const QString Availability = QStringLiteral("zeltar/meter/availability");
 
 double Reading(int i) { return 0.25 + 0.125 * i; }
 
@@ -52,6 +59,20 @@ protected:
             QTest::qWait(20);
         }
     }
+    // The recorder's --mqtt to the test's broker, and a consumer of the readings and availability.
+    QStringList PublishTo(const TLocalBroker &broker)
+    {
+        Consumer = std::make_unique<TTestClient>(broker.Port(), QStringList{Readings, Availability});
+        EXPECT_TRUE(Consumer->WaitSubscribed());
+        return {"--mqtt", QString("mqtt://127.0.0.1:%1").arg(broker.Port()), "--ha-discovery", "off"};
+    }
+    bool WaitForAvailability(const QByteArray &state) const
+    {
+        return QTest::qWaitFor([&] {
+            const std::vector<QByteArray> states = Consumer->PayloadsOn(Availability);
+            return !states.empty() && states.back() == state;
+        }, 5000);
+    }
     static bool LogHolds(const QString &log, int samples)
     {
         return QFileInfo(log).size() >= samples * qint64(sizeof(TSampleRecord));
@@ -60,17 +81,15 @@ protected:
     TempAppDir App;
     std::unique_ptr<TMeterTerminal> Meter = TMeterTerminal::OpenPseudoTerminal();
     std::unique_ptr<TStartedProgram> Program;
+    std::unique_ptr<TTestClient> Consumer;
 };
 
 TEST_F(RecordCommand, SigtermCompletesTheRecordInTheProgramsFolderTellsTheBrokerOfflineAndExitsZero)
 {
     TLocalBroker broker;
     ASSERT_TRUE(broker.Start());
-    TTestClient consumer(broker.Port(), {"zeltar/meter/reading", "zeltar/meter/availability"});
-    ASSERT_TRUE(consumer.WaitSubscribed());
-    const QString log =
-        StartRecording({"--mqtt", QString("mqtt://127.0.0.1:%1").arg(broker.Port()), "--ha-discovery", "off"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !consumer.PayloadsOn("zeltar/meter/availability").empty(); }, 5000));
+    const QString log = StartRecording(PublishTo(broker));
+    ASSERT_TRUE(WaitForAvailability("online"));
     Send(7);
     // Fewer than the buffer holds, so the log shows nothing yet: time for the recorder to
     // read them, which the signal must not overtake.
@@ -83,19 +102,27 @@ TEST_F(RecordCommand, SigtermCompletesTheRecordInTheProgramsFolderTellsTheBroker
     EXPECT_EQ(RecordMeta(log).Operator.Text(), "Unknown");
     EXPECT_TRUE(run.Errors.contains("recording to " + log)) << run.Errors.toStdString();
     EXPECT_TRUE(run.Errors.contains("record complete: " + log)) << run.Errors.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(App.Paths().SettingsDir + "LastSettings.ls"));
-    EXPECT_EQ(consumer.PayloadsOn("zeltar/meter/availability").back(), "offline");
-    EXPECT_GE(consumer.PayloadsOn("zeltar/meter/reading").size(), 7u);
     EXPECT_TRUE(run.Errors.contains("broker connected")) << run.Errors.toStdString();
+    EXPECT_TRUE(WaitForAvailability("offline"));
+    const std::vector<QByteArray> readings = Consumer->PayloadsOn(Readings);
+    ASSERT_GE(readings.size(), 7u);
+    const QJsonObject first = QJsonDocument::fromJson(readings.front()).object();
+    EXPECT_EQ(first["value"].toDouble(), Reading(0));
+    // Without --alert nobody judges the readings: they say nothing of an alert.
+    EXPECT_FALSE(first.contains("alert"));
 }
 
-TEST_F(RecordCommand, KilledItLosesNoMoreThanTheBufferedSamples)
+TEST_F(RecordCommand, KilledItLosesNoMoreThanTheBufferedSamplesAndItsLastWillSaysOffline)
 {
-    const QString log = StartRecording();
+    TLocalBroker broker;
+    ASSERT_TRUE(broker.Start());
+    const QString log = StartRecording(PublishTo(broker));
+    ASSERT_TRUE(WaitForAvailability("online"));
     const int sent = 23;
     Send(sent);
     ASSERT_TRUE(QTest::qWaitFor([&] { return LogHolds(log, (sent / BufferedSamples) * BufferedSamples); }, 20000));
     Program->Kill();
+    EXPECT_TRUE(WaitForAvailability("offline"));
 
     const QByteArray bytes = ReadWholeFile(log);
     const int kept = int(bytes.size() / qsizetype(sizeof(TSampleRecord)));
@@ -109,8 +136,16 @@ TEST_F(RecordCommand, KilledItLosesNoMoreThanTheBufferedSamples)
     }
 }
 
-TEST_F(RecordCommand, ARecordThatCannotBeMadeAtTheStartEndsItWithExitCode1)
+TEST_F(RecordCommand, AMistakeInTheOptionsExits2WithTheUsageAndARecordThatCannotBeMadeExits1)
 {
+    const TProgramRun usage = RunBuiltProgram("zeltar-record", {"--interval", "7"});
+    EXPECT_EQ(usage.ExitCode, ExitUsage);
+    EXPECT_TRUE(usage.Errors.startsWith("zeltar-record: bad value for --interval: '7'")) << usage.Errors.toStdString();
+    EXPECT_TRUE(usage.Errors.contains("usage: zeltar-record"));
+    const TProgramRun help = RunBuiltProgram("zeltar-record", {"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_TRUE(help.OutputText().contains("Exit status: 0"));
+
     ASSERT_TRUE(QFile::copy(BuiltProgramPath("zeltar-record"), App.Paths().AppDir + "zeltar-record"));
     // A folder in which nobody, root included, makes a file.
     const TProgramRun run = RunProgram(App.Paths().AppDir + "zeltar-record",

@@ -1,14 +1,19 @@
 // The recorder against a simulated meter, in-process: the program's settings as defaults and
 // its file left alone, one record across an unplugged meter and across a full disk, the daily
-// split at midnight with nothing lost, the end of --duration and --until, and a memory dump
-// passed over.
+// split at midnight with nothing lost, the end of --duration and --until, a memory dump passed
+// over, and with --mqtt and --alert the alert's starts and ends on a mosquitto of the test's
+// own on 127.0.0.1. The readings there are the command's test, the broker away the publisher's.
 
 #include "tests/tools/RecorderRig.h"
 
 #include "device/MeterConnection.h"
+#include "model/Units.h"
+#include "publish/BrokerUrl.h"
 #include "storage/DateTimeConvert.h"
 #include "storage/LastSettings.h"
 #include "storage/LogFile.h"
+#include "tests/publish/LocalBroker.h"
+#include "tests/publish/TestClient.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FullDisk.h"
 #include "tests/support/QtPrinters.h"
@@ -17,6 +22,8 @@
 #include "tools/meter-sim/MeterLines.h"
 
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -60,12 +67,9 @@ TEST_F(RecorderTest, TakesTheProgramsSettingsUnderTheCommandLinesAndNeverWritesT
         const QString log = rig.Logs()[0];
         EXPECT_EQ(StoredValues(LogRecords(log)), (std::vector<float>{0.5f, 0.75f, 1.0f})); // 6 dB on V/m: x2
         const TMetaData meta = RecordMeta(log);
-        EXPECT_EQ(meta.Unit, 0);
-        EXPECT_EQ(meta.Interval, 1.0);
-        EXPECT_EQ(meta.Correction, 6);
-        EXPECT_EQ(meta.Operator.Text(), "Ann");
-        EXPECT_EQ(meta.Place.Text(), "Roof");
-        EXPECT_EQ(meta.Notes.Text(), "None");
+        EXPECT_EQ(std::tuple(meta.Unit, meta.Interval, meta.Correction), std::tuple(std::uint8_t(0), 1.0, std::int8_t(6)));
+        EXPECT_EQ(QStringList({meta.Operator.Text(), meta.Place.Text(), meta.Notes.Text()}),
+                  QStringList({"Ann", "Roof", "None"}));
         EXPECT_TRUE(QFileInfo::exists(CompanionName(log, ".histo")));
         EXPECT_EQ(rig.StateLines,
                   (QStringList{"meter found on " + rig.Devices.filePath("ttyUSB0"), "recording to " + log,
@@ -93,7 +97,6 @@ TEST_F(RecorderTest, KeepsOneRecordWhileTheMeterIsAwayAndWaitsForTheFirstOne)
 
     ASSERT_EQ(rig.Logs(), QStringList{log});
     EXPECT_EQ(StoredValues(LogRecords(log)), Series({{4, 0.25}, {3, 5.0}}));
-    EXPECT_TRUE(rig.StateLines.contains("meter lost"));
     EXPECT_EQ(rig.StateLines.mid(rig.StateLines.indexOf("meter lost")),
               (QStringList{"meter lost", "meter back", "record complete: " + log}));
 }
@@ -200,6 +203,75 @@ TEST_F(RecorderTest, AMemoryDumpIsPassedOverButStrayLinesEndTheRecorderWithTheRe
     const TMetaData meta = RecordMeta(rig.Logs().value(0));
     EXPECT_EQ(std::tuple(meta.Unit, meta.Interval, meta.Correction), std::tuple(std::uint8_t(1), 0.5, std::int8_t(0)));
     EXPECT_FALSE(QFileInfo::exists(App.Paths().SettingsDir + LastSettingsFileName));
+}
+
+const QString Readings = QStringLiteral("zeltar/meter/reading");
+const QString Alerts = QStringLiteral("zeltar/meter/alert");
+
+TEST_F(RecorderTest, TheAlertsStartAndEndAreKeptOnItsTopicAndEachReadingSaysWhetherItIsOn)
+{
+    TLocalBroker broker;
+    ASSERT_TRUE(broker.Start());
+    TTestClient consumer(broker.Port(), {Readings, Alerts});
+    ASSERT_TRUE(consumer.WaitSubscribed());
+    TRecorderOptions options;
+    options.Publish = TPublishOptions();
+    options.Publish->Enabled = true;
+    options.Publish->Discovery = false;
+    ApplyBrokerUrl(QStringLiteral("mqtt://127.0.0.1:%1").arg(broker.Port()), *options.Publish);
+    options.Unit = UnitVm;
+    options.Alert = TAlertLimit{.Category = std::nullopt, .Level = 1.0, .HoldSeconds = 0.75};
+    TRecorderRig rig(App.Paths(), options);
+    rig.PlugIn();
+    ASSERT_TRUE(rig.Start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.StateLines.contains("broker connected"); }, 8000));
+    // One line half a second after the last, as the meter sends them; returns its time.
+    const auto measure = [&](double value) {
+        Services.Now = Services.Now.addMSecs(500);
+        rig.Send({MeasurementLine(value, 0, false)});
+        return Services.Now.toMSecsSinceEpoch();
+    };
+    // At or above 1 from the second reading; the third below it comes after the hold.
+    const std::vector<double> values{0.5, 1.5, 2.0, 0.5, 0.75, 0.5, 0.25};
+    std::vector<qint64> times;
+    for (const double value : values)
+        times.push_back(measure(value));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return consumer.PayloadsOn(Readings).size() >= values.size(); }, 5000));
+    // Each reading says whether the alert is on; which ones is the session publisher's test.
+    for (const QByteArray &payload : consumer.PayloadsOn(Readings))
+        EXPECT_TRUE(QJsonDocument::fromJson(payload)["alert"].isBool()) << payload.toStdString();
+
+    // The start says the reading that reached the limit, the end the highest of the alert.
+    std::vector<QByteArray> alerts = consumer.PayloadsOn(Alerts);
+    alerts.erase(std::unique(alerts.begin(), alerts.end()), alerts.end());
+    ASSERT_EQ(alerts.size(), 2u);
+    const auto summary = [](const QByteArray &payload) {
+        const QJsonObject json = QJsonDocument::fromJson(payload).object();
+        return QString("%1 peak %2 limit %3 %4 at %5")
+            .arg(json["state"].toString())
+            .arg(json["peak"].toDouble())
+            .arg(json["limit"].toDouble())
+            .arg(json["unit"].toString())
+            .arg(QDateTime::fromString(json["time"].toString(), Qt::ISODateWithMs).toMSecsSinceEpoch());
+    };
+    EXPECT_EQ(summary(alerts[0]), QString("on peak 1.5 limit 1 V/m at %1").arg(times[1]));
+    EXPECT_EQ(summary(alerts[1]), QString("off peak 2 limit 1 V/m at %1").arg(times[5]));
+    EXPECT_EQ(rig.StateLines.filter("alert"),
+              (QStringList{"alert: the readings have reached 1 V/m (peak 1.5000 V/m)", "alert over (peak 2.0000 V/m)"}));
+
+    // Whoever comes later learns that the alert is over.
+    TTestClient late(broker.Port(), {Alerts});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !late.MessagesOn(Alerts).empty(); }, 5000));
+    EXPECT_TRUE(late.MessagesOn(Alerts).back().Retained);
+    EXPECT_EQ(late.MessagesOn(Alerts).back().Payload, alerts[1]);
+
+    // An alert still on when the recorder ends is over before the broker hears "offline".
+    measure(3.0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.StateLines.filter("alert:").size() == 2; }, 5000));
+    rig.Recorder->SaveBeforeExit();
+    const auto lastAlert = [&] { return QJsonDocument::fromJson(late.MessagesOn(Alerts).back().Payload).object(); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lastAlert()["state"] == "off" && lastAlert()["peak"] == 3.0; }, 5000));
+    EXPECT_EQ(rig.StateLines.filter("alert").last(), "alert over (peak 3.0000 V/m)");
 }
 
 } // namespace
