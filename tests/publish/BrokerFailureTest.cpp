@@ -51,6 +51,8 @@ TEST_F(BrokerFailureTest, ReadingsWaitWhileTheBrokerIsAwayAndArriveInOrderOnceIt
     ASSERT_TRUE(WaitForCount(consumer, "zeltar/meter/reading", 10));
     PublishReadings(10, 20);
     ASSERT_TRUE(WaitForCount(consumer, "zeltar/meter/reading", 20));
+    // Acknowledgements are read when the network thread next wakes: wait for them all.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Publisher->QueuedReadings() == 0; }, 5000));
 
     // Readings on their way when the broker dies, never acknowledged, go out again, before
     // those that come while it is away.
