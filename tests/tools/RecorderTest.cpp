@@ -101,6 +101,23 @@ TEST_F(RecorderTest, KeepsOneRecordWhileTheMeterIsAwayAndWaitsForTheFirstOne)
               (QStringList{"meter lost", "meter back", "record complete: " + log}));
 }
 
+TEST_F(RecorderTest, QuietTellsNoChangeOfStateAndRecordsAllTheSame)
+{
+    TRecorderOptions options;
+    options.Quiet = true;
+    TRecorderRig rig(App.Paths(), options);
+    rig.PlugIn();
+    ASSERT_TRUE(rig.Start());
+    rig.MeasureSeries(3);
+    rig.Unplug();
+    rig.PlugIn();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.Recorder->Connection->ComPort1.isOpen(); }, 5000));
+    rig.Recorder->SaveBeforeExit();
+
+    EXPECT_TRUE(rig.StateLines.isEmpty()) << rig.StateLines.join(" | ").toStdString();
+    EXPECT_EQ(StoredValues(LogRecords(rig.Logs().value(0))), SentValues(3));
+}
+
 TEST_F(RecorderTest, ALogTheDiskRefusesIsToldOnceAndTheRecordGetsItsSamplesWhenThereIsRoomAgain)
 {
     TRecorderRig rig(App.Paths());
