@@ -88,13 +88,17 @@ TLiveChartsPanel::TLiveChartsPanel(const TAcquisitionSession &session, TAcquisit
 
 void TLiveChartsPanel::BuildRiskCategory()
 {
-    RiskCategory = new QLabel(Statistics);
-    RiskCategory->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    RiskCategory->setContentsMargins(0, 0, 6, 6);
     // Where the category stands beside its caption is the language's: "Moderate risk", "Risque Modéré".
     const QString phrase = QCoreApplication::translate("TLiveChartsPanel", "%1 risk", "the risk category, then its caption");
     const bool categoryFirst = phrase.startsWith(QLatin1String("%1"));
+    // The two words meet in the middle of their cell.
+    const Qt::Alignment towardsCaption = categoryFirst ? Qt::AlignRight : Qt::AlignLeft;
+    const Qt::Alignment towardsCategory = categoryFirst ? Qt::AlignLeft : Qt::AlignRight;
+    RiskCategory = new QLabel(Statistics);
+    RiskCategory->setAlignment(towardsCaption | Qt::AlignBottom);
+    RiskCategory->setContentsMargins(categoryFirst ? 0 : 6, 0, categoryFirst ? 6 : 0, 6);
     RiskCaption = new QLabel(QString(phrase).remove(QLatin1String("%1")).trimmed(), Statistics);
+    RiskCaption->setAlignment(towardsCategory | Qt::AlignBottom);
     RiskCaption->setContentsMargins(0, 0, 0, 6);
     // As wide as the widest category, so that no window width can cut one.
     int widestRisk = 0;
@@ -103,18 +107,8 @@ void TLiveChartsPanel::BuildRiskCategory()
                               RiskCategory->fontMetrics().horizontalAdvance(RiskCategoryDisplayName(category)));
     RiskCategory->setMinimumWidth(widestRisk + RiskCategory->contentsMargins().left()
                                   + RiskCategory->contentsMargins().right());
-    // The two words meet in the middle of their cell.
-    if (categoryFirst) {
-        RiskCaption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        Statistics->AddToFirstRow(RiskCategory);
-        Statistics->AddToFirstRow(RiskCaption);
-    } else {
-        RiskCaption->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-        RiskCategory->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        RiskCategory->setContentsMargins(6, 0, 0, 6);
-        Statistics->AddToFirstRow(RiskCaption);
-        Statistics->AddToFirstRow(RiskCategory);
-    }
+    Statistics->AddToFirstRow(categoryFirst ? RiskCategory : RiskCaption);
+    Statistics->AddToFirstRow(categoryFirst ? RiskCaption : RiskCategory);
 }
 
 void TLiveChartsPanel::WireCharts()
