@@ -78,7 +78,7 @@ TEST_F(PublishingControlTest, TheDialogsFieldsAreStoredAndShownAgainAndCancelCha
         // Nothing stored yet: the dialog proposes the defaults.
         EXPECT_FALSE(dialog.EnabledCB->isChecked());
         EXPECT_EQ(dialog.PortEdit->value(), 1883);
-        dialog.HostEdit->setText(" broker.lan ");
+        dialog.HostEdit->setText(" 127.0.0.1 ");
         // TLS takes its usual port while the port is the plain one.
         dialog.TlsCB->setChecked(true);
         EXPECT_EQ(dialog.PortEdit->value(), 8883);
@@ -88,7 +88,7 @@ TEST_F(PublishingControlTest, TheDialogsFieldsAreStoredAndShownAgainAndCancelCha
     });
     const TPublishOptions stored = ReadPublishOptions(OptionsPath());
     EXPECT_EQ(std::tuple(stored.Host, stored.Port, stored.Tls, stored.Password, stored.BaseTopic, stored.Discovery),
-              std::tuple(QString("broker.lan"), 8883, true, QString("s3cret=\\!"), QString("home/rf"), false));
+              std::tuple(QString("127.0.0.1"), 8883, true, QString("s3cret=\\!"), QString("home/rf"), false));
     EXPECT_FALSE(Form->Publishing->Publisher());
 
     const ModalHookGuard<TPublishDialog> cancel([&](TPublishDialog &dialog) {

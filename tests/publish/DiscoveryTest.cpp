@@ -38,7 +38,7 @@ QStringList TopicsOf(const std::vector<TDiscoveryMessage> &messages)
 TEST(DiscoveryConfigTest, FourSensorsAndTheAlertOfOneDeviceReadTheirStatesFromTheirTopics)
 {
     TPublishOptions options;
-    options.Host = "broker";
+    options.Host = "127.0.0.1";
     options.MeterId = "Living room";
     const std::vector<TDiscoveryMessage> configs = DiscoveryConfigs(options, UnitVm);
     // Home Assistant takes only letters, digits, '_' and '-' in the topic's ids.
