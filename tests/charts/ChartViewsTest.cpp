@@ -53,7 +53,6 @@ TEST(LevelHistogram, DrawsOneBarPerCountedClassInItsRiskColourUnderATopThatALive
     DrawLevelHistogram(chart, THistogram(-33, 33), TPopulation::General, TTargetState::Sleep, false);
     EXPECT_EQ(chart.ItemCount(), 0u);
     EXPECT_EQ(chart.RangeHiY(), 0);
-    EXPECT_DOUBLE_EQ(chart.RangeLoY(), -1e-10);
 }
 
 // The level is rounded half to even and shown with its density; a value has the decimals of
@@ -61,7 +60,6 @@ TEST(LevelHistogram, DrawsOneBarPerCountedClassInItsRiskColourUnderATopThatALive
 TEST(Readouts, LevelWithItsDensityAndValuesWithTheDecimalsOfTheLargest)
 {
     EXPECT_EQ(LevelReadoutText(3.4, QLocale(QLocale::German)), QString::fromUtf8("3 = 1,9953 mW/m²"));
-    EXPECT_EQ(LevelValueText(20, QLocale::c()), "100.00");
     EXPECT_EQ(ReadoutLevel(-2.5), -2);
     EXPECT_EQ(ReadoutLevel(-1e300), -128);
     EXPECT_EQ(ValueReadoutText(0.2, 0.123456, QLocale::c()), "0.1235");

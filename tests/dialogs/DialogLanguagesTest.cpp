@@ -46,20 +46,16 @@ TEST_P(DialogLanguages, TheAlertsDialogWithEitherLimit)
     dialog.Execute(options, QStringLiteral("mW/m²"));
 }
 
-TEST_P(DialogLanguages, TheMetaDataDialog)
+TEST_P(DialogLanguages, TheMetaDataAndScheduleDialogs)
 {
     TMetaData meta{};
-    TMetaDataDialog dialog(meta);
-    ModalHookGuard<TMetaDataDialog> guard([&](TMetaDataDialog &shown) { ExpectTranslatedAndWhole(shown); });
-    dialog.Execute();
-}
-
-TEST_P(DialogLanguages, TheScheduleDialog)
-{
-    TScheduleDialog dialog;
+    TMetaDataDialog metaDialog(meta);
+    ModalHookGuard<TMetaDataDialog> metaGuard([&](TMetaDataDialog &shown) { ExpectTranslatedAndWhole(shown); });
+    metaDialog.Execute();
+    TScheduleDialog scheduleDialog;
     TScheduledEnd schedule;
-    ModalHookGuard<TScheduleDialog> guard([&](TScheduleDialog &shown) { ExpectTranslatedAndWhole(shown); });
-    dialog.Execute(QDateTime(QDate(2025, 1, 7), QTime(9, 0)), schedule, 1);
+    ModalHookGuard<TScheduleDialog> scheduleGuard([&](TScheduleDialog &shown) { ExpectTranslatedAndWhole(shown); });
+    scheduleDialog.Execute(QDateTime(QDate(2025, 1, 7), QTime(9, 0)), schedule, 1);
 }
 
 // The options' problems come from publish/ and are shown in the language too.

@@ -134,8 +134,7 @@ TEST_F(ScheduleDialog, AnAcceptedEndAndTheShutdownChoiceSurviveCancelAndRefusal)
 // accepted fields are the dialog's test.
 TEST(EndFields, ReportTheFirstFailingFieldOnlyPositionMessageFirst)
 {
-    using Texts = std::array<QString, 6>;
-    const std::pair<Texts, QStringList> refused[] = {
+    const std::pair<TRowTexts, QStringList> refused[] = {
         {{"24", "x"}, {"Error in the Hour field: Hour must be comprised in between 0 and 23"}},
         {{"99999999999999999999"}, {"Error in the Hour field: Hour must be comprised in between 0 and 23"}},
         {{"0", "5x"}, {"Error in the Min. field at position: 2"}},

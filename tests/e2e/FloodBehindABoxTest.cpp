@@ -7,22 +7,10 @@
 #include "storage/LogFile.h"
 #include "tools/meter-sim/MeterLines.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QTest>
 
 namespace {
-
-long ResidentKiB()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
 
 class FloodBehindABoxTest : public ConnectedMeterSession {
 protected:
@@ -41,7 +29,6 @@ protected:
 
     void Flood(int count)
     {
-        const long before = ResidentKiB();
         QByteArray block;
         for (int i = 0; i < 1000; ++i)
             block += MeasurementLine(0.5, 900, false);
@@ -55,12 +42,11 @@ protected:
         for (int i = 0; i < 20; ++i)
             QCoreApplication::processEvents();
         HeldWhileOpen = Form2->ComPort1.HeldLineBytes();
-        GrowthKiB = ResidentKiB() - before;
     }
 
     qsizetype HeldWhileOpen = 0;
-    long GrowthKiB = 0;
-    static constexpr int Lines = 2000000;
+    // More dropped lines than 16 bits can count.
+    static constexpr int Lines = 100000;
     static constexpr qsizetype Kept = TLineFramer::MaxHeldLineBytes / 15;
 };
 
@@ -70,9 +56,6 @@ TEST_F(FloodBehindABoxTest, ARecordingKeepsWhatWasHeldAndNothingBeyondTheBound)
     MeasureSeries(3);
     FloodBehindTheDbmWarning(Lines);
     EXPECT_LE(HeldWhileOpen, TLineFramer::MaxHeldLineBytes);
-#if !defined(__SANITIZE_ADDRESS__)
-    EXPECT_LT(GrowthKiB, 100 * 1024);
-#endif
     ASSERT_TRUE(QTest::qWaitFor([&] { return Form1->Session.Statistics().SampleCount() == 3u + Kept; }, 5000))
         << Form1->Session.Statistics().SampleCount();
     EXPECT_EQ(Form1->StatusLine->text(),

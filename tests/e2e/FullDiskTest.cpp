@@ -7,6 +7,7 @@
 
 #include "storage/LogFile.h"
 #include "tests/support/FullDisk.h"
+#include "tests/tools/RecorderRig.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +59,7 @@ protected:
     {
         const double first = 0.25 + 0.125 * static_cast<double>(Sent.size());
         MeasureSeries(count, first);
-        const std::vector<float> values = SeriesValues(count, first);
+        const std::vector<float> values = SentValues(count, first);
         Sent.insert(Sent.end(), values.begin(), values.end());
     }
     // Records ten at a time, a flush each, until the log cannot take one.

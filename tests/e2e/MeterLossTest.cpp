@@ -3,6 +3,8 @@
 
 #include "tests/e2e/MeterSession.h"
 
+#include "tests/tools/RecorderRig.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
@@ -34,7 +36,7 @@ TEST_F(MeterLossTest, ARecordingKeepsEverySampleAndGoesOnInTheSameLog)
     Unplug();
     Form1->Bar->StopB->click();
     EXPECT_FALSE(Form2->ReconnectTimer.isActive());
-    EXPECT_EQ(StoredValues(LogRecords(Log())), SeriesValues(15));
+    EXPECT_EQ(StoredValues(LogRecords(Log())), SentValues(15));
     EXPECT_TRUE(Services.ExitCodes.empty());
     EXPECT_TRUE(Services.Shown.empty());
 }

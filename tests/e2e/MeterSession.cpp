@@ -69,15 +69,7 @@ void MeterSession::MeasureSeries(int count, double first, double step)
     Send(lines);
 }
 
-std::vector<float> SeriesValues(int count, double first, double step, float factor)
+QString MeterSession::Log() const
 {
-    std::vector<float> values;
-    for (int i = 0; i < count; ++i)
-        values.push_back(static_cast<float>(first + i * step) * factor);
-    return values;
-}
-
-QString MeterSession::Log(int index) const
-{
-    return App.Paths().LogDir + QDir(App.Paths().LogDir).entryList({"*.zlog"}, QDir::Files, QDir::Name).value(index);
+    return App.Paths().LogDir + QDir(App.Paths().LogDir).entryList({"*.zlog"}, QDir::Files, QDir::Name).value(0);
 }

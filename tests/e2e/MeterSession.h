@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 
 #include <memory>
-#include <vector>
 
 class MeterSession : public ::testing::Test {
 protected:
@@ -30,12 +29,11 @@ protected:
 
     // Writes the lines and returns once the port has handed them all over.
     void Send(const QList<QByteArray> &lines);
-    void Measure(double value) { MeasureSeries(1, value); }
-    // Sends count readings: first, first + step, ...
+    // Sends count readings: first, first + step, ... (tests/tools/RecorderRig.h's SentValues).
     void MeasureSeries(int count, double first = 0.25, double step = 0.125);
     void Record() { Form1->Bar->RecB->click(); }
-    // The index-th log of the Log folder by name, with its path.
-    QString Log(int index = 0) const;
+    // The first log of the Log folder by name, with its path.
+    QString Log() const;
 
     TempAppDir App;
     QTemporaryDir Devices;
@@ -56,6 +54,3 @@ protected:
         Start();
     }
 };
-
-// The readings MeasureSeries sends, as the log stores them with a correction factor.
-std::vector<float> SeriesValues(int count, double first = 0.25, double step = 0.125, float factor = 1.0f);

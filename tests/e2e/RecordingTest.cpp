@@ -4,6 +4,7 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "storage/LogFile.h"
+#include "tests/tools/RecorderRig.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/StatisticsPanel.h"
 
@@ -11,18 +12,20 @@
 #include <QLabel>
 #include <QToolButton>
 
+#include <algorithm>
+
 using RecordingTest = ConnectedMeterSession;
 
 TEST_F(RecordingTest, StopClosesThePortAndPlayReopensItForAFreshRun)
 {
-    Measure(0.5);
+    MeasureSeries(1, 2.0);
     Form1->Bar->StopB->click();
     EXPECT_FALSE(Form2->ComPort1.isOpen());
     Form1->Bar->PlayB->click();
     EXPECT_TRUE(Form2->ComPort1.isOpen());
-    Measure(2.0);
+    MeasureSeries(1, 0.5);
     EXPECT_EQ(Form1->Session.Statistics().SampleCount(), 1u);
-    EXPECT_EQ(Form1->Charts->Statistics->LabelPeak->text(), "2.0000");
+    EXPECT_EQ(Form1->Charts->Statistics->LabelPeak->text(), "0.5000"); // not the first run's 2.0
     EXPECT_TRUE(Services.Shown.empty());
 }
 
@@ -42,7 +45,9 @@ TEST_F(RecordingTest, TwentySevenSamplesMakeACompleteRecord)
     EXPECT_TRUE(Form1->Bar->RecB->isChecked() && !Form1->SettingsPanel->InputSection->isEnabled());
     Form1->Bar->StopB->click();
     const std::vector<TSampleRecord> records = LogRecords(Log());
-    EXPECT_EQ(StoredValues(records), SeriesValues(27, 0.25, 0.125, 2.0f));
+    std::vector<float> corrected = SentValues(27);
+    std::ranges::for_each(corrected, [](float &value) { value *= 2; }); // +6 dB on V/m
+    EXPECT_EQ(StoredValues(records), corrected);
     EXPECT_EQ(records.back().Frequency, 2700);
     EXPECT_EQ(RecordMeta(Log()).Correction, 6);
     // Stop completes the record: its histogram counts every sample.

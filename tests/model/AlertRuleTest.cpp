@@ -2,7 +2,6 @@
 
 #include "model/AlertRule.h"
 
-#include "model/Risk.h"
 #include "model/Units.h"
 #include "storage/DateTimeConvert.h"
 
@@ -19,27 +18,27 @@ using TChange = TAlertRule::TChange;
 // General population awake: a reading of 1.3 mW/m² is High, 1.0 mW/m² only Moderate.
 constexpr double HighMWm2 = 1.3, ModerateMWm2 = 1.0;
 
-std::vector<TChange> Feed(TAlertRule &rule, const std::vector<std::pair<double, double>> &readings,
-                          std::uint8_t unit = UnitVm)
+// Readings in V/m at the given times.
+std::vector<TChange> Feed(TAlertRule &rule, const std::vector<std::pair<double, double>> &readings)
 {
     std::vector<TChange> changes;
     for (const auto &[time, value] : readings)
-        changes.push_back(rule.Take(time, unit, value));
+        changes.push_back(rule.Take(time, UnitVm, value));
     return changes;
 }
 
-TAlertLimit CategoryLimit(int category)
+// For the general population awake.
+TAlertRule Rule(std::optional<int> category, std::optional<double> level, double holdSeconds = 10)
 {
-    TAlertLimit limit;
-    limit.Category = category;
-    return limit;
+    return TAlertRule({.Category = category, .Level = level, .HoldSeconds = holdSeconds}, TPopulation::General,
+                      TTargetState::Wake);
 }
 
 } // namespace
 
 TEST(AlertRule, StartsAtTheLimitAndEndsOnlyAfterTheReadingsStayedBelowForTheHoldTime)
 {
-    TAlertRule rule({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, TPopulation::General, TTargetState::Wake);
+    TAlertRule rule = Rule(std::nullopt, 2.0);
     // Just below, then exactly at the limit; hovering about it keeps the one alert going, and a
     // reading at the limit again restarts the hold.
     EXPECT_EQ(Feed(rule, {{0, 1.999}, {1, 2.0}, {2, 1.5}, {3, 2.5}, {4, 1.9}, {13, 2.0}, {14, 1.0}}),
@@ -57,9 +56,9 @@ TEST(AlertRule, StartsAtTheLimitAndEndsOnlyAfterTheReadingsStayedBelowForTheHold
 
     // No hold: the first reading below ends it. A clock set back restarts the hold, it does
     // not keep the alert for ever.
-    TAlertRule immediate({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 0}, TPopulation::General, TTargetState::Wake);
+    TAlertRule immediate = Rule(std::nullopt, 2.0, 0);
     EXPECT_EQ(Feed(immediate, {{0, 3.0}, {1, 1.0}}), (std::vector{TChange::Started, TChange::Ended}));
-    TAlertRule setBack({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, TPopulation::General, TTargetState::Wake);
+    TAlertRule setBack = Rule(std::nullopt, 2.0);
     EXPECT_EQ(Feed(setBack, {{100, 3.0}, {101, 1.0}, {50, 1.0}, {59, 1.0}, {60, 1.0}}),
               (std::vector{TChange::Started, TChange::None, TChange::None, TChange::None, TChange::Ended}));
 }
@@ -68,7 +67,6 @@ TEST(AlertRule, ACategoryIsJudgedForThePopulationAndStateAndALevelTakesItsPlace)
 {
     // The default limit is High.
     TAlertRule rule(TAlertLimit{}, TPopulation::General, TTargetState::Wake);
-    ASSERT_EQ(RiskCategoryNames[static_cast<std::size_t>(*TAlertLimit{}.Category)], "High");
     EXPECT_EQ(rule.Take(0, UnitMWm2, ModerateMWm2), TChange::None);
     EXPECT_EQ(rule.Take(1, UnitMWm2, HighMWm2), TChange::Started);
     EXPECT_EQ(rule.Take(2, UnitMWm2, ModerateMWm2), TChange::None);
@@ -85,12 +83,11 @@ TEST(AlertRule, ACategoryIsJudgedForThePopulationAndStateAndALevelTakesItsPlace)
     EXPECT_EQ(rule.Take(31, UnitMWm2, ModerateMWm2), TChange::Ended);
 
     // The category follows the unit: 22 V/m is far above High, 0.5 V/m below it.
-    TAlertRule field(TAlertLimit{}, TPopulation::General, TTargetState::Wake);
-    EXPECT_FALSE(field.Reaches(UnitVm, 0.5));
-    EXPECT_TRUE(field.Reaches(UnitVm, 22.0));
+    EXPECT_FALSE(rule.Reaches(UnitVm, 0.5));
+    EXPECT_TRUE(rule.Reaches(UnitVm, 22.0));
     // Extreme is the top category; Very low is reached by any reading, also zero.
-    EXPECT_FALSE(TAlertRule(CategoryLimit(5), TPopulation::General, TTargetState::Wake).Reaches(UnitVm, 5.0));
-    EXPECT_TRUE(TAlertRule(CategoryLimit(0), TPopulation::General, TTargetState::Wake).Reaches(UnitVm, 0.0));
+    EXPECT_FALSE(Rule(5, std::nullopt).Reaches(UnitVm, 5.0));
+    EXPECT_TRUE(Rule(0, std::nullopt).Reaches(UnitVm, 0.0));
 
     // A level replaces the category: a High reading below the level raises nothing, and the
     // level is compared as it stands, in the unit of the readings.
@@ -105,8 +102,7 @@ TEST(AlertRule, EndsAtTheHoldTimeOnTheClockOfARecordsDayCounts)
     // The session and the records time samples as day counts since 1899: seconds made from them
     // carry rounding in their last bits, which must not move the end by one sample.
     for (int day = 0; day < 200; ++day) {
-        TAlertRule rule({.Category = std::nullopt, .Level = 2.0, .HoldSeconds = 10}, TPopulation::General,
-                        TTargetState::Wake);
+        TAlertRule rule = Rule(std::nullopt, 2.0);
         const QDateTime start = QDateTime(QDate(2026, 12, 7), QTime(10, 0)).addMSecs(day * 1237);
         const auto seconds = [start](int sample) { return ToTDateTime(start.addMSecs(sample * 500)) * 86400.0; };
         int ended = -1;

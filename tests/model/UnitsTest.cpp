@@ -15,7 +15,6 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <random>
 
 TEST(Units, LevelsClassesAndRiskBaseIncludingReadingsWithoutALogarithmAndTheFastClassOfADensity)
 {
@@ -34,18 +33,12 @@ TEST(Units, LevelsClassesAndRiskBaseIncludingReadingsWithoutALogarithmAndTheFast
             EXPECT_TRUE(std::isfinite(PowerToDB(reading))) << reading;
         }
 
-    // The comparison with precomputed boundaries must give the class of the logarithm exactly.
-    const auto byLogarithm = [](std::uint8_t unit, double value) { return LevelClassIndex(LevelOf(unit, value)); };
+    // The comparison with precomputed boundaries must give the class of the logarithm exactly;
+    // both only step up at a boundary, so doubles either side of each one settle every density.
     for (const double boundary : LevelClassBoundaries()) {
         double s = std::nextafter(std::nextafter(boundary, 0.0), 0.0);
         for (int step = 0; step < 5; ++step, s = std::nextafter(s, INFINITY))
-            ASSERT_EQ(LevelClassOfDensity(s), byLogarithm(UnitMWm2, s)) << s;
-    }
-    std::mt19937_64 random(7);
-    std::uniform_real_distribution<double> exponent(-5.0, 5.0);
-    for (int i = 0; i < 100000; ++i) {
-        const double field = static_cast<float>(std::pow(10.0, exponent(random)));
-        ASSERT_EQ(LevelClassOfDensity(DensityOf(UnitVm, field)), byLogarithm(UnitVm, field)) << field;
+            ASSERT_EQ(LevelClassOfDensity(s), LevelClassIndex(LevelOf(UnitMWm2, s))) << s;
     }
     EXPECT_EQ(std::pair(LevelClassOfDensity(std::nan("")), LevelClassOfDensity(INFINITY)), std::pair(0, 66));
 }

@@ -1,39 +1,26 @@
 // The report in the program's language: the same record gives the same numbers in French and
-// Italian as in English, under translated headings, and the names that go into files stay English.
+// Italian as in English, under translated headings, and English again once the translators go.
 
-#include "model/Risk.h"
 #include "report/RecordReport.h"
-#include "tests/support/BuiltProgram.h"
+#include "tests/report/ReportTestSupport.h"
 #include "tests/support/LanguageGuard.h"
 #include "tests/support/RecordFiles.h"
-#include "tests/support/TempAppDir.h"
 
-#include <QFile>
 #include <QRegularExpression>
-
-#include "tests/report/SampleRecord.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
-class ReportLanguage : public ::testing::Test {
+class ReportLanguage : public ReportFixture {
 protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/"))); }
-
-    QString SampleLog() const { return CopySampleRecord(App.Paths().LogDir); }
-
-    // The report's text as pdftotext reads it, without the footer (it carries the moment it was made).
+    // The report's text without the footer (it carries the moment it was made).
     QString ReportText(const QString &log, const QString &pdfName) const
     {
         const QString pdf = App.Paths().AppDir + pdfName;
         SaveRecordReport(pdf, {log, RecordMeta(log), TPopulation::Sensitive, TTargetState::Sleep});
-        QStringList lines = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText().split('\n');
+        QStringList lines = PdfText(pdf).split('\n');
         lines.removeIf([](const QString &line) { return line.contains("ZELTAR Logger"); });
         return lines.join('\n');
     }
-
-    TempAppDir App;
 };
 
 // Every number on the pages, sorted: a longer text may move a number to another line.

@@ -2,25 +2,18 @@
 // samples; the one pass over a log; the pictures of charts; failures that leave nothing behind.
 
 #include "model/InOutError.h"
-#include "model/Risk.h"
 #include "model/Units.h"
 #include "report/ChartPicture.h"
 #include "report/RecordDigest.h"
 #include "report/RecordExport.h"
 #include "report/RecordReport.h"
 #include "report/ReportCharts.h"
-#include "tests/support/BuiltProgram.h"
+#include "tests/report/ReportTestSupport.h"
 #include "tests/support/RecordFiles.h"
-#include "tests/support/TempAppDir.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
-
-#include "tests/report/SampleRecord.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
@@ -58,22 +51,14 @@ void ExpectCategoryRows(const QString &text, const std::vector<float> &densities
                          QString::asprintf("%.1f %%", 100.0 * counts[category] / double(densities.size()))});
 }
 
-class Report : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(LoadRiskPalette(BuiltProgramPath("Resources/"))); }
-
-    // The sample record copied into the temporary Log folder.
-    QString SampleLog() const { return CopySampleRecord(App.Paths().LogDir); }
-
-    TempAppDir App;
-};
+using Report = ReportFixture;
 
 TEST_F(Report, OfTheSampleRecordCarriesItsMetadataStatisticsAndRiskShares)
 {
     const QString log = SampleLog();
     const QString pdf = App.Paths().AppDir + "report.pdf";
     SaveRecordReport(pdf, {log, RecordMeta(log)});
-    const QString text = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText();
+    const QString text = PdfText(pdf);
     for (const char *expected : {"M. Rossi", "Bedroom, bedside table", "Router in the hall, DECT base on the desk",
                                  "1 sec", "0 dB", "~ 20 minutes", "ZELTAR Logger 0.8.5", "History",
                                  "Histogram of dBmW/m²", "population: General, state: Wake"})
@@ -93,7 +78,7 @@ TEST_F(Report, OfTheSampleRecordCarriesItsMetadataStatisticsAndRiskShares)
     ExpectCategoryRows(text, densities, -10);
 
     SaveRecordReport(pdf, {log, RecordMeta(log), TPopulation::Sensitive, TTargetState::Sleep});
-    const QString sleeping = RunProgram("pdftotext", {"-layout", pdf, "-"}).OutputText();
+    const QString sleeping = PdfText(pdf);
     EXPECT_TRUE(sleeping.contains("population: Sensitive, state: Sleep"));
     ExpectCategoryRows(sleeping, densities, 10);
 }

@@ -25,27 +25,19 @@ class ResourceGen : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        Output = new QTemporaryDir;
-        const TProgramRun run = RunBuiltProgram("zeltar-resource-gen", {Output->filePath("Resources")});
+        const TProgramRun run = RunBuiltProgram("zeltar-resource-gen", {Output.filePath("Resources")});
         ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     }
-    static void TearDownTestSuite()
-    {
-        delete Output;
-        Output = nullptr;
-    }
+    static QString PathOf(const QString &name) { return Output.filePath("Resources/" + name); }
 
-    static QString PathOf(const QString &name) { return Output->filePath("Resources/" + name); }
-
-    static QTemporaryDir *Output;
+    static inline const QTemporaryDir Output;
 };
-QTemporaryDir *ResourceGen::Output = nullptr;
 
 TEST_F(ResourceGen, WritesExactlyTheInstalledFilesAndEachOneLoads)
 {
     QStringList expected = QString(ZELTAR_RESOURCE_FILES).split('|');
     expected.sort();
-    EXPECT_EQ(QDir(Output->filePath("Resources")).entryList(QDir::Files, QDir::Name), expected);
+    EXPECT_EQ(QDir(Output.filePath("Resources")).entryList(QDir::Files, QDir::Name), expected);
     for (const QString &name : expected)
         EXPECT_TRUE(name.endsWith(".wav") || !QImage(PathOf(name)).isNull()) << name.toStdString();
 }

@@ -263,21 +263,19 @@ TEST(MetaPlausibility, DamagedValuesAreReplacedAndNamed)
     stored.StartTime = ToTDateTime(QDateTime(QDate(2025, 1, 7), QTime(9, 0)));
     const double replacement = ToTDateTime(QDateTime(QDate(2026, 12, 6), QTime(8, 0)));
     const TCheckedMeta sound = CheckMeta(stored, replacement);
-    EXPECT_TRUE(sound.Damaged.empty());
     EXPECT_EQ(std::memcmp(&sound.Meta, &stored, sizeof stored), 0);
     EXPECT_TRUE(DamagedMetaText(sound).isEmpty());
 
     // The meter's intervals only; a start from the future (beyond a day of time zones).
+    TMetaData damaged = stored;
+    damaged.Unit = 7;
+    damaged.Correction = -128;
+    damaged.StartTime = 36500000.0; // in the year 101833
     for (const double interval : {0.0, -1.0, std::nan(""), double(INFINITY), 0.7, 5.0, 3600.0}) {
-        TMetaData damaged = stored;
-        damaged.Unit = 7;
-        damaged.Correction = -128;
         damaged.Interval = interval;
-        damaged.StartTime = 36500000.0; // in the year 101833
         const TCheckedMeta checked = CheckMeta(damaged, replacement);
         EXPECT_EQ(std::tuple(checked.Meta.Unit, checked.Meta.Correction, checked.Meta.Interval, checked.Meta.StartTime),
                   std::tuple(std::uint8_t(1), std::int8_t(0), 0.5, replacement));
-        EXPECT_EQ(checked.Damaged.size(), 4u);
         EXPECT_TRUE(DamagedMetaText(checked).startsWith(
             "The meta data file holds values that cannot be right: unit, correction, interval, start time. "
             "mW/m², 0 dB, 0.5 sec, "))

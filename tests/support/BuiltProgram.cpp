@@ -49,23 +49,6 @@ TStartedProgram::~TStartedProgram()
     }
 }
 
-bool TStartedProgram::EndsWithin(int ms)
-{
-    return Process.waitForFinished(ms);
-}
-
-TProgramRun TStartedProgram::Terminate()
-{
-    Process.terminate();
-    return Result();
-}
-
-TProgramRun TStartedProgram::Kill()
-{
-    Process.kill();
-    return Result();
-}
-
 TProgramRun TStartedProgram::Result()
 {
     return Ended(Process, Options.TimeoutMs);

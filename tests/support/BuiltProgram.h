@@ -41,10 +41,18 @@ public:
     TStartedProgram &operator=(const TStartedProgram &) = delete;
 
     // False when the program is still running after ms.
-    bool EndsWithin(int ms);
+    bool EndsWithin(int ms) { return Process.waitForFinished(ms); }
     // SIGTERM or SIGKILL, and the end waited for.
-    TProgramRun Terminate();
-    TProgramRun Kill();
+    TProgramRun Terminate()
+    {
+        Process.terminate();
+        return Result();
+    }
+    TProgramRun Kill()
+    {
+        Process.kill();
+        return Result();
+    }
     // How it ended; waits for the end as RunProgram does.
     TProgramRun Result();
 

@@ -21,7 +21,10 @@ TFakeServices::TFakeServices(const QDateTime &now) : Now(now)
             Opened << path;
             return !OpenWith || OpenWith(path);
         },
-        .SaveFileDialog = [this](const TSaveFileRequest &request, QWidget *) { return AskSaveFileName(request); },
+        .SaveFileDialog = [this](const TSaveFileRequest &request, QWidget *) {
+            SaveRequests.push_back(request);
+            return SaveAs;
+        },
         .PlaySound = [this](const QString &path) { Sounds << path; },
         .Notify = [this](const QString &summary, const QString &body) { Notifications.emplace_back(summary, body); },
         .BeginProgress = [this](const TProgressRequest &request, QWidget *) { Progress.push_back({request, {}, false}); },
@@ -59,12 +62,6 @@ TMsgAnswer TFakeServices::ShowBox(TMsgKind kind, const QString &text, TMsgButton
     const TMsgAnswer answer = Answers.front();
     Answers.pop_front();
     return answer;
-}
-
-QString TFakeServices::AskSaveFileName(const TSaveFileRequest &request)
-{
-    SaveRequests.push_back(request);
-    return SaveAs;
 }
 
 bool TFakeServices::AdvanceProgress(int value)

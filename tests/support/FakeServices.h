@@ -74,7 +74,6 @@ public:
 
 private:
     TMsgAnswer ShowBox(TMsgKind kind, const QString &text, TMsgButtons buttons);
-    QString AskSaveFileName(const TSaveFileRequest &request);
     bool AdvanceProgress(int value);
 
     TServices Previous;

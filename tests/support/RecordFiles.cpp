@@ -12,14 +12,6 @@
 
 #include <span>
 
-TSampleRecord Sample(float value, std::uint16_t frequency)
-{
-    TSampleRecord record;
-    record.Value = value;
-    record.Frequency = frequency;
-    return record;
-}
-
 QString WriteLog(const QString &folder, const QString &baseName, const std::vector<TSampleRecord> &samples)
 {
     const QString path = folder + baseName + ".zlog";

@@ -10,7 +10,10 @@
 
 #include <vector>
 
-TSampleRecord Sample(float value, std::uint16_t frequency = 0);
+inline TSampleRecord Sample(float value, std::uint16_t frequency = 0)
+{
+    return {.Value = value, .Frequency = frequency};
+}
 
 // folder + baseName + ".zlog" holding samples; returns its path.
 QString WriteLog(const QString &folder, const QString &baseName, const std::vector<TSampleRecord> &samples);

@@ -16,6 +16,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -46,14 +47,19 @@ const QHeaderView *ColumnHeader(const QWidget &widget)
     return header && header->model() && !header->isHidden() ? header : nullptr;
 }
 
+// Where (the widget's class and object name, or the menu's path) and what it shows, for each
+// text the catalogue translates.
 class TWalk {
 public:
-    std::vector<TShownText> Texts;
+    explicit TWalk(const TCatalogue &catalogue) : Catalogue(catalogue) {}
+
+    const TCatalogue &Catalogue;
+    QStringList Untranslated;
 
     void Add(const QString &text, const QString &where)
     {
-        if (!text.trimmed().isEmpty())
-            Texts.push_back({text, where});
+        if (!text.trimmed().isEmpty() && Catalogue.Translated.contains(text))
+            Untranslated << where + QStringLiteral(": ") + text;
     }
 
     void Actions(const QList<QAction *> &actions, const QString &where)
@@ -99,11 +105,6 @@ public:
     }
 };
 
-bool Shown(const QWidget &widget, const QWidget &window)
-{
-    return &widget == &window || widget.isVisibleTo(&window);
-}
-
 std::optional<QString> CutOff(const QWidget &widget)
 {
     int needs = 0;
@@ -146,31 +147,10 @@ QList<QWidget *> ShownWidgets(QWidget &window)
         window.show();
     QList<QWidget *> widgets{&window};
     for (QWidget *child : window.findChildren<QWidget *>())
-        if (Shown(*child, window) && !child->isWindow())
+        if (child->isVisibleTo(&window) && !child->isWindow())
             widgets << child;
     return widgets;
 }
-
-} // namespace
-
-std::vector<TShownText> ShownTexts(QWidget &window)
-{
-    TWalk walk;
-    for (QWidget *widget : ShownWidgets(window))
-        walk.Widget(*widget, WidgetName(*widget));
-    return walk.Texts;
-}
-
-QStringList UntranslatedTexts(QWidget &window, const TCatalogue &catalogue)
-{
-    QStringList untranslated;
-    for (const TShownText &shown : ShownTexts(window))
-        if (catalogue.Translated.contains(shown.Text))
-            untranslated << shown.Where + QStringLiteral(": ") + shown.Text;
-    return untranslated;
-}
-
-namespace {
 
 // The accelerator's letter, lower case: what follows the first single '&'.
 std::optional<QChar> Accelerator(const QString &text)
@@ -202,6 +182,14 @@ void CollectRepeated(const QList<QAction *> &actions, const QString &where, QStr
 }
 
 } // namespace
+
+QStringList UntranslatedTexts(QWidget &window, const TCatalogue &catalogue)
+{
+    TWalk walk(catalogue);
+    for (QWidget *widget : ShownWidgets(window))
+        walk.Widget(*widget, WidgetName(*widget));
+    return walk.Untranslated;
+}
 
 QStringList RepeatedAccelerators(QWidget &window)
 {

@@ -14,16 +14,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
 class QWidget;
-
-struct TShownText {
-    QString Text;
-    QString Where; // the widget's class and object name, or the menu's path
-};
-
-std::vector<TShownText> ShownTexts(QWidget &window);
 
 // "Where: text" for each shown text that equals a source text the catalogue translates.
 QStringList UntranslatedTexts(QWidget &window, const TCatalogue &catalogue);

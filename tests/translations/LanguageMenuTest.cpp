@@ -5,7 +5,6 @@
 #include "storage/ProgramOptionsFile.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
-#include "tests/support/ShownTexts.h"
 #include "tests/support/TempAppDir.h"
 
 #include <QMenuBar>
@@ -37,7 +36,6 @@ TEST(LanguageMenu, KeepsTheChoiceAndTellsWhenItTakesEffect)
     EXPECT_EQ(items[1]->text(), QStringLiteral("&Français"));
     EXPECT_EQ(items[2]->text(), QStringLiteral("&Italiano"));
     EXPECT_EQ(checked(), QStringList{"&Français"});
-    EXPECT_EQ(RepeatedAccelerators(bar), QStringList());
 
     items[2]->trigger();
     EXPECT_EQ(ReadLanguageChoice(options), TLanguage::Italian);

@@ -27,13 +27,11 @@ TEST(Language, TheChoiceIsKeptInTheOptionsFileBesideTheOtherLines)
     const TempAppDir app;
     const QString path = app.WriteFile("Settings/" + ProgramOptionsFileName, "AlertTone=0\nLanguage=de\n");
     EXPECT_EQ(ReadLanguageChoice(path), std::nullopt);
-    WriteLanguageChoice(path, TLanguage::Italian);
-    EXPECT_EQ(ReadLanguageChoice(path), TLanguage::Italian);
+    EXPECT_EQ(ReadLanguageChoice(app.Paths().SettingsDir + "Missing.ini"), std::nullopt);
+    // French and Italian read back are the language menu's test.
     WriteLanguageChoice(path, TLanguage::English);
     EXPECT_EQ(ReadLanguageChoice(path), TLanguage::English);
     EXPECT_EQ(ReadWholeFile(path), "AlertTone=0\nLanguage=en\n");
-    EXPECT_FALSE(ReadAlertOptions(path).Tone);
-    EXPECT_EQ(ReadLanguageChoice(app.Paths().SettingsDir + "Missing.ini"), std::nullopt);
 }
 
 TEST(Language, TheTranslatorsShowTheProgramsAndQtsTextsAndTheNamesInFilesStayEnglish)
@@ -59,8 +57,7 @@ TEST(Language, ADurationIsWrittenWithEachLanguagesOwnPlurals)
 {
     const std::uint32_t oneOfEach = 86400 + 3600 + 60 + 1;
     const std::uint32_t twoOfEach = 2 * oneOfEach;
-    EXPECT_EQ(DurationText(oneOfEach), QStringLiteral("~ 1 day ,1 hour, 1 minute, 1 second"));
-    EXPECT_EQ(DurationText(twoOfEach), QStringLiteral("~ 2 days ,2 hours, 2 minutes, 2 seconds"));
+    // The English ones are FileUtils' test.
     {
         const TLanguageGuard french(TLanguage::French);
         EXPECT_EQ(DurationText(oneOfEach), QStringLiteral("~ 1 jour ,1 heure, 1 minute, 1 seconde"));

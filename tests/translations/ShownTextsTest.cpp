@@ -21,27 +21,23 @@ TEST(ShownTexts, FindTheEnglishTextsTheCutOffTextsAndTheRepeatedAccelerators)
     QWidget window;
     window.setWindowTitle(QStringLiteral("Fenêtre"));
     auto *layout = new QVBoxLayout(&window);
-    auto *fits = new QLabel(QStringLiteral("Cancel"), &window);
-    auto *narrow = new QLabel(QStringLiteral("A caption far too long for its label"), &window);
+    const auto add = [layout](auto *widget) {
+        layout->addWidget(widget);
+        return widget;
+    };
+    add(new QLabel(QStringLiteral("Cancel")));
+    QLabel *narrow = add(new QLabel(QStringLiteral("A caption far too long for its label")));
     narrow->setObjectName(QStringLiteral("Narrow"));
     narrow->setFixedWidth(40);
-    auto *wrapped = new QLabel(QStringLiteral("A caption that wraps onto as many lines as it needs"), &window);
+    QLabel *wrapped = add(new QLabel(QStringLiteral("A caption that wraps onto as many lines as it needs")));
     wrapped->setWordWrap(true);
     wrapped->setFixedWidth(40);
-    auto *check = new QCheckBox(QStringLiteral("A check box far too long"), &window);
-    check->setFixedWidth(30);
-    auto *combo = new QComboBox(&window);
-    combo->addItems({QStringLiteral("Faible"), QStringLiteral("High")});
-    auto *hidden = new QLabel(QStringLiteral("Cancel"), &window);
-    hidden->hide();
-    auto *table = new QTableWidget(0, 2, &window);
+    add(new QCheckBox(QStringLiteral("A check box far too long")))->setFixedWidth(30);
+    add(new QComboBox)->addItems({QStringLiteral("Faible"), QStringLiteral("High")});
+    add(new QLabel(QStringLiteral("Cancel")))->hide();
+    QTableWidget *table = add(new QTableWidget(0, 2));
     table->setHorizontalHeaderLabels({QStringLiteral("High"), QStringLiteral("Cancel")});
     table->setColumnHidden(1, true);
-    for (QWidget *widget : {static_cast<QWidget *>(fits), static_cast<QWidget *>(narrow),
-                            static_cast<QWidget *>(wrapped), static_cast<QWidget *>(check),
-                            static_cast<QWidget *>(combo), static_cast<QWidget *>(hidden),
-                            static_cast<QWidget *>(table)})
-        layout->addWidget(widget);
     auto *bar = new QMenuBar(&window);
     layout->setMenuBar(bar);
     QMenu *data = bar->addMenu(QStringLiteral("&Données"));
