@@ -1,9 +1,9 @@
-// The metadata and schedule dialogs, answered through their modal seam as the user would, and
-// the schedule's end row checks and pending end beneath the dialog.
+// The metadata, schedule and publish dialogs, answered through their modal seam as the user
+// would. The schedule's end row checks and pending end beneath the dialog are tests/storage's.
 
 #include "dialogs/MetaDataDialog.h"
+#include "dialogs/PublishDialog.h"
 #include "dialogs/ScheduleDialog.h"
-#include "storage/ScheduleValidation.h"
 #include "tests/dialogs/ModalHookGuard.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/QtPrinters.h"
@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -130,49 +131,28 @@ TEST_F(ScheduleDialog, AnAcceptedEndAndTheShutdownChoiceSurviveCancelAndRefusal)
     EXPECT_TRUE(Form.ShutDownCB->isChecked());
 }
 
-// The first failing field alone, its stray character's position before its range; the
-// accepted fields are the dialog's test.
-TEST(EndFields, ReportTheFirstFailingFieldOnlyPositionMessageFirst)
+// The port follows TLS while it is the usual one, and only then; the texts are taken trimmed,
+// the password as typed.
+TEST(PublishDialog, TheUsualPortFollowsTlsAndTheTextsAreTakenTrimmed)
 {
-    const std::pair<TRowTexts, QStringList> refused[] = {
-        {{"24", "x"}, {"Error in the Hour field: Hour must be comprised in between 0 and 23"}},
-        {{"99999999999999999999"}, {"Error in the Hour field: Hour must be comprised in between 0 and 23"}},
-        {{"0", "5x"}, {"Error in the Min. field at position: 2"}},
-        {{"0", "0", "12 "}, {"Error in the Sec. field at position: 3"}},
-        {{"0", "0", "0", "-"}, {"Error in the Day field at position: 2",
-                                "Error in the Day field: Day must be comprised in between 1 and 31"}},
-    };
-    for (const auto &[texts, messages] : refused)
-        EXPECT_EQ(CheckEndFields(texts).Messages, messages) << texts[0].toStdString();
-}
-
-TEST(JudgeEnd, ComparesTheWholeMomentAndTakesTheYearThroughAHundredYearWindow)
-{
-    const QDateTime now = At(2026, 3, 10, 10, 0, 0);
-    // An earlier day at a later time of day is the past.
-    EXPECT_EQ(JudgeEnd({11, 0, 0, 9, 3, 2026}, now).Verdict, TEndVerdict::TooClose);
-    EXPECT_EQ(JudgeEnd({10, 0, 16, 10, 3, 2026}, now.addMSecs(500)).Verdict, TEndVerdict::Accepted);
-    // 2099 reads as 1999, which has passed; the window begins 50 years back.
-    EXPECT_EQ(JudgeEnd({12, 0, 0, 1, 1, 2099}, now).Verdict, TEndVerdict::TooClose);
-    EXPECT_EQ(ExpandTwoDigitYear(76, 2026), 1976);
-    EXPECT_EQ(ExpandTwoDigitYear(75, 2026), 2075);
-}
-
-// A cancelled end is the session's test.
-TEST(ScheduledEnd, IsReachedToTheMillisecondAtThePeriodOfTheIntervalAndShownInTheLocalesTexts)
-{
-    TFakeServices services(At(2026, 12, 6, 10, 0, 0));
-    TScheduledEnd schedule;
-    const QDateTime end = services.Now.addSecs(360);
-    schedule.Schedule(services.Now.addSecs(3600), 60.0);
-    EXPECT_EQ(schedule.InterruptREC.interval(), 10000);
-    schedule.Schedule(end, 0.5);  // replaces end and period
-    EXPECT_EQ(schedule.InterruptREC.interval(), 1000);
-    EXPECT_EQ(schedule.LabelText(QLocale(QLocale::English, QLocale::UnitedStates)),
-              "Recording end scheduled on 12/6/26 10:06:00 AM  ");
-
-    services.Now = end.addMSecs(-1);
-    EXPECT_FALSE(schedule.EndReached());
-    services.Now = end;
-    EXPECT_TRUE(schedule.EndReached());
+    TFakeServices services;
+    TPublishDialog dialog;
+    const ModalHookGuard<TPublishDialog> guard([](TPublishDialog &shown) {
+        EXPECT_EQ(shown.PortEdit->value(), 1883);
+        shown.TlsCB->setChecked(true);
+        EXPECT_EQ(shown.PortEdit->value(), 8883);
+        shown.TlsCB->setChecked(false);
+        EXPECT_EQ(shown.PortEdit->value(), 1883);
+        shown.PortEdit->setValue(1884);
+        shown.TlsCB->setChecked(true);
+        EXPECT_EQ(shown.PortEdit->value(), 1884);
+        shown.HostEdit->setText(" 127.0.0.1 ");
+        shown.PasswordEdit->setText(" s3cret ");
+        shown.ImageOKb->click();
+    });
+    const std::optional<TPublishOptions> edited = dialog.Execute(TPublishOptions{});
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(std::tuple(edited->Host, edited->Port, edited->Tls, edited->Password),
+              std::tuple(QString("127.0.0.1"), 1884, true, QString(" s3cret ")));
+    EXPECT_TRUE(services.Shown.empty());
 }

@@ -3,8 +3,6 @@
 
 #include "tests/e2e/MeterSession.h"
 
-#include "tests/tools/RecorderRig.h"
-
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>

@@ -3,7 +3,6 @@
 #include "model/HandlerErrors.h"
 #include "dialogs/MetaDataDialog.h"
 #include "dialogs/ModalSeam.h"
-#include "tools/meter-sim/MeterLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,12 +27,6 @@ MeterSession::~MeterSession()
     TModalSeam<TMetaDataDialog>::Hook = nullptr;
 }
 
-void MeterSession::PlugIn()
-{
-    Meter = TMeterTerminal::OpenPseudoTerminal();
-    ASSERT_TRUE(QFile::link(Meter->Path(), Devices.filePath("ttyUSB0")));
-}
-
 void MeterSession::Unplug()
 {
     Meter->Close();
@@ -51,22 +44,6 @@ void MeterSession::Start()
         ++Delivered;
         RunShowingErrors([&] { deliver(line); });
     };
-}
-
-void MeterSession::Send(const QList<QByteArray> &lines)
-{
-    const int expected = Delivered + static_cast<int>(lines.size());
-    for (const QByteArray &line : lines)
-        ASSERT_EQ(Meter->Write(line), line.size());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Delivered >= expected; }, 5000)) << Delivered << " of " << expected;
-}
-
-void MeterSession::MeasureSeries(int count, double first, double step)
-{
-    QList<QByteArray> lines;
-    for (int i = 0; i < count; ++i)
-        lines << MeasurementLine(first + i * step, 100 * (i + 1), false);
-    Send(lines);
 }
 
 QString MeterSession::Log() const

@@ -8,40 +8,30 @@
 
 #include "device/MeterConnection.h"
 #include "tests/support/RecordFiles.h"
-#include "tools/meter-sim/MeterTerminal.h"
+#include "tests/tools/RecorderRig.h"
 
-#include <QList>
 #include <QToolButton>
-#include <QTemporaryDir>
 
 #include <memory>
 
-class MeterSession : public ::testing::Test {
+// The meter (PlugIn, Send, MeasureSeries) is the recorder rig's.
+class MeterSession : public ::testing::Test, protected TMeterFeed {
 protected:
     MeterSession();
     ~MeterSession() override;
 
-    // A new meter terminal appears as ttyUSB0 in the device folder.
-    void PlugIn();
     // Pulls the cable (the device's name goes) and waits until the program has noticed.
     void Unplug();
     void Start();
 
-    // Writes the lines and returns once the port has handed them all over.
-    void Send(const QList<QByteArray> &lines);
-    // Sends count readings: first, first + step, ... (tests/tools/RecorderRig.h's SentValues).
-    void MeasureSeries(int count, double first = 0.25, double step = 0.125);
     void Record() { Form1->Bar->RecB->click(); }
     // The first log of the Log folder by name, with its path.
     QString Log() const;
 
     TempAppDir App;
-    QTemporaryDir Devices;
     TFakeServices Services{QDateTime::currentDateTime()};
-    std::unique_ptr<TMeterTerminal> Meter;
     std::unique_ptr<TMainWindow> Form1;
     std::unique_ptr<TMeterConnection> Form2;
-    int Delivered = 0;
     int MetaDialogs = 0;
 };
 

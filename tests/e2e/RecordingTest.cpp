@@ -4,7 +4,6 @@
 #include "tests/e2e/MeterSession.h"
 
 #include "storage/LogFile.h"
-#include "tests/tools/RecorderRig.h"
 #include "windows/ChoiceGroup.h"
 #include "windows/StatisticsPanel.h"
 

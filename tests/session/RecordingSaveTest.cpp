@@ -70,8 +70,13 @@ TEST_F(RecordingSaveTest, SamplesReachTheLogInGroupsAndThoseBeyondTheMemoryLimit
     for (int i = 0; i < 10; ++i)
         Feed(4.0f);
     EXPECT_FALSE(Session.LogWriteFailed());
-    // 10 written; 15 kept and written with the last 10; 15 beyond the limit lost.
-    EXPECT_EQ(LogSize(), 35 * 8);
+    // 10 written; the oldest 15 kept and written, in order, before the last 10; 15 beyond the
+    // limit lost.
+    std::vector<float> inLog(10, 1.0f);
+    inLog.resize(20, 2.0f);
+    inLog.resize(25, 3.0f);
+    inLog.resize(35, 4.0f);
+    EXPECT_EQ(StoredValues(LogRecords(Session.CurrentLogFile())), inLog);
     Session.SaveOnStop();
     EXPECT_EQ(Status.last(), "   The record is incomplete: 15 samples could not be written to its log");
     const QByteArray histogram = ReadWholeFile(CompanionName(Session.CurrentLogFile(), ".histo"));

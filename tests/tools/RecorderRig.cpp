@@ -9,6 +9,28 @@
 
 #include <gtest/gtest.h>
 
+void TMeterFeed::PlugIn()
+{
+    Meter = TMeterTerminal::OpenPseudoTerminal();
+    ASSERT_TRUE(QFile::link(Meter->Path(), Devices.filePath("ttyUSB0")));
+}
+
+void TMeterFeed::Send(const QList<QByteArray> &lines)
+{
+    const int expected = Delivered + static_cast<int>(lines.size());
+    for (const QByteArray &line : lines)
+        ASSERT_EQ(Meter->Write(line), line.size());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Delivered >= expected; }, 5000)) << Delivered << " of " << expected;
+}
+
+void TMeterFeed::MeasureSeries(int count, double first, double step)
+{
+    QList<QByteArray> lines;
+    for (int i = 0; i < count; ++i)
+        lines << MeasurementLine(first + i * step, 100 * (i + 1), false);
+    Send(lines);
+}
+
 TRecorderRig::TRecorderRig(const TAppPaths &paths, TRecorderOptions options) : Paths(paths), Options(std::move(options))
 {
     Options.Port = Devices.filePath("ttyUSB0");
@@ -18,12 +40,6 @@ TRecorderRig::TRecorderRig(const TAppPaths &paths, TRecorderOptions options) : P
 TRecorderRig::~TRecorderRig()
 {
     Recorder.reset();
-}
-
-void TRecorderRig::PlugIn()
-{
-    Meter = TMeterTerminal::OpenPseudoTerminal();
-    ASSERT_TRUE(QFile::link(Meter->Path(), Devices.filePath("ttyUSB0")));
 }
 
 void TRecorderRig::Unplug()
@@ -44,22 +60,6 @@ bool TRecorderRig::Start()
         deliver(line);
     };
     return Recorder->Session.State() == Recording;
-}
-
-void TRecorderRig::Send(const QList<QByteArray> &lines)
-{
-    const int expected = Delivered + static_cast<int>(lines.size());
-    for (const QByteArray &line : lines)
-        ASSERT_EQ(Meter->Write(line), line.size());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Delivered >= expected; }, 5000)) << Delivered << " of " << expected;
-}
-
-void TRecorderRig::MeasureSeries(int count, double first, double step)
-{
-    QList<QByteArray> lines;
-    for (int i = 0; i < count; ++i)
-        lines << MeasurementLine(first + i * step, 100 * (i + 1), false);
-    Send(lines);
 }
 
 QStringList TRecorderRig::Logs() const
