@@ -10,7 +10,7 @@
 // The network thread's work is off the live path by design; whole_us is the CPU of the whole
 // process per sample, both threads and the broker's receive on the loopback, which the kernel
 // runs on the sending thread. Most of what publishing adds there is the kernel's: waking the
-// network thread from poll() (about what BM_Pause's own sleep costs, 10 to 40 us on the shared
+// network thread from poll() (about what BM_Pause's own sleep costs, 10 to 50 us on the shared
 // test machine) and the TCP of the reading and its acknowledgement. JSON and queue take a few
 // microseconds; going lower would mean sending readings in batches, holding each one back.
 // BM_ReadingPublishedToALocalBroker publishes readings alone, paced the same way. In detail,
