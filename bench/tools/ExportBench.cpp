@@ -2,14 +2,13 @@
 // every sample. Target: >= 20 million samples per second on one core, with memory that does
 // not grow with the record (the max_rss_mb counter stays flat from 1 M to 10 M samples).
 
-#include "storage/LogFile.h"
+#include "bench/PeakResident.h"
 #include "report/RecordExport.h"
+#include "storage/LogFile.h"
 
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 
 #include <cmath>
 #include <map>
@@ -41,13 +40,6 @@ QString RecordOf(std::int64_t samples, std::uint8_t unit)
     return path;
 }
 
-double MaxRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
 void BM_SummariseRecord(benchmark::State &state)
 {
     const std::int64_t samples = state.range(0);
@@ -58,7 +50,7 @@ void BM_SummariseRecord(benchmark::State &state)
         benchmark::DoNotOptimize(summary.Statistics.Mean());
     }
     state.SetItemsProcessed(state.iterations() * samples);
-    state.counters["max_rss_mb"] = MaxRssMb();
+    state.counters["max_rss_mb"] = PeakResidentMegabytes();
 }
 
 BENCHMARK(BM_SummariseRecord)
