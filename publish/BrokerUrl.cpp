@@ -9,7 +9,7 @@ void ApplyBrokerUrl(const QString &url, TPublishOptions &options)
     const QUrl parsed(url.trimmed(), QUrl::StrictMode);
     const QString scheme = parsed.scheme().toLower();
     if (scheme != QLatin1String("mqtt") && scheme != QLatin1String("mqtts"))
-        throw EMessageError(QStringLiteral("The broker address must begin with mqtt:// or mqtts://: %1").arg(url));
+        throw EMessageError(QStringLiteral("The broker address must begin with mqtt:// or mqtts://, not %1").arg(url));
     // A password on the command line would be seen by every user of the machine.
     if (!parsed.password().isEmpty())
         throw EMessageError(QStringLiteral("The broker address must not hold a password: give it in a file instead."));

@@ -67,9 +67,9 @@ TEST(BrokerUrlTest, AnAddressGivesHostPortUserAndTlsWithTheDefaultPortOfItsSchem
 
 TEST(BrokerUrlTest, AnythingElseIsRefusedWithItsReasonAndLeavesTheOptionsAlone)
 {
-    EXPECT_EQ(UrlError("http://127.0.0.1"), "The broker address must begin with mqtt:// or mqtts://: http://127.0.0.1");
-    EXPECT_EQ(UrlError("127.0.0.1:1883"), "The broker address must begin with mqtt:// or mqtts://: 127.0.0.1:1883");
-    EXPECT_EQ(UrlError("mqtt://:1883"), "The broker address names no host: mqtt://:1883");
+    EXPECT_EQ(UrlError("http://127.0.0.1"), "The broker address must begin with mqtt:// or mqtts://, not http://127.0.0.1");
+    EXPECT_EQ(UrlError("127.0.0.1:1883"), "The broker address must begin with mqtt:// or mqtts://, not 127.0.0.1:1883");
+    EXPECT_EQ(UrlError("mqtt://"), "The broker address names no host: mqtt://");
     EXPECT_EQ(UrlError("mqtt://127.0.0.1:99999"), "The broker address has no valid port (1 to 65535): mqtt://127.0.0.1:99999");
     EXPECT_EQ(UrlError("mqtt://127.0.0.1:port"), "The broker address has no valid port (1 to 65535): mqtt://127.0.0.1:port");
     EXPECT_EQ(UrlError("mqtt://127.0.0.1:0"), "The broker address must read mqtt://[user@]host[:port]: mqtt://127.0.0.1:0");

@@ -110,7 +110,7 @@ TEST(RecorderOptionsTest, AMistakeIsToldWithTheOptionItConcerns)
         {"--alert High --alert-hold -1", "bad value for --alert-hold: '-1' (expected a number of seconds, 0 or more)"},
         {"--alert-hold 5", "--alert-hold needs --alert"},
         // The broker's own rules are the publisher's tests; their sentences come through.
-        {"--mqtt http://127.0.0.1", "The broker address must begin with mqtt:// or mqtts://: http://127.0.0.1"},
+        {"--mqtt http://127.0.0.1", "The broker address must begin with mqtt:// or mqtts://, not http://127.0.0.1"},
         {"--mqtt mqtt://127.0.0.1 --mqtt-base /a", "The base topic must not be empty, begin or end with '/' or "
                                                    "contain '+' or '#'."},
     };
